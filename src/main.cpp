@@ -1,0 +1,21 @@
+#include "mainwindow/frmqarnivo.h"
+#include "platform/qtplatform.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Qarnivo"));
+    QApplication::setOrganizationName(QStringLiteral("Qarnivo"));
+    QApplication::setApplicationVersion(
+        QStringLiteral("%1.%2").arg(QARNIVO_VERSION_MAJOR).arg(QARNIVO_VERSION_MINOR));
+
+    qarnivo::QtPlatform platform;
+    qarnivo::frmqarnivo window(platform);
+    window.Form_Load();
+    if (platform.hasEnded())
+        return 0;
+    window.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,73 @@
+#include "platform/fakeplatform.h"
+
+namespace qarnivo
+{
+
+FakePlatform::FakePlatform() : clock(QDate(2025, 12, 5), QTime(10, 0)) {}
+
+MsgAnswer FakePlatform::messageBox(const QString &text, MsgIcon icon, MsgButtons buttons)
+{
+    messages.append({text, icon, buttons});
+    if (!answers.isEmpty())
+        return answers.takeFirst();
+    return buttons == MsgButtons::Ok ? MsgAnswer::Ok : MsgAnswer::Yes;
+}
+
+QString FakePlatform::readSetting(const QString &section, const QString &key,
+                                  const QString &defaultValue)
+{
+    return settings.value(section + '/' + key, defaultValue);
+}
+
+void FakePlatform::writeSetting(const QString &section, const QString &key, const QString &value)
+{
+    settings.insert(section + '/' + key, value);
+}
+
+QDateTime FakePlatform::now()
+{
+    return clock;
+}
+
+bool FakePlatform::setSystemDate(const QDate &date)
+{
+    systemDateSets.append(date);
+    if (setSystemDateWorks)
+        clock.setDate(date);
+    return setSystemDateWorks;
+}
+
+QString FakePlatform::applicationFolder()
+{
+    return appFolder;
+}
+QString FakePlatform::systemFolder()
+{
+    return sysFolder;
+}
+QStringList FakePlatform::fontFamilies()
+{
+    return fonts;
+}
+
+void FakePlatform::openDocument(const QString &path, const QString &)
+{
+    openedDocuments.append(path);
+}
+
+void FakePlatform::openWebAddress(const QUrl &url)
+{
+    openedAddresses.append(url);
+}
+
+void FakePlatform::endProgram()
+{
+    ended = true;
+}
+
+QString FakePlatform::lastMessage() const
+{
+    return messages.isEmpty() ? QString() : messages.constLast().text;
+}
+
+} // namespace qarnivo

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "platform/platform.h"
+
+#include <QList>
+#include <QMap>
+
+namespace qarnivo
+{
+
+// A platform for tests: records what the program asks of the system and
+// answers from scripted values, never touching anything real.
+class FakePlatform : public Platform
+{
+public:
+    struct Message {
+        QString text;
+        MsgIcon icon;
+        MsgButtons buttons;
+    };
+    QList<Message> messages;         // every box shown, in order
+    QList<MsgAnswer> answers;        // scripted answers, taken from the front;
+                                     // when empty: Ok for Ok boxes, Yes otherwise
+    QMap<QString, QString> settings; // key "Section/Key", e.g. "ViewWindow/Correction"
+    QDateTime clock;                 // what now() returns
+    QList<QDate> systemDateSets;     // every setSystemDate() call
+    bool setSystemDateWorks = true;  // what setSystemDate() returns
+    QString appFolder;               // applicationFolder()
+    QString sysFolder;               // systemFolder()
+    QStringList fonts;               // fontFamilies()
+    QStringList openedDocuments;     // openDocument() paths
+    QList<QUrl> openedAddresses;     // openWebAddress() calls
+    bool ended = false;              // endProgram() was called
+
+    FakePlatform();
+
+    MsgAnswer messageBox(const QString &text, MsgIcon, MsgButtons) override;
+    QString readSetting(const QString &section, const QString &key,
+                        const QString &defaultValue) override;
+    void writeSetting(const QString &section, const QString &key, const QString &value) override;
+    QDateTime now() override;
+    bool setSystemDate(const QDate &) override;
+    QString applicationFolder() override;
+    QString systemFolder() override;
+    QStringList fontFamilies() override;
+    void openDocument(const QString &path, const QString &workingFolder) override;
+    void openWebAddress(const QUrl &) override;
+    void endProgram() override;
+
+    // The text of the last message box, or an empty string when none was shown.
+    QString lastMessage() const;
+};
+
+} // namespace qarnivo

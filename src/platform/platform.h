@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QDate>
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+#include <QUrl>
+
+namespace qarnivo
+{
+
+enum class MsgIcon { None, Information, Exclamation, Critical, Question };
+enum class MsgButtons { Ok, YesNoCancel };
+enum class MsgAnswer { Ok, Yes, No, Cancel };
+
+// Every touch of the operating system goes through this class: message boxes,
+// the settings store, the clock, folders, fonts and the shell. The program
+// uses QtPlatform; tests use FakePlatform, which touches nothing real.
+class Platform
+{
+public:
+    virtual ~Platform() = default;
+    virtual MsgAnswer messageBox(const QString &text, MsgIcon, MsgButtons) = 0;
+    virtual QString readSetting(const QString &section, const QString &key,
+                                const QString &defaultValue) = 0;
+    virtual void writeSetting(const QString &section, const QString &key, const QString &value) = 0;
+    virtual QDateTime now() = 0;                   // system date and time
+    virtual bool setSystemDate(const QDate &) = 0; // false when refused
+    virtual QString applicationFolder() = 0;
+    virtual QString systemFolder() = 0; // empty when unknown
+    virtual QStringList fontFamilies() = 0;
+    virtual void openDocument(const QString &path, const QString &workingFolder) = 0;
+    virtual void openWebAddress(const QUrl &) = 0; // outside the program
+    virtual void endProgram() = 0;                 // ends at once
+};
+
+} // namespace qarnivo

@@ -1,0 +1,154 @@
+#include "platform/qtplatform.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QEventLoop>
+#include <QFontDatabase>
+#include <QMessageBox>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTimer>
+
+namespace qarnivo
+{
+
+namespace
+{
+
+const QString kTitle = QStringLiteral("Qarnivo");
+
+// How long setting the date may wait for the user's authorisation. The wait
+// runs a local event loop, so the windows keep painting meanwhile.
+constexpr int kSetDateTimeoutMs = 60000;
+
+QMessageBox::Icon toQtIcon(MsgIcon icon)
+{
+    switch (icon) {
+    case MsgIcon::Information:
+        return QMessageBox::Information;
+    case MsgIcon::Exclamation:
+        return QMessageBox::Warning;
+    case MsgIcon::Critical:
+        return QMessageBox::Critical;
+    case MsgIcon::Question:
+        return QMessageBox::Question;
+    case MsgIcon::None:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+MsgAnswer fromQtButton(int button)
+{
+    switch (button) {
+    case QMessageBox::Yes:
+        return MsgAnswer::Yes;
+    case QMessageBox::No:
+        return MsgAnswer::No;
+    case QMessageBox::Cancel:
+        return MsgAnswer::Cancel;
+    default:
+        return MsgAnswer::Ok;
+    }
+}
+
+} // namespace
+
+QtPlatform::QtPlatform()
+    : m_settings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Qarnivo"),
+                 QStringLiteral("Qarnivo"))
+{
+}
+
+MsgAnswer QtPlatform::messageBox(const QString &text, MsgIcon icon, MsgButtons buttons)
+{
+    // The program's texts use CR LF line breaks; a Qt label wants plain LF.
+    QString shown = text;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    QMessageBox box(toQtIcon(icon), kTitle, shown,
+                    buttons == MsgButtons::Ok
+                        ? QMessageBox::Ok
+                        : QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+                    QApplication::activeWindow());
+    return fromQtButton(box.exec());
+}
+
+QString QtPlatform::readSetting(const QString &section, const QString &key,
+                                const QString &defaultValue)
+{
+    return m_settings.value(section + '/' + key, defaultValue).toString();
+}
+
+void QtPlatform::writeSetting(const QString &section, const QString &key, const QString &value)
+{
+    m_settings.setValue(section + '/' + key, value);
+    // The program may end at once after any write, so nothing is left buffered.
+    m_settings.sync();
+}
+
+QDateTime QtPlatform::now()
+{
+    return QDateTime::currentDateTime();
+}
+
+// Sets the date through systemd, keeping the time of day. timedatectl asks the
+// user for authorisation and refuses while network time sync is on; either
+// way the caller learns of it from the false result.
+bool QtPlatform::setSystemDate(const QDate &date)
+{
+    const QString tool = QStandardPaths::findExecutable(QStringLiteral("timedatectl"));
+    if (tool.isEmpty() || !date.isValid())
+        return false;
+    const QDateTime target(date, QTime::currentTime());
+    QProcess process;
+    QEventLoop loop;
+    QObject::connect(&process, &QProcess::finished, &loop, &QEventLoop::quit);
+    QObject::connect(&process, &QProcess::errorOccurred, &loop, &QEventLoop::quit);
+    QTimer::singleShot(kSetDateTimeoutMs, &loop, &QEventLoop::quit);
+    process.start(
+        tool, {QStringLiteral("set-time"), target.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))});
+    if (!process.waitForStarted(2000))
+        return false;
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
+    if (process.state() != QProcess::NotRunning) {
+        process.kill();
+        process.waitForFinished(1000);
+        return false;
+    }
+    return process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+}
+
+QString QtPlatform::applicationFolder()
+{
+    return QCoreApplication::applicationDirPath();
+}
+
+QString QtPlatform::systemFolder()
+{
+    return applicationFolder() + QStringLiteral("/system");
+}
+
+QStringList QtPlatform::fontFamilies()
+{
+    return QFontDatabase::families();
+}
+
+void QtPlatform::openDocument(const QString &path, const QString &workingFolder)
+{
+    const QString full = QDir(workingFolder).absoluteFilePath(path);
+    QDesktopServices::openUrl(QUrl::fromLocalFile(full));
+}
+
+void QtPlatform::openWebAddress(const QUrl &url)
+{
+    QDesktopServices::openUrl(url);
+}
+
+void QtPlatform::endProgram()
+{
+    m_ended = true;
+    QCoreApplication::exit(0);
+}
+
+} // namespace qarnivo

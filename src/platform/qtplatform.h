@@ -1,0 +1,39 @@
+#pragma once
+
+#include "platform/platform.h"
+
+#include <QSettings>
+
+namespace qarnivo
+{
+
+// The real platform: Qt's message boxes, settings store, clock, fonts and the
+// desktop's handlers for documents and web addresses.
+class QtPlatform : public Platform
+{
+public:
+    QtPlatform();
+
+    MsgAnswer messageBox(const QString &text, MsgIcon, MsgButtons) override;
+    QString readSetting(const QString &section, const QString &key,
+                        const QString &defaultValue) override;
+    void writeSetting(const QString &section, const QString &key, const QString &value) override;
+    QDateTime now() override;
+    bool setSystemDate(const QDate &) override;
+    QString applicationFolder() override;
+    QString systemFolder() override;
+    QStringList fontFamilies() override;
+    void openDocument(const QString &path, const QString &workingFolder) override;
+    void openWebAddress(const QUrl &) override;
+    void endProgram() override;
+
+    // True once endProgram() was called; main() checks it before entering the
+    // event loop, because a program ended during startup has no loop to leave.
+    bool hasEnded() const { return m_ended; }
+
+private:
+    QSettings m_settings;
+    bool m_ended = false;
+};
+
+} // namespace qarnivo

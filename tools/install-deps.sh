@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that building, running and testing need,
+# asking apt only for those that are missing. Sourced by ./run and ./test.
+set -euo pipefail
+
+QARNIVO_PACKAGES=(
+  cmake make g++ pkg-config
+  qt6-base-dev libgl-dev
+  fonts-dejavu-core
+)
+
+qarnivo_install_deps() {
+  local missing=()
+  for pkg in "${QARNIVO_PACKAGES[@]}" "$@"; do
+    if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed'; then
+      missing+=("$pkg")
+    fi
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  local sudo=()
+  [ "$(id -u)" -ne 0 ] && sudo=(sudo)
+  echo "Installing: ${missing[*]}"
+  "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -q
+  "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
+}
+
+qarnivo_build() {
+  cmake -S . -B build -DCMAKE_BUILD_TYPE=Release
+  cmake --build build -j "$(nproc)"
+}
