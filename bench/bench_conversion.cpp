@@ -9,8 +9,7 @@
 
 using namespace qarnivo;
 
-namespace
-{
+namespace {
 
 template <typename Body> void measure(const char *name, qint64 calls, Body body)
 {

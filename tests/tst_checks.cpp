@@ -9,8 +9,7 @@ using namespace qarnivo;
 
 Q_DECLARE_METATYPE(qarnivo::MsgIcon)
 
-namespace
-{
+namespace {
 
 const QString kWesternYear =
     QStringLiteral("The Year Value must be between 622 AD & 20874 AD i.e.\r\n"
@@ -80,8 +79,7 @@ void verify(const CheckedDate &checked)
 
 } // namespace
 
-class TestChecks : public QObject
-{
+class TestChecks : public QObject {
     Q_OBJECT
 private slots:
     void gregorian_data();

@@ -11,8 +11,7 @@ using namespace qarnivo;
 
 Q_DECLARE_METATYPE(Ymd)
 
-namespace
-{
+namespace {
 
 QString show(const Ymd &d)
 {
@@ -87,8 +86,7 @@ bool followsInHijri(const Ymd &previous, const Ymd &h)
 
 } // namespace
 
-class TestConversion : public QObject
-{
+class TestConversion : public QObject {
     Q_OBJECT
 private slots:
     void gregorianToJulianDay_data() { addKnownDates(); }

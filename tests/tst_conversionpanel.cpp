@@ -16,8 +16,7 @@
 
 using namespace qarnivo;
 
-namespace
-{
+namespace {
 
 // A panel with loaded name tables over a fake platform.
 struct PanelFixture {
@@ -70,8 +69,7 @@ struct PanelFixture {
 
 } // namespace
 
-class TestConversionPanel : public QObject
-{
+class TestConversionPanel : public QObject {
     Q_OBJECT
 private slots:
     void startsWithTheDesignContents();

@@ -1,12 +1,10 @@
 #include "calendar/checks.h"
 
-#include "calendar/yearinput.h"
+#include "calendar/leadingnumber.h"
 
-namespace qarnivo
-{
+namespace qarnivo {
 
-namespace
-{
+namespace {
 
 const QString kCrLf = QStringLiteral("\r\n");
 
@@ -29,7 +27,7 @@ QString HijriYearRangeMessage()
 
 CheckedDate CheckGregorianInput(const QString &yearText, int month, int day)
 {
-    const double yearValue = ReadYearValue(yearText);
+    const double yearValue = ReadLeadingNumber(yearText);
     if (!(yearValue >= 622.0 && yearValue <= 20874.0))
         return refuse(QStringLiteral("The Year Value must be between 622 AD & 20874 AD i.e.") +
                           kCrLf + QStringLiteral("from 1st Muharram 1 Hijri to 30.05.20874 AH/AD"),
@@ -60,7 +58,7 @@ CheckedDate CheckGregorianInput(const QString &yearText, int month, int day)
 
 CheckedDate CheckHijriInput(const QString &yearText, int month, int day)
 {
-    const double yearValue = ReadYearValue(yearText);
+    const double yearValue = ReadLeadingNumber(yearText);
     if (!(yearValue >= 1.0 && yearValue <= 20874.0))
         return refuse(HijriYearRangeMessage(), MsgIcon::None, true);
     const int year = RoundHalfEven(yearValue);

@@ -7,8 +7,7 @@
 
 #include <optional>
 
-namespace qarnivo
-{
+namespace qarnivo {
 
 // Why a typed date is not converted: the message box to show, and whether
 // the year box that was read is to be emptied (only a year out of range is).

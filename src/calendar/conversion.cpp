@@ -2,15 +2,13 @@
 
 #include <climits>
 
-namespace qarnivo
-{
+namespace qarnivo {
 
 // Over the accepted range every intermediate stays below 2^31: the largest,
 // 4000 * (l + 1) in the Gregorian branch with l < 146097, is under 6e8.
 static_assert(sizeof(int) * CHAR_BIT >= 32, "calendar arithmetic needs 32-bit int");
 
-namespace
-{
+namespace {
 
 bool isJulianCalendarDate(int year, int month, int day)
 {

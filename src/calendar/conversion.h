@@ -2,8 +2,7 @@
 
 #include <QtGlobal>
 
-namespace qarnivo
-{
+namespace qarnivo {
 
 // The calendar core. Every conversion goes through the Julian Day Number (JD),
 // a 32-bit count of days. The Western side is the Julian calendar up to

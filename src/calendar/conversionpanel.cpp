@@ -2,8 +2,8 @@
 
 #include "calendar/checks.h"
 #include "calendar/datestate.h"
+#include "calendar/leadingnumber.h"
 #include "calendar/names.h"
-#include "calendar/yearinput.h"
 #include "platform/arrowpicture.h"
 #include "platform/clickablepicture.h"
 #include "platform/platform.h"
@@ -13,11 +13,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-namespace qarnivo
-{
+namespace qarnivo {
 
-namespace
-{
+namespace {
 
 template <typename T> T *named(QWidget *parent, const char *name)
 {
@@ -37,7 +35,7 @@ QLineEdit *yearBox(QWidget *parent, const char *name, const QString &text)
 
 int yearOf(const QLineEdit *box)
 {
-    return RoundHalfEven(ReadYearValue(box->text()));
+    return RoundHalfEven(ReadLeadingNumber(box->text()));
 }
 
 } // namespace

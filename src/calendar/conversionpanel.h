@@ -9,8 +9,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
-namespace qarnivo
-{
+namespace qarnivo {
 
 class Platform;
 struct CheckedDate;
@@ -22,8 +21,7 @@ class ClickablePicture;
 // command for each direction between them and the weekday of the result.
 // Its boxes are also the main window's conversion registers: navigation puts
 // a date into one side, runs the matching handler and reads the other side.
-class ConversionPanel : public QGroupBox
-{
+class ConversionPanel : public QGroupBox {
     Q_OBJECT
 public:
     ConversionPanel(Platform &platform, DateState &state, const NameTables &names,

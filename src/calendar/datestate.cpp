@@ -1,7 +1,6 @@
 #include "calendar/datestate.h"
 
-namespace qarnivo
-{
+namespace qarnivo {
 
 void ShiftGregDate(DateState &state, qint16 daysBack)
 {

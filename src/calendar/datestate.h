@@ -4,8 +4,7 @@
 
 #include <QDate>
 
-namespace qarnivo
-{
+namespace qarnivo {
 
 // Which date the main window is on. The Hijri fields hold the shown month and
 // its current day; the Gregorian fields hold the date of the selected day

@@ -1,10 +1,8 @@
 #include "calendar/names.h"
 
-namespace qarnivo
-{
+namespace qarnivo {
 
-namespace
-{
+namespace {
 
 // The spellings are the program's own, blanks and capitals included.
 constexpr std::array<const char *, 12> kHijriLong = {

@@ -4,8 +4,7 @@
 
 #include <array>
 
-namespace qarnivo
-{
+namespace qarnivo {
 
 // The calendar's vocabulary, indexed from 1; index 0 exists and stays empty.
 // Filled once at startup, read-only afterwards.

@@ -6,8 +6,7 @@
 #include <QCloseEvent>
 #include <QMenuBar>
 
-namespace qarnivo
-{
+namespace qarnivo {
 
 frmqarnivo::frmqarnivo(Platform &platform, QWidget *parent)
     : QMainWindow(parent), m_platform(platform)

@@ -14,14 +14,12 @@
 
 class QAction;
 
-namespace qarnivo
-{
+namespace qarnivo {
 
 class ConversionPanel;
 class Platform;
 
-class frmqarnivo : public QMainWindow
-{
+class frmqarnivo : public QMainWindow {
     Q_OBJECT
 public:
     explicit frmqarnivo(Platform &platform, QWidget *parent = nullptr);

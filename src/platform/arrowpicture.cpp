@@ -4,8 +4,7 @@
 #include <QPainterPath>
 #include <QTransform>
 
-namespace qarnivo
-{
+namespace qarnivo {
 
 QPixmap RedArrowPicture(ArrowDirection direction, const QSize &size)
 {

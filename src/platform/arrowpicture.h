@@ -2,8 +2,7 @@
 
 #include <QPixmap>
 
-namespace qarnivo
-{
+namespace qarnivo {
 
 enum class ArrowDirection { Up, Down, Left, Right };
 

@@ -2,8 +2,7 @@
 
 #include <QMouseEvent>
 
-namespace qarnivo
-{
+namespace qarnivo {
 
 ClickablePicture::ClickablePicture(QWidget *parent) : QLabel(parent)
 {

@@ -2,12 +2,10 @@
 
 #include <QLabel>
 
-namespace qarnivo
-{
+namespace qarnivo {
 
 // A picture control that answers a click, like an image control of a form.
-class ClickablePicture : public QLabel
-{
+class ClickablePicture : public QLabel {
     Q_OBJECT
 public:
     explicit ClickablePicture(QWidget *parent = nullptr);

@@ -1,7 +1,6 @@
 #include "platform/fakeplatform.h"
 
-namespace qarnivo
-{
+namespace qarnivo {
 
 FakePlatform::FakePlatform() : clock(QDate(2025, 12, 5), QTime(10, 0)) {}
 

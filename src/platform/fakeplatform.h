@@ -5,13 +5,11 @@
 #include <QList>
 #include <QMap>
 
-namespace qarnivo
-{
+namespace qarnivo {
 
 // A platform for tests: records what the program asks of the system and
 // answers from scripted values, never touching anything real.
-class FakePlatform : public Platform
-{
+class FakePlatform : public Platform {
 public:
     struct Message {
         QString text;

@@ -6,8 +6,7 @@
 #include <QStringList>
 #include <QUrl>
 
-namespace qarnivo
-{
+namespace qarnivo {
 
 enum class MsgIcon { None, Information, Exclamation, Critical, Question };
 enum class MsgButtons { Ok, YesNoCancel };
@@ -16,8 +15,7 @@ enum class MsgAnswer { Ok, Yes, No, Cancel };
 // Every touch of the operating system goes through this class: message boxes,
 // the settings store, the clock, folders, fonts and the shell. The program
 // uses QtPlatform; tests use FakePlatform, which touches nothing real.
-class Platform
-{
+class Platform {
 public:
     virtual ~Platform() = default;
     virtual MsgAnswer messageBox(const QString &text, MsgIcon, MsgButtons) = 0;

@@ -10,11 +10,9 @@
 #include <QStandardPaths>
 #include <QTimer>
 
-namespace qarnivo
-{
+namespace qarnivo {
 
-namespace
-{
+namespace {
 
 const QString kTitle = QStringLiteral("Qarnivo");
 

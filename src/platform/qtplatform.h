@@ -4,13 +4,11 @@
 
 #include <QSettings>
 
-namespace qarnivo
-{
+namespace qarnivo {
 
 // The real platform: Qt's message boxes, settings store, clock, fonts and the
 // desktop's handlers for documents and web addresses.
-class QtPlatform : public Platform
-{
+class QtPlatform : public Platform {
 public:
     QtPlatform();
 

@@ -1,7 +1,7 @@
 // Reading a typed year: the leading number of any text, safely, and the
 // rounding of a year value to a whole year.
 
-#include "calendar/yearinput.h"
+#include "calendar/leadingnumber.h"
 
 #include <QtTest>
 
@@ -10,8 +10,7 @@
 
 using namespace qarnivo;
 
-class TestYearInput : public QObject
-{
+class TestLeadingNumber : public QObject {
     Q_OBJECT
 private slots:
     void readYearValue_data();
@@ -21,9 +20,11 @@ private slots:
     void roundHalfEven_data();
     void roundHalfEven();
     void readsTheSameInAnyLocale();
+    void shortestNumberText_data();
+    void shortestNumberText();
 };
 
-void TestYearInput::readYearValue_data()
+void TestLeadingNumber::readYearValue_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<double>("value");
@@ -52,14 +53,14 @@ void TestYearInput::readYearValue_data()
     QTest::newRow("Arabic-Indic digits are not ASCII digits") << QString::fromUtf8("١٤٤٧") << 0.0;
 }
 
-void TestYearInput::readYearValue()
+void TestLeadingNumber::readYearValue()
 {
     QFETCH(QString, text);
     QFETCH(double, value);
-    QCOMPARE(ReadYearValue(text), value);
+    QCOMPARE(ReadLeadingNumber(text), value);
 }
 
-void TestYearInput::hugeAndTinyNumbersStayFinite_data()
+void TestLeadingNumber::hugeAndTinyNumbersStayFinite_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("beyondAnyYear");
@@ -74,11 +75,11 @@ void TestYearInput::hugeAndTinyNumbersStayFinite_data()
 
 // A number beyond any year reads as something every range check refuses;
 // an underflow reads as (nearly) 0.
-void TestYearInput::hugeAndTinyNumbersStayFinite()
+void TestLeadingNumber::hugeAndTinyNumbersStayFinite()
 {
     QFETCH(QString, text);
     QFETCH(bool, beyondAnyYear);
-    const double value = ReadYearValue(text);
+    const double value = ReadLeadingNumber(text);
     QVERIFY(!std::isnan(value));
     if (beyondAnyYear)
         QVERIFY(std::fabs(value) > 1e20);
@@ -86,7 +87,7 @@ void TestYearInput::hugeAndTinyNumbersStayFinite()
         QVERIFY(std::fabs(value) < 1e-300);
 }
 
-void TestYearInput::roundHalfEven_data()
+void TestLeadingNumber::roundHalfEven_data()
 {
     QTest::addColumn<double>("value");
     QTest::addColumn<int>("rounded");
@@ -105,7 +106,7 @@ void TestYearInput::roundHalfEven_data()
     QTest::newRow("NaN is 0") << double(NAN) << 0;
 }
 
-void TestYearInput::roundHalfEven()
+void TestLeadingNumber::roundHalfEven()
 {
     QFETCH(double, value);
     QFETCH(int, rounded);
@@ -114,14 +115,47 @@ void TestYearInput::roundHalfEven()
 
 // The user's locale never changes how a year is read (a German locale uses a
 // comma for decimals, but the program reads a point).
-void TestYearInput::readsTheSameInAnyLocale()
+void TestLeadingNumber::readsTheSameInAnyLocale()
 {
     const QLocale saved;
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-    const double value = ReadYearValue(QStringLiteral("622.5"));
+    const double value = ReadLeadingNumber(QStringLiteral("622.5"));
     QLocale::setDefault(saved);
     QCOMPARE(value, 622.5);
 }
 
-QTEST_APPLESS_MAIN(TestYearInput)
-#include "tst_yearinput.moc"
+void TestLeadingNumber::shortestNumberText_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("two decimals") << "20.27"
+                                  << "20.27";
+    QTest::newRow("trailing zero dropped") << "20.50"
+                                           << "20.5";
+    QTest::newRow("negative half") << "-5.5"
+                                   << "-5.5";
+    QTest::newRow("whole number has no point") << "88.000"
+                                               << "88";
+    QTest::newRow("no plus sign") << "+12"
+                                  << "12";
+    QTest::newRow("letters read as 0") << "abc"
+                                       << "0";
+    QTest::newRow("negative zero is 0") << "-0.0"
+                                        << "0";
+    QTest::newRow("15 significant digits at most") << "1.23456789012345678"
+                                                   << "1.23456789012346";
+    QTest::newRow("small fraction") << "0.001"
+                                    << "0.001";
+    QTest::newRow("longest in range") << "-89.7999999999999"
+                                      << "-89.7999999999999";
+}
+
+void TestLeadingNumber::shortestNumberText()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, text);
+    QCOMPARE(ShortestNumberText(ReadLeadingNumber(typed)), text);
+}
+
+QTEST_APPLESS_MAIN(TestLeadingNumber)
+#include "tst_leadingnumber.moc"

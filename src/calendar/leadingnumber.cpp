@@ -1,13 +1,11 @@
-#include "calendar/yearinput.h"
+#include "calendar/leadingnumber.h"
 
 #include <climits>
 #include <cmath>
 
-namespace qarnivo
-{
+namespace qarnivo {
 
-namespace
-{
+namespace {
 
 bool isDigit(QChar c)
 {
@@ -52,7 +50,7 @@ qsizetype numberEnd(const QString &text, qsizetype start)
 
 } // namespace
 
-double ReadYearValue(const QString &text)
+double ReadLeadingNumber(const QString &text)
 {
     qsizetype start = 0;
     while (start < text.size() && (text.at(start) == u' ' || text.at(start) == u'\t'))
@@ -77,6 +75,15 @@ int RoundHalfEven(double value)
     if (fraction > 0.5 || (fraction == 0.5 && std::fmod(below, 2.0) != 0.0))
         rounded = below + 1.0;
     return static_cast<int>(rounded);
+}
+
+QString ShortestNumberText(double value)
+{
+    if (value == 0.0) // also turns -0 into "0"
+        return QStringLiteral("0");
+    // 'g' with 15 digits drops trailing zeros; very large or small values keep
+    // an exponent, which no real coordinate or offset reaches.
+    return QString::number(value, 'g', 15);
 }
 
 } // namespace qarnivo

@@ -1,0 +1,123 @@
+#include "platform/textfile.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStringDecoder>
+
+#include <array>
+
+namespace qarnivo {
+
+namespace {
+
+// Windows-1252 differs from Latin-1 only in 0x80..0x9F; 0 marks the five
+// unassigned bytes, which are read as the C1 control of the same number.
+constexpr std::array<char16_t, 32> kHighControls = {
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+
+char16_t fromWindows1252(unsigned char byte)
+{
+    if (byte >= 0x80 && byte <= 0x9F && kHighControls[byte - 0x80] != 0)
+        return kHighControls[byte - 0x80];
+    return byte;
+}
+
+char toWindows1252(char16_t c)
+{
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
+        return static_cast<char>(c);
+    for (std::size_t i = 0; i < kHighControls.size(); ++i) {
+        if (kHighControls[i] == c)
+            return static_cast<char>(0x80 + i);
+    }
+    return '?';
+}
+
+bool isAscii(const QByteArray &bytes)
+{
+    for (const char byte : bytes) {
+        if (static_cast<unsigned char>(byte) >= 0x80)
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+QString DecodeText(const QByteArray &bytes)
+{
+    if (!isAscii(bytes)) {
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        const QString text = utf8(bytes);
+        if (!utf8.hasError())
+            return text;
+    }
+    QString text(bytes.size(), Qt::Uninitialized);
+    for (qsizetype i = 0; i < bytes.size(); ++i)
+        text[i] = QChar(fromWindows1252(static_cast<unsigned char>(bytes[i])));
+    return text;
+}
+
+QByteArray EncodeWindows1252(const QString &text)
+{
+    QByteArray bytes(text.size(), Qt::Uninitialized);
+    for (qsizetype i = 0; i < text.size(); ++i)
+        bytes[i] = toWindows1252(text[i].unicode());
+    return bytes;
+}
+
+QByteArray EncodeLines(const QStringList &lines)
+{
+    QByteArray bytes;
+    for (const QString &line : lines)
+        bytes += EncodeWindows1252(line) + "\r\n";
+    return bytes;
+}
+
+QStringList SplitLines(const QString &text)
+{
+    QString normal = text;
+    normal.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    normal.replace(u'\r', u'\n');
+    if (normal.endsWith(u'\n'))
+        normal.chop(1);
+    if (normal.isEmpty())
+        return {};
+    return normal.split(u'\n');
+}
+
+TextFileRead ReadTextFile(const QString &path, qint64 maxBytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        const bool missing = !QFileInfo::exists(path);
+        return {missing ? TextFileRead::Status::NotFound : TextFileRead::Status::Unreadable, {}};
+    }
+    if (file.size() > maxBytes)
+        return {TextFileRead::Status::TooLarge, {}};
+    const QByteArray bytes = file.read(maxBytes + 1);
+    if (bytes.size() > maxBytes)
+        return {TextFileRead::Status::TooLarge, {}};
+    return {TextFileRead::Status::Ok, DecodeText(bytes)};
+}
+
+QString SaveTextFile(const QString &path, const QStringList &lines)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return file.errorString();
+    const QByteArray bytes = EncodeLines(lines);
+    if (file.write(bytes) != bytes.size()) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return reason;
+    }
+    if (!file.commit())
+        return file.errorString();
+    return {};
+}
+
+} // namespace qarnivo
