@@ -13,9 +13,9 @@ int main(int argc, char *argv[])
 
     qarnivo::QtPlatform platform;
     qarnivo::frmqarnivo window(platform);
+    // Startup decides which window shows first, or ends the program.
     window.Form_Load();
     if (platform.hasEnded())
         return 0;
-    window.show();
     return QApplication::exec();
 }

@@ -272,6 +272,7 @@ void TestConversionPanel::convertDateMenuToggles()
 {
     FakePlatform platform;
     platform.clock = QDateTime(QDate(2025, 11, 5), QTime(9, 30));
+    platform.fonts = {QStringLiteral("Tarvelonix")};
     frmqarnivo window(platform);
     window.Form_Load();
     auto *panel = window.findChild<QGroupBox *>(QStringLiteral("Frame3"));

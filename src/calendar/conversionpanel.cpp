@@ -83,18 +83,18 @@ void ConversionPanel::createControls()
                        static_cast<QWidget *>(Combo4), static_cast<QWidget *>(Text5)})
         w->setFont(compact);
 
-    Combo1->setGeometry(6, 22, 42, 24);
-    Combo2->setGeometry(51, 22, 104, 24);
-    Text4->setGeometry(158, 22, 44, 24);
-    Image10->setGeometry(14, 54, 22, 26);
-    Greg_Hijri->setGeometry(44, 54, 150, 26);
-    Image9->setGeometry(14, 86, 22, 26);
-    Hijri_Greg->setGeometry(44, 86, 150, 26);
-    Combo3->setGeometry(6, 118, 42, 24);
-    Combo4->setGeometry(51, 118, 104, 24);
-    Text5->setGeometry(158, 118, 44, 24);
-    Label6->setGeometry(6, 148, 196, 22);
-    setFixedSize(208, 176);
+    Combo1->setGeometry(5, 22, 40, 24);
+    Combo2->setGeometry(47, 22, 98, 24);
+    Text4->setGeometry(147, 22, 44, 24);
+    Image10->setGeometry(10, 54, 22, 26);
+    Greg_Hijri->setGeometry(38, 54, 148, 26);
+    Image9->setGeometry(10, 86, 22, 26);
+    Hijri_Greg->setGeometry(38, 86, 148, 26);
+    Combo3->setGeometry(5, 118, 40, 24);
+    Combo4->setGeometry(47, 118, 98, 24);
+    Text5->setGeometry(147, 118, 44, 24);
+    Label6->setGeometry(5, 148, 186, 22);
+    setFixedSize(196, 176);
 
     Greg_Hijri->setToolTip(QStringLiteral("Convert the Gregorian date above to Hijri"));
     Hijri_Greg->setToolTip(QStringLiteral("Convert the Hijri date below to Gregorian"));

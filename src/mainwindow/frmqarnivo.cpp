@@ -1,51 +1,256 @@
 #include "mainwindow/frmqarnivo.h"
 
 #include "calendar/conversionpanel.h"
-#include "platform/platform.h"
+#include "mainwindow/windowpictures.h"
+#include "platform/arrowpicture.h"
+#include "platform/cellgrid.h"
+#include "platform/clickablepicture.h"
 
 #include <QCloseEvent>
+#include <QFontMetrics>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTextEdit>
+#include <QTimer>
 
 namespace qarnivo {
+
+namespace {
+
+// The window's sizes, from its design in twips at 15 twips a pixel.
+constexpr int kFullWidth = 11970 / 15;
+constexpr int kShortWidth = 8840 / 15;
+constexpr int kShortHeight = 8700 / 15;
+constexpr int kHeaderRowHeight = (550 + 7) / 15;
+constexpr int kDayRowHeight = (1000 + 7) / 15;
+// The right-hand column, seen only in the full view.
+constexpr int kSideLeft = kShortWidth + 6;
+constexpr int kSideWidth = kFullWidth - kSideLeft - 8;
+
+const QString kColumnSample = QStringLiteral("ZZZIZZZZZZZZ");
+
+template <typename T> T *named(QWidget *parent, const QString &name)
+{
+    auto *widget = new T(parent);
+    widget->setObjectName(name);
+    return widget;
+}
+
+QAction *menuCommand(QMenuBar *bar, const QString &name, const QString &caption)
+{
+    QAction *action = bar->addAction(caption);
+    action->setObjectName(name);
+    return action;
+}
+
+QLineEdit *dateLine(QWidget *parent, const QString &name)
+{
+    auto *line = named<QLineEdit>(parent, name);
+    line->setReadOnly(true);
+    line->setAlignment(Qt::AlignCenter);
+    QFont bold = line->font();
+    bold.setBold(true);
+    line->setFont(bold);
+    return line;
+}
+
+QLabel *cityLabel(QWidget *parent, const QString &name, const QString &text, bool bold = false)
+{
+    auto *label = named<QLabel>(parent, name);
+    label->setText(text);
+    QFont font = label->font();
+    font.setBold(bold);
+    label->setFont(font);
+    return label;
+}
+
+} // namespace
 
 frmqarnivo::frmqarnivo(Platform &platform, QWidget *parent)
     : QMainWindow(parent), m_platform(platform)
 {
     setObjectName(QStringLiteral("frmqarnivo"));
     setWindowTitle(QStringLiteral("Qarnivo with Worldwide Sunrise Sunset timings"));
+    setCentralWidget(new QWidget(this));
     createMenus();
-    createControls();
+    createCalendarControls();
+    createDetailControls();
+    createSideControls();
+    resize(kFullWidth, kShortHeight);
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(1000);
+    connect(Timer1, &QTimer::timeout, this, &frmqarnivo::Timer1_Timer);
+    Timer1->start();
 }
 
 void frmqarnivo::createMenus()
 {
-    Exit = menuBar()->addAction(QStringLiteral("E&xit"), this, &frmqarnivo::Exit_Click);
-    Exit->setObjectName(QStringLiteral("Exit"));
-    ConvertDate = menuBar()->addAction(QStringLiteral("Date &Conversion"), this,
-                                       &frmqarnivo::ConvertDate_Click);
-    ConvertDate->setObjectName(QStringLiteral("ConvertDate"));
+    QMenuBar *bar = menuBar();
+    Exit = menuCommand(bar, QStringLiteral("Exit"), QStringLiteral("E&xit"));
+    Option1 = menuCommand(bar, QStringLiteral("Option1"), QStringLiteral("&Settings"));
+    View = menuCommand(bar, QStringLiteral("View"), QStringLiteral("&ViewShort"));
+    Todayz = menuCommand(bar, QStringLiteral("Todayz"), QStringLiteral("&Today"));
+    ConvertDate =
+        menuCommand(bar, QStringLiteral("ConvertDate"), QStringLiteral("Date &Conversion"));
+    SunRiseSunSet =
+        menuCommand(bar, QStringLiteral("SunRiseSunSet"), QStringLiteral("Sun&riseSunset"));
+    // Commands whose windows are still to come are shown but not offered.
+    for (QAction *later : {Option1, View, SunRiseSunSet})
+        later->setEnabled(false);
+
+    Exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    Todayz->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
+    ConvertDate->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
+    connect(Exit, &QAction::triggered, this, &frmqarnivo::Exit_Click);
+    connect(Todayz, &QAction::triggered, this, &frmqarnivo::Todayz_Click);
+    connect(ConvertDate, &QAction::triggered, this, &frmqarnivo::ConvertDate_Click);
 }
 
-void frmqarnivo::createControls()
+int frmqarnivo::columnWidth() const
 {
-    auto *central = new QWidget(this);
-    setCentralWidget(central);
-    Frame3 = new ConversionPanel(m_platform, m_state, m_names, central);
-    Frame3->move(20, 20);
+    // Every column is as wide as the sample text in the window's own font,
+    // taken in whole twips as the grid keeps it.
+    const int twips = QFontMetrics(font()).horizontalAdvance(kColumnSample) * 15;
+    return (twips + 7) / 15;
+}
+
+void frmqarnivo::createCalendarControls()
+{
+    QWidget *area = centralWidget();
+    const int gridWidth = 7 * columnWidth() + 2;
+    const int left = (kShortWidth - gridWidth) / 2;
+
+    Backward = named<QPushButton>(area, QStringLiteral("Backward"));
+    Backward->setIcon(RedArrowPicture(ArrowDirection::Left, QSize(26, 20)));
+    Backward->setIconSize(QSize(26, 20));
+    Backward->setGeometry(left, 6, 42, 36);
+    Backward->setToolTip(QStringLiteral("Previous month"));
+    Forward = named<QPushButton>(area, QStringLiteral("Forward"));
+    Forward->setIcon(RedArrowPicture(ArrowDirection::Right, QSize(26, 20)));
+    Forward->setIconSize(QSize(26, 20));
+    Forward->setGeometry(left + gridWidth - 42, 6, 42, 36);
+    Forward->setToolTip(QStringLiteral("Next month"));
+
+    Label1 = named<QLabel>(area, QStringLiteral("Label1"));
+    QFont caption(QStringLiteral("Times New Roman"), 15, QFont::Bold);
+    Label1->setFont(caption);
+    Label1->setStyleSheet(QStringLiteral("color: rgb(0, 96, 0);"));
+    Label1->setGeometry(left + 50, 6, 150, 36);
+    for (int month = 1; month <= 12; ++month) {
+        Image1[month] = named<ClickablePicture>(area, QStringLiteral("Image1(%1)").arg(month));
+        Image1[month]->setGeometry(left + 204, 4, 150, 40);
+        Image1[month]->setAlignment(Qt::AlignCenter);
+        Image1[month]->setPixmap(MonthNamePicture(month));
+        Image1[month]->hide();
+    }
+
+    // The year box beside its button, and the English view's copy over it.
+    Picture1 = named<QWidget>(area, QStringLiteral("Picture1"));
+    Picture1->setGeometry(left + gridWidth - 178, 8, 130, 32);
+    Frame4 = named<QWidget>(area, QStringLiteral("Frame4"));
+    Frame4->setGeometry(Picture1->geometry());
+    Frame4->setAutoFillBackground(true);
+    Text7 = named<QLineEdit>(Picture1, QStringLiteral("Text7"));
+    Text8 = named<QLineEdit>(Frame4, QStringLiteral("Text8"));
+    GoToYear = named<QPushButton>(Picture1, QStringLiteral("GoToYear"));
+    GoToYrE = named<QPushButton>(Frame4, QStringLiteral("GoToYrE"));
+    for (QLineEdit *year : {Text7, Text8}) {
+        year->setText(QStringLiteral("1427"));
+        year->setAlignment(Qt::AlignCenter);
+        year->setMaxLength(16);
+        year->setGeometry(0, 0, 74, 32);
+        year->setToolTip(QStringLiteral("Type a Hijri year and press GO"));
+    }
+    QFont yearFont = Text7->font();
+    yearFont.setPointSize(14);
+    yearFont.setBold(true);
+    Text7->setFont(yearFont);
+    yearFont.setFamily(QStringLiteral("Times New Roman"));
+    Text8->setFont(yearFont);
+    for (QPushButton *go : {GoToYear, GoToYrE}) {
+        go->setText(QStringLiteral(" G  O "));
+        go->setGeometry(78, 0, 52, 32);
+    }
+    connect(Text7, &QLineEdit::returnPressed, this, &frmqarnivo::GoToYear_Click);
+    connect(Text8, &QLineEdit::returnPressed, this, &frmqarnivo::GoToYrE_Click);
+
+    grCal0 = CreateCellGrid(area, QStringLiteral("grCal0"), 1, 7);
+    grCal0->setFont(QFont(QStringLiteral("MS Sans Serif"), 12));
+    grCal0->verticalHeader()->setDefaultSectionSize(kHeaderRowHeight);
+    grCal0->setGeometry(left, 48, gridWidth, kHeaderRowHeight + 2);
+    grCal0->setFocusPolicy(Qt::NoFocus);
+    grCal0->setToolTip(QStringLiteral("Click to switch between Urdu and English day names"));
+
+    grCal1 = CreateCellGrid(area, QStringLiteral("grCal1"), 6, 7);
+    QFont dayFont = grCal1->font();
+    dayFont.setPointSizeF(27.75);
+    dayFont.setBold(true);
+    grCal1->setFont(dayFont);
+    grCal1->verticalHeader()->setDefaultSectionSize(kDayRowHeight);
+    grCal1->setGeometry(left, 48 + kHeaderRowHeight + 2, gridWidth, 6 * kDayRowHeight + 2);
+
+    connect(Backward, &QPushButton::clicked, this, &frmqarnivo::Backward_Click);
+    connect(Forward, &QPushButton::clicked, this, &frmqarnivo::Forward_Click);
+    connect(GoToYear, &QPushButton::clicked, this, &frmqarnivo::GoToYear_Click);
+    connect(GoToYrE, &QPushButton::clicked, this, &frmqarnivo::GoToYrE_Click);
+    connect(grCal1, &QTableWidget::cellClicked, this, &frmqarnivo::grCal1_Click);
+    connect(grCal0, &QTableWidget::cellClicked, this, &frmqarnivo::grCal0_Click);
+}
+
+void frmqarnivo::createDetailControls()
+{
+    QWidget *area = centralWidget();
+    const QRect grid = grCal1->geometry();
+    const int half = grid.width() / 2;
+    Text1 = dateLine(area, QStringLiteral("Text1"));
+    Text1->setGeometry(grid.left(), grid.bottom() + 5, half - 3, 26);
+    Text2 = dateLine(area, QStringLiteral("Text2"));
+    Text2->setGeometry(grid.left() + half + 3, grid.bottom() + 5, grid.width() - half - 3, 26);
+
+    Label7 = named<QLabel>(area, QStringLiteral("Label7"));
+    Label7->setText(QStringLiteral("."));
+    Label7->setFont(QFont(QStringLiteral("Comic Sans MS"), 9.75, QFont::Bold));
+    Label7->setStyleSheet(QStringLiteral("color: rgb(192, 0, 192); background: transparent;"));
+    Label7->setGeometry(grid.left(), grid.bottom() + 34, grid.width() - 100, 24);
+
+    Optionz = named<QPushButton>(area, QStringLiteral("Optionz"));
+    Optionz->setText(QStringLiteral("Options"));
+    Optionz->setGeometry(grid.right() - 95, grid.bottom() + 33, 96, 26);
+}
+
+void frmqarnivo::createSideControls()
+{
+    QWidget *area = centralWidget();
+    Label12 = cityLabel(area, QStringLiteral("Label12"), QString(), true);
+    Label12->setGeometry(kSideLeft, 8, kSideWidth, 20);
+    const std::array<std::pair<QString, QString>, 3> captions = {
+        std::pair{QStringLiteral("Label5"), QStringLiteral("Latitude:")},
+        std::pair{QStringLiteral("Label9"), QStringLiteral("Longitude:")},
+        std::pair{QStringLiteral("Label3"), QStringLiteral("TIME ZONE")}};
+    const std::array<QLabel **, 3> values = {&Label10, &Label11, &Label4};
+    const std::array<QString, 3> valueNames = {QStringLiteral("Label10"), QStringLiteral("Label11"),
+                                               QStringLiteral("Label4")};
+    for (int i = 0; i < 3; ++i) {
+        QLabel *caption = cityLabel(area, captions[i].first, captions[i].second);
+        caption->setGeometry(kSideLeft, 30 + 20 * i, 80, 20);
+        *values[i] = cityLabel(area, valueNames[i], QString(), true);
+        (*values[i])->setGeometry(kSideLeft + 80, 30 + 20 * i, kSideWidth - 80, 20);
+    }
+
+    Text3 = named<QTextEdit>(area, QStringLiteral("Text3"));
+    Text3->setReadOnly(true);
+    Text3->setStyleSheet(QStringLiteral("QTextEdit { background: rgb(0, 0, 128); color: white; }"));
+    Text3->setGeometry(kSideLeft, 96, kSideWidth, 270);
+
+    Frame3 = new ConversionPanel(m_platform, m_state, m_names, area);
+    Frame3->move(kSideLeft, 374);
     Frame3->hide();
-    resize(800, 560);
-}
-
-void frmqarnivo::Form_Load()
-{
-    const QDate today = m_platform.now().date();
-    m_state.StartDate = today;
-    m_state.CurrentGregDay = static_cast<qint16>(today.day());
-    m_state.CurrentGregMonth = static_cast<qint16>(today.month());
-    m_state.CurrentGregYear = static_cast<qint16>(today.year());
-    LoadMonthNames(m_names);
-    LoadWeekDayNames(m_names);
-    Frame3->FillLists();
 }
 
 void frmqarnivo::Greg_Hijri_Click()
@@ -63,11 +268,6 @@ void frmqarnivo::ConvertDate_Click()
     Frame3->setGregorianInput(m_state.currentGregorian());
     Frame3->setHidden(!Frame3->isHidden());
     Frame3->Greg_Hijri_Click();
-}
-
-void frmqarnivo::Exit_Click()
-{
-    m_platform.endProgram();
 }
 
 void frmqarnivo::closeEvent(QCloseEvent *event)

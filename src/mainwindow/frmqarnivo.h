@@ -1,21 +1,38 @@
 #pragma once
 
 // The main window. A click flows through it like this: a control's handler
-// (a public slot named after the control and event) reads the controls,
-// puts a date into the conversion panel and runs the panel's handler, which
-// checks and converts through the Julian Day Number; the handler reads the
-// panel's other side back into the current date state and rewrites the
-// window from that state.
+// (a public slot named after the control and its event) changes the current
+// date state, puts a date into the conversion panel and runs the panel's
+// handler, which checks the date and converts it through the Julian Day
+// Number; the handler reads the panel's other side back into the state, and
+// StartFirst redraws the month grid from the state before the date lines
+// are rewritten. The panel may be hidden meanwhile: its boxes double as the
+// window's conversion registers.
+//
+// The code is split by concern: frmqarnivo.cpp builds the controls,
+// frmqarnivo_startup.cpp runs startup, exit and the clock,
+// frmqarnivo_grid.cpp draws the month, frmqarnivo_navigation.cpp moves it,
+// and frmqarnivo_selection.cpp selects days and switches the day names.
 
 #include "calendar/datestate.h"
 #include "calendar/names.h"
+#include "sunpage/cityfile.h"
 
 #include <QMainWindow>
 
+#include <array>
+
 class QAction;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTableWidget;
+class QTextEdit;
+class QTimer;
 
 namespace qarnivo {
 
+class ClickablePicture;
 class ConversionPanel;
 class Platform;
 
@@ -29,27 +46,119 @@ public:
 
     const DateState &dateState() const { return m_state; }
     const NameTables &names() const { return m_names; }
+    const CityInfo &currentCity() const { return m_city; }
+    const QString &dayView() const { return m_dayView; }
+
+    // Called by the Options window after a new day correction.
+    void No_HMonthDays();
+    void StartFirst();
+    void SyncTodayHijri();
 
 public slots:
     void Greg_Hijri_Click();
     void Hijri_Greg_Click();
     void ConvertDate_Click();
     void Exit_Click();
+    void Backward_Click();
+    void Forward_Click();
+    void GoToYear_Click();
+    void GoToYrE_Click();
+    void Todayz_Click();
+    void grCal1_Click();
+    void grCal0_Click();
+    void Timer1_Timer();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    // Building the window.
     void createMenus();
-    void createControls();
+    void createCalendarControls();
+    void createDetailControls();
+    void createSideControls();
+    int columnWidth() const;
+
+    // Startup steps.
+    void resetCurrentDateToSystemDate();
+    void readStartupSettings();
+    bool loadCity();
+    void showCity();
+
+    // The month grid.
+    void FillMonthGrid();
+    void MarkSelectedDay();
+    void SetHeaderWidths();
+    void ShowUrduHeader();
+    void ShowEnglishHeader();
+    void HideMonthPictures();
+    void CheckArabicFont();
+    void setDayFontFamily(const QString &family);
+
+    // Navigation.
+    void showMonth(int month, int year);
+    void finishMove();
+    void goToYear(QLineEdit *yearBox, QLineEdit *otherBox);
+    void writeDateLines();
+    void writeGregorianLine();
+
+    // Day details.
+    void showOccasion(int month, int day);
 
     Platform &m_platform;
     DateState m_state;
     NameTables m_names;
+    CityInfo m_city;
 
-    ConversionPanel *Frame3 = nullptr;
+    // Settings mirrors.
+    bool m_windowFull = false;
+    bool m_windowMax = false;
+    qint16 m_dovrellBG = 0;
+    qint16 m_colorIndex = 0;
+    QString m_dayView = QStringLiteral("Urdu");
+    bool m_showFirst = true;
+
+    // Selection in the day grid.
+    qint16 SelHDay = 0;
+    qint16 SelRow = 0;
+    qint16 SelCol = 0;
+
+    // Menus.
     QAction *Exit = nullptr;
+    QAction *Option1 = nullptr;
+    QAction *View = nullptr;
+    QAction *Todayz = nullptr;
     QAction *ConvertDate = nullptr;
+    QAction *SunRiseSunSet = nullptr;
+
+    // Calendar.
+    QTableWidget *grCal0 = nullptr;
+    QTableWidget *grCal1 = nullptr;
+    QLabel *Label1 = nullptr;
+    std::array<ClickablePicture *, 13> Image1{}; // 1..12
+    QWidget *Picture1 = nullptr;
+    QLineEdit *Text7 = nullptr;
+    QPushButton *GoToYear = nullptr;
+    QWidget *Frame4 = nullptr;
+    QLineEdit *Text8 = nullptr;
+    QPushButton *GoToYrE = nullptr;
+    QPushButton *Backward = nullptr;
+    QPushButton *Forward = nullptr;
+
+    // Details.
+    QLineEdit *Text1 = nullptr;
+    QLineEdit *Text2 = nullptr;
+    QLabel *Label7 = nullptr;
+    QTextEdit *Text3 = nullptr;
+    ConversionPanel *Frame3 = nullptr;
+
+    // City and clock.
+    QLabel *Label12 = nullptr;
+    QLabel *Label10 = nullptr;
+    QLabel *Label11 = nullptr;
+    QLabel *Label4 = nullptr;
+    QPushButton *Optionz = nullptr;
+    QTimer *Timer1 = nullptr;
 };
 
 } // namespace qarnivo

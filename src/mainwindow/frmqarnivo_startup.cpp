@@ -1,0 +1,136 @@
+// Startup, exit and the clock of the main window.
+
+#include "mainwindow/frmqarnivo.h"
+
+#include "calendar/conversionpanel.h"
+#include "mainwindow/monthview.h"
+#include "platform/platform.h"
+#include "platform/textfile.h"
+#include "settings/settingscatalogue.h"
+
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+
+namespace qarnivo {
+
+void frmqarnivo::Form_Load()
+{
+    resetCurrentDateToSystemDate();
+    m_state.DayCorrection = ReadInt16Setting(m_platform, SettingKey::Correction, 0);
+    LoadMonthNames(m_names);
+    readStartupSettings();
+    LoadWeekDayNames(m_names);
+    if (!loadCity())
+        return;
+    showCity();
+    Frame3->FillLists();
+    SetHeaderWidths();
+    SyncTodayHijri();
+    No_HMonthDays();
+    CheckArabicFont();
+    StartFirst();
+    Text1->setText(HijriDateLine(m_state.CurrentHijriDay,
+                                 m_names.HMonthName[m_state.CurrentHijriMonth],
+                                 m_state.CurrentHijriYear));
+    writeGregorianLine();
+    const bool english = m_dayView == QLatin1String("English");
+    m_dayView = QStringLiteral("Urdu");
+    Frame4->hide();
+    if (english)
+        grCal0_Click();
+    show();
+}
+
+void frmqarnivo::resetCurrentDateToSystemDate()
+{
+    const QDate today = m_platform.now().date();
+    m_state.StartDate = today;
+    m_state.CurrentGregDay = static_cast<qint16>(today.day());
+    m_state.CurrentGregMonth = static_cast<qint16>(today.month());
+    m_state.CurrentGregYear = static_cast<qint16>(today.year());
+}
+
+void frmqarnivo::readStartupSettings()
+{
+    m_windowFull = ReadBoolSetting(m_platform, SettingKey::WindowFull, false);
+    m_windowMax = ReadBoolSetting(m_platform, SettingKey::WindowMax, false);
+    m_dovrellBG = ReadInt16Setting(m_platform, SettingKey::DovrellBG, 0);
+    m_colorIndex = ReadInt16Setting(m_platform, SettingKey::ColorIndex, 0);
+    m_dayView = ReadTextSetting(m_platform, SettingKey::DayView, QStringLiteral("Urdu"));
+    m_showFirst = ReadBoolSetting(m_platform, SettingKey::ShowFirst, true);
+}
+
+// Reads the default city. A missing file is written with the default city
+// and the program ends, so that the user can check it before the next start;
+// a file that cannot be used otherwise leaves it untouched and shows the
+// default city for this run.
+bool frmqarnivo::loadCity()
+{
+    const QString folder = m_platform.applicationFolder();
+    if (folder.isEmpty()) { // nowhere to keep the file
+        m_city = DefaultCity();
+        return true;
+    }
+    const QString path = QDir(folder).filePath(kCityFileName);
+    const CityFileRead read = ReadCityFile(path);
+    switch (read.status) {
+    case CityFileRead::Status::Ok:
+        m_city = read.city;
+        return true;
+    case CityFileRead::Status::NotFound:
+        break;
+    case CityFileRead::Status::Unreadable:
+    case CityFileRead::Status::TooFewFields:
+        m_city = DefaultCity();
+        return true;
+    }
+    const QString failure = SaveTextFile(path, CityFileLines(DefaultCity()));
+    if (failure.isEmpty()) {
+        m_platform.messageBox(MissingCityFileMessage(), MsgIcon::Critical, MsgButtons::Ok);
+        m_platform.endProgram();
+        return false;
+    }
+    // The folder does not take the file: say so, and carry on with the
+    // default city rather than ending in a loop of failed starts.
+    m_platform.messageBox(CityFileNotWrittenMessage(path, failure), MsgIcon::Exclamation,
+                          MsgButtons::Ok);
+    m_city = DefaultCity();
+    return true;
+}
+
+void frmqarnivo::showCity()
+{
+    Label12->setText(CityNameDisplay(m_city.name));
+    Label10->setText(LatitudeDisplay(m_city.latitude));
+    Label11->setText(LongitudeDisplay(m_city.longitude));
+    Label4->setText(OffsetDisplay(m_city.offsetGMT));
+}
+
+void frmqarnivo::Exit_Click()
+{
+    WriteTextSetting(m_platform, SettingKey::DayView, m_dayView);
+    m_windowMax = isMaximized();
+    WriteBoolSetting(m_platform, SettingKey::WindowMax, m_windowMax);
+    if (m_platform.now().date() != m_state.StartDate) {
+        const MsgAnswer answer = m_platform.messageBox(
+            QStringLiteral("Date value has been changed. Would you like to continue?"),
+            MsgIcon::Exclamation, MsgButtons::YesNoCancel);
+        if (answer != MsgAnswer::Yes && !m_platform.setSystemDate(m_state.StartDate))
+            m_platform.messageBox(SystemDateNotSetMessage(m_state.StartDate), MsgIcon::Exclamation,
+                                  MsgButtons::Ok);
+    }
+    m_platform.endProgram();
+}
+
+void frmqarnivo::Timer1_Timer()
+{
+    // The user's own time format, without a time zone name.
+    QString format = QLocale().timeFormat(QLocale::LongFormat);
+    format.remove(QStringLiteral(" t")).remove(u't');
+    Optionz->setText(m_platform.now().time().toString(format.trimmed()));
+}
+
+} // namespace qarnivo

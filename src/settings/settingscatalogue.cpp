@@ -1,0 +1,73 @@
+#include "settings/settingscatalogue.h"
+
+#include "calendar/leadingnumber.h"
+#include "platform/platform.h"
+
+#include <cmath>
+
+namespace qarnivo {
+
+std::optional<qint16> SettingToInt16(const QString &text)
+{
+    bool ok = false;
+    const double value = text.trimmed().toDouble(&ok); // C locale, whatever the user's
+    if (!ok || !std::isfinite(value))
+        return std::nullopt;
+    const int whole = RoundHalfEven(value);
+    if (whole < -32768 || whole > 32767)
+        return std::nullopt;
+    return static_cast<qint16>(whole);
+}
+
+std::optional<bool> SettingToBool(const QString &text)
+{
+    const QString trimmed = text.trimmed();
+    if (trimmed.compare(QStringLiteral("True"), Qt::CaseInsensitive) == 0)
+        return true;
+    if (trimmed.compare(QStringLiteral("False"), Qt::CaseInsensitive) == 0)
+        return false;
+    bool ok = false;
+    const double value = trimmed.toDouble(&ok);
+    if (!ok || std::isnan(value))
+        return std::nullopt;
+    return value != 0.0;
+}
+
+QString BoolSettingText(bool value)
+{
+    return value ? QStringLiteral("True") : QStringLiteral("False");
+}
+
+qint16 ReadInt16Setting(Platform &platform, const QString &key, qint16 defaultValue)
+{
+    const QString text = platform.readSetting(kSettingsSection, key, QString::number(defaultValue));
+    return SettingToInt16(text).value_or(defaultValue);
+}
+
+bool ReadBoolSetting(Platform &platform, const QString &key, bool defaultValue)
+{
+    const QString text = platform.readSetting(kSettingsSection, key, BoolSettingText(defaultValue));
+    return SettingToBool(text).value_or(defaultValue);
+}
+
+QString ReadTextSetting(Platform &platform, const QString &key, const QString &defaultValue)
+{
+    return platform.readSetting(kSettingsSection, key, defaultValue);
+}
+
+void WriteIntSetting(Platform &platform, const QString &key, int value)
+{
+    platform.writeSetting(kSettingsSection, key, QString::number(value));
+}
+
+void WriteBoolSetting(Platform &platform, const QString &key, bool value)
+{
+    platform.writeSetting(kSettingsSection, key, BoolSettingText(value));
+}
+
+void WriteTextSetting(Platform &platform, const QString &key, const QString &value)
+{
+    platform.writeSetting(kSettingsSection, key, value);
+}
+
+} // namespace qarnivo
