@@ -16,6 +16,10 @@ qarnivo_install_deps() {
       missing+=("$pkg")
     fi
   done
+  # The page's tool-side test runs on Node.js; any installed node will do.
+  if ! command -v node >/dev/null || ! command -v npm >/dev/null; then
+    missing+=(nodejs npm)
+  fi
   [ ${#missing[@]} -eq 0 ] && return 0
   local sudo=()
   [ "$(id -u)" -ne 0 ] && sudo=(sudo)
