@@ -101,13 +101,14 @@ void frmqarnivo::createMenus()
     SunRiseSunSet =
         menuCommand(bar, QStringLiteral("SunRiseSunSet"), QStringLiteral("Sun&riseSunset"));
     // Commands whose windows are still to come are shown but not offered.
-    for (QAction *later : {Option1, View, SunRiseSunSet})
+    for (QAction *later : {View, SunRiseSunSet})
         later->setEnabled(false);
 
     Exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     Todayz->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
     ConvertDate->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
     connect(Exit, &QAction::triggered, this, &frmqarnivo::Exit_Click);
+    connect(Option1, &QAction::triggered, this, &frmqarnivo::Option1_Click);
     connect(Todayz, &QAction::triggered, this, &frmqarnivo::Todayz_Click);
     connect(ConvertDate, &QAction::triggered, this, &frmqarnivo::ConvertDate_Click);
 }
@@ -179,6 +180,10 @@ void frmqarnivo::createCalendarControls()
     }
     connect(Text7, &QLineEdit::returnPressed, this, &frmqarnivo::GoToYear_Click);
     connect(Text8, &QLineEdit::returnPressed, this, &frmqarnivo::GoToYrE_Click);
+
+    Frame1 = named<QWidget>(area, QStringLiteral("Frame1"));
+    Frame1->setAutoFillBackground(true);
+    Frame1->setGeometry(left - 4, 44, gridWidth + 8, kHeaderRowHeight + 6 * kDayRowHeight + 12);
 
     grCal0 = CreateCellGrid(area, QStringLiteral("grCal0"), 1, 7);
     grCal0->setFont(QFont(QStringLiteral("MS Sans Serif"), 12));

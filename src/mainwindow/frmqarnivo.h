@@ -16,9 +16,11 @@
 
 #include "calendar/datestate.h"
 #include "calendar/names.h"
+#include "settings/colourschemes.h"
 #include "sunpage/cityfile.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <array>
 
@@ -34,6 +36,7 @@ namespace qarnivo {
 
 class ClickablePicture;
 class ConversionPanel;
+class Options;
 class Platform;
 
 class frmqarnivo : public QMainWindow {
@@ -49,7 +52,10 @@ public:
     const CityInfo &currentCity() const { return m_city; }
     const QString &dayView() const { return m_dayView; }
 
-    // Called by the Options window after a new day correction.
+    // Called by the Options window.
+    void setDayCorrection(qint16 days) { m_state.DayCorrection = days; }
+    void setColorIndex(qint16 index) { m_colorIndex = index; }
+    void setGridColours(const ColourScheme &scheme);
     void No_HMonthDays();
     void StartFirst();
     void SyncTodayHijri();
@@ -67,6 +73,7 @@ public slots:
     void grCal1_Click();
     void grCal0_Click();
     void Timer1_Timer();
+    void Option1_Click();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -84,6 +91,8 @@ private:
     void readStartupSettings();
     bool loadCity();
     void showCity();
+    void applyStoredColourScheme();
+    Options *optionsWindow();
 
     // The month grid.
     void FillMonthGrid();
@@ -132,6 +141,7 @@ private:
     QAction *SunRiseSunSet = nullptr;
 
     // Calendar.
+    QWidget *Frame1 = nullptr; // the frame around the grids
     QTableWidget *grCal0 = nullptr;
     QTableWidget *grCal1 = nullptr;
     QLabel *Label1 = nullptr;
@@ -159,6 +169,9 @@ private:
     QLabel *Label4 = nullptr;
     QPushButton *Optionz = nullptr;
     QTimer *Timer1 = nullptr;
+
+    // Created on first use and when closed, afresh at the next.
+    QPointer<Options> m_options;
 };
 
 } // namespace qarnivo

@@ -6,6 +6,7 @@
 #include "mainwindow/monthview.h"
 #include "platform/platform.h"
 #include "platform/textfile.h"
+#include "settings/options.h"
 #include "settings/settingscatalogue.h"
 
 #include <QDir>
@@ -13,6 +14,7 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
+#include <QTableWidget>
 
 namespace qarnivo {
 
@@ -30,6 +32,7 @@ void frmqarnivo::Form_Load()
     SetHeaderWidths();
     SyncTodayHijri();
     No_HMonthDays();
+    applyStoredColourScheme();
     CheckArabicFont();
     StartFirst();
     Text1->setText(HijriDateLine(m_state.CurrentHijriDay,
@@ -107,6 +110,41 @@ void frmqarnivo::showCity()
     Label10->setText(LatitudeDisplay(m_city.latitude));
     Label11->setText(LongitudeDisplay(m_city.longitude));
     Label4->setText(OffsetDisplay(m_city.offsetGMT));
+}
+
+// The options window is loaded without being shown and picks the stored
+// scheme, which paints the grid and stores the scheme again.
+void frmqarnivo::applyStoredColourScheme()
+{
+    if (m_colorIndex < 0 || m_colorIndex >= kColourSchemeCount)
+        m_colorIndex = 0;
+    optionsWindow()->selectScheme(m_colorIndex);
+}
+
+Options *frmqarnivo::optionsWindow()
+{
+    if (!m_options)
+        m_options = new Options(m_platform, *this, this);
+    return m_options;
+}
+
+void frmqarnivo::Option1_Click()
+{
+    Options *options = optionsWindow();
+    options->show();
+    options->raise();
+    options->activateWindow();
+}
+
+void frmqarnivo::setGridColours(const ColourScheme &scheme)
+{
+    QPalette palette = grCal1->palette();
+    palette.setColor(QPalette::Base, scheme.back);
+    palette.setColor(QPalette::Text, scheme.text);
+    grCal1->setPalette(palette);
+    QPalette framePalette = Frame1->palette();
+    framePalette.setColor(QPalette::Window, scheme.back);
+    Frame1->setPalette(framePalette);
 }
 
 void frmqarnivo::Exit_Click()
