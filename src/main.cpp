@@ -1,4 +1,5 @@
 #include "mainwindow/frmqarnivo.h"
+#include "platform/pictures.h"
 #include "platform/qtplatform.h"
 
 #include <QApplication>
@@ -10,6 +11,9 @@ int main(int argc, char *argv[])
     QApplication::setOrganizationName(QStringLiteral("Qarnivo"));
     QApplication::setApplicationVersion(
         QStringLiteral("%1.%2").arg(QARNIVO_VERSION_MAJOR).arg(QARNIVO_VERSION_MINOR));
+
+    QApplication::setWindowIcon(qarnivo::pictures::ApplicationIcon());
+    qarnivo::RegisterBundledFonts();
 
     qarnivo::QtPlatform platform;
     qarnivo::frmqarnivo window(platform);

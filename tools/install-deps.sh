@@ -5,7 +5,7 @@ set -euo pipefail
 
 QARNIVO_PACKAGES=(
   cmake make g++ pkg-config
-  qt6-base-dev libgl-dev
+  qt6-base-dev qt6-webengine-dev libgl-dev
   fonts-dejavu-core
 )
 

@@ -1,10 +1,11 @@
 #include "mainwindow/frmqarnivo.h"
 
 #include "calendar/conversionpanel.h"
-#include "mainwindow/windowpictures.h"
+#include "mainwindow/layout.h"
 #include "platform/arrowpicture.h"
 #include "platform/cellgrid.h"
 #include "platform/clickablepicture.h"
+#include "platform/pictures.h"
 
 #include <QCloseEvent>
 #include <QFontMetrics>
@@ -21,15 +22,7 @@ namespace qarnivo {
 
 namespace {
 
-// The window's sizes, from its design in twips at 15 twips a pixel.
-constexpr int kFullWidth = 11970 / 15;
-constexpr int kShortWidth = 8840 / 15;
-constexpr int kShortHeight = 8700 / 15;
-constexpr int kHeaderRowHeight = (550 + 7) / 15;
-constexpr int kDayRowHeight = (1000 + 7) / 15;
-// The right-hand column, seen only in the full view.
-constexpr int kSideLeft = kShortWidth + 6;
-constexpr int kSideWidth = kFullWidth - kSideLeft - 8;
+using namespace layout;
 
 const QString kColumnSample = QStringLiteral("ZZZIZZZZZZZZ");
 
@@ -80,6 +73,8 @@ frmqarnivo::frmqarnivo(Platform &platform, QWidget *parent)
     createCalendarControls();
     createDetailControls();
     createSideControls();
+    createHelpMenus();
+    createHelpControls();
     resize(kFullWidth, kShortHeight);
 
     Timer1 = new QTimer(this);
@@ -130,30 +125,31 @@ void frmqarnivo::createCalendarControls()
     Backward = named<QPushButton>(area, QStringLiteral("Backward"));
     Backward->setIcon(RedArrowPicture(ArrowDirection::Left, QSize(26, 20)));
     Backward->setIconSize(QSize(26, 20));
-    Backward->setGeometry(left, 6, 42, 36);
+    Backward->setGeometry(left, 4, 42, 36);
     Backward->setToolTip(QStringLiteral("Previous month"));
     Forward = named<QPushButton>(area, QStringLiteral("Forward"));
     Forward->setIcon(RedArrowPicture(ArrowDirection::Right, QSize(26, 20)));
     Forward->setIconSize(QSize(26, 20));
-    Forward->setGeometry(left + gridWidth - 42, 6, 42, 36);
+    Forward->setGeometry(left + gridWidth - 42, 4, 42, 36);
     Forward->setToolTip(QStringLiteral("Next month"));
 
     Label1 = named<QLabel>(area, QStringLiteral("Label1"));
     QFont caption(QStringLiteral("Times New Roman"), 15, QFont::Bold);
     Label1->setFont(caption);
     Label1->setStyleSheet(QStringLiteral("color: rgb(0, 96, 0);"));
-    Label1->setGeometry(left + 50, 6, 150, 36);
+    Label1->setGeometry(left + 50, 4, 150, 36);
     for (int month = 1; month <= 12; ++month) {
         Image1[month] = named<ClickablePicture>(area, QStringLiteral("Image1(%1)").arg(month));
-        Image1[month]->setGeometry(left + 204, 4, 150, 40);
+        Image1[month]->setGeometry(left + 200, 0, 140, kTopRowHeight);
         Image1[month]->setAlignment(Qt::AlignCenter);
-        Image1[month]->setPixmap(MonthNamePicture(month));
+        Image1[month]->setPixmap(pictures::MonthNamePicture(month).scaledToHeight(
+            kTopRowHeight, Qt::SmoothTransformation));
         Image1[month]->hide();
     }
 
     // The year box beside its button, and the English view's copy over it.
     Picture1 = named<QWidget>(area, QStringLiteral("Picture1"));
-    Picture1->setGeometry(left + gridWidth - 178, 8, 130, 32);
+    Picture1->setGeometry(left + gridWidth - 178, 6, 130, 32);
     Frame4 = named<QWidget>(area, QStringLiteral("Frame4"));
     Frame4->setGeometry(Picture1->geometry());
     Frame4->setAutoFillBackground(true);
@@ -183,12 +179,13 @@ void frmqarnivo::createCalendarControls()
 
     Frame1 = named<QWidget>(area, QStringLiteral("Frame1"));
     Frame1->setAutoFillBackground(true);
-    Frame1->setGeometry(left - 4, 44, gridWidth + 8, kHeaderRowHeight + 6 * kDayRowHeight + 12);
+    Frame1->setGeometry(left - 4, kGridTop - 4, gridWidth + 8,
+                        kHeaderRowHeight + 6 * kDayRowHeight + 12);
 
     grCal0 = CreateCellGrid(area, QStringLiteral("grCal0"), 1, 7);
     grCal0->setFont(QFont(QStringLiteral("MS Sans Serif"), 12));
     grCal0->verticalHeader()->setDefaultSectionSize(kHeaderRowHeight);
-    grCal0->setGeometry(left, 48, gridWidth, kHeaderRowHeight + 2);
+    grCal0->setGeometry(left, kGridTop, gridWidth, kHeaderRowHeight + 2);
     grCal0->setFocusPolicy(Qt::NoFocus);
     grCal0->setToolTip(QStringLiteral("Click to switch between Urdu and English day names"));
 
@@ -198,7 +195,7 @@ void frmqarnivo::createCalendarControls()
     dayFont.setBold(true);
     grCal1->setFont(dayFont);
     grCal1->verticalHeader()->setDefaultSectionSize(kDayRowHeight);
-    grCal1->setGeometry(left, 48 + kHeaderRowHeight + 2, gridWidth, 6 * kDayRowHeight + 2);
+    grCal1->setGeometry(left, kGridTop + kHeaderRowHeight + 2, gridWidth, 6 * kDayRowHeight + 2);
 
     connect(Backward, &QPushButton::clicked, this, &frmqarnivo::Backward_Click);
     connect(Forward, &QPushButton::clicked, this, &frmqarnivo::Forward_Click);
@@ -214,19 +211,19 @@ void frmqarnivo::createDetailControls()
     const QRect grid = grCal1->geometry();
     const int half = grid.width() / 2;
     Text1 = dateLine(area, QStringLiteral("Text1"));
-    Text1->setGeometry(grid.left(), grid.bottom() + 5, half - 3, 26);
+    Text1->setGeometry(grid.left(), grid.bottom() + 4, half - 3, 26);
     Text2 = dateLine(area, QStringLiteral("Text2"));
-    Text2->setGeometry(grid.left() + half + 3, grid.bottom() + 5, grid.width() - half - 3, 26);
+    Text2->setGeometry(grid.left() + half + 3, grid.bottom() + 4, grid.width() - half - 3, 26);
 
     Label7 = named<QLabel>(area, QStringLiteral("Label7"));
     Label7->setText(QStringLiteral("."));
     Label7->setFont(QFont(QStringLiteral("Comic Sans MS"), 9.75, QFont::Bold));
     Label7->setStyleSheet(QStringLiteral("color: rgb(192, 0, 192); background: transparent;"));
-    Label7->setGeometry(grid.left(), grid.bottom() + 34, grid.width() - 100, 24);
+    Label7->setGeometry(grid.left(), grid.bottom() + 32, grid.width() - 100, 24);
 
     Optionz = named<QPushButton>(area, QStringLiteral("Optionz"));
     Optionz->setText(QStringLiteral("Options"));
-    Optionz->setGeometry(grid.right() - 95, grid.bottom() + 33, 96, 26);
+    Optionz->setGeometry(grid.right() - 95, grid.bottom() + 31, 96, 26);
 }
 
 void frmqarnivo::createSideControls()
@@ -250,8 +247,11 @@ void frmqarnivo::createSideControls()
 
     Text3 = named<QTextEdit>(area, QStringLiteral("Text3"));
     Text3->setReadOnly(true);
+    Text3->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Text3->setFont(QFont(QStringLiteral("Comic Sans MS"), 9.75));
     Text3->setStyleSheet(QStringLiteral("QTextEdit { background: rgb(0, 0, 128); color: white; }"));
     Text3->setGeometry(kSideLeft, 96, kSideWidth, 270);
+    Text3->setToolTip(QStringLiteral("Thought of the Day"));
 
     Frame3 = new ConversionPanel(m_platform, m_state, m_names, area);
     Frame3->move(kSideLeft, 374);

@@ -16,6 +16,7 @@
 
 #include "calendar/datestate.h"
 #include "calendar/names.h"
+#include "readings/datetable.h"
 #include "settings/colourschemes.h"
 #include "sunpage/cityfile.h"
 
@@ -49,8 +50,15 @@ public:
 
     const DateState &dateState() const { return m_state; }
     const NameTables &names() const { return m_names; }
-    const CityInfo &currentCity() const { return m_city; }
     const QString &dayView() const { return m_dayView; }
+
+    // Shared with the calculator window.
+    CityInfo &currentCity() { return m_city; }
+    const CityInfo &currentCity() const { return m_city; }
+    const QStringList &pageLines() const { return m_pageLines; }
+    bool showFirst() const { return m_showFirst; }
+    void setShowFirst(bool show) { m_showFirst = show; }
+    bool manualPresent() const { return m_manualPresent; }
 
     // Called by the Options window.
     void setDayCorrection(qint16 days) { m_state.DayCorrection = days; }
@@ -74,9 +82,21 @@ public slots:
     void grCal0_Click();
     void Timer1_Timer();
     void Option1_Click();
+    void PrintTips_Click();
+    void DivineCal_Click();
+    void CalendFeatures_Click();
+    void Manual_Click();
+    void SoftVersion_Click();
+    void Developers_Click();
+    void GetFree_Click();
+    void OurSoft_Click();
+    void Image7_DblClick();
+    void Label8_Click();
+    void Text6_DblClick();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     // Building the window.
@@ -111,13 +131,23 @@ private:
     void writeDateLines();
     void writeGregorianLine();
 
-    // Day details.
+    // Day details, readings and occasions.
     void showOccasion(int month, int day);
+    void BuildThoughts();
+    void BuildOccasions();
+    void checkManual();
+    void showPanelText(const QString &crLfText);
+    void createHelpMenus();
+    void createHelpControls();
 
     Platform &m_platform;
     DateState m_state;
     NameTables m_names;
     CityInfo m_city;
+    QStringList m_pageLines;
+    DateTable m_occasionText;
+    DateTable m_thoughtText;
+    bool m_manualPresent = false;
 
     // Settings mirrors.
     bool m_windowFull = false;
@@ -139,6 +169,15 @@ private:
     QAction *Todayz = nullptr;
     QAction *ConvertDate = nullptr;
     QAction *SunRiseSunSet = nullptr;
+    QAction *TestTips = nullptr;
+    QAction *PrintTips = nullptr;
+    QAction *Manual = nullptr;
+    QAction *DivineCal = nullptr;
+    QAction *CalendFeatures = nullptr;
+    QAction *SoftVersion = nullptr;
+    QAction *Developers = nullptr;
+    QAction *GetFree = nullptr;
+    QAction *OurSoft = nullptr;
 
     // Calendar.
     QWidget *Frame1 = nullptr; // the frame around the grids
@@ -160,6 +199,9 @@ private:
     QLineEdit *Text2 = nullptr;
     QLabel *Label7 = nullptr;
     QTextEdit *Text3 = nullptr;
+    QTextEdit *Text6 = nullptr;         // the panel over the window
+    ClickablePicture *Image7 = nullptr; // credits of the translation
+    QLabel *Label8 = nullptr;           // link to the maker's web site
     ConversionPanel *Frame3 = nullptr;
 
     // City and clock.

@@ -6,9 +6,9 @@
 #include "calendar/leadingnumber.h"
 #include "help/maker.h"
 #include "mainwindow/monthview.h"
-#include "mainwindow/windowpictures.h"
 #include "platform/cellgrid.h"
 #include "platform/clickablepicture.h"
+#include "platform/pictures.h"
 #include "platform/platform.h"
 
 #include <QFontMetrics>
@@ -20,7 +20,7 @@ namespace qarnivo {
 
 namespace {
 
-const QString kArabicNumeralFont = QStringLiteral("Tarvelonix");
+const QString kArabicNumeralFont = ArabicNumeralFamily();
 const QColor kSelectedBackground(255, 224, 192);
 const QColor kSelectedText(255, 0, 0);
 
@@ -101,10 +101,12 @@ void frmqarnivo::ShowUrduHeader()
     for (int column = 0; column < 7; ++column) {
         QTableWidgetItem *cell = GridCell(grCal0, 0, column);
         cell->setText(QString());
-        cell->setData(Qt::DecorationRole, WeekDayPicture(column));
+        cell->setData(Qt::DecorationRole, pictures::WeekDayPicture(column));
         cell->setToolTip(m_names.WeekDayName[column + 1]);
     }
-    GridCell(grCal1, 5, 1)->setData(Qt::DecorationRole, GridOrnament());
+    GridCell(grCal1, 5, 1)
+        ->setData(Qt::DecorationRole,
+                  pictures::DecorationPicture(pictures::DecorationSet::Image4, 3));
     grCal1->setCurrentCell(5, 5);
 }
 

@@ -52,11 +52,4 @@ void frmqarnivo::grCal0_Click()
     grCal1->setFont(dayFont);
 }
 
-void frmqarnivo::showOccasion(int month, int day)
-{
-    Label7->setText(QString());
-    Q_UNUSED(month);
-    Q_UNUSED(day);
-}
-
 } // namespace qarnivo

@@ -8,6 +8,7 @@
 #include "platform/textfile.h"
 #include "settings/options.h"
 #include "settings/settingscatalogue.h"
+#include "sunpage/pagewriter.h"
 
 #include <QDir>
 #include <QLabel>
@@ -22,6 +23,7 @@ void frmqarnivo::Form_Load()
 {
     resetCurrentDateToSystemDate();
     m_state.DayCorrection = ReadInt16Setting(m_platform, SettingKey::Correction, 0);
+    m_pageLines = BuildPageLines();
     LoadMonthNames(m_names);
     readStartupSettings();
     LoadWeekDayNames(m_names);
@@ -39,6 +41,9 @@ void frmqarnivo::Form_Load()
                                  m_names.HMonthName[m_state.CurrentHijriMonth],
                                  m_state.CurrentHijriYear));
     writeGregorianLine();
+    BuildThoughts();
+    BuildOccasions();
+    checkManual();
     const bool english = m_dayView == QLatin1String("English");
     m_dayView = QStringLiteral("Urdu");
     Frame4->hide();

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+
+namespace qarnivo {
+
+// The texts of the help and information commands.
+inline const QString kManualFileName = QStringLiteral("Qarnivo User's Manual.pdf");
+
+QString SoftwareVersionText(int major, int minor);
+QString DevelopersText();
+QString GetFreeText();
+QString TranslationCreditsText();
+QString OurSoftwareText();
+
+} // namespace qarnivo

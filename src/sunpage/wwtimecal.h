@@ -1,0 +1,226 @@
+#pragma once
+
+// The worldwide sunrise, sunset and Zawal time window.
+//
+// Opening it (Form_Load) writes the page wwtc.htm for the default city into
+// the system folder and shows it in the embedded browser WebBrowser1; the
+// page's own script computes the times. Around the browser the window keeps:
+//
+//   Frame1  the default city's four boxes and the Edit / Update cycle that
+//           checks them (CheckCityBoxes) and saves CityInfo.txt;
+//   Frame3  the place list of AddCity.txt: a double click copies a place
+//           into the boxes (the user then saves it through Update);
+//   Frame4  the countries' GMT offsets, built in and from GMT Offsets.txt;
+//   Check1  whether this window opens first at the next start.
+//
+// Closing it deletes the page, stores "Show First" and shows the main window
+// again. The window deletes itself when closed; open a new one each time.
+//
+// The code is split by concern: wwtimecal.cpp builds the controls and runs
+// the decoration, wwtimecal_load.cpp the opening, the closing, the menus and
+// the browser, and wwtimecal_city.cpp the city boxes and the two list panels.
+
+#include "sunpage/boxmessage.h"
+#include "sunpage/pagewriter.h"
+#include "sunpage/placelist.h"
+
+#include <QColor>
+#include <QPointer>
+#include <QString>
+#include <QUrl>
+#include <QWidget>
+
+#include <array>
+
+class QAction;
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QMenuBar;
+class QPushButton;
+class QTimer;
+class QWebEngineProfile;
+class QWebEngineView;
+
+namespace qarnivo {
+
+class ClickablePicture;
+class MapGMT;
+class Platform;
+class frmqarnivo;
+
+// The colour effect of the e-mail label works on colour numbers in the
+// Windows form, blue in the high byte: each tick adds 2000, and a sum that is
+// no longer a colour (above 0xFFFFFF) leaves the colour as it was. From blue
+// the label drifts in 32 ticks towards cyan and then stays.
+quint32 ColourNumber(const QColor &colour);
+QColor ColourFromNumber(quint32 number);
+quint32 NextEffectColour(quint32 number);
+
+// The note the browser shows in place of a page that could not be written.
+QString PageNotShownHtml(const PageWriteResult &result);
+
+// The city the boxes offer when the city file has gone since the start.
+CityInfo BuiltInBoxCity();
+
+class WwtimeCal : public QWidget {
+    Q_OBJECT
+public:
+    // `mainWindow` holds the default city and is shown again when this
+    // window closes. The constructor only builds the controls.
+    WwtimeCal(Platform &platform, frmqarnivo &mainWindow, QWidget *parent = nullptr);
+    ~WwtimeCal() override;
+
+    // The opening: writes and shows the page, fills the boxes and the lists,
+    // and makes the window visible. Runs once; later calls do nothing.
+    void Form_Load();
+
+    // Ticks "Show First at Startup", as the main window does when this
+    // window opens first.
+    void setShowFirstChecked(bool checked);
+
+    // Where the browser was last sent: the page file, or an empty address
+    // when it shows a note instead.
+    QUrl pageAddress() const { return m_pageAddress; }
+
+    // The browser, created at the first navigation; null before.
+    QWebEngineView *browser() const { return WebBrowser1; }
+
+public slots:
+    // City boxes.
+    void Edit_Click();
+    // Place panel.
+    void List1_DblClick();
+    void FindNext_Click();
+    void Resetz_Click();
+    void Label5_Click();
+    // Country panel.
+    void List2_Click();
+    void FindNext1_Click();
+    void Close1_Click();
+    void Label9_Click();
+    // Menus.
+    void Cloze_Click();
+    void Refresh_Click();
+    void Manual_Click();
+    void GMToffset_Click();
+    void LatLong_Click();
+    void GMTMap_Click();
+    // Decoration and links.
+    void Timer1_Timer();
+    void Label6_Click();
+    void Label11_Click();
+    void Label8_Click();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    // Building the window.
+    void createMenus(QMenuBar *bar);
+    QGroupBox *createCityFrame();
+    QGroupBox *createPlaceFrame();
+    QGroupBox *createCountryFrame();
+    QWidget *createStartupBox();
+    QGroupBox *createDecorationFrame();
+    void createDecorationStacks(QWidget *frame);
+
+    // Opening and closing.
+    void writeAndShowPage();
+    void showPage();
+    void showNote(const QString &html);
+    QWebEngineView *ensureBrowser();
+    void LoadCityList();
+    void LoadCountryList();
+    void runClosingSteps();
+    void deletePage();
+    QString pagePath() const;
+    MapGMT *mapWindow();
+
+    // City boxes.
+    CityInfo boxTexts() const;
+    void setBoxTexts(const CityInfo &city);
+    void setBoxesEditing(bool editing);
+    void ValidateCity();
+    bool SaveCityFile();
+    void LockCityBoxes();
+    void tell(const BoxMessage &message);
+
+    // Searches.
+    void findNext(QListWidget *list, const QString &searchText, bool &continuing);
+
+    // Decoration.
+    void toggleColourEffect();
+    void showDecorations();
+
+    Platform &m_platform;
+    frmqarnivo &m_main;
+
+    bool m_loaded = false;
+    bool m_closed = false;
+    QString SystemFolder;
+    QUrl m_pageAddress;
+    QString m_pageProblem; // the note shown when there is no page
+    bool CityValid = false;
+    int FoundCount = 0;
+    bool m_continueList1 = false;
+    bool m_continueList2 = false;
+    QList<PlaceRecord> m_places; // the records of AddCity.txt, one per List1 entry
+
+    // Menus.
+    QAction *Cloze = nullptr;
+    QAction *Refresh = nullptr;
+    QAction *Manual = nullptr;
+    QAction *GMToffset = nullptr;
+    QAction *LatLong = nullptr;
+    QAction *GMTMap = nullptr;
+
+    // The browser and its private, off-the-record profile.
+    QWidget *m_browserArea = nullptr;
+    QWebEngineProfile *m_profile = nullptr;
+    QWebEngineView *WebBrowser1 = nullptr;
+
+    // City boxes.
+    QGroupBox *Frame1 = nullptr;
+    std::array<QLineEdit *, 4> Text1{};
+    std::array<QLabel *, 4> Label1{};
+    QPushButton *Edit = nullptr;
+
+    // Place panel.
+    QGroupBox *Frame3 = nullptr;
+    QListWidget *List1 = nullptr;
+    QLabel *Label2 = nullptr;
+    QLineEdit *Text2 = nullptr;
+    QPushButton *FindNext = nullptr;
+    QPushButton *Resetz = nullptr;
+    ClickablePicture *Label5 = nullptr;
+
+    // Country panel.
+    QGroupBox *Frame4 = nullptr;
+    QLabel *Label4 = nullptr;
+    QListWidget *List2 = nullptr;
+    QLabel *Label7 = nullptr;
+    QLabel *Label10 = nullptr;
+    QLineEdit *Text3 = nullptr;
+    QPushButton *FindNext1 = nullptr;
+    QPushButton *Close1 = nullptr;
+    ClickablePicture *Label9 = nullptr;
+
+    // Start-up choice and decoration.
+    QWidget *Frame5 = nullptr;
+    QCheckBox *Check1 = nullptr;
+    QGroupBox *Frame2 = nullptr;
+    QLabel *Label13 = nullptr;
+    ClickablePicture *Label6 = nullptr;
+    ClickablePicture *Label11 = nullptr;
+    ClickablePicture *Label8 = nullptr;
+    QTimer *Timer1 = nullptr;
+    std::array<QLabel *, 4> Image4{}; // 1..3
+    std::array<QLabel *, 2> Image6{}; // 0..1
+};
+
+} // namespace qarnivo

@@ -1,0 +1,257 @@
+// Opening and closing the calculator window, its menus and its browser.
+
+#include "sunpage/wwtimecal.h"
+
+#include "help/helptexts.h"
+#include "mainwindow/frmqarnivo.h"
+#include "platform/platform.h"
+#include "settings/settingscatalogue.h"
+#include "sunpage/mapgmt.h"
+#include "sunpage/offsetlist.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QWebEngineProfile>
+#include <QWebEngineView>
+
+namespace qarnivo {
+
+namespace {
+
+// A file in `folder`, or no path at all when the folder is unknown (never a
+// path relative to whatever the current folder happens to be).
+QString fileIn(const QString &folder, const QString &name)
+{
+    return folder.isEmpty() ? QString() : QDir(folder).filePath(name);
+}
+
+QString hintFor(PageWriteResult::Status status)
+{
+    using Status = PageWriteResult::Status;
+    switch (status) {
+    case Status::CityFileMissing:
+        return QStringLiteral("The boxes show a built-in city. Click Edit, then Update, to write "
+                              "the default city's file again; the page follows at the next "
+                              "opening of this window.");
+    case Status::BodyMissing:
+    case Status::WrongLength:
+        return QStringLiteral("Re-install the program to restore its page file.");
+    case Status::NoSystemFolder:
+    case Status::Unreadable:
+    case Status::WriteFailed:
+    case Status::Ok:
+        break;
+    }
+    return QStringLiteral("Correct the problem, then close this window and open it again.");
+}
+
+} // namespace
+
+CityInfo BuiltInBoxCity()
+{
+    return {QStringLiteral("Bhubaneswar"), QStringLiteral("20.27"), QStringLiteral("-85.85"),
+            QStringLiteral("-5.5")};
+}
+
+QString PageNotShownHtml(const PageWriteResult &result)
+{
+    const QString reason =
+        result.reason.isEmpty() ? QStringLiteral("The page file is missing.") : result.reason;
+    return QStringLiteral("<html><head><meta charset=\"utf-8\">"
+                          "<title>Worldwide Sunrise, Sunset And Solar Noon Time Calculator</title>"
+                          "</head><body style=\"font-family: Arial, Helvetica, sans-serif; "
+                          "background: #C0C0C0; margin: 24px;\">"
+                          "<h3>The sunrise, sunset and Zawal page cannot be shown.</h3>"
+                          "<p id=\"reason\">%1</p><p>%2</p></body></html>")
+        .arg(reason.toHtmlEscaped(), hintFor(result.status).toHtmlEscaped());
+}
+
+void WwtimeCal::Form_Load()
+{
+    if (m_loaded)
+        return;
+    m_loaded = true;
+    FoundCount = 0;
+    SystemFolder = m_platform.systemFolder();
+    writeAndShowPage();
+    show();
+    // The lists and the menu come whatever became of the page, so that the
+    // window is whole even when the page could not be made.
+    LoadCityList();
+    LoadCountryList();
+    Manual->setEnabled(m_main.manualPresent());
+}
+
+// Writes the page for the default city and sends the browser to it; any
+// failure shows a note in place of the page. When the city file itself has
+// gone, the boxes offer the built-in city, ready to be saved as a new file;
+// otherwise they show the default city.
+void WwtimeCal::writeAndShowPage()
+{
+    const PageWriteResult result = WritePage(m_platform, m_main.pageLines(), m_main.currentCity());
+    const bool cityFileGone = result.status == PageWriteResult::Status::CityFileMissing;
+    setBoxTexts(cityFileGone ? BuiltInBoxCity() : m_main.currentCity());
+    m_pageProblem = result.ok() ? QString() : PageNotShownHtml(result);
+    showPage();
+}
+
+// The page as written at the opening; it is not written again.
+void WwtimeCal::showPage()
+{
+    if (m_pageProblem.isEmpty() && QFileInfo::exists(pagePath())) {
+        m_pageAddress = QUrl::fromLocalFile(pagePath());
+        ensureBrowser()->load(m_pageAddress);
+        return;
+    }
+    if (m_pageProblem.isEmpty()) {
+        PageWriteResult gone;
+        gone.status = PageWriteResult::Status::WriteFailed;
+        gone.reason =
+            QStringLiteral("%1 is no longer there.").arg(QDir::toNativeSeparators(pagePath()));
+        m_pageProblem = PageNotShownHtml(gone);
+    }
+    showNote(m_pageProblem);
+}
+
+void WwtimeCal::showNote(const QString &html)
+{
+    m_pageAddress = QUrl();
+    ensureBrowser()->setHtml(html);
+}
+
+// The browser is made at its first use, with a profile of its own that keeps
+// nothing on disk.
+QWebEngineView *WwtimeCal::ensureBrowser()
+{
+    if (WebBrowser1)
+        return WebBrowser1;
+    m_profile = new QWebEngineProfile(this); // no name: off the record
+    m_profile->setHttpCacheType(QWebEngineProfile::MemoryHttpCache);
+    m_profile->setPersistentCookiesPolicy(QWebEngineProfile::NoPersistentCookies);
+    WebBrowser1 = new QWebEngineView(m_profile, m_browserArea);
+    WebBrowser1->setObjectName(QStringLiteral("WebBrowser1"));
+    WebBrowser1->setContextMenuPolicy(Qt::NoContextMenu);
+    m_browserArea->layout()->addWidget(WebBrowser1);
+    return WebBrowser1;
+}
+
+QString WwtimeCal::pagePath() const
+{
+    return fileIn(SystemFolder, kPageFileName);
+}
+
+void WwtimeCal::LoadCityList()
+{
+    const PlaceListRead read =
+        ReadPlaceList(fileIn(m_platform.applicationFolder(), kPlaceFileName));
+    m_places = read.places;
+    List1->clear();
+    for (const PlaceRecord &place : std::as_const(m_places))
+        List1->addItem(place.name);
+    Frame3->setTitle(PlacePanelCaption(List1->count()));
+}
+
+void WwtimeCal::LoadCountryList()
+{
+    const CountryFileRead read =
+        ReadCountryFile(fileIn(m_platform.applicationFolder(), kCountryFileName));
+    List2->clear();
+    List2->addItems(CountryOffsetList(read.lines));
+    Label7->setText(CountryCountCaption(List2->count()));
+    List2->setCurrentRow(0);
+}
+
+void WwtimeCal::setShowFirstChecked(bool checked)
+{
+    Check1->setChecked(checked);
+}
+
+void WwtimeCal::closeEvent(QCloseEvent *event)
+{
+    runClosingSteps();
+    QWidget::closeEvent(event);
+}
+
+// Every closing: store the start-up choice, remove the page and bring the
+// main window back. Nothing here may stop the closing.
+void WwtimeCal::runClosingSteps()
+{
+    if (m_closed)
+        return;
+    m_closed = true;
+    const bool showFirst = Check1->isChecked();
+    m_platform.writeSetting(kSettingsSection, SettingKey::ShowFirst,
+                            showFirst ? QStringLiteral("1") : QStringLiteral("0"));
+    m_main.setShowFirst(showFirst);
+    deletePage();
+    m_main.show();
+}
+
+void WwtimeCal::deletePage()
+{
+    if (WebBrowser1)
+        WebBrowser1->stop();
+    const QString path = pagePath();
+    if (!path.isEmpty())
+        QFile::remove(path);
+}
+
+void WwtimeCal::Cloze_Click()
+{
+    close();
+}
+
+void WwtimeCal::Refresh_Click()
+{
+    LockCityBoxes();
+    Frame3->hide();
+    Frame4->hide();
+    showPage();
+}
+
+void WwtimeCal::Manual_Click()
+{
+    const QString folder = m_platform.applicationFolder();
+    const QString path = folder.isEmpty() ? kManualFileName : fileIn(folder, kManualFileName);
+    m_platform.openDocument(path, folder);
+}
+
+void WwtimeCal::GMToffset_Click()
+{
+    Frame4->setHidden(!Frame4->isHidden());
+}
+
+void WwtimeCal::LatLong_Click()
+{
+    Frame3->setHidden(!Frame3->isHidden());
+}
+
+void WwtimeCal::GMTMap_Click()
+{
+    MapGMT *map = mapWindow();
+    if (map->isVisible()) {
+        map->hide();
+        return;
+    }
+    map->show();
+    map->raise();
+}
+
+// The map window belongs to the main window, so that it outlives this one
+// and is shared by every opening.
+MapGMT *WwtimeCal::mapWindow()
+{
+    auto *map = m_main.findChild<MapGMT *>(QStringLiteral("MapGMT"), Qt::FindDirectChildrenOnly);
+    return map ? map : new MapGMT(&m_main);
+}
+
+} // namespace qarnivo
