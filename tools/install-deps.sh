@@ -6,7 +6,7 @@ set -euo pipefail
 QARNIVO_PACKAGES=(
   cmake make g++ pkg-config
   qt6-base-dev qt6-webengine-dev libgl-dev
-  fonts-dejavu-core
+  fonts-dejavu-core python3-fonttools
 )
 
 qarnivo_install_deps() {

@@ -75,6 +75,7 @@ frmqarnivo::frmqarnivo(Platform &platform, QWidget *parent)
     createSideControls();
     createHelpMenus();
     createHelpControls();
+    createFeedbackControls();
     resize(kFullWidth, kShortHeight);
 
     Timer1 = new QTimer(this);
@@ -96,7 +97,7 @@ void frmqarnivo::createMenus()
     SunRiseSunSet =
         menuCommand(bar, QStringLiteral("SunRiseSunSet"), QStringLiteral("Sun&riseSunset"));
     // Commands whose windows are still to come are shown but not offered.
-    for (QAction *later : {View, SunRiseSunSet})
+    for (QAction *later : {SunRiseSunSet})
         later->setEnabled(false);
 
     Exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
@@ -104,6 +105,9 @@ void frmqarnivo::createMenus()
     ConvertDate->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
     connect(Exit, &QAction::triggered, this, &frmqarnivo::Exit_Click);
     connect(Option1, &QAction::triggered, this, &frmqarnivo::Option1_Click);
+    // The View item names the view that the clock button switches to, and
+    // does the same switch.
+    connect(View, &QAction::triggered, this, &frmqarnivo::Optionz_Click);
     connect(Todayz, &QAction::triggered, this, &frmqarnivo::Todayz_Click);
     connect(ConvertDate, &QAction::triggered, this, &frmqarnivo::ConvertDate_Click);
 }
@@ -223,6 +227,8 @@ void frmqarnivo::createDetailControls()
 
     Optionz = named<QPushButton>(area, QStringLiteral("Optionz"));
     Optionz->setText(QStringLiteral("Options"));
+    Optionz->setToolTip(QStringLiteral("Change View Window"));
+    connect(Optionz, &QPushButton::clicked, this, &frmqarnivo::Optionz_Click);
     Optionz->setGeometry(grid.right() - 95, grid.bottom() + 31, 96, 26);
 }
 

@@ -93,6 +93,10 @@ public slots:
     void Image7_DblClick();
     void Label8_Click();
     void Text6_DblClick();
+    void Optionz_Click();
+    void Picture2_Click();
+    void Image1_Click(int month);
+    void Image8_Click();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -139,6 +143,14 @@ private:
     void showPanelText(const QString &crLfText);
     void createHelpMenus();
     void createHelpControls();
+
+    // Views and pointer feedback.
+    void createFeedbackControls();
+    void resetFeedback();
+    bool pointerMoved(QObject *watched);
+    bool buttonPressed(QObject *watched);
+    bool doubleClicked(QObject *watched);
+    void askForSunriseTimes();
 
     Platform &m_platform;
     DateState m_state;
@@ -199,9 +211,14 @@ private:
     QLineEdit *Text2 = nullptr;
     QLabel *Label7 = nullptr;
     QTextEdit *Text3 = nullptr;
-    QTextEdit *Text6 = nullptr;         // the panel over the window
-    ClickablePicture *Image7 = nullptr; // credits of the translation
-    QLabel *Label8 = nullptr;           // link to the maker's web site
+    QTextEdit *Text6 = nullptr;           // the panel over the window
+    ClickablePicture *Image7 = nullptr;   // credits of the translation
+    QLabel *Label8 = nullptr;             // link to the maker's web site
+    ClickablePicture *Image8 = nullptr;   // the invocation
+    std::array<QLabel *, 4> Image4{};     // 1..3, stacked
+    std::array<QLabel *, 2> Image6{};     // 0..1, stacked
+    ClickablePicture *Picture2 = nullptr; // the banner below the normal height
+    QList<QLabel *> m_cityLabels;
     ConversionPanel *Frame3 = nullptr;
 
     // City and clock.

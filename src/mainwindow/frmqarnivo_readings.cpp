@@ -6,6 +6,7 @@
 #include "help/helptexts.h"
 #include "help/maker.h"
 #include "mainwindow/layout.h"
+#include "platform/bookpicture.h"
 #include "platform/clickablepicture.h"
 #include "platform/pictures.h"
 #include "platform/platform.h"
@@ -86,10 +87,10 @@ void frmqarnivo::createHelpControls()
 
     Image7 = new ClickablePicture(area);
     Image7->setObjectName(QStringLiteral("Image7"));
-    Image7->setPixmap(pictures::InvocationPicture().scaledToWidth(190, Qt::SmoothTransformation));
+    Image7->setPixmap(OpenBookPicture(QSize(40, 40)));
     Image7->setToolTip(QStringLiteral("Double click for the translation of the readings"));
     Image7->installEventFilter(this);
-    Image7->setGeometry(layout::kSideLeft, 370, layout::kSideWidth, 46);
+    Image7->setGeometry(layout::kSideLeft + layout::kSideWidth - 44, 430, 40, 40);
 
     Label8 = new QLabel(QStringLiteral("Visit our web site"), area);
     Label8->setObjectName(QStringLiteral("Label8"));
@@ -98,26 +99,7 @@ void frmqarnivo::createHelpControls()
     Label8->setStyleSheet(QStringLiteral("color: rgb(0, 0, 255);"));
     Label8->setToolTip(kMakerWebAddress);
     Label8->installEventFilter(this);
-    Label8->setGeometry(layout::kSideLeft, 540, layout::kSideWidth, 18);
-}
-
-bool frmqarnivo::eventFilter(QObject *watched, QEvent *event)
-{
-    if (event->type() == QEvent::MouseButtonDblClick) {
-        if (watched == Text6->viewport()) {
-            Text6_DblClick();
-            return true;
-        }
-        if (watched == Image7) {
-            Image7_DblClick();
-            return true;
-        }
-    }
-    if (event->type() == QEvent::MouseButtonRelease && watched == Label8) {
-        Label8_Click();
-        return true;
-    }
-    return QMainWindow::eventFilter(watched, event);
+    Label8->setGeometry(layout::kSideLeft, 486, layout::kSideWidth, 18);
 }
 
 void frmqarnivo::BuildThoughts()

@@ -4,12 +4,14 @@
 
 #include "calendar/conversionpanel.h"
 #include "mainwindow/monthview.h"
+#include "platform/clickablepicture.h"
 #include "platform/platform.h"
 #include "platform/textfile.h"
 #include "settings/options.h"
 #include "settings/settingscatalogue.h"
 #include "sunpage/pagewriter.h"
 
+#include <QAction>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
@@ -30,6 +32,12 @@ void frmqarnivo::Form_Load()
     if (!loadCity())
         return;
     showCity();
+    if (!m_windowFull)
+        Optionz_Click();
+    if (m_windowMax) {
+        setWindowState(windowState() | Qt::WindowMaximized);
+        ConvertDate->setEnabled(true);
+    }
     Frame3->FillLists();
     SetHeaderWidths();
     SyncTodayHijri();
@@ -43,6 +51,7 @@ void frmqarnivo::Form_Load()
     writeGregorianLine();
     BuildThoughts();
     BuildOccasions();
+    Picture2_Click();
     checkManual();
     const bool english = m_dayView == QLatin1String("English");
     m_dayView = QStringLiteral("Urdu");

@@ -4,11 +4,9 @@
 #include "sunpage/wwtimecal.h"
 
 #include "help/maker.h"
-#include "mainwindow/frmqarnivo.h"
 #include "platform/clickablepicture.h"
 #include "platform/pictures.h"
 #include "platform/platform.h"
-#include "sunpage/placelist.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -25,7 +25,6 @@
 #include "sunpage/placelist.h"
 
 #include <QColor>
-#include <QPointer>
 #include <QString>
 #include <QUrl>
 #include <QWidget>
