@@ -6,6 +6,8 @@
 
 int main(int argc, char *argv[])
 {
+    // The embedded browser of the calculator window shares OpenGL contexts.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Qarnivo"));
     QApplication::setOrganizationName(QStringLiteral("Qarnivo"));

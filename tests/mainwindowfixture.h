@@ -30,6 +30,9 @@ struct Window {
         platform.appFolder = folder.path();
         platform.fonts = {QStringLiteral("DejaVu Sans"), QStringLiteral("tarvelonix")};
         platform.clock = QDateTime(today, QTime(9, 30));
+        // The calculator window opens first unless told otherwise; the tests
+        // of the main window start with the main window.
+        platform.settings.insert(QStringLiteral("ViewWindow/Show First"), QStringLiteral("0"));
         if (writeCityFile)
             SaveTextFile(cityPath(), CityFileLines(DefaultCity()));
         window = std::make_unique<frmqarnivo>(platform);

@@ -274,6 +274,7 @@ void TestConversionPanel::convertDateMenuToggles()
     platform.clock = QDateTime(QDate(2025, 11, 5), QTime(9, 30));
     platform.fonts = {QStringLiteral("Tarvelonix")};
     platform.settings.insert(QStringLiteral("ViewWindow/WindowFull"), QStringLiteral("True"));
+    platform.settings.insert(QStringLiteral("ViewWindow/Show First"), QStringLiteral("0"));
     frmqarnivo window(platform);
     window.Form_Load();
     auto *panel = window.findChild<QGroupBox *>(QStringLiteral("Frame3"));

@@ -141,9 +141,10 @@ void TestMainWindow::unusableCityFileShowsTheDefaultCity()
 void TestMainWindow::unreadableSettingsFallBackToDefaults()
 {
     Window w;
-    w.platform.settings = {{"ViewWindow/Correction", "abc"},
-                           {"ViewWindow/WindowMax", "Maybe"},
-                           {"ViewWindow/ColorIndex", "99999"}};
+    w.platform.settings.insert("ViewWindow/Correction", "abc");
+    w.platform.settings.insert("ViewWindow/WindowMax", "Maybe");
+    w.platform.settings.insert("ViewWindow/ColorIndex", "99999");
+    w.platform.settings.insert("ViewWindow/Show First", "False");
     w.load();
     QVERIFY(w.window->isVisible());
     QCOMPARE(w.window->dateState().DayCorrection, qint16(0));

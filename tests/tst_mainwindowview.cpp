@@ -2,6 +2,10 @@
 // settings that carry all of them over to the next start.
 
 #include "mainwindowfixture.h"
+#include "sunpage/wwtimecal.h"
+
+#include "webenginetestmain.h"
+#include <QCheckBox>
 
 using qarnivo::testing::Window;
 using namespace qarnivo;
@@ -44,7 +48,17 @@ private slots:
 void TestMainWindowView::firstStartWithAnEmptyStore()
 {
     Window w;
+    w.platform.settings.clear();
     w.load();
+    // The calculator window comes first, its box ticked; the main window
+    // shows when it closes.
+    auto *calculator = w.window->findChild<WwtimeCal *>(QStringLiteral("WwtimeCal"));
+    QVERIFY(calculator && calculator->isVisible());
+    QVERIFY(!w.window->isVisible());
+    QVERIFY(calculator->findChild<QCheckBox *>(QStringLiteral("Check1"))->isChecked());
+    calculator->close();
+    QVERIFY(w.window->isVisible());
+    QCOMPARE(setting(w, "Show First"), QStringLiteral("1"));
     QCOMPARE(setting(w, "WindowFull"), QStringLiteral("False"));
     QCOMPARE(setting(w, "DovrellBG"), QStringLiteral("0"));
     QCOMPARE(setting(w, "ColorIndex"), QStringLiteral("0"));
@@ -190,7 +204,14 @@ void TestMainWindowView::sunriseQuestion()
     QVERIFY(w.platform.lastMessage().startsWith(QStringLiteral(
         "Click SunriseSunset menu item to know the Sunrise and Sunset timings\r\n")));
     QVERIFY(w.window->isVisible());
+    QVERIFY(!w.window->findChild<WwtimeCal *>(QStringLiteral("WwtimeCal")));
+
+    w.platform.answers = {MsgAnswer::Yes};
+    QTest::mouseDClick(w.control<QLabel>(QStringLiteral("Label12")), Qt::LeftButton);
+    auto *calculator = w.window->findChild<WwtimeCal *>(QStringLiteral("WwtimeCal"));
+    QVERIFY(calculator && calculator->isVisible());
+    QVERIFY(!w.window->isVisible());
 }
 
-QTEST_MAIN(TestMainWindowView)
+QARNIVO_WEBENGINE_TEST_MAIN(TestMainWindowView)
 #include "tst_mainwindowview.moc"

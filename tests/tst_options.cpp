@@ -31,6 +31,7 @@ struct Fixture {
         platform.appFolder = folder.path();
         platform.fonts = {QStringLiteral("Tarvelonix")};
         platform.clock = QDateTime(QDate(2025, 11, 5), QTime(9, 0));
+        platform.settings.insert(QStringLiteral("ViewWindow/Show First"), QStringLiteral("0"));
         if (!correction.isNull())
             platform.settings.insert(QStringLiteral("ViewWindow/Correction"), correction);
         SaveTextFile(folder.filePath(kCityFileName), CityFileLines(DefaultCity()));
@@ -196,6 +197,7 @@ void TestOptions::startupAppliesTheStoredScheme()
         platform.appFolder = folder.path();
         platform.fonts = {QStringLiteral("Tarvelonix")};
         SaveTextFile(folder.filePath(kCityFileName), CityFileLines(DefaultCity()));
+        platform.settings.insert(QStringLiteral("ViewWindow/Show First"), QStringLiteral("0"));
         if (*stored)
             platform.settings.insert(QStringLiteral("ViewWindow/ColorIndex"),
                                      QLatin1String(stored));

@@ -30,6 +30,8 @@
 #include <QWebEngineView>
 #include <QtTest>
 
+#include "webenginetestmain.h"
+
 using namespace qarnivo;
 
 namespace {
@@ -904,22 +906,6 @@ void TestWwtimeCal::noteShownInPlaceOfMissingPage()
     QVERIFY2(reason.contains(QLatin1String("sunc.ini")), qPrintable(reason));
 }
 
-int main(int argc, char *argv[])
-{
-    // The embedded browser runs headless, without its sandbox (tests may run
-    // as root), and keeps whatever it stores in a temporary home.
-    qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-    if (qEnvironmentVariableIsEmpty("QTWEBENGINE_CHROMIUM_FLAGS"))
-        qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--no-sandbox --disable-gpu");
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QTemporaryDir home;
-    for (const char *name : {"XDG_CACHE_HOME", "XDG_DATA_HOME", "XDG_CONFIG_HOME"})
-        qputenv(name, QDir(home.path()).filePath(QLatin1String(name)).toLocal8Bit());
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
-    QApplication app(argc, argv);
-    TestWwtimeCal test;
-    return QTest::qExec(&test, argc, argv);
-}
+QARNIVO_WEBENGINE_TEST_MAIN(TestWwtimeCal)
 
 #include "tst_wwtimecal.moc"

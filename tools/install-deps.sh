@@ -7,6 +7,7 @@ QARNIVO_PACKAGES=(
   cmake make g++ pkg-config
   qt6-base-dev qt6-webengine-dev libgl-dev
   fonts-dejavu-core python3-fonttools
+  appstream desktop-file-utils
 )
 
 qarnivo_install_deps() {

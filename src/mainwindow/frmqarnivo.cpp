@@ -96,9 +96,6 @@ void frmqarnivo::createMenus()
         menuCommand(bar, QStringLiteral("ConvertDate"), QStringLiteral("Date &Conversion"));
     SunRiseSunSet =
         menuCommand(bar, QStringLiteral("SunRiseSunSet"), QStringLiteral("Sun&riseSunset"));
-    // Commands whose windows are still to come are shown but not offered.
-    for (QAction *later : {SunRiseSunSet})
-        later->setEnabled(false);
 
     Exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     Todayz->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
@@ -110,6 +107,8 @@ void frmqarnivo::createMenus()
     connect(View, &QAction::triggered, this, &frmqarnivo::Optionz_Click);
     connect(Todayz, &QAction::triggered, this, &frmqarnivo::Todayz_Click);
     connect(ConvertDate, &QAction::triggered, this, &frmqarnivo::ConvertDate_Click);
+    connect(SunRiseSunSet, &QAction::triggered, this, &frmqarnivo::SunRiseSunSet_Click);
+    SunRiseSunSet->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
 }
 
 int frmqarnivo::columnWidth() const

@@ -39,6 +39,7 @@ class ClickablePicture;
 class ConversionPanel;
 class Options;
 class Platform;
+class WwtimeCal;
 
 class frmqarnivo : public QMainWindow {
     Q_OBJECT
@@ -94,6 +95,7 @@ public slots:
     void Label8_Click();
     void Text6_DblClick();
     void Optionz_Click();
+    void SunRiseSunSet_Click();
     void Picture2_Click();
     void Image1_Click(int month);
     void Image8_Click();
@@ -231,6 +233,7 @@ private:
 
     // Created on first use and when closed, afresh at the next.
     QPointer<Options> m_options;
+    QPointer<WwtimeCal> m_calculator;
 };
 
 } // namespace qarnivo

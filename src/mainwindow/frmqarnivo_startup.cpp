@@ -10,6 +10,7 @@
 #include "settings/options.h"
 #include "settings/settingscatalogue.h"
 #include "sunpage/pagewriter.h"
+#include "sunpage/wwtimecal.h"
 
 #include <QAction>
 #include <QDir>
@@ -58,7 +59,26 @@ void frmqarnivo::Form_Load()
     Frame4->hide();
     if (english)
         grCal0_Click();
-    show();
+    if (m_showFirst)
+        SunRiseSunSet_Click();
+    else
+        show();
+}
+
+// Opens the calculator window (created afresh after each close) in place of
+// the main window, which shows again when the calculator closes.
+void frmqarnivo::SunRiseSunSet_Click()
+{
+    if (!m_calculator) {
+        m_calculator = new WwtimeCal(m_platform, *this, this);
+        m_calculator->Form_Load();
+        if (m_showFirst)
+            m_calculator->setShowFirstChecked(true);
+    }
+    m_calculator->show();
+    m_calculator->raise();
+    m_calculator->activateWindow();
+    hide();
 }
 
 void frmqarnivo::resetCurrentDateToSystemDate()

@@ -1,5 +1,7 @@
 #include "platform/qtplatform.h"
 
+#include "platform/appfolder.h"
+
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
@@ -119,7 +121,18 @@ bool QtPlatform::setSystemDate(const QDate &date)
 
 QString QtPlatform::applicationFolder()
 {
-    return QCoreApplication::applicationDirPath();
+    if (m_applicationFolder.isEmpty()) {
+        const QString executableFolder = QCoreApplication::applicationDirPath();
+        const QString userFolder =
+            QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+        m_applicationFolder = ChooseApplicationFolder(executableFolder, userFolder);
+        const QString dataFolder = InstalledDataFolder(executableFolder);
+        if (!dataFolder.isEmpty()) {
+            QDir().mkpath(m_applicationFolder);
+            SeedApplicationFolder(dataFolder, m_applicationFolder);
+        }
+    }
+    return m_applicationFolder;
 }
 
 QString QtPlatform::systemFolder()

@@ -31,6 +31,7 @@ public:
 
 private:
     QSettings m_settings;
+    QString m_applicationFolder; // found on first use
     bool m_ended = false;
 };
 
