@@ -5,6 +5,7 @@
 #include <QSaveFile>
 #include <QStringDecoder>
 
+#include <algorithm>
 #include <array>
 
 namespace qarnivo {
@@ -38,11 +39,8 @@ char toWindows1252(char16_t c)
 
 bool isAscii(const QByteArray &bytes)
 {
-    for (const char byte : bytes) {
-        if (static_cast<unsigned char>(byte) >= 0x80)
-            return false;
-    }
-    return true;
+    return std::all_of(bytes.begin(), bytes.end(),
+                       [](char byte) { return static_cast<unsigned char>(byte) < 0x80; });
 }
 
 } // namespace
@@ -55,26 +53,32 @@ QString DecodeText(const QByteArray &bytes)
         if (!utf8.hasError())
             return text;
     }
-    QString text(bytes.size(), Qt::Uninitialized);
-    for (qsizetype i = 0; i < bytes.size(); ++i)
-        text[i] = QChar(fromWindows1252(static_cast<unsigned char>(bytes[i])));
+    // Latin-1 is Windows-1252 but for 0x80..0x9F, which are put right after.
+    QString text = QString::fromLatin1(bytes);
+    for (QChar &c : text) {
+        if (c.unicode() >= 0x80 && c.unicode() <= 0x9F)
+            c = QChar(fromWindows1252(static_cast<unsigned char>(c.unicode())));
+    }
     return text;
 }
 
 QByteArray EncodeWindows1252(const QString &text)
 {
-    QByteArray bytes(text.size(), Qt::Uninitialized);
-    for (qsizetype i = 0; i < text.size(); ++i)
-        bytes[i] = toWindows1252(text[i].unicode());
+    QByteArray bytes = text.toLatin1(); // fast; what Latin-1 lacks is fixed below
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        if (c >= 0x80 && (c <= 0x9F || c > 0xFF))
+            bytes[i] = toWindows1252(c);
+    }
     return bytes;
 }
 
 QByteArray EncodeLines(const QStringList &lines)
 {
-    QByteArray bytes;
-    for (const QString &line : lines)
-        bytes += EncodeWindows1252(line) + "\r\n";
-    return bytes;
+    if (lines.isEmpty())
+        return {};
+    const QString crLf = QStringLiteral("\r\n");
+    return EncodeWindows1252(lines.join(crLf) + crLf);
 }
 
 QStringList SplitLines(const QString &text)

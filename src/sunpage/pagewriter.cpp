@@ -120,15 +120,28 @@ QString nativePath(const QString &path)
     return QDir::toNativeSeparators(path);
 }
 
+// The page is made afresh at every opening and deleted at closing, so it
+// needs to be whole when the browser reads it, not to outlast a power cut:
+// it is written beside its place and renamed over it, without the disk sync
+// that a saved user file gets.
 PageWriteResult saveBytes(const QString &pagePath, const QByteArray &page)
 {
-    QSaveFile file(pagePath);
-    if (file.open(QIODevice::WriteOnly) && file.write(page) == page.size() && file.commit())
+    const QString partPath = pagePath + QStringLiteral(".part");
+    QFile part(partPath);
+    QString reason;
+    if (!part.open(QIODevice::WriteOnly | QIODevice::Truncate) || part.write(page) != page.size())
+        reason = part.errorString();
+    part.close();
+    if (reason.isEmpty() && QFileInfo::exists(pagePath) && !QFile::remove(pagePath))
+        reason = QStringLiteral("the old page cannot be replaced");
+    if (reason.isEmpty() && !QFile::rename(partPath, pagePath))
+        reason = QStringLiteral("the page cannot be put in place");
+    if (reason.isEmpty())
         return {PageWriteResult::Status::Ok, {}, page.size()};
-    const QString reason =
-        QStringLiteral("Cannot write %1: %2").arg(nativePath(pagePath), file.errorString());
-    file.cancelWriting();
-    return failure(pagePath, PageWriteResult::Status::WriteFailed, reason, page.size());
+    QFile::remove(partPath);
+    return failure(pagePath, PageWriteResult::Status::WriteFailed,
+                   QStringLiteral("Cannot write %1: %2").arg(nativePath(pagePath), reason),
+                   page.size());
 }
 
 } // namespace

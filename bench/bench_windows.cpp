@@ -1,0 +1,139 @@
+// Figures of the windows, in a Release build, offscreen: a month step, the
+// page writer, the main window's start to its first shown frame, and the
+// calculator window's opening to the page's results being present.
+
+#include "benchsupport.h"
+#include "mainwindow/frmqarnivo.h"
+#include "sunpage/pagewriter.h"
+#include "sunpage/wwtimecal.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QWebEnginePage>
+#include <QWebEngineView>
+
+#include <memory>
+
+using namespace qarnivo;
+using namespace qarnivo::bench;
+
+namespace {
+
+// Waits for the next painted frame of a window.
+void waitForFrame(QWidget *window)
+{
+    window->update();
+    while (!window->isVisible() || window->visibleRegion().isEmpty())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    QCoreApplication::processEvents();
+}
+
+void benchStartup()
+{
+    constexpr int runs = 10;
+    double total = 0;
+    for (int run = 0; run < runs; ++run) {
+        AppFolder app;
+        QElapsedTimer timer;
+        timer.start();
+        frmqarnivo window(app.platform);
+        window.Form_Load();
+        waitForFrame(&window);
+        total += double(timer.nsecsElapsed()) / 1e6;
+    }
+    report("main window: construction + Form_Load + frame", total / runs, "ms", "< 150 ms");
+}
+
+void benchMonthStep()
+{
+    AppFolder app;
+    frmqarnivo window(app.platform);
+    window.Form_Load();
+    constexpr int steps = 400;
+    QElapsedTimer timer;
+    timer.start();
+    for (int step = 0; step < steps; ++step) {
+        if (step % 2 == 0)
+            window.Forward_Click();
+        else
+            window.Backward_Click();
+    }
+    report("month step (StartFirst + date lines)", double(timer.nsecsElapsed()) / 1e6 / steps, "ms",
+           "< 1 ms");
+}
+
+void benchWritePage()
+{
+    AppFolder app;
+    const QStringList lines = BuildPageLines();
+    constexpr int runs = 200;
+    QElapsedTimer timer;
+    timer.start();
+    for (int run = 0; run < runs; ++run) {
+        if (!WritePage(app.platform, lines, DefaultCity()).ok())
+            std::printf("WritePage failed\n");
+    }
+    report("WritePage", double(timer.nsecsElapsed()) / 1e6 / runs, "ms", "< 2 ms");
+}
+
+// Asks the page whether it shows the day's sunrise yet.
+bool resultsPresent(QWebEngineView *browser)
+{
+    bool answered = false;
+    bool present = false;
+    browser->page()->runJavaScript(
+        QStringLiteral("(document.readyState === 'complete' && "
+                       "!!document.getElementById('rise') && "
+                       "/\\d/.test(document.getElementById('rise').textContent))"),
+        [&](const QVariant &result) {
+            answered = true;
+            present = result.toBool();
+        });
+    QElapsedTimer wait;
+    wait.start();
+    while (!answered && wait.elapsed() < 2000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    return present;
+}
+
+void benchCalculator()
+{
+    AppFolder app;
+    frmqarnivo window(app.platform);
+    window.Form_Load();
+    for (int run = 0; run < 3; ++run) {
+        QElapsedTimer timer;
+        timer.start();
+        auto *calculator = new WwtimeCal(app.platform, window, &window);
+        calculator->Form_Load();
+        calculator->show();
+        while (!calculator->browser() || !resultsPresent(calculator->browser())) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+            if (timer.elapsed() > 30000)
+                break;
+        }
+        report(run == 0 ? "calculator: open to results (first, cold)"
+                        : "calculator: open to results (again)",
+               double(timer.nsecsElapsed()) / 1e6, "ms", "< 1500 ms");
+        calculator->close();
+        QCoreApplication::processEvents();
+    }
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    if (qEnvironmentVariableIsEmpty("QTWEBENGINE_CHROMIUM_FLAGS"))
+        qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--no-sandbox --disable-gpu");
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    QApplication app(argc, argv);
+    benchStartup();
+    benchMonthStep();
+    benchWritePage();
+    benchCalculator();
+    return 0;
+}
