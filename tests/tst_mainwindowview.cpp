@@ -43,6 +43,7 @@ private slots:
     void pointerFeedback();
     void informationBoxes();
     void sunriseQuestion();
+    void accessibility();
 };
 
 void TestMainWindowView::firstStartWithAnEmptyStore()
@@ -211,6 +212,35 @@ void TestMainWindowView::sunriseQuestion()
     auto *calculator = w.window->findChild<WwtimeCal *>(QStringLiteral("WwtimeCal"));
     QVERIFY(calculator && calculator->isVisible());
     QVERIFY(!w.window->isVisible());
+}
+
+void TestMainWindowView::accessibility()
+{
+    Window w(QDate(2026, 2, 3)); // 15 Sha'aban 1447, a night of occasion
+    w.load();
+    // Every named control of the window can be told apart by name.
+    QStringList unnamed;
+    for (QWidget *widget : w.window->findChildren<QWidget *>()) {
+        const QString name = widget->objectName();
+        if (!name.isEmpty() && !name.startsWith(QLatin1String("qt_")) &&
+            widget->accessibleName().isEmpty())
+            unnamed.append(name);
+    }
+    QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(u' ')));
+    // The day cells say their dates and occasion in full.
+    QString description;
+    for (int row = 0; row < 6 && description.isEmpty(); ++row)
+        for (int column = 0; column < 7; ++column)
+            if (w.cell(row, column) == QLatin1String("15"))
+                description =
+                    w.days()->item(row, column)->data(Qt::AccessibleDescriptionRole).toString();
+    QVERIFY2(description.startsWith(QStringLiteral("15 Sha'aban-ul-Moazzam 1447 Hijri, ")),
+             qPrintable(description));
+    QVERIFY2(description.contains(QStringLiteral("3 February 2026")), qPrintable(description));
+    QVERIFY2(description.endsWith(QStringLiteral("SHAB-E-BARAT")), qPrintable(description));
+    // The main commands have keys.
+    for (const char *command : {"Exit", "Todayz", "ConvertDate", "SunRiseSunSet", "PrintTips"})
+        QVERIFY2(!w.control<QAction>(QLatin1String(command))->shortcut().isEmpty(), command);
 }
 
 QARNIVO_WEBENGINE_TEST_MAIN(TestMainWindowView)

@@ -76,6 +76,7 @@ frmqarnivo::frmqarnivo(Platform &platform, QWidget *parent)
     createHelpMenus();
     createHelpControls();
     createFeedbackControls();
+    createAccessibility();
     resize(kFullWidth, kShortHeight);
 
     Timer1 = new QTimer(this);

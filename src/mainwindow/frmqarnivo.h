@@ -146,6 +146,10 @@ private:
     void createHelpMenus();
     void createHelpControls();
 
+    // Accessibility.
+    void createAccessibility();
+    void describeDayCells();
+
     // Views and pointer feedback.
     void createFeedbackControls();
     void resetFeedback();

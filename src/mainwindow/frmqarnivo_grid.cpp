@@ -51,6 +51,7 @@ void frmqarnivo::StartFirst()
     MarkSelectedDay();
     Text7->setText(QString::number(m_state.CurrentHijriYear));
     Text8->setText(Text7->text());
+    describeDayCells();
 }
 
 void frmqarnivo::FillMonthGrid()

@@ -117,6 +117,7 @@ void frmqarnivo::BuildOccasions()
         Text3->setStyleSheet(
             QStringLiteral("QTextEdit { background: rgb(192, 0, 0); color: white; }"));
     showOccasion(m_state.CurrentHijriMonth, m_state.CurrentHijriDay);
+    describeDayCells();
 }
 
 void frmqarnivo::showOccasion(int month, int day)

@@ -52,6 +52,17 @@ Options::Options(Platform &platform, frmqarnivo &mainWindow, QWidget *parent)
     connect(Cloze, &QPushButton::clicked, this, &Options::Cloze_Click);
     setFixedSize(350, 270);
 
+    setAccessibleName(windowTitle());
+    Combo1->setAccessibleName(QStringLiteral("Hijri date correction"));
+    Apply->setAccessibleName(Apply->text());
+    Label1->setAccessibleName(QStringLiteral("What the Hijri date correction does"));
+    Frame2->setAccessibleName(Frame2->title());
+    for (int i = 0; i < kColourSchemeCount; ++i) {
+        Option2[i]->setAccessibleName(QStringLiteral("Colour scheme %1").arg(i));
+        Label2[i]->setAccessibleName(QStringLiteral("Sample of colour scheme %1").arg(i));
+    }
+    Cloze->setAccessibleName(Cloze->text());
+
     // Setting the entry at load counts as a choice, so Apply starts enabled.
     Combo1->setCurrentIndex(2);
     Combo1_Click();
