@@ -4,8 +4,14 @@
 
 #include <QApplication>
 
+#include <unistd.h>
+
 int main(int argc, char *argv[])
 {
+    // The embedded browser's sandbox cannot run for the root user; the page it
+    // shows is one the program writes itself.
+    if (geteuid() == 0)
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
     // The embedded browser of the calculator window shares OpenGL contexts.
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
