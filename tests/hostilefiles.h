@@ -19,6 +19,14 @@
 #include <QString>
 #include <QStringList>
 
+#include <atomic>
+#include <chrono>
+#include <thread>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace qarnivo::testing {
 
 inline constexpr qint64 kHugeFileBytes = 10 * 1024 * 1024;
@@ -72,6 +80,8 @@ inline QString EntryState(const QFileInfo &info)
     const QString permissions = QString::number(int(info.permissions()), 16);
     if (info.isDir())
         return QStringLiteral("folder ") + permissions;
+    if (!info.isFile()) // a FIFO or a device: opening it could wait forever
+        return QStringLiteral("special ") + permissions;
     QFile file(info.filePath());
     QString content;
     if (file.open(QIODevice::ReadOnly)) {
@@ -162,6 +172,53 @@ private:
     }
 
     QList<QPair<QString, QFile::Permissions>> m_saved;
+};
+
+// A FIFO in place of a file. Opening a FIFO for reading waits for a writer,
+// so a program that opens it would hang; the rescuer stands at the writing
+// end and, whenever someone waits at the reading end, opens and closes it,
+// which lets the reader go on (reading nothing). It counts how often that
+// was needed: a program that keeps clear of the FIFO needs no rescue.
+class FifoRescuer {
+public:
+    explicit FifoRescuer(const QString &path) : m_path(QFile::encodeName(path)) {}
+    FifoRescuer(const FifoRescuer &) = delete;
+    FifoRescuer &operator=(const FifoRescuer &) = delete;
+    ~FifoRescuer()
+    {
+        m_stop = true;
+        if (m_thread.joinable())
+            m_thread.join();
+    }
+
+    // Makes the FIFO and starts watching it; false when it cannot be made.
+    bool start()
+    {
+        if (::mkfifo(m_path.constData(), 0644) != 0)
+            return false;
+        m_thread = std::thread([this] { watch(); });
+        return true;
+    }
+    int rescues() const { return m_rescues; }
+
+private:
+    void watch()
+    {
+        while (!m_stop) {
+            // Without a reader this fails at once instead of waiting.
+            const int fd = ::open(m_path.constData(), O_WRONLY | O_NONBLOCK);
+            if (fd >= 0) {
+                ++m_rescues;
+                ::close(fd);
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        }
+    }
+
+    QByteArray m_path;
+    std::atomic<bool> m_stop{false};
+    std::atomic<int> m_rescues{0};
+    std::thread m_thread;
 };
 
 } // namespace qarnivo::testing

@@ -238,6 +238,20 @@ void TestMainWindowView::accessibility()
              qPrintable(description));
     QVERIFY2(description.contains(QStringLiteral("3 February 2026")), qPrintable(description));
     QVERIFY2(description.endsWith(QStringLiteral("SHAB-E-BARAT")), qPrintable(description));
+    // So do those of the calculator and map windows.
+    w.window->SunRiseSunSet_Click();
+    auto *calculator = w.window->findChild<WwtimeCal *>(QStringLiteral("WwtimeCal"));
+    QVERIFY(calculator);
+    calculator->findChild<QAction *>(QStringLiteral("GMTMap"))->trigger();
+    for (QWidget *widget :
+         calculator->findChildren<QWidget *>() +
+             w.window->findChild<QWidget *>(QStringLiteral("MapGMT"))->findChildren<QWidget *>()) {
+        const QString name = widget->objectName();
+        if (!name.isEmpty() && !name.startsWith(QLatin1String("qt_")) &&
+            widget->accessibleName().isEmpty())
+            unnamed.append(name);
+    }
+    QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(u' ')));
     // The main commands have keys.
     for (const char *command : {"Exit", "Todayz", "ConvertDate", "SunRiseSunSet", "PrintTips"})
         QVERIFY2(!w.control<QAction>(QLatin1String(command))->shortcut().isEmpty(), command);

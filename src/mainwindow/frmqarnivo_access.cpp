@@ -6,6 +6,7 @@
 #include "calendar/conversionpanel.h"
 #include "calendar/leadingnumber.h"
 #include "mainwindow/monthview.h"
+#include "platform/accessiblenames.h"
 #include "platform/clickablepicture.h"
 #include "readings/occasions.h"
 
@@ -15,66 +16,58 @@
 #include <QTableWidget>
 #include <QTextEdit>
 
-#include <utility>
-
 namespace qarnivo {
 
 void frmqarnivo::createAccessibility()
 {
-    const std::pair<const char *, const char *> names[] = {
-        {"Backward", "Previous month"},
-        {"Frame1", "Calendar"},
-        {"Picture1", "Year"},
-        {"Frame4", "Year"},
-        {"DayTips", "Tips of the Days"},
-        {"About", "About"},
-        {"Forward", "Next month"},
-        {"Label1", "Month"},
-        {"Text7", "Hijri year"},
-        {"GoToYear", "Go to year"},
-        {"Text8", "Hijri year"},
-        {"GoToYrE", "Go to year"},
-        {"grCal0", "Weekday names"},
-        {"grCal1", "Days of the month"},
-        {"Text1", "Hijri date of the selected day"},
-        {"Text2", "Gregorian date of the selected day"},
-        {"Label7", "Occasion of the selected day"},
-        {"Optionz", "Clock; switches between the full and the short view"},
-        {"Label12", "Default city"},
-        {"Label10", "Latitude of the default city"},
-        {"Label11", "Longitude of the default city"},
-        {"Label4", "Time zone of the default city"},
-        {"Text3", "Thought of the Day"},
-        {"Text6", "Information panel"},
-        {"Image7", "Credits of the translation"},
-        {"Image8", "Bismillah"},
-        {"Label8", "Visit the maker's web site"},
-        {"Picture2", "Banner; click to change its colour"},
-        {"Frame3", "Date conversion"},
-        {"Combo1", "Gregorian day"},
-        {"Combo2", "Gregorian month"},
-        {"Text4", "Gregorian year"},
-        {"Combo3", "Hijri day"},
-        {"Combo4", "Hijri month"},
-        {"Text5", "Hijri year"},
-        {"Greg_Hijri", "Gregorian to Hijri"},
-        {"Hijri_Greg", "Hijri to Gregorian"},
-        {"Image9", "Convert Hijri to Gregorian"},
-        {"Image10", "Convert Gregorian to Hijri"},
-        {"Label6", "Weekday of the converted date"},
+    QMap<QString, QString> names = {
+        {QStringLiteral("Backward"), QStringLiteral("Previous month")},
+        {QStringLiteral("Frame1"), QStringLiteral("Calendar")},
+        {QStringLiteral("Picture1"), QStringLiteral("Year")},
+        {QStringLiteral("Frame4"), QStringLiteral("Year")},
+        {QStringLiteral("DayTips"), QStringLiteral("Tips of the Days")},
+        {QStringLiteral("About"), QStringLiteral("About")},
+        {QStringLiteral("Forward"), QStringLiteral("Next month")},
+        {QStringLiteral("Label1"), QStringLiteral("Month")},
+        {QStringLiteral("Text7"), QStringLiteral("Hijri year")},
+        {QStringLiteral("GoToYear"), QStringLiteral("Go to year")},
+        {QStringLiteral("Text8"), QStringLiteral("Hijri year")},
+        {QStringLiteral("GoToYrE"), QStringLiteral("Go to year")},
+        {QStringLiteral("grCal0"), QStringLiteral("Weekday names")},
+        {QStringLiteral("grCal1"), QStringLiteral("Days of the month")},
+        {QStringLiteral("Text1"), QStringLiteral("Hijri date of the selected day")},
+        {QStringLiteral("Text2"), QStringLiteral("Gregorian date of the selected day")},
+        {QStringLiteral("Label7"), QStringLiteral("Occasion of the selected day")},
+        {QStringLiteral("Optionz"),
+         QStringLiteral("Clock; switches between the full and the short view")},
+        {QStringLiteral("Label12"), QStringLiteral("Default city")},
+        {QStringLiteral("Label10"), QStringLiteral("Latitude of the default city")},
+        {QStringLiteral("Label11"), QStringLiteral("Longitude of the default city")},
+        {QStringLiteral("Label4"), QStringLiteral("Time zone of the default city")},
+        {QStringLiteral("Text3"), QStringLiteral("Thought of the Day")},
+        {QStringLiteral("Text6"), QStringLiteral("Information panel")},
+        {QStringLiteral("Image7"), QStringLiteral("Credits of the translation")},
+        {QStringLiteral("Image8"), QStringLiteral("Bismillah")},
+        {QStringLiteral("Label8"), QStringLiteral("Visit the maker's web site")},
+        {QStringLiteral("Picture2"), QStringLiteral("Banner; click to change its colour")},
+        {QStringLiteral("Frame3"), QStringLiteral("Date conversion")},
+        {QStringLiteral("Combo1"), QStringLiteral("Gregorian day")},
+        {QStringLiteral("Combo2"), QStringLiteral("Gregorian month")},
+        {QStringLiteral("Text4"), QStringLiteral("Gregorian year")},
+        {QStringLiteral("Combo3"), QStringLiteral("Hijri day")},
+        {QStringLiteral("Combo4"), QStringLiteral("Hijri month")},
+        {QStringLiteral("Text5"), QStringLiteral("Hijri year")},
+        {QStringLiteral("Greg_Hijri"), QStringLiteral("Gregorian to Hijri")},
+        {QStringLiteral("Hijri_Greg"), QStringLiteral("Hijri to Gregorian")},
+        {QStringLiteral("Image9"), QStringLiteral("Convert Hijri to Gregorian")},
+        {QStringLiteral("Image10"), QStringLiteral("Convert Gregorian to Hijri")},
+        {QStringLiteral("Label6"), QStringLiteral("Weekday of the converted date")},
     };
-    for (const auto &[object, name] : names) {
-        if (auto *widget = findChild<QWidget *>(QLatin1String(object)))
-            widget->setAccessibleName(QLatin1String(name));
-    }
     for (int month = 1; month <= 12; ++month)
-        Image1[month]->setAccessibleName(QStringLiteral("Month name in Urdu"));
+        names.insert(Image1[month]->objectName(), QStringLiteral("Month name in Urdu"));
     for (QLabel *picture : {Image4[1], Image4[2], Image4[3], Image6[0], Image6[1]})
-        picture->setAccessibleName(QStringLiteral("Decoration"));
-    for (QLabel *caption : findChildren<QLabel *>()) {
-        if (caption->accessibleName().isEmpty() && !caption->text().isEmpty())
-            caption->setAccessibleName(caption->text());
-    }
+        names.insert(picture->objectName(), QStringLiteral("Decoration"));
+    NameControls(this, names);
 
     // The keyboard follows the eye: the month's controls, the grid, the
     // date lines, then the right-hand column.

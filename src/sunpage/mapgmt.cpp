@@ -1,5 +1,7 @@
 #include "sunpage/mapgmt.h"
 
+#include "platform/accessiblenames.h"
+
 #include "platform/clickablepicture.h"
 #include "platform/pictures.h"
 
@@ -56,6 +58,8 @@ MapGMT::MapGMT(QWidget *parent) : QWidget(parent, Qt::Window)
     connect(Image1, &ClickablePicture::clicked, this, &MapGMT::Image1_Click);
     connect(Label1, &ClickablePicture::clicked, this, &MapGMT::Label1_Click);
     connect(Label2, &ClickablePicture::clicked, this, &MapGMT::Label2_Click);
+    NameControls(this, {{QStringLiteral("Image1"), QStringLiteral("World map of GMT time zones")},
+                        {QStringLiteral("MapScroller"), QStringLiteral("World map")}});
     sizeToScreen();
 }
 

@@ -3,6 +3,8 @@
 
 #include "sunpage/wwtimecal.h"
 
+#include "platform/accessiblenames.h"
+
 #include "help/maker.h"
 #include "platform/clickablepicture.h"
 #include "platform/pictures.h"
@@ -141,6 +143,21 @@ WwtimeCal::WwtimeCal(Platform &platform, frmqarnivo &mainWindow, QWidget *parent
     Timer1->start(kEffectIntervalMs);
 
     resize(1100, 760);
+    NameControls(this, {{QStringLiteral("BrowserArea"), QStringLiteral("Sunrise and sunset page")},
+                        {QStringLiteral("SideColumn"), QStringLiteral("Default city and lists")},
+                        {QStringLiteral("MenuBar"), QStringLiteral("Menu")},
+                        {QStringLiteral("Frame5"), QStringLiteral("Startup")},
+                        {QStringLiteral("List1"), QStringLiteral("Places")},
+                        {QStringLiteral("Frame4"), QStringLiteral("GMT offsets of countries")},
+                        {QStringLiteral("List2"), QStringLiteral("GMT offsets of countries")},
+                        {QStringLiteral("Frame2"), QStringLiteral("About the calculator")},
+                        {QStringLiteral("Image4"), QStringLiteral("Decoration")},
+                        {QStringLiteral("Image4(1)"), QStringLiteral("Decoration")},
+                        {QStringLiteral("Image4(2)"), QStringLiteral("Decoration")},
+                        {QStringLiteral("Image4(3)"), QStringLiteral("Decoration")},
+                        {QStringLiteral("Image6"), QStringLiteral("Decoration")},
+                        {QStringLiteral("Image6(0)"), QStringLiteral("Decoration")},
+                        {QStringLiteral("Image6(1)"), QStringLiteral("Decoration")}});
 }
 
 WwtimeCal::~WwtimeCal()

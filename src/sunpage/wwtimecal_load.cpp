@@ -139,6 +139,7 @@ QWebEngineView *WwtimeCal::ensureBrowser()
     m_profile->setPersistentCookiesPolicy(QWebEngineProfile::NoPersistentCookies);
     WebBrowser1 = new QWebEngineView(m_profile, m_browserArea);
     WebBrowser1->setObjectName(QStringLiteral("WebBrowser1"));
+    WebBrowser1->setAccessibleName(QStringLiteral("Sunrise, sunset and Zawal page"));
     WebBrowser1->setContextMenuPolicy(Qt::NoContextMenu);
     m_browserArea->layout()->addWidget(WebBrowser1);
     return WebBrowser1;
