@@ -6,6 +6,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 using namespace qarnivo;
 
 class TestTextFile : public QObject {
@@ -20,6 +22,8 @@ private slots:
     void saveWritesCrLfWindows1252();
     void saveIntoMissingFolderFailsAndTellsWhy();
     void readReportsWhyItFailed();
+    void textBeyondWindows1252IsSavedInUtf8();
+    void aPipeIsNotWaitedFor();
 };
 
 void TestTextFile::decode_data()
@@ -114,6 +118,26 @@ void TestTextFile::readReportsWhyItFailed()
     const QString big = dir.filePath(QStringLiteral("big.txt"));
     QVERIFY(SaveTextFile(big, {QString(100, u'x')}).isEmpty());
     QCOMPARE(ReadTextFile(big, 50).status, TextFileRead::Status::TooLarge);
+}
+
+void TestTextFile::textBeyondWindows1252IsSavedInUtf8()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("city.txt"));
+    const QString name = QString::fromUtf8("Łódź");
+    QVERIFY(SaveTextFile(path, {name, QStringLiteral("51.76")}).isEmpty());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), name.toUtf8() + "\r\n51.76\r\n");
+    QCOMPARE(SplitLines(ReadTextFile(path).text).first(), name);
+}
+
+void TestTextFile::aPipeIsNotWaitedFor()
+{
+    QTemporaryDir dir;
+    const QByteArray path = dir.filePath(QStringLiteral("pipe")).toLocal8Bit();
+    QCOMPARE(mkfifo(path.constData(), 0600), 0);
+    QCOMPARE(ReadTextFile(QString::fromLocal8Bit(path)).status, TextFileRead::Status::Unreadable);
 }
 
 QTEST_APPLESS_MAIN(TestTextFile)

@@ -73,12 +73,23 @@ QByteArray EncodeWindows1252(const QString &text)
     return bytes;
 }
 
+bool FitsWindows1252(const QString &text)
+{
+    return std::all_of(text.begin(), text.end(), [](QChar c) {
+        const char16_t u = c.unicode();
+        return u < 0x80 || (u >= 0xA0 && u <= 0xFF) || toWindows1252(u) != '?';
+    });
+}
+
 QByteArray EncodeLines(const QStringList &lines)
 {
     if (lines.isEmpty())
         return {};
     const QString crLf = QStringLiteral("\r\n");
-    return EncodeWindows1252(lines.join(crLf) + crLf);
+    const QString text = lines.join(crLf) + crLf;
+    // Text that Windows-1252 cannot hold is written in UTF-8, which the
+    // readers take as well, rather than losing its letters.
+    return FitsWindows1252(text) ? EncodeWindows1252(text) : text.toUtf8();
 }
 
 QStringList SplitLines(const QString &text)
@@ -95,11 +106,16 @@ QStringList SplitLines(const QString &text)
 
 TextFileRead ReadTextFile(const QString &path, qint64 maxBytes)
 {
+    const QFileInfo info(path);
+    if (!info.exists())
+        return {TextFileRead::Status::NotFound, {}};
+    // Only a regular file is read: a folder, or a pipe that would wait for a
+    // writer for ever, is refused before it is opened.
+    if (!info.isFile())
+        return {TextFileRead::Status::Unreadable, {}};
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        const bool missing = !QFileInfo::exists(path);
-        return {missing ? TextFileRead::Status::NotFound : TextFileRead::Status::Unreadable, {}};
-    }
+    if (!file.open(QIODevice::ReadOnly))
+        return {TextFileRead::Status::Unreadable, {}};
     if (file.size() > maxBytes)
         return {TextFileRead::Status::TooLarge, {}};
     const QByteArray bytes = file.read(maxBytes + 1);

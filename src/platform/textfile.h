@@ -6,7 +6,8 @@
 
 namespace qarnivo {
 
-// The program's text files: written in Windows-1252 with CR LF line ends;
+// The program's text files: written in Windows-1252 (UTF-8 when that cannot
+// hold them) with CR LF line ends;
 // read as UTF-8 when the bytes are valid UTF-8 holding non-ASCII characters,
 // else as Windows-1252, with CR LF, LF or CR line ends.
 
@@ -15,7 +16,11 @@ QString DecodeText(const QByteArray &bytes);
 // Characters that Windows-1252 cannot hold become "?".
 QByteArray EncodeWindows1252(const QString &text);
 
-// Each line followed by CR LF, encoded in Windows-1252.
+// True when Windows-1252 holds every character of the text.
+bool FitsWindows1252(const QString &text);
+
+// Each line followed by CR LF, encoded in Windows-1252; in UTF-8 instead when
+// Windows-1252 cannot hold the text, so that no letter is lost.
 QByteArray EncodeLines(const QStringList &lines);
 
 // The lines of a text; a final line end does not start another line.

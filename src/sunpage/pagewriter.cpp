@@ -231,14 +231,14 @@ PageWriteResult WritePage(const QString &systemFolder, const QString &applicatio
     // The city file must be there, although the page takes the city from
     // memory: without it the window shows its built-in city instead.
     const QString cityPath = QDir(applicationFolder).filePath(kCityFileName);
-    QFile cityFile(cityPath);
-    if (!cityFile.open(QIODevice::ReadOnly)) {
-        const bool missing = !QFileInfo::exists(cityPath);
-        return failure(
-            pagePath, missing ? Status::CityFileMissing : Status::Unreadable,
-            QStringLiteral("Cannot open %1: %2").arg(nativePath(cityPath), cityFile.errorString()));
+    // Only its presence counts; it is not opened, so that a pipe in its place
+    // cannot hold the window up.
+    const QFileInfo cityFile(cityPath);
+    if (!cityFile.isFile() || !cityFile.isReadable()) {
+        const bool missing = !cityFile.exists();
+        return failure(pagePath, missing ? Status::CityFileMissing : Status::Unreadable,
+                       QStringLiteral("Cannot open %1.").arg(nativePath(cityPath)));
     }
-    cityFile.close();
 
     const QString bodyPath = QDir(systemFolder).filePath(kPageBodyFileName);
     const TextFileRead body = ReadTextFile(bodyPath, kMaximumBodyBytes);
