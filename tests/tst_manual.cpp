@@ -187,7 +187,8 @@ QString captionOf(QObject *object)
     return {};
 }
 
-// The captions a window shows on its menus, buttons and frames.
+// The captions a window shows on its menus, buttons and frames, and the
+// keys of its menu commands.
 void addCaptions(QWidget *window, const QString &windowName, QMap<QString, QString> &rows)
 {
     const QList<QObject *> controls = window->findChildren<QObject *>();
@@ -195,8 +196,13 @@ void addCaptions(QWidget *window, const QString &windowName, QMap<QString, QStri
         const QString caption = captionOf(control).trimmed();
         if (squeezed(caption).isEmpty())
             continue;
-        const QString name = control->objectName().isEmpty() ? caption : control->objectName();
+        const QString name =
+            control->objectName().isEmpty() ? squeezed(caption) : control->objectName();
         rows.insert(windowName + u'/' + name + u'/' + squeezed(caption), caption);
+        const auto *action = qobject_cast<QAction *>(control);
+        if (action && !action->shortcut().isEmpty())
+            rows.insert(windowName + u'/' + name + QStringLiteral("/shortcut"),
+                        action->shortcut().toString(QKeySequence::PortableText));
     }
 }
 
@@ -232,8 +238,9 @@ void TestManual::builtManualIsWholePdf()
 }
 
 // A made-up manual of six chapters of thirty lines each, with contents, a
-// placeholder and two pictures: every line is drawn, every chapter starts a
-// page that the contents name, and pictures fit the text column.
+// placeholder, three pictures and a table: every line is drawn, every
+// chapter starts a page that the contents name, pictures fit the text
+// column, and neither a picture nor the table is cut by the end of a page.
 void TestManual::rendersPagesContentsAndPictures()
 {
     QTemporaryDir folder;
@@ -243,6 +250,9 @@ void TestManual::rendersPagesContentsAndPictures()
     QImage small(300, 150, QImage::Format_RGB32);
     small.fill(Qt::darkBlue);
     QVERIFY(small.save(folder.filePath(QStringLiteral("small.png"))));
+    QImage tall(600, 700, QImage::Format_RGB32);
+    tall.fill(Qt::darkRed);
+    QVERIFY(tall.save(folder.filePath(QStringLiteral("tall.png"))));
 
     QString html = QStringLiteral("<html><head><title>Test</title><style>"
                                   "h1 { page-break-before: always; }</style></head><body>"
@@ -254,6 +264,15 @@ void TestManual::rendersPagesContentsAndPictures()
                                    "width=\"150\"></p>");
         for (int line = 1; line <= 30; ++line)
             html += QStringLiteral("<p>Line %1.%2</p>").arg(chapter).arg(line);
+        // Both would straddle the end of the chapter's first page.
+        if (chapter == 3)
+            html += QStringLiteral("<p><img src=\"tall.png\"></p>");
+        if (chapter == 4) {
+            html += QStringLiteral("<table border=\"1\">");
+            for (int row = 1; row <= 15; ++row)
+                html += QStringLiteral("<tr><td>Row %1</td><td>Value</td></tr>").arg(row);
+            html += QStringLiteral("</table>");
+        }
     }
     html += QStringLiteral("</body></html>");
     const QString source = folder.filePath(QStringLiteral("test.html"));
@@ -300,14 +319,21 @@ void TestManual::rendersPagesContentsAndPictures()
     const double column = widthLine.match(run.output).captured(1).toDouble();
     QVERIFY(column > 100);
     static const QRegularExpression pictureLine(
-        QStringLiteral("^picture ([\\d.]+) ([\\d.]+) (.*)$"), QRegularExpression::MultilineOption);
+        QStringLiteral("^picture ([\\d.]+) ([\\d.]+) (\\d+) (\\d+) (.*)$"),
+        QRegularExpression::MultilineOption);
     QMap<QString, QPair<double, double>> pictures;
     for (auto it = pictureLine.globalMatch(run.output); it.hasNext();) {
         const QRegularExpressionMatch picture = it.next();
-        pictures.insert(picture.captured(3),
+        QVERIFY2(picture.captured(3) == picture.captured(4), qPrintable(picture.captured(0)));
+        pictures.insert(picture.captured(5),
                         {picture.captured(1).toDouble(), picture.captured(2).toDouble()});
     }
-    QCOMPARE(pictures.size(), 2);
+    QCOMPARE(pictures.size(), 3);
+    static const QRegularExpression tableLine(QStringLiteral("^table 15 (\\d+) (\\d+)$"),
+                                              QRegularExpression::MultilineOption);
+    const QRegularExpressionMatch table = tableLine.match(run.output);
+    QVERIFY2(table.hasMatch(), qPrintable(run.output));
+    QCOMPARE(table.captured(1), table.captured(2));
     const auto wideSize = pictures.value(QStringLiteral("wide.png"));
     QCOMPARE(wideSize.first, column);                  // scaled down to the column...
     QVERIFY(qAbs(wideSize.second - column / 4) < 0.2); // ...keeping its proportions
@@ -352,7 +378,8 @@ void TestManual::refusesBrokenSource()
 }
 
 // Every caption of the calendar window, the Options window and the sunrise
-// window (both names of the view command among them) is explained.
+// window (both names of the view command among them) is explained, and so
+// is every key of a menu command.
 void TestManual::namesEveryCaption_data()
 {
     QTest::addColumn<QString>("caption");

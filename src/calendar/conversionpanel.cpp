@@ -46,6 +46,8 @@ ConversionPanel::ConversionPanel(Platform &platform, DateState &state, const Nam
       m_state(state), m_names(names)
 {
     setObjectName(QStringLiteral("Frame3"));
+    // The panel lies over other pictures of the window; it hides them.
+    setAutoFillBackground(true);
     createControls();
 }
 

@@ -1,0 +1,110 @@
+#!/usr/bin/env bash
+# Takes the screenshots of the user's manual into docs/images/.
+#
+#   docs/take-screenshots.sh [build/Qarnivo/Qarnivo]
+#
+# Runs the built program on a virtual screen of 1400 x 1000 pixels with the
+# Openbox window manager (for the title bars), from a first start with empty
+# settings kept in a temporary folder, and clicks through it with xdotool.
+# Needs the Debian packages xvfb, openbox, xdotool, x11-utils and imagemagick.
+# The clicks are screen positions of this layout: after a change of the
+# windows' layout, check the pictures and adjust the positions below.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+program=$(realpath "${1:-build/Qarnivo/Qarnivo}")
+images=$(realpath docs/images)
+work=$(mktemp -d)
+display=:77
+
+Xvfb "$display" -screen 0 1400x1000x24 >"$work/xvfb.log" 2>&1 &
+xvfb=$!
+export DISPLAY=$display
+sleep 1
+openbox >"$work/openbox.log" 2>&1 &
+openbox=$!
+app=
+cleanup() {
+  [ -n "$app" ] && kill "$app" 2>/dev/null || true
+  kill "$openbox" "$xvfb" 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+window() { xdotool search --onlyvisible --name "$1" | head -1; }
+
+# The window named $1 with its frame, into docs/images/$2.
+grab() {
+  local id x y w h
+  id=$(window "$1")
+  x=$(xwininfo -id "$id" | awk '/Absolute upper-left X/ {print $4}')
+  y=$(xwininfo -id "$id" | awk '/Absolute upper-left Y/ {print $4}')
+  w=$(xwininfo -id "$id" | awk '/Width:/ {print $2}')
+  h=$(xwininfo -id "$id" | awk '/Height:/ {print $2}')
+  import -window root -crop $((w + 2))x$((h + 24))+$((x - 1))+$((y - 23)) +repage "$work/$2"
+}
+
+place() { xdotool windowmove "$(window "$1")" "$2" "$3"; sleep 0.7; }
+click() { xdotool mousemove "$1" "$2" click 1; sleep 0.5; }
+rest() { xdotool mousemove 1390 990; sleep 0.3; }
+
+XDG_CONFIG_HOME="$work/config" QTWEBENGINE_DISABLE_SANDBOX=1 "$program" >"$work/app.log" 2>&1 &
+app=$!
+sleep 8
+
+# The calculator window opens first.
+calculator="Zawal Time Calculator"
+place "$calculator" 20 40
+rest
+grab "$calculator" calculator.png
+xdotool windowactivate --sync "$(window "$calculator")"
+xdotool key alt+s && sleep 0.5 && xdotool key alt+g && sleep 1
+click 963 496 && xdotool type delhi && xdotool key Return      # search the places
+click 963 777 && xdotool type "(-1)"                          # search the offsets
+click 966 808 && click 966 808
+rest
+grab "$calculator" lists-window.png
+convert "$work/lists-window.png" -crop 290x540+800+285 +repage "$work/calculator-lists.png"
+xdotool key alt+w && sleep 1.5
+place "Regional Adjustment" 40 60
+grab "Regional Adjustment" gmt-map.png
+click 300 200                                                  # closes the map
+xdotool windowactivate --sync "$(window "$calculator")"
+xdotool key alt+c && sleep 1.5
+
+# The calendar window, short view, Urdu and then English day names.
+main="Qarnivo with"
+place "$main" 20 40
+rest
+grab "$main" main-short.png
+click 319 130 && click 290 300                                 # header, then day 14
+rest
+grab "$main" main-english.png
+click 319 130                                                  # back to Urdu
+xdotool windowactivate --sync "$(window "$main")"
+xdotool key alt+v && sleep 0.7
+rest
+grab "$main" main-full.png
+xdotool key ctrl+d && sleep 0.7
+grab "$main" main-panel.png
+convert "$work/main-panel.png" -crop 200x182+595+418 +repage "$work/conversion-panel.png"
+
+xdotool key alt+s && sleep 1
+place "Setting Options" 860 80
+grab "Setting Options" options.png
+xdotool windowactivate --sync "$(window "Setting Options")" && xdotool key alt+F4 && sleep 0.5
+
+# A refused date: 10 October 1582.
+xdotool windowactivate --sync "$(window "$main")"
+xdotool mousemove 783 470 click --repeat 3 1 && xdotool type 1582 && xdotool key Tab
+click 709 470 && click 690 447                                 # October
+click 638 470 && click 634 219                                 # day 10
+click 726 503 && sleep 0.5                                     # Gregorian to Hijri
+place "^Qarnivo$" 300 300
+grab "^Qarnivo$" refusal.png
+xdotool key Return
+
+for picture in calculator calculator-lists gmt-map main-short main-english main-full \
+               conversion-panel options refusal; do
+  cp "$work/$picture.png" "$images/$picture.png"
+done
+echo "Pictures written to $images"
