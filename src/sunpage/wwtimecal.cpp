@@ -142,7 +142,7 @@ WwtimeCal::WwtimeCal(Platform &platform, frmqarnivo &mainWindow, QWidget *parent
     connect(Timer1, &QTimer::timeout, this, &WwtimeCal::Timer1_Timer);
     Timer1->start(kEffectIntervalMs);
 
-    resize(1100, 760);
+    resize(1100, 820);
     NameControls(this, {{QStringLiteral("BrowserArea"), QStringLiteral("Sunrise and sunset page")},
                         {QStringLiteral("SideColumn"), QStringLiteral("Default city and lists")},
                         {QStringLiteral("MenuBar"), QStringLiteral("Menu")},
@@ -236,7 +236,7 @@ QGroupBox *WwtimeCal::createPlaceFrame()
     auto *layout = new QGridLayout(Frame3);
     List1 = named<QListWidget>(Frame3, QStringLiteral("List1"));
     List1->setFont(QFont(QStringLiteral("Arial"), 10));
-    List1->setMinimumHeight(120);
+    List1->setMinimumHeight(90);
     Label2 = namedLabel(Frame3, QStringLiteral("Label2"), QStringLiteral("Search city /string:"));
     Text2 = named<QLineEdit>(Frame3, QStringLiteral("Text2"));
     Label2->setBuddy(Text2);
@@ -248,9 +248,10 @@ QGroupBox *WwtimeCal::createPlaceFrame()
     layout->addWidget(List1, 0, 0, 1, 3);
     layout->addWidget(Label2, 1, 0, 1, 3);
     layout->addWidget(Text2, 2, 0, 1, 3);
-    layout->addWidget(Label5, 3, 0);
     layout->addWidget(FindNext, 3, 1);
     layout->addWidget(Resetz, 3, 2);
+    layout->addWidget(Label5, 4, 0, 1, 3);
+    layout->setColumnStretch(0, 1);
     connect(List1, &QListWidget::itemDoubleClicked, this, &WwtimeCal::List1_DblClick);
     connect(Text2, &QLineEdit::returnPressed, this, &WwtimeCal::FindNext_Click);
     connect(FindNext, &QPushButton::clicked, this, &WwtimeCal::FindNext_Click);
@@ -263,7 +264,10 @@ QGroupBox *WwtimeCal::createPlaceFrame()
 QGroupBox *WwtimeCal::createCountryFrame()
 {
     Frame4 = named<QGroupBox>(this, QStringLiteral("Frame4"));
-    auto *layout = new QGridLayout(Frame4);
+    // The wrapped heading sits outside the grid, whose rows would otherwise
+    // be measured before the heading knows its height.
+    auto *column = new QVBoxLayout(Frame4);
+    auto *layout = new QGridLayout;
     Label4 =
         namedLabel(Frame4, QStringLiteral("Label4"),
                    QStringLiteral("GMT Offsets (Hrs.)- Countries displayed in Alphabetical order"));
@@ -271,7 +275,7 @@ QGroupBox *WwtimeCal::createCountryFrame()
     List2 = named<QListWidget>(Frame4, QStringLiteral("List2"));
     List2->setFont(QFont(QStringLiteral("Arial"), 10));
     List2->setSortingEnabled(false); // filled in order by CountryOffsetList
-    List2->setMinimumHeight(140);
+    List2->setMinimumHeight(90);
     Label7 = namedLabel(Frame4, QStringLiteral("Label7"), QStringLiteral("(0)"));
     Label10 =
         namedLabel(Frame4, QStringLiteral("Label10"), QStringLiteral("Search city /country:"));
@@ -282,14 +286,16 @@ QGroupBox *WwtimeCal::createCountryFrame()
     Label9 = named<ClickablePicture>(Frame4, QStringLiteral("Label9"));
     Label9->setText(QStringLiteral("You can ADD a City/ Country"));
     setForeColour(Label9, QColor(0, 0, 192));
-    layout->addWidget(Label4, 0, 0, 1, 3);
-    layout->addWidget(List2, 1, 0, 1, 3);
+    column->addWidget(Label4);
+    column->addWidget(List2, 1);
+    column->addLayout(layout);
     layout->addWidget(Label7, 2, 0);
     layout->addWidget(Label10, 2, 1, 1, 2);
     layout->addWidget(Text3, 3, 0, 1, 3);
-    layout->addWidget(Label9, 4, 0);
     layout->addWidget(FindNext1, 4, 1);
     layout->addWidget(Close1, 4, 2);
+    layout->addWidget(Label9, 5, 0, 1, 3);
+    layout->setColumnStretch(0, 1);
     connect(List2, &QListWidget::currentRowChanged, this, &WwtimeCal::List2_Click);
     connect(FindNext1, &QPushButton::clicked, this, &WwtimeCal::FindNext1_Click);
     connect(Close1, &QPushButton::clicked, this, &WwtimeCal::Close1_Click);
