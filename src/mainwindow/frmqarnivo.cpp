@@ -5,6 +5,7 @@
 #include "platform/arrowpicture.h"
 #include "platform/cellgrid.h"
 #include "platform/clickablepicture.h"
+#include "platform/handfont.h"
 #include "platform/pictures.h"
 
 #include <QCloseEvent>
@@ -221,7 +222,7 @@ void frmqarnivo::createDetailControls()
 
     Label7 = named<QLabel>(area, QStringLiteral("Label7"));
     Label7->setText(QStringLiteral("."));
-    Label7->setFont(QFont(QStringLiteral("Comic Sans MS"), 9.75, QFont::Bold));
+    Label7->setFont(HandFont(9.75, QFont::Bold));
     Label7->setStyleSheet(QStringLiteral("color: rgb(192, 0, 192); background: transparent;"));
     Label7->setGeometry(grid.left(), grid.bottom() + 32, grid.width() - 100, 24);
 
@@ -254,7 +255,7 @@ void frmqarnivo::createSideControls()
     Text3 = named<QTextEdit>(area, QStringLiteral("Text3"));
     Text3->setReadOnly(true);
     Text3->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    Text3->setFont(QFont(QStringLiteral("Comic Sans MS"), 9.75));
+    Text3->setFont(HandFont(9.75));
     Text3->setStyleSheet(QStringLiteral("QTextEdit { background: rgb(0, 0, 128); color: white; }"));
     Text3->setGeometry(kSideLeft, 96, kSideWidth, 270);
     Text3->setToolTip(QStringLiteral("Thought of the Day"));

@@ -8,6 +8,7 @@
 #include "mainwindow/layout.h"
 #include "platform/bookpicture.h"
 #include "platform/clickablepicture.h"
+#include "platform/handfont.h"
 #include "platform/pictures.h"
 #include "platform/platform.h"
 #include "readings/occasions.h"
@@ -78,7 +79,7 @@ void frmqarnivo::createHelpControls()
     Text6->setObjectName(QStringLiteral("Text6"));
     Text6->setReadOnly(true);
     Text6->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    Text6->setFont(QFont(QStringLiteral("Comic Sans MS"), 12));
+    Text6->setFont(HandFont(12));
     Text6->setStyleSheet(QStringLiteral("QTextEdit { background: white; color: rgb(0, 0, 192); }"));
     Text6->setGeometry(16, 16, 560, 520);
     Text6->setToolTip(QStringLiteral("Double click to close"));
