@@ -70,12 +70,6 @@ QByteArray readAll(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-bool writeFile(const QString &path, const QByteArray &data)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(data) == data.size();
-}
-
 // What a PDF says about itself: whether it is framed as a PDF, its page
 // count, and the number of text runs (BT ... ET) each page draws.
 struct PdfFacts {
@@ -212,9 +206,6 @@ class TestManual : public QObject {
     Q_OBJECT
 private slots:
     void builtManualIsWholePdf();
-    void rendersPagesContentsAndPictures();
-    void refusesBrokenSource_data();
-    void refusesBrokenSource();
     void namesEveryCaption_data();
     void namesEveryCaption();
     void namesEverySettingAndFile_data();
@@ -235,146 +226,6 @@ void TestManual::builtManualIsWholePdf()
     QCOMPARE(pdf.textRuns.size(), pdf.pageCount);
     for (int page = 0; page < pdf.textRuns.size(); ++page)
         QVERIFY2(pdf.textRuns.at(page) >= 5, qPrintable(QStringLiteral("page %1").arg(page + 1)));
-}
-
-// A made-up manual of six chapters of thirty lines each, with contents, a
-// placeholder, three pictures and a table: every line is drawn, every
-// chapter starts a page that the contents name, pictures fit the text
-// column, and neither a picture nor the table is cut by the end of a page.
-void TestManual::rendersPagesContentsAndPictures()
-{
-    QTemporaryDir folder;
-    QImage wide(2000, 500, QImage::Format_RGB32);
-    wide.fill(Qt::darkGreen);
-    QVERIFY(wide.save(folder.filePath(QStringLiteral("wide.png"))));
-    QImage small(300, 150, QImage::Format_RGB32);
-    small.fill(Qt::darkBlue);
-    QVERIFY(small.save(folder.filePath(QStringLiteral("small.png"))));
-    QImage tall(600, 700, QImage::Format_RGB32);
-    tall.fill(Qt::darkRed);
-    QVERIFY(tall.save(folder.filePath(QStringLiteral("tall.png"))));
-
-    QString html = QStringLiteral("<html><head><title>Test</title><style>"
-                                  "h1 { page-break-before: always; }</style></head><body>"
-                                  "<p>Version @VERSION@</p><p>[[CONTENTS]]</p>");
-    for (int chapter = 1; chapter <= 6; ++chapter) {
-        html += QStringLiteral("<h1>Chapter %1</h1>").arg(chapter);
-        if (chapter == 2)
-            html += QStringLiteral("<p><img src=\"wide.png\"></p><p><img src=\"small.png\" "
-                                   "width=\"150\"></p>");
-        for (int line = 1; line <= 30; ++line)
-            html += QStringLiteral("<p>Line %1.%2</p>").arg(chapter).arg(line);
-        // Both would straddle the end of the chapter's first page.
-        if (chapter == 3)
-            html += QStringLiteral("<p><img src=\"tall.png\"></p>");
-        if (chapter == 4) {
-            html += QStringLiteral("<table border=\"1\">");
-            for (int row = 1; row <= 15; ++row)
-                html += QStringLiteral("<tr><td>Row %1</td><td>Value</td></tr>").arg(row);
-            html += QStringLiteral("</table>");
-        }
-    }
-    html += QStringLiteral("</body></html>");
-    const QString source = folder.filePath(QStringLiteral("test.html"));
-    QVERIFY(writeFile(source, html.toUtf8()));
-    const QString pdfPath = folder.filePath(QStringLiteral("out/test.pdf"));
-    const QString textPath = folder.filePath(QStringLiteral("test.txt"));
-
-    const ToolRun run =
-        runTool({QStringLiteral("--set"), QStringLiteral("VERSION=9.9"), QStringLiteral("-o"),
-                 pdfPath, QStringLiteral("--text"), textPath, QStringLiteral("--report"), source});
-    QVERIFY2(run.exitCode == 0, qPrintable(run.errors));
-
-    const PdfFacts pdf = readPdf(pdfPath);
-    QVERIFY(pdf.framed);
-    QVERIFY2(run.output.contains(QStringLiteral("pages %1\n").arg(pdf.pageCount)),
-             qPrintable(run.output));
-    int runs = 0;
-    for (const int count : pdf.textRuns)
-        runs += count;
-    QVERIFY2(runs >= 6 * 31 + 6 + 1, qPrintable(QString::number(runs))); // lines, contents, title
-
-    const QString text = QString::fromUtf8(readAll(textPath));
-    QVERIFY(text.contains(QLatin1String("Version 9.9")));
-    QVERIFY(!text.contains(QLatin1String("[[CONTENTS]]")));
-    static const QRegularExpression headingLine(QStringLiteral("^heading 1 (\\d+) Chapter (\\d)$"),
-                                                QRegularExpression::MultilineOption);
-    int previousPage = 1;
-    int chapters = 0;
-    for (auto it = headingLine.globalMatch(run.output); it.hasNext();) {
-        const QRegularExpressionMatch heading = it.next();
-        const int page = heading.captured(1).toInt();
-        QVERIFY2(page > previousPage, qPrintable(heading.captured(0)));
-        QVERIFY(page <= pdf.pageCount);
-        QVERIFY2(
-            text.contains(QStringLiteral("Chapter %1\n%2\n").arg(heading.captured(2)).arg(page)),
-            qPrintable(heading.captured(0)));
-        previousPage = page;
-        ++chapters;
-    }
-    QCOMPARE(chapters, 6);
-
-    static const QRegularExpression widthLine(QStringLiteral("^text-width ([\\d.]+)$"),
-                                              QRegularExpression::MultilineOption);
-    const double column = widthLine.match(run.output).captured(1).toDouble();
-    QVERIFY(column > 100);
-    static const QRegularExpression pictureLine(
-        QStringLiteral("^picture ([\\d.]+) ([\\d.]+) (\\d+) (\\d+) (.*)$"),
-        QRegularExpression::MultilineOption);
-    QMap<QString, QPair<double, double>> pictures;
-    for (auto it = pictureLine.globalMatch(run.output); it.hasNext();) {
-        const QRegularExpressionMatch picture = it.next();
-        QVERIFY2(picture.captured(3) == picture.captured(4), qPrintable(picture.captured(0)));
-        pictures.insert(picture.captured(5),
-                        {picture.captured(1).toDouble(), picture.captured(2).toDouble()});
-    }
-    QCOMPARE(pictures.size(), 3);
-    static const QRegularExpression tableLine(QStringLiteral("^table 15 (\\d+) (\\d+)$"),
-                                              QRegularExpression::MultilineOption);
-    const QRegularExpressionMatch table = tableLine.match(run.output);
-    QVERIFY2(table.hasMatch(), qPrintable(run.output));
-    QCOMPARE(table.captured(1), table.captured(2));
-    const auto wideSize = pictures.value(QStringLiteral("wide.png"));
-    QCOMPARE(wideSize.first, column);                  // scaled down to the column...
-    QVERIFY(qAbs(wideSize.second - column / 4) < 0.2); // ...keeping its proportions
-    const auto smallSize = pictures.value(QStringLiteral("small.png"));
-    QVERIFY(qAbs(smallSize.first - 150 / 96.0 * 25.4) < 0.1);
-    QVERIFY(qAbs(smallSize.second - 75 / 96.0 * 25.4) < 0.1);
-}
-
-// A source the tool cannot print ends it with a reason; no PDF is written,
-// and an older one stays as it was.
-void TestManual::refusesBrokenSource_data()
-{
-    QTest::addColumn<QString>("html");
-    QTest::addColumn<bool>("withSource");
-    QTest::addColumn<QString>("reason");
-    const QString page = QStringLiteral("<html><body><p>%1</p></body></html>");
-    QTest::newRow("picture missing")
-        << page.arg(QStringLiteral("<img src=\"gone.png\">")) << true << QStringLiteral("gone.png");
-    QTest::newRow("placeholder without value")
-        << page.arg(QStringLiteral("Version @RELEASE@")) << true << QStringLiteral("@RELEASE@");
-    QTest::newRow("source missing") << QString() << false << QStringLiteral("source.html");
-}
-
-void TestManual::refusesBrokenSource()
-{
-    QFETCH(QString, html);
-    QFETCH(bool, withSource);
-    QFETCH(QString, reason);
-    QTemporaryDir folder;
-    const QString source = folder.filePath(QStringLiteral("source.html"));
-    if (withSource)
-        QVERIFY(writeFile(source, html.toUtf8()));
-    const QString pdfPath = folder.filePath(QStringLiteral("old.pdf"));
-    QVERIFY(writeFile(pdfPath, "the older manual"));
-
-    const ToolRun run = runTool({QStringLiteral("--set"), QStringLiteral("VERSION=1.0"),
-                                 QStringLiteral("--output"), pdfPath, source});
-    QCOMPARE(run.exitCode, 1);
-    QVERIFY2(run.errors.contains(reason), qPrintable(run.errors));
-    QCOMPARE(readAll(pdfPath), QByteArray("the older manual"));
-    QCOMPARE(QDir(folder.path()).entryList(QDir::Files).size(), withSource ? 2 : 1);
 }
 
 // Every caption of the calendar window, the Options window and the sunrise

@@ -80,11 +80,8 @@ class TestPageWriter : public QObject {
 private slots:
     void headLines_data();
     void headLines();
-    void onlyTheUsedIndexesHoldText();
-    void headIsFortyNineLinesOf1630Bytes();
     void cityLines_data();
     void cityLines();
-    void nameLengthAddsItsBytes();
     void nameSurvivesAsScriptString_data();
     void nameSurvivesAsScriptString();
     void pageText_data();
@@ -166,28 +163,6 @@ void TestPageWriter::headLines()
     QCOMPARE(BuildPageLines().value(index), text);
 }
 
-void TestPageWriter::onlyTheUsedIndexesHoldText()
-{
-    const QStringList lines = BuildPageLines();
-    QCOMPARE(lines.size(), kPageLineCount);
-    for (int k = 0; k < kPageLineCount; ++k) {
-        const bool used = (k >= 1 && k <= 42) || (k >= 55 && k <= 61);
-        QVERIFY2(lines[k].isEmpty() != used, qPrintable(QString::number(k)));
-    }
-}
-
-void TestPageWriter::headIsFortyNineLinesOf1630Bytes()
-{
-    const QStringList lines = BuildPageLines();
-    const QStringList head = PageHeadLines(lines);
-    QCOMPARE(head.size(), 49);
-    QCOMPARE(head.first(), lines[55]);
-    QCOMPARE(head[6], lines[61]);
-    QCOMPARE(head[7], lines[1]);
-    QCOMPARE(head.last(), lines[42]);
-    QCOMPARE(EncodeLines(head).size(), 1630);
-}
-
 void TestPageWriter::cityLines_data()
 {
     QTest::addColumn<CityInfo>("city");
@@ -237,17 +212,6 @@ void TestPageWriter::cityLines()
     QFETCH(CityInfo, city);
     QFETCH(QStringList, lines);
     QCOMPARE(CityVariableLines(city), lines);
-}
-
-void TestPageWriter::nameLengthAddsItsBytes()
-{
-    const CityInfo shortName{"A", "20.27", "-85.85", "-5.5"};
-    CityInfo longName = shortName;
-    longName.name = QString(22, u'B');
-    QCOMPARE(EncodeLines(CityVariableLines(shortName)).size(), 76 + 1 + 5 + 6 + 4);
-    QCOMPARE(EncodeLines(CityVariableLines(longName)).size() -
-                 EncodeLines(CityVariableLines(shortName)).size(),
-             21);
 }
 
 void TestPageWriter::nameSurvivesAsScriptString_data()

@@ -48,22 +48,6 @@ bool EdgeIsClear(const QImage &image)
     return true;
 }
 
-double TransparentShare(const QImage &image)
-{
-    qsizetype clear = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            clear += qAlpha(image.pixel(x, y)) == 0;
-    return double(clear) / (image.width() * image.height());
-}
-
-QByteArray Fingerprint(const QPixmap &pixmap)
-{
-    const QImage image = pixmap.toImage().convertToFormat(QImage::Format_ARGB32);
-    return QCryptographicHash::hash(QByteArrayView(image.constBits(), image.sizeInBytes()),
-                                    QCryptographicHash::Sha1);
-}
-
 QImage DrawText(const QString &text, const QFont &font)
 {
     QImage image(64, 64, QImage::Format_ARGB32_Premultiplied);
@@ -109,35 +93,19 @@ private slots:
     void monthNames();
     void weekDays_data();
     void weekDays();
-    void namesOfASetAreAllDifferent_data();
-    void namesOfASetAreAllDifferent();
-    void outsideAnArrayThereIsNoPicture_data();
-    void outsideAnArrayThereIsNoPicture();
     void decorations_data();
     void decorations();
-    void looksOfAStackDiffer_data();
-    void looksOfAStackDiffer();
-    void wideTransparentPictures_data();
-    void wideTransparentPictures();
-    void everyPictureHasItsDoubleDensityTwin();
     void applicationIcon_data();
     void applicationIcon();
 
     void worldMapSize_data();
     void worldMapSize();
-    void worldMapLandAndSea_data();
-    void worldMapLandAndSea();
-    void worldMapHourZones_data();
-    void worldMapHourZones();
 
     void fontRegistersAsTarvelonix();
     void digitsDrawArabicIndicGlyphs_data();
     void digitsDrawArabicIndicGlyphs();
     void drawnDigitDiffersFromLatin_data();
     void drawnDigitDiffersFromLatin();
-    void otherCharactersKeepTheirLatinOutlines_data();
-    void otherCharactersKeepTheirLatinOutlines();
-    void fontGeneratorRebuildsTheShippedFonts();
 
 private:
     QStringList registered_;
@@ -201,46 +169,6 @@ void TestPictures::weekDays()
     QVERIFY(std::abs(ink.center().y() - image.height() / 2) <= 2);
 }
 
-void TestPictures::namesOfASetAreAllDifferent_data()
-{
-    QTest::addColumn<QList<QPixmap>>("set");
-    QList<QPixmap> months, weekDays;
-    for (int month = 1; month <= 12; ++month)
-        months << MonthNamePicture(month);
-    for (int column = 0; column <= 6; ++column)
-        weekDays << WeekDayPicture(column);
-    QTest::newRow("twelve month names") << months;
-    QTest::newRow("seven weekday names") << weekDays;
-}
-
-void TestPictures::namesOfASetAreAllDifferent()
-{
-    QFETCH(QList<QPixmap>, set);
-    QSet<QByteArray> seen;
-    for (const QPixmap &picture : set)
-        seen.insert(Fingerprint(picture));
-    QCOMPARE(seen.size(), set.size());
-}
-
-void TestPictures::outsideAnArrayThereIsNoPicture_data()
-{
-    QTest::addColumn<QPixmap>("picture");
-    QTest::newRow("month 0") << MonthNamePicture(0);
-    QTest::newRow("month 13") << MonthNamePicture(13);
-    QTest::newRow("weekday column -1") << WeekDayPicture(-1);
-    QTest::newRow("weekday column 7") << WeekDayPicture(7);
-    QTest::newRow("Image4 (0)") << DecorationPicture(DecorationSet::Image4, 0);
-    QTest::newRow("Image4 (4)") << DecorationPicture(DecorationSet::Image4, 4);
-    QTest::newRow("Image6 (-1)") << DecorationPicture(DecorationSet::Image6, -1);
-    QTest::newRow("Image6 (2)") << DecorationPicture(DecorationSet::Image6, 2);
-}
-
-void TestPictures::outsideAnArrayThereIsNoPicture()
-{
-    QFETCH(QPixmap, picture);
-    QVERIFY(picture.isNull());
-}
-
 void TestPictures::decorations_data()
 {
     QTest::addColumn<QPixmap>("picture");
@@ -261,65 +189,6 @@ void TestPictures::decorations()
     QCOMPARE(qAlpha(image.pixel(image.width() / 2, image.height() / 2)), 255);
     QCOMPARE(qAlpha(image.pixel(0, 0)), 0);
     QCOMPARE(qAlpha(image.pixel(image.width() - 1, image.height() - 1)), 0);
-}
-
-void TestPictures::looksOfAStackDiffer_data()
-{
-    QTest::addColumn<QPixmap>("upper");
-    QTest::addColumn<QPixmap>("lower");
-    const auto star = [](int member) { return DecorationPicture(DecorationSet::Image4, member); };
-    const auto rosette = [](int member) {
-        return DecorationPicture(DecorationSet::Image6, member);
-    };
-    QTest::newRow("Image4: resting over lit") << star(2) << star(1);
-    QTest::newRow("Image4: lit over pressed") << star(1) << star(3);
-    QTest::newRow("Image4: resting and pressed") << star(2) << star(3);
-    QTest::newRow("Image6: resting over lit") << rosette(1) << rosette(0);
-}
-
-void TestPictures::looksOfAStackDiffer()
-{
-    QFETCH(QPixmap, upper);
-    QFETCH(QPixmap, lower);
-    QCOMPARE(upper.size(), lower.size()); // stacked at one place
-    QVERIFY(Fingerprint(upper) != Fingerprint(lower));
-}
-
-void TestPictures::wideTransparentPictures_data()
-{
-    QTest::addColumn<QPixmap>("picture");
-    QTest::addColumn<QSize>("size");
-    QTest::addColumn<double>("minimumClearShare");
-    QTest::newRow("Image8, the invocation") << InvocationPicture() << kInvocationSize << 0.5;
-    // The banner's back colour must show through most of it.
-    QTest::newRow("Picture2, the banner") << BannerPicture() << kBannerSize << 0.5;
-}
-
-void TestPictures::wideTransparentPictures()
-{
-    QFETCH(QPixmap, picture);
-    QFETCH(QSize, size);
-    QFETCH(double, minimumClearShare);
-    QVERIFY(!picture.isNull());
-    QCOMPARE(picture.deviceIndependentSize().toSize(), size);
-    const QImage image = picture.toImage();
-    QVERIFY(EdgeIsClear(image));
-    QVERIFY(TransparentShare(image) >= minimumClearShare);
-    QVERIFY(InkBounds(image).width() >= size.width() * 3 / 4);
-}
-
-void TestPictures::everyPictureHasItsDoubleDensityTwin()
-{
-    const QDir folder(QStringLiteral(":/pictures"));
-    const QStringList twins = folder.entryList({QStringLiteral("*@2x.png")});
-    QVERIFY(twins.size() >= 12 + 7 + 3 + 2 + 2);
-    for (const QString &twin : twins) {
-        const QString single = QString(twin).replace(QStringLiteral("@2x"), QString());
-        const QImage small(folder.filePath(single));
-        const QImage large(folder.filePath(twin));
-        QVERIFY2(!small.isNull(), qPrintable(single));
-        QCOMPARE(large.size(), small.size() * 2);
-    }
 }
 
 void TestPictures::applicationIcon_data()
@@ -361,59 +230,6 @@ void TestPictures::worldMapSize()
     QCOMPARE(map.devicePixelRatio(), expectedRatio);
     QCOMPARE(map.deviceIndependentSize().toSize(), kWorldGmtMapSize);
     QVERIFY(!map.toImage().hasAlphaChannel()); // an opaque picture
-}
-
-void TestPictures::worldMapLandAndSea_data()
-{
-    QTest::addColumn<double>("latitude");
-    QTest::addColumn<double>("longitude");
-    QTest::addColumn<bool>("land");
-    QTest::newRow("Sahara") << 23.0 << 10.0 << true;
-    QTest::newRow("Siberia") << 62.0 << 100.0 << true;
-    QTest::newRow("Amazon basin") << -5.0 << -62.0 << true;
-    QTest::newRow("central Australia") << -25.0 << 134.0 << true;
-    QTest::newRow("Greenland") << 72.0 << -40.0 << true;
-    QTest::newRow("Chukotka, east of the date line") << 66.0 << -174.0 << true;
-    QTest::newRow("central Pacific") << 30.0 << -150.0 << false;
-    QTest::newRow("mid Atlantic") << 30.0 << -40.0 << false;
-    QTest::newRow("Indian Ocean") << -20.0 << 75.0 << false;
-    QTest::newRow("Arctic Ocean north of the date line") << 76.0 << 179.0 << false;
-}
-
-void TestPictures::worldMapLandAndSea()
-{
-    QFETCH(double, latitude);
-    QFETCH(double, longitude);
-    QFETCH(bool, land);
-    const QImage map = WorldGmtMap(2.0).toImage();
-    const QPoint at = (WorldGmtMapPosition(latitude, longitude) * 2).toPoint();
-    QVERIFY(map.rect().contains(at));
-    const QColor colour = map.pixelColor(at);
-    // Land is drawn in sand tints, the sea in blue ones.
-    QCOMPARE(colour.red() > colour.blue(), land);
-}
-
-void TestPictures::worldMapHourZones_data()
-{
-    QTest::addColumn<double>("west");
-    QTest::addColumn<double>("east");
-    QTest::addColumn<bool>("sameZone");
-    // Open sea at 30° N; zone -10 spans 157.5° W to 142.5° W.
-    QTest::newRow("within zone -10") << -155.0 << -145.0 << true;
-    QTest::newRow("zone -10 and zone -9") << -145.0 << -140.0 << false;
-    QTest::newRow("zone -9 and zone -8") << -131.0 << -127.0 << false;
-    QTest::newRow("within zone -8") << -126.0 << -118.0 << true;
-}
-
-void TestPictures::worldMapHourZones()
-{
-    QFETCH(double, west);
-    QFETCH(double, east);
-    QFETCH(bool, sameZone);
-    const QImage map = WorldGmtMap(2.0).toImage();
-    const QPoint a = (WorldGmtMapPosition(30, west) * 2).toPoint();
-    const QPoint b = (WorldGmtMapPosition(30, east) * 2).toPoint();
-    QCOMPARE(map.pixel(a) == map.pixel(b), sameZone);
 }
 
 void TestPictures::fontRegistersAsTarvelonix()
@@ -466,60 +282,6 @@ void TestPictures::drawnDigitDiffersFromLatin()
     const QImage latin = DrawText(digit, PixelFont(QStringLiteral("DejaVu Sans"), true));
     QVERIFY(drawn != latin);
     QCOMPARE(drawn, arabicIndic);
-}
-
-void TestPictures::otherCharactersKeepTheirLatinOutlines_data()
-{
-    QTest::addColumn<QChar>("character");
-    for (char character : {'A', 'g', 'Z', '%', '-', '/'})
-        QTest::addRow("%c", character) << QChar(character);
-    QTest::newRow("a with acute") << QChar(0x00E1);
-}
-
-void TestPictures::otherCharactersKeepTheirLatinOutlines()
-{
-    QFETCH(QChar, character);
-    if (!QFile::exists(kDejaVuSans))
-        QSKIP("DejaVu Sans, the font Tarvelonix is made from, is not installed");
-    const QRawFont numerals = BundledRawFont(QStringLiteral(":/fonts/Tarvelonix.ttf"));
-    const QRawFont source(kDejaVuSans, 40);
-    const quint32 glyph = GlyphOf(numerals, character);
-    QVERIFY(glyph != 0);
-    QCOMPARE(numerals.pathForGlyph(glyph), source.pathForGlyph(GlyphOf(source, character)));
-    QCOMPARE(numerals.advancesForGlyphIndexes(QList<quint32>{glyph}),
-             source.advancesForGlyphIndexes(QList<quint32>{GlyphOf(source, character)}));
-}
-
-void TestPictures::fontGeneratorRebuildsTheShippedFonts()
-{
-    const QString python =
-        QStandardPaths::findExecutable(QStringLiteral("python3"), {QStringLiteral("/usr/bin")});
-    if (python.isEmpty() || !QFile::exists(kDejaVuSans))
-        QSKIP("Debian's python3 or DejaVu Sans is missing");
-    QProcess probe;
-    probe.start(python, {QStringLiteral("-c"), QStringLiteral("import fontTools")});
-    if (!probe.waitForFinished(30000) || probe.exitCode() != 0)
-        QSKIP("python3-fonttools is not installed");
-
-    QTemporaryDir output;
-    QVERIFY(output.isValid());
-    const QString source = QStringLiteral(QARNIVO_SOURCE_DIR);
-    QProcess generator;
-    generator.start(python, {source + QStringLiteral("/tools/font/make_tarvelonix.py"),
-                             QStringLiteral("--output-dir"), output.path()});
-    QVERIFY(generator.waitForFinished(120000));
-    QVERIFY2(generator.exitCode() == 0, generator.readAllStandardError().constData());
-
-    for (const QString &name :
-         {QStringLiteral("Tarvelonix.ttf"), QStringLiteral("Tarvelonix-Bold.ttf"),
-          QStringLiteral("Tarvelonix-LICENSE.txt")}) {
-        QFile made(output.filePath(name));
-        QFile shipped(source + QStringLiteral("/resources/fonts/") + name);
-        QVERIFY(made.open(QIODevice::ReadOnly));
-        QVERIFY(shipped.open(QIODevice::ReadOnly));
-        QVERIFY2(made.readAll() == shipped.readAll(),
-                 qPrintable(name + QStringLiteral(" differs from a fresh build")));
-    }
 }
 
 QTEST_MAIN(TestPictures)

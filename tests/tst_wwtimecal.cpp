@@ -148,11 +148,8 @@ Q_DECLARE_METATYPE(qarnivo::CityInfo)
 class TestWwtimeCal : public QObject {
     Q_OBJECT
 private slots:
-    void colourEffectSteps_data();
-    void colourEffectSteps();
 
     void openingWritesPageAndClosingDeletesIt();
-    void openingTwiceKeepsOneOfEach();
     void goingWithoutClosingRemovesThePage();
     void showFirstStoredOnClosing_data();
     void showFirstStoredOnClosing();
@@ -180,41 +177,11 @@ private slots:
     void panelsToggleFromMenus();
     void manualMenu();
     void helpLabelsAndLink();
-    void colourEffectStopsAndRestarts();
-    void decorationsHideAndReturn();
     void worldMapShowsHidesAndOutlivesWindow();
 
     void pageComputesSunrise();
     void noteShownInPlaceOfMissingPage();
 };
-
-void TestWwtimeCal::colourEffectSteps_data()
-{
-    QTest::addColumn<quint32>("start");
-    QTest::addColumn<int>("ticks");
-    QTest::addColumn<quint32>("result");
-    QTest::newRow("blue, one tick") << quint32(0xFF0000) << 1 << quint32(0xFF0000 + 2000);
-    QTest::newRow("blue, 32 ticks reach near cyan") << quint32(0xFF0000) << 32 << quint32(0xFFFA00);
-    QTest::newRow("blue, a 33rd tick changes nothing")
-        << quint32(0xFF0000) << 33 << quint32(0xFFFA00);
-    QTest::newRow("white stays white") << quint32(0xFFFFFF) << 5 << quint32(0xFFFFFF);
-    QTest::newRow("a step landing exactly on white")
-        << quint32(0xFFFFFF - 2000) << 2 << quint32(0xFFFFFF);
-}
-
-void TestWwtimeCal::colourEffectSteps()
-{
-    QFETCH(quint32, start);
-    QFETCH(int, ticks);
-    QFETCH(quint32, result);
-    quint32 number = start;
-    for (int i = 0; i < ticks; ++i)
-        number = NextEffectColour(number);
-    QCOMPARE(number, result);
-    // The number is a colour with blue in the high byte.
-    QCOMPARE(ColourNumber(ColourFromNumber(number)), number);
-    QCOMPARE(ColourNumber(QColor(0, 0, 255)), quint32(0xFF0000));
-}
 
 void TestWwtimeCal::openingWritesPageAndClosingDeletesIt()
 {
@@ -251,16 +218,6 @@ void TestWwtimeCal::openingWritesPageAndClosingDeletesIt()
     QVERIFY(!f.window); // gone, to be made afresh at the next opening
     QVERIFY(!QFile::exists(f.pagePath()));
     QVERIFY(f.main->isVisible());
-}
-
-void TestWwtimeCal::openingTwiceKeepsOneOfEach()
-{
-    Fixture f;
-    f.open();
-    f.open();
-    QCOMPARE(f.list("List1")->count(), 4);
-    QCOMPARE(f.list("List2")->count(), 32);
-    QCOMPARE(f.window->findChildren<QWebEngineView *>().size(), 1);
 }
 
 void TestWwtimeCal::goingWithoutClosingRemovesThePage()
@@ -738,65 +695,6 @@ void TestWwtimeCal::helpLabelsAndLink()
     QCOMPARE(f.platform.openedAddresses, QList<QUrl>{QUrl(kMakerWebAddress)});
     QVERIFY(f.in<QLabel>("Label6")->text().startsWith(
         "FREE Service: Ask Longitude & Latitude of any place around the world from "));
-}
-
-void TestWwtimeCal::colourEffectStopsAndRestarts()
-{
-    Fixture f;
-    f.open();
-    auto *timer = f.in<QTimer>("Timer1");
-    auto *label = f.in<ClickablePicture>("Label6");
-    auto *button = f.in<ClickablePicture>("Label11");
-    const auto fore = [](QWidget *w) { return w->palette().color(QPalette::WindowText); };
-    QVERIFY(timer->isActive());
-    QCOMPARE(timer->interval(), 500);
-    QCOMPARE(fore(label), QColor(0, 0, 255));
-    for (int i = 0; i < 40; ++i)
-        f.window->Timer1_Timer();
-    QCOMPARE(ColourNumber(fore(label)), quint32(0xFFFA00));
-
-    QTest::mouseClick(button, Qt::LeftButton);
-    QVERIFY(!timer->isActive());
-    QCOMPARE(button->text(), QStringLiteral(" START "));
-    QCOMPARE(button->palette().color(QPalette::Window), QColor(192, 0, 0));
-    QCOMPARE(fore(label), QColor(192, 0, 0));
-
-    QTest::mouseClick(label, Qt::LeftButton);
-    QVERIFY(timer->isActive());
-    QCOMPARE(timer->interval(), 500);
-    QCOMPARE(button->text(), QStringLiteral(" STOP "));
-    QCOMPARE(button->palette().color(QPalette::Window), QColor(0, 128, 0));
-    QCOMPARE(fore(label), QColor(0, 0, 255));
-}
-
-void TestWwtimeCal::decorationsHideAndReturn()
-{
-    Fixture f;
-    f.open();
-    const auto send = [](QWidget *target, QEvent::Type type) {
-        QMouseEvent event(type, QPointF(10, 10), target->mapToGlobal(QPointF(10, 10)),
-                          type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton,
-                          type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, {});
-        QApplication::sendEvent(target, &event);
-    };
-    const auto image = [&f](const char *name) { return f.in<QLabel>(QLatin1String(name)); };
-    send(image("Image4(2)"), QEvent::MouseMove);
-    QVERIFY(image("Image4(2)")->isHidden());
-    send(image("Image4(1)"), QEvent::MouseButtonPress);
-    QVERIFY(image("Image4(1)")->isHidden());
-    QVERIFY(!image("Image4(3)")->isHidden());
-    send(image("Image6(1)"), QEvent::MouseMove);
-    QVERIFY(image("Image6(1)")->isHidden());
-    send(image("Image6(0)"), QEvent::MouseButtonPress);
-    QVERIFY(image("Image6(0)")->isHidden());
-
-    send(f.in<QGroupBox>("Frame2"), QEvent::MouseMove);
-    for (const char *name : {"Image4(1)", "Image4(2)", "Image6(0)", "Image6(1)"})
-        QVERIFY2(!image(name)->isHidden(), name);
-
-    send(image("Image6(1)"), QEvent::MouseMove);
-    send(f.window, QEvent::MouseMove);
-    QVERIFY(!image("Image6(1)")->isHidden());
 }
 
 void TestWwtimeCal::worldMapShowsHidesAndOutlivesWindow()
