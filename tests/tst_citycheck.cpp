@@ -75,7 +75,7 @@ void TestCityCheck::check_data()
     row("latitude -89.81 fails", {"S", "-89.81", "1", "2"}, O::BadLatitude, kLatitudeMessage,
         {"S", "-89.81", "1", "2"});
     row("latitude too large for a number fails", {"N", "1e999", "0", "0"}, O::BadLatitude,
-        kLatitudeMessage, {"N", "1.79769313486232e+308", "0", "0"});
+        kLatitudeMessage, {"N", "1.79769313486231e+308", "0", "0"});
     row("longitude 180 passes", {"W", "0", "180", "0"}, O::Valid, "", {"W", "0", "180", "0"});
     row("longitude -180 passes", {"E", "0", "-180", "0"}, O::Valid, "", {"E", "0", "-180", "0"});
     row("longitude 180.5 fails", {"W", "0", "180.5", "0"}, O::BadLongitude, kLongitudeMessage,

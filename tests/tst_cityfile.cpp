@@ -105,6 +105,10 @@ void TestCityFile::displayForms_data()
         << "53.22"
         << "4.2"
         << "0" << QString::fromUtf8("Llanfairpwllgwyngyllgo| 53.22º | 04.20º |0.0 Hours");
+    QTest::newRow("a two-unit character is not cut in half")
+        << QString(21, u'a') + QString::fromUtf8("🕌") << "1"
+        << "2"
+        << "3" << QString(21, u'a') + QString::fromUtf8("| 1.00º | 02.00º |3.0 Hours");
     QTest::newRow("a word shows as it is") << "Y"
                                            << "north"
                                            << ""

@@ -130,6 +130,11 @@ void TestTextFile::textBeyondWindows1252IsSavedInUtf8()
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), name.toUtf8() + "\r\n51.76\r\n");
     QCOMPARE(SplitLines(ReadTextFile(path).text).first(), name);
+
+    // Windows-1252 bytes that would read back as UTF-8 are written in UTF-8.
+    const QString lookalike = QString::fromUtf8("Ã©");
+    QVERIFY(SaveTextFile(path, {lookalike}).isEmpty());
+    QCOMPARE(SplitLines(ReadTextFile(path).text).first(), lookalike);
 }
 
 void TestTextFile::aPipeIsNotWaitedFor()

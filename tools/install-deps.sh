@@ -8,6 +8,7 @@ QARNIVO_PACKAGES=(
   qt6-base-dev qt6-webengine-dev libgl-dev
   fonts-dejavu-core python3-fonttools
   appstream desktop-file-utils
+  clang libclang-rt-14-dev
 )
 
 qarnivo_install_deps() {

@@ -50,17 +50,20 @@ qsizetype numberEnd(const QString &text, qsizetype start)
 
 } // namespace
 
-double ReadLeadingNumber(const QString &text)
+QString ReadLeadingNumberText(const QString &text)
 {
     qsizetype start = 0;
     while (start < text.size() && (text.at(start) == u' ' || text.at(start) == u'\t'))
         ++start;
-    const qsizetype end = numberEnd(text, start);
-    if (end == start)
-        return 0.0;
+    return text.mid(start, numberEnd(text, start) - start);
+}
+
+double ReadLeadingNumber(const QString &text)
+{
     // QString reads numbers in the C locale whatever the user's locale is; an
     // overflow gives an infinity and an underflow 0, never undefined behaviour.
-    return text.mid(start, end - start).toDouble();
+    const QString number = ReadLeadingNumberText(text);
+    return number.isEmpty() ? 0.0 : number.toDouble();
 }
 
 int RoundHalfEven(double value)

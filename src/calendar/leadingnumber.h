@@ -12,6 +12,9 @@ namespace qarnivo {
 // every range check refuses.
 double ReadLeadingNumber(const QString &text);
 
+// The text of that leading number, or an empty string when there is none.
+QString ReadLeadingNumberText(const QString &text);
+
 // The whole number nearest to `value`, a half going to the even neighbour;
 // values beyond the int range saturate at its ends.
 int RoundHalfEven(double value);

@@ -89,7 +89,14 @@ QByteArray EncodeLines(const QStringList &lines)
     const QString text = lines.join(crLf) + crLf;
     // Text that Windows-1252 cannot hold is written in UTF-8, which the
     // readers take as well, rather than losing its letters.
-    return FitsWindows1252(text) ? EncodeWindows1252(text) : text.toUtf8();
+    // Windows-1252 bytes that happen to form UTF-8 would read back as UTF-8
+    // and change the text; such text is written in UTF-8 as well.
+    if (FitsWindows1252(text)) {
+        const QByteArray bytes = EncodeWindows1252(text);
+        if (DecodeText(bytes) == text)
+            return bytes;
+    }
+    return text.toUtf8();
 }
 
 QStringList SplitLines(const QString &text)
@@ -118,7 +125,7 @@ TextFileRead ReadTextFile(const QString &path, qint64 maxBytes)
         return {TextFileRead::Status::Unreadable, {}};
     if (file.size() > maxBytes)
         return {TextFileRead::Status::TooLarge, {}};
-    const QByteArray bytes = file.read(maxBytes + 1);
+    const QByteArray bytes = file.read(qMin(maxBytes, file.size()) + 1);
     if (bytes.size() > maxBytes)
         return {TextFileRead::Status::TooLarge, {}};
     return {TextFileRead::Status::Ok, DecodeText(bytes)};

@@ -27,9 +27,12 @@ bool holdsDoubleQuote(const CityInfo &boxes)
 // the city (the page among them) can read.
 QString numberText(const QString &box)
 {
+    // The largest magnitude whose 15-digit text still reads back as a finite
+    // number; anything beyond is kept as that, with its sign.
+    constexpr double kLargest = 1.79769313486231e308;
     const double value = ReadLeadingNumber(box);
-    if (std::isinf(value))
-        return ShortestNumberText(std::copysign(std::numeric_limits<double>::max(), value));
+    if (!(std::fabs(value) <= kLargest))
+        return ShortestNumberText(std::copysign(kLargest, value));
     return ShortestNumberText(value);
 }
 

@@ -19,8 +19,7 @@ QString fixedNumber(const QString &text, int integerDigits, int decimals)
     const double scale = std::pow(10.0, decimals);
     double value = ReadLeadingNumber(text);
     // A text that is not a number, or not a sensible one, shows as it is.
-    const bool numeric = !text.isEmpty() && (text[0].isDigit() || text[0] == u'-' ||
-                                             text[0] == u'+' || text[0] == u'.');
+    const bool numeric = !ReadLeadingNumberText(text).isEmpty();
     if (!numeric || !std::isfinite(value) || std::fabs(value) > 1e15)
         return text.left(24);
     value = std::round(value * scale) / scale;
@@ -94,7 +93,11 @@ QString CityFileNotWrittenMessage(const QString &path, const QString &reason)
 
 QString CityNameDisplay(const QString &name)
 {
-    return name.left(kCityNameLength);
+    // Never half of a character that takes two UTF-16 units.
+    qsizetype length = kCityNameLength;
+    if (length < name.size() && name.at(length - 1).isHighSurrogate())
+        --length;
+    return name.left(length);
 }
 
 QString LatitudeDisplay(const QString &latitude)
