@@ -13,7 +13,7 @@ namespace {
 
 QString sourceVerse(int chapter, int verse)
 {
-    QFile file(QStringLiteral(QARNIVO_SHARED_DATA_DIR "/pickthall.txt"));
+    QFile file(QStringLiteral(QARNIVO_SOURCE_DIR "/tools/readings/data/pickthall.txt"));
     if (!file.open(QIODevice::ReadOnly))
         return {};
     const QByteArray prefix = QByteArray::number(chapter) + '|' + QByteArray::number(verse) + '|';

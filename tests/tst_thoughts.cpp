@@ -141,7 +141,7 @@ ExpectedTable parseReferenceTable()
 QHash<QString, QString> readSource()
 {
     QHash<QString, QString> verses;
-    QFile file(QStringLiteral(QARNIVO_SHARED_DATA_DIR "/pickthall.txt"));
+    QFile file(QStringLiteral(QARNIVO_SOURCE_DIR "/tools/readings/data/pickthall.txt"));
     if (!file.open(QIODevice::ReadOnly))
         return verses;
     while (!file.atEnd()) {

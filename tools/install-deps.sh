@@ -7,6 +7,7 @@ QARNIVO_PACKAGES=(
   cmake make g++ pkg-config
   qt6-base-dev qt6-webengine-dev libgl-dev
   fonts-dejavu-core python3-fonttools
+  fonts-noto-core fonts-cantarell fonts-liberation2
   appstream desktop-file-utils
   clang libclang-rt-14-dev
 )
@@ -22,12 +23,23 @@ qarnivo_install_deps() {
   if ! command -v node >/dev/null || ! command -v npm >/dev/null; then
     missing+=(nodejs npm)
   fi
-  [ ${#missing[@]} -eq 0 ] && return 0
-  local sudo=()
-  [ "$(id -u)" -ne 0 ] && sudo=(sudo)
-  echo "Installing: ${missing[*]}"
-  "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -q
-  "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
+  if [ ${#missing[@]} -gt 0 ]; then
+    local sudo=()
+    [ "$(id -u)" -ne 0 ] && sudo=(sudo)
+    echo "Installing: ${missing[*]}"
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -q
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
+  fi
+  qarnivo_install_node_packages
+}
+
+# The page test's oracle (suncalc), pinned by its lock file, installed here so
+# that the tests themselves never reach the network.
+qarnivo_install_node_packages() {
+  local tools="$PWD/tools/sunpage"
+  [ -f "$tools/node_modules/suncalc/package.json" ] && return 0
+  (cd "$tools" && { npm ci --no-audit --no-fund --loglevel=error ||
+                    npm install --no-audit --no-fund --loglevel=error; })
 }
 
 qarnivo_build() {

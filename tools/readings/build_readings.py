@@ -28,7 +28,7 @@ from pathlib import Path
 
 TOOL_DIR = Path(__file__).resolve().parent
 REPO_DIR = TOOL_DIR.parent.parent
-DEFAULT_DATA_DIR = REPO_DIR.parent / "shared" / "data"
+DEFAULT_DATA_DIR = TOOL_DIR / "data"
 DEFAULT_OUT_DIR = REPO_DIR / "resources" / "readings"
 
 # The verses of the scripture panel "HIJRA - A Divine Calendar".
