@@ -34,6 +34,9 @@ void moveOver(QWidget *widget)
 class TestMainWindowView : public QObject {
     Q_OBJECT
 private slots:
+    // The window's sizes are the design's on the design's own face; other
+    // faces are the layout suite's.
+    void initTestCase() { QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 9)); }
     void firstStartWithAnEmptyStore();
     void viewSwitch();
     void maximizedStartOffersConversion();

@@ -6,6 +6,7 @@
 #include "calendar/names.h"
 #include "platform/arrowpicture.h"
 #include "platform/clickablepicture.h"
+#include "platform/layoutscale.h"
 #include "platform/platform.h"
 
 #include <QComboBox>
@@ -66,9 +67,11 @@ void ConversionPanel::createControls()
     Hijri_Greg = named<QPushButton>(this, "Hijri_Greg");
     Hijri_Greg->setText(QStringLiteral("Hijri to Gregorian"));
     Image10 = named<ClickablePicture>(this, "Image10");
-    Image10->setPixmap(RedArrowPicture(ArrowDirection::Down, QSize(22, 26)));
+    const LayoutScale scale = LayoutScale::ForFont(font());
+    const QSize arrowSize = scale.size(22, 26);
+    Image10->setPixmap(RedArrowPicture(ArrowDirection::Down, arrowSize, devicePixelRatioF()));
     Image9 = named<ClickablePicture>(this, "Image9");
-    Image9->setPixmap(RedArrowPicture(ArrowDirection::Up, QSize(22, 26)));
+    Image9->setPixmap(RedArrowPicture(ArrowDirection::Up, arrowSize, devicePixelRatioF()));
     Label6 = named<QLabel>(this, "Label6");
     Label6->setText(QStringLiteral("±1 day"));
     Label6->setAlignment(Qt::AlignCenter);
@@ -78,25 +81,24 @@ void ConversionPanel::createControls()
 
     // A compact face keeps the longest month name readable in the narrow
     // column the panel has on the main window.
-    QFont compact = font();
-    compact.setPointSizeF(8);
+    const QFont compact = scale.font(font(), 8);
     for (QWidget *w : {static_cast<QWidget *>(Combo1), static_cast<QWidget *>(Combo2),
                        static_cast<QWidget *>(Text4), static_cast<QWidget *>(Combo3),
                        static_cast<QWidget *>(Combo4), static_cast<QWidget *>(Text5)})
         w->setFont(compact);
 
-    Combo1->setGeometry(5, 22, 40, 24);
-    Combo2->setGeometry(47, 22, 98, 24);
-    Text4->setGeometry(147, 22, 44, 24);
-    Image10->setGeometry(10, 54, 22, 26);
-    Greg_Hijri->setGeometry(38, 54, 148, 26);
-    Image9->setGeometry(10, 86, 22, 26);
-    Hijri_Greg->setGeometry(38, 86, 148, 26);
-    Combo3->setGeometry(5, 118, 40, 24);
-    Combo4->setGeometry(47, 118, 98, 24);
-    Text5->setGeometry(147, 118, 44, 24);
-    Label6->setGeometry(5, 148, 186, 22);
-    setFixedSize(196, 176);
+    Combo1->setGeometry(scale.rect(5, 22, 40, 24));
+    Combo2->setGeometry(scale.rect(47, 22, 98, 24));
+    Text4->setGeometry(scale.rect(147, 22, 44, 24));
+    Image10->setGeometry(scale.rect(10, 54, 22, 26));
+    Greg_Hijri->setGeometry(scale.rect(38, 54, 148, 26));
+    Image9->setGeometry(scale.rect(10, 86, 22, 26));
+    Hijri_Greg->setGeometry(scale.rect(38, 86, 148, 26));
+    Combo3->setGeometry(scale.rect(5, 118, 40, 24));
+    Combo4->setGeometry(scale.rect(47, 118, 98, 24));
+    Text5->setGeometry(scale.rect(147, 118, 44, 24));
+    Label6->setGeometry(scale.rect(5, 148, 186, 22));
+    setFixedSize(scale.size(196, 176));
 
     Greg_Hijri->setToolTip(QStringLiteral("Convert the Gregorian date above to Hijri"));
     Hijri_Greg->setToolTip(QStringLiteral("Convert the Hijri date below to Gregorian"));

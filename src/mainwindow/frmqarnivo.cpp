@@ -5,11 +5,11 @@
 #include "platform/arrowpicture.h"
 #include "platform/cellgrid.h"
 #include "platform/clickablepicture.h"
+#include "platform/contrast.h"
 #include "platform/handfont.h"
 #include "platform/pictures.h"
 
 #include <QCloseEvent>
-#include <QFontMetrics>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -24,8 +24,6 @@ namespace qarnivo {
 namespace {
 
 using namespace layout;
-
-const QString kColumnSample = QStringLiteral("ZZZIZZZZZZZZ");
 
 template <typename T> T *named(QWidget *parent, const QString &name)
 {
@@ -65,7 +63,7 @@ QLabel *cityLabel(QWidget *parent, const QString &name, const QString &text, boo
 } // namespace
 
 frmqarnivo::frmqarnivo(Platform &platform, QWidget *parent)
-    : QMainWindow(parent), m_platform(platform)
+    : QMainWindow(parent), m_platform(platform), m_scale(LayoutScale::ForFont(font()))
 {
     setObjectName(QStringLiteral("frmqarnivo"));
     setWindowTitle(QStringLiteral("Qarnivo with Worldwide Sunrise Sunset timings"));
@@ -78,7 +76,7 @@ frmqarnivo::frmqarnivo(Platform &platform, QWidget *parent)
     createHelpControls();
     createFeedbackControls();
     createAccessibility();
-    resize(kFullWidth, kShortHeight);
+    resize(m_scale.size(kFullWidth, kShortHeight));
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -113,48 +111,50 @@ void frmqarnivo::createMenus()
     SunRiseSunSet->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
 }
 
-int frmqarnivo::columnWidth() const
+QString frmqarnivo::readableRule(const QColor &colour, double minimum) const
 {
-    // Every column is as wide as the sample text in the window's own font,
-    // taken in whole twips as the grid keeps it.
-    const int twips = QFontMetrics(font()).horizontalAdvance(kColumnSample) * 15;
-    return (twips + 7) / 15;
+    return TextColourRule(ReadableColour(colour, palette().color(QPalette::Window), minimum));
+}
+
+QPixmap frmqarnivo::designPicture(const QPixmap &picture, const QSize &size) const
+{
+    return FittedPicture(picture, m_scale.size(size.width(), size.height()), devicePixelRatioF());
 }
 
 void frmqarnivo::createCalendarControls()
 {
     QWidget *area = centralWidget();
-    const int gridWidth = 7 * columnWidth() + 2;
-    const int left = (kShortWidth - gridWidth) / 2;
+    const int left = kGridLeft;
+    const int gridWidth = kGridWidth;
 
+    const QSize arrowSize = m_scale.size(26, 20);
     Backward = named<QPushButton>(area, QStringLiteral("Backward"));
-    Backward->setIcon(RedArrowPicture(ArrowDirection::Left, QSize(26, 20)));
-    Backward->setIconSize(QSize(26, 20));
-    Backward->setGeometry(left, 4, 42, 36);
+    Backward->setIcon(RedArrowPicture(ArrowDirection::Left, arrowSize, devicePixelRatioF()));
+    Backward->setIconSize(arrowSize);
+    Backward->setGeometry(m_scale.rect(left, 4, 42, 36));
     Backward->setToolTip(QStringLiteral("Previous month"));
     Forward = named<QPushButton>(area, QStringLiteral("Forward"));
-    Forward->setIcon(RedArrowPicture(ArrowDirection::Right, QSize(26, 20)));
-    Forward->setIconSize(QSize(26, 20));
-    Forward->setGeometry(left + gridWidth - 42, 4, 42, 36);
+    Forward->setIcon(RedArrowPicture(ArrowDirection::Right, arrowSize, devicePixelRatioF()));
+    Forward->setIconSize(arrowSize);
+    Forward->setGeometry(m_scale.rect(left + gridWidth - 42, 4, 42, 36));
     Forward->setToolTip(QStringLiteral("Next month"));
 
     Label1 = named<QLabel>(area, QStringLiteral("Label1"));
-    QFont caption(QStringLiteral("Times New Roman"), 15, QFont::Bold);
-    Label1->setFont(caption);
-    Label1->setStyleSheet(QStringLiteral("color: rgb(0, 96, 0);"));
-    Label1->setGeometry(left + 50, 4, 150, 36);
+    Label1->setFont(m_scale.font(QFont(QStringLiteral("Times New Roman"), -1, QFont::Bold), 15));
+    Label1->setStyleSheet(readableRule(QColor(0, 96, 0), kSmallTextContrast));
+    Label1->setGeometry(m_scale.rect(left + 50, 4, 150, 36));
     for (int month = 1; month <= 12; ++month) {
         Image1[month] = named<ClickablePicture>(area, QStringLiteral("Image1(%1)").arg(month));
-        Image1[month]->setGeometry(left + 200, 0, 140, kTopRowHeight);
+        Image1[month]->setGeometry(m_scale.rect(left + 200, 0, 140, kTopRowHeight));
         Image1[month]->setAlignment(Qt::AlignCenter);
-        Image1[month]->setPixmap(pictures::MonthNamePicture(month).scaledToHeight(
-            kTopRowHeight, Qt::SmoothTransformation));
+        Image1[month]->setPixmap(
+            designPicture(pictures::MonthNamePicture(month), QSize(140, kTopRowHeight)));
         Image1[month]->hide();
     }
 
     // The year box beside its button, and the English view's copy over it.
     Picture1 = named<QWidget>(area, QStringLiteral("Picture1"));
-    Picture1->setGeometry(left + gridWidth - 178, 6, 130, 32);
+    Picture1->setGeometry(m_scale.rect(left + gridWidth - 178, 6, 130, 32));
     Frame4 = named<QWidget>(area, QStringLiteral("Frame4"));
     Frame4->setGeometry(Picture1->geometry());
     Frame4->setAutoFillBackground(true);
@@ -166,41 +166,40 @@ void frmqarnivo::createCalendarControls()
         year->setText(QStringLiteral("1427"));
         year->setAlignment(Qt::AlignCenter);
         year->setMaxLength(16);
-        year->setGeometry(0, 0, 74, 32);
+        year->setGeometry(m_scale.rect(0, 0, 74, 32));
         year->setToolTip(QStringLiteral("Type a Hijri year and press GO"));
     }
-    QFont yearFont = Text7->font();
-    yearFont.setPointSize(14);
+    QFont yearFont = m_scale.font(Text7->font(), 14);
     yearFont.setBold(true);
     Text7->setFont(yearFont);
     yearFont.setFamily(QStringLiteral("Times New Roman"));
     Text8->setFont(yearFont);
     for (QPushButton *go : {GoToYear, GoToYrE}) {
         go->setText(QStringLiteral(" G  O "));
-        go->setGeometry(78, 0, 52, 32);
+        go->setGeometry(m_scale.rect(78, 0, 52, 32));
     }
     connect(Text7, &QLineEdit::returnPressed, this, &frmqarnivo::GoToYear_Click);
     connect(Text8, &QLineEdit::returnPressed, this, &frmqarnivo::GoToYrE_Click);
 
     Frame1 = named<QWidget>(area, QStringLiteral("Frame1"));
     Frame1->setAutoFillBackground(true);
-    Frame1->setGeometry(left - 4, kGridTop - 4, gridWidth + 8,
-                        kHeaderRowHeight + 6 * kDayRowHeight + 12);
+    Frame1->setGeometry(m_scale.rect(left - 4, kGridTop - 4, gridWidth + 8,
+                                     kHeaderRowHeight + 6 * kDayRowHeight + 12));
 
     grCal0 = CreateCellGrid(area, QStringLiteral("grCal0"), 1, 7);
-    grCal0->setFont(QFont(QStringLiteral("MS Sans Serif"), 12));
-    grCal0->verticalHeader()->setDefaultSectionSize(kHeaderRowHeight);
-    grCal0->setGeometry(left, kGridTop, gridWidth, kHeaderRowHeight + 2);
+    grCal0->setFont(m_scale.font(QFont(QStringLiteral("MS Sans Serif")), 12));
+    grCal0->verticalHeader()->setDefaultSectionSize(m_scale(kHeaderRowHeight));
+    grCal0->setGeometry(m_scale.rect(left, kGridTop, gridWidth, kHeaderRowHeight + 2));
     grCal0->setFocusPolicy(Qt::NoFocus);
     grCal0->setToolTip(QStringLiteral("Click to switch between Urdu and English day names"));
 
     grCal1 = CreateCellGrid(area, QStringLiteral("grCal1"), 6, 7);
-    QFont dayFont = grCal1->font();
-    dayFont.setPointSizeF(27.75);
+    QFont dayFont = m_scale.font(grCal1->font(), 27.75);
     dayFont.setBold(true);
     grCal1->setFont(dayFont);
-    grCal1->verticalHeader()->setDefaultSectionSize(kDayRowHeight);
-    grCal1->setGeometry(left, kGridTop + kHeaderRowHeight + 2, gridWidth, 6 * kDayRowHeight + 2);
+    grCal1->verticalHeader()->setDefaultSectionSize(m_scale(kDayRowHeight));
+    grCal1->setGeometry(
+        m_scale.rect(left, kGridTop + kHeaderRowHeight + 2, gridWidth, 6 * kDayRowHeight + 2));
 
     connect(Backward, &QPushButton::clicked, this, &frmqarnivo::Backward_Click);
     connect(Forward, &QPushButton::clicked, this, &frmqarnivo::Forward_Click);
@@ -213,31 +212,34 @@ void frmqarnivo::createCalendarControls()
 void frmqarnivo::createDetailControls()
 {
     QWidget *area = centralWidget();
-    const QRect grid = grCal1->geometry();
+    // The design's grid, as placed by createCalendarControls.
+    const QRect grid(kGridLeft, kGridTop + kHeaderRowHeight + 2, kGridWidth, 6 * kDayRowHeight + 2);
     const int half = grid.width() / 2;
     Text1 = dateLine(area, QStringLiteral("Text1"));
-    Text1->setGeometry(grid.left(), grid.bottom() + 4, half - 3, 26);
+    Text1->setGeometry(m_scale.rect(grid.left(), grid.bottom() + 4, half - 3, 26));
     Text2 = dateLine(area, QStringLiteral("Text2"));
-    Text2->setGeometry(grid.left() + half + 3, grid.bottom() + 4, grid.width() - half - 3, 26);
+    Text2->setGeometry(
+        m_scale.rect(grid.left() + half + 3, grid.bottom() + 4, grid.width() - half - 3, 26));
 
     Label7 = named<QLabel>(area, QStringLiteral("Label7"));
     Label7->setText(QStringLiteral("."));
-    Label7->setFont(HandFont(9.75, QFont::Bold));
-    Label7->setStyleSheet(QStringLiteral("color: rgb(192, 0, 192); background: transparent;"));
-    Label7->setGeometry(grid.left(), grid.bottom() + 32, grid.width() - 100, 24);
+    Label7->setFont(HandFont(9.75 * m_scale.factor(), QFont::Bold));
+    Label7->setStyleSheet(readableRule(QColor(192, 0, 192), kSmallTextContrast) +
+                          QStringLiteral("background: transparent;"));
+    Label7->setGeometry(m_scale.rect(grid.left(), grid.bottom() + 32, grid.width() - 100, 24));
 
     Optionz = named<QPushButton>(area, QStringLiteral("Optionz"));
     Optionz->setText(QStringLiteral("Options"));
     Optionz->setToolTip(QStringLiteral("Change View Window"));
     connect(Optionz, &QPushButton::clicked, this, &frmqarnivo::Optionz_Click);
-    Optionz->setGeometry(grid.right() - 95, grid.bottom() + 31, 96, 26);
+    Optionz->setGeometry(m_scale.rect(grid.right() - 95, grid.bottom() + 31, 96, 26));
 }
 
 void frmqarnivo::createSideControls()
 {
     QWidget *area = centralWidget();
     Label12 = cityLabel(area, QStringLiteral("Label12"), QString(), true);
-    Label12->setGeometry(kSideLeft, 8, kSideWidth, 20);
+    Label12->setGeometry(m_scale.rect(kSideLeft, 8, kSideWidth, 20));
     const std::array<std::pair<QString, QString>, 3> captions = {
         std::pair{QStringLiteral("Label5"), QStringLiteral("Latitude:")},
         std::pair{QStringLiteral("Label9"), QStringLiteral("Longitude:")},
@@ -247,21 +249,21 @@ void frmqarnivo::createSideControls()
                                                QStringLiteral("Label4")};
     for (int i = 0; i < 3; ++i) {
         QLabel *caption = cityLabel(area, captions[i].first, captions[i].second);
-        caption->setGeometry(kSideLeft, 30 + 20 * i, 80, 20);
+        caption->setGeometry(m_scale.rect(kSideLeft, 30 + 20 * i, 80, 20));
         *values[i] = cityLabel(area, valueNames[i], QString(), true);
-        (*values[i])->setGeometry(kSideLeft + 80, 30 + 20 * i, kSideWidth - 80, 20);
+        (*values[i])->setGeometry(m_scale.rect(kSideLeft + 80, 30 + 20 * i, kSideWidth - 80, 20));
     }
 
     Text3 = named<QTextEdit>(area, QStringLiteral("Text3"));
     Text3->setReadOnly(true);
     Text3->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    Text3->setFont(HandFont(9.75));
+    Text3->setFont(HandFont(9.75 * m_scale.factor()));
     Text3->setStyleSheet(QStringLiteral("QTextEdit { background: rgb(0, 0, 128); color: white; }"));
-    Text3->setGeometry(kSideLeft, 96, kSideWidth, 270);
+    Text3->setGeometry(m_scale.rect(kSideLeft, 96, kSideWidth, 270));
     Text3->setToolTip(QStringLiteral("Thought of the Day"));
 
     Frame3 = new ConversionPanel(m_platform, m_state, m_names, area);
-    Frame3->move(kSideLeft, 374);
+    Frame3->move(m_scale.point(kSideLeft, 374));
     Frame3->hide();
 }
 

@@ -16,6 +16,7 @@
 
 #include "calendar/datestate.h"
 #include "calendar/names.h"
+#include "platform/layoutscale.h"
 #include "readings/datetable.h"
 #include "settings/colourschemes.h"
 #include "sunpage/cityfile.h"
@@ -110,7 +111,11 @@ private:
     void createCalendarControls();
     void createDetailControls();
     void createSideControls();
-    int columnWidth() const;
+    // A picture of the design's `size`, scaled for this desktop and screen.
+    QPixmap designPicture(const QPixmap &picture, const QSize &size) const;
+    // A style rule for text in `colour` on the window's ground, moved just
+    // enough to reach `minimum` contrast on this desktop's palette.
+    QString readableRule(const QColor &colour, double minimum) const;
 
     // Startup steps.
     void resetCurrentDateToSystemDate();
@@ -159,6 +164,7 @@ private:
     void askForSunriseTimes();
 
     Platform &m_platform;
+    const LayoutScale m_scale;
     DateState m_state;
     NameTables m_names;
     CityInfo m_city;

@@ -5,13 +5,13 @@
 
 #include "calendar/leadingnumber.h"
 #include "help/maker.h"
+#include "mainwindow/layout.h"
 #include "mainwindow/monthview.h"
 #include "platform/cellgrid.h"
 #include "platform/clickablepicture.h"
 #include "platform/pictures.h"
 #include "platform/platform.h"
 
-#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTableWidget>
@@ -57,7 +57,7 @@ void frmqarnivo::StartFirst()
 void frmqarnivo::FillMonthGrid()
 {
     for (int column = 0; column < 7; ++column)
-        grCal1->setColumnWidth(column, columnWidth());
+        grCal1->setColumnWidth(column, m_scale(layout::kColumnWidth));
     const MonthGrid days = LayOutMonth(m_state.FirstWeekDay, m_state.HMonthDays);
     for (int row = 0; row < 6; ++row) {
         for (int column = 0; column < 7; ++column) {
@@ -93,7 +93,7 @@ void frmqarnivo::MarkSelectedDay()
 void frmqarnivo::SetHeaderWidths()
 {
     for (int column = 0; column < 7; ++column)
-        grCal0->setColumnWidth(column, columnWidth());
+        grCal0->setColumnWidth(column, m_scale(layout::kColumnWidth));
     ShowUrduHeader();
 }
 
@@ -102,12 +102,14 @@ void frmqarnivo::ShowUrduHeader()
     for (int column = 0; column < 7; ++column) {
         QTableWidgetItem *cell = GridCell(grCal0, 0, column);
         cell->setText(QString());
-        cell->setData(Qt::DecorationRole, pictures::WeekDayPicture(column));
+        cell->setData(Qt::DecorationRole,
+                      designPicture(pictures::WeekDayPicture(column), pictures::kWeekDaySize));
         cell->setToolTip(m_names.WeekDayName[column + 1]);
     }
     GridCell(grCal1, 5, 1)
         ->setData(Qt::DecorationRole,
-                  pictures::DecorationPicture(pictures::DecorationSet::Image4, 3));
+                  designPicture(pictures::DecorationPicture(pictures::DecorationSet::Image4, 3),
+                                pictures::kDecorationSize));
     grCal1->setCurrentCell(5, 5);
 }
 

@@ -8,6 +8,7 @@
 #include "mainwindow/layout.h"
 #include "platform/bookpicture.h"
 #include "platform/clickablepicture.h"
+#include "platform/contrast.h"
 #include "platform/handfont.h"
 #include "platform/pictures.h"
 #include "platform/platform.h"
@@ -79,28 +80,28 @@ void frmqarnivo::createHelpControls()
     Text6->setObjectName(QStringLiteral("Text6"));
     Text6->setReadOnly(true);
     Text6->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    Text6->setFont(HandFont(12));
+    Text6->setFont(HandFont(12 * m_scale.factor()));
     Text6->setStyleSheet(QStringLiteral("QTextEdit { background: white; color: rgb(0, 0, 192); }"));
-    Text6->setGeometry(16, 16, 560, 520);
+    Text6->setGeometry(m_scale.rect(16, 16, 560, 520));
     Text6->setToolTip(QStringLiteral("Double click to close"));
     Text6->viewport()->installEventFilter(this);
     Text6->hide();
 
     Image7 = new ClickablePicture(area);
     Image7->setObjectName(QStringLiteral("Image7"));
-    Image7->setPixmap(OpenBookPicture(QSize(40, 40)));
+    Image7->setPixmap(OpenBookPicture(m_scale.size(40, 40), devicePixelRatioF()));
     Image7->setToolTip(QStringLiteral("Double click for the translation of the readings"));
     Image7->installEventFilter(this);
-    Image7->setGeometry(layout::kSideLeft + layout::kSideWidth - 44, 430, 40, 40);
+    Image7->setGeometry(m_scale.rect(layout::kSideLeft + layout::kSideWidth - 44, 430, 40, 40));
 
     Label8 = new QLabel(QStringLiteral("Visit our web site"), area);
     Label8->setObjectName(QStringLiteral("Label8"));
     Label8->setAlignment(Qt::AlignCenter);
     Label8->setCursor(Qt::PointingHandCursor);
-    Label8->setStyleSheet(QStringLiteral("color: rgb(0, 0, 255);"));
+    Label8->setStyleSheet(readableRule(QColor(0, 0, 255), kSmallTextContrast));
     Label8->setToolTip(kMakerWebAddress);
     Label8->installEventFilter(this);
-    Label8->setGeometry(layout::kSideLeft, 486, layout::kSideWidth, 18);
+    Label8->setGeometry(m_scale.rect(layout::kSideLeft, 486, layout::kSideWidth, 18));
 }
 
 void frmqarnivo::BuildThoughts()

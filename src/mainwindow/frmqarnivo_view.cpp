@@ -6,6 +6,7 @@
 #include "calendar/conversionpanel.h"
 #include "mainwindow/layout.h"
 #include "platform/clickablepicture.h"
+#include "platform/contrast.h"
 #include "platform/pictures.h"
 #include "platform/platform.h"
 #include "settings/settingscatalogue.h"
@@ -45,12 +46,13 @@ const QString kInvocation =
     QStringLiteral("In the Name of Allâh, the Most Beneficent, the Most Merciful.");
 
 QLabel *stackedPicture(QWidget *parent, const QString &name, const QPixmap &picture,
-                       const QPoint &place)
+                       const QRect &place)
 {
     auto *label = new QLabel(parent);
     label->setObjectName(name);
     label->setPixmap(picture);
-    label->setGeometry(QRect(place, pictures::kDecorationSize));
+    label->setAlignment(Qt::AlignCenter);
+    label->setGeometry(place);
     label->setMouseTracking(true);
     return label;
 }
@@ -64,24 +66,25 @@ void frmqarnivo::createFeedbackControls()
     area->installEventFilter(this);
     using pictures::DecorationPicture;
     using pictures::DecorationSet;
-    const QPoint starPlace(layout::kSideLeft + 8, 420);
-    const QPoint rosettePlace(layout::kSideLeft + 76, 420);
+    const QSize size = pictures::kDecorationSize;
+    const QRect starPlace = m_scale.rect(layout::kSideLeft + 8, 420, size.width(), size.height());
+    const QRect rosettePlace =
+        m_scale.rect(layout::kSideLeft + 76, 420, size.width(), size.height());
     // Stacked from the bottom up: Image4 (3), (1), (2); Image6 (0), (1).
     for (const int member : {3, 1, 2})
-        Image4[member] =
-            stackedPicture(area, QStringLiteral("Image4(%1)").arg(member),
-                           DecorationPicture(DecorationSet::Image4, member), starPlace);
+        Image4[member] = stackedPicture(
+            area, QStringLiteral("Image4(%1)").arg(member),
+            designPicture(DecorationPicture(DecorationSet::Image4, member), size), starPlace);
     for (const int member : {0, 1})
-        Image6[member] =
-            stackedPicture(area, QStringLiteral("Image6(%1)").arg(member),
-                           DecorationPicture(DecorationSet::Image6, member), rosettePlace);
+        Image6[member] = stackedPicture(
+            area, QStringLiteral("Image6(%1)").arg(member),
+            designPicture(DecorationPicture(DecorationSet::Image6, member), size), rosettePlace);
 
     Image8 = new ClickablePicture(area);
     Image8->setObjectName(QStringLiteral("Image8"));
-    Image8->setPixmap(
-        pictures::InvocationPicture().scaledToWidth(layout::kSideWidth, Qt::SmoothTransformation));
+    Image8->setPixmap(designPicture(pictures::InvocationPicture(), QSize(layout::kSideWidth, 44)));
     Image8->setAlignment(Qt::AlignCenter);
-    Image8->setGeometry(layout::kSideLeft, 372, layout::kSideWidth, 44);
+    Image8->setGeometry(m_scale.rect(layout::kSideLeft, 372, layout::kSideWidth, 44));
     connect(Image8, &ClickablePicture::clicked, this, &frmqarnivo::Image8_Click);
 
     for (int month = 1; month <= 12; ++month)
@@ -91,9 +94,9 @@ void frmqarnivo::createFeedbackControls()
     Picture2 = new ClickablePicture(area);
     Picture2->setObjectName(QStringLiteral("Picture2"));
     Picture2->setAutoFillBackground(true);
-    Picture2->setPixmap(pictures::BannerPicture());
+    Picture2->setPixmap(designPicture(pictures::BannerPicture(), pictures::kBannerSize));
     Picture2->setAlignment(Qt::AlignCenter);
-    Picture2->setGeometry(0, layout::kShortHeight, layout::kFullWidth, 60);
+    Picture2->setGeometry(m_scale.rect(0, layout::kShortHeight, layout::kFullWidth, 60));
     Picture2->setToolTip(QStringLiteral("Click to change the colour"));
     connect(Picture2, &ClickablePicture::clicked, this, &frmqarnivo::Picture2_Click);
 
@@ -116,10 +119,10 @@ void frmqarnivo::Optionz_Click()
     setWindowState(windowState() & ~(Qt::WindowMaximized | Qt::WindowMinimized));
     const bool fullNow = View->text() == QLatin1String("&ViewShort");
     if (fullNow) {
-        resize(layout::kShortWidth, layout::kShortHeight);
+        resize(m_scale.size(layout::kShortWidth, layout::kShortHeight));
         View->setText(QStringLiteral("&ViewFull"));
     } else {
-        resize(layout::kFullWidth, height());
+        resize(m_scale(layout::kFullWidth), height());
         View->setText(QStringLiteral("&ViewShort"));
     }
     m_windowFull = !fullNow;
@@ -194,12 +197,12 @@ bool frmqarnivo::pointerMoved(QObject *watched)
         QFont bold = Label12->font();
         bold.setBold(true);
         Label12->setFont(bold);
-        Label12->setStyleSheet(QStringLiteral("color: rgb(255, 0, 0);"));
+        Label12->setStyleSheet(readableRule(QColor(255, 0, 0), kLargeTextContrast));
         return true;
     }
     if (watched == Label8) {
-        Label8->setStyleSheet(
-            QStringLiteral("color: rgb(255, 0, 255); text-decoration: underline;"));
+        Label8->setStyleSheet(readableRule(QColor(255, 0, 255), kLargeTextContrast) +
+                              QStringLiteral("text-decoration: underline;"));
         return true;
     }
     return false;
@@ -239,11 +242,11 @@ void frmqarnivo::resetFeedback()
 {
     for (QLabel *picture : {Image6[1], Image6[0], Image4[1], Image4[2]})
         picture->show();
-    Label8->setStyleSheet(QStringLiteral("color: rgb(0, 0, 255);"));
+    Label8->setStyleSheet(readableRule(QColor(0, 0, 255), kSmallTextContrast));
     QFont plain = Label12->font();
     plain.setBold(false);
     Label12->setFont(plain);
-    Label12->setStyleSheet(QStringLiteral("color: black;"));
+    Label12->setStyleSheet(readableRule(QColor(0, 0, 0), kSmallTextContrast));
 }
 
 void frmqarnivo::askForSunriseTimes()

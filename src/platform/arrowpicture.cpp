@@ -1,15 +1,16 @@
 #include "platform/arrowpicture.h"
 
+#include "platform/pictures.h"
+
 #include <QPainter>
 #include <QPainterPath>
 #include <QTransform>
 
 namespace qarnivo {
 
-QPixmap RedArrowPicture(ArrowDirection direction, const QSize &size)
+QPixmap RedArrowPicture(ArrowDirection direction, const QSize &size, qreal devicePixelRatio)
 {
-    QPixmap picture(size);
-    picture.fill(Qt::transparent);
+    QPixmap picture = BlankPicture(size, devicePixelRatio);
     QPainter painter(&picture);
     painter.setRenderHint(QPainter::Antialiasing);
 

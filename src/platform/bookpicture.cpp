@@ -1,14 +1,15 @@
 #include "platform/bookpicture.h"
 
+#include "platform/pictures.h"
+
 #include <QPainter>
 #include <QPainterPath>
 
 namespace qarnivo {
 
-QPixmap OpenBookPicture(const QSize &size)
+QPixmap OpenBookPicture(const QSize &size, qreal devicePixelRatio)
 {
-    QPixmap picture(size);
-    picture.fill(Qt::transparent);
+    QPixmap picture = BlankPicture(size, devicePixelRatio);
     QPainter painter(&picture);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.scale(size.width() / 40.0, size.height() / 40.0);

@@ -19,6 +19,7 @@ public:
                const QModelIndex &index) const override
     {
         painter->save();
+        painter->setRenderHint(QPainter::SmoothPixmapTransform);
         const QVariant background = index.data(Qt::BackgroundRole);
         if (background.canConvert<QBrush>() && background.value<QBrush>().style() != Qt::NoBrush)
             painter->fillRect(option.rect, background.value<QBrush>());

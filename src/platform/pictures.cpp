@@ -1,7 +1,6 @@
 #include "platform/pictures.h"
 
 #include <QFontDatabase>
-#include <QGuiApplication>
 
 namespace qarnivo {
 
@@ -14,21 +13,23 @@ constexpr double kMapTop = 18;
 constexpr double kNorthEdge = 84;
 constexpr double kPixelsPerDegree = pictures::kWorldGmtMapSize.width() / 360.0;
 
-// A compiled-in picture; on a high-density screen its twin drawn at twice
-// the size (name@2x.png), shown at the same logical size.
+// A compiled-in picture: its twin drawn at twice the size (name@2x.png)
+// where there is one, at the same logical size.
 QPixmap Resource(const QString &path)
 {
-    const qreal screenRatio = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
-    if (screenRatio > 1.0) {
-        QString twin = path;
-        twin.insert(twin.lastIndexOf(QLatin1Char('.')), QStringLiteral("@2x"));
-        QPixmap large(twin);
-        if (!large.isNull()) {
-            large.setDevicePixelRatio(2.0);
-            return large;
-        }
+    QString twin = path;
+    twin.insert(twin.lastIndexOf(QLatin1Char('.')), QStringLiteral("@2x"));
+    QPixmap large(twin);
+    if (!large.isNull()) {
+        large.setDevicePixelRatio(2.0);
+        return large;
     }
     return QPixmap(path);
+}
+
+qreal validRatio(qreal devicePixelRatio)
+{
+    return devicePixelRatio > 0 ? devicePixelRatio : 1.0;
 }
 
 } // namespace
@@ -49,6 +50,26 @@ QStringList RegisterBundledFonts()
                 families.append(family);
     }
     return families;
+}
+
+QPixmap BlankPicture(const QSize &logical, qreal devicePixelRatio)
+{
+    const qreal ratio = validRatio(devicePixelRatio);
+    QPixmap picture((QSizeF(logical) * ratio).toSize());
+    picture.setDevicePixelRatio(ratio);
+    picture.fill(Qt::transparent);
+    return picture;
+}
+
+QPixmap FittedPicture(const QPixmap &picture, const QSize &logical, qreal devicePixelRatio)
+{
+    if (picture.isNull())
+        return picture;
+    const qreal ratio = validRatio(devicePixelRatio);
+    const QSize device = (QSizeF(logical) * ratio).toSize();
+    QPixmap fitted = picture.scaled(device, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    fitted.setDevicePixelRatio(ratio);
+    return fitted;
 }
 
 namespace pictures {
@@ -102,7 +123,7 @@ QIcon ApplicationIcon()
 
 QPixmap WorldGmtMap(qreal devicePixelRatio)
 {
-    const qreal ratio = devicePixelRatio > 0 ? devicePixelRatio : 1.0;
+    const qreal ratio = validRatio(devicePixelRatio);
     QPixmap map(QStringLiteral(":/pictures/worldgmt.png"));
     if (map.isNull())
         return map;

@@ -4,7 +4,9 @@
 // resources/icons, resources/fonts; drawn by tools/pictures and
 // tools/font). Every picture has a transparent ground except the world map.
 // The small pictures also exist at twice the size (name@2x.png), which the
-// loaders below return on a high-density screen; sizes are logical pixels.
+// loaders below return, so that a picture shown larger than its design (a
+// high-density screen, a large desktop face) is drawn down from the larger
+// copy, never blown up; sizes are logical pixels.
 
 #include <QIcon>
 #include <QPixmap>
@@ -25,6 +27,15 @@ QString ArabicNumeralFamily();
 // before the windows are built. Returns the families added: {"Tarvelonix"},
 // or an empty list when the fonts could not be read.
 QStringList RegisterBundledFonts();
+
+// A transparent picture of `logical` size with room for every device pixel
+// of a screen of `devicePixelRatio`, to be painted in logical coordinates.
+QPixmap BlankPicture(const QSize &logical, qreal devicePixelRatio);
+
+// `picture` fitted into `logical` (its proportions kept) and scaled once to
+// the device pixels it will cover, so a widget shows it without scaling it
+// again.
+QPixmap FittedPicture(const QPixmap &picture, const QSize &logical, qreal devicePixelRatio);
 
 namespace pictures {
 

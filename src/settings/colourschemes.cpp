@@ -1,10 +1,14 @@
 #include "settings/colourschemes.h"
 
+#include "platform/contrast.h"
+
 #include <algorithm>
 
 namespace qarnivo {
 
-ColourScheme GridColourScheme(int index, const QPalette &windowPalette)
+namespace {
+
+ColourScheme designedScheme(int index, const QPalette &windowPalette)
 {
     const QColor highlightedText = windowPalette.color(QPalette::HighlightedText);
     switch (index) {
@@ -23,6 +27,16 @@ ColourScheme GridColourScheme(int index, const QPalette &windowPalette)
     }
 }
 
+} // namespace
+
+// A scheme that takes one of its colours from the desktop keeps its numbers
+// readable on any desktop: the text gives way to the ground.
+ColourScheme GridColourScheme(int index, const QPalette &windowPalette)
+{
+    const ColourScheme scheme = designedScheme(index, windowPalette);
+    return {scheme.back, ReadableColour(scheme.text, scheme.back, kLargeTextContrast)};
+}
+
 ColourScheme SampleColours(int index, const QPalette &windowPalette)
 {
     ColourScheme sample = GridColourScheme(index, windowPalette);
@@ -32,6 +46,9 @@ ColourScheme SampleColours(int index, const QPalette &windowPalette)
         sample.back = Qt::white;
     else if (index == 4)
         sample.text = Qt::white;
+    const QColor ground =
+        sample.back.isValid() ? sample.back : windowPalette.color(QPalette::Window);
+    sample.text = ReadableColour(sample.text, ground, kLargeTextContrast);
     return sample;
 }
 

@@ -1,6 +1,7 @@
 #include "settings/options.h"
 
 #include "mainwindow/frmqarnivo.h"
+#include "platform/contrast.h"
 #include "platform/platform.h"
 #include "settings/colourschemes.h"
 #include "settings/settingscatalogue.h"
@@ -39,7 +40,8 @@ template <typename T> T *named(QWidget *parent, const QString &name)
 } // namespace
 
 Options::Options(Platform &platform, frmqarnivo &mainWindow, QWidget *parent)
-    : QWidget(parent, Qt::Window), m_platform(platform), m_main(mainWindow)
+    : QWidget(parent, Qt::Window), m_platform(platform), m_main(mainWindow),
+      m_scale(LayoutScale::ForFont(font()))
 {
     setObjectName(QStringLiteral("Options"));
     setWindowTitle(QStringLiteral("Setting Options"));
@@ -48,9 +50,9 @@ Options::Options(Platform &platform, frmqarnivo &mainWindow, QWidget *parent)
     createSchemeControls();
     Cloze = named<QPushButton>(this, QStringLiteral("Cloze"));
     Cloze->setText(QStringLiteral("Close"));
-    Cloze->setGeometry(250, 232, 90, 28);
+    Cloze->setGeometry(m_scale.rect(250, 232, 90, 28));
     connect(Cloze, &QPushButton::clicked, this, &Options::Cloze_Click);
-    setFixedSize(350, 270);
+    setFixedSize(m_scale.size(350, 270));
 
     setAccessibleName(windowTitle());
     Combo1->setAccessibleName(QStringLiteral("Hijri date correction"));
@@ -72,20 +74,23 @@ void Options::createCorrectionControls()
 {
     Label1 = named<QLabel>(this, QStringLiteral("Label1"));
     Label1->setText(QStringLiteral("Hijri Date Correction???"));
-    Label1->setStyleSheet(QStringLiteral("color: rgb(192, 0, 0); font-weight: bold;"));
+    Label1->setStyleSheet(
+        TextColourRule(ReadableColour(QColor(192, 0, 0), palette().color(QPalette::Window),
+                                      kSmallTextContrast)) +
+        QStringLiteral("font-weight: bold;"));
     Label1->setCursor(Qt::WhatsThisCursor);
     Label1->setToolTip(QStringLiteral("Click to learn what the correction does"));
-    Label1->setGeometry(12, 10, 326, 22);
+    Label1->setGeometry(m_scale.rect(12, 10, 326, 22));
     Label1->installEventFilter(this);
 
     Combo1 = named<QComboBox>(this, QStringLiteral("Combo1"));
     Combo1->addItems({QStringLiteral("Move 2 Days Backward"), QStringLiteral("Move 1 Day Backward"),
                       QStringLiteral("No Correction"), QStringLiteral("Move 1 Day Forward"),
                       QStringLiteral("Move 2 Days Forward")});
-    Combo1->setGeometry(12, 38, 190, 28);
+    Combo1->setGeometry(m_scale.rect(12, 38, 190, 28));
     Apply = named<QPushButton>(this, QStringLiteral("Apply"));
     Apply->setText(QStringLiteral("Apply Correction"));
-    Apply->setGeometry(210, 38, 128, 28);
+    Apply->setGeometry(m_scale.rect(210, 38, 128, 28));
     connect(Combo1, &QComboBox::activated, this, &Options::Combo1_Click);
     connect(Apply, &QPushButton::clicked, this, &Options::Apply_Click);
 }
@@ -94,13 +99,14 @@ void Options::createSchemeControls()
 {
     Frame2 = named<QGroupBox>(this, QStringLiteral("Frame2"));
     Frame2->setTitle(QStringLiteral("Click to Select Grid Color Schemes"));
-    Frame2->setGeometry(12, 80, 326, 140);
+    Frame2->setGeometry(m_scale.rect(12, 80, 326, 140));
     m_schemeGroup = new QButtonGroup(this);
-    QFont sampleFont(QStringLiteral("MS Sans Serif"), 13.5, QFont::Bold);
+    const QFont sampleFont =
+        m_scale.font(QFont(QStringLiteral("MS Sans Serif"), -1, QFont::Bold), 13.5);
     for (int i = 0; i < kColourSchemeCount; ++i) {
         const int left = 14 + 52 * i;
         Option2[i] = named<QRadioButton>(Frame2, QStringLiteral("Option2(%1)").arg(i));
-        Option2[i]->setGeometry(left + 14, 98, 20, 24);
+        Option2[i]->setGeometry(m_scale.rect(left + 14, 98, 20, 24));
         Option2[i]->setToolTip(QStringLiteral("Colour scheme %1").arg(i));
         m_schemeGroup->addButton(Option2[i], i);
 
@@ -108,7 +114,7 @@ void Options::createSchemeControls()
         Label2[i]->setText(QStringLiteral("F"));
         Label2[i]->setFont(sampleFont);
         Label2[i]->setAlignment(Qt::AlignCenter);
-        Label2[i]->setGeometry(left, 34, 46, 56);
+        Label2[i]->setGeometry(m_scale.rect(left, 34, 46, 56));
         Label2[i]->setFrameShape(QFrame::Panel);
         Label2[i]->setFrameShadow(QFrame::Sunken);
         Label2[i]->setCursor(Qt::PointingHandCursor);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/layoutscale.h"
+
 #include <QWidget>
 
 #include <array>
@@ -43,6 +45,7 @@ private:
 
     Platform &m_platform;
     frmqarnivo &m_main;
+    const LayoutScale m_scale;
 
     QComboBox *Combo1 = nullptr;
     QPushButton *Apply = nullptr;

@@ -7,6 +7,8 @@
 
 #include "help/maker.h"
 #include "platform/clickablepicture.h"
+#include "platform/contrast.h"
+#include "platform/layoutscale.h"
 #include "platform/pictures.h"
 #include "platform/platform.h"
 
@@ -62,10 +64,12 @@ QPushButton *namedButton(QWidget *parent, const QString &name, const QString &te
     return button;
 }
 
+// The label's own colour, moved as far as its ground needs to stay readable.
 void setForeColour(QWidget *widget, const QColor &colour)
 {
     QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, colour);
+    palette.setColor(QPalette::WindowText,
+                     ReadableColour(colour, palette.color(QPalette::Window), kSmallTextContrast));
     widget->setPalette(palette);
 }
 
@@ -132,7 +136,9 @@ WwtimeCal::WwtimeCal(Platform &platform, frmqarnivo &mainWindow, QWidget *parent
     side->addStretch(1);
     auto *sideColumn = named<QWidget>(this, QStringLiteral("SideColumn"));
     sideColumn->setLayout(side);
-    sideColumn->setFixedWidth(300);
+    // The side column's design width, grown with the desktop's face.
+    const LayoutScale scale = LayoutScale::ForFont(font());
+    sideColumn->setFixedWidth(scale(300));
     body->addWidget(sideColumn);
     root->addLayout(body, 1);
     root->addWidget(createDecorationFrame());
@@ -142,7 +148,7 @@ WwtimeCal::WwtimeCal(Platform &platform, frmqarnivo &mainWindow, QWidget *parent
     connect(Timer1, &QTimer::timeout, this, &WwtimeCal::Timer1_Timer);
     Timer1->start(kEffectIntervalMs);
 
-    resize(1100, 820);
+    resize(scale.size(1100, 820));
     NameControls(this, {{QStringLiteral("BrowserArea"), QStringLiteral("Sunrise and sunset page")},
                         {QStringLiteral("SideColumn"), QStringLiteral("Default city and lists")},
                         {QStringLiteral("MenuBar"), QStringLiteral("Menu")},
