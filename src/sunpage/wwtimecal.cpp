@@ -366,7 +366,7 @@ void WwtimeCal::createDecorationStacks(QWidget *frame)
     };
     const auto look = [this](QWidget *holder, const QString &name, const QPixmap &picture) {
         auto *label = named<QLabel>(holder, name);
-        label->setPixmap(picture);
+        label->setPixmap(FittedPicture(picture, pictures::kDecorationSize, devicePixelRatioF()));
         label->setGeometry(QRect(QPoint(0, 0), pictures::kDecorationSize));
         label->setMouseTracking(true);
         label->installEventFilter(this);
