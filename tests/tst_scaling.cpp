@@ -1,0 +1,178 @@
+// How the windows adapt to the desktop: the scale taken from the desktop's
+// face, the rounding of the design's boxes, text colours that give way to
+// the palette, and pictures prepared for the screen's pixel ratio.
+
+#include "platform/contrast.h"
+#include "platform/layoutscale.h"
+#include "platform/pictures.h"
+
+#include <QtTest>
+
+using namespace qarnivo;
+
+class TestScaling : public QObject {
+    Q_OBJECT
+private slots:
+    void layoutFactor_data();
+    void layoutFactor();
+    void boxesThatTouchStillTouch_data();
+    void boxesThatTouchStillTouch();
+    void contrastRatio_data();
+    void contrastRatio();
+    void readableColour_data();
+    void readableColour();
+    void fittedPictureCoversTheDevicePixels_data();
+    void fittedPictureCoversTheDevicePixels();
+};
+
+void TestScaling::layoutFactor_data()
+{
+    QTest::addColumn<qreal>("sampleWidth");
+    QTest::addColumn<qreal>("lineHeight");
+    QTest::addColumn<qreal>("factor");
+    // Measured on Debian 12 at 96 dots an inch.
+    QTest::newRow("DejaVu Sans 9, the design's face") << 93.9 << 14.0 << 1.0;
+    QTest::newRow("Noto Sans 10, tall lines, narrow") << 86.0 << 17.7 << 17.7 / 17.0;
+    QTest::newRow("Cantarell 11, wider") << 108.8 << 18.0 << 108.8 / 94.0;
+    QTest::newRow("DejaVu Sans 13") << 133.0 << 19.8 << 133.0 / 94.0;
+    QTest::newRow("a very tall face") << 90.0 << 34.0 << 2.0;
+    QTest::newRow("a small face keeps the design") << 60.0 << 10.0 << 1.0;
+    QTest::newRow("nothing measured") << 0.0 << 0.0 << 1.0;
+    QTest::newRow("measures that are not numbers") << qQNaN() << qInf() << 1.0;
+    QTest::newRow("negative measures") << -200.0 << -40.0 << 1.0;
+}
+
+void TestScaling::layoutFactor()
+{
+    QFETCH(qreal, sampleWidth);
+    QFETCH(qreal, lineHeight);
+    QFETCH(qreal, factor);
+    QCOMPARE(LayoutFactor(sampleWidth, lineHeight), factor);
+}
+
+void TestScaling::boxesThatTouchStillTouch_data()
+{
+    QTest::addColumn<qreal>("factor");
+    QTest::newRow("1") << 1.0;
+    QTest::newRow("1.157") << 1.157;
+    QTest::newRow("1.415") << 1.415;
+    QTest::newRow("1.5") << 1.5;
+}
+
+void TestScaling::boxesThatTouchStillTouch()
+{
+    QFETCH(qreal, factor);
+    const LayoutScale scale(factor);
+    // Seven columns of 80 side by side, as the day grid lays them.
+    for (int column = 0; column < 6; ++column) {
+        const QRect left = scale.rect(13 + 80 * column, 50, 80, 67);
+        const QRect right = scale.rect(13 + 80 * (column + 1), 50, 80, 67);
+        QCOMPARE(left.right() + 1, right.left());
+        QVERIFY(!left.intersects(right));
+    }
+    QCOMPARE(scale.rect(0, 0, 589, 580).size(), scale.size(589, 580));
+    QCOMPARE(scale.font(QFont(QStringLiteral("DejaVu Sans")), 10).pointSizeF(), 10 * factor);
+}
+
+void TestScaling::contrastRatio_data()
+{
+    QTest::addColumn<QColor>("first");
+    QTest::addColumn<QColor>("second");
+    QTest::addColumn<double>("ratio");
+    // Values from the WCAG 2 definition of relative luminance.
+    QTest::newRow("black on white") << QColor(Qt::black) << QColor(Qt::white) << 21.0;
+    QTest::newRow("white on black") << QColor(Qt::white) << QColor(Qt::black) << 21.0;
+    QTest::newRow("the same colour") << QColor(120, 40, 200) << QColor(120, 40, 200) << 1.0;
+    QTest::newRow("pure blue on white") << QColor(0, 0, 255) << QColor(Qt::white) << 8.592;
+    QTest::newRow("pure red on white") << QColor(255, 0, 0) << QColor(Qt::white) << 3.998;
+    QTest::newRow("grey 119 on white") << QColor(119, 119, 119) << QColor(Qt::white) << 4.478;
+}
+
+void TestScaling::contrastRatio()
+{
+    QFETCH(QColor, first);
+    QFETCH(QColor, second);
+    QFETCH(double, ratio);
+    QVERIFY2(qAbs(ContrastRatio(first, second) - ratio) < 0.005,
+             qPrintable(QString::number(ContrastRatio(first, second))));
+}
+
+void TestScaling::readableColour_data()
+{
+    QTest::addColumn<QColor>("text");
+    QTest::addColumn<QColor>("background");
+    QTest::addColumn<double>("minimum");
+    QTest::addColumn<bool>("kept");
+    const QColor lightWindow(239, 239, 239);
+    const QColor darkWindow(45, 45, 45);
+    QTest::newRow("blue numbers on a light window")
+        << QColor(0, 0, 255) << lightWindow << 3.0 << true;
+    QTest::newRow("blue numbers on a dark window")
+        << QColor(0, 0, 255) << darkWindow << 3.0 << false;
+    QTest::newRow("green caption on a dark window")
+        << QColor(0, 96, 0) << darkWindow << 4.5 << false;
+    QTest::newRow("black city name on a dark window")
+        << QColor(Qt::black) << darkWindow << 4.5 << false;
+    QTest::newRow("red hover on a light window, large")
+        << QColor(255, 0, 0) << lightWindow << 3.0 << true;
+    QTest::newRow("red hover on a light window, small")
+        << QColor(255, 0, 0) << lightWindow << 4.5 << false;
+    QTest::newRow("magenta on mid grey")
+        << QColor(255, 0, 255) << QColor(128, 128, 128) << 4.5 << false;
+    QTest::newRow("white on navy") << QColor(Qt::white) << QColor(0, 0, 128) << 4.5 << true;
+}
+
+void TestScaling::readableColour()
+{
+    QFETCH(QColor, text);
+    QFETCH(QColor, background);
+    QFETCH(double, minimum);
+    QFETCH(bool, kept);
+    const QColor readable = ReadableColour(text, background, minimum);
+    QVERIFY2(ContrastRatio(readable, background) >= minimum,
+             qPrintable(readable.name() + QString::number(ContrastRatio(readable, background))));
+    QCOMPARE(readable == text, kept);
+    if (!kept) {
+        // Moved no further than needed: a step back toward the designed
+        // colour would be too faint.
+        const QColor halfway((readable.red() * 19 + text.red()) / 20,
+                             (readable.green() * 19 + text.green()) / 20,
+                             (readable.blue() * 19 + text.blue()) / 20);
+        QVERIFY(ContrastRatio(halfway, background) < minimum + 0.5);
+    }
+    QCOMPARE(TextColourRule(QColor(1, 2, 3)), QStringLiteral("color: rgb(1, 2, 3);"));
+}
+
+void TestScaling::fittedPictureCoversTheDevicePixels_data()
+{
+    QTest::addColumn<qreal>("ratio");
+    QTest::addColumn<QSize>("logical");
+    QTest::newRow("ordinary screen, design size") << 1.0 << QSize(60, 60);
+    QTest::newRow("ordinary screen, large face") << 1.0 << QSize(85, 85);
+    QTest::newRow("scale 1.5") << 1.5 << QSize(60, 60);
+    QTest::newRow("scale 2") << 2.0 << QSize(60, 60);
+    QTest::newRow("scale 2, large face") << 2.0 << QSize(85, 85);
+}
+
+void TestScaling::fittedPictureCoversTheDevicePixels()
+{
+    QFETCH(qreal, ratio);
+    QFETCH(QSize, logical);
+    const QPixmap star = pictures::DecorationPicture(pictures::DecorationSet::Image4, 1); // square
+    QVERIFY(!star.isNull());
+    const QPixmap fitted = FittedPicture(star, logical, ratio);
+    QCOMPARE(fitted.devicePixelRatio(), ratio);
+    QCOMPARE(fitted.size(), (QSizeF(logical) * ratio).toSize());
+    QCOMPARE(fitted.deviceIndependentSize().toSize(), logical);
+
+    const QPixmap month = FittedPicture(pictures::MonthNamePicture(9), QSize(140, 44), ratio);
+    QVERIFY(month.deviceIndependentSize().width() <= 140.01);
+    QVERIFY(qAbs(month.deviceIndependentSize().height() - 44) < 0.51);
+
+    const QPixmap blank = BlankPicture(logical, ratio);
+    QCOMPARE(blank.size(), (QSizeF(logical) * ratio).toSize());
+    QCOMPARE(blank.toImage().pixelColor(0, 0).alpha(), 0);
+}
+
+QTEST_MAIN(TestScaling)
+#include "tst_scaling.moc"
