@@ -24,6 +24,7 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QWebEngineProfile>
@@ -148,7 +149,11 @@ WwtimeCal::WwtimeCal(Platform &platform, frmqarnivo &mainWindow, QWidget *parent
     connect(Timer1, &QTimer::timeout, this, &WwtimeCal::Timer1_Timer);
     Timer1->start(kEffectIntervalMs);
 
-    resize(scale.size(1100, 820));
+    // Grown with the face, but never beyond the screen; the page scrolls.
+    QSize size = scale.size(1100, 820);
+    if (const QScreen *where = screen())
+        size = size.boundedTo(where->availableGeometry().size() * 0.95);
+    resize(size);
     NameControls(this, {{QStringLiteral("BrowserArea"), QStringLiteral("Sunrise and sunset page")},
                         {QStringLiteral("SideColumn"), QStringLiteral("Default city and lists")},
                         {QStringLiteral("MenuBar"), QStringLiteral("Menu")},
