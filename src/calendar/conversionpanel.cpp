@@ -88,17 +88,17 @@ void ConversionPanel::createControls()
         w->setFont(compact);
 
     Combo1->setGeometry(scale.rect(5, 22, 40, 24));
-    Combo2->setGeometry(scale.rect(47, 22, 98, 24));
-    Text4->setGeometry(scale.rect(147, 22, 44, 24));
+    Combo2->setGeometry(scale.rect(47, 22, 108, 24));
+    Text4->setGeometry(scale.rect(157, 22, 40, 24));
     Image10->setGeometry(scale.rect(10, 54, 22, 26));
-    Greg_Hijri->setGeometry(scale.rect(38, 54, 148, 26));
+    Greg_Hijri->setGeometry(scale.rect(38, 54, 159, 26));
     Image9->setGeometry(scale.rect(10, 86, 22, 26));
-    Hijri_Greg->setGeometry(scale.rect(38, 86, 148, 26));
+    Hijri_Greg->setGeometry(scale.rect(38, 86, 159, 26));
     Combo3->setGeometry(scale.rect(5, 118, 40, 24));
-    Combo4->setGeometry(scale.rect(47, 118, 98, 24));
-    Text5->setGeometry(scale.rect(147, 118, 44, 24));
-    Label6->setGeometry(scale.rect(5, 148, 186, 22));
-    setFixedSize(scale.size(196, 176));
+    Combo4->setGeometry(scale.rect(47, 118, 108, 24));
+    Text5->setGeometry(scale.rect(157, 118, 40, 24));
+    Label6->setGeometry(scale.rect(5, 148, 192, 22));
+    setFixedSize(scale.size(202, 176));
 
     Greg_Hijri->setToolTip(QStringLiteral("Convert the Gregorian date above to Hijri"));
     Hijri_Greg->setToolTip(QStringLiteral("Convert the Hijri date below to Gregorian"));

@@ -111,6 +111,11 @@ void frmqarnivo::createMenus()
     SunRiseSunSet->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
 }
 
+QFont frmqarnivo::occasionFont() const
+{
+    return HandFont(9.75 * m_scale.factor(), QFont::Bold);
+}
+
 QString frmqarnivo::readableRule(const QColor &colour, double minimum) const
 {
     return TextColourRule(ReadableColour(colour, palette().color(QPalette::Window), minimum));
@@ -154,7 +159,9 @@ void frmqarnivo::createCalendarControls()
 
     // The year box beside its button, and the English view's copy over it.
     Picture1 = named<QWidget>(area, QStringLiteral("Picture1"));
-    Picture1->setGeometry(m_scale.rect(left + gridWidth - 178, 6, 130, 32));
+    // A container is as large as its scaled children, whatever the rounding.
+    Picture1->setGeometry(
+        QRect(m_scale.point(left + gridWidth - 178, 6), m_scale.rect(0, 0, 130, 32).size()));
     Frame4 = named<QWidget>(area, QStringLiteral("Frame4"));
     Frame4->setGeometry(Picture1->geometry());
     Frame4->setAutoFillBackground(true);
@@ -216,17 +223,19 @@ void frmqarnivo::createDetailControls()
     const QRect grid(kGridLeft, kGridTop + kHeaderRowHeight + 2, kGridWidth, 6 * kDayRowHeight + 2);
     const int half = grid.width() / 2;
     Text1 = dateLine(area, QStringLiteral("Text1"));
-    Text1->setGeometry(m_scale.rect(grid.left(), grid.bottom() + 4, half - 3, 26));
+    // The date lines start just below the frame around the grids.
+    Text1->setGeometry(m_scale.rect(grid.left(), grid.bottom() + 5, half - 3, 26));
     Text2 = dateLine(area, QStringLiteral("Text2"));
     Text2->setGeometry(
-        m_scale.rect(grid.left() + half + 3, grid.bottom() + 4, grid.width() - half - 3, 26));
+        m_scale.rect(grid.left() + half + 3, grid.bottom() + 5, grid.width() - half - 3, 26));
 
     Label7 = named<QLabel>(area, QStringLiteral("Label7"));
     Label7->setText(QStringLiteral("."));
-    Label7->setFont(HandFont(9.75 * m_scale.factor(), QFont::Bold));
+    Label7->setFont(occasionFont());
+    Label7->setWordWrap(true);
     Label7->setStyleSheet(readableRule(QColor(192, 0, 192), kSmallTextContrast) +
                           QStringLiteral("background: transparent;"));
-    Label7->setGeometry(m_scale.rect(grid.left(), grid.bottom() + 32, grid.width() - 100, 24));
+    Label7->setGeometry(m_scale.rect(grid.left(), grid.bottom() + 33, grid.width() - 100, 28));
 
     Optionz = named<QPushButton>(area, QStringLiteral("Optionz"));
     Optionz->setText(QStringLiteral("Options"));

@@ -116,6 +116,9 @@ private:
     // A style rule for text in `colour` on the window's ground, moved just
     // enough to reach `minimum` contrast on this desktop's palette.
     QString readableRule(const QColor &colour, double minimum) const;
+    // The occasion line's face; a long occasion takes two lines, and a
+    // smaller face where two are not enough.
+    QFont occasionFont() const;
 
     // Startup steps.
     void resetCurrentDateToSystemDate();

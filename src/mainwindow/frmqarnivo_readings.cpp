@@ -10,6 +10,7 @@
 #include "platform/clickablepicture.h"
 #include "platform/contrast.h"
 #include "platform/handfont.h"
+#include "platform/layoutscale.h"
 #include "platform/pictures.h"
 #include "platform/platform.h"
 #include "readings/occasions.h"
@@ -124,7 +125,10 @@ void frmqarnivo::BuildOccasions()
 
 void frmqarnivo::showOccasion(int month, int day)
 {
-    Label7->setText(OccasionDisplayText(m_occasionText.at(month, day)));
+    const QString text = OccasionDisplayText(m_occasionText.at(month, day));
+    Label7->setFont(
+        FontToFit(occasionFont(), text, Label7->contentsRect().size(), 7 * m_scale.factor()));
+    Label7->setText(text);
 }
 
 void frmqarnivo::PrintTips_Click()

@@ -1,6 +1,7 @@
 #include "platform/layoutscale.h"
 
 #include <QFontMetricsF>
+#include <QWidget>
 
 #include <algorithm>
 #include <cmath>
@@ -46,6 +47,18 @@ QRect LayoutScale::rect(int x, int y, int width, int height) const
     const QPoint topLeft = point(x, y);
     const QPoint beyond = point(x + width, y + height);
     return QRect(topLeft, QSize(beyond.x() - topLeft.x(), beyond.y() - topLeft.y()));
+}
+
+QFont FontToFit(QFont font, const QString &text, const QSize &box, qreal smallestPoints)
+{
+    const QRect room(QPoint(), QSize(box.width(), QWIDGETSIZE_MAX));
+    while (font.pointSizeF() - 0.25 >= smallestPoints) {
+        const QSize needed = QFontMetrics(font).boundingRect(room, Qt::TextWordWrap, text).size();
+        if (needed.width() <= box.width() && needed.height() <= box.height())
+            break;
+        font.setPointSizeF(font.pointSizeF() - 0.25);
+    }
+    return font;
 }
 
 QFont LayoutScale::font(QFont font, qreal designPoints) const

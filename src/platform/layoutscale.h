@@ -44,4 +44,8 @@ private:
     qreal m_factor;
 };
 
+// `font`, made smaller in quarter points (down to `smallestPoints`) until
+// `text`, wrapped at word boundaries, fits `box`.
+QFont FontToFit(QFont font, const QString &text, const QSize &box, qreal smallestPoints);
+
 } // namespace qarnivo

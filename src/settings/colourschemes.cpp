@@ -34,7 +34,7 @@ ColourScheme designedScheme(int index, const QPalette &windowPalette)
 ColourScheme GridColourScheme(int index, const QPalette &windowPalette)
 {
     const ColourScheme scheme = designedScheme(index, windowPalette);
-    return {scheme.back, ReadableColour(scheme.text, scheme.back, kLargeTextContrast)};
+    return {scheme.back, ReadableColour(scheme.text, scheme.back, kSmallTextContrast)};
 }
 
 ColourScheme SampleColours(int index, const QPalette &windowPalette)
@@ -48,7 +48,7 @@ ColourScheme SampleColours(int index, const QPalette &windowPalette)
         sample.text = Qt::white;
     const QColor ground =
         sample.back.isValid() ? sample.back : windowPalette.color(QPalette::Window);
-    sample.text = ReadableColour(sample.text, ground, kLargeTextContrast);
+    sample.text = ReadableColour(sample.text, ground, kSmallTextContrast);
     return sample;
 }
 

@@ -139,7 +139,7 @@ WwtimeCal::WwtimeCal(Platform &platform, frmqarnivo &mainWindow, QWidget *parent
     sideColumn->setLayout(side);
     // The side column's design width, grown with the desktop's face.
     const LayoutScale scale = LayoutScale::ForFont(font());
-    sideColumn->setFixedWidth(scale(300));
+    sideColumn->setFixedWidth(scale(320));
     body->addWidget(sideColumn);
     root->addLayout(body, 1);
     root->addWidget(createDecorationFrame());
@@ -149,11 +149,12 @@ WwtimeCal::WwtimeCal(Platform &platform, frmqarnivo &mainWindow, QWidget *parent
     connect(Timer1, &QTimer::timeout, this, &WwtimeCal::Timer1_Timer);
     Timer1->start(kEffectIntervalMs);
 
-    // Grown with the face, but never beyond the screen; the page scrolls.
+    // Grown with the face, but within the screen where the side column still
+    // has room; the page scrolls.
     QSize size = scale.size(1100, 820);
     if (const QScreen *where = screen())
         size = size.boundedTo(where->availableGeometry().size() * 0.95);
-    resize(size);
+    resize(size.expandedTo(minimumSizeHint()));
     NameControls(this, {{QStringLiteral("BrowserArea"), QStringLiteral("Sunrise and sunset page")},
                         {QStringLiteral("SideColumn"), QStringLiteral("Default city and lists")},
                         {QStringLiteral("MenuBar"), QStringLiteral("Menu")},
@@ -283,6 +284,9 @@ QGroupBox *WwtimeCal::createCountryFrame()
         namedLabel(Frame4, QStringLiteral("Label4"),
                    QStringLiteral("GMT Offsets (Hrs.)- Countries displayed in Alphabetical order"));
     Label4->setWordWrap(true);
+    // A wrapped label's height is not counted in the window's smallest size,
+    // so the heading's two lines are reserved outright.
+    Label4->setMinimumHeight(2 * Label4->fontMetrics().lineSpacing());
     List2 = named<QListWidget>(Frame4, QStringLiteral("List2"));
     List2->setFont(QFont(QStringLiteral("Arial"), 10));
     List2->setSortingEnabled(false); // filled in order by CountryOffsetList

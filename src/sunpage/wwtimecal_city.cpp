@@ -51,7 +51,9 @@ void WwtimeCal::setBoxesEditing(bool editing)
 {
     for (QLineEdit *box : Text1) {
         QPalette palette = box->palette();
+        // Light grounds of their own, so the text is dark on any desktop.
         palette.setColor(QPalette::Base, editing ? kEditingBack : kLockedBack);
+        palette.setColor(QPalette::Text, Qt::black);
         box->setPalette(palette);
         box->setReadOnly(!editing);
     }

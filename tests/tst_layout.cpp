@@ -1,0 +1,534 @@
+// Guards the look of the windows under the desktop's fonts and colours. The main window (short
+// and full view, Urdu and English day names, the conversion panel), the Options window and the
+// calculator window's side panel are built under several desktop fonts and a light and a dark
+// palette. A check fails, naming the control and the numbers, when a control leaves the visible
+// part of its window, two controls overlap where they were not designed to, a text does not fit
+// its control, or a text lacks contrast against what is actually painted behind it.
+
+#include "mainwindow/frmqarnivo.h"
+#include "platform/contrast.h"
+#include "platform/fakeplatform.h"
+#include "platform/pictures.h"
+#include "platform/textfile.h"
+#include "settings/options.h"
+#include "sunpage/cityfile.h"
+#include "sunpage/offsetlist.h"
+#include "sunpage/placelist.h"
+#include "sunpage/wwtimecal.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFontDatabase>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyleOption>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTextEdit>
+#include <QTimer>
+#include <QtTest>
+
+#include <memory>
+
+#include "webenginetestmain.h"
+
+using namespace qarnivo;
+
+namespace {
+
+// The parts of the main window that the short view must show whole.
+const QStringList kCalendarPart{"grCal0", "grCal1",   "Backward", "Forward", "Label1", "Image1",
+                                "Text7",  "GoToYear", "Picture1", "Frame4",  "Text8",  "GoToYrE",
+                                "Text1",  "Text2",    "Label7",   "Optionz", "Frame1"};
+
+QPalette darkPalette()
+{
+    const QColor text(230, 230, 230), grey(127, 127, 127);
+    QPalette dark(QColor(53, 53, 53), QColor(45, 45, 45)); // button, window
+    for (const auto role :
+         {QPalette::WindowText, QPalette::Text, QPalette::ButtonText, QPalette::ToolTipText}) {
+        dark.setColor(role, text);
+        dark.setColor(QPalette::Disabled, role, grey);
+    }
+    dark.setColor(QPalette::Base, QColor(30, 30, 30));
+    dark.setColor(QPalette::AlternateBase, QColor(45, 45, 45));
+    dark.setColor(QPalette::ToolTipBase, QColor(53, 53, 53));
+    dark.setColor(QPalette::Highlight, QColor(42, 130, 218));
+    dark.setColor(QPalette::HighlightedText, Qt::white);
+    return dark;
+}
+
+QString span(const QRect &r)
+{
+    return QString::asprintf("x %d..%d, y %d..%d", r.left(), r.right(), r.top(), r.bottom());
+}
+
+QString textOf(const QWidget *w)
+{
+    if (auto *label = qobject_cast<const QLabel *>(w))
+        return label->pixmap().isNull() ? label->text() : QString();
+    if (auto *line = qobject_cast<const QLineEdit *>(w))
+        return line->text();
+    if (auto *button = qobject_cast<const QAbstractButton *>(w))
+        return button->text().remove(u'&');
+    if (auto *box = qobject_cast<const QGroupBox *>(w))
+        return box->title().remove(u'&');
+    return {};
+}
+
+QRect titleRect(const QGroupBox *box)
+{
+    QStyleOptionGroupBox option;
+    option.initFrom(box);
+    option.text = box->title();
+    option.lineWidth = 1;
+    option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
+    return box->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel,
+                                        box);
+}
+
+// Steps through a year of months and selects every day, leaving in the date lines, the month
+// caption and the occasion line the widest text that each of them showed on the way, in the
+// face the window gave it then.
+void showWidestTexts(frmqarnivo &window)
+{
+    auto *grid = window.centralWidget()->findChild<QTableWidget *>(QStringLiteral("grCal1"));
+    QHash<QWidget *, std::pair<QString, QFont>> widest;
+    for (const char *name : {"Text1", "Text2", "Label1", "Label7"}) {
+        QWidget *control = window.centralWidget()->findChild<QWidget *>(QLatin1String(name));
+        widest.insert(control, {QString(), control->font()});
+    }
+    const auto keep = [&widest] {
+        for (auto it = widest.begin(); it != widest.end(); ++it) {
+            const QFontMetrics shown(it.key()->font());
+            const QFontMetrics kept(it->second);
+            if (shown.horizontalAdvance(textOf(it.key())) > kept.horizontalAdvance(it->first))
+                *it = {textOf(it.key()), it.key()->font()};
+        }
+    };
+    for (int month = 0; month < 12; ++month) {
+        window.Forward_Click();
+        keep();
+        for (int cell = 0; cell < 42; ++cell) {
+            if (grid->item(cell / 7, cell % 7) &&
+                !grid->item(cell / 7, cell % 7)->text().isEmpty()) {
+                grid->setCurrentCell(cell / 7, cell % 7);
+                window.grCal1_Click();
+                keep();
+            }
+        }
+    }
+    for (auto it = widest.cbegin(); it != widest.cend(); ++it) {
+        it.key()->setFont(it->second);
+        if (auto *label = qobject_cast<QLabel *>(it.key()))
+            label->setText(it->first);
+        else
+            static_cast<QLineEdit *>(it.key())->setText(it->first);
+    }
+}
+
+// One row's window over a fake platform whose folders are temporary.
+struct Scene {
+    QTemporaryDir folder;
+    FakePlatform platform;
+    std::unique_ptr<frmqarnivo> main;
+    QWidget *top = nullptr;  // the window under test
+    QWidget *root = nullptr; // where its controls lie: the main window's central widget
+    QString view;
+
+    // Applies the font and palette, then opens the window as a user would.
+    bool open(const QString &family, int points, bool dark, int scheme)
+    {
+        if (!QFontDatabase::families().contains(family)) {
+            QTest::qSkip(qPrintable(family + " is not installed"), __FILE__, __LINE__);
+            return false;
+        }
+        QApplication::setFont(QFont(family, points));
+        QApplication::setPalette(dark ? darkPalette() : QApplication::style()->standardPalette());
+        platform.appFolder = folder.path();
+        platform.fonts = QFontDatabase::families();
+        platform.clock = QDateTime(QDate(2025, 11, 5), QTime(12, 59, 59));
+        platform.settings = {{"ViewWindow/Show First", "0"},
+                             {"ViewWindow/WindowFull", view.startsWith("short") ? "False" : "True"},
+                             {"ViewWindow/DayView", view.contains("English") ? "English" : "Urdu"},
+                             {"ViewWindow/ColorIndex", QString::number(scheme)}};
+        SaveTextFile(folder.filePath(kCityFileName), CityFileLines(DefaultCity()));
+        for (const QString &list : {kPlaceFileName, kCountryFileName})
+            QFile::copy(QARNIVO_SOURCE_DIR "/resources/data/" + list, folder.filePath(list));
+        main = std::make_unique<frmqarnivo>(platform);
+        main->Form_Load();
+        if (view == "options") {
+            main->Option1_Click();
+            top = root = main->findChild<Options *>();
+        } else if (view == "calculator") {
+            main->SunRiseSunSet_Click();
+            auto *calculator = main->findChild<WwtimeCal *>();
+            // The e-mail label's colour drifts with time; hold it at its first colour.
+            calculator->findChild<QTimer *>(QStringLiteral("Timer1"))->stop();
+            calculator->LatLong_Click();   // the place panel
+            calculator->GMToffset_Click(); // the country panel
+            top = root = calculator;
+        } else {
+            showWidestTexts(*main);
+            main->Timer1_Timer();
+            if (view.endsWith("conversion"))
+                main->ConvertDate_Click();
+            top = main.get();
+            root = main->centralWidget();
+        }
+        if (!top || !QTest::qWaitForWindowExposed(top)) {
+            QTest::qFail("the window did not open", __FILE__, __LINE__);
+            return false;
+        }
+        QCoreApplication::processEvents();
+        return true;
+    }
+
+    bool isMain() const { return top == main.get(); }
+    QRect rectOf(const QWidget *w) const { return {w->mapTo(top, QPoint()), w->size()}; }
+    // The part of the window through which `w` can be seen: its ancestors' intersection.
+    QRect clipOf(const QWidget *w) const
+    {
+        QRect clip = rectOf(root);
+        for (QWidget *p = w->parentWidget(); p != root; p = p->parentWidget())
+            clip &= rectOf(p);
+        return clip;
+    }
+    QString nameOf(const QWidget *w) const
+    {
+        const QString own =
+            w->objectName().isEmpty() ? w->metaObject()->className() : w->objectName();
+        return w->parentWidget() == root ? own : nameOf(w->parentWidget()) + u'/' + own;
+    }
+    // The visible controls in `parent`: named widgets, and unnamed ones placed directly in the
+    // window's content; the insides of composite controls are their own business.
+    QList<QWidget *> controls(QWidget *parent = nullptr) const
+    {
+        QList<QWidget *> found;
+        for (QWidget *w :
+             (parent ? parent : root)->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+            if (w->isWindow() || !w->isVisible() || w->objectName().startsWith("qt_") ||
+                (w->objectName().isEmpty() && w->parentWidget() != root))
+                continue;
+            found.append(w);
+            if (!qobject_cast<QAbstractScrollArea *>(w) && !qobject_cast<QComboBox *>(w) &&
+                !qobject_cast<QLineEdit *>(w) && !qobject_cast<QAbstractButton *>(w))
+                found += controls(w);
+        }
+        return found;
+    }
+    // Whether `w` or an ancestor lies wholly under a later, opaque sibling (an overlay).
+    bool covered(const QWidget *w) const
+    {
+        for (; w != root; w = w->parentWidget()) {
+            const QObjectList siblings = w->parentWidget()->children();
+            for (qsizetype i = siblings.indexOf(w) + 1; i < siblings.size(); ++i) {
+                auto *over = qobject_cast<QWidget *>(siblings[i]);
+                if (over && over->isVisible() && !over->isWindow() && over->autoFillBackground() &&
+                    over->geometry().contains(w->geometry()))
+                    return true;
+            }
+        }
+        return false;
+    }
+};
+
+QStringList outsideProblems(const Scene &scene)
+{
+    QStringList problems;
+    for (QWidget *w : scene.controls()) {
+        const QRect rect = scene.rectOf(w);
+        const QRect clip = scene.clipOf(w);
+        if (scene.isMain()) {
+            // The banner lies below the window's normal height by design; the short view
+            // hides the side column, which lies wholly beyond its right edge.
+            bool calendar = false;
+            for (const QWidget *p = w; p != scene.root; p = p->parentWidget())
+                calendar = calendar || kCalendarPart.contains(p->objectName().section(u'(', 0, 0));
+            if (w->objectName() == "Picture2" ||
+                (scene.view.startsWith("short") && !calendar && rect.left() > clip.right()))
+                continue;
+        }
+        if (!clip.contains(rect))
+            problems << scene.nameOf(w) + " at " + span(rect) + " leaves the visible area " +
+                            span(clip);
+    }
+    return problems;
+}
+
+bool designedOverlap(const Scene &scene, const QWidget *a, const QWidget *b)
+{
+    const QString stack = a->objectName().section(u'(', 0, 0);
+    if (a->objectName().contains(u'(') && stack == b->objectName().section(u'(', 0, 0))
+        return true; // members of one picture stack: Image1, Image4, Image6
+    const QSet<QString> pair{a->objectName(), b->objectName()};
+    return scene.isMain() &&
+           (pair.contains("Text6") || pair.contains("Frame3") || // the overlays
+            pair == QSet<QString>{"Frame4", "Picture1"} ||
+            pair == QSet<QString>{"Frame1", "grCal0"} || pair == QSet<QString>{"Frame1", "grCal1"});
+}
+
+QStringList overlapProblems(const Scene &scene)
+{
+    QStringList problems;
+    const QList<QWidget *> all = scene.controls();
+    for (qsizetype i = 0; i < all.size(); ++i) {
+        for (qsizetype j = i + 1; j < all.size(); ++j) {
+            QWidget *a = all[i], *b = all[j];
+            const QRect common = scene.rectOf(a) & scene.rectOf(b) & scene.clipOf(a);
+            if (a->parentWidget() == b->parentWidget() && !common.isEmpty() &&
+                !designedOverlap(scene, a, b))
+                problems << scene.nameOf(a) + " (" + span(scene.rectOf(a)) + ") and " +
+                                scene.nameOf(b) + " (" + span(scene.rectOf(b)) + ") overlap at " +
+                                span(common);
+        }
+        // A group box's title text (its label rect less the style's 1 px padding) must stay
+        // clear of what the box holds.
+        if (auto *box = qobject_cast<QGroupBox *>(all[i]); box && !box->title().isEmpty()) {
+            const QRect title = titleRect(box).adjusted(0, 1, 0, -1);
+            for (QWidget *child : scene.controls(box)) {
+                if (child->parentWidget() == box && child->geometry().intersects(title))
+                    problems << scene.nameOf(child) + " (" + span(child->geometry()) +
+                                    ") runs into the title of " + scene.nameOf(box);
+            }
+        }
+    }
+    return problems;
+}
+
+// The room a control leaves for its text, in its own coordinates.
+QRect textRoom(QWidget *w)
+{
+    const int frame = w->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, w);
+    if (auto *label = qobject_cast<QLabel *>(w)) {
+        const int margin = label->margin();
+        return label->contentsRect().adjusted(margin, margin, -margin, -margin);
+    }
+    if (auto *combo = qobject_cast<QComboBox *>(w)) {
+        QStyleOptionComboBox option;
+        option.initFrom(combo);
+        option.frame = combo->hasFrame();
+        return w->style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                          QStyle::SC_ComboBoxEditField, w);
+    }
+    if (qobject_cast<QCheckBox *>(w) || qobject_cast<QRadioButton *>(w)) {
+        const int textWidth = QFontMetrics(w->font()).size(0, textOf(w)).width();
+        return w->rect().adjusted(w->sizeHint().width() - textWidth, 0, 0, 0);
+    }
+    if (auto *box = qobject_cast<QGroupBox *>(w))
+        return titleRect(box) & w->rect();
+    // Line edits and buttons: the frame, and 2 px of margin on either side.
+    QRect room = w->rect().adjusted(frame + 2, frame, -frame - 2, -frame);
+    if (auto *button = qobject_cast<QPushButton *>(w); button && !button->icon().isNull())
+        room.setLeft(room.left() + button->iconSize().width() + 4);
+    return room;
+}
+
+QStringList textFitProblems(const Scene &scene)
+{
+    QStringList problems;
+    const auto check = [&](QWidget *w, const QString &text, const QRect &room, const QFont &font) {
+        const QFontMetrics metrics(font);
+        const bool wraps = qobject_cast<QLabel *>(w) && static_cast<QLabel *>(w)->wordWrap();
+        const QSize needed = wraps ? metrics.boundingRect(room, Qt::TextWordWrap, text).size()
+                                   : metrics.size(0, text);
+        if (needed.width() > room.width() || needed.height() > room.height())
+            problems << QString::asprintf("%s: \"%s\" needs %d x %d px in %s %gpt%s, the control "
+                                          "leaves %d x %d",
+                                          qPrintable(scene.nameOf(w)), qPrintable(text),
+                                          needed.width(), needed.height(),
+                                          qPrintable(QFontInfo(font).family()), font.pointSizeF(),
+                                          font.bold() ? " bold" : "", room.width(), room.height());
+    };
+    for (QWidget *w : scene.controls()) {
+        if (scene.covered(w))
+            continue;
+        if (auto *grid = qobject_cast<QTableWidget *>(w)) {
+            // Every day number, or the header's day names, within a cell.
+            QStringList texts;
+            for (int day = 1; grid->objectName() == "grCal1" && day <= 30; ++day)
+                texts << QString::number(day);
+            for (int column = 0; column < grid->columnCount(); ++column)
+                texts << (grid->item(0, column) ? grid->item(0, column)->text() : QString());
+            texts.removeAll(QString());
+            int narrowest = grid->columnWidth(0);
+            for (int column = 1; column < grid->columnCount(); ++column)
+                narrowest = std::min(narrowest, grid->columnWidth(column));
+            const QRect cell(0, 0, narrowest - 4, grid->rowHeight(0) - 2); // the cells' padding
+            for (const QString &text : std::as_const(texts))
+                check(w, text, cell, grid->font());
+        } else if (auto *combo = qobject_cast<QComboBox *>(w)) {
+            for (int i = 0; i < combo->count(); ++i)
+                check(w, combo->itemText(i), textRoom(w), w->font());
+        } else if (!textOf(w).isEmpty()) {
+            check(w, textOf(w), textRoom(w), w->font());
+        }
+    }
+    return problems;
+}
+
+QStringList contrastProblems(const Scene &scene)
+{
+    QStringList problems;
+    // The background actually painted: the most common colour in the rect. The calculator is
+    // taken without its browser: its side column and its bottom frame apart.
+    QHash<QWidget *, QImage> shots;
+    const auto backAt = [&](QWidget *w, const QRect &local) {
+        QWidget *surface = w;
+        while (scene.view == "calculator" ? surface->parentWidget() != scene.top
+                                          : surface != scene.top)
+            surface = surface->parentWidget();
+        if (!shots.contains(surface))
+            shots.insert(surface, surface->grab().toImage());
+        const QImage &shot = shots[surface];
+        const QRect rect = local.translated(w->mapTo(surface, QPoint())) & shot.rect();
+        QHash<QRgb, int> counts;
+        for (int y = rect.top(); y <= rect.bottom(); ++y) {
+            for (int x = rect.left(); x <= rect.right(); ++x)
+                ++counts[shot.pixel(x, y)];
+        }
+        const auto most = std::max_element(counts.keyValueBegin(), counts.keyValueEnd(),
+                                           [](auto x, auto y) { return x.second < y.second; });
+        return counts.isEmpty() ? QColor() : QColor::fromRgb(most->first); // none: not shown
+    };
+    const auto check = [&](const QString &what, const QFont &font, const QColor &text,
+                           const QColor &back) {
+        const bool large = font.pointSizeF() >= 18 || (font.pointSizeF() >= 14 && font.bold());
+        const double limit = large ? 3.0 : 4.5;
+        const double ratio = ContrastRatio(text, back);
+        if (back.isValid() && ratio < limit)
+            problems << QString::asprintf("%s: text %s on %s has contrast %.2f:1, needs %g:1",
+                                          qPrintable(what), qPrintable(text.name()),
+                                          qPrintable(back.name()), ratio, limit);
+    };
+    for (QWidget *w : scene.controls()) {
+        w->ensurePolished(); // a style sheet sets the palette on polish
+        if (!w->isEnabled() || scene.covered(w) || !scene.clipOf(w).intersects(scene.rectOf(w)))
+            continue;
+        const QString name = scene.nameOf(w);
+        if (auto *grid = qobject_cast<QTableWidget *>(w)) {
+            // The cells' texts, grouped by their text and back colours.
+            QMap<std::pair<QRgb, QRgb>, QStringList> cells;
+            for (int cell = 0; cell < grid->rowCount() * 7; ++cell) {
+                const QTableWidgetItem *item = grid->item(cell / 7, cell % 7);
+                if (!item || item->text().isEmpty())
+                    continue;
+                const QColor text = item->foreground().style() != Qt::NoBrush
+                                        ? item->foreground().color()
+                                        : grid->palette().color(QPalette::Text);
+                const QRect rect = grid->visualItemRect(item);
+                cells[{text.rgb(), backAt(grid->viewport(), rect).rgb()}] << item->text();
+            }
+            for (auto it = cells.cbegin(); it != cells.cend(); ++it)
+                check(name + " cells " + it->join(u' '), grid->font(), QColor(it.key().first),
+                      QColor(it.key().second));
+        } else if (auto *edit = qobject_cast<QTextEdit *>(w);
+                   edit && !edit->toPlainText().isEmpty()) {
+            check(name, w->font(), w->palette().color(QPalette::Text),
+                  backAt(edit->viewport(), edit->viewport()->rect()));
+        } else if (qobject_cast<QLineEdit *>(w) && !textOf(w).isEmpty()) {
+            check(name, w->font(), w->palette().color(QPalette::Text), backAt(w, w->rect()));
+        } else if (auto *box = qobject_cast<QGroupBox *>(w)) {
+            check(name + " title", w->font(), w->palette().color(QPalette::WindowText),
+                  backAt(w, titleRect(box)));
+        } else if ((qobject_cast<QLabel *>(w) || qobject_cast<QCheckBox *>(w) ||
+                    qobject_cast<QRadioButton *>(w)) &&
+                   !textOf(w).isEmpty()) {
+            check(name, w->font(), w->palette().color(w->foregroundRole()), backAt(w, w->rect()));
+        }
+    }
+    return problems;
+}
+
+} // namespace
+
+class TestLayout : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        QApplication::setStyle(QStringLiteral("Fusion"));
+        RegisterBundledFonts();
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); // "12:59:59 PM"
+    }
+    void controlsInsideWindow_data() { layoutRows(); }
+    void controlsInsideWindow() { verifyRow("inside the window", outsideProblems); }
+    void noUndesignedOverlap_data() { layoutRows(); }
+    void noUndesignedOverlap() { verifyRow("no overlap", overlapProblems); }
+    void textsFit_data() { layoutRows(); }
+    void textsFit() { verifyRow("text fits", textFitProblems); }
+    void textContrast_data();
+    void textContrast() { verifyRow("enough contrast", contrastProblems); }
+
+private:
+    static void addColumns();
+    static void layoutRows();
+    static void verifyRow(const char *check, QStringList (*problemsOf)(const Scene &));
+};
+
+void TestLayout::addColumns()
+{
+    QTest::addColumn<QString>("family");
+    QTest::addColumn<int>("points");
+    QTest::addColumn<bool>("dark");
+    QTest::addColumn<QString>("view");
+    QTest::addColumn<int>("scheme");
+}
+
+void TestLayout::layoutRows()
+{
+    addColumns();
+    const std::pair<const char *, int> fonts[] = {{"DejaVu Sans", 9},
+                                                  {"DejaVu Sans", 13},
+                                                  {"Cantarell", 11},
+                                                  {"Noto Sans", 10},
+                                                  {"Liberation Sans", 10}};
+    for (const auto &[family, points] : fonts) {
+        for (const bool dark : {false, true}) {
+            for (const char *view : {"short Urdu", "short English", "full Urdu", "full English",
+                                     "full English conversion", "options", "calculator"})
+                QTest::addRow("%s %d %s %s", family, points, dark ? "dark" : "light", view)
+                    << QString(family) << points << dark << QString(view) << 0;
+        }
+    }
+}
+
+void TestLayout::textContrast_data()
+{
+    addColumns();
+    for (const bool dark : {false, true}) {
+        const char *palette = dark ? "dark" : "light";
+        for (int scheme = 0; scheme < kColourSchemeCount; ++scheme) {
+            for (const char *view : {"full Urdu", "full English conversion"})
+                QTest::addRow("%s scheme %d %s", palette, scheme, view)
+                    << "DejaVu Sans" << 9 << dark << QString(view) << scheme;
+        }
+        for (const char *view : {"options", "calculator"})
+            QTest::addRow("%s %s", palette, view)
+                << "DejaVu Sans" << 9 << dark << QString(view) << 0;
+    }
+}
+
+// Opens the row's window and reports every problem found as a failure of its own, so that one
+// run lists them all.
+void TestLayout::verifyRow(const char *check, QStringList (*problemsOf)(const Scene &))
+{
+    QFETCH(QString, family);
+    QFETCH(int, points);
+    QFETCH(bool, dark);
+    QFETCH(QString, view);
+    QFETCH(int, scheme);
+    Scene scene;
+    scene.view = view;
+    if (!scene.open(family, points, dark, scheme))
+        return;
+    for (const QString &problem : problemsOf(scene))
+        QTest::qVerify(false, check, qPrintable(problem), __FILE__, __LINE__);
+}
+
+QARNIVO_WEBENGINE_TEST_MAIN(TestLayout)
+
+#include "tst_layout.moc"
