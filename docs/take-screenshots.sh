@@ -45,7 +45,22 @@ grab() {
 
 place() { xdotool windowmove "$(window "$1")" "$2" "$3"; sleep 0.7; }
 click() { xdotool mousemove "$1" "$2" click 1; sleep 0.5; }
+# A click at a place inside the window named $1, measured from its client area.
+clickIn() { xdotool mousemove --window "$(window "$1")" "$2" "$3" click 1; sleep 0.5; }
 rest() { xdotool mousemove 1390 990; sleep 0.3; }
+
+# The desktop face of a bare Debian, DejaVu Sans 9 pt, whatever else is
+# installed: the positions below are measured on it.
+cat >"$work/fonts.conf" <<'FONTS'
+<?xml version="1.0"?>
+<!DOCTYPE fontconfig SYSTEM "fonts.dtd">
+<fontconfig>
+  <include ignore_missing="yes">/etc/fonts/fonts.conf</include>
+  <alias binding="strong"><family>Sans Serif</family><prefer><family>DejaVu Sans</family></prefer></alias>
+  <alias binding="strong"><family>sans-serif</family><prefer><family>DejaVu Sans</family></prefer></alias>
+</fontconfig>
+FONTS
+export FONTCONFIG_FILE="$work/fonts.conf"
 
 XDG_CONFIG_HOME="$work/config" QTWEBENGINE_DISABLE_SANDBOX=1 "$program" >"$work/app.log" 2>&1 &
 app=$!
@@ -58,12 +73,12 @@ rest
 grab "$calculator" calculator.png
 xdotool windowactivate --sync "$(window "$calculator")"
 xdotool key alt+s && sleep 0.5 && xdotool key alt+g && sleep 1
-click 963 496 && xdotool type delhi && xdotool key Return      # search the places
-click 963 777 && xdotool type "(-1)"                          # search the offsets
-click 966 808 && click 966 808
+clickIn "$calculator" 933 394 && xdotool type delhi && xdotool key Return  # search the places
+clickIn "$calculator" 933 647 && xdotool type "(-1)"                      # search the offsets
+clickIn "$calculator" 946 675 && clickIn "$calculator" 946 675
 rest
 grab "$calculator" lists-window.png
-convert "$work/lists-window.png" -crop 290x540+800+285 +repage "$work/calculator-lists.png"
+convert "$work/lists-window.png" -crop 320x490+782+258 +repage "$work/calculator-lists.png"
 xdotool key alt+w && sleep 1.5
 place "Regional Adjustment" 40 60
 grab "Regional Adjustment" gmt-map.png
