@@ -17,6 +17,8 @@ private slots:
     void layoutFactor();
     void boxesThatTouchStillTouch_data();
     void boxesThatTouchStillTouch();
+    void fontToFit_data();
+    void fontToFit();
     void contrastRatio_data();
     void contrastRatio();
     void readableColour_data();
@@ -72,6 +74,49 @@ void TestScaling::boxesThatTouchStillTouch()
     }
     QCOMPARE(scale.rect(0, 0, 589, 580).size(), scale.size(589, 580));
     QCOMPARE(scale.font(QFont(QStringLiteral("DejaVu Sans")), 10).pointSizeF(), 10 * factor);
+}
+
+void TestScaling::fontToFit_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QSize>("box");
+    QTest::addColumn<bool>("shrinks");
+    const QString occasion = QStringLiteral(
+        "Happy New Year! TODAY is the starting day of Islamic HIJRI Calendar year 1447.");
+    QTest::newRow("short text keeps its face")
+        << QStringLiteral("Eid-ul-Fitr") << QSize(460, 28) << false;
+    QTest::newRow("long text on two lines") << occasion << QSize(460, 40) << false;
+    QTest::newRow("long text in one line's height") << occasion << QSize(460, 28) << true;
+    QTest::newRow("a box too small for any face") << occasion << QSize(40, 8) << true;
+}
+
+void TestScaling::fontToFit()
+{
+    QFETCH(QString, text);
+    QFETCH(QSize, box);
+    QFETCH(bool, shrinks);
+    QFont designed(QStringLiteral("DejaVu Sans"));
+    designed.setPointSizeF(9.75);
+    designed.setBold(true);
+    const QFont fitted = FontToFit(designed, text, box, 7);
+    QCOMPARE(fitted.pointSizeF() < designed.pointSizeF(), shrinks);
+    QVERIFY(fitted.pointSizeF() >= 7);
+    QVERIFY(fitted.bold());
+    const QSize needed = QFontMetrics(fitted)
+                             .boundingRect(QRect(0, 0, box.width(), 1000), Qt::TextWordWrap, text)
+                             .size();
+    const bool fits = needed.width() <= box.width() && needed.height() <= box.height();
+    // Shrunk only as far as needed, and never below the floor.
+    QVERIFY(fits || fitted.pointSizeF() < 7.25);
+    if (shrinks && fits) {
+        QFont larger = fitted;
+        larger.setPointSizeF(fitted.pointSizeF() + 0.25);
+        const QSize largerNeeds =
+            QFontMetrics(larger)
+                .boundingRect(QRect(0, 0, box.width(), 1000), Qt::TextWordWrap, text)
+                .size();
+        QVERIFY(largerNeeds.height() > box.height() || largerNeeds.width() > box.width());
+    }
 }
 
 void TestScaling::contrastRatio_data()
