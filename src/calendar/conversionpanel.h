@@ -4,6 +4,8 @@
 
 #include <QGroupBox>
 
+#include <optional>
+
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -36,6 +38,15 @@ public:
     Ymd gregorianInput() const;
     Ymd hijriInput() const;
 
+    // Shows a conversion worked out elsewhere as the buttons show theirs:
+    // both dates and the weekday of the result.
+    void showConversion(const Ymd &hijri, const Ymd &western, int weekDay);
+
+    // What Greg_Hijri_Click does, with its result: the Hijri date of the
+    // Western date in the boxes, or nothing when that date is refused (its
+    // message shown).
+    std::optional<Ymd> toHijri();
+
 public slots:
     void Greg_Hijri_Click();
     void Hijri_Greg_Click();
@@ -49,17 +60,17 @@ private:
     DateState &m_state;
     const NameTables &m_names;
 
-    QComboBox *Combo1 = nullptr; // Western day
-    QComboBox *Combo2 = nullptr; // Western month
-    QLineEdit *Text4 = nullptr;  // Western year
-    QComboBox *Combo3 = nullptr; // Hijri day
-    QComboBox *Combo4 = nullptr; // Hijri month
-    QLineEdit *Text5 = nullptr;  // Hijri year
-    QPushButton *Greg_Hijri = nullptr;
-    QPushButton *Hijri_Greg = nullptr;
-    ClickablePicture *Image9 = nullptr;  // arrow up: Hijri to Western
-    ClickablePicture *Image10 = nullptr; // arrow down: Western to Hijri
-    QLabel *Label6 = nullptr;            // weekday of the last result
+    QComboBox *m_westernDay = nullptr;
+    QComboBox *m_westernMonth = nullptr;
+    QLineEdit *m_westernYear = nullptr;
+    QComboBox *m_hijriDay = nullptr;
+    QComboBox *m_hijriMonth = nullptr;
+    QLineEdit *m_hijriYear = nullptr;
+    QPushButton *m_toHijriButton = nullptr;
+    QPushButton *m_toGregorianButton = nullptr;
+    ClickablePicture *m_upArrow = nullptr;   // Hijri to Western
+    ClickablePicture *m_downArrow = nullptr; // Western to Hijri
+    QLabel *m_weekDayLabel = nullptr;        // weekday of the last result
 };
 
 } // namespace qarnivo

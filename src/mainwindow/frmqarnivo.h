@@ -1,21 +1,30 @@
 #pragma once
 
 // The main window. A click flows through it like this: a control's handler
-// (a public slot named after the control and its event) changes the current
-// date state, puts a date into the conversion panel and runs the panel's
-// handler, which checks the date and converts it through the Julian Day
-// Number; the handler reads the panel's other side back into the state, and
-// StartFirst redraws the month grid from the state before the date lines
-// are rewritten. The panel may be hidden meanwhile: its boxes double as the
-// window's conversion registers.
+// (a public slot named after the control and its event, Forward_Click)
+// changes the current date state; the month's layout and the dates it needs
+// are computed by plain functions (LayOutHijriMonth, the Julian Day
+// conversions); StartFirst redraws the grid from that data and the date
+// lines are rewritten; the conversion panel is shown the last conversion
+// made. Nothing is read back out of a control: the grid's day numbers are
+// kept as data (m_days).
+//
+// Names. Controls keep fixed object names, listed with their accessible
+// names in controlnames.h; the members that hold them are named for what
+// they are. Methods: PascalCase for the steps the program's documentation
+// names (StartFirst, No_HMonthDays, FillMonthGrid) and for the handlers
+// (Control_Event), camelCase for everything else.
 //
 // The code is split by concern: frmqarnivo.cpp builds the controls,
 // frmqarnivo_startup.cpp runs startup, exit and the clock,
 // frmqarnivo_grid.cpp draws the month, frmqarnivo_navigation.cpp moves it,
-// and frmqarnivo_selection.cpp selects days and switches the day names.
+// frmqarnivo_selection.cpp selects days and switches the day names,
+// frmqarnivo_view.cpp the views and pointer feedback, frmqarnivo_readings.cpp
+// the readings and help, frmqarnivo_access.cpp what assistive technology reads.
 
 #include "calendar/datestate.h"
 #include "calendar/names.h"
+#include "mainwindow/monthview.h"
 #include "platform/layoutscale.h"
 #include "readings/datetable.h"
 #include "settings/colourschemes.h"
@@ -184,65 +193,69 @@ private:
     QString m_dayView = QStringLiteral("Urdu");
     bool m_showFirst = true;
 
+    // The day numbers the grid shows, by week row and weekday column.
+    MonthGrid m_days{};
+
     // Selection in the day grid.
-    qint16 SelHDay = 0;
-    qint16 SelRow = 0;
-    qint16 SelCol = 0;
+    qint16 m_selectedDay = 0;
+    qint16 m_selectedRow = 0;
+    qint16 m_selectedColumn = 0;
 
     // Menus.
-    QAction *Exit = nullptr;
-    QAction *Option1 = nullptr;
-    QAction *View = nullptr;
-    QAction *Todayz = nullptr;
-    QAction *ConvertDate = nullptr;
-    QAction *SunRiseSunSet = nullptr;
-    QAction *TestTips = nullptr;
-    QAction *PrintTips = nullptr;
-    QAction *Manual = nullptr;
-    QAction *DivineCal = nullptr;
-    QAction *CalendFeatures = nullptr;
-    QAction *SoftVersion = nullptr;
-    QAction *Developers = nullptr;
-    QAction *GetFree = nullptr;
-    QAction *OurSoft = nullptr;
+    QAction *m_exitCommand = nullptr;
+    QAction *m_settingsCommand = nullptr;
+    QAction *m_viewCommand = nullptr;
+    QAction *m_todayCommand = nullptr;
+    QAction *m_conversionCommand = nullptr;
+    QAction *m_sunTimesCommand = nullptr;
+    QAction *m_nextTipCommand = nullptr;
+    QAction *m_exportTipsCommand = nullptr;
+    QAction *m_manualCommand = nullptr;
+    QAction *m_divineCalendarCommand = nullptr;
+    QAction *m_featuresCommand = nullptr;
+    QAction *m_versionCommand = nullptr;
+    QAction *m_developersCommand = nullptr;
+    QAction *m_getFreeCommand = nullptr;
+    QAction *m_ourSoftwareCommand = nullptr;
 
     // Calendar.
-    QWidget *Frame1 = nullptr; // the frame around the grids
-    QTableWidget *grCal0 = nullptr;
-    QTableWidget *grCal1 = nullptr;
-    QLabel *Label1 = nullptr;
-    std::array<ClickablePicture *, 13> Image1{}; // 1..12
-    QWidget *Picture1 = nullptr;
-    QLineEdit *Text7 = nullptr;
-    QPushButton *GoToYear = nullptr;
-    QWidget *Frame4 = nullptr;
-    QLineEdit *Text8 = nullptr;
-    QPushButton *GoToYrE = nullptr;
-    QPushButton *Backward = nullptr;
-    QPushButton *Forward = nullptr;
+    QWidget *m_gridFrame = nullptr; // the frame around the grids
+    QTableWidget *m_weekdayHeader = nullptr;
+    QTableWidget *m_dayGrid = nullptr;
+    QLabel *m_monthCaption = nullptr;
+    std::array<ClickablePicture *, 13> m_monthPictures{}; // 1..12
+    QWidget *m_urduYearRow = nullptr;
+    QLineEdit *m_yearBox = nullptr;
+    QPushButton *m_goButton = nullptr;
+    QWidget *m_englishYearRow = nullptr;
+    QLineEdit *m_englishYearBox = nullptr;
+    QPushButton *m_englishGoButton = nullptr;
+    QPushButton *m_previousButton = nullptr;
+    QPushButton *m_nextButton = nullptr;
 
     // Details.
-    QLineEdit *Text1 = nullptr;
-    QLineEdit *Text2 = nullptr;
-    QLabel *Label7 = nullptr;
-    QTextEdit *Text3 = nullptr;
-    QTextEdit *Text6 = nullptr;           // the panel over the window
-    ClickablePicture *Image7 = nullptr;   // credits of the translation
-    QLabel *Label8 = nullptr;             // link to the maker's web site
-    ClickablePicture *Image8 = nullptr;   // the invocation
-    std::array<QLabel *, 4> Image4{};     // 1..3, stacked
-    std::array<QLabel *, 2> Image6{};     // 0..1, stacked
-    ClickablePicture *Picture2 = nullptr; // the banner below the normal height
+    QLineEdit *m_hijriDateLine = nullptr;
+    QLineEdit *m_gregorianDateLine = nullptr;
+    QLabel *m_occasionLine = nullptr;
+    QTextEdit *m_readingBox = nullptr;
+    QTextEdit *m_infoPanel = nullptr;                 // the panel over the window
+    ClickablePicture *m_translationCredits = nullptr; // credits of the translation
+    QLabel *m_webLink = nullptr;                      // link to the maker's web site
+    ClickablePicture *m_invocation = nullptr;         // the invocation
+    std::array<QLabel *, 4> m_starStack{};            // 1..3, stacked
+    std::array<QLabel *, 2> m_rosetteStack{};         // 0..1, stacked
+    ClickablePicture *m_banner = nullptr;             // the banner below the normal height
     QList<QLabel *> m_cityLabels;
-    ConversionPanel *Frame3 = nullptr;
+    ConversionPanel *m_conversionPanel = nullptr;
 
     // City and clock.
-    QLabel *Label12 = nullptr;
-    QLabel *Label10 = nullptr;
-    QLabel *Label11 = nullptr;
-    QLabel *Label4 = nullptr;
-    QPushButton *Optionz = nullptr;
-    QTimer *Timer1 = nullptr;
+    QLabel *m_cityName = nullptr;
+    QLabel *m_cityLatitude = nullptr;
+    QLabel *m_cityLongitude = nullptr;
+    QLabel *m_cityTimeZone = nullptr;
+    std::array<QLabel *, 3> m_cityCaptions{}; // "Latitude:", "Longitude:", "TIME ZONE"
+    QPushButton *m_clockButton = nullptr;
+    QTimer *m_clockTimer = nullptr;
 
     // Created on first use and when closed, afresh at the next.
     QPointer<Options> m_options;

@@ -4,7 +4,6 @@
 #include "mainwindow/frmqarnivo.h"
 
 #include "calendar/conversionpanel.h"
-#include "calendar/leadingnumber.h"
 #include "mainwindow/monthview.h"
 #include "platform/accessiblenames.h"
 #include "platform/clickablepicture.h"
@@ -20,59 +19,16 @@ namespace qarnivo {
 
 void frmqarnivo::createAccessibility()
 {
-    QMap<QString, QString> names = {
-        {QStringLiteral("Backward"), QStringLiteral("Previous month")},
-        {QStringLiteral("Frame1"), QStringLiteral("Calendar")},
-        {QStringLiteral("Picture1"), QStringLiteral("Year")},
-        {QStringLiteral("Frame4"), QStringLiteral("Year")},
-        {QStringLiteral("DayTips"), QStringLiteral("Tips of the Days")},
-        {QStringLiteral("About"), QStringLiteral("About")},
-        {QStringLiteral("Forward"), QStringLiteral("Next month")},
-        {QStringLiteral("Label1"), QStringLiteral("Month")},
-        {QStringLiteral("Text7"), QStringLiteral("Hijri year")},
-        {QStringLiteral("GoToYear"), QStringLiteral("Go to year")},
-        {QStringLiteral("Text8"), QStringLiteral("Hijri year")},
-        {QStringLiteral("GoToYrE"), QStringLiteral("Go to year")},
-        {QStringLiteral("grCal0"), QStringLiteral("Weekday names")},
-        {QStringLiteral("grCal1"), QStringLiteral("Days of the month")},
-        {QStringLiteral("Text1"), QStringLiteral("Hijri date of the selected day")},
-        {QStringLiteral("Text2"), QStringLiteral("Gregorian date of the selected day")},
-        {QStringLiteral("Label7"), QStringLiteral("Occasion of the selected day")},
-        {QStringLiteral("Optionz"),
-         QStringLiteral("Clock; switches between the full and the short view")},
-        {QStringLiteral("Label12"), QStringLiteral("Default city")},
-        {QStringLiteral("Label10"), QStringLiteral("Latitude of the default city")},
-        {QStringLiteral("Label11"), QStringLiteral("Longitude of the default city")},
-        {QStringLiteral("Label4"), QStringLiteral("Time zone of the default city")},
-        {QStringLiteral("Text3"), QStringLiteral("Thought of the Day")},
-        {QStringLiteral("Text6"), QStringLiteral("Information panel")},
-        {QStringLiteral("Image7"), QStringLiteral("Credits of the translation")},
-        {QStringLiteral("Image8"), QStringLiteral("Bismillah")},
-        {QStringLiteral("Label8"), QStringLiteral("Visit the maker's web site")},
-        {QStringLiteral("Picture2"), QStringLiteral("Banner; click to change its colour")},
-        {QStringLiteral("Frame3"), QStringLiteral("Date conversion")},
-        {QStringLiteral("Combo1"), QStringLiteral("Gregorian day")},
-        {QStringLiteral("Combo2"), QStringLiteral("Gregorian month")},
-        {QStringLiteral("Text4"), QStringLiteral("Gregorian year")},
-        {QStringLiteral("Combo3"), QStringLiteral("Hijri day")},
-        {QStringLiteral("Combo4"), QStringLiteral("Hijri month")},
-        {QStringLiteral("Text5"), QStringLiteral("Hijri year")},
-        {QStringLiteral("Greg_Hijri"), QStringLiteral("Gregorian to Hijri")},
-        {QStringLiteral("Hijri_Greg"), QStringLiteral("Hijri to Gregorian")},
-        {QStringLiteral("Image9"), QStringLiteral("Convert Hijri to Gregorian")},
-        {QStringLiteral("Image10"), QStringLiteral("Convert Gregorian to Hijri")},
-        {QStringLiteral("Label6"), QStringLiteral("Weekday of the converted date")},
-    };
-    for (int month = 1; month <= 12; ++month)
-        names.insert(Image1[month]->objectName(), QStringLiteral("Month name in Urdu"));
-    for (QLabel *picture : {Image4[1], Image4[2], Image4[3], Image6[0], Image6[1]})
-        names.insert(picture->objectName(), QStringLiteral("Decoration"));
-    NameControls(this, names);
+    // The window's own controls are named where they are made; the rest
+    // read their captions.
+    NameControls(this);
 
     // The keyboard follows the eye: the month's controls, the grid, the
     // date lines, then the right-hand column.
-    const QList<QWidget *> order = {Backward, Text7, GoToYear, Text8,   GoToYrE, Forward, grCal0,
-                                    grCal1,   Text1, Text2,    Optionz, Text3,   Frame3,  Picture2};
+    const QList<QWidget *> order = {
+        m_previousButton, m_yearBox,       m_goButton,        m_englishYearBox, m_englishGoButton,
+        m_nextButton,     m_weekdayHeader, m_dayGrid,         m_hijriDateLine,  m_gregorianDateLine,
+        m_clockButton,    m_readingBox,    m_conversionPanel, m_banner};
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
 }
@@ -83,11 +39,11 @@ void frmqarnivo::describeDayCells()
 {
     const qint32 firstDay =
         HijriToJulianDay(m_state.CurrentHijriYear, m_state.CurrentHijriMonth, 1);
-    for (int row = 0; row < grCal1->rowCount(); ++row) {
-        for (int column = 0; column < grCal1->columnCount(); ++column) {
-            QTableWidgetItem *cell = grCal1->item(row, column);
-            const int day = cell ? RoundHalfEven(ReadLeadingNumber(cell->text())) : 0;
-            if (day < 1)
+    for (int row = 0; row < m_dayGrid->rowCount(); ++row) {
+        for (int column = 0; column < m_dayGrid->columnCount(); ++column) {
+            const int day = m_days[row][column];
+            QTableWidgetItem *cell = m_dayGrid->item(row, column);
+            if (day < 1 || !cell)
                 continue;
             const Ymd western = JulianDayToGregorian(firstDay + day - 1);
             const QString hijri = QStringLiteral("%1 %2 %3 Hijri")

@@ -3,7 +3,6 @@
 
 #include "mainwindow/frmqarnivo.h"
 
-#include "calendar/leadingnumber.h"
 #include "help/maker.h"
 #include "mainwindow/layout.h"
 #include "mainwindow/monthview.h"
@@ -24,17 +23,11 @@ const QString kArabicNumeralFont = ArabicNumeralFamily();
 const QColor kSelectedBackground(255, 224, 192);
 const QColor kSelectedText(255, 0, 0);
 
-int cellNumber(const QTableWidget *grid, int row, int column)
-{
-    const QTableWidgetItem *cell = grid->item(row, column);
-    return cell ? RoundHalfEven(ReadLeadingNumber(cell->text())) : 0;
-}
-
 } // namespace
 
 void frmqarnivo::StartFirst()
 {
-    ClearCellGrid(grCal1);
+    ClearCellGrid(m_dayGrid);
     if (m_state.HMonthDays > 30) {
         m_platform.messageBox(QStringLiteral("Error - No. of Days is shown as %1. Contact software "
                                              "vendor for necessary\r\naction. In the mean time "
@@ -44,27 +37,27 @@ void frmqarnivo::StartFirst()
         m_state.HMonthDays = 30;
     }
     HideMonthPictures();
-    Image1[m_state.CurrentHijriMonth]->show();
-    Label1->setText(m_names.HMonthShort[m_state.CurrentHijriMonth]);
+    m_monthPictures[m_state.CurrentHijriMonth]->show();
+    m_monthCaption->setText(m_names.HMonthShort[m_state.CurrentHijriMonth]);
     FillMonthGrid();
-    SelHDay = m_state.CurrentHijriDay;
+    m_selectedDay = m_state.CurrentHijriDay;
     MarkSelectedDay();
-    Text7->setText(QString::number(m_state.CurrentHijriYear));
-    Text8->setText(Text7->text());
+    m_yearBox->setText(QString::number(m_state.CurrentHijriYear));
+    m_englishYearBox->setText(m_yearBox->text());
     describeDayCells();
 }
 
 void frmqarnivo::FillMonthGrid()
 {
     for (int column = 0; column < 7; ++column)
-        grCal1->setColumnWidth(column, m_scale(layout::kColumnWidth));
-    const MonthGrid days = LayOutMonth(m_state.FirstWeekDay, m_state.HMonthDays);
+        m_dayGrid->setColumnWidth(column, m_scale(layout::kColumnWidth));
+    m_days = LayOutMonth(m_state.FirstWeekDay, m_state.HMonthDays);
     for (int row = 0; row < 6; ++row) {
         for (int column = 0; column < 7; ++column) {
-            if (days[row][column] == 0)
+            if (m_days[row][column] == 0)
                 continue;
-            QTableWidgetItem *cell = GridCell(grCal1, row, column);
-            cell->setText(QString::number(days[row][column]));
+            QTableWidgetItem *cell = GridCell(m_dayGrid, row, column);
+            cell->setText(QString::number(m_days[row][column]));
             cell->setTextAlignment(Qt::AlignCenter);
         }
     }
@@ -74,15 +67,15 @@ void frmqarnivo::MarkSelectedDay()
 {
     for (int row = 0; row < 6; ++row) {
         for (int column = 0; column < 7; ++column) {
-            if (cellNumber(grCal1, row, column) != SelHDay)
+            if (m_days[row][column] != m_selectedDay)
                 continue;
-            grCal1->setCurrentCell(row, column);
-            SelRow = static_cast<qint16>(row);
-            SelCol = static_cast<qint16>(column);
+            m_dayGrid->setCurrentCell(row, column);
+            m_selectedRow = static_cast<qint16>(row);
+            m_selectedColumn = static_cast<qint16>(column);
             // The grid's first cell is its resting place; it is not coloured.
             if (row == 0 && column == 0)
                 return;
-            QTableWidgetItem *cell = GridCell(grCal1, row, column);
+            QTableWidgetItem *cell = GridCell(m_dayGrid, row, column);
             cell->setBackground(kSelectedBackground);
             cell->setForeground(kSelectedText);
             return;
@@ -93,30 +86,30 @@ void frmqarnivo::MarkSelectedDay()
 void frmqarnivo::SetHeaderWidths()
 {
     for (int column = 0; column < 7; ++column)
-        grCal0->setColumnWidth(column, m_scale(layout::kColumnWidth));
+        m_weekdayHeader->setColumnWidth(column, m_scale(layout::kColumnWidth));
     ShowUrduHeader();
 }
 
 void frmqarnivo::ShowUrduHeader()
 {
     for (int column = 0; column < 7; ++column) {
-        QTableWidgetItem *cell = GridCell(grCal0, 0, column);
+        QTableWidgetItem *cell = GridCell(m_weekdayHeader, 0, column);
         cell->setText(QString());
         cell->setData(Qt::DecorationRole,
                       designPicture(pictures::WeekDayPicture(column), pictures::kWeekDaySize));
         cell->setToolTip(m_names.WeekDayName[column + 1]);
     }
-    GridCell(grCal1, 5, 1)
+    GridCell(m_dayGrid, 5, 1)
         ->setData(Qt::DecorationRole,
                   designPicture(pictures::DecorationPicture(pictures::DecorationSet::Image4, 3),
                                 pictures::kDecorationSize));
-    grCal1->setCurrentCell(5, 5);
+    m_dayGrid->setCurrentCell(5, 5);
 }
 
 void frmqarnivo::ShowEnglishHeader()
 {
     for (int column = 0; column < 7; ++column) {
-        QTableWidgetItem *cell = GridCell(grCal0, 0, column);
+        QTableWidgetItem *cell = GridCell(m_weekdayHeader, 0, column);
         cell->setData(Qt::DecorationRole, QVariant());
         cell->setText(m_names.WeekDayShort[column + 1]);
         cell->setTextAlignment(Qt::AlignCenter);
@@ -126,7 +119,7 @@ void frmqarnivo::ShowEnglishHeader()
 void frmqarnivo::HideMonthPictures()
 {
     for (int month = 1; month <= 12; ++month)
-        Image1[month]->hide();
+        m_monthPictures[month]->hide();
 }
 
 void frmqarnivo::CheckArabicFont()
@@ -136,9 +129,9 @@ void frmqarnivo::CheckArabicFont()
         return family.compare(kArabicNumeralFont, Qt::CaseInsensitive) == 0;
     });
     setDayFontFamily(kArabicNumeralFont);
-    QFont yearFont = Text7->font();
+    QFont yearFont = m_yearBox->font();
     yearFont.setFamily(kArabicNumeralFont);
-    Text7->setFont(yearFont);
+    m_yearBox->setFont(yearFont);
     if (installed)
         return;
     m_platform.messageBox(
@@ -149,7 +142,7 @@ void frmqarnivo::CheckArabicFont()
         MsgIcon::Critical, MsgButtons::Ok);
     const QString fallback = QStringLiteral("Arial");
     setDayFontFamily(fallback);
-    for (QLineEdit *year : {Text7, Text8}) {
+    for (QLineEdit *year : {m_yearBox, m_englishYearBox}) {
         QFont font = year->font();
         font.setFamily(fallback);
         year->setFont(font);
@@ -158,9 +151,9 @@ void frmqarnivo::CheckArabicFont()
 
 void frmqarnivo::setDayFontFamily(const QString &family)
 {
-    QFont dayFont = grCal1->font();
+    QFont dayFont = m_dayGrid->font();
     dayFont.setFamily(family);
-    grCal1->setFont(dayFont);
+    m_dayGrid->setFont(dayFont);
 }
 
 } // namespace qarnivo

@@ -1,5 +1,6 @@
-// Moving the shown month: back, forward, to a year, and back to today. All
-// conversions go through the conversion panel's handlers.
+// Moving the shown month: back, forward, to a year, and back to today. The
+// month's layout and dates are computed first; the conversion panel then
+// shows the last conversion, as if its button had made it.
 
 #include "mainwindow/frmqarnivo.h"
 
@@ -16,7 +17,7 @@ namespace qarnivo {
 
 void frmqarnivo::Backward_Click()
 {
-    Frame3->hide();
+    m_conversionPanel->hide();
     const HijriMonth target =
         PreviousHijriMonth({m_state.CurrentHijriMonth, m_state.CurrentHijriYear});
     if (target.year < 1) {
@@ -28,7 +29,7 @@ void frmqarnivo::Backward_Click()
 
 void frmqarnivo::Forward_Click()
 {
-    Frame3->hide();
+    m_conversionPanel->hide();
     const HijriMonth target = NextHijriMonth({m_state.CurrentHijriMonth, m_state.CurrentHijriYear});
     if (!InMonthView(target.month, target.year)) {
         m_platform.messageBox(DateRangeMessage(), MsgIcon::Critical, MsgButtons::Ok);
@@ -39,10 +40,10 @@ void frmqarnivo::Forward_Click()
 
 void frmqarnivo::GoToYear_Click()
 {
-    if (Frame4->isHidden())
-        goToYear(Text7, Text8);
+    if (m_englishYearRow->isHidden())
+        goToYear(m_yearBox, m_englishYearBox);
     else
-        goToYear(Text8, Text7);
+        goToYear(m_englishYearBox, m_yearBox);
 }
 
 void frmqarnivo::GoToYrE_Click()
@@ -62,7 +63,7 @@ void frmqarnivo::goToYear(QLineEdit *yearBox, QLineEdit *otherBox)
         m_platform.messageBox(DateRangeMessage(), MsgIcon::Critical, MsgButtons::Ok);
         return;
     }
-    Frame3->hide();
+    m_conversionPanel->hide();
     showMonth(m_state.CurrentHijriMonth, year);
 }
 
@@ -94,13 +95,13 @@ void frmqarnivo::finishMove()
 
 void frmqarnivo::writeDateLines()
 {
-    Text1->setText(HijriDateLine(m_state.CurrentHijriDay,
-                                 m_names.HMonthName[m_state.CurrentHijriMonth],
-                                 m_state.CurrentHijriYear));
-    Frame3->setHijriInput(
-        {m_state.CurrentHijriYear, m_state.CurrentHijriMonth, m_state.CurrentHijriDay});
-    Frame3->Hijri_Greg_Click();
-    const Ymd western = Frame3->gregorianInput();
+    m_hijriDateLine->setText(HijriDateLine(m_state.CurrentHijriDay,
+                                           m_names.HMonthName[m_state.CurrentHijriMonth],
+                                           m_state.CurrentHijriYear));
+    const Ymd hijri{m_state.CurrentHijriYear, m_state.CurrentHijriMonth, m_state.CurrentHijriDay};
+    const qint32 day = HijriToJulianDay(hijri.year, hijri.month, hijri.day);
+    const Ymd western = JulianDayToGregorian(day);
+    m_conversionPanel->showConversion(hijri, western, CorrectedWeekDay(day, m_state.DayCorrection));
     m_state.CurrentGregDay = static_cast<qint16>(western.day);
     m_state.CurrentGregMonth = static_cast<qint16>(western.month);
     m_state.CurrentGregYear = static_cast<qint16>(western.year);
@@ -109,16 +110,18 @@ void frmqarnivo::writeDateLines()
 
 void frmqarnivo::writeGregorianLine()
 {
-    Text2->setText(GregorianDateLine(m_state.CurrentGregDay,
-                                     m_names.GMonthName[m_state.CurrentGregMonth],
-                                     m_state.CurrentGregYear));
+    m_gregorianDateLine->setText(GregorianDateLine(m_state.CurrentGregDay,
+                                                   m_names.GMonthName[m_state.CurrentGregMonth],
+                                                   m_state.CurrentGregYear));
 }
 
 void frmqarnivo::SyncTodayHijri()
 {
-    Frame3->setGregorianInput(m_state.currentGregorian());
-    Frame3->Greg_Hijri_Click();
-    const Ymd hijri = Frame3->hijriInput();
+    m_conversionPanel->setGregorianInput(m_state.currentGregorian());
+    const std::optional<Ymd> converted = m_conversionPanel->toHijri();
+    if (!converted)
+        return;
+    const Ymd hijri = *converted;
     m_state.CurrentHijriDay = static_cast<qint16>(hijri.day);
     m_state.CurrentHijriMonth = static_cast<qint16>(hijri.month);
     m_state.CurrentHijriYear = static_cast<qint16>(hijri.year);
@@ -128,24 +131,18 @@ void frmqarnivo::No_HMonthDays()
 {
     const int month = m_state.CurrentHijriMonth;
     const int year = m_state.CurrentHijriYear;
-    Frame3->setHijriInput({year, month, 1});
-    Frame3->Hijri_Greg_Click();
-    m_state.FirstWeekDay = m_state.WeekDayNo;
-    const Ymd first = Frame3->gregorianInput();
-
+    const MonthLayout layout = LayOutHijriMonth(year, month, m_state.DayCorrection);
+    m_state.FirstWeekDay = static_cast<qint16>(layout.firstWeekDay);
+    // The panel shows the month's last conversion: the next month's 1st.
     const HijriMonth next = NextHijriMonth({month, year});
-    Frame3->setHijriInput({next.year, next.month, 1});
-    Frame3->Hijri_Greg_Click();
-    const Ymd following = Frame3->gregorianInput();
-
-    const qint32 firstDay = GregorianToJulianDay(first.year, first.month, first.day);
-    const qint32 followingDay =
-        GregorianToJulianDay(following.year, following.month, following.day);
-    if (firstDay > kLastViewJulianDay || followingDay > kLastViewJulianDay) {
+    m_conversionPanel->showConversion({next.year, next.month, 1},
+                                      JulianDayToGregorian(layout.followingDay),
+                                      CorrectedWeekDay(layout.followingDay, m_state.DayCorrection));
+    if (layout.firstDay > kLastViewJulianDay || layout.followingDay > kLastViewJulianDay) {
         m_platform.messageBox(DateRangeMessage(), MsgIcon::Critical, MsgButtons::Ok);
         return;
     }
-    m_state.HMonthDays = followingDay - firstDay;
+    m_state.HMonthDays = layout.monthDays;
 }
 
 } // namespace qarnivo

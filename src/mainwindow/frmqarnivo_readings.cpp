@@ -5,6 +5,7 @@
 
 #include "help/helptexts.h"
 #include "help/maker.h"
+#include "mainwindow/controlnames.h"
 #include "mainwindow/layout.h"
 #include "platform/bookpicture.h"
 #include "platform/clickablepicture.h"
@@ -28,87 +29,79 @@
 
 namespace qarnivo {
 
-namespace {
-
-QAction *namedAction(QMenu *menu, const QString &name, const QString &caption)
-{
-    QAction *action = menu->addAction(caption);
-    action->setObjectName(name);
-    return action;
-}
-
-} // namespace
-
 void frmqarnivo::createHelpMenus()
 {
     QMenu *dayTips = menuBar()->addMenu(QStringLiteral("Tips of the Days"));
-    dayTips->setObjectName(QStringLiteral("DayTips"));
-    TestTips = namedAction(dayTips, QStringLiteral("TestTips"), QStringLiteral("Next Day Tip"));
-    PrintTips = namedAction(dayTips, QStringLiteral("PrintTips"), QStringLiteral("Print All Tips"));
-    Manual = menuBar()->addAction(QStringLiteral("&Manual"));
-    Manual->setObjectName(QStringLiteral("Manual"));
+    SetControlName(dayTips, mainnames::TipsMenu);
+    m_nextTipCommand =
+        NamedAction(dayTips, mainnames::NextTipCommand, QStringLiteral("Next Day Tip"));
+    m_exportTipsCommand =
+        NamedAction(dayTips, mainnames::ExportTipsCommand, QStringLiteral("Print All Tips"));
+    m_manualCommand = NamedAction(menuBar(), mainnames::ManualCommand, QStringLiteral("&Manual"));
     QMenu *about = menuBar()->addMenu(QStringLiteral("&About"));
-    about->setObjectName(QStringLiteral("About"));
-    DivineCal = namedAction(about, QStringLiteral("DivineCal"),
-                            QStringLiteral("HIJRA - A Divine Calendar"));
-    CalendFeatures = namedAction(about, QStringLiteral("CalendFeatures"),
-                                 QStringLiteral("Hijri Calendar Features"));
+    SetControlName(about, mainnames::AboutMenu);
+    m_divineCalendarCommand = NamedAction(about, mainnames::DivineCalendarCommand,
+                                          QStringLiteral("HIJRA - A Divine Calendar"));
+    m_featuresCommand =
+        NamedAction(about, mainnames::FeaturesCommand, QStringLiteral("Hijri Calendar Features"));
     about->addSeparator();
-    SoftVersion =
-        namedAction(about, QStringLiteral("SoftVersion"), QStringLiteral("Software Version"));
-    Developers =
-        namedAction(about, QStringLiteral("Developers"), QStringLiteral("About Developers"));
-    GetFree =
-        namedAction(about, QStringLiteral("GetFree"), QStringLiteral("Get this Free Calendar"));
-    OurSoft = namedAction(about, QStringLiteral("OurSoft"), QStringLiteral("About Our Softwares"));
+    m_versionCommand =
+        NamedAction(about, mainnames::VersionCommand, QStringLiteral("Software Version"));
+    m_developersCommand =
+        NamedAction(about, mainnames::DevelopersCommand, QStringLiteral("About Developers"));
+    m_getFreeCommand =
+        NamedAction(about, mainnames::GetFreeCommand, QStringLiteral("Get this Free Calendar"));
+    m_ourSoftwareCommand =
+        NamedAction(about, mainnames::OurSoftwareCommand, QStringLiteral("About Our Softwares"));
 
-    Manual->setShortcut(QKeySequence::HelpContents);
-    PrintTips->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
-    connect(PrintTips, &QAction::triggered, this, &frmqarnivo::PrintTips_Click);
-    connect(Manual, &QAction::triggered, this, &frmqarnivo::Manual_Click);
-    connect(DivineCal, &QAction::triggered, this, &frmqarnivo::DivineCal_Click);
-    connect(CalendFeatures, &QAction::triggered, this, &frmqarnivo::CalendFeatures_Click);
-    connect(SoftVersion, &QAction::triggered, this, &frmqarnivo::SoftVersion_Click);
-    connect(Developers, &QAction::triggered, this, &frmqarnivo::Developers_Click);
-    connect(GetFree, &QAction::triggered, this, &frmqarnivo::GetFree_Click);
-    connect(OurSoft, &QAction::triggered, this, &frmqarnivo::OurSoft_Click);
+    m_manualCommand->setShortcut(QKeySequence::HelpContents);
+    m_exportTipsCommand->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    connect(m_exportTipsCommand, &QAction::triggered, this, &frmqarnivo::PrintTips_Click);
+    connect(m_manualCommand, &QAction::triggered, this, &frmqarnivo::Manual_Click);
+    connect(m_divineCalendarCommand, &QAction::triggered, this, &frmqarnivo::DivineCal_Click);
+    connect(m_featuresCommand, &QAction::triggered, this, &frmqarnivo::CalendFeatures_Click);
+    connect(m_versionCommand, &QAction::triggered, this, &frmqarnivo::SoftVersion_Click);
+    connect(m_developersCommand, &QAction::triggered, this, &frmqarnivo::Developers_Click);
+    connect(m_getFreeCommand, &QAction::triggered, this, &frmqarnivo::GetFree_Click);
+    connect(m_ourSoftwareCommand, &QAction::triggered, this, &frmqarnivo::OurSoft_Click);
 }
 
 void frmqarnivo::createHelpControls()
 {
     QWidget *area = centralWidget();
-    Text6 = new QTextEdit(area);
-    Text6->setObjectName(QStringLiteral("Text6"));
-    Text6->setReadOnly(true);
-    Text6->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    Text6->setFont(HandFont(12 * m_scale.factor()));
-    Text6->setStyleSheet(QStringLiteral("QTextEdit { background: white; color: rgb(0, 0, 192); }"));
-    Text6->setGeometry(m_scale.rect(16, 16, 560, 520));
-    Text6->setToolTip(QStringLiteral("Double click to close"));
-    Text6->viewport()->installEventFilter(this);
-    Text6->hide();
+    m_infoPanel = Named<QTextEdit>(area, mainnames::InfoPanel);
+    m_infoPanel->setReadOnly(true);
+    m_infoPanel->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_infoPanel->setFont(HandFont(12 * m_scale.factor()));
+    m_infoPanel->setStyleSheet(
+        QStringLiteral("QTextEdit { background: white; color: rgb(0, 0, 192); }"));
+    m_infoPanel->setGeometry(m_scale.rect(16, 16, 560, 520));
+    m_infoPanel->setToolTip(QStringLiteral("Double click to close"));
+    m_infoPanel->viewport()->installEventFilter(this);
+    m_infoPanel->hide();
 
-    Image7 = new ClickablePicture(area);
-    Image7->setObjectName(QStringLiteral("Image7"));
-    Image7->setPixmap(OpenBookPicture(m_scale.size(40, 40), devicePixelRatioF()));
-    Image7->setToolTip(QStringLiteral("Double click for the translation of the readings"));
-    Image7->installEventFilter(this);
-    Image7->setGeometry(m_scale.rect(layout::kSideLeft + layout::kSideWidth - 44, 430, 40, 40));
+    m_translationCredits = Named<ClickablePicture>(area, mainnames::TranslationCredits);
+    m_translationCredits->setPixmap(OpenBookPicture(m_scale.size(40, 40), devicePixelRatioF()));
+    m_translationCredits->setToolTip(
+        QStringLiteral("Double click for the translation of the readings"));
+    m_translationCredits->installEventFilter(this);
+    m_translationCredits->setGeometry(
+        m_scale.rect(layout::kSideLeft + layout::kSideWidth - 44, 430, 40, 40));
 
-    Label8 = new QLabel(QStringLiteral("Visit our web site"), area);
-    Label8->setObjectName(QStringLiteral("Label8"));
-    Label8->setAlignment(Qt::AlignCenter);
-    Label8->setCursor(Qt::PointingHandCursor);
-    Label8->setStyleSheet(readableRule(QColor(0, 0, 255), kSmallTextContrast));
-    Label8->setToolTip(kMakerWebAddress);
-    Label8->installEventFilter(this);
-    Label8->setGeometry(m_scale.rect(layout::kSideLeft, 486, layout::kSideWidth, 18));
+    m_webLink = Named<QLabel>(area, mainnames::WebLink);
+    m_webLink->setText(QStringLiteral("Visit our web site"));
+    m_webLink->setAlignment(Qt::AlignCenter);
+    m_webLink->setCursor(Qt::PointingHandCursor);
+    m_webLink->setStyleSheet(readableRule(QColor(0, 0, 255), kSmallTextContrast));
+    m_webLink->setToolTip(kMakerWebAddress);
+    m_webLink->installEventFilter(this);
+    m_webLink->setGeometry(m_scale.rect(layout::kSideLeft, 486, layout::kSideWidth, 18));
 }
 
 void frmqarnivo::BuildThoughts()
 {
     m_thoughtText = BuildThoughtTable();
-    Text3->setPlainText(
+    m_readingBox->setPlainText(
         TextBoxText(m_thoughtText.at(m_state.CurrentHijriMonth, m_state.CurrentHijriDay)));
 }
 
@@ -117,7 +110,7 @@ void frmqarnivo::BuildOccasions()
     m_occasionText = BuildOccasionTable(m_state.CurrentHijriYear);
     // A day with an occasion turns the reading's box dark red for the run.
     if (HasOccasion(m_occasionText, m_state.CurrentHijriMonth, m_state.CurrentHijriDay))
-        Text3->setStyleSheet(
+        m_readingBox->setStyleSheet(
             QStringLiteral("QTextEdit { background: rgb(192, 0, 0); color: white; }"));
     showOccasion(m_state.CurrentHijriMonth, m_state.CurrentHijriDay);
     describeDayCells();
@@ -126,9 +119,9 @@ void frmqarnivo::BuildOccasions()
 void frmqarnivo::showOccasion(int month, int day)
 {
     const QString text = OccasionDisplayText(m_occasionText.at(month, day));
-    Label7->setFont(
-        FontToFit(occasionFont(), text, Label7->contentsRect().size(), 7 * m_scale.factor()));
-    Label7->setText(text);
+    m_occasionLine->setFont(FontToFit(occasionFont(), text, m_occasionLine->contentsRect().size(),
+                                      7 * m_scale.factor()));
+    m_occasionLine->setText(text);
 }
 
 void frmqarnivo::PrintTips_Click()
@@ -148,15 +141,15 @@ void frmqarnivo::OurSoft_Click()
 
 void frmqarnivo::showPanelText(const QString &crLfText)
 {
-    Text6->clear();
-    Text6->setPlainText(TextBoxText(crLfText));
-    Text6->show();
-    Text6->raise();
+    m_infoPanel->clear();
+    m_infoPanel->setPlainText(TextBoxText(crLfText));
+    m_infoPanel->show();
+    m_infoPanel->raise();
 }
 
 void frmqarnivo::Text6_DblClick()
 {
-    Text6->hide();
+    m_infoPanel->hide();
 }
 
 void frmqarnivo::CalendFeatures_Click()
@@ -171,7 +164,7 @@ void frmqarnivo::checkManual()
     const QString folder = m_platform.applicationFolder();
     m_manualPresent =
         !folder.isEmpty() && QFileInfo::exists(QDir(folder).filePath(kManualFileName));
-    Manual->setEnabled(m_manualPresent);
+    m_manualCommand->setEnabled(m_manualPresent);
 }
 
 void frmqarnivo::Manual_Click()

@@ -3,7 +3,6 @@
 
 #include "mainwindow/frmqarnivo.h"
 
-#include "calendar/leadingnumber.h"
 #include "mainwindow/monthview.h"
 #include "platform/cellgrid.h"
 
@@ -15,41 +14,43 @@ namespace qarnivo {
 
 void frmqarnivo::grCal1_Click()
 {
-    const QTableWidgetItem *clicked = grCal1->currentItem();
-    const int day = clicked ? RoundHalfEven(ReadLeadingNumber(clicked->text())) : 0;
+    const int row = m_dayGrid->currentRow();
+    const int column = m_dayGrid->currentColumn();
+    const bool inGrid = row >= 0 && row < 6 && column >= 0 && column < 7;
+    const int day = inGrid ? m_days[row][column] : 0;
     // An empty cell holds no day: the selection stays where it was.
     if (day < 1)
         return;
-    const qint16 previous = SelHDay;
-    SelHDay = static_cast<qint16>(day);
+    const qint16 previous = m_selectedDay;
+    m_selectedDay = static_cast<qint16>(day);
 
-    QTableWidgetItem *highlighted = GridCell(grCal1, SelRow, SelCol);
+    QTableWidgetItem *highlighted = GridCell(m_dayGrid, m_selectedRow, m_selectedColumn);
     highlighted->setBackground(QBrush());
     highlighted->setForeground(QBrush());
 
-    ShiftGregDate(m_state, static_cast<qint16>(previous - SelHDay));
+    ShiftGregDate(m_state, static_cast<qint16>(previous - m_selectedDay));
     writeGregorianLine();
     MarkSelectedDay();
-    Text1->setText(HijriSelectionLine(SelHDay, m_names.HMonthName[m_state.CurrentHijriMonth],
-                                      m_state.CurrentHijriYear));
-    showOccasion(m_state.CurrentHijriMonth, SelHDay);
+    m_hijriDateLine->setText(HijriSelectionLine(
+        m_selectedDay, m_names.HMonthName[m_state.CurrentHijriMonth], m_state.CurrentHijriYear));
+    showOccasion(m_state.CurrentHijriMonth, m_selectedDay);
 }
 
 void frmqarnivo::grCal0_Click()
 {
-    QFont dayFont = grCal1->font();
+    QFont dayFont = m_dayGrid->font();
     if (m_dayView != QLatin1String("Urdu")) {
         ShowUrduHeader();
         m_dayView = QStringLiteral("Urdu");
-        Frame4->hide();
+        m_englishYearRow->hide();
         dayFont.setFamily(QStringLiteral("Tarvelonix"));
     } else {
         dayFont.setFamily(QStringLiteral("Arial"));
         ShowEnglishHeader();
-        Frame4->show();
+        m_englishYearRow->show();
         m_dayView = QStringLiteral("English");
     }
-    grCal1->setFont(dayFont);
+    m_dayGrid->setFont(dayFont);
 }
 
 } // namespace qarnivo

@@ -37,18 +37,18 @@ void frmqarnivo::Form_Load()
         Optionz_Click();
     if (m_windowMax) {
         setWindowState(windowState() | Qt::WindowMaximized);
-        ConvertDate->setEnabled(true);
+        m_conversionCommand->setEnabled(true);
     }
-    Frame3->FillLists();
+    m_conversionPanel->FillLists();
     SetHeaderWidths();
     SyncTodayHijri();
     No_HMonthDays();
     applyStoredColourScheme();
     CheckArabicFont();
     StartFirst();
-    Text1->setText(HijriDateLine(m_state.CurrentHijriDay,
-                                 m_names.HMonthName[m_state.CurrentHijriMonth],
-                                 m_state.CurrentHijriYear));
+    m_hijriDateLine->setText(HijriDateLine(m_state.CurrentHijriDay,
+                                           m_names.HMonthName[m_state.CurrentHijriMonth],
+                                           m_state.CurrentHijriYear));
     writeGregorianLine();
     BuildThoughts();
     BuildOccasions();
@@ -56,7 +56,7 @@ void frmqarnivo::Form_Load()
     checkManual();
     const bool english = m_dayView == QLatin1String("English");
     m_dayView = QStringLiteral("Urdu");
-    Frame4->hide();
+    m_englishYearRow->hide();
     if (english)
         grCal0_Click();
     if (m_showFirst)
@@ -140,10 +140,10 @@ bool frmqarnivo::loadCity()
 
 void frmqarnivo::showCity()
 {
-    Label12->setText(CityNameDisplay(m_city.name));
-    Label10->setText(LatitudeDisplay(m_city.latitude));
-    Label11->setText(LongitudeDisplay(m_city.longitude));
-    Label4->setText(OffsetDisplay(m_city.offsetGMT));
+    m_cityName->setText(CityNameDisplay(m_city.name));
+    m_cityLatitude->setText(LatitudeDisplay(m_city.latitude));
+    m_cityLongitude->setText(LongitudeDisplay(m_city.longitude));
+    m_cityTimeZone->setText(OffsetDisplay(m_city.offsetGMT));
 }
 
 // The options window is loaded without being shown and picks the stored
@@ -172,13 +172,13 @@ void frmqarnivo::Option1_Click()
 
 void frmqarnivo::setGridColours(const ColourScheme &scheme)
 {
-    QPalette palette = grCal1->palette();
+    QPalette palette = m_dayGrid->palette();
     palette.setColor(QPalette::Base, scheme.back);
     palette.setColor(QPalette::Text, scheme.text);
-    grCal1->setPalette(palette);
-    QPalette framePalette = Frame1->palette();
+    m_dayGrid->setPalette(palette);
+    QPalette framePalette = m_gridFrame->palette();
     framePalette.setColor(QPalette::Window, scheme.back);
-    Frame1->setPalette(framePalette);
+    m_gridFrame->setPalette(framePalette);
 }
 
 void frmqarnivo::Exit_Click()
@@ -202,7 +202,7 @@ void frmqarnivo::Timer1_Timer()
     // The user's own time format, without a time zone name.
     QString format = QLocale().timeFormat(QLocale::LongFormat);
     format.remove(QStringLiteral(" t")).remove(u't');
-    Optionz->setText(m_platform.now().time().toString(format.trimmed()));
+    m_clockButton->setText(m_platform.now().time().toString(format.trimmed()));
 }
 
 } // namespace qarnivo

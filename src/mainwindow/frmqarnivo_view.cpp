@@ -4,6 +4,7 @@
 #include "mainwindow/frmqarnivo.h"
 
 #include "calendar/conversionpanel.h"
+#include "mainwindow/controlnames.h"
 #include "mainwindow/layout.h"
 #include "platform/clickablepicture.h"
 #include "platform/contrast.h"
@@ -45,11 +46,10 @@ QColor bannerColour(int index, const QColor &windowColour)
 const QString kInvocation =
     QStringLiteral("In the Name of Allâh, the Most Beneficent, the Most Merciful.");
 
-QLabel *stackedPicture(QWidget *parent, const QString &name, const QPixmap &picture,
+QLabel *stackedPicture(QWidget *parent, const ControlName &name, int member, const QPixmap &picture,
                        const QRect &place)
 {
-    auto *label = new QLabel(parent);
-    label->setObjectName(name);
+    auto *label = Named<QLabel>(parent, name, member);
     label->setPixmap(picture);
     label->setAlignment(Qt::AlignCenter);
     label->setGeometry(place);
@@ -72,69 +72,69 @@ void frmqarnivo::createFeedbackControls()
         m_scale.rect(layout::kSideLeft + 76, 420, size.width(), size.height());
     // Stacked from the bottom up: Image4 (3), (1), (2); Image6 (0), (1).
     for (const int member : {3, 1, 2})
-        Image4[member] = stackedPicture(
-            area, QStringLiteral("Image4(%1)").arg(member),
+        m_starStack[member] = stackedPicture(
+            area, mainnames::StarStack, member,
             designPicture(DecorationPicture(DecorationSet::Image4, member), size), starPlace);
     for (const int member : {0, 1})
-        Image6[member] = stackedPicture(
-            area, QStringLiteral("Image6(%1)").arg(member),
+        m_rosetteStack[member] = stackedPicture(
+            area, mainnames::RosetteStack, member,
             designPicture(DecorationPicture(DecorationSet::Image6, member), size), rosettePlace);
 
-    Image8 = new ClickablePicture(area);
-    Image8->setObjectName(QStringLiteral("Image8"));
-    Image8->setPixmap(designPicture(pictures::InvocationPicture(), QSize(layout::kSideWidth, 44)));
-    Image8->setAlignment(Qt::AlignCenter);
-    Image8->setGeometry(m_scale.rect(layout::kSideLeft, 372, layout::kSideWidth, 44));
-    connect(Image8, &ClickablePicture::clicked, this, &frmqarnivo::Image8_Click);
+    m_invocation = Named<ClickablePicture>(area, mainnames::Invocation);
+    m_invocation->setPixmap(
+        designPicture(pictures::InvocationPicture(), QSize(layout::kSideWidth, 44)));
+    m_invocation->setAlignment(Qt::AlignCenter);
+    m_invocation->setGeometry(m_scale.rect(layout::kSideLeft, 372, layout::kSideWidth, 44));
+    connect(m_invocation, &ClickablePicture::clicked, this, &frmqarnivo::Image8_Click);
 
     for (int month = 1; month <= 12; ++month)
-        connect(Image1[month], &ClickablePicture::clicked, this,
+        connect(m_monthPictures[month], &ClickablePicture::clicked, this,
                 [this, month] { Image1_Click(month); });
 
-    Picture2 = new ClickablePicture(area);
-    Picture2->setObjectName(QStringLiteral("Picture2"));
-    Picture2->setAutoFillBackground(true);
-    Picture2->setPixmap(designPicture(pictures::BannerPicture(), pictures::kBannerSize));
-    Picture2->setAlignment(Qt::AlignCenter);
-    Picture2->setGeometry(m_scale.rect(0, layout::kShortHeight, layout::kFullWidth, 60));
-    Picture2->setToolTip(QStringLiteral("Click to change the colour"));
-    connect(Picture2, &ClickablePicture::clicked, this, &frmqarnivo::Picture2_Click);
+    m_banner = Named<ClickablePicture>(area, mainnames::Banner);
+    m_banner->setAutoFillBackground(true);
+    m_banner->setPixmap(designPicture(pictures::BannerPicture(), pictures::kBannerSize));
+    m_banner->setAlignment(Qt::AlignCenter);
+    m_banner->setGeometry(m_scale.rect(0, layout::kShortHeight, layout::kFullWidth, 60));
+    m_banner->setToolTip(QStringLiteral("Click to change the colour"));
+    connect(m_banner, &ClickablePicture::clicked, this, &frmqarnivo::Picture2_Click);
 
-    for (const char *name : {"Label12", "Label5", "Label9", "Label10", "Label11"}) {
-        auto *label = findChild<QLabel *>(QLatin1String(name));
+    for (QLabel *label :
+         {m_cityName, m_cityCaptions[0], m_cityCaptions[1], m_cityLatitude, m_cityLongitude}) {
         label->setToolTip(QStringLiteral("Double Click for more..."));
         label->installEventFilter(this);
         m_cityLabels.append(label);
     }
-    for (QWidget *hovered : {static_cast<QWidget *>(Label12), static_cast<QWidget *>(Label8)})
+    for (QWidget *hovered : {static_cast<QWidget *>(m_cityName), static_cast<QWidget *>(m_webLink)})
         hovered->setMouseTracking(true);
-    for (QLabel *picture : {Image4[1], Image4[2], Image4[3], Image6[0], Image6[1]})
+    for (QLabel *picture :
+         {m_starStack[1], m_starStack[2], m_starStack[3], m_rosetteStack[0], m_rosetteStack[1]})
         picture->installEventFilter(this);
-    Frame3->raise();
-    Text6->raise();
+    m_conversionPanel->raise();
+    m_infoPanel->raise();
 }
 
 void frmqarnivo::Optionz_Click()
 {
     setWindowState(windowState() & ~(Qt::WindowMaximized | Qt::WindowMinimized));
-    const bool fullNow = View->text() == QLatin1String("&ViewShort");
+    const bool fullNow = m_viewCommand->text() == QLatin1String("&ViewShort");
     if (fullNow) {
         resize(m_scale.size(layout::kShortWidth, layout::kShortHeight));
-        View->setText(QStringLiteral("&ViewFull"));
+        m_viewCommand->setText(QStringLiteral("&ViewFull"));
     } else {
         resize(m_scale(layout::kFullWidth), height());
-        View->setText(QStringLiteral("&ViewShort"));
+        m_viewCommand->setText(QStringLiteral("&ViewShort"));
     }
     m_windowFull = !fullNow;
-    ConvertDate->setEnabled(m_windowFull);
+    m_conversionCommand->setEnabled(m_windowFull);
     WriteBoolSetting(m_platform, SettingKey::WindowFull, m_windowFull);
 }
 
 void frmqarnivo::Picture2_Click()
 {
-    QPalette banner = Picture2->palette();
+    QPalette banner = m_banner->palette();
     banner.setColor(QPalette::Window, bannerColour(m_dovrellBG, palette().color(QPalette::Window)));
-    Picture2->setPalette(banner);
+    m_banner->setPalette(banner);
     WriteIntSetting(m_platform, SettingKey::DovrellBG, m_dovrellBG);
     m_dovrellBG = static_cast<qint16>(m_dovrellBG + 1 > 6 ? 0 : m_dovrellBG + 1);
 }
@@ -168,7 +168,7 @@ bool frmqarnivo::eventFilter(QObject *watched, QEvent *event)
             return true;
         break;
     case QEvent::MouseButtonRelease:
-        if (watched == Label8) {
+        if (watched == m_webLink) {
             Label8_Click();
             return true;
         }
@@ -185,24 +185,24 @@ bool frmqarnivo::pointerMoved(QObject *watched)
         resetFeedback();
         return true;
     }
-    if (watched == Image4[1] || watched == Image4[2] || watched == Image4[3]) {
-        Image4[2]->hide();
+    if (watched == m_starStack[1] || watched == m_starStack[2] || watched == m_starStack[3]) {
+        m_starStack[2]->hide();
         return true;
     }
-    if (watched == Image6[0] || watched == Image6[1]) {
-        Image6[1]->hide();
+    if (watched == m_rosetteStack[0] || watched == m_rosetteStack[1]) {
+        m_rosetteStack[1]->hide();
         return true;
     }
-    if (watched == Label12) {
-        QFont bold = Label12->font();
+    if (watched == m_cityName) {
+        QFont bold = m_cityName->font();
         bold.setBold(true);
-        Label12->setFont(bold);
-        Label12->setStyleSheet(readableRule(QColor(255, 0, 0), kLargeTextContrast));
+        m_cityName->setFont(bold);
+        m_cityName->setStyleSheet(readableRule(QColor(255, 0, 0), kLargeTextContrast));
         return true;
     }
-    if (watched == Label8) {
-        Label8->setStyleSheet(readableRule(QColor(255, 0, 255), kLargeTextContrast) +
-                              QStringLiteral("text-decoration: underline;"));
+    if (watched == m_webLink) {
+        m_webLink->setStyleSheet(readableRule(QColor(255, 0, 255), kLargeTextContrast) +
+                                 QStringLiteral("text-decoration: underline;"));
         return true;
     }
     return false;
@@ -210,12 +210,12 @@ bool frmqarnivo::pointerMoved(QObject *watched)
 
 bool frmqarnivo::buttonPressed(QObject *watched)
 {
-    if (watched == Image4[1] || watched == Image4[2] || watched == Image4[3]) {
-        Image4[1]->hide();
+    if (watched == m_starStack[1] || watched == m_starStack[2] || watched == m_starStack[3]) {
+        m_starStack[1]->hide();
         return true;
     }
-    if (watched == Image6[0] || watched == Image6[1]) {
-        Image6[0]->hide();
+    if (watched == m_rosetteStack[0] || watched == m_rosetteStack[1]) {
+        m_rosetteStack[0]->hide();
         return true;
     }
     return false;
@@ -223,11 +223,11 @@ bool frmqarnivo::buttonPressed(QObject *watched)
 
 bool frmqarnivo::doubleClicked(QObject *watched)
 {
-    if (watched == Text6->viewport()) {
+    if (watched == m_infoPanel->viewport()) {
         Text6_DblClick();
         return true;
     }
-    if (watched == Image7) {
+    if (watched == m_translationCredits) {
         Image7_DblClick();
         return true;
     }
@@ -240,13 +240,13 @@ bool frmqarnivo::doubleClicked(QObject *watched)
 
 void frmqarnivo::resetFeedback()
 {
-    for (QLabel *picture : {Image6[1], Image6[0], Image4[1], Image4[2]})
+    for (QLabel *picture : {m_rosetteStack[1], m_rosetteStack[0], m_starStack[1], m_starStack[2]})
         picture->show();
-    Label8->setStyleSheet(readableRule(QColor(0, 0, 255), kSmallTextContrast));
-    QFont plain = Label12->font();
+    m_webLink->setStyleSheet(readableRule(QColor(0, 0, 255), kSmallTextContrast));
+    QFont plain = m_cityName->font();
     plain.setBold(false);
-    Label12->setFont(plain);
-    Label12->setStyleSheet(readableRule(QColor(0, 0, 0), kSmallTextContrast));
+    m_cityName->setFont(plain);
+    m_cityName->setStyleSheet(readableRule(QColor(0, 0, 0), kSmallTextContrast));
 }
 
 void frmqarnivo::askForSunriseTimes()
@@ -256,7 +256,7 @@ void frmqarnivo::askForSunriseTimes()
                        "of your city of choice. Want to know?\r\n"),
         MsgIcon::Information, MsgButtons::YesNoCancel);
     if (answer == MsgAnswer::Yes)
-        SunRiseSunSet->trigger();
+        m_sunTimesCommand->trigger();
 }
 
 } // namespace qarnivo

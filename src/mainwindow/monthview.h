@@ -17,6 +17,19 @@ namespace qarnivo {
 using MonthGrid = std::array<std::array<int, 7>, 6>;
 MonthGrid LayOutMonth(int firstWeekDay, int monthDays);
 
+// One Hijri month as the window shows it: the Julian Days of its 1st and of
+// the next month's 1st, the weekday of its 1st (day correction applied),
+// its length, and its week grid. The Western date of its day d is
+// JulianDayToGregorian(firstDay + d - 1).
+struct MonthLayout {
+    qint32 firstDay;
+    qint32 followingDay;
+    int firstWeekDay; // 1 = Sunday .. 7 = Saturday
+    int monthDays;    // 29 or 30
+    MonthGrid days;
+};
+MonthLayout LayOutHijriMonth(int year, int month, int dayCorrection);
+
 // "14, Jamaadil-Awwal - 1447 Hijri": after startup and every month change.
 QString HijriDateLine(int day, const QString &longMonthName, int year);
 // "12, Dhul-Hijjah, 1427 Hijri": after a day is selected.

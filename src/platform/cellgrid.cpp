@@ -50,10 +50,10 @@ public:
 
 } // namespace
 
-QTableWidget *CreateCellGrid(QWidget *parent, const QString &name, int rows, int columns)
+QTableWidget *CreateCellGrid(QWidget *parent, const ControlName &name, int rows, int columns)
 {
     auto *grid = new QTableWidget(rows, columns, parent);
-    grid->setObjectName(name);
+    SetControlName(grid, name);
     // The hidden headers would otherwise hold every column and row to a
     // minimum size taken from the grid's (large) font.
     for (QHeaderView *header : {grid->horizontalHeader(), grid->verticalHeader()}) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/namedcontrol.h"
+
 #include <QTableWidget>
 
 namespace qarnivo {
@@ -8,7 +10,7 @@ namespace qarnivo {
 // headers, no scroll bars, no editing and no selection colouring; each cell
 // has its own text, picture (centred), alignment and colours, and the
 // current cell is what a click moves.
-QTableWidget *CreateCellGrid(QWidget *parent, const QString &name, int rows, int columns);
+QTableWidget *CreateCellGrid(QWidget *parent, const ControlName &name, int rows, int columns);
 
 // Clears every cell's text, picture and colours; rows and columns stay.
 void ClearCellGrid(QTableWidget *grid);

@@ -1,0 +1,38 @@
+#pragma once
+
+// Every control carries a fixed object name, by which outside checks, the
+// tests and the manual find it ("grCal1", "Image1(3)"), and a name that
+// assistive technology reads. The C++ members that hold the controls have
+// readable names of their own and may be renamed freely; the object names
+// may not.
+
+#include <QString>
+#include <QWidget>
+
+class QAction;
+
+namespace qarnivo {
+
+struct ControlName {
+    const char *object;     // an element of a control array adds "(index)"
+    const char *accessible; // empty: the control's own caption is read
+};
+
+// "Image1" with index 3 is "Image1(3)"; a negative index names no element.
+QString ObjectName(const ControlName &name, int index = -1);
+
+// Gives `widget` its object name and its accessible name.
+void SetControlName(QWidget *widget, const ControlName &name, int index = -1);
+
+// A new control of type T, a child of `parent`, named.
+template <typename T> T *Named(QWidget *parent, const ControlName &name, int index = -1)
+{
+    auto *widget = new T(parent);
+    SetControlName(widget, name, index);
+    return widget;
+}
+
+// A command added to a menu bar or a menu, named.
+QAction *NamedAction(QWidget *menu, const ControlName &name, const QString &caption);
+
+} // namespace qarnivo
