@@ -27,8 +27,10 @@
 #include "mainwindow/monthview.h"
 #include "platform/layoutscale.h"
 #include "readings/datetable.h"
+#include "settings/calendartarget.h"
 #include "settings/colourschemes.h"
 #include "sunpage/cityfile.h"
+#include "sunpage/sunpagehost.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -47,11 +49,12 @@ namespace qarnivo {
 
 class ClickablePicture;
 class ConversionPanel;
+class MapGMT;
 class Options;
 class Platform;
 class WwtimeCal;
 
-class frmqarnivo : public QMainWindow {
+class frmqarnivo : public QMainWindow, public CalendarTarget, public SunPageHost {
     Q_OBJECT
 public:
     explicit frmqarnivo(Platform &platform, QWidget *parent = nullptr);
@@ -63,20 +66,25 @@ public:
     const NameTables &names() const { return m_names; }
     const QString &dayView() const { return m_dayView; }
 
-    // Shared with the calculator window.
-    CityInfo &currentCity() { return m_city; }
-    const CityInfo &currentCity() const { return m_city; }
-    const QStringList &pageLines() const { return m_pageLines; }
     bool showFirst() const { return m_showFirst; }
-    void setShowFirst(bool show) { m_showFirst = show; }
-    bool manualPresent() const { return m_manualPresent; }
 
-    // Called by the Options window.
-    void setDayCorrection(qint16 days) { m_state.DayCorrection = days; }
-    void setColorIndex(qint16 index) { m_colorIndex = index; }
-    void setGridColours(const ColourScheme &scheme);
-    void No_HMonthDays();
-    void StartFirst();
+    // What the calculator window asks of it.
+    const CityInfo &currentCity() const override { return m_city; }
+    void setCurrentCity(const CityInfo &city) override { m_city = city; }
+    const QStringList &pageLines() const override { return m_pageLines; }
+    bool manualPresent() const override { return m_manualPresent; }
+    void setShowFirst(bool show) override { m_showFirst = show; }
+    void showCalendar() override { show(); }
+    MapGMT &mapWindow() override;
+
+    // What the Options window changes.
+    qint16 dayCorrection() const override { return m_state.DayCorrection; }
+    void setDayCorrection(qint16 days) override { m_state.DayCorrection = days; }
+    void setColorIndex(qint16 index) override { m_colorIndex = index; }
+    void setGridColours(const ColourScheme &scheme) override;
+    void No_HMonthDays() override;
+    void StartFirst() override;
+
     void SyncTodayHijri();
 
 public slots:
@@ -260,6 +268,8 @@ private:
     // Created on first use and when closed, afresh at the next.
     QPointer<Options> m_options;
     QPointer<WwtimeCal> m_calculator;
+    // Made on first use; it outlives every calculator window.
+    QPointer<MapGMT> m_map;
 };
 
 } // namespace qarnivo

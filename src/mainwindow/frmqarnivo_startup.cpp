@@ -9,6 +9,7 @@
 #include "platform/textfile.h"
 #include "settings/options.h"
 #include "settings/settingscatalogue.h"
+#include "sunpage/mapgmt.h"
 #include "sunpage/pagewriter.h"
 #include "sunpage/wwtimecal.h"
 
@@ -153,6 +154,13 @@ void frmqarnivo::applyStoredColourScheme()
     if (m_colorIndex < 0 || m_colorIndex >= kColourSchemeCount)
         m_colorIndex = 0;
     optionsWindow()->selectScheme(m_colorIndex);
+}
+
+MapGMT &frmqarnivo::mapWindow()
+{
+    if (!m_map)
+        m_map = new MapGMT(this);
+    return *m_map;
 }
 
 Options *frmqarnivo::optionsWindow()

@@ -1,8 +1,8 @@
 #include "settings/options.h"
 
-#include "mainwindow/frmqarnivo.h"
 #include "platform/contrast.h"
 #include "platform/platform.h"
+#include "settings/calendartarget.h"
 #include "settings/colourschemes.h"
 #include "settings/settingscatalogue.h"
 
@@ -39,8 +39,8 @@ template <typename T> T *named(QWidget *parent, const QString &name)
 
 } // namespace
 
-Options::Options(Platform &platform, frmqarnivo &mainWindow, QWidget *parent)
-    : QWidget(parent, Qt::Window), m_platform(platform), m_main(mainWindow),
+Options::Options(Platform &platform, CalendarTarget &calendar, QWidget *parent)
+    : QWidget(parent, Qt::Window), m_platform(platform), m_calendar(calendar),
       m_scale(LayoutScale::ForFont(font()))
 {
     setObjectName(QStringLiteral("Options"));
@@ -118,7 +118,7 @@ void Options::createSchemeControls()
         Label2[i]->setFrameShape(QFrame::Panel);
         Label2[i]->setFrameShadow(QFrame::Sunken);
         Label2[i]->setCursor(Qt::PointingHandCursor);
-        const ColourScheme sample = SampleColours(i, m_main.palette());
+        const ColourScheme sample = SampleColours(i, palette());
         QString style = QStringLiteral("color: %1;").arg(sample.text.name());
         if (sample.back.isValid())
             style += QStringLiteral("background: %1;").arg(sample.back.name());
@@ -155,11 +155,11 @@ void Options::Apply_Click()
     const int step = CorrectionStep(Combo1->currentIndex());
     if (step == 0)
         return;
-    m_main.setDayCorrection(AddCorrection(m_main.dateState().DayCorrection, step));
-    WriteIntSetting(m_platform, SettingKey::Correction, m_main.dateState().DayCorrection);
+    m_calendar.setDayCorrection(AddCorrection(m_calendar.dayCorrection(), step));
+    WriteIntSetting(m_platform, SettingKey::Correction, m_calendar.dayCorrection());
     Apply->setEnabled(false);
-    m_main.No_HMonthDays();
-    m_main.StartFirst();
+    m_calendar.No_HMonthDays();
+    m_calendar.StartFirst();
 }
 
 void Options::selectScheme(int index)
@@ -174,10 +174,10 @@ void Options::Option2_Click(int index)
 {
     const int selected = m_schemeGroup->checkedId();
     if (selected >= 0)
-        m_main.setGridColours(GridColourScheme(selected, m_main.palette()));
-    m_main.setColorIndex(static_cast<qint16>(index));
+        m_calendar.setGridColours(GridColourScheme(selected, palette()));
+    m_calendar.setColorIndex(static_cast<qint16>(index));
     WriteIntSetting(m_platform, SettingKey::ColorIndex, index);
-    m_main.StartFirst();
+    m_calendar.StartFirst();
 }
 
 void Options::Label1_Click()

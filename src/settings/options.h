@@ -15,8 +15,8 @@ class QRadioButton;
 
 namespace qarnivo {
 
+class CalendarTarget;
 class Platform;
-class frmqarnivo;
 
 // The options window: the Hijri date correction, which moves the weekday of
 // every month's first day, and the colour scheme of the month grid. Every
@@ -24,7 +24,7 @@ class frmqarnivo;
 class Options : public QWidget {
     Q_OBJECT
 public:
-    Options(Platform &platform, frmqarnivo &mainWindow, QWidget *parent = nullptr);
+    Options(Platform &platform, CalendarTarget &calendar, QWidget *parent = nullptr);
 
     // Selects scheme i's option as a click on it does.
     void selectScheme(int index);
@@ -44,7 +44,7 @@ private:
     void createSchemeControls();
 
     Platform &m_platform;
-    frmqarnivo &m_main;
+    CalendarTarget &m_calendar;
     const LayoutScale m_scale;
 
     QComboBox *Combo1 = nullptr;

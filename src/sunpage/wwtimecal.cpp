@@ -108,8 +108,8 @@ quint32 NextEffectColour(quint32 number)
     return next > kLargestColourNumber ? number : quint32(next);
 }
 
-WwtimeCal::WwtimeCal(Platform &platform, frmqarnivo &mainWindow, QWidget *parent)
-    : QWidget(parent, Qt::Window), m_platform(platform), m_main(mainWindow)
+WwtimeCal::WwtimeCal(Platform &platform, SunPageHost &host, QWidget *parent)
+    : QWidget(parent, Qt::Window), m_platform(platform), m_host(host)
 {
     setObjectName(QStringLiteral("WwtimeCal"));
     setWindowTitle(QStringLiteral(" Worldwide Sunrise/ Sunset/ Zawal Time Calculator"));

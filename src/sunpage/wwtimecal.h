@@ -48,7 +48,7 @@ namespace qarnivo {
 class ClickablePicture;
 class MapGMT;
 class Platform;
-class frmqarnivo;
+class SunPageHost;
 
 // The colour effect of the e-mail label works on colour numbers in the
 // Windows form, blue in the high byte: each tick adds 2000, and a sum that is
@@ -69,7 +69,7 @@ class WwtimeCal : public QWidget {
 public:
     // `mainWindow` holds the default city and is shown again when this
     // window closes. The constructor only builds the controls.
-    WwtimeCal(Platform &platform, frmqarnivo &mainWindow, QWidget *parent = nullptr);
+    WwtimeCal(Platform &platform, SunPageHost &host, QWidget *parent = nullptr);
     ~WwtimeCal() override;
 
     // The opening: writes and shows the page, fills the boxes and the lists,
@@ -138,7 +138,6 @@ private:
     void runClosingSteps();
     void deletePage();
     QString pagePath() const;
-    MapGMT *mapWindow();
 
     // City boxes.
     CityInfo boxTexts() const;
@@ -157,7 +156,7 @@ private:
     void showDecorations();
 
     Platform &m_platform;
-    frmqarnivo &m_main;
+    SunPageHost &m_host;
 
     bool m_loaded = false;
     bool m_closed = false;

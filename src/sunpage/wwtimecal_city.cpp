@@ -3,7 +3,8 @@
 
 #include "sunpage/wwtimecal.h"
 
-#include "mainwindow/frmqarnivo.h"
+#include "sunpage/sunpagehost.h"
+
 #include "platform/platform.h"
 #include "platform/textfile.h"
 #include "sunpage/citycheck.h"
@@ -84,8 +85,8 @@ void WwtimeCal::Edit_Click()
 // when they do not.
 void WwtimeCal::ValidateCity()
 {
-    const CityCheck check = CheckCityBoxes(boxTexts(), m_main.currentCity());
-    m_main.currentCity() = check.city;
+    const CityCheck check = CheckCityBoxes(boxTexts(), m_host.currentCity());
+    m_host.setCurrentCity(check.city);
     CityValid = check.valid();
     if (check.refusal)
         tell(*check.refusal);

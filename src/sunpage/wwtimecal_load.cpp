@@ -2,8 +2,9 @@
 
 #include "sunpage/wwtimecal.h"
 
+#include "sunpage/sunpagehost.h"
+
 #include "help/helptexts.h"
-#include "mainwindow/frmqarnivo.h"
 #include "platform/platform.h"
 #include "settings/settingscatalogue.h"
 #include "sunpage/mapgmt.h"
@@ -88,7 +89,7 @@ void WwtimeCal::Form_Load()
     // window is whole even when the page could not be made.
     LoadCityList();
     LoadCountryList();
-    Manual->setEnabled(m_main.manualPresent());
+    Manual->setEnabled(m_host.manualPresent());
 }
 
 // Writes the page for the default city and sends the browser to it; any
@@ -97,9 +98,9 @@ void WwtimeCal::Form_Load()
 // otherwise they show the default city.
 void WwtimeCal::writeAndShowPage()
 {
-    const PageWriteResult result = WritePage(m_platform, m_main.pageLines(), m_main.currentCity());
+    const PageWriteResult result = WritePage(m_platform, m_host.pageLines(), m_host.currentCity());
     const bool cityFileGone = result.status == PageWriteResult::Status::CityFileMissing;
-    setBoxTexts(cityFileGone ? BuiltInBoxCity() : m_main.currentCity());
+    setBoxTexts(cityFileGone ? BuiltInBoxCity() : m_host.currentCity());
     m_pageProblem = result.ok() ? QString() : PageNotShownHtml(result);
     showPage();
 }
@@ -192,9 +193,9 @@ void WwtimeCal::runClosingSteps()
     const bool showFirst = Check1->isChecked();
     m_platform.writeSetting(kSettingsSection, SettingKey::ShowFirst,
                             showFirst ? QStringLiteral("1") : QStringLiteral("0"));
-    m_main.setShowFirst(showFirst);
+    m_host.setShowFirst(showFirst);
     deletePage();
-    m_main.show();
+    m_host.showCalendar();
 }
 
 void WwtimeCal::deletePage()
@@ -238,21 +239,13 @@ void WwtimeCal::LatLong_Click()
 
 void WwtimeCal::GMTMap_Click()
 {
-    MapGMT *map = mapWindow();
+    MapGMT *map = &m_host.mapWindow();
     if (map->isVisible()) {
         map->hide();
         return;
     }
     map->show();
     map->raise();
-}
-
-// The map window belongs to the main window, so that it outlives this one
-// and is shared by every opening.
-MapGMT *WwtimeCal::mapWindow()
-{
-    auto *map = m_main.findChild<MapGMT *>(QStringLiteral("MapGMT"), Qt::FindDirectChildrenOnly);
-    return map ? map : new MapGMT(&m_main);
 }
 
 } // namespace qarnivo

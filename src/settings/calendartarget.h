@@ -1,0 +1,26 @@
+#pragma once
+
+// What the Options window changes in the calendar window it belongs to: the
+// day correction and the grid's colours, followed by a new layout and a
+// redraw of the shown month. The calendar window implements it; the Options
+// window knows nothing else of that window.
+
+#include "settings/colourschemes.h"
+
+namespace qarnivo {
+
+class CalendarTarget {
+public:
+    virtual qint16 dayCorrection() const = 0;
+    virtual void setDayCorrection(qint16 days) = 0;
+    virtual void setGridColours(const ColourScheme &scheme) = 0;
+    virtual void setColorIndex(qint16 index) = 0;
+    // The shown month's first weekday and length, then its redraw.
+    virtual void No_HMonthDays() = 0;
+    virtual void StartFirst() = 0;
+
+protected:
+    ~CalendarTarget() = default;
+};
+
+} // namespace qarnivo
