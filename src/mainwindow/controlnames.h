@@ -64,8 +64,6 @@ inline constexpr ControlName InfoPanel{"Text6", "Information panel"};
 inline constexpr ControlName TranslationCredits{"Image7", "Credits of the translation"};
 inline constexpr ControlName WebLink{"Label8", "Visit the maker's web site"};
 inline constexpr ControlName Invocation{"Image8", "Bismillah"};
-inline constexpr ControlName StarStack{"Image4", "Decoration"};    // (1..3)
-inline constexpr ControlName RosetteStack{"Image6", "Decoration"}; // (0..1)
 inline constexpr ControlName Banner{"Picture2", "Banner; click to change its colour"};
 
 } // namespace qarnivo::mainnames

@@ -49,6 +49,7 @@ namespace qarnivo {
 
 class ClickablePicture;
 class ConversionPanel;
+class DecorationStacks;
 class MapGMT;
 class Options;
 class Platform;
@@ -179,7 +180,6 @@ private:
     void createFeedbackControls();
     void resetFeedback();
     bool pointerMoved(QObject *watched);
-    bool buttonPressed(QObject *watched);
     bool doubleClicked(QObject *watched);
     void askForSunriseTimes();
 
@@ -250,9 +250,8 @@ private:
     ClickablePicture *m_translationCredits = nullptr; // credits of the translation
     QLabel *m_webLink = nullptr;                      // link to the maker's web site
     ClickablePicture *m_invocation = nullptr;         // the invocation
-    std::array<QLabel *, 4> m_starStack{};            // 1..3, stacked
-    std::array<QLabel *, 2> m_rosetteStack{};         // 0..1, stacked
-    ClickablePicture *m_banner = nullptr;             // the banner below the normal height
+    DecorationStacks *m_decorations = nullptr;
+    ClickablePicture *m_banner = nullptr; // the banner below the normal height
     QList<QLabel *> m_cityLabels;
     ConversionPanel *m_conversionPanel = nullptr;
 

@@ -8,6 +8,7 @@
 #include "mainwindow/layout.h"
 #include "platform/clickablepicture.h"
 #include "platform/contrast.h"
+#include "platform/decorationstacks.h"
 #include "platform/pictures.h"
 #include "platform/platform.h"
 #include "settings/settingscatalogue.h"
@@ -46,17 +47,6 @@ QColor bannerColour(int index, const QColor &windowColour)
 const QString kInvocation =
     QStringLiteral("In the Name of Allâh, the Most Beneficent, the Most Merciful.");
 
-QLabel *stackedPicture(QWidget *parent, const ControlName &name, int member, const QPixmap &picture,
-                       const QRect &place)
-{
-    auto *label = Named<QLabel>(parent, name, member);
-    label->setPixmap(picture);
-    label->setAlignment(Qt::AlignCenter);
-    label->setGeometry(place);
-    label->setMouseTracking(true);
-    return label;
-}
-
 } // namespace
 
 void frmqarnivo::createFeedbackControls()
@@ -64,21 +54,11 @@ void frmqarnivo::createFeedbackControls()
     QWidget *area = centralWidget();
     area->setMouseTracking(true);
     area->installEventFilter(this);
-    using pictures::DecorationPicture;
-    using pictures::DecorationSet;
     const QSize size = pictures::kDecorationSize;
-    const QRect starPlace = m_scale.rect(layout::kSideLeft + 8, 420, size.width(), size.height());
-    const QRect rosettePlace =
-        m_scale.rect(layout::kSideLeft + 76, 420, size.width(), size.height());
-    // Stacked from the bottom up: Image4 (3), (1), (2); Image6 (0), (1).
-    for (const int member : {3, 1, 2})
-        m_starStack[member] = stackedPicture(
-            area, mainnames::StarStack, member,
-            designPicture(DecorationPicture(DecorationSet::Image4, member), size), starPlace);
-    for (const int member : {0, 1})
-        m_rosetteStack[member] = stackedPicture(
-            area, mainnames::RosetteStack, member,
-            designPicture(DecorationPicture(DecorationSet::Image6, member), size), rosettePlace);
+    m_decorations = new DecorationStacks(
+        area, m_scale.rect(layout::kSideLeft + 8, 420, size.width(), size.height()), area,
+        m_scale.rect(layout::kSideLeft + 76, 420, size.width(), size.height()),
+        devicePixelRatioF());
 
     m_invocation = Named<ClickablePicture>(area, mainnames::Invocation);
     m_invocation->setPixmap(
@@ -107,9 +87,6 @@ void frmqarnivo::createFeedbackControls()
     }
     for (QWidget *hovered : {static_cast<QWidget *>(m_cityName), static_cast<QWidget *>(m_webLink)})
         hovered->setMouseTracking(true);
-    for (QLabel *picture :
-         {m_starStack[1], m_starStack[2], m_starStack[3], m_rosetteStack[0], m_rosetteStack[1]})
-        picture->installEventFilter(this);
     m_conversionPanel->raise();
     m_infoPanel->raise();
 }
@@ -159,10 +136,6 @@ bool frmqarnivo::eventFilter(QObject *watched, QEvent *event)
         if (pointerMoved(watched))
             return watched != centralWidget();
         break;
-    case QEvent::MouseButtonPress:
-        if (buttonPressed(watched))
-            return true;
-        break;
     case QEvent::MouseButtonDblClick:
         if (doubleClicked(watched))
             return true;
@@ -185,14 +158,6 @@ bool frmqarnivo::pointerMoved(QObject *watched)
         resetFeedback();
         return true;
     }
-    if (watched == m_starStack[1] || watched == m_starStack[2] || watched == m_starStack[3]) {
-        m_starStack[2]->hide();
-        return true;
-    }
-    if (watched == m_rosetteStack[0] || watched == m_rosetteStack[1]) {
-        m_rosetteStack[1]->hide();
-        return true;
-    }
     if (watched == m_cityName) {
         QFont bold = m_cityName->font();
         bold.setBold(true);
@@ -203,19 +168,6 @@ bool frmqarnivo::pointerMoved(QObject *watched)
     if (watched == m_webLink) {
         m_webLink->setStyleSheet(readableRule(QColor(255, 0, 255), kLargeTextContrast) +
                                  QStringLiteral("text-decoration: underline;"));
-        return true;
-    }
-    return false;
-}
-
-bool frmqarnivo::buttonPressed(QObject *watched)
-{
-    if (watched == m_starStack[1] || watched == m_starStack[2] || watched == m_starStack[3]) {
-        m_starStack[1]->hide();
-        return true;
-    }
-    if (watched == m_rosetteStack[0] || watched == m_rosetteStack[1]) {
-        m_rosetteStack[0]->hide();
         return true;
     }
     return false;
@@ -240,8 +192,7 @@ bool frmqarnivo::doubleClicked(QObject *watched)
 
 void frmqarnivo::resetFeedback()
 {
-    for (QLabel *picture : {m_rosetteStack[1], m_rosetteStack[0], m_starStack[1], m_starStack[2]})
-        picture->show();
+    m_decorations->reset();
     m_webLink->setStyleSheet(readableRule(QColor(0, 0, 255), kSmallTextContrast));
     QFont plain = m_cityName->font();
     plain.setBold(false);

@@ -4,6 +4,7 @@
 #include "platform/platform.h"
 #include "settings/calendartarget.h"
 #include "settings/colourschemes.h"
+#include "settings/optionsnames.h"
 #include "settings/settingscatalogue.h"
 
 #include <QButtonGroup>
@@ -30,13 +31,6 @@ const QString kCorrectionHelp =
                    "correction depending upon the place of its USE. This part  "
                    "of the program helps you to make necessary correction.");
 
-template <typename T> T *named(QWidget *parent, const QString &name)
-{
-    auto *widget = new T(parent);
-    widget->setObjectName(name);
-    return widget;
-}
-
 } // namespace
 
 Options::Options(Platform &platform, CalendarTarget &calendar, QWidget *parent)
@@ -48,82 +42,78 @@ Options::Options(Platform &platform, CalendarTarget &calendar, QWidget *parent)
     setAttribute(Qt::WA_DeleteOnClose);
     createCorrectionControls();
     createSchemeControls();
-    Cloze = named<QPushButton>(this, QStringLiteral("Cloze"));
-    Cloze->setText(QStringLiteral("Close"));
-    Cloze->setGeometry(m_scale.rect(250, 232, 90, 28));
-    connect(Cloze, &QPushButton::clicked, this, &Options::Cloze_Click);
+    m_closeButton = Named<QPushButton>(this, optionsnames::CloseButton);
+    m_closeButton->setText(QStringLiteral("Close"));
+    m_closeButton->setGeometry(m_scale.rect(250, 232, 90, 28));
+    connect(m_closeButton, &QPushButton::clicked, this, &Options::Cloze_Click);
     setFixedSize(m_scale.size(350, 270));
 
     setAccessibleName(windowTitle());
-    Combo1->setAccessibleName(QStringLiteral("Hijri date correction"));
-    Apply->setAccessibleName(Apply->text());
-    Label1->setAccessibleName(QStringLiteral("What the Hijri date correction does"));
-    Frame2->setAccessibleName(Frame2->title());
     for (int i = 0; i < kColourSchemeCount; ++i) {
-        Option2[i]->setAccessibleName(QStringLiteral("Colour scheme %1").arg(i));
-        Label2[i]->setAccessibleName(QStringLiteral("Sample of colour scheme %1").arg(i));
+        m_schemeButtons[i]->setAccessibleName(QStringLiteral("Colour scheme %1").arg(i));
+        m_schemeSamples[i]->setAccessibleName(QStringLiteral("Sample of colour scheme %1").arg(i));
     }
-    Cloze->setAccessibleName(Cloze->text());
 
     // Setting the entry at load counts as a choice, so Apply starts enabled.
-    Combo1->setCurrentIndex(2);
+    m_correctionList->setCurrentIndex(2);
     Combo1_Click();
 }
 
 void Options::createCorrectionControls()
 {
-    Label1 = named<QLabel>(this, QStringLiteral("Label1"));
-    Label1->setText(QStringLiteral("Hijri Date Correction???"));
-    Label1->setStyleSheet(
+    m_correctionHelp = Named<QLabel>(this, optionsnames::CorrectionHelp);
+    m_correctionHelp->setText(QStringLiteral("Hijri Date Correction???"));
+    m_correctionHelp->setStyleSheet(
         TextColourRule(ReadableColour(QColor(192, 0, 0), palette().color(QPalette::Window),
                                       kSmallTextContrast)) +
         QStringLiteral("font-weight: bold;"));
-    Label1->setCursor(Qt::WhatsThisCursor);
-    Label1->setToolTip(QStringLiteral("Click to learn what the correction does"));
-    Label1->setGeometry(m_scale.rect(12, 10, 326, 22));
-    Label1->installEventFilter(this);
+    m_correctionHelp->setCursor(Qt::WhatsThisCursor);
+    m_correctionHelp->setToolTip(QStringLiteral("Click to learn what the correction does"));
+    m_correctionHelp->setGeometry(m_scale.rect(12, 10, 326, 22));
+    m_correctionHelp->installEventFilter(this);
 
-    Combo1 = named<QComboBox>(this, QStringLiteral("Combo1"));
-    Combo1->addItems({QStringLiteral("Move 2 Days Backward"), QStringLiteral("Move 1 Day Backward"),
-                      QStringLiteral("No Correction"), QStringLiteral("Move 1 Day Forward"),
-                      QStringLiteral("Move 2 Days Forward")});
-    Combo1->setGeometry(m_scale.rect(12, 38, 190, 28));
-    Apply = named<QPushButton>(this, QStringLiteral("Apply"));
-    Apply->setText(QStringLiteral("Apply Correction"));
-    Apply->setGeometry(m_scale.rect(210, 38, 128, 28));
-    connect(Combo1, &QComboBox::activated, this, &Options::Combo1_Click);
-    connect(Apply, &QPushButton::clicked, this, &Options::Apply_Click);
+    m_correctionList = Named<QComboBox>(this, optionsnames::CorrectionList);
+    m_correctionList->addItems(
+        {QStringLiteral("Move 2 Days Backward"), QStringLiteral("Move 1 Day Backward"),
+         QStringLiteral("No Correction"), QStringLiteral("Move 1 Day Forward"),
+         QStringLiteral("Move 2 Days Forward")});
+    m_correctionList->setGeometry(m_scale.rect(12, 38, 190, 28));
+    m_applyButton = Named<QPushButton>(this, optionsnames::ApplyButton);
+    m_applyButton->setText(QStringLiteral("Apply Correction"));
+    m_applyButton->setGeometry(m_scale.rect(210, 38, 128, 28));
+    connect(m_correctionList, &QComboBox::activated, this, &Options::Combo1_Click);
+    connect(m_applyButton, &QPushButton::clicked, this, &Options::Apply_Click);
 }
 
 void Options::createSchemeControls()
 {
-    Frame2 = named<QGroupBox>(this, QStringLiteral("Frame2"));
-    Frame2->setTitle(QStringLiteral("Click to Select Grid Color Schemes"));
-    Frame2->setGeometry(m_scale.rect(12, 80, 326, 140));
+    m_schemeFrame = Named<QGroupBox>(this, optionsnames::SchemeFrame);
+    m_schemeFrame->setTitle(QStringLiteral("Click to Select Grid Color Schemes"));
+    m_schemeFrame->setGeometry(m_scale.rect(12, 80, 326, 140));
     m_schemeGroup = new QButtonGroup(this);
     const QFont sampleFont =
         m_scale.font(QFont(QStringLiteral("MS Sans Serif"), -1, QFont::Bold), 13.5);
     for (int i = 0; i < kColourSchemeCount; ++i) {
         const int left = 14 + 52 * i;
-        Option2[i] = named<QRadioButton>(Frame2, QStringLiteral("Option2(%1)").arg(i));
-        Option2[i]->setGeometry(m_scale.rect(left + 14, 98, 20, 24));
-        Option2[i]->setToolTip(QStringLiteral("Colour scheme %1").arg(i));
-        m_schemeGroup->addButton(Option2[i], i);
+        m_schemeButtons[i] = Named<QRadioButton>(m_schemeFrame, optionsnames::SchemeButton, i);
+        m_schemeButtons[i]->setGeometry(m_scale.rect(left + 14, 98, 20, 24));
+        m_schemeButtons[i]->setToolTip(QStringLiteral("Colour scheme %1").arg(i));
+        m_schemeGroup->addButton(m_schemeButtons[i], i);
 
-        Label2[i] = named<QLabel>(Frame2, QStringLiteral("Label2(%1)").arg(i));
-        Label2[i]->setText(QStringLiteral("F"));
-        Label2[i]->setFont(sampleFont);
-        Label2[i]->setAlignment(Qt::AlignCenter);
-        Label2[i]->setGeometry(m_scale.rect(left, 34, 46, 56));
-        Label2[i]->setFrameShape(QFrame::Panel);
-        Label2[i]->setFrameShadow(QFrame::Sunken);
-        Label2[i]->setCursor(Qt::PointingHandCursor);
+        m_schemeSamples[i] = Named<QLabel>(m_schemeFrame, optionsnames::SchemeSample, i);
+        m_schemeSamples[i]->setText(QStringLiteral("F"));
+        m_schemeSamples[i]->setFont(sampleFont);
+        m_schemeSamples[i]->setAlignment(Qt::AlignCenter);
+        m_schemeSamples[i]->setGeometry(m_scale.rect(left, 34, 46, 56));
+        m_schemeSamples[i]->setFrameShape(QFrame::Panel);
+        m_schemeSamples[i]->setFrameShadow(QFrame::Sunken);
+        m_schemeSamples[i]->setCursor(Qt::PointingHandCursor);
         const ColourScheme sample = SampleColours(i, palette());
         QString style = QStringLiteral("color: %1;").arg(sample.text.name());
         if (sample.back.isValid())
             style += QStringLiteral("background: %1;").arg(sample.back.name());
-        Label2[i]->setStyleSheet(style);
-        Label2[i]->installEventFilter(this);
+        m_schemeSamples[i]->setStyleSheet(style);
+        m_schemeSamples[i]->installEventFilter(this);
     }
     connect(m_schemeGroup, &QButtonGroup::idClicked, this, &Options::Option2_Click);
 }
@@ -131,12 +121,12 @@ void Options::createSchemeControls()
 bool Options::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::MouseButtonPress) {
-        if (watched == Label1) {
+        if (watched == m_correctionHelp) {
             Label1_Click();
             return true;
         }
         for (int i = 0; i < kColourSchemeCount; ++i) {
-            if (watched == Label2[i]) {
+            if (watched == m_schemeSamples[i]) {
                 selectScheme(i);
                 return true;
             }
@@ -147,17 +137,17 @@ bool Options::eventFilter(QObject *watched, QEvent *event)
 
 void Options::Combo1_Click()
 {
-    Apply->setEnabled(true);
+    m_applyButton->setEnabled(true);
 }
 
 void Options::Apply_Click()
 {
-    const int step = CorrectionStep(Combo1->currentIndex());
+    const int step = CorrectionStep(m_correctionList->currentIndex());
     if (step == 0)
         return;
     m_calendar.setDayCorrection(AddCorrection(m_calendar.dayCorrection(), step));
     WriteIntSetting(m_platform, SettingKey::Correction, m_calendar.dayCorrection());
-    Apply->setEnabled(false);
+    m_applyButton->setEnabled(false);
     m_calendar.No_HMonthDays();
     m_calendar.StartFirst();
 }
@@ -166,7 +156,7 @@ void Options::selectScheme(int index)
 {
     if (index < 0 || index >= kColourSchemeCount)
         return;
-    Option2[index]->setChecked(true);
+    m_schemeButtons[index]->setChecked(true);
     Option2_Click(index);
 }
 

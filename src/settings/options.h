@@ -47,14 +47,14 @@ private:
     CalendarTarget &m_calendar;
     const LayoutScale m_scale;
 
-    QComboBox *Combo1 = nullptr;
-    QPushButton *Apply = nullptr;
-    QLabel *Label1 = nullptr;
-    QGroupBox *Frame2 = nullptr;
+    QComboBox *m_correctionList = nullptr;
+    QPushButton *m_applyButton = nullptr;
+    QLabel *m_correctionHelp = nullptr;
+    QGroupBox *m_schemeFrame = nullptr;
     QButtonGroup *m_schemeGroup = nullptr;
-    std::array<QRadioButton *, 6> Option2{};
-    std::array<QLabel *, 6> Label2{};
-    QPushButton *Cloze = nullptr;
+    std::array<QRadioButton *, 6> m_schemeButtons{};
+    std::array<QLabel *, 6> m_schemeSamples{};
+    QPushButton *m_closeButton = nullptr;
 };
 
 } // namespace qarnivo

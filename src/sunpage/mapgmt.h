@@ -26,9 +26,9 @@ private:
     void sizeToScreen();
 
     QScrollArea *m_scroller = nullptr;
-    ClickablePicture *Image1 = nullptr;
-    ClickablePicture *Label1 = nullptr;
-    ClickablePicture *Label2 = nullptr;
+    ClickablePicture *m_mapPicture = nullptr;
+    ClickablePicture *m_closeCaption = nullptr;
+    ClickablePicture *m_closeNote = nullptr;
 };
 
 } // namespace qarnivo

@@ -3,14 +3,16 @@
 
 #include "sunpage/wwtimecal.h"
 
-#include "platform/accessiblenames.h"
-
 #include "help/maker.h"
+#include "platform/accessiblenames.h"
 #include "platform/clickablepicture.h"
 #include "platform/contrast.h"
+#include "platform/decorationstacks.h"
 #include "platform/layoutscale.h"
+#include "platform/namedcontrol.h"
 #include "platform/pictures.h"
 #include "platform/platform.h"
+#include "sunpage/calculatornames.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -42,24 +44,17 @@ const QColor kEffectBlue(0, 0, 255);
 const QColor kStoppedRed(192, 0, 0);
 const QColor kRunningGreen(0, 128, 0);
 
-template <typename T> T *named(QWidget *parent, const QString &name)
+QLabel *namedLabel(QWidget *parent, const ControlName &name, const QString &text, int index = -1)
 {
-    auto *widget = new T(parent);
-    widget->setObjectName(name);
-    return widget;
-}
-
-QLabel *namedLabel(QWidget *parent, const QString &name, const QString &text)
-{
-    auto *label = named<QLabel>(parent, name);
+    auto *label = Named<QLabel>(parent, name, index);
     label->setTextFormat(Qt::PlainText);
     label->setText(text);
     return label;
 }
 
-QPushButton *namedButton(QWidget *parent, const QString &name, const QString &text)
+QPushButton *namedButton(QWidget *parent, const ControlName &name, const QString &text)
 {
-    auto *button = named<QPushButton>(parent, name);
+    auto *button = Named<QPushButton>(parent, name);
     button->setText(text);
     button->setAutoDefault(false);
     return button;
@@ -118,12 +113,12 @@ WwtimeCal::WwtimeCal(Platform &platform, SunPageHost &host, QWidget *parent)
 
     auto *root = new QVBoxLayout(this);
     root->setContentsMargins(6, 0, 6, 6);
-    auto *bar = named<QMenuBar>(this, QStringLiteral("MenuBar"));
+    auto *bar = Named<QMenuBar>(this, calculatornames::MenuBar);
     root->setMenuBar(bar);
     createMenus(bar);
 
     auto *body = new QHBoxLayout;
-    m_browserArea = named<QWidget>(this, QStringLiteral("BrowserArea"));
+    m_browserArea = Named<QWidget>(this, calculatornames::BrowserArea);
     m_browserArea->setMinimumSize(640, 480);
     auto *browserLayout = new QVBoxLayout(m_browserArea);
     browserLayout->setContentsMargins(0, 0, 0, 0);
@@ -135,7 +130,7 @@ WwtimeCal::WwtimeCal(Platform &platform, SunPageHost &host, QWidget *parent)
     side->addWidget(createPlaceFrame());
     side->addWidget(createCountryFrame());
     side->addStretch(1);
-    auto *sideColumn = named<QWidget>(this, QStringLiteral("SideColumn"));
+    auto *sideColumn = Named<QWidget>(this, calculatornames::SideColumn);
     sideColumn->setLayout(side);
     // The side column's design width, grown with the desktop's face.
     const LayoutScale scale = LayoutScale::ForFont(font());
@@ -144,10 +139,10 @@ WwtimeCal::WwtimeCal(Platform &platform, SunPageHost &host, QWidget *parent)
     root->addLayout(body, 1);
     root->addWidget(createDecorationFrame());
 
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    connect(Timer1, &QTimer::timeout, this, &WwtimeCal::Timer1_Timer);
-    Timer1->start(kEffectIntervalMs);
+    m_effectTimer = new QTimer(this);
+    m_effectTimer->setObjectName(ObjectName(calculatornames::EffectTimer));
+    connect(m_effectTimer, &QTimer::timeout, this, &WwtimeCal::Timer1_Timer);
+    m_effectTimer->start(kEffectIntervalMs);
 
     // Grown with the face, but within the screen where the side column still
     // has room; the page scrolls.
@@ -155,21 +150,7 @@ WwtimeCal::WwtimeCal(Platform &platform, SunPageHost &host, QWidget *parent)
     if (const QScreen *where = screen())
         size = size.boundedTo(where->availableGeometry().size() * 0.95);
     resize(size.expandedTo(minimumSizeHint()));
-    NameControls(this, {{QStringLiteral("BrowserArea"), QStringLiteral("Sunrise and sunset page")},
-                        {QStringLiteral("SideColumn"), QStringLiteral("Default city and lists")},
-                        {QStringLiteral("MenuBar"), QStringLiteral("Menu")},
-                        {QStringLiteral("Frame5"), QStringLiteral("Startup")},
-                        {QStringLiteral("List1"), QStringLiteral("Places")},
-                        {QStringLiteral("Frame4"), QStringLiteral("GMT offsets of countries")},
-                        {QStringLiteral("List2"), QStringLiteral("GMT offsets of countries")},
-                        {QStringLiteral("Frame2"), QStringLiteral("About the calculator")},
-                        {QStringLiteral("Image4"), QStringLiteral("Decoration")},
-                        {QStringLiteral("Image4(1)"), QStringLiteral("Decoration")},
-                        {QStringLiteral("Image4(2)"), QStringLiteral("Decoration")},
-                        {QStringLiteral("Image4(3)"), QStringLiteral("Decoration")},
-                        {QStringLiteral("Image6"), QStringLiteral("Decoration")},
-                        {QStringLiteral("Image6(0)"), QStringLiteral("Decoration")},
-                        {QStringLiteral("Image6(1)"), QStringLiteral("Decoration")}});
+    NameControls(this);
 }
 
 WwtimeCal::~WwtimeCal()
@@ -178,217 +159,208 @@ WwtimeCal::~WwtimeCal()
     if (m_loaded && !m_closed)
         deletePage();
     // The page must go before the profile it was made with.
-    delete WebBrowser1;
+    delete m_browser;
     delete m_profile;
 }
 
 void WwtimeCal::createMenus(QMenuBar *bar)
 {
-    const auto command = [bar](const QString &name, const QString &caption) {
-        QAction *action = bar->addAction(caption);
-        action->setObjectName(name);
-        return action;
+    const auto command = [bar](const ControlName &name, const QString &caption) {
+        return NamedAction(bar, name, caption);
     };
-    Cloze = command(QStringLiteral("Cloze"), QStringLiteral("&Close"));
-    Refresh = command(QStringLiteral("Refresh"), QStringLiteral("&Refresh"));
-    Manual = command(QStringLiteral("Manual"), QStringLiteral("&Manual"));
-    GMToffset = command(QStringLiteral("GMToffset"), QStringLiteral("&GMT Offsets"));
-    LatLong = command(QStringLiteral("LatLong"), QStringLiteral("&Select City"));
-    GMTMap = command(QStringLiteral("GMTMap"), QStringLiteral("&World GMT Map"));
-    connect(Cloze, &QAction::triggered, this, &WwtimeCal::Cloze_Click);
-    connect(Refresh, &QAction::triggered, this, &WwtimeCal::Refresh_Click);
-    connect(Manual, &QAction::triggered, this, &WwtimeCal::Manual_Click);
-    connect(GMToffset, &QAction::triggered, this, &WwtimeCal::GMToffset_Click);
-    connect(LatLong, &QAction::triggered, this, &WwtimeCal::LatLong_Click);
-    connect(GMTMap, &QAction::triggered, this, &WwtimeCal::GMTMap_Click);
+    m_closeCommand = command(calculatornames::CloseCommand, QStringLiteral("&Close"));
+    m_refreshCommand = command(calculatornames::RefreshCommand, QStringLiteral("&Refresh"));
+    m_manualCommand = command(calculatornames::ManualCommand, QStringLiteral("&Manual"));
+    m_offsetsCommand = command(calculatornames::OffsetsCommand, QStringLiteral("&GMT Offsets"));
+    m_placesCommand = command(calculatornames::PlacesCommand, QStringLiteral("&Select City"));
+    m_mapCommand = command(calculatornames::MapCommand, QStringLiteral("&World GMT Map"));
+    connect(m_closeCommand, &QAction::triggered, this, &WwtimeCal::Cloze_Click);
+    connect(m_refreshCommand, &QAction::triggered, this, &WwtimeCal::Refresh_Click);
+    connect(m_manualCommand, &QAction::triggered, this, &WwtimeCal::Manual_Click);
+    connect(m_offsetsCommand, &QAction::triggered, this, &WwtimeCal::GMToffset_Click);
+    connect(m_placesCommand, &QAction::triggered, this, &WwtimeCal::LatLong_Click);
+    connect(m_mapCommand, &QAction::triggered, this, &WwtimeCal::GMTMap_Click);
 }
 
 QGroupBox *WwtimeCal::createCityFrame()
 {
-    Frame1 = named<QGroupBox>(this, QStringLiteral("Frame1"));
-    Frame1->setTitle(QStringLiteral("Edit default City Info"));
-    auto *grid = new QGridLayout(Frame1);
+    m_cityFrame = Named<QGroupBox>(this, calculatornames::CityFrame);
+    m_cityFrame->setTitle(QStringLiteral("Edit default City Info"));
+    auto *grid = new QGridLayout(m_cityFrame);
     const std::array<QString, 4> captions{
         QStringLiteral("City Name"), QStringLiteral("Latitude in º (deg)"),
         QStringLiteral("Longitude in º (deg)"), QStringLiteral("Offset from GMT (Hrs)")};
     const QFont boxFont(QStringLiteral("Arial"), 10);
     for (int i = 0; i < 4; ++i) {
-        Label1[i] = namedLabel(Frame1, QStringLiteral("Label1(%1)").arg(i), captions[i]);
-        Text1[i] = named<QLineEdit>(Frame1, QStringLiteral("Text1(%1)").arg(i));
-        Text1[i]->setFont(boxFont);
-        Label1[i]->setBuddy(Text1[i]);
-        grid->addWidget(Label1[i], i, 0);
-        grid->addWidget(Text1[i], i, 1);
+        m_cityCaptions[i] = namedLabel(m_cityFrame, calculatornames::CityCaption, captions[i], i);
+        m_cityBoxes[i] = Named<QLineEdit>(m_cityFrame, calculatornames::CityBox, i);
+        m_cityBoxes[i]->setFont(boxFont);
+        m_cityCaptions[i]->setBuddy(m_cityBoxes[i]);
+        grid->addWidget(m_cityCaptions[i], i, 0);
+        grid->addWidget(m_cityBoxes[i], i, 1);
     }
     grid->setColumnStretch(1, 1);
-    Edit = namedButton(Frame1, QStringLiteral("Edit"), QStringLiteral("Edit"));
-    grid->addWidget(Edit, 4, 1, Qt::AlignRight);
-    connect(Edit, &QPushButton::clicked, this, &WwtimeCal::Edit_Click);
+    m_editButton = namedButton(m_cityFrame, calculatornames::EditButton, QStringLiteral("Edit"));
+    grid->addWidget(m_editButton, 4, 1, Qt::AlignRight);
+    connect(m_editButton, &QPushButton::clicked, this, &WwtimeCal::Edit_Click);
     LockCityBoxes();
-    return Frame1;
+    return m_cityFrame;
 }
 
 QWidget *WwtimeCal::createStartupBox()
 {
-    Frame5 = named<QWidget>(this, QStringLiteral("Frame5"));
-    auto *row = new QHBoxLayout(Frame5);
+    m_startupRow = Named<QWidget>(this, calculatornames::StartupRow);
+    auto *row = new QHBoxLayout(m_startupRow);
     row->setContentsMargins(4, 0, 4, 0);
-    Check1 = named<QCheckBox>(Frame5, QStringLiteral("Check1"));
-    Check1->setText(QStringLiteral("Show First at Startup"));
-    Check1->setToolTip(QStringLiteral("Open this window instead of the calendar at start"));
-    row->addWidget(Check1);
+    m_showFirstBox = Named<QCheckBox>(m_startupRow, calculatornames::ShowFirstBox);
+    m_showFirstBox->setText(QStringLiteral("Show First at Startup"));
+    m_showFirstBox->setToolTip(QStringLiteral("Open this window instead of the calendar at start"));
+    row->addWidget(m_showFirstBox);
     row->addStretch(1);
-    return Frame5;
+    return m_startupRow;
 }
 
 QGroupBox *WwtimeCal::createPlaceFrame()
 {
-    Frame3 = named<QGroupBox>(this, QStringLiteral("Frame3"));
-    Frame3->setTitle(QStringLiteral("Select City by Double Click"));
-    auto *layout = new QGridLayout(Frame3);
-    List1 = named<QListWidget>(Frame3, QStringLiteral("List1"));
-    List1->setFont(QFont(QStringLiteral("Arial"), 10));
-    List1->setMinimumHeight(90);
-    Label2 = namedLabel(Frame3, QStringLiteral("Label2"), QStringLiteral("Search city /string:"));
-    Text2 = named<QLineEdit>(Frame3, QStringLiteral("Text2"));
-    Label2->setBuddy(Text2);
-    FindNext = namedButton(Frame3, QStringLiteral("FindNext"), QStringLiteral("Find Next"));
-    Resetz = namedButton(Frame3, QStringLiteral("Resetz"), QStringLiteral("Close"));
-    Label5 = named<ClickablePicture>(Frame3, QStringLiteral("Label5"));
-    Label5->setText(QStringLiteral("You can ADD a city"));
-    setForeColour(Label5, QColor(0, 0, 192));
-    layout->addWidget(List1, 0, 0, 1, 3);
-    layout->addWidget(Label2, 1, 0, 1, 3);
-    layout->addWidget(Text2, 2, 0, 1, 3);
-    layout->addWidget(FindNext, 3, 1);
-    layout->addWidget(Resetz, 3, 2);
-    layout->addWidget(Label5, 4, 0, 1, 3);
+    m_placeFrame = Named<QGroupBox>(this, calculatornames::PlaceFrame);
+    m_placeFrame->setTitle(QStringLiteral("Select City by Double Click"));
+    auto *layout = new QGridLayout(m_placeFrame);
+    m_placeList = Named<QListWidget>(m_placeFrame, calculatornames::PlaceList);
+    m_placeList->setFont(QFont(QStringLiteral("Arial"), 10));
+    m_placeList->setMinimumHeight(90);
+    m_placeSearchCaption = namedLabel(m_placeFrame, calculatornames::PlaceSearchCaption,
+                                      QStringLiteral("Search city /string:"));
+    m_placeSearchBox = Named<QLineEdit>(m_placeFrame, calculatornames::PlaceSearchBox);
+    m_placeSearchCaption->setBuddy(m_placeSearchBox);
+    m_placeFindButton =
+        namedButton(m_placeFrame, calculatornames::PlaceFindButton, QStringLiteral("Find Next"));
+    m_placeCloseButton =
+        namedButton(m_placeFrame, calculatornames::PlaceCloseButton, QStringLiteral("Close"));
+    m_addPlaceNote = Named<ClickablePicture>(m_placeFrame, calculatornames::AddPlaceNote);
+    m_addPlaceNote->setText(QStringLiteral("You can ADD a city"));
+    setForeColour(m_addPlaceNote, QColor(0, 0, 192));
+    layout->addWidget(m_placeList, 0, 0, 1, 3);
+    layout->addWidget(m_placeSearchCaption, 1, 0, 1, 3);
+    layout->addWidget(m_placeSearchBox, 2, 0, 1, 3);
+    layout->addWidget(m_placeFindButton, 3, 1);
+    layout->addWidget(m_placeCloseButton, 3, 2);
+    layout->addWidget(m_addPlaceNote, 4, 0, 1, 3);
     layout->setColumnStretch(0, 1);
-    connect(List1, &QListWidget::itemDoubleClicked, this, &WwtimeCal::List1_DblClick);
-    connect(Text2, &QLineEdit::returnPressed, this, &WwtimeCal::FindNext_Click);
-    connect(FindNext, &QPushButton::clicked, this, &WwtimeCal::FindNext_Click);
-    connect(Resetz, &QPushButton::clicked, this, &WwtimeCal::Resetz_Click);
-    connect(Label5, &ClickablePicture::clicked, this, &WwtimeCal::Label5_Click);
-    Frame3->hide();
-    return Frame3;
+    connect(m_placeList, &QListWidget::itemDoubleClicked, this, &WwtimeCal::List1_DblClick);
+    connect(m_placeSearchBox, &QLineEdit::returnPressed, this, &WwtimeCal::FindNext_Click);
+    connect(m_placeFindButton, &QPushButton::clicked, this, &WwtimeCal::FindNext_Click);
+    connect(m_placeCloseButton, &QPushButton::clicked, this, &WwtimeCal::Resetz_Click);
+    connect(m_addPlaceNote, &ClickablePicture::clicked, this, &WwtimeCal::Label5_Click);
+    m_placeFrame->hide();
+    return m_placeFrame;
 }
 
 QGroupBox *WwtimeCal::createCountryFrame()
 {
-    Frame4 = named<QGroupBox>(this, QStringLiteral("Frame4"));
+    m_countryFrame = Named<QGroupBox>(this, calculatornames::CountryFrame);
     // The wrapped heading sits outside the grid, whose rows would otherwise
     // be measured before the heading knows its height.
-    auto *column = new QVBoxLayout(Frame4);
+    auto *column = new QVBoxLayout(m_countryFrame);
     auto *layout = new QGridLayout;
-    Label4 =
-        namedLabel(Frame4, QStringLiteral("Label4"),
+    m_countryHeading =
+        namedLabel(m_countryFrame, calculatornames::CountryHeading,
                    QStringLiteral("GMT Offsets (Hrs.)- Countries displayed in Alphabetical order"));
-    Label4->setWordWrap(true);
+    m_countryHeading->setWordWrap(true);
     // A wrapped label's height is not counted in the window's smallest size,
     // so the heading's two lines are reserved outright.
-    Label4->setMinimumHeight(2 * Label4->fontMetrics().lineSpacing());
-    List2 = named<QListWidget>(Frame4, QStringLiteral("List2"));
-    List2->setFont(QFont(QStringLiteral("Arial"), 10));
-    List2->setSortingEnabled(false); // filled in order by CountryOffsetList
-    List2->setMinimumHeight(90);
-    Label7 = namedLabel(Frame4, QStringLiteral("Label7"), QStringLiteral("(0)"));
-    Label10 =
-        namedLabel(Frame4, QStringLiteral("Label10"), QStringLiteral("Search city /country:"));
-    Text3 = named<QLineEdit>(Frame4, QStringLiteral("Text3"));
-    Label10->setBuddy(Text3);
-    FindNext1 = namedButton(Frame4, QStringLiteral("FindNext1"), QStringLiteral("Find Next"));
-    Close1 = namedButton(Frame4, QStringLiteral("Close1"), QStringLiteral("Close"));
-    Label9 = named<ClickablePicture>(Frame4, QStringLiteral("Label9"));
-    Label9->setText(QStringLiteral("You can ADD a City/ Country"));
-    setForeColour(Label9, QColor(0, 0, 192));
-    column->addWidget(Label4);
-    column->addWidget(List2, 1);
+    m_countryHeading->setMinimumHeight(2 * m_countryHeading->fontMetrics().lineSpacing());
+    m_countryList = Named<QListWidget>(m_countryFrame, calculatornames::CountryList);
+    m_countryList->setFont(QFont(QStringLiteral("Arial"), 10));
+    m_countryList->setSortingEnabled(false); // filled in order by CountryOffsetList
+    m_countryList->setMinimumHeight(90);
+    m_countryCount =
+        namedLabel(m_countryFrame, calculatornames::CountryCount, QStringLiteral("(0)"));
+    m_countrySearchCaption = namedLabel(m_countryFrame, calculatornames::CountrySearchCaption,
+                                        QStringLiteral("Search city /country:"));
+    m_countrySearchBox = Named<QLineEdit>(m_countryFrame, calculatornames::CountrySearchBox);
+    m_countrySearchCaption->setBuddy(m_countrySearchBox);
+    m_countryFindButton = namedButton(m_countryFrame, calculatornames::CountryFindButton,
+                                      QStringLiteral("Find Next"));
+    m_countryCloseButton =
+        namedButton(m_countryFrame, calculatornames::CountryCloseButton, QStringLiteral("Close"));
+    m_addCountryNote = Named<ClickablePicture>(m_countryFrame, calculatornames::AddCountryNote);
+    m_addCountryNote->setText(QStringLiteral("You can ADD a City/ Country"));
+    setForeColour(m_addCountryNote, QColor(0, 0, 192));
+    column->addWidget(m_countryHeading);
+    column->addWidget(m_countryList, 1);
     column->addLayout(layout);
-    layout->addWidget(Label7, 2, 0);
-    layout->addWidget(Label10, 2, 1, 1, 2);
-    layout->addWidget(Text3, 3, 0, 1, 3);
-    layout->addWidget(FindNext1, 4, 1);
-    layout->addWidget(Close1, 4, 2);
-    layout->addWidget(Label9, 5, 0, 1, 3);
+    layout->addWidget(m_countryCount, 2, 0);
+    layout->addWidget(m_countrySearchCaption, 2, 1, 1, 2);
+    layout->addWidget(m_countrySearchBox, 3, 0, 1, 3);
+    layout->addWidget(m_countryFindButton, 4, 1);
+    layout->addWidget(m_countryCloseButton, 4, 2);
+    layout->addWidget(m_addCountryNote, 5, 0, 1, 3);
     layout->setColumnStretch(0, 1);
-    connect(List2, &QListWidget::currentRowChanged, this, &WwtimeCal::List2_Click);
-    connect(FindNext1, &QPushButton::clicked, this, &WwtimeCal::FindNext1_Click);
-    connect(Close1, &QPushButton::clicked, this, &WwtimeCal::Close1_Click);
-    connect(Label9, &ClickablePicture::clicked, this, &WwtimeCal::Label9_Click);
-    Frame4->hide();
-    return Frame4;
+    connect(m_countryList, &QListWidget::currentRowChanged, this, &WwtimeCal::List2_Click);
+    connect(m_countryFindButton, &QPushButton::clicked, this, &WwtimeCal::FindNext1_Click);
+    connect(m_countryCloseButton, &QPushButton::clicked, this, &WwtimeCal::Close1_Click);
+    connect(m_addCountryNote, &ClickablePicture::clicked, this, &WwtimeCal::Label9_Click);
+    m_countryFrame->hide();
+    return m_countryFrame;
 }
 
 QGroupBox *WwtimeCal::createDecorationFrame()
 {
-    Frame2 = named<QGroupBox>(this, QStringLiteral("Frame2"));
-    Frame2->setMouseTracking(true);
-    Frame2->installEventFilter(this);
-    auto *row = new QHBoxLayout(Frame2);
-    createDecorationStacks(Frame2);
+    m_aboutFrame = Named<QGroupBox>(this, calculatornames::AboutFrame);
+    m_aboutFrame->setMouseTracking(true);
+    m_aboutFrame->installEventFilter(this);
+    auto *row = new QHBoxLayout(m_aboutFrame);
+    createDecorationStacks(m_aboutFrame);
 
-    Label13 = namedLabel(Frame2, QStringLiteral("Label13"),
-                         QStringLiteral("Sunrise, Sunset and Zawal times for every place"));
-    QFont titleFont = Label13->font();
+    m_aboutTitle = namedLabel(m_aboutFrame, calculatornames::AboutTitle,
+                              QStringLiteral("Sunrise, Sunset and Zawal times for every place"));
+    QFont titleFont = m_aboutTitle->font();
     titleFont.setBold(true);
-    Label13->setFont(titleFont);
-    Label6 = named<ClickablePicture>(Frame2, QStringLiteral("Label6"));
-    Label6->setTextFormat(Qt::PlainText);
-    Label6->setText(EffectLabelText());
-    Label6->setWordWrap(true);
-    setForeColour(Label6, kEffectBlue);
-    Label11 = named<ClickablePicture>(Frame2, QStringLiteral("Label11"));
-    Label11->setText(QStringLiteral(" STOP "));
-    setBackColour(Label11, kRunningGreen);
-    setForeColour(Label11, Qt::white);
-    Label8 = named<ClickablePicture>(Frame2, QStringLiteral("Label8"));
-    Label8->setTextFormat(Qt::PlainText);
-    Label8->setText(QStringLiteral("Visit: ") + kMakerWebAddress);
-    Label8->setToolTip(QStringLiteral("Visit Tarvelonix Website"));
-    setForeColour(Label8, QColor(0, 0, 192));
+    m_aboutTitle->setFont(titleFont);
+    m_effectLabel = Named<ClickablePicture>(m_aboutFrame, calculatornames::EffectLabel);
+    m_effectLabel->setTextFormat(Qt::PlainText);
+    m_effectLabel->setText(EffectLabelText());
+    m_effectLabel->setWordWrap(true);
+    setForeColour(m_effectLabel, kEffectBlue);
+    m_effectSwitch = Named<ClickablePicture>(m_aboutFrame, calculatornames::EffectSwitch);
+    m_effectSwitch->setText(QStringLiteral(" STOP "));
+    setBackColour(m_effectSwitch, kRunningGreen);
+    setForeColour(m_effectSwitch, Qt::white);
+    m_webLink = Named<ClickablePicture>(m_aboutFrame, calculatornames::WebLink);
+    m_webLink->setTextFormat(Qt::PlainText);
+    m_webLink->setText(QStringLiteral("Visit: ") + kMakerWebAddress);
+    m_webLink->setToolTip(QStringLiteral("Visit Tarvelonix Website"));
+    setForeColour(m_webLink, QColor(0, 0, 192));
 
     auto *texts = new QVBoxLayout;
-    texts->addWidget(Label13);
-    texts->addWidget(Label6);
+    texts->addWidget(m_aboutTitle);
+    texts->addWidget(m_effectLabel);
     auto *links = new QHBoxLayout;
-    links->addWidget(Label11);
-    links->addWidget(Label8, 1);
+    links->addWidget(m_effectSwitch);
+    links->addWidget(m_webLink, 1);
     texts->addLayout(links);
-    row->addWidget(Image4[1]->parentWidget());
+    row->addWidget(m_starHolder);
     row->addLayout(texts, 1);
-    row->addWidget(Image6[0]->parentWidget());
+    row->addWidget(m_rosetteHolder);
 
-    connect(Label6, &ClickablePicture::clicked, this, &WwtimeCal::Label6_Click);
-    connect(Label11, &ClickablePicture::clicked, this, &WwtimeCal::Label11_Click);
-    connect(Label8, &ClickablePicture::clicked, this, &WwtimeCal::Label8_Click);
-    return Frame2;
+    connect(m_effectLabel, &ClickablePicture::clicked, this, &WwtimeCal::Label6_Click);
+    connect(m_effectSwitch, &ClickablePicture::clicked, this, &WwtimeCal::Label11_Click);
+    connect(m_webLink, &ClickablePicture::clicked, this, &WwtimeCal::Label8_Click);
+    return m_aboutFrame;
 }
 
-// Each picture array is a stack of looks of one picture, the resting look on
-// top; pointing and pressing uncover the looks below.
+// The decorations stand in two holders at the ends of the bottom frame.
 void WwtimeCal::createDecorationStacks(QWidget *frame)
 {
-    const auto stack = [frame](const QString &name) {
-        auto *holder = named<QWidget>(frame, name);
-        holder->setFixedSize(pictures::kDecorationSize);
-        return holder;
-    };
-    const auto look = [this](QWidget *holder, const QString &name, const QPixmap &picture) {
-        auto *label = named<QLabel>(holder, name);
-        label->setPixmap(FittedPicture(picture, pictures::kDecorationSize, devicePixelRatioF()));
-        label->setGeometry(QRect(QPoint(0, 0), pictures::kDecorationSize));
-        label->setMouseTracking(true);
-        label->installEventFilter(this);
-        return label;
-    };
-    QWidget *stars = stack(QStringLiteral("Image4"));
-    for (const int member : {3, 1, 2}) // later siblings lie on top
-        Image4[member] = look(stars, QStringLiteral("Image4(%1)").arg(member),
-                              pictures::DecorationPicture(pictures::DecorationSet::Image4, member));
-    QWidget *rosette = stack(QStringLiteral("Image6"));
-    for (const int member : {0, 1})
-        Image6[member] = look(rosette, QStringLiteral("Image6(%1)").arg(member),
-                              pictures::DecorationPicture(pictures::DecorationSet::Image6, member));
+    const QRect place(QPoint(), pictures::kDecorationSize);
+    for (QWidget **holder : {&m_starHolder, &m_rosetteHolder}) {
+        *holder = new QWidget(frame);
+        (*holder)->setFixedSize(place.size());
+    }
+    SetControlName(m_starHolder, calculatornames::StarHolder);
+    SetControlName(m_rosetteHolder, calculatornames::RosetteHolder);
+    m_decorations =
+        new DecorationStacks(m_starHolder, place, m_rosetteHolder, place, devicePixelRatioF());
 }
 
 bool WwtimeCal::eventFilter(QObject *watched, QEvent *event)
@@ -397,22 +369,10 @@ bool WwtimeCal::eventFilter(QObject *watched, QEvent *event)
     const bool move = event->type() == QEvent::MouseMove;
     if (!press && !move)
         return QWidget::eventFilter(watched, event);
-    if (watched == Frame2) {
+    if (watched == m_aboutFrame) {
         if (move)
             showDecorations();
         return false;
-    }
-    for (QLabel *member : Image4) {
-        if (member && watched == member) {
-            Image4[press ? 1 : 2]->hide();
-            return true;
-        }
-    }
-    for (QLabel *member : Image6) {
-        if (watched == member) {
-            Image6[press ? 0 : 1]->hide();
-            return true;
-        }
     }
     return QWidget::eventFilter(watched, event);
 }
@@ -425,16 +385,13 @@ void WwtimeCal::mouseMoveEvent(QMouseEvent *event)
 
 void WwtimeCal::showDecorations()
 {
-    Image4[1]->show();
-    Image4[2]->show();
-    Image6[0]->show();
-    Image6[1]->show();
+    m_decorations->reset();
 }
 
 void WwtimeCal::Timer1_Timer()
 {
-    const QColor now = Label6->palette().color(QPalette::WindowText);
-    setForeColour(Label6, ColourFromNumber(NextEffectColour(ColourNumber(now))));
+    const QColor now = m_effectLabel->palette().color(QPalette::WindowText);
+    setForeColour(m_effectLabel, ColourFromNumber(NextEffectColour(ColourNumber(now))));
 }
 
 void WwtimeCal::Label6_Click()
@@ -449,16 +406,16 @@ void WwtimeCal::Label11_Click()
 
 void WwtimeCal::toggleColourEffect()
 {
-    if (Timer1->isActive()) {
-        Timer1->stop();
-        Label11->setText(QStringLiteral(" START "));
-        setBackColour(Label11, kStoppedRed);
-        setForeColour(Label6, kStoppedRed);
+    if (m_effectTimer->isActive()) {
+        m_effectTimer->stop();
+        m_effectSwitch->setText(QStringLiteral(" START "));
+        setBackColour(m_effectSwitch, kStoppedRed);
+        setForeColour(m_effectLabel, kStoppedRed);
     } else {
-        Timer1->start(kEffectIntervalMs);
-        Label11->setText(QStringLiteral(" STOP "));
-        setBackColour(Label11, kRunningGreen);
-        setForeColour(Label6, kEffectBlue);
+        m_effectTimer->start(kEffectIntervalMs);
+        m_effectSwitch->setText(QStringLiteral(" STOP "));
+        setBackColour(m_effectSwitch, kRunningGreen);
+        setForeColour(m_effectLabel, kEffectBlue);
     }
 }
 

@@ -48,6 +48,7 @@ namespace qarnivo {
 class ClickablePicture;
 class MapGMT;
 class Platform;
+class DecorationStacks;
 class SunPageHost;
 
 // The colour effect of the e-mail label works on colour numbers in the
@@ -67,8 +68,8 @@ CityInfo BuiltInBoxCity();
 class WwtimeCal : public QWidget {
     Q_OBJECT
 public:
-    // `mainWindow` holds the default city and is shown again when this
-    // window closes. The constructor only builds the controls.
+    // `host`, the calendar window, holds the default city and is shown again
+    // when this window closes. The constructor only builds the controls.
     WwtimeCal(Platform &platform, SunPageHost &host, QWidget *parent = nullptr);
     ~WwtimeCal() override;
 
@@ -85,7 +86,7 @@ public:
     QUrl pageAddress() const { return m_pageAddress; }
 
     // The browser, created at the first navigation; null before.
-    QWebEngineView *browser() const { return WebBrowser1; }
+    QWebEngineView *browser() const { return m_browser; }
 
 public slots:
     // City boxes.
@@ -160,65 +161,66 @@ private:
 
     bool m_loaded = false;
     bool m_closed = false;
-    QString SystemFolder;
+    QString m_systemFolder;
     QUrl m_pageAddress;
     QString m_pageProblem; // the note shown when there is no page
-    bool CityValid = false;
-    int FoundCount = 0;
+    bool m_cityValid = false;
+    int m_foundCount = 0;
     bool m_continueList1 = false;
     bool m_continueList2 = false;
     QList<PlaceRecord> m_places; // the records of AddCity.txt, one per List1 entry
 
     // Menus.
-    QAction *Cloze = nullptr;
-    QAction *Refresh = nullptr;
-    QAction *Manual = nullptr;
-    QAction *GMToffset = nullptr;
-    QAction *LatLong = nullptr;
-    QAction *GMTMap = nullptr;
+    QAction *m_closeCommand = nullptr;
+    QAction *m_refreshCommand = nullptr;
+    QAction *m_manualCommand = nullptr;
+    QAction *m_offsetsCommand = nullptr;
+    QAction *m_placesCommand = nullptr;
+    QAction *m_mapCommand = nullptr;
 
     // The browser and its private, off-the-record profile.
     QWidget *m_browserArea = nullptr;
     QWebEngineProfile *m_profile = nullptr;
-    QWebEngineView *WebBrowser1 = nullptr;
+    QWebEngineView *m_browser = nullptr;
 
     // City boxes.
-    QGroupBox *Frame1 = nullptr;
-    std::array<QLineEdit *, 4> Text1{};
-    std::array<QLabel *, 4> Label1{};
-    QPushButton *Edit = nullptr;
+    QGroupBox *m_cityFrame = nullptr;
+    std::array<QLineEdit *, 4> m_cityBoxes{};
+    std::array<QLabel *, 4> m_cityCaptions{};
+    QPushButton *m_editButton = nullptr;
 
     // Place panel.
-    QGroupBox *Frame3 = nullptr;
-    QListWidget *List1 = nullptr;
-    QLabel *Label2 = nullptr;
-    QLineEdit *Text2 = nullptr;
-    QPushButton *FindNext = nullptr;
-    QPushButton *Resetz = nullptr;
-    ClickablePicture *Label5 = nullptr;
+    QGroupBox *m_placeFrame = nullptr;
+    QListWidget *m_placeList = nullptr;
+    QLabel *m_placeSearchCaption = nullptr;
+    QLineEdit *m_placeSearchBox = nullptr;
+    QPushButton *m_placeFindButton = nullptr;
+    QPushButton *m_placeCloseButton = nullptr;
+    ClickablePicture *m_addPlaceNote = nullptr;
 
     // Country panel.
-    QGroupBox *Frame4 = nullptr;
-    QLabel *Label4 = nullptr;
-    QListWidget *List2 = nullptr;
-    QLabel *Label7 = nullptr;
-    QLabel *Label10 = nullptr;
-    QLineEdit *Text3 = nullptr;
-    QPushButton *FindNext1 = nullptr;
-    QPushButton *Close1 = nullptr;
-    ClickablePicture *Label9 = nullptr;
+    QGroupBox *m_countryFrame = nullptr;
+    QLabel *m_countryHeading = nullptr;
+    QListWidget *m_countryList = nullptr;
+    QLabel *m_countryCount = nullptr;
+    QLabel *m_countrySearchCaption = nullptr;
+    QLineEdit *m_countrySearchBox = nullptr;
+    QPushButton *m_countryFindButton = nullptr;
+    QPushButton *m_countryCloseButton = nullptr;
+    ClickablePicture *m_addCountryNote = nullptr;
 
     // Start-up choice and decoration.
-    QWidget *Frame5 = nullptr;
-    QCheckBox *Check1 = nullptr;
-    QGroupBox *Frame2 = nullptr;
-    QLabel *Label13 = nullptr;
-    ClickablePicture *Label6 = nullptr;
-    ClickablePicture *Label11 = nullptr;
-    ClickablePicture *Label8 = nullptr;
-    QTimer *Timer1 = nullptr;
-    std::array<QLabel *, 4> Image4{}; // 1..3
-    std::array<QLabel *, 2> Image6{}; // 0..1
+    QWidget *m_startupRow = nullptr;
+    QCheckBox *m_showFirstBox = nullptr;
+    QGroupBox *m_aboutFrame = nullptr;
+    QLabel *m_aboutTitle = nullptr;
+    ClickablePicture *m_effectLabel = nullptr;
+    ClickablePicture *m_effectSwitch = nullptr;
+    ClickablePicture *m_webLink = nullptr;
+    QTimer *m_effectTimer = nullptr;
+    QWidget *m_starHolder = nullptr;
+    QWidget *m_rosetteHolder = nullptr;
+    DecorationStacks *m_decorations = nullptr;
 };
 
 } // namespace qarnivo

@@ -35,22 +35,23 @@ void WwtimeCal::tell(const BoxMessage &message)
 
 CityInfo WwtimeCal::boxTexts() const
 {
-    return {Text1[0]->text(), Text1[1]->text(), Text1[2]->text(), Text1[3]->text()};
+    return {m_cityBoxes[0]->text(), m_cityBoxes[1]->text(), m_cityBoxes[2]->text(),
+            m_cityBoxes[3]->text()};
 }
 
 void WwtimeCal::setBoxTexts(const CityInfo &city)
 {
-    Text1[0]->setText(city.name);
-    Text1[1]->setText(city.latitude);
-    Text1[2]->setText(city.longitude);
-    Text1[3]->setText(city.offsetGMT);
-    for (QLineEdit *box : Text1)
+    m_cityBoxes[0]->setText(city.name);
+    m_cityBoxes[1]->setText(city.latitude);
+    m_cityBoxes[2]->setText(city.longitude);
+    m_cityBoxes[3]->setText(city.offsetGMT);
+    for (QLineEdit *box : m_cityBoxes)
         box->setCursorPosition(0);
 }
 
 void WwtimeCal::setBoxesEditing(bool editing)
 {
-    for (QLineEdit *box : Text1) {
+    for (QLineEdit *box : m_cityBoxes) {
         QPalette palette = box->palette();
         // Light grounds of their own, so the text is dark on any desktop.
         palette.setColor(QPalette::Base, editing ? kEditingBack : kLockedBack);
@@ -69,16 +70,16 @@ void WwtimeCal::LockCityBoxes()
 // and locks them again. A refusal or a failed save keeps them open.
 void WwtimeCal::Edit_Click()
 {
-    if (Edit->text() == kEditCaption) {
+    if (m_editButton->text() == kEditCaption) {
         setBoxesEditing(true);
-        Edit->setText(kUpdateCaption);
+        m_editButton->setText(kUpdateCaption);
         return;
     }
     ValidateCity();
-    if (!CityValid)
+    if (!m_cityValid)
         return;
     if (SaveCityFile())
-        Edit->setText(kEditCaption);
+        m_editButton->setText(kEditCaption);
 }
 
 // Copies the boxes into the default city as far as they pass, and says why
@@ -87,7 +88,7 @@ void WwtimeCal::ValidateCity()
 {
     const CityCheck check = CheckCityBoxes(boxTexts(), m_host.currentCity());
     m_host.setCurrentCity(check.city);
-    CityValid = check.valid();
+    m_cityValid = check.valid();
     if (check.refusal)
         tell(*check.refusal);
 }
@@ -114,7 +115,7 @@ bool WwtimeCal::SaveCityFile()
 // when the user saves the boxes.
 void WwtimeCal::List1_DblClick()
 {
-    const int row = List1->currentRow();
+    const int row = m_placeList->currentRow();
     if (row < 0 || row >= m_places.size())
         return;
     setBoxTexts(PlaceBoxTexts(m_places.at(row)));
@@ -122,12 +123,12 @@ void WwtimeCal::List1_DblClick()
 
 void WwtimeCal::FindNext_Click()
 {
-    findNext(List1, Text2->text(), m_continueList1);
+    findNext(m_placeList, m_placeSearchBox->text(), m_continueList1);
 }
 
 void WwtimeCal::FindNext1_Click()
 {
-    findNext(List2, Text3->text(), m_continueList2);
+    findNext(m_countryList, m_countrySearchBox->text(), m_continueList2);
 }
 
 // One click of Find Next on `list`: selects the next entry holding the search
@@ -140,11 +141,11 @@ void WwtimeCal::findNext(QListWidget *list, const QString &searchText, bool &con
     for (int i = 0; i < list->count(); ++i)
         entries.append(list->item(i)->text());
     const SearchStep step =
-        FindNextEntry(entries, searchText, list->currentRow(), continuing, FoundCount);
+        FindNextEntry(entries, searchText, list->currentRow(), continuing, m_foundCount);
     if (step.summary)
         tell(*step.summary);
     continuing = step.continuing;
-    FoundCount = step.foundCount;
+    m_foundCount = step.foundCount;
     list->setCurrentRow(step.selected);
     if (QListWidgetItem *item = list->currentItem())
         list->scrollToItem(item);
@@ -152,13 +153,13 @@ void WwtimeCal::findNext(QListWidget *list, const QString &searchText, bool &con
 
 void WwtimeCal::Resetz_Click()
 {
-    FoundCount = 0;
-    Frame3->hide();
+    m_foundCount = 0;
+    m_placeFrame->hide();
 }
 
 void WwtimeCal::Close1_Click()
 {
-    Frame4->hide();
+    m_countryFrame->hide();
 }
 
 void WwtimeCal::Label5_Click()
@@ -178,8 +179,8 @@ void WwtimeCal::Label9_Click()
 // The whole entry as the list's tool tip, so that a long one can be read.
 void WwtimeCal::List2_Click()
 {
-    const QListWidgetItem *item = List2->currentItem();
-    List2->setToolTip(item ? item->text() : QString());
+    const QListWidgetItem *item = m_countryList->currentItem();
+    m_countryList->setToolTip(item ? item->text() : QString());
 }
 
 } // namespace qarnivo

@@ -81,15 +81,15 @@ void WwtimeCal::Form_Load()
     if (m_loaded)
         return;
     m_loaded = true;
-    FoundCount = 0;
-    SystemFolder = m_platform.systemFolder();
+    m_foundCount = 0;
+    m_systemFolder = m_platform.systemFolder();
     writeAndShowPage();
     show();
     // The lists and the menu come whatever became of the page, so that the
     // window is whole even when the page could not be made.
     LoadCityList();
     LoadCountryList();
-    Manual->setEnabled(m_host.manualPresent());
+    m_manualCommand->setEnabled(m_host.manualPresent());
 }
 
 // Writes the page for the default city and sends the browser to it; any
@@ -133,22 +133,22 @@ void WwtimeCal::showNote(const QString &html)
 // nothing on disk.
 QWebEngineView *WwtimeCal::ensureBrowser()
 {
-    if (WebBrowser1)
-        return WebBrowser1;
+    if (m_browser)
+        return m_browser;
     m_profile = new QWebEngineProfile(this); // no name: off the record
     m_profile->setHttpCacheType(QWebEngineProfile::MemoryHttpCache);
     m_profile->setPersistentCookiesPolicy(QWebEngineProfile::NoPersistentCookies);
-    WebBrowser1 = new QWebEngineView(m_profile, m_browserArea);
-    WebBrowser1->setObjectName(QStringLiteral("WebBrowser1"));
-    WebBrowser1->setAccessibleName(QStringLiteral("Sunrise, sunset and Zawal page"));
-    WebBrowser1->setContextMenuPolicy(Qt::NoContextMenu);
-    m_browserArea->layout()->addWidget(WebBrowser1);
-    return WebBrowser1;
+    m_browser = new QWebEngineView(m_profile, m_browserArea);
+    m_browser->setObjectName(QStringLiteral("WebBrowser1"));
+    m_browser->setAccessibleName(QStringLiteral("Sunrise, sunset and Zawal page"));
+    m_browser->setContextMenuPolicy(Qt::NoContextMenu);
+    m_browserArea->layout()->addWidget(m_browser);
+    return m_browser;
 }
 
 QString WwtimeCal::pagePath() const
 {
-    return fileIn(SystemFolder, kPageFileName);
+    return fileIn(m_systemFolder, kPageFileName);
 }
 
 void WwtimeCal::LoadCityList()
@@ -156,25 +156,25 @@ void WwtimeCal::LoadCityList()
     const PlaceListRead read =
         ReadPlaceList(fileIn(m_platform.applicationFolder(), kPlaceFileName));
     m_places = read.places;
-    List1->clear();
+    m_placeList->clear();
     for (const PlaceRecord &place : std::as_const(m_places))
-        List1->addItem(place.name);
-    Frame3->setTitle(PlacePanelCaption(List1->count()));
+        m_placeList->addItem(place.name);
+    m_placeFrame->setTitle(PlacePanelCaption(m_placeList->count()));
 }
 
 void WwtimeCal::LoadCountryList()
 {
     const CountryFileRead read =
         ReadCountryFile(fileIn(m_platform.applicationFolder(), kCountryFileName));
-    List2->clear();
-    List2->addItems(CountryOffsetList(read.lines));
-    Label7->setText(CountryCountCaption(List2->count()));
-    List2->setCurrentRow(0);
+    m_countryList->clear();
+    m_countryList->addItems(CountryOffsetList(read.lines));
+    m_countryCount->setText(CountryCountCaption(m_countryList->count()));
+    m_countryList->setCurrentRow(0);
 }
 
 void WwtimeCal::setShowFirstChecked(bool checked)
 {
-    Check1->setChecked(checked);
+    m_showFirstBox->setChecked(checked);
 }
 
 void WwtimeCal::closeEvent(QCloseEvent *event)
@@ -190,7 +190,7 @@ void WwtimeCal::runClosingSteps()
     if (m_closed)
         return;
     m_closed = true;
-    const bool showFirst = Check1->isChecked();
+    const bool showFirst = m_showFirstBox->isChecked();
     m_platform.writeSetting(kSettingsSection, SettingKey::ShowFirst,
                             showFirst ? QStringLiteral("1") : QStringLiteral("0"));
     m_host.setShowFirst(showFirst);
@@ -200,8 +200,8 @@ void WwtimeCal::runClosingSteps()
 
 void WwtimeCal::deletePage()
 {
-    if (WebBrowser1)
-        WebBrowser1->stop();
+    if (m_browser)
+        m_browser->stop();
     const QString path = pagePath();
     if (!path.isEmpty())
         QFile::remove(path);
@@ -215,8 +215,8 @@ void WwtimeCal::Cloze_Click()
 void WwtimeCal::Refresh_Click()
 {
     LockCityBoxes();
-    Frame3->hide();
-    Frame4->hide();
+    m_placeFrame->hide();
+    m_countryFrame->hide();
     showPage();
 }
 
@@ -229,12 +229,12 @@ void WwtimeCal::Manual_Click()
 
 void WwtimeCal::GMToffset_Click()
 {
-    Frame4->setHidden(!Frame4->isHidden());
+    m_countryFrame->setHidden(!m_countryFrame->isHidden());
 }
 
 void WwtimeCal::LatLong_Click()
 {
-    Frame3->setHidden(!Frame3->isHidden());
+    m_placeFrame->setHidden(!m_placeFrame->isHidden());
 }
 
 void WwtimeCal::GMTMap_Click()

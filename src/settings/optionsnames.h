@@ -1,0 +1,18 @@
+#pragma once
+
+// The Options window's controls by their fixed object names, each with the
+// name assistive technology reads; outside checks find them by these names.
+
+#include "platform/namedcontrol.h"
+
+namespace qarnivo::optionsnames {
+
+inline constexpr ControlName CorrectionHelp{"Label1", "What the Hijri date correction does"};
+inline constexpr ControlName CorrectionList{"Combo1", "Hijri date correction"};
+inline constexpr ControlName ApplyButton{"Apply", "Apply Correction"};
+inline constexpr ControlName SchemeFrame{"Frame2", "Click to Select Grid Color Schemes"};
+inline constexpr ControlName SchemeButton{"Option2", ""}; // (0..5)
+inline constexpr ControlName SchemeSample{"Label2", ""};  // (0..5)
+inline constexpr ControlName CloseButton{"Cloze", "Close"};
+
+} // namespace qarnivo::optionsnames
