@@ -1,0 +1,310 @@
+#include "cli/commandline.h"
+
+#include "calendar/checks.h"
+#include "calendar/conversion.h"
+#include "calendar/names.h"
+#include "mainwindow/monthview.h"
+
+#include <QCommandLineParser>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QRegularExpression>
+#include <QTextStream>
+
+#include <optional>
+
+namespace qarnivo {
+
+namespace {
+
+constexpr int kDone = 0;
+constexpr int kFailed = 1;
+constexpr int kRefused = 2;
+
+const QStringList kPrintingOptions = {QStringLiteral("convert"), QStringLiteral("to-gregorian"),
+                                      QStringLiteral("today"),   QStringLiteral("month"),
+                                      QStringLiteral("help"),    QStringLiteral("version")};
+
+// A date as typed: YYYY-MM-DD with a month and day that exist on some
+// calendar page. Whether the date itself is valid is the checks' to say.
+std::optional<Ymd> parseDate(const QString &text, int lastDay)
+{
+    static const QRegularExpression form(QStringLiteral("^(\\d{1,5})-(\\d{1,2})-(\\d{1,2})$"));
+    const QRegularExpressionMatch match = form.match(text.trimmed());
+    if (!match.hasMatch())
+        return std::nullopt;
+    const Ymd date{match.captured(1).toInt(), match.captured(2).toInt(), match.captured(3).toInt()};
+    if (date.month < 1 || date.month > 12 || date.day < 1 || date.day > lastDay)
+        return std::nullopt;
+    return date;
+}
+
+std::optional<HijriMonth> parseMonth(const QString &text)
+{
+    static const QRegularExpression form(QStringLiteral("^(\\d{1,4})-(\\d{1,2})$"));
+    const QRegularExpressionMatch match = form.match(text.trimmed());
+    if (!match.hasMatch())
+        return std::nullopt;
+    const HijriMonth month{match.captured(2).toInt(), match.captured(1).toInt()};
+    if (month.month < 1 || month.month > 12)
+        return std::nullopt;
+    return month;
+}
+
+// The window's messages break lines with CR LF; a terminal wants LF.
+QString plainLines(QString text)
+{
+    return text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+}
+
+class Printer {
+public:
+    Printer(const QCommandLineParser &parser, const StoredChoices &stored, QTextStream &out,
+            QTextStream &err)
+        : m_parser(parser), m_stored(stored), m_out(out), m_err(err)
+    {
+        LoadMonthNames(m_names);
+        LoadWeekDayNames(m_names);
+    }
+
+    int convert(const QStringList &dates, bool toGregorian);
+    int today();
+    int month(const QStringList &arguments);
+
+private:
+    std::optional<qint32> refuseOrConvert(const QString &text, bool toGregorian);
+    void printDate(qint32 day, int weekDay);
+
+    const QCommandLineParser &m_parser;
+    const StoredChoices &m_stored;
+    QTextStream &m_out;
+    QTextStream &m_err;
+    NameTables m_names;
+};
+
+std::optional<qint32> Printer::refuseOrConvert(const QString &text, bool toGregorian)
+{
+    const std::optional<Ymd> typed = parseDate(text, toGregorian ? 30 : 31);
+    if (!typed) {
+        m_err << QStringLiteral("\"%1\" is not a date: write it as YYYY-MM-DD.").arg(text)
+              << Qt::endl;
+        return std::nullopt;
+    }
+    const QString year = QString::number(typed->year);
+    const CheckedDate checked = toGregorian ? CheckHijriInput(year, typed->month, typed->day)
+                                            : CheckGregorianInput(year, typed->month, typed->day);
+    if (checked.refusal) {
+        m_err << plainLines(checked.refusal->text) << Qt::endl;
+        return std::nullopt;
+    }
+    const Ymd &date = checked.date;
+    return toGregorian ? HijriToJulianDay(date.year, date.month, date.day)
+                       : GregorianToJulianDay(date.year, date.month, date.day);
+}
+
+void Printer::printDate(qint32 day, int weekDay)
+{
+    const Ymd western = JulianDayToGregorian(day);
+    const Ymd hijri = JulianDayToHijri(day);
+    const QString hijriText = QStringLiteral("%1 %2 %3")
+                                  .arg(hijri.day)
+                                  .arg(m_names.HMonthShort[hijri.month])
+                                  .arg(hijri.year);
+    const QString westernText = QStringLiteral("%1 %2 %3")
+                                    .arg(western.day)
+                                    .arg(m_names.GMonthName[western.month])
+                                    .arg(western.year);
+    const QString gregorian = IsoDate(western.year, western.month, western.day);
+    const QString hijriIso = IsoDate(hijri.year, hijri.month, hijri.day);
+    const QString weekDayName = m_names.WeekDayName[weekDay];
+    if (m_parser.isSet(QStringLiteral("json"))) {
+        const QJsonObject object{{QStringLiteral("gregorian"), gregorian},
+                                 {QStringLiteral("hijri"), hijriIso},
+                                 {QStringLiteral("weekday"), weekDayName},
+                                 {QStringLiteral("hijri_text"), hijriText},
+                                 {QStringLiteral("gregorian_text"), westernText}};
+        m_out << QJsonDocument(object).toJson(QJsonDocument::Compact) << '\n';
+        return;
+    }
+    m_out << gregorian << "  " << hijriIso << "  " << weekDayName << "  " << westernText << " = "
+          << hijriText << '\n';
+}
+
+int Printer::convert(const QStringList &dates, bool toGregorian)
+{
+    if (dates.isEmpty()) {
+        m_err << "Name at least one date, written YYYY-MM-DD." << Qt::endl;
+        return kRefused;
+    }
+    int status = kDone;
+    for (const QString &text : dates) {
+        const std::optional<qint32> day = refuseOrConvert(text, toGregorian);
+        if (!day) {
+            status = kRefused;
+            continue;
+        }
+        // As in the window: the day correction moves the weekday of a Hijri
+        // date only.
+        printDate(*day,
+                  toGregorian ? CorrectedWeekDay(*day, m_stored.correction) : WeekDayOf(*day));
+    }
+    return status;
+}
+
+int Printer::today()
+{
+    const QDate date = m_stored.today;
+    const std::optional<qint32> day =
+        refuseOrConvert(IsoDate(date.year(), date.month(), date.day()), false);
+    if (!day)
+        return kRefused;
+    printDate(*day, WeekDayOf(*day));
+    if (!m_parser.isSet(QStringLiteral("json")))
+        m_out << "Calendar: tabular (arithmetical), correction " << m_stored.correction
+              << " days\n";
+    return kDone;
+}
+
+int Printer::month(const QStringList &arguments)
+{
+    HijriMonth shown;
+    if (arguments.isEmpty()) {
+        const QDate date = m_stored.today;
+        const Ymd hijri =
+            JulianDayToHijri(GregorianToJulianDay(date.year(), date.month(), date.day()));
+        shown = {hijri.month, hijri.year};
+    } else {
+        const std::optional<HijriMonth> typed = parseMonth(arguments.first());
+        if (!typed) {
+            m_err << QStringLiteral("\"%1\" is not a Hijri month: write it as YYYY-MM.")
+                         .arg(arguments.first())
+                  << Qt::endl;
+            return kRefused;
+        }
+        shown = *typed;
+    }
+    if (shown.year < 1 || !InMonthView(shown.month, shown.year)) {
+        m_err << plainLines(DateRangeMessage()) << Qt::endl;
+        return kRefused;
+    }
+    const MonthLayout layout = LayOutHijriMonth(shown.year, shown.month, m_stored.correction);
+    const QDate today = m_stored.today;
+    const qint32 todayNumber = GregorianToJulianDay(today.year(), today.month(), today.day());
+    const QString title =
+        QStringLiteral("%1 %2").arg(m_names.HMonthShort[shown.month]).arg(shown.year);
+    m_out << QString(qMax(0, (28 - int(title.size())) / 2), u' ') << title << '\n';
+    m_out << " Su  Mo  Tu  We  Th  Fr  Sa\n";
+    for (const auto &week : layout.days) {
+        if (week[0] == 0 && week[6] == 0)
+            continue;
+        QString line;
+        for (const int day : week) {
+            const bool isToday = day > 0 && layout.firstDay + day - 1 == todayNumber;
+            line += day == 0  ? QStringLiteral("    ")
+                    : isToday ? QStringLiteral("[%1]").arg(day, 2)
+                              : QStringLiteral(" %1 ").arg(day, 2);
+        }
+        m_out << line.remove(QRegularExpression(QStringLiteral("\\s+$"))) << '\n';
+    }
+    const Ymd first = JulianDayToGregorian(layout.firstDay);
+    const Ymd last = JulianDayToGregorian(layout.followingDay - 1);
+    m_out << QStringLiteral("1 %1 = %2 %3 %4; %5 %1 = %6 %7 %8\n")
+                 .arg(m_names.HMonthShort[shown.month])
+                 .arg(first.day)
+                 .arg(m_names.GMonthName[first.month])
+                 .arg(first.year)
+                 .arg(layout.monthDays)
+                 .arg(last.day)
+                 .arg(m_names.GMonthName[last.month])
+                 .arg(last.year);
+    return kDone;
+}
+
+void describeOptions(QCommandLineParser &parser)
+{
+    parser.setApplicationDescription(
+        QStringLiteral("Qarnivo, the Hijri calendar. Without options it opens its windows."));
+    parser.addOptions({
+        {QStringLiteral("convert"),
+         QStringLiteral("Converts each Gregorian DATE (Julian before 15 October 1582) to Hijri.")},
+        {QStringLiteral("to-gregorian"), QStringLiteral("Converts each Hijri DATE to Gregorian.")},
+        {QStringLiteral("today"), QStringLiteral("Prints today's Hijri and Gregorian date.")},
+        {QStringLiteral("month"),
+         QStringLiteral("Prints a Hijri month (YYYY-MM, default today's) as a week grid.")},
+        {QStringLiteral("correction"),
+         QStringLiteral("The day correction of the Options window (default: the stored one)."),
+         QStringLiteral("N")},
+        {QStringLiteral("json"), QStringLiteral("Prints each date as a JSON object, one a line.")},
+        {{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Shows this help.")},
+        {{QStringLiteral("v"), QStringLiteral("version")}, QStringLiteral("Shows the version.")},
+    });
+    parser.addPositionalArgument(QStringLiteral("DATE"),
+                                 QStringLiteral("A date written YYYY-MM-DD."),
+                                 QStringLiteral("[DATE...]"));
+}
+
+} // namespace
+
+QString IsoDate(int year, int month, int day)
+{
+    return QStringLiteral("%1-%2-%3")
+        .arg(year, 4, 10, QLatin1Char('0'))
+        .arg(month, 2, 10, QLatin1Char('0'))
+        .arg(day, 2, 10, QLatin1Char('0'));
+}
+
+bool WantsCommandLine(const QStringList &arguments)
+{
+    for (const QString &argument : arguments.mid(1)) {
+        const QString name = argument.section(u'=', 0, 0);
+        for (const QString &option : kPrintingOptions) {
+            if (name == QLatin1String("--") + option)
+                return true;
+        }
+        if (name == QLatin1String("-h") || name == QLatin1String("-v"))
+            return true;
+    }
+    return false;
+}
+
+int RunCommandLine(const QStringList &arguments, const StoredChoices &stored, QTextStream &out,
+                   QTextStream &err)
+{
+    QCommandLineParser parser;
+    describeOptions(parser);
+    if (!parser.parse(arguments)) {
+        err << parser.errorText() << Qt::endl;
+        return kFailed;
+    }
+    if (parser.isSet(QStringLiteral("help"))) {
+        out << parser.helpText();
+        return kDone;
+    }
+    if (parser.isSet(QStringLiteral("version"))) {
+        out << QStringLiteral("Qarnivo %1.%2\n")
+                   .arg(QARNIVO_VERSION_MAJOR)
+                   .arg(QARNIVO_VERSION_MINOR);
+        return kDone;
+    }
+    StoredChoices choices = stored;
+    if (parser.isSet(QStringLiteral("correction"))) {
+        bool number = false;
+        const int correction = parser.value(QStringLiteral("correction")).toInt(&number);
+        if (!number || correction < -32768 || correction > 32767) {
+            err << "The correction is a whole number of days, such as -1 or 2." << Qt::endl;
+            return kRefused;
+        }
+        choices.correction = correction;
+    }
+    Printer printer(parser, choices, out, err);
+    const QStringList dates = parser.positionalArguments();
+    if (parser.isSet(QStringLiteral("convert")))
+        return printer.convert(dates, false);
+    if (parser.isSet(QStringLiteral("to-gregorian")))
+        return printer.convert(dates, true);
+    if (parser.isSet(QStringLiteral("month")))
+        return printer.month(dates);
+    return printer.today();
+}
+
+} // namespace qarnivo

@@ -1,0 +1,191 @@
+// The calendar in a shell: conversions both ways with the window's checks
+// and messages, JSON lines, the month grid, and which arguments ask for it.
+
+#include "cli/commandline.h"
+
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QtTest>
+
+using namespace qarnivo;
+
+namespace {
+
+struct Run {
+    int status;
+    QString out;
+    QString err;
+};
+
+Run run(const QStringList &options, int correction = 0)
+{
+    QString out;
+    QString err;
+    QTextStream outStream(&out);
+    QTextStream errStream(&err);
+    const StoredChoices stored{correction, QDate(2024, 3, 14)};
+    const int status = RunCommandLine(QStringList{QStringLiteral("Qarnivo")} + options, stored,
+                                      outStream, errStream);
+    outStream.flush();
+    errStream.flush();
+    return {status, out, err};
+}
+
+} // namespace
+
+class TestCommandLine : public QObject {
+    Q_OBJECT
+private slots:
+    void converts_data();
+    void converts();
+    void refuses_data();
+    void refuses();
+    void jsonLinesInTheOrderGiven();
+    void monthGrid();
+    void wantsCommandLine_data();
+    void wantsCommandLine();
+};
+
+void TestCommandLine::converts_data()
+{
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<int>("correction");
+    // 1 Ramadhan 1445 of the arithmetic calendar is Monday 11 March 2024
+    // (ICU islamic-civil).
+    QTest::newRow("Gregorian to Hijri")
+        << QStringList{"--convert", "2024-03-11"}
+        << "2024-03-11  1445-09-01  Monday  11 March 2024 = 1 Ramadhan 1445" << 0;
+    QTest::newRow("Hijri to Gregorian")
+        << QStringList{"--to-gregorian", "1445-09-01"}
+        << "2024-03-11  1445-09-01  Monday  11 March 2024 = 1 Ramadhan 1445" << 0;
+    QTest::newRow("the correction moves a Hijri date's weekday")
+        << QStringList{"--to-gregorian", "1445-09-01"}
+        << "2024-03-11  1445-09-01  Tuesday  11 March 2024 = 1 Ramadhan 1445" << 1;
+    QTest::newRow("stored correction overridden")
+        << QStringList{"--to-gregorian", "--correction", "0", "1445-09-01"}
+        << "2024-03-11  1445-09-01  Monday  11 March 2024 = 1 Ramadhan 1445" << 2;
+    QTest::newRow("first day of the era, zero-padded")
+        << QStringList{"--convert", "0622-07-16"}
+        << "0622-07-16  0001-01-01  Friday  16 July 622 = 1 Muharram 1" << 0;
+    // The reform's two days follow one another in the Hijri calendar.
+    QTest::newRow("last Julian day")
+        << QStringList{"--convert", "1582-10-04"}
+        << "1582-10-04  0990-09-16  Thursday  4 October 1582 = 16 Ramadhan 990" << 0;
+    QTest::newRow("first Gregorian day")
+        << QStringList{"--convert", "1582-10-15"}
+        << "1582-10-15  0990-09-17  Friday  15 October 1582 = 17 Ramadhan 990" << 0;
+    QTest::newRow("last day, five-digit year")
+        << QStringList{"--convert", "20874-05-30"}
+        << "20874-05-30  20874-05-30  Wednesday  30 May 20874 = 30 Jumadil-Awwal 20874" << 0;
+    QTest::newRow("today") << QStringList{"--today"}
+                           << "2024-03-14  1445-09-04  Thursday  14 March 2024 = 4 Ramadhan 1445"
+                           << 0;
+}
+
+void TestCommandLine::converts()
+{
+    QFETCH(QStringList, options);
+    QFETCH(QString, line);
+    QFETCH(int, correction);
+    const Run result = run(options, correction);
+    QCOMPARE(result.status, 0);
+    QCOMPARE(result.out.section(u'\n', 0, 0), line);
+    QVERIFY2(result.err.isEmpty(), qPrintable(result.err));
+}
+
+void TestCommandLine::refuses_data()
+{
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<int>("status");
+    QTest::newRow("the lost days of 1582")
+        << QStringList{"--convert", "1582-10-10"}
+        << "Invalid Date. Dates between 5th October 1582 & 14th October 1582\nare not valid" << 2;
+    QTest::newRow("before the era") << QStringList{"--convert", "0622-07-15"}
+                                    << "Invalid Date. Dates prior to 16th July 622 AD" << 2;
+    QTest::newRow("29 February in a common year")
+        << QStringList{"--convert", "2023-02-29"} << "Invalid date, Day value should be upto 28"
+        << 2;
+    QTest::newRow("Hijri year 0") << QStringList{"--to-gregorian", "0000-01-01"}
+                                  << "The Year Value must be between 1 AH & 20874 AH" << 2;
+    QTest::newRow("not a date") << QStringList{"--convert", "11/03/2024"} << "is not a date" << 2;
+    QTest::newRow("month 13") << QStringList{"--convert", "2024-13-01"} << "is not a date" << 2;
+    QTest::newRow("Hijri day 31") << QStringList{"--to-gregorian", "1445-01-31"} << "is not a date"
+                                  << 2;
+    QTest::newRow("no date at all") << QStringList{"--convert"} << "Name at least one date" << 2;
+    QTest::newRow("month out of the view")
+        << QStringList{"--month", "9666-05"} << "Date Range" << 2;
+    QTest::newRow("a correction that is no number")
+        << QStringList{"--today", "--correction", "x"} << "whole number of days" << 2;
+    QTest::newRow("an unknown option") << QStringList{"--conver"} << "Unknown option" << 1;
+}
+
+void TestCommandLine::refuses()
+{
+    QFETCH(QStringList, options);
+    QFETCH(QString, message);
+    QFETCH(int, status);
+    const Run result = run(options);
+    QCOMPARE(result.status, status);
+    QVERIFY2(result.err.contains(message, Qt::CaseInsensitive), qPrintable(result.err));
+    QVERIFY2(!result.err.contains(u'\r'), "line breaks are plain newlines");
+    QVERIFY2(result.out.isEmpty(), qPrintable(result.out));
+}
+
+void TestCommandLine::jsonLinesInTheOrderGiven()
+{
+    const Run result = run({"--json", "--convert", "2024-03-11", "1582-10-10", "0622-07-16"});
+    QCOMPARE(result.status, 2); // one date refused, the others printed
+    const QStringList lines = result.out.split(u'\n', Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 2);
+    const QJsonObject first = QJsonDocument::fromJson(lines[0].toUtf8()).object();
+    QCOMPARE(first.value("gregorian").toString(), QStringLiteral("2024-03-11"));
+    QCOMPARE(first.value("hijri").toString(), QStringLiteral("1445-09-01"));
+    QCOMPARE(first.value("weekday").toString(), QStringLiteral("Monday"));
+    QCOMPARE(first.value("hijri_text").toString(), QStringLiteral("1 Ramadhan 1445"));
+    QCOMPARE(first.value("gregorian_text").toString(), QStringLiteral("11 March 2024"));
+    QCOMPARE(QJsonDocument::fromJson(lines[1].toUtf8()).object().value("hijri").toString(),
+             QStringLiteral("0001-01-01"));
+}
+
+void TestCommandLine::monthGrid()
+{
+    const Run result = run({"--month", "1445-09"});
+    QCOMPARE(result.status, 0);
+    const QStringList lines = result.out.split(u'\n');
+    QCOMPARE(lines[0].trimmed(), QStringLiteral("Ramadhan 1445"));
+    QCOMPARE(lines[1], QStringLiteral(" Su  Mo  Tu  We  Th  Fr  Sa"));
+    // The 1st on a Monday; today, 14 March 2024, is the 4th and marked.
+    QCOMPARE(lines[2], QStringLiteral("      1   2   3 [ 4]  5   6"));
+    QCOMPARE(lines[3], QStringLiteral("  7   8   9  10  11  12  13"));
+    QCOMPARE(lines[6], QStringLiteral(" 28  29  30"));
+    QCOMPARE(lines[7], QStringLiteral("1 Ramadhan = 11 March 2024; 30 Ramadhan = 9 April 2024"));
+    QCOMPARE(run({"--month"}).out, result.out); // today's month by default
+    // Shawwal 1445 begins on a Wednesday and has no today in it.
+    QCOMPARE(run({"--month", "1445-10"}).out.split(u'\n')[2],
+             QStringLiteral("              1   2   3   4"));
+}
+
+void TestCommandLine::wantsCommandLine_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<bool>("wanted");
+    QTest::newRow("no options: the windows") << QStringList{"Qarnivo"} << false;
+    QTest::newRow("a Qt option: the windows")
+        << QStringList{"Qarnivo", "-style", "Fusion"} << false;
+    QTest::newRow("--today") << QStringList{"Qarnivo", "--today"} << true;
+    QTest::newRow("--month=1445-09") << QStringList{"Qarnivo", "--month=1445-09"} << true;
+    QTest::newRow("-h") << QStringList{"Qarnivo", "-h"} << true;
+    QTest::newRow("--json alone prints nothing") << QStringList{"Qarnivo", "--json"} << false;
+}
+
+void TestCommandLine::wantsCommandLine()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(bool, wanted);
+    QCOMPARE(WantsCommandLine(arguments), wanted);
+}
+
+QTEST_GUILESS_MAIN(TestCommandLine)
+#include "tst_commandline.moc"
