@@ -2,6 +2,7 @@
 // and messages, JSON lines, the month grid, and which arguments ask for it.
 
 #include "cli/commandline.h"
+#include "readings/occasionexport.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -44,6 +45,8 @@ private slots:
     void monthGrid();
     void wantsCommandLine_data();
     void wantsCommandLine();
+    void icsLines_data();
+    void icsLines();
 };
 
 void TestCommandLine::converts_data()
@@ -119,6 +122,8 @@ void TestCommandLine::refuses_data()
     QTest::newRow("a correction that is no number")
         << QStringList{"--today", "--correction", "x"} << "whole number of days" << 2;
     QTest::newRow("an unknown option") << QStringList{"--conver"} << "Unknown option" << 1;
+    QTest::newRow("an export without its year")
+        << QStringList{"--export-ics", "x.ics"} << "--hijri-year" << 2;
 }
 
 void TestCommandLine::refuses()
@@ -185,6 +190,29 @@ void TestCommandLine::wantsCommandLine()
     QFETCH(QStringList, arguments);
     QFETCH(bool, wanted);
     QCOMPARE(WantsCommandLine(arguments), wanted);
+}
+
+void TestCommandLine::icsLines_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<QByteArray>("written");
+    QTest::newRow("short line") << "VERSION:2.0" << QByteArray("VERSION:2.0\r\n");
+    QTest::newRow("75 octets stay on one line")
+        << QString(75, u'a') << QByteArray(75, 'a') + "\r\n";
+    QTest::newRow("76 octets fold") << QString(76, u'a') << QByteArray(75, 'a') + "\r\n a\r\n";
+    // "â" is two octets: 74 + 2 would be 76, so it moves whole to the next line.
+    QTest::newRow("no cut inside a character") << QString(74, u'a') + QStringLiteral("\u00e2b")
+                                               << QByteArray(74, 'a') + "\r\n \xc3\xa2" + "b\r\n";
+    QTest::newRow("continuation lines hold 74 octets after their space")
+        << QString(150, u'b') << QByteArray(75, 'b') + "\r\n " + QByteArray(74, 'b') + "\r\n b\r\n";
+}
+
+void TestCommandLine::icsLines()
+{
+    QFETCH(QString, line);
+    QFETCH(QByteArray, written);
+    QCOMPARE(IcsLine(line), written);
+    QCOMPARE(IcsText(QStringLiteral("a\\b;c,d\r\ne")), QStringLiteral("a\\\\b\\;c\\,d\\ne"));
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)

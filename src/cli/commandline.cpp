@@ -4,6 +4,7 @@
 #include "calendar/conversion.h"
 #include "calendar/names.h"
 #include "mainwindow/monthview.h"
+#include "readings/occasionexport.h"
 
 #include <QCommandLineParser>
 #include <QJsonDocument>
@@ -21,9 +22,10 @@ constexpr int kDone = 0;
 constexpr int kFailed = 1;
 constexpr int kRefused = 2;
 
-const QStringList kPrintingOptions = {QStringLiteral("convert"), QStringLiteral("to-gregorian"),
-                                      QStringLiteral("today"),   QStringLiteral("month"),
-                                      QStringLiteral("help"),    QStringLiteral("version")};
+const QStringList kPrintingOptions = {QStringLiteral("convert"),    QStringLiteral("to-gregorian"),
+                                      QStringLiteral("today"),      QStringLiteral("month"),
+                                      QStringLiteral("export-ics"), QStringLiteral("help"),
+                                      QStringLiteral("version")};
 
 // A date as typed: YYYY-MM-DD with a month and day that exist on some
 // calendar page. Whether the date itself is valid is the checks' to say.
@@ -70,6 +72,7 @@ public:
     int convert(const QStringList &dates, bool toGregorian);
     int today();
     int month(const QStringList &arguments);
+    int exportOccasions(const QString &path);
 
 private:
     std::optional<qint32> refuseOrConvert(const QString &text, bool toGregorian);
@@ -220,6 +223,30 @@ int Printer::month(const QStringList &arguments)
     return kDone;
 }
 
+int Printer::exportOccasions(const QString &path)
+{
+    bool number = false;
+    const int year = m_parser.value(QStringLiteral("hijri-year")).toInt(&number);
+    if (!number || year < 1 || year > kLastViewYear) {
+        m_err
+            << QStringLiteral("Name the Hijri year with --hijri-year, 1 to %1.").arg(kLastViewYear)
+            << Qt::endl;
+        return kRefused;
+    }
+    const QString problem =
+        SaveOccasionFile(path, OccasionCalendar(year, m_stored.correction, m_names,
+                                                QDateTime::currentDateTimeUtc()));
+    if (!problem.isEmpty()) {
+        m_err << problem << Qt::endl;
+        return kFailed;
+    }
+    m_out << QStringLiteral("%1 occasions of %2 AH written to %3\n")
+                 .arg(OccasionCount(year))
+                 .arg(year)
+                 .arg(path);
+    return kDone;
+}
+
 void describeOptions(QCommandLineParser &parser)
 {
     parser.setApplicationDescription(
@@ -231,6 +258,11 @@ void describeOptions(QCommandLineParser &parser)
         {QStringLiteral("today"), QStringLiteral("Prints today's Hijri and Gregorian date.")},
         {QStringLiteral("month"),
          QStringLiteral("Prints a Hijri month (YYYY-MM, default today's) as a week grid.")},
+        {QStringLiteral("export-ics"),
+         QStringLiteral("Writes the occasions of a Hijri year as an iCalendar FILE."),
+         QStringLiteral("FILE")},
+        {QStringLiteral("hijri-year"), QStringLiteral("The Hijri year to export."),
+         QStringLiteral("Y")},
         {QStringLiteral("correction"),
          QStringLiteral("The day correction of the Options window (default: the stored one)."),
          QStringLiteral("N")},
@@ -304,6 +336,8 @@ int RunCommandLine(const QStringList &arguments, const StoredChoices &stored, QT
         return printer.convert(dates, true);
     if (parser.isSet(QStringLiteral("month")))
         return printer.month(dates);
+    if (parser.isSet(QStringLiteral("export-ics")))
+        return printer.exportOccasions(parser.value(QStringLiteral("export-ics")));
     return printer.today();
 }
 
