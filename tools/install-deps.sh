@@ -8,7 +8,7 @@ QARNIVO_PACKAGES=(
   qt6-base-dev qt6-webengine-dev libgl-dev
   fonts-dejavu-core python3-fonttools
   fonts-noto-core fonts-cantarell fonts-liberation2
-  appstream desktop-file-utils python3-icalendar
+  appstream desktop-file-utils python3-icalendar libicu-dev
   clang libclang-rt-14-dev
 )
 
