@@ -22,6 +22,9 @@ int printAnswer(int argc, char *argv[])
     stored.correction =
         qarnivo::SettingToInt16(store.value(QStringLiteral("ViewWindow/Correction")).toString())
             .value_or(0);
+    stored.calendar =
+        qarnivo::CalendarFromSetting(store.value(QStringLiteral("ViewWindow/Calendar")).toString())
+            .value_or(qarnivo::HijriCalendar::Tabular);
     stored.today = QDate::currentDate();
     QTextStream out(stdout);
     QTextStream err(stderr);

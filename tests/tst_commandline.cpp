@@ -24,7 +24,7 @@ Run run(const QStringList &options, int correction = 0)
     QString err;
     QTextStream outStream(&out);
     QTextStream errStream(&err);
-    const StoredChoices stored{correction, QDate(2024, 3, 14)};
+    const StoredChoices stored{correction, HijriCalendar::Tabular, QDate(2024, 3, 14)};
     const int status = RunCommandLine(QStringList{QStringLiteral("Qarnivo")} + options, stored,
                                       outStream, errStream);
     outStream.flush();
@@ -81,6 +81,19 @@ void TestCommandLine::converts_data()
     QTest::newRow("last day, five-digit year")
         << QStringList{"--convert", "20874-05-30"}
         << "20874-05-30  20874-05-30  Wednesday  30 May 20874 = 30 Jumadil-Awwal 20874" << 0;
+    // 1 Muharram 1447 began on 26 June 2025 in Saudi Arabia (Umm al-Qura), a
+    // day before the arithmetical calendar's (ICU agrees on both).
+    QTest::newRow("Umm al-Qura")
+        << QStringList{"--calendar", "umm-al-qura", "--convert", "2025-06-26"}
+        << "2025-06-26  1447-01-01  Thursday  26 June 2025 = 1 Muharram 1447" << 0;
+    QTest::newRow("arithmetical on the same day")
+        << QStringList{"--convert", "2025-06-26"}
+        << "2025-06-26  1446-12-29  Thursday  26 June 2025 = 29 Dhul-Hijjah 1446" << 0;
+    QTest::newRow("Umm al-Qura outside its table says so")
+        << QStringList{"--calendar", "umm-al-qura", "--to-gregorian", "1700-01-01"}
+        << "2270-12-15  1700-01-01  Thursday  15 December 2270 = 1 Muharram 1700  (arithmetical: "
+           "outside the Umm al-Qura table, 1300 to 1600 AH)"
+        << 0;
     QTest::newRow("today") << QStringList{"--today"}
                            << "2024-03-14  1445-09-04  Thursday  14 March 2024 = 4 Ramadhan 1445"
                            << 0;
@@ -122,6 +135,8 @@ void TestCommandLine::refuses_data()
     QTest::newRow("a correction that is no number")
         << QStringList{"--today", "--correction", "x"} << "whole number of days" << 2;
     QTest::newRow("an unknown option") << QStringList{"--conver"} << "Unknown option" << 1;
+    QTest::newRow("an unknown calendar")
+        << QStringList{"--calendar", "lunar", "--today"} << "tabular or umm-al-qura" << 2;
     QTest::newRow("an export without its year")
         << QStringList{"--export-ics", "x.ics"} << "--hijri-year" << 2;
 }

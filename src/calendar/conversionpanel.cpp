@@ -156,7 +156,7 @@ std::optional<Ymd> ConversionPanel::toHijri()
     if (refused(checked, m_westernYear))
         return std::nullopt;
     const qint32 jd = GregorianToJulianDay(checked.date.year, checked.date.month, checked.date.day);
-    const Ymd hijri = JulianDayToHijri(jd);
+    const Ymd hijri = JulianDayToHijriIn(m_state.Calendar, jd);
     setHijriInput(hijri);
     showWeekDay(WeekDayOf(jd));
     return hijri;
@@ -168,7 +168,8 @@ void ConversionPanel::Hijri_Greg_Click()
     const CheckedDate checked = CheckHijriInput(m_hijriYear->text(), typed.month, typed.day);
     if (refused(checked, m_hijriYear))
         return;
-    const qint32 jd = HijriToJulianDay(checked.date.year, checked.date.month, checked.date.day);
+    const qint32 jd = HijriToJulianDayIn(m_state.Calendar, checked.date.year, checked.date.month,
+                                         checked.date.day);
     setGregorianInput(JulianDayToGregorian(jd));
     showWeekDay(CorrectedWeekDay(jd, m_state.DayCorrection));
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calendar/conversion.h"
+#include "calendar/ummalqura.h"
 
 #include <QDate>
 
@@ -24,6 +25,7 @@ struct DateState {
     qint16 FirstWeekDay = 1; // weekday of the 1st of the shown Hijri month
     qint32 HMonthDays = 30;  // length of the shown Hijri month
     QDate StartDate;         // the system date when the program started
+    HijriCalendar Calendar = HijriCalendar::Tabular;
 
     Ymd currentGregorian() const { return {CurrentGregYear, CurrentGregMonth, CurrentGregDay}; }
 };

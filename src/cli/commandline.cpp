@@ -77,6 +77,8 @@ public:
 private:
     std::optional<qint32> refuseOrConvert(const QString &text, bool toGregorian);
     void printDate(qint32 day, int weekDay);
+    QString calendarName(int hijriYear) const;
+    QString fallbackNote(int hijriYear) const;
 
     const QCommandLineParser &m_parser;
     const StoredChoices &m_stored;
@@ -101,14 +103,33 @@ std::optional<qint32> Printer::refuseOrConvert(const QString &text, bool toGrego
         return std::nullopt;
     }
     const Ymd &date = checked.date;
-    return toGregorian ? HijriToJulianDay(date.year, date.month, date.day)
+    return toGregorian ? HijriToJulianDayIn(m_stored.calendar, date.year, date.month, date.day)
                        : GregorianToJulianDay(date.year, date.month, date.day);
+}
+
+// The calendar a date was given in: Umm al-Qura within its table, the
+// arithmetical one everywhere else.
+QString Printer::calendarName(int hijriYear) const
+{
+    return m_stored.calendar == HijriCalendar::UmmAlQura &&
+                   !OutsideUmmAlQuraTable(m_stored.calendar, hijriYear)
+               ? QStringLiteral("umm-al-qura")
+               : QStringLiteral("tabular");
+}
+
+QString Printer::fallbackNote(int hijriYear) const
+{
+    return OutsideUmmAlQuraTable(m_stored.calendar, hijriYear)
+               ? QStringLiteral("  (arithmetical: outside the Umm al-Qura table, %1 to %2 AH)")
+                     .arg(ummalqura::kFirstTableYear)
+                     .arg(ummalqura::kLastTableYear)
+               : QString();
 }
 
 void Printer::printDate(qint32 day, int weekDay)
 {
     const Ymd western = JulianDayToGregorian(day);
-    const Ymd hijri = JulianDayToHijri(day);
+    const Ymd hijri = JulianDayToHijriIn(m_stored.calendar, day);
     const QString hijriText = QStringLiteral("%1 %2 %3")
                                   .arg(hijri.day)
                                   .arg(m_names.HMonthShort[hijri.month])
@@ -121,7 +142,8 @@ void Printer::printDate(qint32 day, int weekDay)
     const QString hijriIso = IsoDate(hijri.year, hijri.month, hijri.day);
     const QString weekDayName = m_names.WeekDayName[weekDay];
     if (m_parser.isSet(QStringLiteral("json"))) {
-        const QJsonObject object{{QStringLiteral("gregorian"), gregorian},
+        const QJsonObject object{{QStringLiteral("calendar"), calendarName(hijri.year)},
+                                 {QStringLiteral("gregorian"), gregorian},
                                  {QStringLiteral("hijri"), hijriIso},
                                  {QStringLiteral("weekday"), weekDayName},
                                  {QStringLiteral("hijri_text"), hijriText},
@@ -130,7 +152,7 @@ void Printer::printDate(qint32 day, int weekDay)
         return;
     }
     m_out << gregorian << "  " << hijriIso << "  " << weekDayName << "  " << westernText << " = "
-          << hijriText << '\n';
+          << hijriText << fallbackNote(hijri.year) << '\n';
 }
 
 int Printer::convert(const QStringList &dates, bool toGregorian)
@@ -163,8 +185,10 @@ int Printer::today()
         return kRefused;
     printDate(*day, WeekDayOf(*day));
     if (!m_parser.isSet(QStringLiteral("json")))
-        m_out << "Calendar: tabular (arithmetical), correction " << m_stored.correction
-              << " days\n";
+        m_out << "Calendar: "
+              << (m_stored.calendar == HijriCalendar::UmmAlQura ? "Umm al-Qura (Saudi Arabia)"
+                                                                : "arithmetical (tabular)")
+              << ", correction " << m_stored.correction << " days\n";
     return kDone;
 }
 
@@ -173,8 +197,8 @@ int Printer::month(const QStringList &arguments)
     HijriMonth shown;
     if (arguments.isEmpty()) {
         const QDate date = m_stored.today;
-        const Ymd hijri =
-            JulianDayToHijri(GregorianToJulianDay(date.year(), date.month(), date.day()));
+        const Ymd hijri = JulianDayToHijriIn(
+            m_stored.calendar, GregorianToJulianDay(date.year(), date.month(), date.day()));
         shown = {hijri.month, hijri.year};
     } else {
         const std::optional<HijriMonth> typed = parseMonth(arguments.first());
@@ -190,7 +214,8 @@ int Printer::month(const QStringList &arguments)
         m_err << plainLines(DateRangeMessage()) << Qt::endl;
         return kRefused;
     }
-    const MonthLayout layout = LayOutHijriMonth(shown.year, shown.month, m_stored.correction);
+    const MonthLayout layout =
+        LayOutHijriMonth(shown.year, shown.month, m_stored.correction, m_stored.calendar);
     const QDate today = m_stored.today;
     const qint32 todayNumber = GregorianToJulianDay(today.year(), today.month(), today.day());
     const QString title =
@@ -234,14 +259,14 @@ int Printer::exportOccasions(const QString &path)
         return kRefused;
     }
     const QString problem =
-        SaveOccasionFile(path, OccasionCalendar(year, m_stored.correction, m_names,
-                                                QDateTime::currentDateTimeUtc()));
+        SaveOccasionFile(path, OccasionCalendar(year, m_stored.correction, m_stored.calendar,
+                                                m_names, QDateTime::currentDateTimeUtc()));
     if (!problem.isEmpty()) {
         m_err << problem << Qt::endl;
         return kFailed;
     }
     m_out << QStringLiteral("%1 occasions of %2 AH written to %3\n")
-                 .arg(OccasionCount(year))
+                 .arg(OccasionCount(year, m_stored.calendar))
                  .arg(year)
                  .arg(path);
     return kDone;
@@ -263,6 +288,9 @@ void describeOptions(QCommandLineParser &parser)
          QStringLiteral("FILE")},
         {QStringLiteral("hijri-year"), QStringLiteral("The Hijri year to export."),
          QStringLiteral("Y")},
+        {QStringLiteral("calendar"),
+         QStringLiteral("tabular or umm-al-qura (default: the stored choice, else tabular)."),
+         QStringLiteral("NAME")},
         {QStringLiteral("correction"),
          QStringLiteral("The day correction of the Options window (default: the stored one)."),
          QStringLiteral("N")},
@@ -327,6 +355,17 @@ int RunCommandLine(const QStringList &arguments, const StoredChoices &stored, QT
             return kRefused;
         }
         choices.correction = correction;
+    }
+    if (parser.isSet(QStringLiteral("calendar"))) {
+        const QString name = parser.value(QStringLiteral("calendar"));
+        if (name == QLatin1String("tabular")) {
+            choices.calendar = HijriCalendar::Tabular;
+        } else if (name == QLatin1String("umm-al-qura")) {
+            choices.calendar = HijriCalendar::UmmAlQura;
+        } else {
+            err << "The calendar is tabular or umm-al-qura." << Qt::endl;
+            return kRefused;
+        }
     }
     Printer printer(parser, choices, out, err);
     const QStringList dates = parser.positionalArguments();

@@ -5,6 +5,8 @@
 // standard output, messages to standard error; the exit status is 0 when
 // done, 2 when any input was refused, 1 for anything else.
 
+#include "calendar/ummalqura.h"
+
 #include <QDate>
 #include <QStringList>
 
@@ -15,6 +17,7 @@ namespace qarnivo {
 // What the command line takes from the store unless told otherwise.
 struct StoredChoices {
     int correction = 0;
+    HijriCalendar calendar = HijriCalendar::Tabular;
     QDate today;
 };
 

@@ -85,6 +85,8 @@ public:
     void setGridColours(const ColourScheme &scheme) override;
     void No_HMonthDays() override;
     void StartFirst() override;
+    HijriCalendar hijriCalendar() const override { return m_state.Calendar; }
+    void setHijriCalendar(HijriCalendar calendar) override;
 
     void SyncTodayHijri();
 
@@ -162,6 +164,7 @@ private:
     void goToYear(QLineEdit *yearBox, QLineEdit *otherBox);
     void writeDateLines();
     void writeGregorianLine();
+    void showHijriLine(const QString &text);
 
     // Day details, readings and occasions.
     void showOccasion(int month, int day);

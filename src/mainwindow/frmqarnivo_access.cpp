@@ -37,8 +37,8 @@ void frmqarnivo::createAccessibility()
 // that a screen reader tells the day in full.
 void frmqarnivo::describeDayCells()
 {
-    const qint32 firstDay =
-        HijriToJulianDay(m_state.CurrentHijriYear, m_state.CurrentHijriMonth, 1);
+    const qint32 firstDay = HijriToJulianDayIn(m_state.Calendar, m_state.CurrentHijriYear,
+                                               m_state.CurrentHijriMonth, 1);
     for (int row = 0; row < m_dayGrid->rowCount(); ++row) {
         for (int column = 0; column < m_dayGrid->columnCount(); ++column) {
             const int day = m_days[row][column];

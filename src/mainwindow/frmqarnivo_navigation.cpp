@@ -95,17 +95,31 @@ void frmqarnivo::finishMove()
 
 void frmqarnivo::writeDateLines()
 {
-    m_hijriDateLine->setText(HijriDateLine(m_state.CurrentHijriDay,
-                                           m_names.HMonthName[m_state.CurrentHijriMonth],
-                                           m_state.CurrentHijriYear));
+    showHijriLine(HijriDateLine(m_state.CurrentHijriDay,
+                                m_names.HMonthName[m_state.CurrentHijriMonth],
+                                m_state.CurrentHijriYear));
     const Ymd hijri{m_state.CurrentHijriYear, m_state.CurrentHijriMonth, m_state.CurrentHijriDay};
-    const qint32 day = HijriToJulianDay(hijri.year, hijri.month, hijri.day);
+    const qint32 day = HijriToJulianDayIn(m_state.Calendar, hijri.year, hijri.month, hijri.day);
     const Ymd western = JulianDayToGregorian(day);
     m_conversionPanel->showConversion(hijri, western, CorrectedWeekDay(day, m_state.DayCorrection));
     m_state.CurrentGregDay = static_cast<qint16>(western.day);
     m_state.CurrentGregMonth = static_cast<qint16>(western.month);
     m_state.CurrentGregYear = static_cast<qint16>(western.year);
     writeGregorianLine();
+}
+
+// With Umm al-Qura chosen, a year outside its table follows the arithmetical
+// calendar: the line is starred and its tip says why.
+void frmqarnivo::showHijriLine(const QString &text)
+{
+    const bool outside = OutsideUmmAlQuraTable(m_state.Calendar, m_state.CurrentHijriYear);
+    m_hijriDateLine->setText(outside ? text + QStringLiteral(" *") : text);
+    m_hijriDateLine->setToolTip(
+        outside ? QStringLiteral("* The Umm al-Qura table runs from %1 to %2 AH; this year "
+                                 "follows the arithmetical calendar.")
+                      .arg(ummalqura::kFirstTableYear)
+                      .arg(ummalqura::kLastTableYear)
+                : QString());
 }
 
 void frmqarnivo::writeGregorianLine()
@@ -131,7 +145,8 @@ void frmqarnivo::No_HMonthDays()
 {
     const int month = m_state.CurrentHijriMonth;
     const int year = m_state.CurrentHijriYear;
-    const MonthLayout layout = LayOutHijriMonth(year, month, m_state.DayCorrection);
+    const MonthLayout layout =
+        LayOutHijriMonth(year, month, m_state.DayCorrection, m_state.Calendar);
     m_state.FirstWeekDay = static_cast<qint16>(layout.firstWeekDay);
     // The panel shows the month's last conversion: the next month's 1st.
     const HijriMonth next = NextHijriMonth({month, year});

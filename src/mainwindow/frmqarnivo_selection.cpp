@@ -31,8 +31,8 @@ void frmqarnivo::grCal1_Click()
     ShiftGregDate(m_state, static_cast<qint16>(previous - m_selectedDay));
     writeGregorianLine();
     MarkSelectedDay();
-    m_hijriDateLine->setText(HijriSelectionLine(
-        m_selectedDay, m_names.HMonthName[m_state.CurrentHijriMonth], m_state.CurrentHijriYear));
+    showHijriLine(HijriSelectionLine(m_selectedDay, m_names.HMonthName[m_state.CurrentHijriMonth],
+                                     m_state.CurrentHijriYear));
     showOccasion(m_state.CurrentHijriMonth, m_selectedDay);
 }
 

@@ -27,6 +27,9 @@ void frmqarnivo::Form_Load()
 {
     resetCurrentDateToSystemDate();
     m_state.DayCorrection = ReadInt16Setting(m_platform, SettingKey::Correction, 0);
+    m_state.Calendar = CalendarFromSetting(ReadTextSetting(m_platform, SettingKey::Calendar,
+                                                           QStringLiteral("Tabular")))
+                           .value_or(HijriCalendar::Tabular);
     m_pageLines = BuildPageLines();
     LoadMonthNames(m_names);
     readStartupSettings();
@@ -47,9 +50,9 @@ void frmqarnivo::Form_Load()
     applyStoredColourScheme();
     CheckArabicFont();
     StartFirst();
-    m_hijriDateLine->setText(HijriDateLine(m_state.CurrentHijriDay,
-                                           m_names.HMonthName[m_state.CurrentHijriMonth],
-                                           m_state.CurrentHijriYear));
+    showHijriLine(HijriDateLine(m_state.CurrentHijriDay,
+                                m_names.HMonthName[m_state.CurrentHijriMonth],
+                                m_state.CurrentHijriYear));
     writeGregorianLine();
     BuildThoughts();
     BuildOccasions();
@@ -154,6 +157,16 @@ void frmqarnivo::applyStoredColourScheme()
     if (m_colorIndex < 0 || m_colorIndex >= kColourSchemeCount)
         m_colorIndex = 0;
     optionsWindow()->selectScheme(m_colorIndex);
+}
+
+// A change of calendar keeps the selected Western day and shows it in the
+// new calendar's month.
+void frmqarnivo::setHijriCalendar(HijriCalendar calendar)
+{
+    m_state.Calendar = calendar;
+    SyncTodayHijri();
+    finishMove();
+    showOccasion(m_state.CurrentHijriMonth, m_state.CurrentHijriDay);
 }
 
 MapGMT &frmqarnivo::mapWindow()

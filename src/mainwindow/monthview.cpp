@@ -15,11 +15,11 @@ MonthGrid LayOutMonth(int firstWeekDay, int monthDays)
     return grid;
 }
 
-MonthLayout LayOutHijriMonth(int year, int month, int dayCorrection)
+MonthLayout LayOutHijriMonth(int year, int month, int dayCorrection, HijriCalendar calendar)
 {
     const HijriMonth next = NextHijriMonth({month, year});
-    const qint32 firstDay = HijriToJulianDay(year, month, 1);
-    const qint32 followingDay = HijriToJulianDay(next.year, next.month, 1);
+    const qint32 firstDay = HijriToJulianDayIn(calendar, year, month, 1);
+    const qint32 followingDay = HijriToJulianDayIn(calendar, next.year, next.month, 1);
     const int firstWeekDay = CorrectedWeekDay(firstDay, dayCorrection);
     const int monthDays = followingDay - firstDay;
     return {firstDay, followingDay, firstWeekDay, monthDays, LayOutMonth(firstWeekDay, monthDays)};

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calendar/conversion.h"
+#include "calendar/ummalqura.h"
 
 #include <QDate>
 #include <QString>
@@ -28,7 +29,8 @@ struct MonthLayout {
     int monthDays;    // 29 or 30
     MonthGrid days;
 };
-MonthLayout LayOutHijriMonth(int year, int month, int dayCorrection);
+MonthLayout LayOutHijriMonth(int year, int month, int dayCorrection,
+                             HijriCalendar calendar = HijriCalendar::Tabular);
 
 // "14, Jamaadil-Awwal - 1447 Hijri": after startup and every month change.
 QString HijriDateLine(int day, const QString &longMonthName, int year);

@@ -17,7 +17,7 @@ constexpr int kFoldOctets = 75;
 
 // Each occasion of the year that falls on a real day of it: day 30 of a
 // 29-day month does not exist.
-void forEachOccasion(int hijriYear,
+void forEachOccasion(int hijriYear, HijriCalendar calendar,
                      const std::function<void(int month, int day, const QString &text)> &visit)
 {
     const DateTable table = BuildOccasionTable(hijriYear);
@@ -25,7 +25,8 @@ void forEachOccasion(int hijriYear,
         for (int day = 1; day <= DateTable::kLastDay; ++day) {
             const QString text = OccasionDisplayText(table.at(month, day));
             if (text.isEmpty() ||
-                JulianDayToHijri(HijriToJulianDay(hijriYear, month, day)).month != month)
+                JulianDayToHijriIn(calendar, HijriToJulianDayIn(calendar, hijriYear, month, day))
+                        .month != month)
                 continue;
             visit(month, day, text);
         }
@@ -84,15 +85,15 @@ QString SaveOccasionFile(const QString &path, const QByteArray &content)
         .arg(QDir::toNativeSeparators(path), file.errorString());
 }
 
-int OccasionCount(int hijriYear)
+int OccasionCount(int hijriYear, HijriCalendar calendar)
 {
     int count = 0;
-    forEachOccasion(hijriYear, [&count](int, int, const QString &) { ++count; });
+    forEachOccasion(hijriYear, calendar, [&count](int, int, const QString &) { ++count; });
     return count;
 }
 
-QByteArray OccasionCalendar(int hijriYear, int dayCorrection, const NameTables &names,
-                            const QDateTime &stamp)
+QByteArray OccasionCalendar(int hijriYear, int dayCorrection, HijriCalendar calendar,
+                            const NameTables &names, const QDateTime &stamp)
 {
     QByteArray file;
     const auto add = [&file](const QString &line) { file += IcsLine(line); };
@@ -102,9 +103,10 @@ QByteArray OccasionCalendar(int hijriYear, int dayCorrection, const NameTables &
     add(QStringLiteral("CALSCALE:GREGORIAN"));
     add(QStringLiteral("X-WR-CALNAME:") + IcsText(OccasionFileName(hijriYear).chopped(4)));
     const QString dtstamp = stamp.toUTC().toString(QStringLiteral("yyyyMMdd'T'HHmmss'Z'"));
-    forEachOccasion(hijriYear, [&](int month, int day, const QString &text) {
+    forEachOccasion(hijriYear, calendar, [&](int month, int day, const QString &text) {
         // iCalendar dates are proleptic Gregorian, also before 1582.
-        const qint32 julianDay = HijriToJulianDay(hijriYear, month, day) + dayCorrection;
+        const qint32 julianDay =
+            HijriToJulianDayIn(calendar, hijriYear, month, day) + dayCorrection;
         const QDate start = QDate::fromJulianDay(julianDay);
         add(QStringLiteral("BEGIN:VEVENT"));
         add(QStringLiteral("UID:%1-%2-%3@qarnivo")

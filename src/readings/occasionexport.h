@@ -7,6 +7,7 @@
 // calendar program that imports the file again updates instead of doubling.
 
 #include "calendar/names.h"
+#include "calendar/ummalqura.h"
 
 #include <QByteArray>
 #include <QDateTime>
@@ -19,15 +20,15 @@ QString OccasionFileName(int hijriYear);
 
 // The whole file: UTF-8, CR LF line ends, lines folded at 75 octets.
 // `stamp` is the moment of the export (DTSTAMP).
-QByteArray OccasionCalendar(int hijriYear, int dayCorrection, const NameTables &names,
-                            const QDateTime &stamp);
+QByteArray OccasionCalendar(int hijriYear, int dayCorrection, HijriCalendar calendar,
+                            const NameTables &names, const QDateTime &stamp);
 
 // Writes the file whole or not at all; the reason, naming the file, when it
 // could not be written, else an empty string.
 QString SaveOccasionFile(const QString &path, const QByteArray &content);
 
 // How many events OccasionCalendar writes for the year.
-int OccasionCount(int hijriYear);
+int OccasionCount(int hijriYear, HijriCalendar calendar);
 
 // A text escaped for an iCalendar value: backslash, semicolon, comma and
 // line breaks.

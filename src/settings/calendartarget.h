@@ -5,6 +5,7 @@
 // redraw of the shown month. The calendar window implements it; the Options
 // window knows nothing else of that window.
 
+#include "calendar/ummalqura.h"
 #include "settings/colourschemes.h"
 
 namespace qarnivo {
@@ -18,6 +19,9 @@ public:
     // The shown month's first weekday and length, then its redraw.
     virtual void No_HMonthDays() = 0;
     virtual void StartFirst() = 0;
+    // The Hijri calendar the window follows; a change redraws it.
+    virtual HijriCalendar hijriCalendar() const = 0;
+    virtual void setHijriCalendar(HijriCalendar calendar) = 0;
 
 protected:
     ~CalendarTarget() = default;

@@ -42,11 +42,12 @@ Options::Options(Platform &platform, CalendarTarget &calendar, QWidget *parent)
     setAttribute(Qt::WA_DeleteOnClose);
     createCorrectionControls();
     createSchemeControls();
+    createCalendarControls();
     m_closeButton = Named<QPushButton>(this, optionsnames::CloseButton);
     m_closeButton->setText(QStringLiteral("Close"));
-    m_closeButton->setGeometry(m_scale.rect(250, 232, 90, 28));
+    m_closeButton->setGeometry(m_scale.rect(250, 268, 90, 28));
     connect(m_closeButton, &QPushButton::clicked, this, &Options::Cloze_Click);
-    setFixedSize(m_scale.size(350, 270));
+    setFixedSize(m_scale.size(350, 306));
 
     setAccessibleName(windowTitle());
     for (int i = 0; i < kColourSchemeCount; ++i) {
@@ -83,6 +84,32 @@ void Options::createCorrectionControls()
     m_applyButton->setGeometry(m_scale.rect(210, 38, 128, 28));
     connect(m_correctionList, &QComboBox::activated, this, &Options::Combo1_Click);
     connect(m_applyButton, &QPushButton::clicked, this, &Options::Apply_Click);
+}
+
+// The Hijri calendar: the arithmetical one, or Saudi Arabia's Umm al-Qura.
+void Options::createCalendarControls()
+{
+    auto *caption = Named<QLabel>(this, optionsnames::CalendarCaption);
+    caption->setText(QStringLiteral("Calendar:"));
+    caption->setGeometry(m_scale.rect(12, 230, 74, 28));
+    m_calendarList = Named<QComboBox>(this, optionsnames::CalendarList);
+    m_calendarList->addItems(
+        {QStringLiteral("Arithmetical (tabular)"), QStringLiteral("Umm al-Qura (Saudi Arabia)")});
+    m_calendarList->setToolTip(
+        QStringLiteral("Umm al-Qura follows the official month starts from 1300 to 1600 AH; "
+                       "outside them the arithmetical calendar applies."));
+    m_calendarList->setGeometry(m_scale.rect(88, 230, 250, 28));
+    caption->setBuddy(m_calendarList);
+    m_calendarList->setCurrentIndex(m_calendar.hijriCalendar() == HijriCalendar::UmmAlQura);
+    connect(m_calendarList, &QComboBox::activated, this, &Options::CalendarList_Click);
+}
+
+void Options::CalendarList_Click()
+{
+    const HijriCalendar chosen =
+        m_calendarList->currentIndex() == 1 ? HijriCalendar::UmmAlQura : HijriCalendar::Tabular;
+    WriteTextSetting(m_platform, SettingKey::Calendar, CalendarSettingText(chosen));
+    m_calendar.setHijriCalendar(chosen);
 }
 
 void Options::createSchemeControls()

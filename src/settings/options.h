@@ -35,6 +35,7 @@ public slots:
     void Option2_Click(int index);
     void Label1_Click();
     void Cloze_Click();
+    void CalendarList_Click();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -42,12 +43,14 @@ protected:
 private:
     void createCorrectionControls();
     void createSchemeControls();
+    void createCalendarControls();
 
     Platform &m_platform;
     CalendarTarget &m_calendar;
     const LayoutScale m_scale;
 
     QComboBox *m_correctionList = nullptr;
+    QComboBox *m_calendarList = nullptr;
     QPushButton *m_applyButton = nullptr;
     QLabel *m_correctionHelp = nullptr;
     QGroupBox *m_schemeFrame = nullptr;

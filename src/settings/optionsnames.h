@@ -13,6 +13,8 @@ inline constexpr ControlName ApplyButton{"Apply", "Apply Correction"};
 inline constexpr ControlName SchemeFrame{"Frame2", "Click to Select Grid Color Schemes"};
 inline constexpr ControlName SchemeButton{"Option2", ""}; // (0..5)
 inline constexpr ControlName SchemeSample{"Label2", ""};  // (0..5)
+inline constexpr ControlName CalendarCaption{"CalendarCaption", "Calendar"};
+inline constexpr ControlName CalendarList{"CalendarList", "Hijri calendar"};
 inline constexpr ControlName CloseButton{"Cloze", "Close"};
 
 } // namespace qarnivo::optionsnames

@@ -19,6 +19,7 @@ inline const QString DovrellBG = QStringLiteral("DovrellBG");
 inline const QString ColorIndex = QStringLiteral("ColorIndex");
 inline const QString DayView = QStringLiteral("DayView");
 inline const QString ShowFirst = QStringLiteral("Show First");
+inline const QString Calendar = QStringLiteral("Calendar"); // "Tabular" or "UmmAlQura"
 } // namespace SettingKey
 
 // Conversions of stored texts. A number is decimal text (blanks around it
