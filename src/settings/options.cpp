@@ -5,6 +5,7 @@
 #include "platform/platform.h"
 #include "settings/colourschemes.h"
 #include "settings/settingscatalogue.h"
+#include "settings/settingsstore.h"
 
 #include <QButtonGroup>
 #include <QComboBox>

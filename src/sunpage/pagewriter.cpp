@@ -1,7 +1,6 @@
 #include "sunpage/pagewriter.h"
 
 #include "calendar/leadingnumber.h"
-#include "platform/platform.h"
 #include "platform/textfile.h"
 
 #include <QDir>
@@ -267,15 +266,6 @@ PageWriteResult WritePage(const QString &systemFolder, const QString &applicatio
                        page.size());
     }
     return saveBytes(pagePath, page);
-}
-
-PageWriteResult WritePage(Platform &platform, const QStringList &pageLines, const CityInfo &city)
-{
-    const PageWriteResult result =
-        WritePage(platform.systemFolder(), platform.applicationFolder(), pageLines, city);
-    if (result.status == PageWriteResult::Status::WrongLength)
-        platform.messageBox(PageLengthMessage(), MsgIcon::Critical, MsgButtons::Ok);
-    return result;
 }
 
 } // namespace qarnivo

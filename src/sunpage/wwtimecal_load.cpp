@@ -8,6 +8,7 @@
 #include "settings/settingscatalogue.h"
 #include "sunpage/mapgmt.h"
 #include "sunpage/offsetlist.h"
+#include "sunpage/pagewriterplatform.h"
 
 #include <QAction>
 #include <QCheckBox>
