@@ -17,7 +17,7 @@ namespace {
 
 // A body file larger than this cannot give a page of the accepted length;
 // it is refused without being read whole.
-constexpr qint64 kMaximumBodyBytes = 1024 * 1024;
+constexpr qint64 kMaximumBodyBytes = qint64{1024} * 1024;
 
 struct MonthLine {
     const char *name;
