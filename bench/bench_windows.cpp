@@ -5,6 +5,7 @@
 #include "benchsupport.h"
 #include "mainwindow/frmqarnivo.h"
 #include "sunpage/pagewriter.h"
+#include "sunpage/pagewriterplatform.h"
 #include "sunpage/wwtimecal.h"
 
 #include <QApplication>

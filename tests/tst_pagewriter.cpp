@@ -5,6 +5,7 @@
 #include "platform/fakeplatform.h"
 #include "platform/textfile.h"
 #include "sunpage/pagewriter.h"
+#include "sunpage/pagewriterplatform.h"
 
 #include <QDir>
 #include <QFile>

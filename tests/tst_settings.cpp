@@ -3,6 +3,7 @@
 
 #include "platform/fakeplatform.h"
 #include "settings/settingscatalogue.h"
+#include "settings/settingsstore.h"
 
 #include <QtTest>
 

@@ -7,6 +7,7 @@
 #include "platform/textfile.h"
 #include "readings/textbox.h"
 #include "readings/thoughts.h"
+#include "readings/tipsexport.h"
 
 #include <QFile>
 #include <QRegularExpression>

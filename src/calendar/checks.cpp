@@ -10,7 +10,7 @@ const QString kCrLf = QStringLiteral("\r\n");
 
 CheckedDate refuse(const QString &text, MsgIcon icon, bool emptiesYearBox = false)
 {
-    return {{}, Refusal{text, icon, MsgButtons::Ok, emptiesYearBox}};
+    return {{}, Refusal{{text, icon, MsgButtons::Ok}, emptiesYearBox}};
 }
 
 CheckedDate refuseWestern(const QString &text)

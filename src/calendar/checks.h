@@ -1,7 +1,7 @@
 #pragma once
 
 #include "calendar/conversion.h"
-#include "platform/platform.h"
+#include "core/message.h"
 
 #include <QString>
 
@@ -11,11 +11,8 @@ namespace qarnivo {
 
 // Why a typed date is not converted: the message box to show, and whether
 // the year box that was read is to be emptied (only a year out of range is).
-struct Refusal {
-    QString text;
-    MsgIcon icon;
-    MsgButtons buttons;
-    bool emptiesYearBox;
+struct Refusal : Message {
+    bool emptiesYearBox = false;
 };
 
 // The outcome of checking a typed date: the date to convert, or the refusal.

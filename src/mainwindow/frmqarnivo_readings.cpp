@@ -18,6 +18,7 @@
 #include "readings/scripture.h"
 #include "readings/textbox.h"
 #include "readings/thoughts.h"
+#include "readings/tipsexport.h"
 
 #include <QDir>
 #include <QEvent>

@@ -9,6 +9,7 @@
 #include "platform/textfile.h"
 #include "settings/options.h"
 #include "settings/settingscatalogue.h"
+#include "settings/settingsstore.h"
 #include "sunpage/mapgmt.h"
 #include "sunpage/pagewriter.h"
 #include "sunpage/wwtimecal.h"

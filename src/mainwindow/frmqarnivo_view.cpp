@@ -12,6 +12,7 @@
 #include "platform/pictures.h"
 #include "platform/platform.h"
 #include "settings/settingscatalogue.h"
+#include "settings/settingsstore.h"
 
 #include <QAction>
 #include <QEvent>

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/message.h"
+
 #include <QDate>
 #include <QDateTime>
 #include <QString>
@@ -7,10 +9,6 @@
 #include <QUrl>
 
 namespace qarnivo {
-
-enum class MsgIcon { None, Information, Exclamation, Critical, Question };
-enum class MsgButtons { Ok, YesNoCancel };
-enum class MsgAnswer { Ok, Yes, No, Cancel };
 
 // Every touch of the operating system goes through this class: message boxes,
 // the settings store, the clock, folders, fonts and the shell. The program

@@ -49,7 +49,7 @@ QString DecodeText(const QByteArray &bytes)
 {
     if (!isAscii(bytes)) {
         QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-        const QString text = utf8(bytes);
+        QString text = utf8(bytes); // not const: returned by moving
         if (!utf8.hasError())
             return text;
     }
@@ -92,7 +92,7 @@ QByteArray EncodeLines(const QStringList &lines)
     // Windows-1252 bytes that happen to form UTF-8 would read back as UTF-8
     // and change the text; such text is written in UTF-8 as well.
     if (FitsWindows1252(text)) {
-        const QByteArray bytes = EncodeWindows1252(text);
+        QByteArray bytes = EncodeWindows1252(text); // not const: returned by moving
         if (DecodeText(bytes) == text)
             return bytes;
     }
@@ -138,7 +138,7 @@ QString SaveTextFile(const QString &path, const QStringList &lines)
         return file.errorString();
     const QByteArray bytes = EncodeLines(lines);
     if (file.write(bytes) != bytes.size()) {
-        const QString reason = file.errorString();
+        QString reason = file.errorString(); // not const: returned by moving
         file.cancelWriting();
         return reason;
     }

@@ -34,7 +34,7 @@ struct TextFileRead {
 
 // Reads a whole text file. Files above `maxBytes` are refused rather than
 // read, so a stray huge file cannot exhaust memory.
-TextFileRead ReadTextFile(const QString &path, qint64 maxBytes = 16 * 1024 * 1024);
+TextFileRead ReadTextFile(const QString &path, qint64 maxBytes = qint64{16} * 1024 * 1024);
 
 // Writes the lines through a temporary file that replaces `path` only when
 // complete, so a failure never leaves a half-written file. Returns an empty

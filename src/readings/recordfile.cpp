@@ -9,7 +9,7 @@ namespace qarnivo {
 
 namespace {
 
-constexpr qint64 kMaxRecordFileBytes = 4 * 1024 * 1024;
+constexpr qint64 kMaxRecordFileBytes = qint64{4} * 1024 * 1024;
 
 QStringList physicalLines(const QString &text)
 {

@@ -1,7 +1,6 @@
 #include "readings/thoughts.h"
 
 #include "calendar/names.h"
-#include "platform/platform.h"
 #include "platform/textfile.h"
 #include "readings/recordfile.h"
 
@@ -106,22 +105,6 @@ QStringList FullTipsLines(const DateTable &thoughts, const NameTables &names)
         }
     }
     return lines;
-}
-
-void ExportAllTips(Platform &platform, const DateTable &thoughts, const NameTables &names)
-{
-    const QString folder = platform.applicationFolder();
-    const MsgAnswer answer = platform.messageBox(PrintTipsQuestion(folder), MsgIcon::Information,
-                                                 MsgButtons::YesNoCancel);
-    if (answer != MsgAnswer::Yes)
-        return;
-    const QString path = FullTipsPath(folder);
-    const QString reason = SaveTextFile(path, FullTipsLines(thoughts, names));
-    if (reason.isEmpty())
-        platform.messageBox(PrintTipsDoneText(), MsgIcon::Information, MsgButtons::Ok);
-    else
-        platform.messageBox(PrintTipsFailedText(path, reason), MsgIcon::Exclamation,
-                            MsgButtons::Ok);
 }
 
 } // namespace qarnivo

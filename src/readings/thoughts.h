@@ -8,8 +8,9 @@
 //
 // The main window builds the table once at startup (BuildThoughtTable),
 // shows today's reading in Text3 through TextBoxText(), and runs the
-// "Print All Tips" command through ExportAllTips(), which asks, writes
-// FullTips.txt in the application folder and reports the outcome.
+// "Print All Tips" command through ExportAllTips() (readings/tipsexport.h),
+// which asks, writes FullTips.txt in the application folder and reports the
+// outcome.
 
 #include "readings/datetable.h"
 
@@ -18,7 +19,6 @@
 
 namespace qarnivo {
 
-class Platform;
 struct NameTables;
 
 inline constexpr char kThoughtsResource[] = ":/readings/thoughts.txt";
@@ -57,9 +57,5 @@ QString PrintTipsFailedText(const QString &path, const QString &reason);
 // month name in capitals and, for each of its 30 days, "Day - <d>: " with
 // the reading's lines and an empty line.
 QStringList FullTipsLines(const DateTable &thoughts, const NameTables &names);
-
-// The whole command: asks, and on Yes writes the file and tells whether it
-// worked. Any other answer leaves an existing file untouched.
-void ExportAllTips(Platform &platform, const DateTable &thoughts, const NameTables &names);
 
 } // namespace qarnivo

@@ -6,6 +6,7 @@
 #include "settings/colourschemes.h"
 #include "settings/optionsnames.h"
 #include "settings/settingscatalogue.h"
+#include "settings/settingsstore.h"
 
 #include <QButtonGroup>
 #include <QComboBox>

@@ -6,8 +6,6 @@
 
 namespace qarnivo {
 
-class Platform;
-
 // Every stored value lives in one section of the per-user settings store.
 inline const QString kSettingsSection = QStringLiteral("ViewWindow");
 
@@ -30,14 +28,6 @@ std::optional<qint16> SettingToInt16(const QString &text);
 std::optional<bool> SettingToBool(const QString &text);
 QString BoolSettingText(bool value); // "True" or "False"
 
-// Reading a key gives its default when it is absent or cannot be converted,
-// so a damaged store never stops the program from starting.
-qint16 ReadInt16Setting(Platform &platform, const QString &key, qint16 defaultValue);
-bool ReadBoolSetting(Platform &platform, const QString &key, bool defaultValue);
-QString ReadTextSetting(Platform &platform, const QString &key, const QString &defaultValue);
-
-void WriteIntSetting(Platform &platform, const QString &key, int value);
-void WriteBoolSetting(Platform &platform, const QString &key, bool value);
-void WriteTextSetting(Platform &platform, const QString &key, const QString &value);
+// Reading and writing the store itself is in settings/settingsstore.h.
 
 } // namespace qarnivo

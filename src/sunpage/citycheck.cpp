@@ -13,7 +13,7 @@ const QString kCrLf = QStringLiteral("\r\n");
 
 CityCheck refuse(CityCheck::Outcome outcome, const CityInfo &city, const QString &text)
 {
-    return {outcome, city, BoxMessage{text, MsgIcon::Exclamation, MsgButtons::Ok}};
+    return {outcome, city, Message{text, MsgIcon::Exclamation, MsgButtons::Ok}};
 }
 
 bool holdsDoubleQuote(const CityInfo &boxes)
@@ -110,14 +110,14 @@ QStringList CitySaveLines(const CityInfo &boxes)
                           fieldLine(boxes.longitude), fieldLine(boxes.offsetGMT)});
 }
 
-BoxMessage CitySavedMessage()
+Message CitySavedMessage()
 {
     return {QStringLiteral("Default City Information, saved successfully.") + kCrLf +
                 QStringLiteral("Changes will be effective on next session."),
             MsgIcon::Information, MsgButtons::Ok};
 }
 
-BoxMessage CitySaveOutcome(const QString &path, const QString &reason)
+Message CitySaveOutcome(const QString &path, const QString &reason)
 {
     if (reason.isEmpty())
         return CitySavedMessage();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "sunpage/boxmessage.h"
+#include "core/message.h"
 #include "sunpage/cityfile.h"
 
 #include <QStringList>
@@ -25,7 +25,7 @@ struct CityCheck {
     // characters) and the number texts of the boxes, even when a range check
     // then fails.
     CityInfo city;
-    std::optional<BoxMessage> refusal; // the warning to show, none when valid
+    std::optional<Message> refusal; // the warning to show, none when valid
     bool valid() const { return outcome == Outcome::Valid; }
 };
 
@@ -48,8 +48,8 @@ QStringList CitySaveLines(const CityInfo &boxes);
 // What to show after SaveTextFile(path, CitySaveLines(...)) returned
 // `reason`: the confirmation when it is empty, else the failure, naming the
 // file and the reason. After a failure the boxes stay open for editing.
-BoxMessage CitySaveOutcome(const QString &path, const QString &reason);
+Message CitySaveOutcome(const QString &path, const QString &reason);
 
-BoxMessage CitySavedMessage();
+Message CitySavedMessage();
 
 } // namespace qarnivo

@@ -9,7 +9,7 @@ QString SearchPattern(const QString &searchText)
     return u'*' + searchText.toUpper() + u'*';
 }
 
-BoxMessage SearchSummaryMessage(int foundCount)
+Message SearchSummaryMessage(int foundCount)
 {
     return {QStringLiteral("Search complete, no more found.\r\nTotal found = (") +
                 QString::number(foundCount) + QStringLiteral(")."),

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "sunpage/boxmessage.h"
+#include "core/message.h"
 
 #include <QString>
 #include <QStringList>
@@ -26,7 +26,7 @@ struct SearchStep {
     int selected = -1;                 // the entry to select; -1 only for an empty list
     bool continuing = false;           // the list's continuation flag for the next click
     int foundCount = 0;                // the shared hit count after this click
-    std::optional<BoxMessage> summary; // shown when no more was found
+    std::optional<Message> summary; // shown when no more was found
 };
 
 SearchStep FindNextEntry(const QStringList &entries, const QString &searchText, int selected,
@@ -35,6 +35,6 @@ SearchStep FindNextEntry(const QStringList &entries, const QString &searchText, 
 // The pattern a search text stands for: "*", the text in upper case, "*".
 QString SearchPattern(const QString &searchText);
 
-BoxMessage SearchSummaryMessage(int foundCount);
+Message SearchSummaryMessage(int foundCount);
 
 } // namespace qarnivo

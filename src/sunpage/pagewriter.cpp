@@ -1,7 +1,6 @@
 #include "sunpage/pagewriter.h"
 
 #include "calendar/leadingnumber.h"
-#include "platform/platform.h"
 #include "platform/textfile.h"
 
 #include <QDir>
@@ -18,7 +17,7 @@ namespace {
 
 // A body file larger than this cannot give a page of the accepted length;
 // it is refused without being read whole.
-constexpr qint64 kMaximumBodyBytes = 1024 * 1024;
+constexpr qint64 kMaximumBodyBytes = qint64{1024} * 1024;
 
 struct MonthLine {
     const char *name;
@@ -267,15 +266,6 @@ PageWriteResult WritePage(const QString &systemFolder, const QString &applicatio
                        page.size());
     }
     return saveBytes(pagePath, page);
-}
-
-PageWriteResult WritePage(Platform &platform, const QStringList &pageLines, const CityInfo &city)
-{
-    const PageWriteResult result =
-        WritePage(platform.systemFolder(), platform.applicationFolder(), pageLines, city);
-    if (result.status == PageWriteResult::Status::WrongLength)
-        platform.messageBox(PageLengthMessage(), MsgIcon::Critical, MsgButtons::Ok);
-    return result;
 }
 
 } // namespace qarnivo

@@ -25,8 +25,6 @@
 
 namespace qarnivo {
 
-class Platform;
-
 inline constexpr int kPageLineCount = 71;
 inline constexpr qint64 kPageMinimumBytes = 45700;
 inline constexpr qint64 kPageMaximumBytes = 46000;
@@ -95,9 +93,5 @@ struct PageWriteResult {
 // behind (an older one is removed), and the result says why.
 PageWriteResult WritePage(const QString &systemFolder, const QString &applicationFolder,
                           const QStringList &pageLines, const CityInfo &city);
-
-// The same with the folders of `platform`; a page that fails the length
-// check is reported to the user with PageLengthMessage() (stop icon, OK).
-PageWriteResult WritePage(Platform &platform, const QStringList &pageLines, const CityInfo &city);
 
 } // namespace qarnivo

@@ -20,7 +20,7 @@
 // the decoration, wwtimecal_load.cpp the opening, the closing, the menus and
 // the browser, and wwtimecal_city.cpp the city boxes and the two list panels.
 
-#include "sunpage/boxmessage.h"
+#include "core/message.h"
 #include "sunpage/pagewriter.h"
 #include "sunpage/placelist.h"
 

@@ -9,6 +9,7 @@
 #include "settings/settingscatalogue.h"
 #include "sunpage/mapgmt.h"
 #include "sunpage/offsetlist.h"
+#include "sunpage/pagewriterplatform.h"
 
 #include <QAction>
 #include <QCheckBox>
