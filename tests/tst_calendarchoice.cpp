@@ -16,6 +16,8 @@ private slots:
     void storedChoice();
     void choosingInOptions();
     void yearOutsideTheTable();
+    void exportOccasions_data();
+    void exportOccasions();
 };
 
 void TestCalendarChoice::storedChoice_data()
@@ -68,6 +70,43 @@ void TestCalendarChoice::yearOutsideTheTable()
     w.goToYear(QStringLiteral("1700"));
     QVERIFY(w.text(QStringLiteral("Text1")).endsWith(QLatin1String(" *")));
     QVERIFY(w.control<QLineEdit>(QStringLiteral("Text1"))->toolTip().contains("arithmetical"));
+}
+
+void TestCalendarChoice::exportOccasions_data()
+{
+    QTest::addColumn<QString>("answer"); // what the save dialog returns
+    QTest::addColumn<bool>("written");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("saved") << "occasions.ics" << true << "DONE! 44 occasions of 1446 AH written to";
+    QTest::newRow("cancelled") << "" << false << "";
+    QTest::newRow("folder missing") << "missing/occasions.ics" << false << "could not be written";
+}
+
+void TestCalendarChoice::exportOccasions()
+{
+    QFETCH(QString, answer);
+    QFETCH(bool, written);
+    QFETCH(QString, message);
+    Window w(QDate(2025, 3, 1)); // 1 Ramadhan 1446
+    w.load();
+    const QString path = answer.isEmpty() ? QString() : w.folder.filePath(answer);
+    w.platform.saveAnswer = path;
+    w.platform.messages.clear();
+    w.window->ExportOccasions_Click();
+    QCOMPARE(w.platform.saveSuggestions,
+             QStringList{w.folder.filePath(QStringLiteral("Qarnivo Occasions 1446 AH.ics"))});
+    QCOMPARE(QFile::exists(path), written);
+    QCOMPARE(w.platform.messages.size(), message.isEmpty() ? 0 : 1);
+    if (!message.isEmpty())
+        QVERIFY2(w.platform.lastMessage().contains(message), qPrintable(w.platform.lastMessage()));
+    if (written) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray content = file.readAll();
+        QVERIFY(content.startsWith("BEGIN:VCALENDAR\r\n"));
+        QCOMPARE(content.count("BEGIN:VEVENT"), 44);
+        QVERIFY(content.contains("DTSTART;VALUE=DATE:20250301\r\nDTEND;VALUE=DATE:20250302"));
+    }
 }
 
 QTEST_MAIN(TestCalendarChoice)

@@ -19,6 +19,7 @@ inline constexpr ControlName SunTimesCommand{"SunRiseSunSet", ""};
 inline constexpr ControlName TipsMenu{"DayTips", "Tips of the Days"};
 inline constexpr ControlName NextTipCommand{"TestTips", ""};
 inline constexpr ControlName ExportTipsCommand{"PrintTips", ""};
+inline constexpr ControlName ExportOccasionsCommand{"ExportOccasions", ""};
 inline constexpr ControlName ManualCommand{"Manual", ""};
 inline constexpr ControlName AboutMenu{"About", "About"};
 inline constexpr ControlName DivineCalendarCommand{"DivineCal", ""};

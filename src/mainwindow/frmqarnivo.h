@@ -105,6 +105,7 @@ public slots:
     void Timer1_Timer();
     void Option1_Click();
     void PrintTips_Click();
+    void ExportOccasions_Click();
     void DivineCal_Click();
     void CalendFeatures_Click();
     void Manual_Click();
@@ -221,6 +222,7 @@ private:
     QAction *m_sunTimesCommand = nullptr;
     QAction *m_nextTipCommand = nullptr;
     QAction *m_exportTipsCommand = nullptr;
+    QAction *m_exportOccasionsCommand = nullptr;
     QAction *m_manualCommand = nullptr;
     QAction *m_divineCalendarCommand = nullptr;
     QAction *m_featuresCommand = nullptr;

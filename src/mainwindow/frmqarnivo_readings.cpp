@@ -14,6 +14,7 @@
 #include "platform/layoutscale.h"
 #include "platform/pictures.h"
 #include "platform/platform.h"
+#include "readings/occasionexport.h"
 #include "readings/occasions.h"
 #include "readings/scripture.h"
 #include "readings/textbox.h"
@@ -38,6 +39,8 @@ void frmqarnivo::createHelpMenus()
         NamedAction(dayTips, mainnames::NextTipCommand, QStringLiteral("Next Day Tip"));
     m_exportTipsCommand =
         NamedAction(dayTips, mainnames::ExportTipsCommand, QStringLiteral("Print All Tips"));
+    m_exportOccasionsCommand = NamedAction(dayTips, mainnames::ExportOccasionsCommand,
+                                           QStringLiteral("Export Occasions..."));
     m_manualCommand = NamedAction(menuBar(), mainnames::ManualCommand, QStringLiteral("&Manual"));
     QMenu *about = menuBar()->addMenu(QStringLiteral("&About"));
     SetControlName(about, mainnames::AboutMenu);
@@ -58,6 +61,8 @@ void frmqarnivo::createHelpMenus()
     m_manualCommand->setShortcut(QKeySequence::HelpContents);
     m_exportTipsCommand->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     connect(m_exportTipsCommand, &QAction::triggered, this, &frmqarnivo::PrintTips_Click);
+    connect(m_exportOccasionsCommand, &QAction::triggered, this,
+            &frmqarnivo::ExportOccasions_Click);
     connect(m_manualCommand, &QAction::triggered, this, &frmqarnivo::Manual_Click);
     connect(m_divineCalendarCommand, &QAction::triggered, this, &frmqarnivo::DivineCal_Click);
     connect(m_featuresCommand, &QAction::triggered, this, &frmqarnivo::CalendFeatures_Click);
@@ -128,6 +133,29 @@ void frmqarnivo::showOccasion(int month, int day)
 void frmqarnivo::PrintTips_Click()
 {
     ExportAllTips(m_platform, m_thoughtText, m_names);
+}
+
+// The shown Hijri year's occasions for any calendar program, in the chosen
+// calendar with the current correction.
+void frmqarnivo::ExportOccasions_Click()
+{
+    const int year = m_state.CurrentHijriYear;
+    const QString path = m_platform.saveFileName(
+        QDir(m_platform.applicationFolder()).filePath(OccasionFileName(year)));
+    if (path.isEmpty())
+        return;
+    const QString problem =
+        SaveOccasionFile(path, OccasionCalendar(year, m_state.DayCorrection, m_state.Calendar,
+                                                m_names, m_platform.now()));
+    if (!problem.isEmpty()) {
+        m_platform.messageBox(problem, MsgIcon::Exclamation, MsgButtons::Ok);
+        return;
+    }
+    m_platform.messageBox(QStringLiteral("DONE! %1 occasions of %2 AH written to %3")
+                              .arg(OccasionCount(year, m_state.Calendar))
+                              .arg(year)
+                              .arg(QDir::toNativeSeparators(path)),
+                          MsgIcon::Information, MsgButtons::Ok);
 }
 
 void frmqarnivo::DivineCal_Click()

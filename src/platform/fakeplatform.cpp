@@ -49,6 +49,12 @@ QStringList FakePlatform::fontFamilies()
     return fonts;
 }
 
+QString FakePlatform::saveFileName(const QString &suggestedPath)
+{
+    saveSuggestions.append(suggestedPath);
+    return saveAnswer;
+}
+
 void FakePlatform::openDocument(const QString &path, const QString &)
 {
     openedDocuments.append(path);

@@ -29,6 +29,8 @@ public:
     QStringList openedDocuments;     // openDocument() paths
     QList<QUrl> openedAddresses;     // openWebAddress() calls
     bool ended = false;              // endProgram() was called
+    QStringList saveSuggestions;     // every saveFileName() suggestion
+    QString saveAnswer;              // what saveFileName() returns
 
     FakePlatform();
 
@@ -42,6 +44,7 @@ public:
     QString systemFolder() override;
     QStringList fontFamilies() override;
     void openDocument(const QString &path, const QString &workingFolder) override;
+    QString saveFileName(const QString &suggestedPath) override;
     void openWebAddress(const QUrl &) override;
     void endProgram() override;
 

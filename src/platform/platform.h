@@ -28,6 +28,9 @@ public:
     virtual void openDocument(const QString &path, const QString &workingFolder) = 0;
     virtual void openWebAddress(const QUrl &) = 0; // outside the program
     virtual void endProgram() = 0;                 // ends at once
+    // A save dialog offering `suggestedPath`: the path chosen, or an empty
+    // string when the user cancels. A platform without dialogs cancels.
+    virtual QString saveFileName([[maybe_unused]] const QString &suggestedPath) { return {}; }
 };
 
 } // namespace qarnivo

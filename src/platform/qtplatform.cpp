@@ -6,6 +6,7 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QEventLoop>
+#include <QFileDialog>
 #include <QFontDatabase>
 #include <QMessageBox>
 #include <QProcess>
@@ -143,6 +144,13 @@ QString QtPlatform::systemFolder()
 QStringList QtPlatform::fontFamilies()
 {
     return QFontDatabase::families();
+}
+
+QString QtPlatform::saveFileName(const QString &suggestedPath)
+{
+    return QFileDialog::getSaveFileName(QApplication::activeWindow(), QStringLiteral("Qarnivo"),
+                                        suggestedPath,
+                                        QStringLiteral("iCalendar files (*.ics);;All files (*)"));
 }
 
 void QtPlatform::openDocument(const QString &path, const QString &workingFolder)

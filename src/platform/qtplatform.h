@@ -22,6 +22,7 @@ public:
     QString systemFolder() override;
     QStringList fontFamilies() override;
     void openDocument(const QString &path, const QString &workingFolder) override;
+    QString saveFileName(const QString &suggestedPath) override;
     void openWebAddress(const QUrl &) override;
     void endProgram() override;
 
