@@ -23,9 +23,9 @@ namespace qarnivo {
 struct SearchStep {
     enum class Outcome { Found, NoMoreFound };
     Outcome outcome = Outcome::NoMoreFound;
-    int selected = -1;                 // the entry to select; -1 only for an empty list
-    bool continuing = false;           // the list's continuation flag for the next click
-    int foundCount = 0;                // the shared hit count after this click
+    int selected = -1;              // the entry to select; -1 only for an empty list
+    bool continuing = false;        // the list's continuation flag for the next click
+    int foundCount = 0;             // the shared hit count after this click
     std::optional<Message> summary; // shown when no more was found
 };
 

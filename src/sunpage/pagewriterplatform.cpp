@@ -6,7 +6,7 @@ namespace qarnivo {
 
 PageWriteResult WritePage(Platform &platform, const QStringList &pageLines, const CityInfo &city)
 {
-    const PageWriteResult result =
+    PageWriteResult result = // not const: returned by moving
         WritePage(platform.systemFolder(), platform.applicationFolder(), pageLines, city);
     if (result.status == PageWriteResult::Status::WrongLength)
         platform.messageBox(PageLengthMessage(), MsgIcon::Critical, MsgButtons::Ok);
