@@ -6,6 +6,8 @@
 // Pointing at a stack hides the resting look and uncovers the lit one;
 // pressing hides the lit look too, uncovering the pressed one. reset()
 // brings every look back, as pointing at the window's background does.
+// Their object names: "Image4(1)", "Image4(2)", "Image4(3)", "Image6(0)" and
+// "Image6(1)".
 
 #include <QObject>
 #include <QRect>
