@@ -1,0 +1,290 @@
+#pragma once
+
+// What the suites share: controls found by object name, an application folder in a temporary
+// folder over a fake platform, the main and calculator windows over it, the known dates, and the
+// main() of suites whose windows may open the embedded browser.
+
+#include "calendar/conversion.h"
+#include "help/helptexts.h"
+#include "mainwindow/frmqarnivo.h"
+#include "platform/fakeplatform.h"
+#include "platform/textfile.h"
+#include "sunpage/cityfile.h"
+#include "sunpage/offsetlist.h"
+#include "sunpage/pagewriter.h"
+#include "sunpage/placelist.h"
+#include "sunpage/wwtimecal.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPointer>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+namespace qarnivo::testing {
+
+// The columns of a test's data table, by type and name: columns<QString, int>({"text", "n"}).
+template <typename... T> void columns(std::initializer_list<const char *> names)
+{
+    auto name = names.begin();
+    (QTest::addColumn<T>(*name++), ...);
+}
+
+// A row of a test's data table: row("name", text, n).
+template <typename... T> void row(const char *name, const T &...values)
+{
+    (QTest::newRow(name) << ... << values);
+}
+
+// The current row's values of those columns: auto [text, n] = fetch<QString, int>("text", "n").
+template <typename... T, typename... Names> std::tuple<T...> fetch(Names... names)
+{
+    return {*static_cast<T *>(QTest::qData(names, qMetaTypeId<T>()))...};
+}
+
+// The control of that type and object name below `root`; a missing one ends the run.
+template <typename T = QWidget> T *control(const QObject *root, const QString &name)
+{
+    T *found = root ? root->findChild<T *>(name) : nullptr;
+    if (!found)
+        qFatal("no control %s", qPrintable(name));
+    return found;
+}
+
+inline QString sourcePath(const QString &relative)
+{
+    return QARNIVO_SOURCE_DIR "/" + relative;
+}
+
+inline bool writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+inline QByteArray readBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+inline QStringList cityFields(const CityInfo &c)
+{
+    return {c.name, c.latitude, c.longitude, c.offsetGMT};
+}
+
+// Fields joined by "|", as the rows of the tables give them.
+inline QStringList fields(const char *joined)
+{
+    return QString::fromUtf8(joined).split(u'|');
+}
+
+inline CityInfo cityOf(const QStringList &fields)
+{
+    return {fields.value(0), fields.value(1), fields.value(2), fields.value(3)};
+}
+
+// The calculator's lists as the tests lay them out.
+inline const QByteArray kPlaces("Bhubaneswar,20.27,-85.85,-5.5\r\n"
+                                "Delhi,28.6100,-77.2000,-5.50\r\n"
+                                "\"Washington, D.C.\",38.9072,77.0369,5\r\n"
+                                "Sydney,-33.8688,-151.2093,-10\r\n");
+inline const QByteArray kCountries("Japan (-9)\r\nArgentina (3)\r\nBelarus (-1)\r\n");
+
+// A temporary application folder over a fake platform: today's clock, the Arabic numeral font
+// (named in other capitals, as a desktop may), the main window first, and the default city file.
+struct AppFolder {
+    QTemporaryDir folder;
+    FakePlatform platform;
+
+    explicit AppFolder(const QDate &today = QDate(2025, 11, 5), bool cityFile = true)
+    {
+        platform.appFolder = folder.path();
+        platform.fonts = {QStringLiteral("DejaVu Sans"), QStringLiteral("tarvelonix")};
+        platform.clock = QDateTime(today, QTime(9, 30));
+        setSetting("Show First", "0");
+        if (cityFile)
+            SaveTextFile(path(kCityFileName), CityFileLines(DefaultCity()));
+    }
+    QString path(const QString &relative) const { return folder.filePath(relative); }
+    QString setting(const QString &key) const
+    {
+        return platform.settings.value(QStringLiteral("ViewWindow/") + key);
+    }
+    void setSetting(const QString &key, const QString &value)
+    {
+        platform.settings.insert(QStringLiteral("ViewWindow/") + key, value);
+    }
+    // The calculator's files: both lists, and the shipped page body in "system".
+    void addCalculatorFiles()
+    {
+        platform.sysFolder = path(QStringLiteral("system"));
+        if (!writeBytes(path(kPlaceFileName), kPlaces) ||
+            !writeBytes(path(kCountryFileName), kCountries) ||
+            !writeBytes(bodyPath(), readBytes(sourcePath("resources/system/sunc.ini"))))
+            qFatal("cannot lay out the application folder");
+    }
+    QString bodyPath() const { return QDir(platform.sysFolder).filePath(kPageBodyFileName); }
+    QString pagePath() const { return QDir(platform.sysFolder).filePath(kPageFileName); }
+    QStringList cityFileLines() const { return SplitLines(ReadTextFile(path(kCityFileName)).text); }
+};
+
+// The main window over an application folder, with helpers to reach its controls.
+struct Window : AppFolder {
+    std::unique_ptr<frmqarnivo> main;
+
+    explicit Window(const QDate &today = QDate(2025, 11, 5), bool cityFile = true)
+        : AppFolder(today, cityFile), main(std::make_unique<frmqarnivo>(platform))
+    {
+    }
+    void load() { main->Form_Load(); }
+    template <typename T = QWidget> T *get(const QString &name) const
+    {
+        return control<T>(main.get(), name);
+    }
+    QString text(const QString &name) const
+    {
+        auto *label = main->findChild<QLabel *>(name);
+        return label ? label->text() : get<QLineEdit>(name)->text();
+    }
+    void click(const QString &button) const { get<QPushButton>(button)->click(); }
+    void trigger(const QString &action) const { get<QAction>(action)->trigger(); }
+    QTableWidget *days() const { return get<QTableWidget>(QStringLiteral("grCal1")); }
+    QString cell(int row, int column) const
+    {
+        return days()->item(row, column) ? days()->item(row, column)->text() : QString();
+    }
+    // Marked as the selected day: dark red on light orange.
+    bool highlighted(int row, int column) const
+    {
+        const QTableWidgetItem *item = days()->item(row, column);
+        return item && item->background().color() == QColor(255, 224, 192) &&
+               item->foreground().color() == QColor(255, 0, 0);
+    }
+    QString shownMonth() const { return text("Label1") + ' ' + text("Text7"); }
+    void clickCell(int row, int column) const
+    {
+        const QPoint centre = days()->visualItemRect(days()->item(row, column)).center();
+        QTest::mouseClick(days()->viewport(), Qt::LeftButton, {}, centre);
+    }
+    void clickDay(int day) const
+    {
+        for (int cell = 0; cell < 42; ++cell) {
+            if (this->cell(cell / 7, cell % 7) == QString::number(day))
+                return clickCell(cell / 7, cell % 7);
+        }
+        QFAIL("day not in the grid");
+    }
+    void goToYear(const QString &year) const
+    {
+        get<QLineEdit>(QStringLiteral("Text7"))->setText(year);
+        click(QStringLiteral("GoToYear"));
+    }
+
+    // The calculator window, wherever it was opened from.
+    WwtimeCal *calculator() const { return main->findChild<WwtimeCal *>(); }
+    template <typename T = QWidget> T *in(const QString &name) const
+    {
+        return control<T>(calculator(), name);
+    }
+    QLineEdit *box(int i) const { return in<QLineEdit>(QStringLiteral("Text1(%1)").arg(i)); }
+    CityInfo boxes() const
+    {
+        return {box(0)->text(), box(1)->text(), box(2)->text(), box(3)->text()};
+    }
+    void type(const CityInfo &city) const
+    {
+        const QStringList texts = cityFields(city);
+        for (int i = 0; i < 4; ++i) {
+            box(i)->clear();
+            QTest::keyClicks(box(i), texts[i]);
+        }
+    }
+    QString selected(const QString &list) const
+    {
+        auto *item = in<QListWidget>(list)->currentItem();
+        return item ? item->text() : QString();
+    }
+    void closeCalculator() const
+    {
+        in<QAction>(QStringLiteral("Cloze"))->trigger();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+};
+
+// A loaded main window, the calculator's files beside it, and a calculator window not yet opened.
+struct Calculator : Window {
+    QPointer<WwtimeCal> calc;
+
+    explicit Calculator(const QDate &today = QDate(2025, 3, 20)) : Window(today)
+    {
+        addCalculatorFiles();
+        load();
+        calc = new WwtimeCal(platform, *main, main.get());
+        platform.messages.clear();
+    }
+    WwtimeCal *open()
+    {
+        calc->Form_Load();
+        return calc;
+    }
+};
+
+// Days whose dates are fixed outside this program. JD 1948440 is the epoch of the arithmetic
+// (civil) Hijri calendar, a Friday; JD 2299161 the first day of the Gregorian reform (the bull
+// Inter gravissimas, 1582); JD 2451545 the J2000.0 epoch, 1 January 2000; 5373484 the JD that
+// Qt's QDate gives for 31 December 9999. The Hijri dates follow the 30-year cycle with the leap
+// years 2, 5, 7, 10, 13, 16, 18, 21, 24, 26 and 29, as Qt's Islamic civil calendar does.
+struct KnownDate {
+    const char *name;
+    Ymd western;
+    Ymd hijri;
+    qint32 jd;
+    int weekDay; // 1 = Sunday
+    QDate date() const { return QDate::fromJulianDay(jd); }
+};
+
+inline const KnownDate kKnownDates[] = {
+    {"epoch: 16 Jul 622 = 1 Muharram 1, Friday", {622, 7, 16}, {1, 1, 1}, 1948440, 6},
+    {"Julian leap day 29 Feb 1500, Saturday", {1500, 2, 29}, {905, 7, 29}, 2268992, 7},
+    {"last Julian day: 4 Oct 1582, Thursday", {1582, 10, 4}, {990, 9, 16}, 2299160, 5},
+    {"first Gregorian day: 15 Oct 1582, Friday", {1582, 10, 15}, {990, 9, 17}, 2299161, 6},
+    {"J2000: 1 Jan 2000, Saturday", {2000, 1, 1}, {1420, 9, 24}, 2451545, 7},
+    {"12 Dhul-Hijjah 1427: 2 Jan 2007, Tuesday", {2007, 1, 2}, {1427, 12, 12}, 2454103, 3},
+    {"1 Ramadhan 1445: 11 Mar 2024, Monday", {2024, 3, 11}, {1445, 9, 1}, 2460381, 2},
+    {"1 Muharram 1447: 27 Jun 2025, Friday", {2025, 6, 27}, {1447, 1, 1}, 2460854, 6},
+    {"14 Jamaadil-Awwal 1447: 5 Nov 2025, Wednesday", {2025, 11, 5}, {1447, 5, 14}, 2460985, 4},
+    {"15 Sha'aban 1447: 3 Feb 2026, Tuesday", {2026, 2, 3}, {1447, 8, 15}, 2461075, 3},
+    {"end of the month view: 31 Dec 9999, Friday", {9999, 12, 31}, {9666, 4, 2}, 5373484, 6},
+    {"end of range: 30 May 20874, Wednesday", {20874, 5, 30}, {20874, 5, 30}, kLastJulianDay, 4},
+};
+
+} // namespace qarnivo::testing
+
+// The main() of a suite whose windows may open the embedded browser: headless, without its
+// sandbox (tests may run as root), keeping whatever it stores in a temporary home.
+#define QARNIVO_WEBENGINE_TEST_MAIN(TestClass)                                                     \
+    int main(int argc, char *argv[])                                                               \
+    {                                                                                              \
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");                                               \
+        if (qEnvironmentVariableIsEmpty("QTWEBENGINE_CHROMIUM_FLAGS"))                             \
+            qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--no-sandbox --disable-gpu");                   \
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))                                        \
+            qputenv("QT_QPA_PLATFORM", "offscreen");                                               \
+        QTemporaryDir home;                                                                        \
+        for (const char *name : {"XDG_CACHE_HOME", "XDG_DATA_HOME", "XDG_CONFIG_HOME"})            \
+            qputenv(name, QDir(home.path()).filePath(QLatin1String(name)).toLocal8Bit());          \
+        QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);                                \
+        QApplication app(argc, argv);                                                              \
+        TestClass test;                                                                            \
+        return QTest::qExec(&test, argc, argv);                                                    \
+    }
