@@ -37,198 +37,194 @@ Run run(const QStringList &options, int correction = 0)
 class TestCommandLine : public QObject {
     Q_OBJECT
 private slots:
-    void converts_data();
-    void converts();
-    void refuses_data();
-    void refuses();
-    void jsonLinesInTheOrderGiven();
-    void monthGrid();
-    void wantsCommandLine_data();
-    void wantsCommandLine();
-    void icsLines_data();
-    void icsLines();
+    void converts_data()
+    {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<int>("correction");
+        // 1 Ramadhan 1445 of the arithmetic calendar is Monday 11 March 2024
+        // (ICU islamic-civil).
+        QTest::newRow("Gregorian to Hijri")
+            << QStringList{"--convert", "2024-03-11"}
+            << "2024-03-11  1445-09-01  Monday  11 March 2024 = 1 Ramadhan 1445" << 0;
+        QTest::newRow("Hijri to Gregorian")
+            << QStringList{"--to-gregorian", "1445-09-01"}
+            << "2024-03-11  1445-09-01  Monday  11 March 2024 = 1 Ramadhan 1445" << 0;
+        QTest::newRow("the correction moves a Hijri date's weekday")
+            << QStringList{"--to-gregorian", "1445-09-01"}
+            << "2024-03-11  1445-09-01  Tuesday  11 March 2024 = 1 Ramadhan 1445" << 1;
+        QTest::newRow("stored correction overridden")
+            << QStringList{"--to-gregorian", "--correction", "0", "1445-09-01"}
+            << "2024-03-11  1445-09-01  Monday  11 March 2024 = 1 Ramadhan 1445" << 2;
+        QTest::newRow("first day of the era, zero-padded")
+            << QStringList{"--convert", "0622-07-16"}
+            << "0622-07-16  0001-01-01  Friday  16 July 622 = 1 Muharram 1" << 0;
+        // The reform's two days follow one another in the Hijri calendar.
+        QTest::newRow("last Julian day")
+            << QStringList{"--convert", "1582-10-04"}
+            << "1582-10-04  0990-09-16  Thursday  4 October 1582 = 16 Ramadhan 990" << 0;
+        QTest::newRow("first Gregorian day")
+            << QStringList{"--convert", "1582-10-15"}
+            << "1582-10-15  0990-09-17  Friday  15 October 1582 = 17 Ramadhan 990" << 0;
+        QTest::newRow("last day, five-digit year")
+            << QStringList{"--convert", "20874-05-30"}
+            << "20874-05-30  20874-05-30  Wednesday  30 May 20874 = 30 Jumadil-Awwal 20874" << 0;
+        // 1 Muharram 1447 began on 26 June 2025 in Saudi Arabia (Umm al-Qura), a
+        // day before the arithmetical calendar's (ICU agrees on both).
+        QTest::newRow("Umm al-Qura")
+            << QStringList{"--calendar", "umm-al-qura", "--convert", "2025-06-26"}
+            << "2025-06-26  1447-01-01  Thursday  26 June 2025 = 1 Muharram 1447" << 0;
+        QTest::newRow("arithmetical on the same day")
+            << QStringList{"--convert", "2025-06-26"}
+            << "2025-06-26  1446-12-29  Thursday  26 June 2025 = 29 Dhul-Hijjah 1446" << 0;
+        QTest::newRow("Umm al-Qura outside its table says so")
+            << QStringList{"--calendar", "umm-al-qura", "--to-gregorian", "1700-01-01"}
+            << "2270-12-15  1700-01-01  Thursday  15 December 2270 = 1 Muharram 1700  "
+               "(arithmetical: "
+               "outside the Umm al-Qura table, 1300 to 1600 AH)"
+            << 0;
+        QTest::newRow("today")
+            << QStringList{"--today"}
+            << "2024-03-14  1445-09-04  Thursday  14 March 2024 = 4 Ramadhan 1445" << 0;
+    }
+
+    void converts()
+    {
+        QFETCH(QStringList, options);
+        QFETCH(QString, line);
+        QFETCH(int, correction);
+        const Run result = run(options, correction);
+        QCOMPARE(result.status, 0);
+        QCOMPARE(result.out.section(u'\n', 0, 0), line);
+        QVERIFY2(result.err.isEmpty(), qPrintable(result.err));
+    }
+
+    void refuses_data()
+    {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<int>("status");
+        QTest::newRow("the lost days of 1582")
+            << QStringList{"--convert", "1582-10-10"}
+            << "Invalid Date. Dates between 5th October 1582 & 14th October 1582\nare not valid"
+            << 2;
+        QTest::newRow("before the era") << QStringList{"--convert", "0622-07-15"}
+                                        << "Invalid Date. Dates prior to 16th July 622 AD" << 2;
+        QTest::newRow("29 February in a common year")
+            << QStringList{"--convert", "2023-02-29"} << "Invalid date, Day value should be upto 28"
+            << 2;
+        QTest::newRow("Hijri year 0") << QStringList{"--to-gregorian", "0000-01-01"}
+                                      << "The Year Value must be between 1 AH & 20874 AH" << 2;
+        QTest::newRow("not a date")
+            << QStringList{"--convert", "11/03/2024"} << "is not a date" << 2;
+        QTest::newRow("month 13") << QStringList{"--convert", "2024-13-01"} << "is not a date" << 2;
+        QTest::newRow("Hijri day 31")
+            << QStringList{"--to-gregorian", "1445-01-31"} << "is not a date" << 2;
+        QTest::newRow("no date at all")
+            << QStringList{"--convert"} << "Name at least one date" << 2;
+        QTest::newRow("month out of the view")
+            << QStringList{"--month", "9666-05"} << "Date Range" << 2;
+        QTest::newRow("a correction that is no number")
+            << QStringList{"--today", "--correction", "x"} << "whole number of days" << 2;
+        QTest::newRow("an unknown option") << QStringList{"--conver"} << "Unknown option" << 1;
+        QTest::newRow("an unknown calendar")
+            << QStringList{"--calendar", "lunar", "--today"} << "tabular or umm-al-qura" << 2;
+        QTest::newRow("an export without its year")
+            << QStringList{"--export-ics", "x.ics"} << "--hijri-year" << 2;
+    }
+
+    void refuses()
+    {
+        QFETCH(QStringList, options);
+        QFETCH(QString, message);
+        QFETCH(int, status);
+        const Run result = run(options);
+        QCOMPARE(result.status, status);
+        QVERIFY2(result.err.contains(message, Qt::CaseInsensitive), qPrintable(result.err));
+        QVERIFY2(!result.err.contains(u'\r'), "line breaks are plain newlines");
+        QVERIFY2(result.out.isEmpty(), qPrintable(result.out));
+    }
+
+    void jsonLinesInTheOrderGiven()
+    {
+        const Run result = run({"--json", "--convert", "2024-03-11", "1582-10-10", "0622-07-16"});
+        QCOMPARE(result.status, 2); // one date refused, the others printed
+        const QStringList lines = result.out.split(u'\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 2);
+        const QJsonObject first = QJsonDocument::fromJson(lines[0].toUtf8()).object();
+        QCOMPARE(first.value("gregorian").toString(), QStringLiteral("2024-03-11"));
+        QCOMPARE(first.value("hijri").toString(), QStringLiteral("1445-09-01"));
+        QCOMPARE(first.value("weekday").toString(), QStringLiteral("Monday"));
+        QCOMPARE(first.value("hijri_text").toString(), QStringLiteral("1 Ramadhan 1445"));
+        QCOMPARE(first.value("gregorian_text").toString(), QStringLiteral("11 March 2024"));
+        QCOMPARE(QJsonDocument::fromJson(lines[1].toUtf8()).object().value("hijri").toString(),
+                 QStringLiteral("0001-01-01"));
+    }
+
+    void monthGrid()
+    {
+        const Run result = run({"--month", "1445-09"});
+        QCOMPARE(result.status, 0);
+        const QStringList lines = result.out.split(u'\n');
+        QCOMPARE(lines[0].trimmed(), QStringLiteral("Ramadhan 1445"));
+        QCOMPARE(lines[1], QStringLiteral(" Su  Mo  Tu  We  Th  Fr  Sa"));
+        // The 1st on a Monday; today, 14 March 2024, is the 4th and marked.
+        QCOMPARE(lines[2], QStringLiteral("      1   2   3 [ 4]  5   6"));
+        QCOMPARE(lines[3], QStringLiteral("  7   8   9  10  11  12  13"));
+        QCOMPARE(lines[6], QStringLiteral(" 28  29  30"));
+        QCOMPARE(lines[7],
+                 QStringLiteral("1 Ramadhan = 11 March 2024; 30 Ramadhan = 9 April 2024"));
+        QCOMPARE(run({"--month"}).out, result.out); // today's month by default
+        // Shawwal 1445 begins on a Wednesday and has no today in it.
+        QCOMPARE(run({"--month", "1445-10"}).out.split(u'\n')[2],
+                 QStringLiteral("              1   2   3   4"));
+    }
+
+    void wantsCommandLine_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<bool>("wanted");
+        QTest::newRow("no options: the windows") << QStringList{"Qarnivo"} << false;
+        QTest::newRow("a Qt option: the windows")
+            << QStringList{"Qarnivo", "-style", "Fusion"} << false;
+        QTest::newRow("--today") << QStringList{"Qarnivo", "--today"} << true;
+        QTest::newRow("--month=1445-09") << QStringList{"Qarnivo", "--month=1445-09"} << true;
+        QTest::newRow("-h") << QStringList{"Qarnivo", "-h"} << true;
+        QTest::newRow("--json alone prints nothing") << QStringList{"Qarnivo", "--json"} << false;
+    }
+
+    void wantsCommandLine()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(bool, wanted);
+        QCOMPARE(WantsCommandLine(arguments), wanted);
+    }
+
+    void icsLines_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QByteArray>("written");
+        QTest::newRow("short line") << "VERSION:2.0" << QByteArray("VERSION:2.0\r\n");
+        QTest::newRow("75 octets stay on one line")
+            << QString(75, u'a') << QByteArray(75, 'a') + "\r\n";
+        QTest::newRow("76 octets fold") << QString(76, u'a') << QByteArray(75, 'a') + "\r\n a\r\n";
+        // "â" is two octets: 74 + 2 would be 76, so it moves whole to the next line.
+        QTest::newRow("no cut inside a character")
+            << QString(74, u'a') + QStringLiteral("\u00e2b")
+            << QByteArray(74, 'a') + "\r\n \xc3\xa2" + "b\r\n";
+        QTest::newRow("continuation lines hold 74 octets after their space")
+            << QString(150, u'b')
+            << QByteArray(75, 'b') + "\r\n " + QByteArray(74, 'b') + "\r\n b\r\n";
+    }
+
+    void icsLines()
+    {
+        QFETCH(QString, line);
+        QFETCH(QByteArray, written);
+        QCOMPARE(IcsLine(line), written);
+        QCOMPARE(IcsText(QStringLiteral("a\\b;c,d\r\ne")), QStringLiteral("a\\\\b\\;c\\,d\\ne"));
+    }
 };
-
-void TestCommandLine::converts_data()
-{
-    QTest::addColumn<QStringList>("options");
-    QTest::addColumn<QString>("line");
-    QTest::addColumn<int>("correction");
-    // 1 Ramadhan 1445 of the arithmetic calendar is Monday 11 March 2024
-    // (ICU islamic-civil).
-    QTest::newRow("Gregorian to Hijri")
-        << QStringList{"--convert", "2024-03-11"}
-        << "2024-03-11  1445-09-01  Monday  11 March 2024 = 1 Ramadhan 1445" << 0;
-    QTest::newRow("Hijri to Gregorian")
-        << QStringList{"--to-gregorian", "1445-09-01"}
-        << "2024-03-11  1445-09-01  Monday  11 March 2024 = 1 Ramadhan 1445" << 0;
-    QTest::newRow("the correction moves a Hijri date's weekday")
-        << QStringList{"--to-gregorian", "1445-09-01"}
-        << "2024-03-11  1445-09-01  Tuesday  11 March 2024 = 1 Ramadhan 1445" << 1;
-    QTest::newRow("stored correction overridden")
-        << QStringList{"--to-gregorian", "--correction", "0", "1445-09-01"}
-        << "2024-03-11  1445-09-01  Monday  11 March 2024 = 1 Ramadhan 1445" << 2;
-    QTest::newRow("first day of the era, zero-padded")
-        << QStringList{"--convert", "0622-07-16"}
-        << "0622-07-16  0001-01-01  Friday  16 July 622 = 1 Muharram 1" << 0;
-    // The reform's two days follow one another in the Hijri calendar.
-    QTest::newRow("last Julian day")
-        << QStringList{"--convert", "1582-10-04"}
-        << "1582-10-04  0990-09-16  Thursday  4 October 1582 = 16 Ramadhan 990" << 0;
-    QTest::newRow("first Gregorian day")
-        << QStringList{"--convert", "1582-10-15"}
-        << "1582-10-15  0990-09-17  Friday  15 October 1582 = 17 Ramadhan 990" << 0;
-    QTest::newRow("last day, five-digit year")
-        << QStringList{"--convert", "20874-05-30"}
-        << "20874-05-30  20874-05-30  Wednesday  30 May 20874 = 30 Jumadil-Awwal 20874" << 0;
-    // 1 Muharram 1447 began on 26 June 2025 in Saudi Arabia (Umm al-Qura), a
-    // day before the arithmetical calendar's (ICU agrees on both).
-    QTest::newRow("Umm al-Qura")
-        << QStringList{"--calendar", "umm-al-qura", "--convert", "2025-06-26"}
-        << "2025-06-26  1447-01-01  Thursday  26 June 2025 = 1 Muharram 1447" << 0;
-    QTest::newRow("arithmetical on the same day")
-        << QStringList{"--convert", "2025-06-26"}
-        << "2025-06-26  1446-12-29  Thursday  26 June 2025 = 29 Dhul-Hijjah 1446" << 0;
-    QTest::newRow("Umm al-Qura outside its table says so")
-        << QStringList{"--calendar", "umm-al-qura", "--to-gregorian", "1700-01-01"}
-        << "2270-12-15  1700-01-01  Thursday  15 December 2270 = 1 Muharram 1700  (arithmetical: "
-           "outside the Umm al-Qura table, 1300 to 1600 AH)"
-        << 0;
-    QTest::newRow("today") << QStringList{"--today"}
-                           << "2024-03-14  1445-09-04  Thursday  14 March 2024 = 4 Ramadhan 1445"
-                           << 0;
-}
-
-void TestCommandLine::converts()
-{
-    QFETCH(QStringList, options);
-    QFETCH(QString, line);
-    QFETCH(int, correction);
-    const Run result = run(options, correction);
-    QCOMPARE(result.status, 0);
-    QCOMPARE(result.out.section(u'\n', 0, 0), line);
-    QVERIFY2(result.err.isEmpty(), qPrintable(result.err));
-}
-
-void TestCommandLine::refuses_data()
-{
-    QTest::addColumn<QStringList>("options");
-    QTest::addColumn<QString>("message");
-    QTest::addColumn<int>("status");
-    QTest::newRow("the lost days of 1582")
-        << QStringList{"--convert", "1582-10-10"}
-        << "Invalid Date. Dates between 5th October 1582 & 14th October 1582\nare not valid" << 2;
-    QTest::newRow("before the era") << QStringList{"--convert", "0622-07-15"}
-                                    << "Invalid Date. Dates prior to 16th July 622 AD" << 2;
-    QTest::newRow("29 February in a common year")
-        << QStringList{"--convert", "2023-02-29"} << "Invalid date, Day value should be upto 28"
-        << 2;
-    QTest::newRow("Hijri year 0") << QStringList{"--to-gregorian", "0000-01-01"}
-                                  << "The Year Value must be between 1 AH & 20874 AH" << 2;
-    QTest::newRow("not a date") << QStringList{"--convert", "11/03/2024"} << "is not a date" << 2;
-    QTest::newRow("month 13") << QStringList{"--convert", "2024-13-01"} << "is not a date" << 2;
-    QTest::newRow("Hijri day 31") << QStringList{"--to-gregorian", "1445-01-31"} << "is not a date"
-                                  << 2;
-    QTest::newRow("no date at all") << QStringList{"--convert"} << "Name at least one date" << 2;
-    QTest::newRow("month out of the view")
-        << QStringList{"--month", "9666-05"} << "Date Range" << 2;
-    QTest::newRow("a correction that is no number")
-        << QStringList{"--today", "--correction", "x"} << "whole number of days" << 2;
-    QTest::newRow("an unknown option") << QStringList{"--conver"} << "Unknown option" << 1;
-    QTest::newRow("an unknown calendar")
-        << QStringList{"--calendar", "lunar", "--today"} << "tabular or umm-al-qura" << 2;
-    QTest::newRow("an export without its year")
-        << QStringList{"--export-ics", "x.ics"} << "--hijri-year" << 2;
-}
-
-void TestCommandLine::refuses()
-{
-    QFETCH(QStringList, options);
-    QFETCH(QString, message);
-    QFETCH(int, status);
-    const Run result = run(options);
-    QCOMPARE(result.status, status);
-    QVERIFY2(result.err.contains(message, Qt::CaseInsensitive), qPrintable(result.err));
-    QVERIFY2(!result.err.contains(u'\r'), "line breaks are plain newlines");
-    QVERIFY2(result.out.isEmpty(), qPrintable(result.out));
-}
-
-void TestCommandLine::jsonLinesInTheOrderGiven()
-{
-    const Run result = run({"--json", "--convert", "2024-03-11", "1582-10-10", "0622-07-16"});
-    QCOMPARE(result.status, 2); // one date refused, the others printed
-    const QStringList lines = result.out.split(u'\n', Qt::SkipEmptyParts);
-    QCOMPARE(lines.size(), 2);
-    const QJsonObject first = QJsonDocument::fromJson(lines[0].toUtf8()).object();
-    QCOMPARE(first.value("gregorian").toString(), QStringLiteral("2024-03-11"));
-    QCOMPARE(first.value("hijri").toString(), QStringLiteral("1445-09-01"));
-    QCOMPARE(first.value("weekday").toString(), QStringLiteral("Monday"));
-    QCOMPARE(first.value("hijri_text").toString(), QStringLiteral("1 Ramadhan 1445"));
-    QCOMPARE(first.value("gregorian_text").toString(), QStringLiteral("11 March 2024"));
-    QCOMPARE(QJsonDocument::fromJson(lines[1].toUtf8()).object().value("hijri").toString(),
-             QStringLiteral("0001-01-01"));
-}
-
-void TestCommandLine::monthGrid()
-{
-    const Run result = run({"--month", "1445-09"});
-    QCOMPARE(result.status, 0);
-    const QStringList lines = result.out.split(u'\n');
-    QCOMPARE(lines[0].trimmed(), QStringLiteral("Ramadhan 1445"));
-    QCOMPARE(lines[1], QStringLiteral(" Su  Mo  Tu  We  Th  Fr  Sa"));
-    // The 1st on a Monday; today, 14 March 2024, is the 4th and marked.
-    QCOMPARE(lines[2], QStringLiteral("      1   2   3 [ 4]  5   6"));
-    QCOMPARE(lines[3], QStringLiteral("  7   8   9  10  11  12  13"));
-    QCOMPARE(lines[6], QStringLiteral(" 28  29  30"));
-    QCOMPARE(lines[7], QStringLiteral("1 Ramadhan = 11 March 2024; 30 Ramadhan = 9 April 2024"));
-    QCOMPARE(run({"--month"}).out, result.out); // today's month by default
-    // Shawwal 1445 begins on a Wednesday and has no today in it.
-    QCOMPARE(run({"--month", "1445-10"}).out.split(u'\n')[2],
-             QStringLiteral("              1   2   3   4"));
-}
-
-void TestCommandLine::wantsCommandLine_data()
-{
-    QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<bool>("wanted");
-    QTest::newRow("no options: the windows") << QStringList{"Qarnivo"} << false;
-    QTest::newRow("a Qt option: the windows")
-        << QStringList{"Qarnivo", "-style", "Fusion"} << false;
-    QTest::newRow("--today") << QStringList{"Qarnivo", "--today"} << true;
-    QTest::newRow("--month=1445-09") << QStringList{"Qarnivo", "--month=1445-09"} << true;
-    QTest::newRow("-h") << QStringList{"Qarnivo", "-h"} << true;
-    QTest::newRow("--json alone prints nothing") << QStringList{"Qarnivo", "--json"} << false;
-}
-
-void TestCommandLine::wantsCommandLine()
-{
-    QFETCH(QStringList, arguments);
-    QFETCH(bool, wanted);
-    QCOMPARE(WantsCommandLine(arguments), wanted);
-}
-
-void TestCommandLine::icsLines_data()
-{
-    QTest::addColumn<QString>("line");
-    QTest::addColumn<QByteArray>("written");
-    QTest::newRow("short line") << "VERSION:2.0" << QByteArray("VERSION:2.0\r\n");
-    QTest::newRow("75 octets stay on one line")
-        << QString(75, u'a') << QByteArray(75, 'a') + "\r\n";
-    QTest::newRow("76 octets fold") << QString(76, u'a') << QByteArray(75, 'a') + "\r\n a\r\n";
-    // "â" is two octets: 74 + 2 would be 76, so it moves whole to the next line.
-    QTest::newRow("no cut inside a character") << QString(74, u'a') + QStringLiteral("\u00e2b")
-                                               << QByteArray(74, 'a') + "\r\n \xc3\xa2" + "b\r\n";
-    QTest::newRow("continuation lines hold 74 octets after their space")
-        << QString(150, u'b') << QByteArray(75, 'b') + "\r\n " + QByteArray(74, 'b') + "\r\n b\r\n";
-}
-
-void TestCommandLine::icsLines()
-{
-    QFETCH(QString, line);
-    QFETCH(QByteArray, written);
-    QCOMPARE(IcsLine(line), written);
-    QCOMPARE(IcsText(QStringLiteral("a\\b;c,d\r\ne")), QStringLiteral("a\\\\b\\;c\\,d\\ne"));
-}
 
 QTEST_GUILESS_MAIN(TestCommandLine)
 #include "tst_commandline.moc"

@@ -1,15 +1,25 @@
-// The calendar core: known dates in both directions, the weekday rules, the
-// day shift, and walks over every day of the accepted range.
+// The calendar core: the known dates in both directions, the weekday rules, month lengths, leap
+// years, the day shift, walks over every day of the range, the name tables, the month view as
+// values (the week grid, the date lines, the limits of the view); and the checks of a typed
+// date: the leading number of the text, its rounding, the order of the checks, the exact words
+// of each refusal, its icon and whether it empties the year box.
 
-#include "calendar/conversion.h"
+#include "calendar/checks.h"
 #include "calendar/datestate.h"
+#include "calendar/leadingnumber.h"
+#include "calendar/names.h"
+#include "mainwindow/monthview.h"
+#include "testsupport.h"
 
 #include <QCalendar>
-#include <QtTest>
+#include <climits>
+#include <cmath>
 
 using namespace qarnivo;
+using namespace qarnivo::testing;
 
 Q_DECLARE_METATYPE(Ymd)
+Q_DECLARE_METATYPE(qarnivo::MsgIcon)
 
 namespace {
 
@@ -18,63 +28,19 @@ QString show(const Ymd &d)
     return QStringLiteral("%1-%2-%3").arg(d.year).arg(d.month).arg(d.day);
 }
 
-bool sameDay(const Ymd &a, const Ymd &b)
-{
-    return a.year == b.year && a.month == b.month && a.day == b.day;
-}
-
-#define COMPARE_YMD(actual, expected) QCOMPARE(show(actual), show(expected))
-
-// Western date, Hijri date, JD and weekday of days whose values are fixed
-// elsewhere. Sources: JD 1948440 is the epoch of the arithmetic (civil) Hijri
-// calendar, a Friday; JD 2299161 is the first day of the Gregorian reform;
-// JD 2451545 is the J2000.0 epoch, 1 January 2000; 5373484 is the JD Qt's
-// QDate gives for 31 December 9999. The Hijri dates follow the 30-year cycle
-// and are cross-checked against Qt's Islamic civil calendar below.
-void addKnownDates()
-{
-    QTest::addColumn<Ymd>("western");
-    QTest::addColumn<Ymd>("hijri");
-    QTest::addColumn<int>("jd");
-    QTest::addColumn<int>("weekDay");
-
-    QTest::newRow("epoch: 16 Jul 622 = 1 Muharram 1, Friday")
-        << Ymd{622, 7, 16} << Ymd{1, 1, 1} << 1948440 << 6;
-    QTest::newRow("Julian leap day 29 Feb 1500, Saturday")
-        << Ymd{1500, 2, 29} << Ymd{905, 7, 29} << 2268992 << 7;
-    QTest::newRow("last Julian day: 4 Oct 1582, Thursday")
-        << Ymd{1582, 10, 4} << Ymd{990, 9, 16} << 2299160 << 5;
-    QTest::newRow("first Gregorian day: 15 Oct 1582, Friday")
-        << Ymd{1582, 10, 15} << Ymd{990, 9, 17} << 2299161 << 6;
-    QTest::newRow("J2000: 1 Jan 2000, Saturday")
-        << Ymd{2000, 1, 1} << Ymd{1420, 9, 24} << 2451545 << 7;
-    QTest::newRow("1 Ramadhan 1445: 11 Mar 2024, Monday")
-        << Ymd{2024, 3, 11} << Ymd{1445, 9, 1} << 2460381 << 2;
-    QTest::newRow("14 Jamaadil-Awwal 1447: 5 Nov 2025, Wednesday")
-        << Ymd{2025, 11, 5} << Ymd{1447, 5, 14} << 2460985 << 4;
-    QTest::newRow("end of the month view: 31 Dec 9999, Friday")
-        << Ymd{9999, 12, 31} << Ymd{9666, 4, 2} << 5373484 << 6;
-    QTest::newRow("end of range: 30 May 20874, Wednesday")
-        << Ymd{20874, 5, 30} << Ymd{20874, 5, 30} << int(kLastJulianDay) << 4;
-}
-
-// The next day after `d` in the Western calendar in force, computed from the
-// month lengths rather than from the JD formulas.
+// The day after `d` in the Western calendar in force, from the month lengths alone.
 Ymd nextWesternDay(const Ymd &d)
 {
     if (d.year == 1582 && d.month == 10 && d.day == 4)
         return {1582, 10, 15};
     static constexpr int lengths[] = {0, 31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    const int length = d.month == 2 && IsLeapYear(d.year) ? 29 : lengths[d.month];
-    if (d.day < length)
+    if (d.day < (d.month == 2 && IsLeapYear(d.year) ? 29 : lengths[d.month]))
         return {d.year, d.month, d.day + 1};
-    if (d.month < 12)
-        return {d.year, d.month + 1, 1};
-    return {d.year + 1, 1, 1};
+    return d.month < 12 ? Ymd{d.year, d.month + 1, 1} : Ymd{d.year + 1, 1, 1};
 }
 
-// Whether `h` is the Hijri day after `previous`: the next day of the month,
-// or the 1st of the next month after a 29th or 30th.
+// Whether `h` is the Hijri day after `previous`: the next day of the month, or the 1st of the
+// next month after a 29th or 30th.
 bool followsInHijri(const Ymd &previous, const Ymd &h)
 {
     if (h.year == previous.year && h.month == previous.month)
@@ -84,220 +50,391 @@ bool followsInHijri(const Ymd &previous, const Ymd &h)
     return nextMonth && h.day == 1 && previous.day >= 29;
 }
 
+const QString kWesternYear =
+    QStringLiteral("The Year Value must be between 622 AD & 20874 AD i.e.\r\n"
+                   "from 1st Muharram 1 Hijri to 30.05.20874 AH/AD");
+const QString kBeforeEra =
+    QStringLiteral("Invalid Date. Dates prior to 16th July 622 AD (i.e. Before Hijri Era)\r\n"
+                   "might yield erroneous by this program.");
+const QString kBeyondWestern =
+    QStringLiteral("Invalid Date. Dates beyond 30th May 20874 AD shall\r\n"
+                   "might yield erroneous by this program.");
+const QString kLeapFebruary = QStringLiteral("INVALID DATE, DAY VALUE SHOULD BE UPTO 29");
+const QString kCommonFebruary = QStringLiteral("Invalid date, Day value should be upto 28");
+const QString kThirtyDays = QStringLiteral("Invalid date, Day value should be upto 30");
+const QString kReform =
+    QStringLiteral("Invalid Date. Dates between 5th October 1582 & 14th October 1582\r\n"
+                   "are not valid due to adustment of in between 10 days to make the\r\n"
+                   "Gregorian at par with Julian Calendar.");
+const QString kHijriYear = QStringLiteral("The Year Value must be between 1 AH & 20874 AH");
+const QString kBeyondHijri =
+    QStringLiteral("Invalid Date. Dates beyond to 30th Jumadil-Awwal 20874 AH\r\n"
+                   "might yield erroneous by this program.");
+
+// The typed year, month and day; the refusal (empty when the date passes), its icon and whether
+// it empties the year box; the year the date is taken in.
+void dateColumns()
+{
+    columns<QString, int, int, QString, MsgIcon, bool, int>(
+        {"year", "month", "day", "message", "icon", "emptiesYear", "checkedYear"});
+}
+
+void accepted(const char *name, const QString &year, int month, int day, int checkedYear)
+{
+    row(name, year, month, day, QString(), MsgIcon::None, false, checkedYear);
+}
+
+void refused(const char *name, const QString &year, int month, int day, const QString &message,
+             MsgIcon icon = MsgIcon::Exclamation, bool emptiesYear = false)
+{
+    row(name, year, month, day, message, icon, emptiesYear, 0);
+}
+
+void verifyDate(CheckedDate (*check)(const QString &, int, int))
+{
+    const auto [year, month, day, message, icon, emptiesYear, checkedYear] =
+        fetch<QString, int, int, QString, MsgIcon, bool, int>("year", "month", "day", "message",
+                                                              "icon", "emptiesYear", "checkedYear");
+    const CheckedDate checked = check(year, month, day);
+    if (message.isEmpty()) {
+        QVERIFY2(!checked.refusal, qPrintable(checked.refusal ? checked.refusal->text : ""));
+        QCOMPARE(QList<int>({checked.date.year, checked.date.month, checked.date.day}),
+                 QList<int>({checkedYear, month, day}));
+        return;
+    }
+    QVERIFY(checked.refusal.has_value());
+    QCOMPARE(checked.refusal->text, message);
+    QCOMPARE(checked.refusal->icon, icon);
+    QCOMPARE(checked.refusal->buttons, MsgButtons::Ok);
+    QCOMPARE(checked.refusal->emptiesYearBox, emptiesYear);
+}
+
 } // namespace
 
 class TestConversion : public QObject {
     Q_OBJECT
 private slots:
-    void gregorianToJulianDay_data() { addKnownDates(); }
-    void gregorianToJulianDay();
-    void julianDayToGregorian_data() { addKnownDates(); }
-    void julianDayToGregorian();
-    void julianDayToHijri_data() { addKnownDates(); }
-    void julianDayToHijri();
-    void hijriToJulianDay_data() { addKnownDates(); }
-    void hijriToJulianDay();
-    void weekDayOf_data() { addKnownDates(); }
-    void weekDayOf();
+    void knownDates_data()
+    {
+        columns<int>({"known"});
+        for (int i = 0; i < int(std::size(kKnownDates)); ++i)
+            row(kKnownDates[i].name, i);
+    }
+    void knownDates()
+    {
+        const KnownDate &d = kKnownDates[std::get<0>(fetch<int>("known"))];
+        QCOMPARE(GregorianToJulianDay(d.western.year, d.western.month, d.western.day), d.jd);
+        QCOMPARE(HijriToJulianDay(d.hijri.year, d.hijri.month, d.hijri.day), d.jd);
+        QCOMPARE(show(JulianDayToGregorian(d.jd)), show(d.western));
+        QCOMPARE(show(JulianDayToHijri(d.jd)), show(d.hijri));
+        QCOMPARE(WeekDayOf(d.jd), d.weekDay);
+    }
 
-    void correctedWeekDay_data();
-    void correctedWeekDay();
-    void hijriMonthLengths_data();
-    void hijriMonthLengths();
-    void leapYears_data();
-    void leapYears();
-    void shiftGregDate_data();
-    void shiftGregDate();
+    // The correction moves the weekday of 1 Muharram 1 AH (a Friday); the date is untouched.
+    void correctedWeekDay_data()
+    {
+        columns<int, int>({"correction", "weekDay"});
+        row("none: Friday", 0, 6);
+        row("+1: Saturday", 1, 7);
+        row("+2 wraps to Sunday", 2, 1);
+        row("-1: Thursday", -1, 5);
+        row("a whole week changes nothing", 7, 6);
+        row("the most negative 16-bit correction", -32768, 5);
+    }
+    void correctedWeekDay()
+    {
+        const auto [correction, weekDay] = fetch<int, int>("correction", "weekDay");
+        QCOMPARE(CorrectedWeekDay(kFirstJulianDay, correction), weekDay);
+    }
 
-    void everyDayRoundTripsInOrder();
-    void agreesWithQtCalendars();
+    // Cycle years 2, 5, 7, ... 29 end with a 30-day Dhul-Hijjah.
+    void hijriMonthLengths_data()
+    {
+        columns<int, int, int>({"year", "month", "length"});
+        row("Muharram 1447", 1447, 1, 30);
+        row("Safar 1447", 1447, 2, 29);
+        row("Ramadhan 990 (holds the reform)", 990, 9, 30);
+        row("Dhul-Hijjah of cycle year 2", 2, 12, 30);
+        row("Dhul-Hijjah of cycle year 3", 3, 12, 29);
+        row("Dhul-Hijjah of cycle year 29", 29, 12, 30);
+        row("Dhul-Hijjah of cycle year 30", 30, 12, 29);
+        row("Dhul-Hijjah 1446 (cycle year 6)", 1446, 12, 29);
+        row("Dhul-Hijjah 1447 (cycle year 7)", 1447, 12, 30);
+    }
+    void hijriMonthLengths()
+    {
+        const auto [year, month, length] = fetch<int, int, int>("year", "month", "length");
+        const qint32 next = HijriToJulianDay(month == 12 ? year + 1 : year, month % 12 + 1, 1);
+        QCOMPARE(next - HijriToJulianDay(year, month, 1), length);
+        if (length == 29) // day 30 of a 29-day month is the 1st of the next month
+            QCOMPARE(HijriToJulianDay(year, month, 30), next);
+    }
+
+    void leapYears_data()
+    {
+        columns<int, bool>({"year", "leap"});
+        row("1500, Julian rule", 1500, true);
+        row("1582, not divisible by 4", 1582, false);
+        row("1600, divisible by 400", 1600, true);
+        row("1900, century", 1900, false);
+        row("2000, divisible by 400", 2000, true);
+        row("20800, divisible by 400", 20800, true);
+    }
+    void leapYears()
+    {
+        const auto [year, leap] = fetch<int, bool>("year", "leap");
+        QCOMPARE(IsLeapYear(year), leap);
+    }
+
+    void shiftGregDate_data()
+    {
+        columns<Ymd, int, Ymd>({"from", "daysBack", "to"});
+        row("forward over 28 Feb 1900", Ymd{1900, 2, 28}, -1, Ymd{1900, 3, 1});
+        row("forward to 29 Feb 2000", Ymd{2000, 2, 28}, -1, Ymd{2000, 2, 29});
+        row("forward over the reform", Ymd{1582, 10, 4}, -1, Ymd{1582, 10, 15});
+        row("back over the reform", Ymd{1582, 10, 15}, 1, Ymd{1582, 10, 4});
+        row("back over the year end", Ymd{2000, 1, 1}, 1, Ymd{1999, 12, 31});
+    }
+    void shiftGregDate()
+    {
+        const auto [from, daysBack, to] = fetch<Ymd, int, Ymd>("from", "daysBack", "to");
+        DateState state;
+        state.CurrentGregYear = qint16(from.year);
+        state.CurrentGregMonth = qint16(from.month);
+        state.CurrentGregDay = qint16(from.day);
+        state.CurrentHijriDay = 12;
+        ShiftGregDate(state, qint16(daysBack));
+        QCOMPARE(show(state.currentGregorian()), show(to));
+        QCOMPARE(state.CurrentHijriDay, qint16(12));
+    }
+
+    // Every day of the range: both calendars go to the JD and back unchanged, and consecutive
+    // JDs are consecutive dates in both calendars.
+    void everyDayRoundTripsInOrder()
+    {
+        Ymd western{622, 7, 16};
+        Ymd previousHijri{0, 12, 30};
+        for (qint32 jd = kFirstJulianDay; jd <= kLastJulianDay; ++jd) {
+            const Ymd w = JulianDayToGregorian(jd);
+            const Ymd h = JulianDayToHijri(jd);
+            if (show(w) != show(western) || !followsInHijri(previousHijri, h) ||
+                GregorianToJulianDay(w.year, w.month, w.day) != jd ||
+                HijriToJulianDay(h.year, h.month, h.day) != jd)
+                QFAIL(qPrintable(QStringLiteral("JD %1: %2 / %3, expected %4 after Hijri %5")
+                                     .arg(jd)
+                                     .arg(show(w), show(h), show(western), show(previousHijri))));
+            western = nextWesternDay(w);
+            previousHijri = h;
+        }
+        QCOMPARE(show(previousHijri), "20874-5-30");
+    }
+
+    // Qt's Julian, Gregorian and Islamic civil calendars implement the same rules
+    // independently; they must agree on every 13th day.
+    void agreesWithQtCalendars()
+    {
+        const QCalendar julian(QCalendar::System::Julian);
+        const QCalendar gregorian(QCalendar::System::Gregorian);
+        const QCalendar islamic(QCalendar::System::IslamicCivil);
+        const auto theirs = [](const QCalendar &calendar, const QDate &date) {
+            const QCalendar::YearMonthDay d = calendar.partsFromDate(date);
+            return show({d.year, d.month, d.day});
+        };
+        for (qint32 jd = kFirstJulianDay; jd <= kLastJulianDay; jd += 13) {
+            const QDate date = QDate::fromJulianDay(jd);
+            const QString qt = theirs(jd < kReformJulianDay ? julian : gregorian, date) + ' ' +
+                               theirs(islamic, date) + ' ' +
+                               QString::number(date.dayOfWeek() % 7 + 1);
+            const QString ours = show(JulianDayToGregorian(jd)) + ' ' + show(JulianDayToHijri(jd)) +
+                                 ' ' + QString::number(WeekDayOf(jd));
+            if (ours != qt)
+                QFAIL(qPrintable(QStringLiteral("JD %1: ours %2, Qt's %3").arg(jd).arg(ours, qt)));
+        }
+    }
+
+    // The program's own spellings, blanks and capitals included, as the windows show them.
+    void nameTables()
+    {
+        NameTables names;
+        LoadMonthNames(names);
+        LoadWeekDayNames(names);
+        const auto joined = [](const auto &table) {
+            return QStringList(table.begin(), table.end()).join(u'|');
+        };
+        QCOMPARE(joined(names.HMonthName),
+                 "|Muharram-ul-Haraam|Safar-ul-Muzaffar|Rabi-ul-Awwal|Rabi-ul-Aakhir|"
+                 "Jamaadil-Awwal|Jamaadil -Aakhir|Rajjab-ul-Marjab|Sha'aban-ul-Moazzam|"
+                 "Ramadhan-ul-Mubarak|Shawwal-ul-Mukarram|Dhiquadat-ul-Haraam|Dhul-Hijjah");
+        QCOMPARE(joined(names.HMonthShort),
+                 "|Muharram|Safar|Rabi-ul-Awwal|Rabi-ul-Aakhir|Jumadil-Awwal|Jumadis -Sani|"
+                 "Rajjab|Sha'aban|Ramadhan|Shawwal|Dhul-aquada|Dhul-Hijjah");
+        QCOMPARE(joined(names.GMonthName), "|January|February|March|April|May|June|July|August|"
+                                           "September|October|November|December");
+        QCOMPARE(joined(names.WeekDayName),
+                 "|Sunday|Monday|Tuesday|Wednesday|Thursday|Friday|Saturday");
+        QCOMPARE(joined(names.WeekDayShort), "|SUN|MON|TUE|WED|THU|FRI|SAT");
+    }
+
+    // Day d of a month starting on weekday w sits at position w - 1 + d - 1, nothing else is
+    // filled, and the ornament's cell (5, 1) stays free.
+    void layOutMonth_data()
+    {
+        columns<int, int, int>({"firstWeekDay", "monthDays", "lastCell"});
+        row("Sunday, 29 days: ends in (4, 0)", 1, 29, 28);
+        row("Saturday, 30 days: ends in (5, 0)", 7, 30, 35);
+        row("Friday, 30 days", 6, 30, 34);
+    }
+    void layOutMonth()
+    {
+        const auto [first, days, last] =
+            fetch<int, int, int>("firstWeekDay", "monthDays", "lastCell");
+        const MonthGrid grid = LayOutMonth(first, days);
+        QCOMPARE(grid[last / 7][last % 7], days);
+        for (int cell = 0; cell < 42; ++cell) {
+            const int day = grid[cell / 7][cell % 7];
+            QCOMPARE(day, cell >= first - 1 && cell < first - 1 + days ? cell - first + 2 : 0);
+        }
+        QCOMPARE(grid[5][1], 0);
+    }
+
+    void monthViewValues()
+    {
+        QCOMPARE(HijriDateLine(14, "Jamaadil-Awwal", 1447), "14, Jamaadil-Awwal - 1447 Hijri");
+        QCOMPARE(HijriSelectionLine(12, "Dhul-Hijjah", 1427), "12, Dhul-Hijjah, 1427 Hijri");
+        QCOMPARE(GregorianDateLine(5, "December", 2025), "5, December - 2025 AD");
+        QCOMPARE(GregorianDateLine(16, "July", 622), "16, July - 622 AD");
+        const auto month = [](const auto &m) {
+            return QStringLiteral("%1/%2").arg(m.month).arg(m.year);
+        };
+        QCOMPARE(month(NextHijriMonth({12, 1446})), "1/1447");
+        QCOMPARE(month(NextHijriMonth({5, 1447})), "6/1447");
+        QCOMPARE(month(PreviousHijriMonth({1, 1447})), "12/1446");
+        QCOMPARE(month(PreviousHijriMonth({5, 1447})), "4/1447");
+        // The view runs from Muharram 1 to the month in which 31 December 9999 falls.
+        QVERIFY(InMonthView(1, 1) && !InMonthView(12, 0));
+        QVERIFY(InMonthView(3, 9666));  // the next month starts 30 Dec 9999
+        QVERIFY(!InMonthView(4, 9666)); // the next month starts in 10000
+        QVERIFY(!InMonthView(1, 9667));
+    }
+
+    void readLeadingNumber_data()
+    {
+        columns<QString, double>({"text", "value"});
+        row("leading blanks", "   1447", 1447.0);
+        row("leading tab", "\t1447", 1447.0);
+        row("digits then letters", "2026abc", 2026.0);
+        row("stops at an inner blank", "20 26", 20.0);
+        row("empty", "", 0.0);
+        row("blanks only", "   ", 0.0);
+        row("letters before digits", "AD2026", 0.0);
+        row("plus sign", "+622", 622.0);
+        row("minus sign", "-5", -5.0);
+        row("sign alone", "-", 0.0);
+        row("fraction", "622.5", 622.5);
+        row("only one point counts", "1.2.3", 1.2);
+        row("leading point", ".5", 0.5);
+        row("exponent", "2.0874e4", 20874.0);
+        row("upper-case exponent with sign", "6220E-1", 622.0);
+        row("exponent without digits is not read", "1447e", 1447.0);
+        row("exponent sign without digits", "1447e+x", 1447.0);
+        row("no comma decimals", "622,5", 622.0);
+        row("Arabic-Indic digits are not ASCII digits", QString::fromUtf8("١٤٤٧"), 0.0);
+    }
+    void readLeadingNumber()
+    {
+        const auto [text, value] = fetch<QString, double>("text", "value");
+        QCOMPARE(ReadLeadingNumber(text), value);
+        // The user's locale never changes how a number is read (German uses a comma).
+        const QLocale saved;
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        const double inGerman = ReadLeadingNumber(text);
+        QLocale::setDefault(saved);
+        QCOMPARE(inGerman, value);
+    }
+
+    // Halves to the even neighbour; beyond int the nearest end; NaN is 0.
+    void roundHalfEven_data()
+    {
+        columns<double, int>({"value", "rounded"});
+        row("half to even, down", 622.5, 622);
+        row("half to even, up", 623.5, 624);
+        row("infinity", double(INFINITY), INT_MAX);
+        row("minus infinity", -double(INFINITY), INT_MIN);
+        row("NaN", double(NAN), 0);
+    }
+    void roundHalfEven()
+    {
+        const auto [value, rounded] = fetch<double, int>("value", "rounded");
+        QCOMPARE(RoundHalfEven(value), rounded);
+    }
+
+    void shortestNumberText_data()
+    {
+        columns<QString, QString>({"typed", "text"});
+        row("trailing zero dropped", "20.50", "20.5");
+        row("whole number has no point", "88.000", "88");
+        row("negative zero is 0", "-0.0", "0");
+        row("15 significant digits", "1.23456789012345678", "1.23456789012346");
+        row("longest in range", "-89.7999999999999", "-89.7999999999999");
+    }
+    void shortestNumberText()
+    {
+        const auto [typed, text] = fetch<QString, QString>("typed", "text");
+        QCOMPARE(ShortestNumberText(ReadLeadingNumber(typed)), text);
+    }
+
+    void gregorianDate_data()
+    {
+        dateColumns();
+        accepted("first day of the era", "622", 7, 16, 622);
+        accepted("last day of the range", "20874", 5, 30, 20874);
+        accepted("622.5 rounds to 622", "622.5", 7, 16, 622);
+        accepted("623.5 rounds to 624", "623.5", 1, 1, 624);
+        accepted("2026 followed by letters", "2026abc", 3, 1, 2026);
+        accepted("29 Feb 1500 (Julian leap year)", "1500", 2, 29, 1500);
+        accepted("29 Feb 2000", "2000", 2, 29, 2000);
+        accepted("4 Oct 1582", "1582", 10, 4, 1582);
+        accepted("15 Oct 1582", "1582", 10, 15, 1582);
+        const MsgIcon warn = MsgIcon::Exclamation;
+        refused("year 621", "621", 12, 31, kWesternYear, warn, true);
+        refused("year 20875", "20875", 1, 1, kWesternYear, warn, true);
+        refused("a fraction below 622", "621.9", 7, 16, kWesternYear, warn, true);
+        refused("empty year", "", 1, 1, kWesternYear, warn, true);
+        refused("1e400", "1e400", 1, 1, kWesternYear, warn, true);
+        refused("-1e400", "-1e400", 1, 1, kWesternYear, warn, true);
+        refused("15 Jul 622", "622", 7, 15, kBeforeEra);
+        refused("31 May 20874", "20874", 5, 31, kBeyondWestern);
+        refused("1 Jun 20874", "20874", 6, 1, kBeyondWestern);
+        refused("30 Feb 2000 (leap)", "2000", 2, 30, kLeapFebruary);
+        refused("31 Feb 1500 (Julian leap)", "1500", 2, 31, kLeapFebruary);
+        refused("30 Feb 2001 (common)", "2001", 2, 30, kCommonFebruary);
+        refused("29 Feb 1900", "1900", 2, 29, kCommonFebruary);
+        refused("31 Apr", "2024", 4, 31, kThirtyDays);
+        refused("31 Jun", "2024", 6, 31, kThirtyDays);
+        refused("31 Sep", "2024", 9, 31, kThirtyDays);
+        refused("31 Nov", "2024", 11, 31, kThirtyDays);
+        refused("5 Oct 1582", "1582", 10, 5, kReform);
+        refused("14 Oct 1582", "1582", 10, 14, kReform);
+        refused("the era check comes before February", "622", 2, 30, kBeforeEra);
+    }
+    void gregorianDate() { verifyDate(CheckGregorianInput); }
+
+    void hijriDate_data()
+    {
+        dateColumns();
+        accepted("1 Muharram 1", "1", 1, 1, 1);
+        accepted("30 Jumadil-Awwal 20874", "20874", 5, 30, 20874);
+        accepted("day 30 of a 29-day month passes", "1447", 2, 30, 1447);
+        accepted("1.5 rounds to 2", "1.5", 1, 1, 2);
+        refused("year 0", "0", 1, 1, kHijriYear, MsgIcon::None, true);
+        refused("year 20875", "20875", 1, 1, kHijriYear, MsgIcon::None, true);
+        refused("0.6 is below 1", "0.6", 1, 1, kHijriYear, MsgIcon::None, true);
+        refused("negative", "-3", 1, 1, kHijriYear, MsgIcon::None, true);
+        refused("1 Jumadis -Sani 20874", "20874", 6, 1, kBeyondHijri);
+        refused("Dhul-Hijjah 20874", "20874", 12, 30, kBeyondHijri);
+    }
+    void hijriDate() { verifyDate(CheckHijriInput); }
 };
-
-void TestConversion::gregorianToJulianDay()
-{
-    QFETCH(Ymd, western);
-    QFETCH(int, jd);
-    QCOMPARE(GregorianToJulianDay(western.year, western.month, western.day), jd);
-}
-
-void TestConversion::julianDayToGregorian()
-{
-    QFETCH(int, jd);
-    QFETCH(Ymd, western);
-    COMPARE_YMD(JulianDayToGregorian(jd), western);
-}
-
-void TestConversion::julianDayToHijri()
-{
-    QFETCH(int, jd);
-    QFETCH(Ymd, hijri);
-    COMPARE_YMD(JulianDayToHijri(jd), hijri);
-}
-
-void TestConversion::hijriToJulianDay()
-{
-    QFETCH(Ymd, hijri);
-    QFETCH(int, jd);
-    QCOMPARE(HijriToJulianDay(hijri.year, hijri.month, hijri.day), jd);
-}
-
-void TestConversion::weekDayOf()
-{
-    QFETCH(int, jd);
-    QFETCH(int, weekDay);
-    QCOMPARE(WeekDayOf(jd), weekDay);
-}
-
-void TestConversion::correctedWeekDay_data()
-{
-    QTest::addColumn<int>("correction");
-    QTest::addColumn<int>("weekDay");
-    QTest::newRow("none: Friday") << 0 << 6;
-    QTest::newRow("+1: Saturday") << 1 << 7;
-    QTest::newRow("+2 wraps to Sunday") << 2 << 1;
-    QTest::newRow("-1: Thursday") << -1 << 5;
-    QTest::newRow("-6: Saturday") << -6 << 7;
-    QTest::newRow("a whole week changes nothing") << 7 << 6;
-    QTest::newRow("the most negative 16-bit correction") << -32768 << 5;
-}
-
-// The correction moves the weekday of 1 Muharram 1 AH; the date is untouched.
-void TestConversion::correctedWeekDay()
-{
-    QFETCH(int, correction);
-    QFETCH(int, weekDay);
-    QCOMPARE(CorrectedWeekDay(kFirstJulianDay, correction), weekDay);
-}
-
-void TestConversion::hijriMonthLengths_data()
-{
-    QTest::addColumn<int>("year");
-    QTest::addColumn<int>("month");
-    QTest::addColumn<int>("length");
-    QTest::newRow("Muharram 1447") << 1447 << 1 << 30;
-    QTest::newRow("Safar 1447") << 1447 << 2 << 29;
-    QTest::newRow("Ramadhan 990 (holds the reform)") << 990 << 9 << 30;
-    QTest::newRow("Dhul-Hijjah of cycle year 2") << 2 << 12 << 30;
-    QTest::newRow("Dhul-Hijjah of cycle year 3") << 3 << 12 << 29;
-    QTest::newRow("Dhul-Hijjah of cycle year 29") << 29 << 12 << 30;
-    QTest::newRow("Dhul-Hijjah of cycle year 30") << 30 << 12 << 29;
-    QTest::newRow("Dhul-Hijjah 1446 (cycle year 6)") << 1446 << 12 << 29;
-    QTest::newRow("Dhul-Hijjah 1447 (cycle year 7)") << 1447 << 12 << 30;
-}
-
-void TestConversion::hijriMonthLengths()
-{
-    QFETCH(int, year);
-    QFETCH(int, month);
-    QFETCH(int, length);
-    const int nextYear = month == 12 ? year + 1 : year;
-    const int nextMonth = month == 12 ? 1 : month + 1;
-    QCOMPARE(HijriToJulianDay(nextYear, nextMonth, 1) - HijriToJulianDay(year, month, 1), length);
-    // Day 30 of a 29-day month is the 1st of the next month.
-    if (length == 29)
-        QCOMPARE(HijriToJulianDay(year, month, 30), HijriToJulianDay(nextYear, nextMonth, 1));
-}
-
-void TestConversion::leapYears_data()
-{
-    QTest::addColumn<int>("year");
-    QTest::addColumn<bool>("leap");
-    QTest::newRow("1500, Julian rule") << 1500 << true;
-    QTest::newRow("1582, not divisible by 4") << 1582 << false;
-    QTest::newRow("1600, divisible by 400") << 1600 << true;
-    QTest::newRow("1700, century") << 1700 << false;
-    QTest::newRow("1900, century") << 1900 << false;
-    QTest::newRow("2000, divisible by 400") << 2000 << true;
-    QTest::newRow("2024") << 2024 << true;
-    QTest::newRow("20800, divisible by 400") << 20800 << true;
-}
-
-void TestConversion::leapYears()
-{
-    QFETCH(int, year);
-    QFETCH(bool, leap);
-    QCOMPARE(IsLeapYear(year), leap);
-}
-
-void TestConversion::shiftGregDate_data()
-{
-    QTest::addColumn<Ymd>("from");
-    QTest::addColumn<int>("daysBack");
-    QTest::addColumn<Ymd>("to");
-    QTest::newRow("forward over 28 Feb 1900 (common)") << Ymd{1900, 2, 28} << -1 << Ymd{1900, 3, 1};
-    QTest::newRow("forward to 29 Feb 2000 (leap)") << Ymd{2000, 2, 28} << -1 << Ymd{2000, 2, 29};
-    QTest::newRow("forward over the reform") << Ymd{1582, 10, 4} << -1 << Ymd{1582, 10, 15};
-    QTest::newRow("back over the reform") << Ymd{1582, 10, 15} << 1 << Ymd{1582, 10, 4};
-    QTest::newRow("back over the year end") << Ymd{2000, 1, 1} << 1 << Ymd{1999, 12, 31};
-    QTest::newRow("forward 29 days over a month end")
-        << Ymd{2007, 1, 20} << -29 << Ymd{2007, 2, 18};
-    QTest::newRow("no move") << Ymd{2007, 1, 2} << 0 << Ymd{2007, 1, 2};
-    QTest::newRow("forward 3 days") << Ymd{2007, 1, 2} << -3 << Ymd{2007, 1, 5};
-}
-
-void TestConversion::shiftGregDate()
-{
-    QFETCH(Ymd, from);
-    QFETCH(int, daysBack);
-    QFETCH(Ymd, to);
-    DateState state;
-    state.CurrentGregYear = qint16(from.year);
-    state.CurrentGregMonth = qint16(from.month);
-    state.CurrentGregDay = qint16(from.day);
-    state.CurrentHijriDay = 12;
-    ShiftGregDate(state, qint16(daysBack));
-    COMPARE_YMD(state.currentGregorian(), to);
-    QCOMPARE(state.CurrentHijriDay, qint16(12));
-}
-
-// Every day of the range: both calendars go to the JD and back unchanged, and
-// consecutive JDs are consecutive dates in both calendars.
-void TestConversion::everyDayRoundTripsInOrder()
-{
-    Ymd western{622, 7, 16};
-    Ymd previousHijri{0, 12, 30};
-    for (qint32 jd = kFirstJulianDay; jd <= kLastJulianDay; ++jd) {
-        const Ymd w = JulianDayToGregorian(jd);
-        const Ymd h = JulianDayToHijri(jd);
-        if (!sameDay(w, western))
-            QFAIL(qPrintable(
-                QStringLiteral("JD %1 gives %2, expected %3").arg(jd).arg(show(w), show(western))));
-        if (!followsInHijri(previousHijri, h))
-            QFAIL(qPrintable(QStringLiteral("JD %1: Hijri %2 after %3")
-                                 .arg(jd)
-                                 .arg(show(h), show(previousHijri))));
-        if (GregorianToJulianDay(w.year, w.month, w.day) != jd ||
-            HijriToJulianDay(h.year, h.month, h.day) != jd)
-            QFAIL(qPrintable(QStringLiteral("JD %1 does not round-trip").arg(jd)));
-        western = nextWesternDay(w);
-        previousHijri = h;
-    }
-    COMPARE_YMD(previousHijri, (Ymd{20874, 5, 30}));
-}
-
-// Qt's own Julian, Gregorian and Islamic civil calendars are an independent
-// implementation of the same rules; they must agree on every 13th day.
-void TestConversion::agreesWithQtCalendars()
-{
-    const QCalendar julian(QCalendar::System::Julian);
-    const QCalendar gregorian(QCalendar::System::Gregorian);
-    const QCalendar islamic(QCalendar::System::IslamicCivil);
-    QVERIFY(islamic.isValid());
-    for (qint32 jd = kFirstJulianDay; jd <= kLastJulianDay; jd += 13) {
-        const QDate date = QDate::fromJulianDay(jd);
-        const QCalendar::YearMonthDay w =
-            (jd < kReformJulianDay ? julian : gregorian).partsFromDate(date);
-        const QCalendar::YearMonthDay h = islamic.partsFromDate(date);
-        const Ymd ours = JulianDayToGregorian(jd);
-        const Ymd ourHijri = JulianDayToHijri(jd);
-        if (w.year != ours.year || w.month != ours.month || w.day != ours.day ||
-            h.year != ourHijri.year || h.month != ourHijri.month || h.day != ourHijri.day)
-            QFAIL(qPrintable(
-                QStringLiteral("JD %1: ours %2 / %3").arg(jd).arg(show(ours), show(ourHijri))));
-        if (WeekDayOf(jd) != date.dayOfWeek() % 7 + 1)
-            QFAIL(qPrintable(QStringLiteral("JD %1: weekday differs").arg(jd)));
-    }
-}
 
 QTEST_APPLESS_MAIN(TestConversion)
 #include "tst_conversion.moc"

@@ -5,37 +5,22 @@
 // part of its window, two controls overlap where they were not designed to, a text does not fit
 // its control, or a text lacks contrast against what is actually painted behind it.
 
-#include "mainwindow/frmqarnivo.h"
 #include "platform/contrast.h"
-#include "platform/fakeplatform.h"
 #include "platform/pictures.h"
-#include "platform/textfile.h"
 #include "settings/options.h"
-#include "sunpage/cityfile.h"
-#include "sunpage/offsetlist.h"
-#include "sunpage/placelist.h"
-#include "sunpage/wwtimecal.h"
+#include "windowsupport.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFontDatabase>
 #include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QStyleOption>
-#include <QTableWidget>
-#include <QTemporaryDir>
 #include <QTextEdit>
 #include <QTimer>
-#include <QtTest>
-
-#include <memory>
-
-#include "webenginetestmain.h"
 
 using namespace qarnivo;
+using namespace qarnivo::testing;
 
 namespace {
 
@@ -130,10 +115,8 @@ void showWidestTexts(frmqarnivo &window)
     }
 }
 
-// One row's window over a fake platform whose folders are temporary.
-struct Scene {
-    QTemporaryDir folder;
-    FakePlatform platform;
+// One row's window over an application folder with the shipped place and country lists.
+struct Scene : AppFolder {
     std::unique_ptr<frmqarnivo> main;
     QWidget *top = nullptr;  // the window under test
     QWidget *root = nullptr; // where its controls lie: the main window's central widget
@@ -148,16 +131,13 @@ struct Scene {
         }
         QApplication::setFont(QFont(family, points));
         QApplication::setPalette(dark ? darkPalette() : QApplication::style()->standardPalette());
-        platform.appFolder = folder.path();
         platform.fonts = QFontDatabase::families();
         platform.clock = QDateTime(QDate(2025, 11, 5), QTime(12, 59, 59));
-        platform.settings = {{"ViewWindow/Show First", "0"},
-                             {"ViewWindow/WindowFull", view.startsWith("short") ? "False" : "True"},
-                             {"ViewWindow/DayView", view.contains("English") ? "English" : "Urdu"},
-                             {"ViewWindow/ColorIndex", QString::number(scheme)}};
-        SaveTextFile(folder.filePath(kCityFileName), CityFileLines(DefaultCity()));
+        setSetting("WindowFull", view.startsWith("short") ? "False" : "True");
+        setSetting("DayView", view.contains("English") ? "English" : "Urdu");
+        setSetting("ColorIndex", QString::number(scheme));
         for (const QString &list : {kPlaceFileName, kCountryFileName})
-            QFile::copy(QARNIVO_SOURCE_DIR "/resources/data/" + list, folder.filePath(list));
+            QFile::copy(sourcePath("resources/data/") + list, path(list));
         main = std::make_unique<frmqarnivo>(platform);
         main->Form_Load();
         if (view == "options") {
@@ -464,23 +444,13 @@ private slots:
     void textContrast() { verifyRow("enough contrast", contrastProblems); }
 
 private:
-    static void addColumns();
     static void layoutRows();
     static void verifyRow(const char *check, QStringList (*problemsOf)(const Scene &));
 };
 
-void TestLayout::addColumns()
-{
-    QTest::addColumn<QString>("family");
-    QTest::addColumn<int>("points");
-    QTest::addColumn<bool>("dark");
-    QTest::addColumn<QString>("view");
-    QTest::addColumn<int>("scheme");
-}
-
 void TestLayout::layoutRows()
 {
-    addColumns();
+    columns<QString, int, bool, QString, int>({"family", "points", "dark", "view", "scheme"});
     const std::pair<const char *, int> fonts[] = {{"DejaVu Sans", 9},
                                                   {"DejaVu Sans", 13},
                                                   {"Cantarell", 11},
@@ -498,7 +468,7 @@ void TestLayout::layoutRows()
 
 void TestLayout::textContrast_data()
 {
-    addColumns();
+    columns<QString, int, bool, QString, int>({"family", "points", "dark", "view", "scheme"});
     for (const bool dark : {false, true}) {
         const char *palette = dark ? "dark" : "light";
         for (int scheme = 0; scheme < kColourSchemeCount; ++scheme) {
@@ -516,11 +486,8 @@ void TestLayout::textContrast_data()
 // run lists them all.
 void TestLayout::verifyRow(const char *check, QStringList (*problemsOf)(const Scene &))
 {
-    QFETCH(QString, family);
-    QFETCH(int, points);
-    QFETCH(bool, dark);
-    QFETCH(QString, view);
-    QFETCH(int, scheme);
+    const auto [family, points, dark, view, scheme] =
+        fetch<QString, int, bool, QString, int>("family", "points", "dark", "view", "scheme");
     Scene scene;
     scene.view = view;
     if (!scene.open(family, points, dark, scheme))

@@ -1,20 +1,21 @@
-// The main window through its controls: startup, the city file, month
-// navigation, day selection, the day-name views, the clock and the exit.
+// The main window through its controls: startup and the city file, month navigation, day
+// selection, the day-name and window views, the readings and help commands, the settings carried
+// to the next start, the exit, and the conversion panel.
 
-#include "mainwindowfixture.h"
+#include "calendar/names.h"
+#include "readings/scripture.h"
+#include "windowsupport.h"
 
-#include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTableWidget>
-#include <QTemporaryDir>
-#include <QtTest>
+#include <QGroupBox>
+#include <QTextEdit>
+#include <QTimer>
 
 using namespace qarnivo;
+using namespace qarnivo::testing;
 
-using qarnivo::testing::Window;
+Q_DECLARE_METATYPE(qarnivo::Ymd)
 
 namespace {
 
@@ -26,472 +27,524 @@ const QString kInvalidYear =
     QStringLiteral("Invalid year value. Hijri year value should be between\r\n\r\n"
                    "\t      1 AH and 9666 AH");
 
+QColor bannerColour(const QWidget *main)
+{
+    return control(main, "Picture2")->palette().color(QPalette::Window);
+}
+
+bool readingIsDarkRed(const Window &w)
+{
+    return w.get<QTextEdit>("Text3")->styleSheet().contains("rgb(192, 0, 0)");
+}
+
+// The conversion panel's texts: day, month and year of one side, or of both and the weekday.
+QString side(const QWidget *panel, bool western)
+{
+    return control<QComboBox>(panel, western ? "Combo1" : "Combo3")->currentText() + ' ' +
+           control<QComboBox>(panel, western ? "Combo2" : "Combo4")->currentText() + ' ' +
+           control<QLineEdit>(panel, western ? "Text4" : "Text5")->text();
+}
+
+QString sides(const QWidget *panel)
+{
+    return side(panel, true) + ' ' + side(panel, false) + ' ' +
+           control<QLabel>(panel, "Label6")->text();
+}
+
 } // namespace
 
 class TestMainWindow : public QObject {
     Q_OBJECT
 private slots:
-    void startupDrawsTodaysMonth();
-    void startupShowsTheCity();
-    void missingCityFileIsWrittenAndEndsTheProgram();
-    void unusableCityFileShowsTheDefaultCity();
-    void unreadableSettingsFallBackToDefaults();
-    void correctionMovesTheFirstDayOnly();
-    void monthSteps_data();
-    void monthSteps();
-    void refusedStepsChangeNothing_data();
-    void refusedStepsChangeNothing();
-    void goToYear_data();
-    void goToYear();
-    void monthLengths_data();
-    void monthLengths();
-    void todayReturnsToTheStartDate();
-    void selectingDays();
-    void emptyCellClickChangesNothing();
-    void keyboardMovesDoNotSelect();
-    void dayNameViews();
-    void savedEnglishViewSurvivesExit();
-    void missingArabicFontIsReportedOnce();
-    void clockShowsTheTime();
-    void exitSequence_data();
-    void exitSequence();
-    void closingTheWindowRunsTheExit();
+    // The window's sizes are the design's on the design's own face; other faces are the
+    // layout suite's.
+    void initTestCase() { QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 9)); }
+
+    // 5 November 2025 is 14 Jumadil-Awwal 1447, the 1st a Thursday. Neither a click on an
+    // empty cell nor the arrow keys select a day; Today comes back to the start date.
+    void startupDrawsTodaysMonth()
+    {
+        Window w;
+        w.load();
+        QVERIFY(w.main->isVisible() && w.platform.messages.isEmpty());
+        QCOMPARE(w.shownMonth() + '|' + w.text("Text1") + '|' + w.text("Text2"),
+                 "Jumadil-Awwal 1447|14, Jamaadil-Awwal - 1447 Hijri|5, November - 2025 AD");
+        QCOMPARE(
+            QStringList({w.cell(0, 3), w.cell(0, 4), w.cell(2, 0), w.cell(4, 5), w.cell(4, 6)}),
+            QStringList({"", "1", "11", "30", ""}));
+        QCOMPARE(w.main->dateState().HMonthDays, 30);
+        QVERIFY(!w.get("Image1(5)")->isHidden() && w.get("Image1(4)")->isHidden());
+        QVERIFY(w.get("Frame3")->isHidden() && w.get("Frame4")->isHidden());
+        QCOMPARE(w.text("Label12") + '|' + w.text("Label10") + '|' + w.text("Label11") + '|' +
+                     w.text("Label4"),
+                 "India - Bhubaneswar| 20.27º | -85.85º |-5.5 Hours");
+        QCOMPARE(QPoint(w.days()->currentColumn(), w.days()->currentRow()), QPoint(3, 2));
+        QVERIFY(w.highlighted(2, 3));
+        const QString lines = w.text("Text1") + w.text("Text2");
+        w.clickCell(0, 0);
+        w.days()->setFocus();
+        QTest::keyClick(w.days(), Qt::Key_Right);
+        QTest::keyClick(w.days(), Qt::Key_Down);
+        QCOMPARE(w.text("Text1") + w.text("Text2"), lines);
+        QVERIFY(w.highlighted(2, 3));
+        w.platform.clock = QDateTime(QDate(2025, 11, 7), QTime(14, 7, 9)); // past midnight
+        w.main->Timer1_Timer();
+        QVERIFY2(w.get<QPushButton>("Optionz")->text().contains("07:09"),
+                 qPrintable(w.get<QPushButton>("Optionz")->text()));
+        QVERIFY(w.get<QTimer>("Timer1")->isActive());
+        w.click("Forward");
+        w.clickDay(3);
+        w.trigger("Todayz");
+        QCOMPARE(w.shownMonth() + '|' + w.text("Text2"),
+                 "Jumadil-Awwal 1447|5, November - 2025 AD");
+        QVERIFY(w.platform.systemDateSets.isEmpty());
+    }
+
+    // A missing city file is written with the default city, in CR LF lines, and the program
+    // ends saying so, without opening a window.
+    void missingCityFileIsWrittenAndEndsTheProgram()
+    {
+        Window w(QDate(2025, 11, 5), false);
+        w.setSetting("Show First", "1");
+        w.load();
+        QVERIFY(w.platform.ended && !w.main->isVisible() && !w.calculator());
+        QCOMPARE(w.platform.messages.size(), 1);
+        QCOMPARE(w.platform.messages[0].icon, MsgIcon::Critical);
+        QCOMPARE(w.platform.lastMessage(), MissingCityFileMessage());
+        QVERIFY(w.platform.lastMessage().startsWith("File 'InfoCity.txt' not found."));
+        const QByteArray bytes = readBytes(w.path(kCityFileName));
+        QVERIFY(bytes.startsWith("India - Bhubaneswar\r\n20.267\r\n-85.85\r\n-5.5\r\n\r\n"));
+        QVERIFY(bytes.endsWith("Time Offset from GMT in Hours\r\n"));
+        QCOMPARE(bytes.count("\r\n") * 100 + bytes.count('\n'), 1414);
+    }
+
+    // Month steps keep the Hijri day and show its Western date; a typed year shows the same
+    // month of that year; a refused move changes nothing.
+    void navigation_data()
+    {
+        columns<QDate, QString, QString, QString>({"today", "action", "shown", "message"});
+        const QDate today(2025, 11, 5);
+        row("back from Muharram 1447", QDate(2025, 7, 1), "Backward",
+            "Dhul-Hijjah 1446 2, June - 2025 AD", "");
+        row("forward from Dhul-Hijjah 1446", QDate(2025, 6, 1), "Forward",
+            "Muharram 1447 30, June - 2025 AD", "");
+        row("back from Muharram 1 AH", QDate(622, 7, 20), "Backward", "",
+            "The Year Value must be between 1 AH & 20874 AH");
+        row("forward from Rabi-ul-Awwal 9666", QDate(9999, 12, 1), "Forward", "", kRangeMessage);
+        row("Safar of 9666 is shown", QDate(2025, 8, 1), "9666", "Safar 9666", "");
+        row("Jumadil-Awwal of 9666 is past the range", today, "9666", "", kRangeMessage);
+        row("year 0", today, "0", "", kInvalidYear);
+    }
+    void navigation()
+    {
+        const auto [today, action, shown, message] =
+            fetch<QDate, QString, QString, QString>("today", "action", "shown", "message");
+        Window w(today);
+        w.load();
+        const auto shownNow = [&w] {
+            return w.text("Label1") + w.text("Text1") + w.text("Text2") +
+                   QString::number(w.main->dateState().CurrentHijriYear);
+        };
+        const QString before = shownNow();
+        const qint16 day = w.main->dateState().CurrentHijriDay;
+        action.endsWith("ward") ? w.click(action) : w.goToYear(action);
+        QCOMPARE(w.platform.lastMessage(), message);
+        if (!message.isEmpty()) {
+            QCOMPARE(w.platform.messages.size(), 1);
+            QCOMPARE(w.platform.messages[0].icon,
+                     message.startsWith("The Year") ? MsgIcon::None : MsgIcon::Critical);
+            QCOMPARE(shownNow(), before);
+            return;
+        }
+        QVERIFY((w.shownMonth() + ' ' + w.text("Text2")).startsWith(shown));
+        QCOMPARE(w.text("Text8"), w.text("Text7"));
+        QCOMPARE(w.main->dateState().CurrentHijriDay, day);
+    }
+
+    void selectingDays()
+    {
+        Window w(kKnownDates[5].date()); // 12 Dhul-Hijjah 1427: 2 Jan 2007
+        w.load();
+        QCOMPARE(w.text("Text1"), "12, Dhul-Hijjah - 1427 Hijri");
+        w.clickDay(15);
+        QCOMPARE(w.text("Text1") + '|' + w.text("Text2"),
+                 "15, Dhul-Hijjah, 1427 Hijri|5, January - 2007 AD");
+        int marked = 0;
+        for (int cell = 0; cell < 42; ++cell)
+            marked += w.highlighted(cell / 7, cell % 7);
+        QCOMPARE(marked, 1);
+        QVERIFY(w.highlighted(w.days()->currentRow(), w.days()->currentColumn()));
+        w.clickDay(15); // the same day again: only the line's form changes
+        QCOMPARE(w.text("Text2"), "5, January - 2007 AD");
+        w.clickDay(29); // the last day: this Dhul-Hijjah has 29 days
+        QCOMPARE(w.text("Text2"), "19, January - 2007 AD");
+        w.clickDay(1); // back 28 days, over the year's end
+        QCOMPARE(w.text("Text2"), "22, December - 2006 AD");
+        QCOMPARE(w.main->dateState().CurrentHijriDay, qint16(12));
+        w.click("Forward"); // a redraw selects the current day again
+        QCOMPARE(w.text("Text1"), "12, Muharram-ul-Haraam - 1428 Hijri");
+    }
+
+    // On the first start the calculator comes first, its box ticked; the main window shows when
+    // it closes, in the short view ending at the calendar's right edge, the defaults stored.
+    // The header switches between Urdu pictures over Arabic-Indic digits and English names over
+    // ASCII digits with the English year box; the clock button switches views, leaving the
+    // maximized state. The view, the window and the banner colour are there at the next start.
+    void viewsAndRestart()
+    {
+        Window w;
+        w.platform.settings.clear();
+        w.load();
+        QVERIFY(w.calculator() && w.calculator()->isVisible() && !w.main->isVisible());
+        QVERIFY(w.in<QCheckBox>("Check1")->isChecked());
+        w.calculator()->close();
+        QVERIFY(w.main->isVisible());
+        QCOMPARE(w.setting("Show First") + w.setting("WindowFull") + w.setting("DovrellBG") +
+                     w.setting("ColorIndex"),
+                 "1False00");
+        QCOMPARE(w.main->size(), QSize(8840 / 15, 8700 / 15));
+        QVERIFY(!w.get<QAction>("ConvertDate")->isEnabled());
+        QCOMPARE(w.get<QAction>("View")->text(), "&ViewFull");
+        QCOMPARE(bannerColour(w.main.get()), w.main->palette().color(QPalette::Window));
+        QVERIFY(w.days()->geometry().right() < w.main->centralWidget()->width());
+        QVERIFY(w.get("Text3")->geometry().left() >= w.main->centralWidget()->width());
+        const auto picture = [](const QWidget *main) {
+            const auto *header = control<QTableWidget>(main, "grCal0");
+            return !header->item(0, 0)->data(Qt::DecorationRole).value<QPixmap>().isNull();
+        };
+        auto *header = w.get<QTableWidget>("grCal0");
+        QVERIFY(picture(w.main.get()) && w.days()->font().family() == "Tarvelonix");
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                          header->visualItemRect(header->item(0, 3)).center());
+        QCOMPARE(w.main->dayView() + header->item(0, 0)->text() + header->item(0, 6)->text(),
+                 "EnglishSUNSAT");
+        QVERIFY(!picture(w.main.get()) && w.days()->font().family() == "Arial");
+        QVERIFY(!w.get("Frame4")->isHidden());
+        QCOMPARE(w.text("Text1"), "14, Jamaadil-Awwal - 1447 Hijri");
+        w.get<QLineEdit>("Text8")->setText("1448");
+        w.click("GoToYrE");
+        QCOMPARE(w.shownMonth(), "Jumadil-Awwal 1448");
+        w.main->showMaximized();
+        w.click("Optionz");
+        QVERIFY(!w.main->isMaximized());
+        QCOMPARE(w.setting("WindowFull") + QString::number(w.main->width()), "True798");
+        QCOMPARE(w.get<QAction>("View")->text(), "&ViewShort");
+        QVERIFY(w.get<QAction>("ConvertDate")->isEnabled());
+        QTest::mouseClick(w.get("Picture2"), Qt::LeftButton);
+        w.main->Exit_Click();
+
+        frmqarnivo again(w.platform);
+        again.Form_Load();
+        QCOMPARE(again.dayView() + QString::number(again.width()), "English798");
+        QCOMPARE(bannerColour(&again), QColor(Qt::white));
+        again.grCal0_Click();
+        QVERIFY(picture(&again) && control(&again, "Frame4")->isHidden());
+        QCOMPARE(control<QTableWidget>(&again, "grCal1")->font().family(), "Tarvelonix");
+        again.Optionz_Click();
+        QCOMPARE(again.width(), 8840 / 15);
+        QVERIFY(!control<QAction>(&again, "ConvertDate")->isEnabled());
+    }
+
+    // A stored colour scheme is applied and written back at startup; one out of range falls back
+    // to the first.
+    void storedColourScheme_data()
+    {
+        columns<QString, QString>({"stored", "written"});
+        row("none", QString(), QString("0"));
+        row("4", QString("4"), QString("4"));
+        row("9: out of range", QString("9"), QString("0"));
+    }
+    void storedColourScheme()
+    {
+        const auto [stored, written] = fetch<QString, QString>("stored", "written");
+        Window w;
+        if (!stored.isEmpty())
+            w.setSetting("ColorIndex", stored);
+        w.load();
+        QCOMPARE(w.setting("ColorIndex"), written);
+        QVERIFY(w.main->findChild<QWidget *>("Options")->isHidden());
+    }
+
+    // The pictures and links answer the pointer and go back to rest when it leaves.
+    void pointerFeedback()
+    {
+        Window w;
+        w.load();
+        const auto moveOver = [](QWidget *widget) {
+            QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), widget->mapToGlobal(QPointF(5, 5)),
+                             Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(widget, &move);
+        };
+        auto *hover = w.get<QLabel>("Image4(2)");
+        auto *lit = w.get<QLabel>("Image4(1)");
+        moveOver(w.get("Image4(3)"));
+        QVERIFY(hover->isHidden());
+        QTest::mousePress(lit, Qt::LeftButton);
+        QVERIFY(lit->isHidden());
+        moveOver(w.get("Image6(0)"));
+        QVERIFY(w.get("Image6(1)")->isHidden());
+        moveOver(w.get("Label12"));
+        QVERIFY(w.get("Label12")->font().bold());
+        moveOver(w.get("Label8"));
+        QVERIFY(w.get("Label8")->styleSheet().contains("underline"));
+        moveOver(w.main->centralWidget());
+        QVERIFY(!hover->isHidden() && !lit->isHidden() && !w.get("Image6(1)")->isHidden());
+        QVERIFY(!w.get("Label12")->font().bold());
+        QVERIFY(!w.get("Label8")->styleSheet().contains("underline"));
+    }
+
+    // Every named control of the three windows has an accessible name, the day cells say
+    // their date and occasion in full, and the main commands have keys.
+    void accessibility()
+    {
+        Window w(QDate(2026, 2, 3)); // 15 Sha'aban 1447, a night of occasion
+        w.load();
+        w.main->SunRiseSunSet_Click();
+        w.in<QAction>("GMTMap")->trigger();
+        QStringList unnamed;
+        for (const QWidget *widget : w.main->findChildren<QWidget *>()) {
+            const QString name = widget->objectName();
+            if (!name.isEmpty() && !name.startsWith("qt_") && !widget->isWindow() &&
+                widget->accessibleName().isEmpty())
+                unnamed.append(name);
+        }
+        QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(u' ')));
+        QString description;
+        for (int cell = 0; cell < 42 && description.isEmpty(); ++cell)
+            if (w.cell(cell / 7, cell % 7) == "15")
+                description = w.days()
+                                  ->item(cell / 7, cell % 7)
+                                  ->data(Qt::AccessibleDescriptionRole)
+                                  .toString();
+        QVERIFY2(description.startsWith("15 Sha'aban-ul-Moazzam 1447 Hijri, ") &&
+                     description.contains("3 February 2026") &&
+                     description.endsWith("SHAB-E-BARAT"),
+                 qPrintable(description));
+        for (const char *command : {"Exit", "Todayz", "ConvertDate", "SunRiseSunSet", "PrintTips"})
+            QVERIFY2(!w.get<QAction>(command)->shortcut().isEmpty(), command);
+    }
+
+    // Commands and clicks that only show a box: its opening and icon (-1: any).
+    void messageBoxes_data()
+    {
+        columns<QString, QString, int>({"command", "opening", "icon"});
+        const int information = int(MsgIcon::Information);
+        row("version", "SoftVersion", "Qarnivo of Tarvelonix\r\n\tVersion: 3.5", information);
+        row("translation, double click", "Image7",
+            "      INTERPRETATION OF THE MEANING OF THE NOBLE QURAN\r\n", int(MsgIcon::None));
+        row("month picture in Ramadhan", "Image1(9)", "RAMADHAN-UL-MUBARAK", information);
+        row("city details, double click, No", "Label10",
+            "Click SunriseSunset menu item to know the Sunrise and Sunset timings\r\n", -1);
+    }
+    void messageBoxes()
+    {
+        const auto [command, opening, icon] =
+            fetch<QString, QString, int>("command", "opening", "icon");
+        Window w(QDate(2026, 3, 1)); // in Ramadhan
+        w.load();
+        w.platform.answers = {MsgAnswer::No};
+        if (command == "Image7" || command == "Label10")
+            QTest::mouseDClick(w.get(command), Qt::LeftButton);
+        else if (command.startsWith("Image"))
+            QTest::mouseClick(w.get(command), Qt::LeftButton);
+        else
+            w.trigger(command);
+        QCOMPARE(w.platform.messages.size(), 1);
+        QVERIFY2(w.platform.lastMessage().startsWith(opening),
+                 qPrintable(w.platform.lastMessage()));
+        QVERIFY((icon < 0 || int(w.platform.messages[0].icon) == icon));
+        QVERIFY(w.main->isVisible() && !w.calculator());
+    }
+
+    // The help links, the product list replaced by the scripture panel (closed by a double
+    // click), the Manual command where the manual is, and the sunrise question answered Yes.
+    void helpLinksAndPanels()
+    {
+        Window w;
+        QVERIFY(writeBytes(w.path(kManualFileName), "%PDF"));
+        w.load();
+        QTest::mouseClick(w.get("Label8"), Qt::LeftButton);
+        QCOMPARE(w.platform.openedAddresses.size(), 1);
+        QCOMPARE(w.platform.openedAddresses[0].scheme(), "https");
+        auto *panel = w.get<QTextEdit>("Text6");
+        QVERIFY(panel->isHidden());
+        w.trigger("OurSoft");
+        QVERIFY(!panel->isHidden());
+        w.trigger("DivineCal");
+        QVERIFY(panel->toPlainText().startsWith(
+            "DIVINE COMMAND TO USE A (HIJRA) CALENDAR\n\nSurah II-Al-Baqarah, Ayat: 189:"));
+        QTest::mouseDClick(panel->viewport(), Qt::LeftButton);
+        QVERIFY(panel->isHidden() && w.main->manualPresent());
+        w.trigger("Manual");
+        QCOMPARE(w.platform.openedDocuments, QStringList{kManualFileName});
+        w.platform.answers = {MsgAnswer::Yes};
+        QTest::mouseDClick(w.get("Label12"), Qt::LeftButton);
+        QCOMPARE(w.platform.messages.last().buttons, MsgButtons::YesNoCancel);
+        QVERIFY(w.calculator() && w.calculator()->isVisible() && !w.main->isVisible());
+
+        Window without;
+        without.load();
+        QVERIFY(!without.get<QAction>("Manual")->isEnabled() && !without.main->manualPresent());
+    }
+
+    void missingArabicFontIsReportedOnce()
+    {
+        Window w;
+        w.platform.fonts = {QStringLiteral("DejaVu Sans")};
+        w.load();
+        QCOMPARE(w.platform.messages.size(), 1);
+        QCOMPARE(w.platform.messages[0].icon, MsgIcon::Critical);
+        const QStringList lines = w.platform.lastMessage().split("\r\n");
+        QCOMPARE(lines.size(), 5);
+        QCOMPARE(lines[0], "Tarvelonix Font is not installed in your system. You will not be");
+        QVERIFY(lines[3].isEmpty() && lines[4].startsWith(QString(9, u' ') + "http"));
+        QCOMPARE(w.days()->font().family() + w.get("Text7")->font().family(), "ArialArial");
+        QCOMPARE(w.cell(0, 4), "1"); // digits stay ASCII
+    }
+
+    // Today's reading, and the occasion with the reading in dark red when there is one; a
+    // selected day shows its occasion, the doubled ampersand as one, and never recolours.
+    void readingsAndOccasions_data()
+    {
+        columns<QDate, QString, QString>({"today", "occasion", "readingEnd"});
+        row("1 Muharram 1447: the greeting and Al-Alaq", kKnownDates[7].date(),
+            "Happy New Year! TODAY is the starting day of Islamic HIJRI Calendar year 1447.",
+            " ...QURA'N [96:1..5]\n   (Surah Al-Alaq).");
+        row("15 Sha'aban 1447", kKnownDates[9].date(), "SHAB-E-BARAT", "");
+        row("5 Muharram 1447: no occasion", QDate(2025, 7, 1), "", "");
+    }
+    void readingsAndOccasions()
+    {
+        const auto [today, occasion, readingEnd] =
+            fetch<QDate, QString, QString>("today", "occasion", "readingEnd");
+        Window w(today);
+        w.load();
+        QCOMPARE(w.text("Label7"), occasion);
+        QCOMPARE(readingIsDarkRed(w), !occasion.isEmpty());
+        const QString reading = w.get<QTextEdit>("Text3")->toPlainText();
+        QVERIFY(!reading.isEmpty() && !reading.contains(u'\r'));
+        QVERIFY2(reading.endsWith(readingEnd), qPrintable(reading.right(60)));
+        if (!occasion.isEmpty())
+            return;
+        w.clickDay(7);
+        QVERIFY(w.text("Label7").contains(u'&') && !w.text("Label7").contains("&&"));
+        w.clickDay(10);
+        QVERIFY(w.text("Label7").startsWith("Youm-e-Aa'shurah"));
+        w.clickDay(5);
+        QCOMPARE(w.text("Label7"), QString());
+        QVERIFY(!readingIsDarkRed(w));
+    }
+
+    // Past midnight the exit asks whether the date may stay changed, and sets it back unless
+    // told Yes; closing the window is the same exit. The day view (an unreadable one is Urdu)
+    // and the window state (a maximized start offers the conversion) are stored.
+    void exitSequence_data()
+    {
+        columns<QDate, int, bool, int, bool, bool>(
+            {"dateAtExit", "answer", "setWorks", "messages", "dateSetBack", "maximized"});
+        const QDate today(2025, 11, 5), next(2025, 11, 6);
+        const int yes = int(MsgAnswer::Yes), no = int(MsgAnswer::No);
+        row("same day: no question", today, yes, true, 0, false, false);
+        row("past midnight, Yes keeps the date", next, yes, true, 1, false, false);
+        row("past midnight, No sets it back", next, no, true, 1, true, false);
+        row("past midnight, Cancel sets it back and still exits", next, int(MsgAnswer::Cancel),
+            true, 1, true, false);
+        row("the system refuses: the user is told", next, no, false, 2, true, false);
+        row("closing the window", today, -1, true, 0, false, false);
+        row("maximized, with an unreadable day view", today, yes, true, 0, false, true);
+    }
+    void exitSequence()
+    {
+        const auto [dateAtExit, answer, setWorks, messages, dateSetBack, maximized] =
+            fetch<QDate, int, bool, int, bool, bool>("dateAtExit", "answer", "setWorks", "messages",
+                                                     "dateSetBack", "maximized");
+        Window w;
+        if (maximized) {
+            w.setSetting("WindowMax", "True");
+            w.setSetting("DayView", "Klingon");
+        }
+        w.load();
+        QCOMPARE(w.get<QAction>("ConvertDate")->isEnabled(), maximized);
+        w.platform.clock = QDateTime(dateAtExit, QTime(0, 5));
+        w.platform.answers = {MsgAnswer(answer)};
+        w.platform.setSystemDateWorks = setWorks;
+        if (answer < 0)
+            QVERIFY(!w.main->close());
+        else
+            w.trigger("Exit");
+        QVERIFY(w.platform.ended);
+        QCOMPARE(w.platform.messages.size(), messages);
+        if (messages > 0) {
+            QCOMPARE(w.platform.messages[0].text,
+                     "Date value has been changed. Would you like to continue?");
+            QCOMPARE(w.platform.messages[0].icon, MsgIcon::Exclamation);
+            QCOMPARE(w.platform.messages[0].buttons, MsgButtons::YesNoCancel);
+        }
+        QCOMPARE(w.platform.systemDateSets,
+                 dateSetBack ? QList<QDate>{QDate(2025, 11, 5)} : QList<QDate>{});
+        QCOMPARE(w.setting("DayView") + w.setting("WindowMax"),
+                 maximized ? "UrduTrue" : "UrduFalse");
+    }
+
+    // The menu command shows the panel with today in both calendars. Both directions convert
+    // through the buttons or the arrows, the weekday moved by the correction, the typed side
+    // kept as typed; a refused date leaves the other side and the weekday as they were. The
+    // command hides the panel again, showing today once more.
+    void conversionPanel_data()
+    {
+        // The side typed, the date and year text typed, the correction, whether the arrow is
+        // clicked; the panel's texts then, or for a refusal the icon of its box.
+        columns<bool, Ymd, QString, int, bool, QString>(
+            {"western", "typed", "year", "correction", "arrow", "shown"});
+        row("Western 2 Jan 2007, typed 2007.4, arrow", true, kKnownDates[5].western, "2007.4", 0,
+            true, "2 January 2007.4 12 Dhul-Hijjah 1427 Tuesday");
+        row("Hijri 1/1/1, correction +1", false, Ymd{1, 1, 1}, "1", 1, false,
+            "16 July 622 1 Muharram 1 Saturday");
+        row("Hijri 30 Safar 1447 is 1 Rabi-ul-Awwal, arrow", false, Ymd{1447, 2, 30}, "1447", 0,
+            true, "25 August 2025 30 Safar 1447 Monday");
+        row("refused: 29 Feb 1900", true, Ymd{1900, 2, 29}, "1900", 0, false,
+            "29 February 1900 14 Jumadil-Awwal 1447 Wednesday");
+        row("refused, year emptied: Western 1e400", true, Ymd{0, 1, 1}, "1e400", 0, false,
+            "1 January  14 Jumadil-Awwal 1447 Wednesday");
+        row("refused, year emptied: Hijri year cleared", false, Ymd{0, 1, 1}, "", 0, false,
+            "5 November 2025 1 Muharram  Wednesday");
+    }
+    void conversionPanel()
+    {
+        const auto [western, typed, year, correction, arrow, shown] =
+            fetch<bool, Ymd, QString, int, bool, QString>("western", "typed", "year", "correction",
+                                                          "arrow", "shown");
+        Window w;
+        w.setSetting("WindowFull", "True");
+        w.setSetting("Correction", QString::number(correction));
+        w.load();
+        auto *panel = w.get<QGroupBox>("Frame3");
+        QVERIFY(panel->isHidden());
+        w.trigger("ConvertDate");
+        QVERIFY(!panel->isHidden());
+        const QString today = "5 November 2025 14 Jumadil-Awwal 1447 Wednesday";
+        QCOMPARE(sides(panel), today);
+        control<QComboBox>(panel, western ? "Combo1" : "Combo3")->setCurrentIndex(typed.day - 1);
+        control<QComboBox>(panel, western ? "Combo2" : "Combo4")->setCurrentIndex(typed.month - 1);
+        control<QLineEdit>(panel, western ? "Text4" : "Text5")->setText(year);
+        QTest::mouseClick(arrow ? control(panel, western ? "Image10" : "Image9")
+                                : control(panel, western ? "Greg_Hijri" : "Hijri_Greg"),
+                          Qt::LeftButton);
+        QCOMPARE(sides(panel), shown);
+        QCOMPARE(w.main->names().WeekDayName[w.main->dateState().WeekDayNo],
+                 shown.section(' ', -1));
+        const bool refused = QByteArray(QTest::currentDataTag()).startsWith("refused");
+        QCOMPARE(w.platform.messages.size(), refused ? 1 : 0);
+        if (refused) {
+            QCOMPARE(w.platform.messages[0].buttons, MsgButtons::Ok);
+            QCOMPARE(w.platform.messages[0].icon,
+                     !western && year.isEmpty() ? MsgIcon::None : MsgIcon::Exclamation);
+        }
+        w.trigger("ConvertDate");
+        QVERIFY(panel->isHidden());
+        QCOMPARE(sides(panel), today);
+    }
 };
 
-void TestMainWindow::startupDrawsTodaysMonth()
-{
-    Window w; // 5 November 2025 is 14 Jumadil-Awwal 1447, the 1st a Thursday
-    w.load();
-    QVERIFY(w.window->isVisible());
-    QCOMPARE(w.shownMonth(), QStringLiteral("Jumadil-Awwal 1447"));
-    QCOMPARE(w.text("Text1"), QStringLiteral("14, Jamaadil-Awwal - 1447 Hijri"));
-    QCOMPARE(w.text("Text2"), QStringLiteral("5, November - 2025 AD"));
-    QCOMPARE(w.cell(0, 3), QString());
-    QCOMPARE(w.cell(0, 4), QStringLiteral("1"));
-    QCOMPARE(w.cell(2, 0), QStringLiteral("11"));
-    QCOMPARE(w.cell(4, 5), QStringLiteral("30"));
-    QCOMPARE(w.cell(4, 6), QString());
-    QCOMPARE(w.days()->currentRow(), 2);
-    QCOMPARE(w.days()->currentColumn(), 3);
-    QVERIFY(w.highlighted(2, 3));
-    QCOMPARE(w.window->dateState().HMonthDays, 30);
-    QVERIFY(!w.control<QWidget>(QStringLiteral("Image1(5)"))->isHidden());
-    QVERIFY(w.control<QWidget>(QStringLiteral("Image1(4)"))->isHidden());
-    QVERIFY(w.control<QWidget>(QStringLiteral("Frame3"))->isHidden());
-    QVERIFY(w.control<QWidget>(QStringLiteral("Frame4"))->isHidden());
-    QVERIFY(w.platform.messages.isEmpty());
-}
-
-void TestMainWindow::startupShowsTheCity()
-{
-    Window w;
-    SaveTextFile(w.cityPath(), CityFileLines({QStringLiteral("Reykjavik, the capital of Iceland"),
-                                              QStringLiteral("64.1466"), QStringLiteral("21.9426"),
-                                              QStringLiteral("0")}));
-    w.load();
-    QCOMPARE(w.text("Label12"), QStringLiteral("Reykjavik"));
-    QCOMPARE(w.text("Label10"), QStringLiteral(" the capital of Iceland\u00ba "));
-    Window plain;
-    plain.load();
-    QCOMPARE(plain.text("Label12"), QStringLiteral("India - Bhubaneswar"));
-    QCOMPARE(plain.text("Label10"), QStringLiteral(" 20.27º "));
-    QCOMPARE(plain.text("Label11"), QStringLiteral(" -85.85º "));
-    QCOMPARE(plain.text("Label4"), QStringLiteral("-5.5 Hours"));
-}
-
-void TestMainWindow::missingCityFileIsWrittenAndEndsTheProgram()
-{
-    Window w(QDate(2025, 11, 5), false);
-    w.load();
-    QVERIFY(w.platform.ended);
-    QVERIFY(!w.window->isVisible());
-    QCOMPARE(w.platform.messages.size(), 1);
-    QCOMPARE(w.platform.messages[0].icon, MsgIcon::Critical);
-    QCOMPARE(w.platform.messages[0].text, MissingCityFileMessage());
-    QVERIFY(w.platform.messages[0].text.startsWith("File 'InfoCity.txt' not found."));
-    QFile file(w.cityPath());
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    const QByteArray bytes = file.readAll();
-    QVERIFY(bytes.startsWith("India - Bhubaneswar\r\n20.267\r\n-85.85\r\n-5.5\r\n\r\n"));
-    QVERIFY(bytes.endsWith("Time Offset from GMT in Hours\r\n"));
-    QCOMPARE(bytes.count("\r\n"), 14);
-
-    Window next(QDate(2025, 11, 5), false); // the next start runs normally
-    next.folder.remove();
-    next.platform.appFolder = w.folder.path();
-    next.load();
-    QVERIFY(!next.platform.ended);
-    QVERIFY(next.platform.messages.isEmpty());
-}
-
-void TestMainWindow::unusableCityFileShowsTheDefaultCity()
-{
-    Window w;
-    QFile file(w.cityPath());
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("Only a name\r\n");
-    file.close();
-    w.load();
-    QVERIFY(!w.platform.ended);
-    QCOMPARE(w.window->currentCity().name, QStringLiteral("India - Bhubaneswar"));
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.readAll(), QByteArray("Only a name\r\n")); // the user's file stays
-}
-
-void TestMainWindow::unreadableSettingsFallBackToDefaults()
-{
-    Window w;
-    w.platform.settings.insert("ViewWindow/Correction", "abc");
-    w.platform.settings.insert("ViewWindow/WindowMax", "Maybe");
-    w.platform.settings.insert("ViewWindow/ColorIndex", "99999");
-    w.platform.settings.insert("ViewWindow/Show First", "False");
-    w.load();
-    QVERIFY(w.window->isVisible());
-    QCOMPARE(w.window->dateState().DayCorrection, qint16(0));
-    QCOMPARE(w.cell(0, 4), QStringLiteral("1"));
-}
-
-void TestMainWindow::correctionMovesTheFirstDayOnly()
-{
-    Window w;
-    w.platform.settings.insert(QStringLiteral("ViewWindow/Correction"), QStringLiteral("1"));
-    w.load();
-    QCOMPARE(w.cell(0, 5), QStringLiteral("1")); // Friday instead of Thursday
-    QCOMPARE(w.text("Text2"), QStringLiteral("5, November - 2025 AD"));
-    QCOMPARE(w.text("Text1"), QStringLiteral("14, Jamaadil-Awwal - 1447 Hijri"));
-}
-
-void TestMainWindow::monthSteps_data()
-{
-    QTest::addColumn<QDate>("today");
-    QTest::addColumn<QStringList>("buttons");
-    QTest::addColumn<QString>("month");
-    QTest::addColumn<QString>("westernLine");
-    QTest::newRow("back from Muharram 1447 to Dhul-Hijjah 1446")
-        << QDate(2025, 7, 1) << QStringList{"Backward"} << "Dhul-Hijjah 1446"
-        << "2, June - 2025 AD";
-    QTest::newRow("forward from Dhul-Hijjah 1446 to Muharram 1447")
-        << QDate(2025, 6, 1) << QStringList{"Forward"} << "Muharram 1447"
-        << "30, June - 2025 AD";
-    QTest::newRow("a year forward and back")
-        << QDate(2025, 11, 5) << QStringList(12, "Forward") + QStringList(12, "Backward")
-        << "Jumadil-Awwal 1447"
-        << "5, November - 2025 AD";
-}
-
-// Steps keep the current Hijri day and show its Western date.
-void TestMainWindow::monthSteps()
-{
-    QFETCH(QDate, today);
-    QFETCH(QStringList, buttons);
-    QFETCH(QString, month);
-    QFETCH(QString, westernLine);
-    Window w(today);
-    w.load();
-    const qint16 day = w.window->dateState().CurrentHijriDay;
-    for (const QString &button : buttons)
-        w.click(qPrintable(button));
-    QCOMPARE(w.shownMonth(), month);
-    QCOMPARE(w.text("Text2"), westernLine);
-    QCOMPARE(w.window->dateState().CurrentHijriDay, day);
-    QVERIFY(w.platform.messages.isEmpty());
-}
-
-void TestMainWindow::refusedStepsChangeNothing_data()
-{
-    QTest::addColumn<QDate>("today");
-    QTest::addColumn<QString>("button");
-    QTest::addColumn<QString>("message");
-    QTest::addColumn<int>("icon");
-    QTest::newRow("back from Muharram 1 AH")
-        << QDate(622, 7, 20) << "Backward"
-        << "The Year Value must be between 1 AH & 20874 AH" << int(MsgIcon::None);
-    QTest::newRow("forward from Rabi-ul-Awwal 9666")
-        << QDate(9999, 12, 1) << "Forward" << kRangeMessage << int(MsgIcon::Critical);
-}
-
-void TestMainWindow::refusedStepsChangeNothing()
-{
-    QFETCH(QDate, today);
-    QFETCH(QString, button);
-    QFETCH(QString, message);
-    QFETCH(int, icon);
-    Window w(today);
-    w.load();
-    const QString month = w.shownMonth();
-    const QString lines = w.text("Text1") + w.text("Text2");
-    w.click(qPrintable(button));
-    QCOMPARE(w.platform.messages.size(), 1);
-    QCOMPARE(w.platform.lastMessage(), message);
-    QCOMPARE(int(w.platform.messages[0].icon), icon);
-    QCOMPARE(w.shownMonth(), month);
-    QCOMPARE(w.text("Text1") + w.text("Text2"), lines);
-}
-
-void TestMainWindow::goToYear_data()
-{
-    QTest::addColumn<QDate>("today");
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("month"); // empty: refused
-    QTest::addColumn<QString>("message");
-    QTest::newRow("1447.3 goes to 1447") << QDate(2025, 11, 5) << "1447.3"
-                                         << "Jumadil-Awwal 1447"
-                                         << "";
-    QTest::newRow("Safar of 9666 is shown") << QDate(2025, 8, 1) << "9666"
-                                            << "Safar 9666"
-                                            << "";
-    QTest::newRow("Jumadil-Awwal of 9666 is past the range") << QDate(2025, 11, 5) << "9666"
-                                                             << "" << kRangeMessage;
-    QTest::newRow("year 0") << QDate(2025, 11, 5) << "0"
-                            << "" << kInvalidYear;
-    QTest::newRow("year 9667") << QDate(2025, 11, 5) << "9667"
-                               << "" << kInvalidYear;
-    QTest::newRow("six digits") << QDate(2025, 11, 5) << "123456"
-                                << "" << kInvalidYear;
-    QTest::newRow("huge") << QDate(2025, 11, 5) << "1e400"
-                          << "" << kInvalidYear;
-    QTest::newRow("letters") << QDate(2025, 11, 5) << "abc"
-                             << "" << kInvalidYear;
-}
-
-void TestMainWindow::goToYear()
-{
-    QFETCH(QDate, today);
-    QFETCH(QString, typed);
-    QFETCH(QString, month);
-    QFETCH(QString, message);
-    Window w(today);
-    w.load();
-    const QString before = w.shownMonth();
-    w.goToYear(typed);
-    if (month.isEmpty()) {
-        QCOMPARE(w.platform.lastMessage(), message);
-        QCOMPARE(w.platform.messages[0].icon, MsgIcon::Critical);
-        QCOMPARE(w.window->dateState().CurrentHijriYear, qint16(before.section(' ', -1).toInt()));
-    } else {
-        QVERIFY(w.platform.messages.isEmpty());
-        QCOMPARE(w.shownMonth(), month);
-        QCOMPARE(w.text("Text8"), month.section(' ', -1));
-    }
-}
-
-void TestMainWindow::monthLengths_data()
-{
-    QTest::addColumn<QDate>("today");
-    QTest::addColumn<QString>("year");
-    QTest::addColumn<int>("length");
-    QTest::newRow("Ramadhan 990 holds the reform") << QDate(2025, 3, 5) << "990" << 30;
-    QTest::newRow("Safar 1447") << QDate(2025, 8, 1) << "1447" << 29;
-}
-
-void TestMainWindow::monthLengths()
-{
-    QFETCH(QDate, today);
-    QFETCH(QString, year);
-    QFETCH(int, length);
-    Window w(today);
-    w.load();
-    w.goToYear(year);
-    QCOMPARE(w.window->dateState().HMonthDays, length);
-}
-
-void TestMainWindow::todayReturnsToTheStartDate()
-{
-    Window w;
-    w.load();
-    w.click("Forward");
-    w.clickDay(3);
-    w.platform.clock = QDateTime(QDate(2025, 11, 7), QTime(1, 0)); // past midnight
-    w.control<QAction>(QStringLiteral("Todayz"))->trigger();
-    QCOMPARE(w.shownMonth(), QStringLiteral("Jumadil-Awwal 1447"));
-    QCOMPARE(w.text("Text2"), QStringLiteral("5, November - 2025 AD"));
-    QVERIFY(w.platform.systemDateSets.isEmpty());
-}
-
-void TestMainWindow::selectingDays()
-{
-    Window w(QDate(2007, 1, 2)); // 12 Dhul-Hijjah 1427
-    w.load();
-    QCOMPARE(w.text("Text1"), QStringLiteral("12, Dhul-Hijjah - 1427 Hijri"));
-    w.clickDay(15);
-    QCOMPARE(w.text("Text1"), QStringLiteral("15, Dhul-Hijjah, 1427 Hijri"));
-    QCOMPARE(w.text("Text2"), QStringLiteral("5, January - 2007 AD"));
-    QVERIFY(w.highlighted(w.days()->currentRow(), w.days()->currentColumn()));
-    int marked = 0;
-    for (int row = 0; row < 6; ++row)
-        for (int column = 0; column < 7; ++column)
-            marked += w.highlighted(row, column);
-    QCOMPARE(marked, 1);
-
-    w.clickDay(15); // the same day again: only the line's form changes
-    QCOMPARE(w.text("Text2"), QStringLiteral("5, January - 2007 AD"));
-    w.clickDay(29); // the last day: this Dhul-Hijjah has 29 days
-    QCOMPARE(w.text("Text2"), QStringLiteral("19, January - 2007 AD"));
-    w.clickDay(1); // back 28 days, over the year's end
-    QCOMPARE(w.text("Text2"), QStringLiteral("22, December - 2006 AD"));
-    QCOMPARE(w.window->dateState().CurrentHijriDay, qint16(12));
-
-    w.click("Forward"); // a redraw selects the current day again
-    QCOMPARE(w.text("Text1"), QStringLiteral("12, Muharram-ul-Haraam - 1428 Hijri"));
-}
-
-void TestMainWindow::emptyCellClickChangesNothing()
-{
-    Window w;
-    w.load();
-    const QString lines = w.text("Text1") + w.text("Text2");
-    w.clickCell(0, 0); // before the 1st, which is a Thursday
-    QCOMPARE(w.text("Text1") + w.text("Text2"), lines);
-    QVERIFY(w.highlighted(2, 3));
-}
-
-void TestMainWindow::keyboardMovesDoNotSelect()
-{
-    Window w;
-    w.load();
-    const QString lines = w.text("Text1") + w.text("Text2");
-    w.days()->setFocus();
-    QTest::keyClick(w.days(), Qt::Key_Right);
-    QTest::keyClick(w.days(), Qt::Key_Down);
-    QCOMPARE(w.text("Text1") + w.text("Text2"), lines);
-    QVERIFY(w.highlighted(2, 3));
-}
-
-void TestMainWindow::dayNameViews()
-{
-    Window w;
-    w.load();
-    auto *header = w.control<QTableWidget>(QStringLiteral("grCal0"));
-    QVERIFY(!header->item(0, 0)->data(Qt::DecorationRole).value<QPixmap>().isNull());
-    QCOMPARE(w.days()->font().family(), QStringLiteral("Tarvelonix"));
-    QCOMPARE(w.text("Text1"), QStringLiteral("14, Jamaadil-Awwal - 1447 Hijri"));
-
-    QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
-                      header->visualItemRect(header->item(0, 3)).center());
-    QCOMPARE(w.window->dayView(), QStringLiteral("English"));
-    QCOMPARE(header->item(0, 0)->text(), QStringLiteral("SUN"));
-    QCOMPARE(header->item(0, 6)->text(), QStringLiteral("SAT"));
-    QVERIFY(header->item(0, 0)->data(Qt::DecorationRole).value<QPixmap>().isNull());
-    QCOMPARE(w.days()->font().family(), QStringLiteral("Arial"));
-    QVERIFY(!w.control<QWidget>(QStringLiteral("Frame4"))->isHidden());
-    QCOMPARE(w.text("Text1"), QStringLiteral("14, Jamaadil-Awwal - 1447 Hijri"));
-
-    // In the English view the year box of the English frame is the one read.
-    w.control<QLineEdit>(QStringLiteral("Text8"))->setText(QStringLiteral("1448"));
-    w.click("GoToYrE");
-    QCOMPARE(w.shownMonth(), QStringLiteral("Jumadil-Awwal 1448"));
-    QCOMPARE(w.text("Text7"), QStringLiteral("1448"));
-
-    w.window->grCal0_Click();
-    QCOMPARE(w.window->dayView(), QStringLiteral("Urdu"));
-    QVERIFY(w.control<QWidget>(QStringLiteral("Frame4"))->isHidden());
-    QCOMPARE(w.days()->font().family(), QStringLiteral("Tarvelonix"));
-}
-
-void TestMainWindow::savedEnglishViewSurvivesExit()
-{
-    for (const auto &[stored, shown] :
-         {std::pair{"English", "English"}, std::pair{"Klingon", "Urdu"}}) {
-        Window w;
-        w.platform.settings.insert(QStringLiteral("ViewWindow/DayView"), QLatin1String(stored));
-        w.load();
-        QCOMPARE(w.window->dayView(), QLatin1String(shown));
-        w.window->Exit_Click();
-        QCOMPARE(w.platform.settings.value(QStringLiteral("ViewWindow/DayView")),
-                 QLatin1String(shown));
-    }
-}
-
-void TestMainWindow::missingArabicFontIsReportedOnce()
-{
-    Window w;
-    w.platform.fonts = {QStringLiteral("DejaVu Sans")};
-    w.load();
-    QCOMPARE(w.platform.messages.size(), 1);
-    QCOMPARE(w.platform.messages[0].icon, MsgIcon::Critical);
-    const QStringList lines = w.platform.messages[0].text.split(QStringLiteral("\r\n"));
-    QCOMPARE(lines.size(), 5);
-    QCOMPARE(lines[0],
-             QStringLiteral("Tarvelonix Font is not installed in your system. You will not be"));
-    QCOMPARE(lines[3], QString());
-    QVERIFY(lines[4].startsWith(QString(9, u' ') + "http"));
-    QCOMPARE(w.days()->font().family(), QStringLiteral("Arial"));
-    QCOMPARE(w.control<QLineEdit>(QStringLiteral("Text7"))->font().family(),
-             QStringLiteral("Arial"));
-    QCOMPARE(w.cell(0, 4), QStringLiteral("1")); // digits stay ASCII
-}
-
-void TestMainWindow::clockShowsTheTime()
-{
-    Window w;
-    auto *clock = w.control<QPushButton>(QStringLiteral("Optionz"));
-    QCOMPARE(clock->text(), QStringLiteral("Options"));
-    w.load();
-    w.platform.clock = QDateTime(QDate(2025, 11, 5), QTime(14, 7, 9));
-    w.window->Timer1_Timer();
-    QVERIFY2(clock->text().contains(QStringLiteral("07:09")) ||
-                 clock->text().contains(QStringLiteral("7:09")),
-             qPrintable(clock->text()));
-    QVERIFY(w.window->findChild<QTimer *>(QStringLiteral("Timer1"))->isActive());
-}
-
-void TestMainWindow::exitSequence_data()
-{
-    QTest::addColumn<QDate>("dateAtExit");
-    QTest::addColumn<int>("answer");
-    QTest::addColumn<bool>("setWorks");
-    QTest::addColumn<int>("messages");
-    QTest::addColumn<bool>("dateSetBack");
-    QTest::newRow("same day: no question")
-        << QDate(2025, 11, 5) << int(MsgAnswer::Yes) << true << 0 << false;
-    QTest::newRow("past midnight, Yes keeps the date")
-        << QDate(2025, 11, 6) << int(MsgAnswer::Yes) << true << 1 << false;
-    QTest::newRow("past midnight, No sets it back")
-        << QDate(2025, 11, 6) << int(MsgAnswer::No) << true << 1 << true;
-    QTest::newRow("past midnight, Cancel sets it back and still exits")
-        << QDate(2025, 11, 6) << int(MsgAnswer::Cancel) << true << 1 << true;
-    QTest::newRow("the system refuses: the user is told")
-        << QDate(2025, 11, 6) << int(MsgAnswer::No) << false << 2 << true;
-}
-
-void TestMainWindow::exitSequence()
-{
-    QFETCH(QDate, dateAtExit);
-    QFETCH(int, answer);
-    QFETCH(bool, setWorks);
-    QFETCH(int, messages);
-    QFETCH(bool, dateSetBack);
-    Window w;
-    w.load();
-    w.platform.clock = QDateTime(dateAtExit, QTime(0, 5));
-    w.platform.answers = {MsgAnswer(answer)};
-    w.platform.setSystemDateWorks = setWorks;
-    w.control<QAction>(QStringLiteral("Exit"))->trigger();
-    QVERIFY(w.platform.ended);
-    QCOMPARE(w.platform.messages.size(), messages);
-    if (messages > 0) {
-        QCOMPARE(w.platform.messages[0].text,
-                 QStringLiteral("Date value has been changed. Would you like to continue?"));
-        QCOMPARE(w.platform.messages[0].icon, MsgIcon::Exclamation);
-        QCOMPARE(w.platform.messages[0].buttons, MsgButtons::YesNoCancel);
-    }
-    QCOMPARE(w.platform.systemDateSets,
-             dateSetBack ? QList<QDate>{QDate(2025, 11, 5)} : QList<QDate>{});
-    QCOMPARE(w.platform.settings.value(QStringLiteral("ViewWindow/DayView")),
-             QStringLiteral("Urdu"));
-    QCOMPARE(w.platform.settings.value(QStringLiteral("ViewWindow/WindowMax")),
-             QStringLiteral("False"));
-}
-
-void TestMainWindow::closingTheWindowRunsTheExit()
-{
-    Window w;
-    w.load();
-    QVERIFY(!w.window->close());
-    QVERIFY(w.platform.ended);
-    QCOMPARE(w.platform.settings.value(QStringLiteral("ViewWindow/WindowMax")),
-             QStringLiteral("False"));
-}
-
-QTEST_MAIN(TestMainWindow)
+QARNIVO_WEBENGINE_TEST_MAIN(TestMainWindow)
 #include "tst_mainwindow.moc"

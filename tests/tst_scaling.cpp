@@ -5,10 +5,13 @@
 #include "platform/contrast.h"
 #include "platform/layoutscale.h"
 #include "platform/pictures.h"
+#include "windowsupport.h"
 
-#include <QtTest>
+#include <QFontDatabase>
+#include <QRawFont>
 
 using namespace qarnivo;
+using namespace qarnivo::testing;
 
 class TestScaling : public QObject {
     Q_OBJECT
@@ -25,40 +28,38 @@ private slots:
     void readableColour();
     void fittedPictureCoversTheDevicePixels_data();
     void fittedPictureCoversTheDevicePixels();
+    void arabicIndicDigits();
 };
 
 void TestScaling::layoutFactor_data()
 {
-    QTest::addColumn<qreal>("sampleWidth");
-    QTest::addColumn<qreal>("lineHeight");
-    QTest::addColumn<qreal>("factor");
+    columns<qreal, qreal, qreal>({"sampleWidth", "lineHeight", "factor"});
     // Measured on Debian 12 at 96 dots an inch.
-    QTest::newRow("DejaVu Sans 9, the design's face") << 93.9 << 14.0 << 1.0;
-    QTest::newRow("Noto Sans 10, tall lines, narrow") << 86.0 << 17.7 << 17.7 / 17.0;
-    QTest::newRow("Cantarell 11, wider") << 108.8 << 18.0 << 108.8 / 94.0;
-    QTest::newRow("DejaVu Sans 13") << 133.0 << 19.8 << 133.0 / 94.0;
-    QTest::newRow("a very tall face") << 90.0 << 34.0 << 2.0;
-    QTest::newRow("a small face keeps the design") << 60.0 << 10.0 << 1.0;
-    QTest::newRow("nothing measured") << 0.0 << 0.0 << 1.0;
-    QTest::newRow("measures that are not numbers") << qQNaN() << qInf() << 1.0;
-    QTest::newRow("negative measures") << -200.0 << -40.0 << 1.0;
+    row("DejaVu Sans 9, the design's face", 93.9, 14.0, 1.0);
+    row("Noto Sans 10, tall lines, narrow", 86.0, 17.7, 17.7 / 17.0);
+    row("Cantarell 11, wider", 108.8, 18.0, 108.8 / 94.0);
+    row("DejaVu Sans 13", 133.0, 19.8, 133.0 / 94.0);
+    row("a very tall face", 90.0, 34.0, 2.0);
+    row("a small face keeps the design", 60.0, 10.0, 1.0);
+    row("nothing measured", 0.0, 0.0, 1.0);
+    row("measures that are not numbers", qQNaN(), qInf(), 1.0);
+    row("negative measures", -200.0, -40.0, 1.0);
 }
 
 void TestScaling::layoutFactor()
 {
-    QFETCH(qreal, sampleWidth);
-    QFETCH(qreal, lineHeight);
-    QFETCH(qreal, factor);
+    const auto [sampleWidth, lineHeight, factor] =
+        fetch<qreal, qreal, qreal>("sampleWidth", "lineHeight", "factor");
     QCOMPARE(LayoutFactor(sampleWidth, lineHeight), factor);
 }
 
 void TestScaling::boxesThatTouchStillTouch_data()
 {
     QTest::addColumn<qreal>("factor");
-    QTest::newRow("1") << 1.0;
-    QTest::newRow("1.157") << 1.157;
-    QTest::newRow("1.415") << 1.415;
-    QTest::newRow("1.5") << 1.5;
+    row("1", 1.0);
+    row("1.157", 1.157);
+    row("1.415", 1.415);
+    row("1.5", 1.5);
 }
 
 void TestScaling::boxesThatTouchStillTouch()
@@ -78,36 +79,30 @@ void TestScaling::boxesThatTouchStillTouch()
 
 void TestScaling::fontToFit_data()
 {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QSize>("box");
-    QTest::addColumn<bool>("shrinks");
+    columns<QString, QSize, bool>({"text", "box", "shrinks"});
     const QString occasion = QStringLiteral(
         "Happy New Year! TODAY is the starting day of Islamic HIJRI Calendar year 1447.");
-    QTest::newRow("short text keeps its face")
-        << QStringLiteral("Eid-ul-Fitr") << QSize(460, 28) << false;
-    QTest::newRow("long text on two lines") << occasion << QSize(460, 40) << false;
-    QTest::newRow("long text in one line's height") << occasion << QSize(460, 28) << true;
-    QTest::newRow("a box too small for any face") << occasion << QSize(40, 8) << true;
+    row("short text keeps its face", QStringLiteral("Eid-ul-Fitr"), QSize(460, 28), false);
+    row("long text on two lines", occasion, QSize(460, 40), false);
+    row("long text in one line's height", occasion, QSize(460, 28), true);
+    row("a box too small for any face", occasion, QSize(40, 8), true);
 }
 
 void TestScaling::fontToFit()
 {
-    QFETCH(QString, text);
-    QFETCH(QSize, box);
-    QFETCH(bool, shrinks);
+    const auto [text, box, shrinks] = fetch<QString, QSize, bool>("text", "box", "shrinks");
     QFont designed(QStringLiteral("DejaVu Sans"));
     designed.setPointSizeF(9.75);
     designed.setBold(true);
     const QFont fitted = FontToFit(designed, text, box, 7);
     QCOMPARE(fitted.pointSizeF() < designed.pointSizeF(), shrinks);
-    QVERIFY(fitted.pointSizeF() >= 7);
-    QVERIFY(fitted.bold());
+    QVERIFY(fitted.pointSizeF() >= 7 && fitted.bold());
     const QSize needed = QFontMetrics(fitted)
                              .boundingRect(QRect(0, 0, box.width(), 1000), Qt::TextWordWrap, text)
                              .size();
     const bool fits = needed.width() <= box.width() && needed.height() <= box.height();
     // Shrunk only as far as needed, and never below the floor.
-    QVERIFY(fits || fitted.pointSizeF() < 7.25);
+    QVERIFY((fits || fitted.pointSizeF() < 7.25));
     if (shrinks && fits) {
         QFont larger = fitted;
         larger.setPointSizeF(fitted.pointSizeF() + 0.25);
@@ -115,64 +110,48 @@ void TestScaling::fontToFit()
             QFontMetrics(larger)
                 .boundingRect(QRect(0, 0, box.width(), 1000), Qt::TextWordWrap, text)
                 .size();
-        QVERIFY(largerNeeds.height() > box.height() || largerNeeds.width() > box.width());
+        QVERIFY((largerNeeds.height() > box.height() || largerNeeds.width() > box.width()));
     }
 }
 
 void TestScaling::contrastRatio_data()
 {
-    QTest::addColumn<QColor>("first");
-    QTest::addColumn<QColor>("second");
-    QTest::addColumn<double>("ratio");
+    columns<QColor, QColor, double>({"first", "second", "ratio"});
     // Values from the WCAG 2 definition of relative luminance.
-    QTest::newRow("black on white") << QColor(Qt::black) << QColor(Qt::white) << 21.0;
-    QTest::newRow("white on black") << QColor(Qt::white) << QColor(Qt::black) << 21.0;
-    QTest::newRow("the same colour") << QColor(120, 40, 200) << QColor(120, 40, 200) << 1.0;
-    QTest::newRow("pure blue on white") << QColor(0, 0, 255) << QColor(Qt::white) << 8.592;
-    QTest::newRow("pure red on white") << QColor(255, 0, 0) << QColor(Qt::white) << 3.998;
-    QTest::newRow("grey 119 on white") << QColor(119, 119, 119) << QColor(Qt::white) << 4.478;
+    row("black on white", QColor(Qt::black), QColor(Qt::white), 21.0);
+    row("white on black", QColor(Qt::white), QColor(Qt::black), 21.0);
+    row("the same colour", QColor(120, 40, 200), QColor(120, 40, 200), 1.0);
+    row("pure blue on white", QColor(0, 0, 255), QColor(Qt::white), 8.592);
+    row("pure red on white", QColor(255, 0, 0), QColor(Qt::white), 3.998);
+    row("grey 119 on white", QColor(119, 119, 119), QColor(Qt::white), 4.478);
 }
 
 void TestScaling::contrastRatio()
 {
-    QFETCH(QColor, first);
-    QFETCH(QColor, second);
-    QFETCH(double, ratio);
+    const auto [first, second, ratio] = fetch<QColor, QColor, double>("first", "second", "ratio");
     QVERIFY2(qAbs(ContrastRatio(first, second) - ratio) < 0.005,
              qPrintable(QString::number(ContrastRatio(first, second))));
 }
 
 void TestScaling::readableColour_data()
 {
-    QTest::addColumn<QColor>("text");
-    QTest::addColumn<QColor>("background");
-    QTest::addColumn<double>("minimum");
-    QTest::addColumn<bool>("kept");
+    columns<QColor, QColor, double, bool>({"text", "background", "minimum", "kept"});
     const QColor lightWindow(239, 239, 239);
     const QColor darkWindow(45, 45, 45);
-    QTest::newRow("blue numbers on a light window")
-        << QColor(0, 0, 255) << lightWindow << 3.0 << true;
-    QTest::newRow("blue numbers on a dark window")
-        << QColor(0, 0, 255) << darkWindow << 3.0 << false;
-    QTest::newRow("green caption on a dark window")
-        << QColor(0, 96, 0) << darkWindow << 4.5 << false;
-    QTest::newRow("black city name on a dark window")
-        << QColor(Qt::black) << darkWindow << 4.5 << false;
-    QTest::newRow("red hover on a light window, large")
-        << QColor(255, 0, 0) << lightWindow << 3.0 << true;
-    QTest::newRow("red hover on a light window, small")
-        << QColor(255, 0, 0) << lightWindow << 4.5 << false;
-    QTest::newRow("magenta on mid grey")
-        << QColor(255, 0, 255) << QColor(128, 128, 128) << 4.5 << false;
-    QTest::newRow("white on navy") << QColor(Qt::white) << QColor(0, 0, 128) << 4.5 << true;
+    row("blue numbers on a light window", QColor(0, 0, 255), lightWindow, 3.0, true);
+    row("blue numbers on a dark window", QColor(0, 0, 255), darkWindow, 3.0, false);
+    row("green caption on a dark window", QColor(0, 96, 0), darkWindow, 4.5, false);
+    row("black city name on a dark window", QColor(Qt::black), darkWindow, 4.5, false);
+    row("red hover on a light window, large", QColor(255, 0, 0), lightWindow, 3.0, true);
+    row("red hover on a light window, small", QColor(255, 0, 0), lightWindow, 4.5, false);
+    row("magenta on mid grey", QColor(255, 0, 255), QColor(128, 128, 128), 4.5, false);
+    row("white on navy", QColor(Qt::white), QColor(0, 0, 128), 4.5, true);
 }
 
 void TestScaling::readableColour()
 {
-    QFETCH(QColor, text);
-    QFETCH(QColor, background);
-    QFETCH(double, minimum);
-    QFETCH(bool, kept);
+    const auto [text, background, minimum, kept] =
+        fetch<QColor, QColor, double, bool>("text", "background", "minimum", "kept");
     const QColor readable = ReadableColour(text, background, minimum);
     QVERIFY2(ContrastRatio(readable, background) >= minimum,
              qPrintable(readable.name() + QString::number(ContrastRatio(readable, background))));
@@ -190,19 +169,17 @@ void TestScaling::readableColour()
 
 void TestScaling::fittedPictureCoversTheDevicePixels_data()
 {
-    QTest::addColumn<qreal>("ratio");
-    QTest::addColumn<QSize>("logical");
-    QTest::newRow("ordinary screen, design size") << 1.0 << QSize(60, 60);
-    QTest::newRow("ordinary screen, large face") << 1.0 << QSize(85, 85);
-    QTest::newRow("scale 1.5") << 1.5 << QSize(60, 60);
-    QTest::newRow("scale 2") << 2.0 << QSize(60, 60);
-    QTest::newRow("scale 2, large face") << 2.0 << QSize(85, 85);
+    columns<qreal, QSize>({"ratio", "logical"});
+    row("ordinary screen, design size", 1.0, QSize(60, 60));
+    row("ordinary screen, large face", 1.0, QSize(85, 85));
+    row("scale 1.5", 1.5, QSize(60, 60));
+    row("scale 2", 2.0, QSize(60, 60));
+    row("scale 2, large face", 2.0, QSize(85, 85));
 }
 
 void TestScaling::fittedPictureCoversTheDevicePixels()
 {
-    QFETCH(qreal, ratio);
-    QFETCH(QSize, logical);
+    const auto [ratio, logical] = fetch<qreal, QSize>("ratio", "logical");
     const QPixmap star = pictures::DecorationPicture(pictures::DecorationSet::Image4, 1); // square
     QVERIFY(!star.isNull());
     const QPixmap fitted = FittedPicture(star, logical, ratio);
@@ -217,6 +194,27 @@ void TestScaling::fittedPictureCoversTheDevicePixels()
     const QPixmap blank = BlankPicture(logical, ratio);
     QCOMPARE(blank.size(), (QSizeF(logical) * ratio).toSize());
     QCOMPARE(blank.toImage().pixelColor(0, 0).alpha(), 0);
+}
+
+// The bundled font "Tarvelonix": both faces give each ASCII digit the glyph of its Arabic-Indic
+// digit, ten different ones.
+void TestScaling::arabicIndicDigits()
+{
+    QCOMPARE(RegisterBundledFonts(), QStringList{"Tarvelonix"});
+    QCOMPARE(ArabicNumeralFamily(), "Tarvelonix");
+    const QStringList styles = QFontDatabase::styles("Tarvelonix");
+    QVERIFY(styles.contains("Regular") && styles.contains("Bold"));
+    for (const char *file : {":/fonts/Tarvelonix.ttf", ":/fonts/Tarvelonix-Bold.ttf"}) {
+        const QRawFont font(readBytes(file), 40);
+        QSet<quint32> glyphs;
+        for (int digit = 0; digit <= 9; ++digit) {
+            const QList<quint32> ascii = font.glyphIndexesForString(QString::number(digit));
+            QVERIFY(ascii.size() == 1 && ascii[0] != 0);
+            QCOMPARE(ascii, font.glyphIndexesForString(QString(QChar(0x0660 + digit))));
+            glyphs.insert(ascii[0]);
+        }
+        QCOMPARE(glyphs.size(), 10);
+    }
 }
 
 QTEST_MAIN(TestScaling)

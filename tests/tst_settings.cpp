@@ -1,103 +1,210 @@
-// Stored settings: the text forms, the conversions and the fallbacks that
-// keep a damaged store from stopping the program.
+// Stored settings: their text forms and the fallbacks that keep a damaged store from stopping
+// the program; and the options window, whose Hijri date correction and colour schemes are
+// stored and applied at once.
 
-#include "platform/fakeplatform.h"
+#include "settings/options.h"
 #include "settings/settingscatalogue.h"
 #include "settings/settingsstore.h"
+#include "windowsupport.h"
 
-#include <QtTest>
+#include <QComboBox>
+#include <QRadioButton>
 
 using namespace qarnivo;
+using namespace qarnivo::testing;
+
+namespace {
+
+// A loaded main window and its options window, opened from the menu.
+struct OptionsWindow : Window {
+    Options *options = nullptr;
+
+    explicit OptionsWindow(const QString &correction = "none")
+    {
+        if (correction != "none")
+            setSetting("Correction", correction);
+        load();
+        open();
+    }
+    void open()
+    {
+        trigger("Option1");
+        options = main->findChild<Options *>(QStringLiteral("Options"));
+        if (!options || options->isHidden())
+            qFatal("the options window did not open");
+    }
+    template <typename T = QWidget> T *opt(const QString &name) const
+    {
+        return control<T>(options, name);
+    }
+    void choose(int position) const
+    {
+        opt<QComboBox>("Combo1")->setCurrentIndex(position);
+        emit opt<QComboBox>("Combo1")->activated(position);
+    }
+    int columnOfDayOne() const
+    {
+        int column = 0;
+        while (column < 7 && cell(0, column) != "1")
+            ++column;
+        return column;
+    }
+};
+
+} // namespace
 
 class TestSettings : public QObject {
     Q_OBJECT
 private slots:
-    void toInt16_data();
-    void toInt16();
-    void toBool_data();
-    void toBool();
-    void readingFallsBackToTheDefault();
-    void writingUsesTheStoredForms();
+    // A number fits 16 bits, blanks around it allowed, a fraction rounded half to even; a
+    // Boolean is True or False in any case, or a number. Anything else cannot be read.
+    void conversions_data()
+    {
+        columns<QString, QString, QString>({"text", "int16", "bool"});
+        row("zero", "0", "0", "false");
+        row("negative", "-2", "-2", "true");
+        row("blanks around", " 3 ", "3", "?");
+        row("a half rounds to even", "2.5", "2", "?");
+        row("other number", "-1", "-1", "true");
+        row("16-bit limit", "32767", "32767", "true");
+        row("beyond 16 bits", "32768", "none", "?");
+        row("True", "True", "none", "true");
+        row("False in other capitals", "false", "none", "false");
+        row("a word", "Maybe", "none", "none");
+        row("digits then letters", "3x", "none", "?");
+        row("empty", "", "none", "none");
+        row("infinity", "1e400", "none", "?");
+    }
+    void conversions()
+    {
+        const auto [text, int16, boolean] =
+            fetch<QString, QString, QString>("text", "int16", "bool");
+        const std::optional<qint16> number = SettingToInt16(text);
+        const std::optional<bool> truth = SettingToBool(text);
+        QCOMPARE(number ? QString::number(*number) : "none", int16);
+        if (boolean != "?") // "?": not a concern of this row
+            QCOMPARE(truth ? (*truth ? "true" : "false") : "none", boolean);
+    }
+
+    // A key that is absent or cannot be read gives its default; values are written in the
+    // stored forms.
+    void readAndWrite()
+    {
+        FakePlatform platform;
+        QCOMPARE(ReadBoolSetting(platform, SettingKey::ShowFirst, true), true);
+        QCOMPARE(ReadInt16Setting(platform, SettingKey::Correction, 0), qint16(0));
+        platform.settings = {{"ViewWindow/Correction", "-2"},
+                             {"ViewWindow/ColorIndex", "five"},
+                             {"ViewWindow/Show First", "0"},
+                             {"ViewWindow/WindowMax", "yes please"}};
+        QCOMPARE(ReadInt16Setting(platform, SettingKey::Correction, 0), qint16(-2));
+        QCOMPARE(ReadInt16Setting(platform, SettingKey::ColorIndex, 0), qint16(0));
+        QCOMPARE(ReadBoolSetting(platform, SettingKey::ShowFirst, true), false);
+        QCOMPARE(ReadBoolSetting(platform, SettingKey::WindowMax, false), false);
+        platform.settings.clear();
+        WriteBoolSetting(platform, SettingKey::WindowFull, true);
+        WriteBoolSetting(platform, SettingKey::WindowMax, false);
+        WriteIntSetting(platform, SettingKey::Correction, -1);
+        WriteTextSetting(platform, SettingKey::DayView, QStringLiteral("English"));
+        const QMap<QString, QString> expected = {{"ViewWindow/WindowFull", "True"},
+                                                 {"ViewWindow/WindowMax", "False"},
+                                                 {"ViewWindow/Correction", "-1"},
+                                                 {"ViewWindow/DayView", "English"}};
+        QCOMPARE(platform.settings, expected);
+    }
+
+    // Each Apply adds the chosen step to the correction, from the stored one (0 when it cannot
+    // be read), and waits for the next choice; "No Correction" changes nothing.
+    void correctionSteps_data()
+    {
+        columns<QString, QList<int>, QString>({"stored", "choices", "result"});
+        row("no correction is not stored", "none", QList<int>{2}, "");
+        row("-2, then one day forward", "-2", QList<int>{3}, "-1");
+        row("0, two days back, then one", "0", QList<int>{0, 1}, "-3");
+        row("cumulative forward", "0", QList<int>{3, 3}, "2");
+        row("from an unreadable value", "abc", QList<int>{4}, "2");
+    }
+    void correctionSteps()
+    {
+        const auto [stored, choices, result] =
+            fetch<QString, QList<int>, QString>("stored", "choices", "result");
+        OptionsWindow f(stored);
+        QCOMPARE(f.options->windowTitle(), "Setting Options");
+        QCOMPARE(f.opt<QComboBox>("Combo1")->count(), 5);
+        QCOMPARE(f.opt<QComboBox>("Combo1")->currentText(), "No Correction");
+        auto *apply = f.opt<QPushButton>("Apply");
+        for (const int position : choices) {
+            f.choose(position);
+            QVERIFY(apply->isEnabled());
+            apply->click();
+            QCOMPARE(apply->isEnabled(), position == 2); // until the next choice
+        }
+        QCOMPARE(f.setting("Correction"), result);
+        QCOMPARE(QString::number(f.main->dateState().DayCorrection),
+                 result.isEmpty() ? "0" : result);
+    }
+
+    // A correction moves the 1st of every month that many columns later (the stored one from
+    // the start, an applied one at once), and every date line stays the same.
+    void correctionMovesWeekdaysNotDates()
+    {
+        OptionsWindow plain;
+        OptionsWindow corrected("1");
+        for (int step = 0; step < 14; ++step) {
+            if (step == 7) {
+                corrected.choose(3);
+                corrected.opt<QPushButton>("Apply")->click();
+            }
+            QCOMPARE(corrected.columnOfDayOne(), (plain.columnOfDayOne() + 1 + step / 7) % 7);
+            QCOMPARE(corrected.text("Text1") + corrected.text("Text2"),
+                     plain.text("Text1") + plain.text("Text2"));
+            for (OptionsWindow *f : {&plain, &corrected})
+                f->main->Forward_Click();
+        }
+    }
+
+    // A click on a sample colours the grid and its frame and stores the choice. Schemes 0, 1
+    // and 4 take a colour from the desktop.
+    void colourSchemes_data()
+    {
+        columns<int, QColor, QColor>({"scheme", "back", "text"});
+        const QPalette desktop = QApplication::palette();
+        const QColor highlightedText = desktop.color(QPalette::HighlightedText);
+        row("0: window colour, blue", 0, desktop.color(QPalette::Window), QColor(0, 0, 255));
+        row("1: highlighted text colour, navy", 1, highlightedText, QColor(0, 0, 128));
+        row("2: green, white", 2, QColor(0, 128, 0), QColor(255, 255, 255));
+        row("3: pink, black", 3, QColor(255, 192, 192), QColor(0, 0, 0));
+        row("4: black, highlighted text colour", 4, QColor(0, 0, 0), highlightedText);
+        row("5: blue, yellow", 5, QColor(0, 0, 192), QColor(255, 255, 0));
+    }
+    void colourSchemes()
+    {
+        const auto [scheme, back, text] = fetch<int, QColor, QColor>("scheme", "back", "text");
+        OptionsWindow f;
+        QTest::mousePress(f.opt<QLabel>(QStringLiteral("Label2(%1)").arg(scheme)), Qt::LeftButton);
+        QVERIFY(f.opt<QRadioButton>(QStringLiteral("Option2(%1)").arg(scheme))->isChecked());
+        QCOMPARE(f.days()->palette().color(QPalette::Base), back);
+        QCOMPARE(f.days()->palette().color(QPalette::Text), text);
+        QCOMPARE(f.get("Frame1")->palette().color(QPalette::Window), back);
+        QCOMPARE(f.setting("ColorIndex"), QString::number(scheme));
+        // The explanation changes nothing; closing forgets the choices of this opening.
+        const auto before = f.platform.settings;
+        QTest::mousePress(f.opt<QLabel>("Label1"), Qt::LeftButton);
+        QCOMPARE(f.platform.messages.size(), 1);
+        QCOMPARE(f.platform.messages[0].icon, MsgIcon::None);
+        QVERIFY(f.platform.lastMessage().startsWith("\t\t\tCORRECTION FOR HIJRI DATE\r\n\r\nThe"));
+        QVERIFY(f.platform.lastMessage().endsWith("helps you to make necessary correction."));
+        QCOMPARE(f.platform.settings, before);
+        f.choose(0);
+        f.opt<QPushButton>("Cloze")->click();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!f.main->findChild<Options *>(QStringLiteral("Options")));
+        f.open();
+        QCOMPARE(f.opt<QComboBox>("Combo1")->currentText(), "No Correction");
+        for (int i = 0; i < 6; ++i)
+            QVERIFY(!f.opt<QRadioButton>(QStringLiteral("Option2(%1)").arg(i))->isChecked());
+    }
 };
 
-void TestSettings::toInt16_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("value"); // 99999: cannot be converted
-    QTest::newRow("zero") << "0" << 0;
-    QTest::newRow("negative") << "-2" << -2;
-    QTest::newRow("blanks around") << " 3 " << 3;
-    QTest::newRow("a half rounds to even") << "2.5" << 2;
-    QTest::newRow("16-bit limit") << "32767" << 32767;
-    QTest::newRow("beyond 16 bits") << "32768" << 99999;
-    QTest::newRow("letters") << "abc" << 99999;
-    QTest::newRow("digits then letters") << "3x" << 99999;
-    QTest::newRow("empty") << "" << 99999;
-    QTest::newRow("infinity") << "1e400" << 99999;
-}
-
-void TestSettings::toInt16()
-{
-    QFETCH(QString, text);
-    QFETCH(int, value);
-    const std::optional<qint16> converted = SettingToInt16(text);
-    QCOMPARE(converted.has_value(), value != 99999);
-    if (converted)
-        QCOMPARE(int(*converted), value);
-}
-
-void TestSettings::toBool_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("value"); // -1: cannot be converted
-    QTest::newRow("True") << "True" << 1;
-    QTest::newRow("False") << "False" << 0;
-    QTest::newRow("any case") << "true" << 1;
-    QTest::newRow("1") << "1" << 1;
-    QTest::newRow("0") << "0" << 0;
-    QTest::newRow("other number") << "-1" << 1;
-    QTest::newRow("a word") << "Maybe" << -1;
-    QTest::newRow("empty") << "" << -1;
-}
-
-void TestSettings::toBool()
-{
-    QFETCH(QString, text);
-    QFETCH(int, value);
-    const std::optional<bool> converted = SettingToBool(text);
-    QCOMPARE(converted.has_value(), value != -1);
-    if (converted)
-        QCOMPARE(int(*converted), value);
-}
-
-void TestSettings::readingFallsBackToTheDefault()
-{
-    FakePlatform platform;
-    QCOMPARE(ReadBoolSetting(platform, SettingKey::ShowFirst, true), true);
-    QCOMPARE(ReadInt16Setting(platform, SettingKey::Correction, 0), qint16(0));
-    platform.settings = {{"ViewWindow/Correction", "-2"},
-                         {"ViewWindow/ColorIndex", "five"},
-                         {"ViewWindow/Show First", "0"},
-                         {"ViewWindow/WindowMax", "yes please"}};
-    QCOMPARE(ReadInt16Setting(platform, SettingKey::Correction, 0), qint16(-2));
-    QCOMPARE(ReadInt16Setting(platform, SettingKey::ColorIndex, 0), qint16(0));
-    QCOMPARE(ReadBoolSetting(platform, SettingKey::ShowFirst, true), false);
-    QCOMPARE(ReadBoolSetting(platform, SettingKey::WindowMax, false), false);
-}
-
-void TestSettings::writingUsesTheStoredForms()
-{
-    FakePlatform platform;
-    WriteBoolSetting(platform, SettingKey::WindowFull, true);
-    WriteBoolSetting(platform, SettingKey::WindowMax, false);
-    WriteIntSetting(platform, SettingKey::Correction, -1);
-    WriteTextSetting(platform, SettingKey::DayView, QStringLiteral("English"));
-    const QMap<QString, QString> expected = {{"ViewWindow/WindowFull", "True"},
-                                             {"ViewWindow/WindowMax", "False"},
-                                             {"ViewWindow/Correction", "-1"},
-                                             {"ViewWindow/DayView", "English"}};
-    QCOMPARE(platform.settings, expected);
-}
-
-QTEST_APPLESS_MAIN(TestSettings)
+QTEST_MAIN(TestSettings)
 #include "tst_settings.moc"

@@ -52,109 +52,103 @@ QString text(const Ymd &date)
 class TestUmmAlQura : public QObject {
     Q_OBJECT
 private slots:
-    void everyDayOfTheTable();
-    void arithmeticalAgreesWithIslamicCivil();
-    void knownDates_data();
-    void knownDates();
-    void outsideTheTable();
-    void setting();
-};
-
-void TestUmmAlQura::everyDayOfTheTable()
-{
-    IcuCalendar icu("en@calendar=islamic-umalqura");
-    const qint32 first = HijriToJulianDayIn(HijriCalendar::UmmAlQura, 1300, 1, 1);
-    const qint32 end = HijriToJulianDayIn(HijriCalendar::UmmAlQura, 1600, 12, 1) + 29;
-    int days = 0;
-    for (qint32 day = first; day < end; ++day, ++days) {
-        const Ymd ours = JulianDayToHijriIn(HijriCalendar::UmmAlQura, day);
-        const Ymd theirs = icu.hijriOf(day);
-        if (ours.year != theirs.year || ours.month != theirs.month || ours.day != theirs.day)
-            QFAIL(qPrintable(
-                QStringLiteral("JD %1: %2, ICU %3").arg(day).arg(text(ours), text(theirs))));
-        if (HijriToJulianDayIn(HijriCalendar::UmmAlQura, ours.year, ours.month, ours.day) != day)
-            QFAIL(qPrintable(
-                QStringLiteral("JD %1 does not come back from %2").arg(day).arg(text(ours))));
+    void everyDayOfTheTable()
+    {
+        IcuCalendar icu("en@calendar=islamic-umalqura");
+        const qint32 first = HijriToJulianDayIn(HijriCalendar::UmmAlQura, 1300, 1, 1);
+        const qint32 end = HijriToJulianDayIn(HijriCalendar::UmmAlQura, 1600, 12, 1) + 29;
+        int days = 0;
+        for (qint32 day = first; day < end; ++day, ++days) {
+            const Ymd ours = JulianDayToHijriIn(HijriCalendar::UmmAlQura, day);
+            const Ymd theirs = icu.hijriOf(day);
+            if (ours.year != theirs.year || ours.month != theirs.month || ours.day != theirs.day)
+                QFAIL(qPrintable(
+                    QStringLiteral("JD %1: %2, ICU %3").arg(day).arg(text(ours), text(theirs))));
+            if (HijriToJulianDayIn(HijriCalendar::UmmAlQura, ours.year, ours.month, ours.day) !=
+                day)
+                QFAIL(qPrintable(
+                    QStringLiteral("JD %1 does not come back from %2").arg(day).arg(text(ours))));
+        }
+        QVERIFY(days > 106000); // 301 years
     }
-    QVERIFY(days > 106000); // 301 years
-}
 
-void TestUmmAlQura::arithmeticalAgreesWithIslamicCivil()
-{
-    IcuCalendar icu("en@calendar=islamic-civil");
-    // 16 July 622 to 31 December 9999, every 3rd day.
-    for (qint32 day = 1948440; day <= 5373484; day += 3) {
-        const Ymd ours = JulianDayToHijriIn(HijriCalendar::Tabular, day);
-        const Ymd theirs = icu.hijriOf(day);
-        if (ours.year != theirs.year || ours.month != theirs.month || ours.day != theirs.day)
-            QFAIL(qPrintable(
-                QStringLiteral("JD %1: %2, ICU %3").arg(day).arg(text(ours), text(theirs))));
-    }
-}
-
-void TestUmmAlQura::knownDates_data()
-{
-    QTest::addColumn<int>("year");
-    QTest::addColumn<int>("month");
-    QTest::addColumn<QDate>("ummAlQura");
-    QTest::addColumn<QDate>("tabular");
-    // Umm al-Qura month starts as announced in Saudi Arabia (Ramadhan and
-    // Eid al-Fitr of those years), and the arithmetical calendar's, which
-    // differ by a day now and then.
-    QTest::newRow("1 Ramadhan 1445") << 1445 << 9 << QDate(2024, 3, 11) << QDate(2024, 3, 11);
-    QTest::newRow("1 Ramadhan 1446") << 1446 << 9 << QDate(2025, 3, 1) << QDate(2025, 3, 1);
-    QTest::newRow("1 Muharram 1447") << 1447 << 1 << QDate(2025, 6, 26) << QDate(2025, 6, 27);
-    QTest::newRow("1 Shawwal 1444") << 1444 << 10 << QDate(2023, 4, 21) << QDate(2023, 4, 22);
-}
-
-void TestUmmAlQura::knownDates()
-{
-    QFETCH(int, year);
-    QFETCH(int, month);
-    QFETCH(QDate, ummAlQura);
-    QFETCH(QDate, tabular);
-    QCOMPARE(HijriToJulianDayIn(HijriCalendar::UmmAlQura, year, month, 1), ummAlQura.toJulianDay());
-    QCOMPARE(HijriToJulianDayIn(HijriCalendar::Tabular, year, month, 1), tabular.toJulianDay());
-}
-
-void TestUmmAlQura::outsideTheTable()
-{
-    for (const int year : {1, 1299, 1601, 9666}) {
-        QVERIFY(OutsideUmmAlQuraTable(HijriCalendar::UmmAlQura, year));
-        QCOMPARE(HijriToJulianDayIn(HijriCalendar::UmmAlQura, year, 5, 10),
-                 HijriToJulianDay(year, 5, 10));
-    }
-    QVERIFY(!OutsideUmmAlQuraTable(HijriCalendar::UmmAlQura, 1300));
-    QVERIFY(!OutsideUmmAlQuraTable(HijriCalendar::UmmAlQura, 1600));
-    QVERIFY(!OutsideUmmAlQuraTable(HijriCalendar::Tabular, 1));
-    // Every day across both seams has one Hijri date, and the dates run on.
-    for (const qint32 seam : {HijriToJulianDayIn(HijriCalendar::UmmAlQura, 1300, 1, 1),
-                              HijriToJulianDayIn(HijriCalendar::UmmAlQura, 1600, 12, 29)}) {
-        Ymd previous = JulianDayToHijriIn(HijriCalendar::UmmAlQura, seam - 40);
-        for (qint32 day = seam - 39; day < seam + 40; ++day) {
-            const Ymd now = JulianDayToHijriIn(HijriCalendar::UmmAlQura, day);
-            const bool later = now.year > previous.year ||
-                               (now.year == previous.year &&
-                                (now.month > previous.month ||
-                                 (now.month == previous.month && now.day > previous.day)));
-            QVERIFY2(
-                later,
-                qPrintable(
-                    QStringLiteral("JD %1: %2 after %3").arg(day).arg(text(now), text(previous))));
-            previous = now;
+    void arithmeticalAgreesWithIslamicCivil()
+    {
+        IcuCalendar icu("en@calendar=islamic-civil");
+        // 16 July 622 to 31 December 9999, every 3rd day.
+        for (qint32 day = 1948440; day <= 5373484; day += 3) {
+            const Ymd ours = JulianDayToHijriIn(HijriCalendar::Tabular, day);
+            const Ymd theirs = icu.hijriOf(day);
+            if (ours.year != theirs.year || ours.month != theirs.month || ours.day != theirs.day)
+                QFAIL(qPrintable(
+                    QStringLiteral("JD %1: %2, ICU %3").arg(day).arg(text(ours), text(theirs))));
         }
     }
-}
 
-void TestUmmAlQura::setting()
-{
-    QCOMPARE(CalendarFromSetting(QStringLiteral("UmmAlQura")), HijriCalendar::UmmAlQura);
-    QCOMPARE(CalendarFromSetting(QStringLiteral("Tabular")), HijriCalendar::Tabular);
-    QCOMPARE(CalendarFromSetting(QStringLiteral("ummalqura")), std::nullopt);
-    QCOMPARE(CalendarFromSetting(QString()), std::nullopt);
-    QCOMPARE(CalendarSettingText(HijriCalendar::UmmAlQura), QStringLiteral("UmmAlQura"));
-    QCOMPARE(CalendarSettingText(HijriCalendar::Tabular), QStringLiteral("Tabular"));
-}
+    void knownDates_data()
+    {
+        QTest::addColumn<int>("year");
+        QTest::addColumn<int>("month");
+        QTest::addColumn<QDate>("ummAlQura");
+        QTest::addColumn<QDate>("tabular");
+        // Umm al-Qura month starts as announced in Saudi Arabia (Ramadhan and
+        // Eid al-Fitr of those years), and the arithmetical calendar's, which
+        // differ by a day now and then.
+        QTest::newRow("1 Ramadhan 1445") << 1445 << 9 << QDate(2024, 3, 11) << QDate(2024, 3, 11);
+        QTest::newRow("1 Ramadhan 1446") << 1446 << 9 << QDate(2025, 3, 1) << QDate(2025, 3, 1);
+        QTest::newRow("1 Muharram 1447") << 1447 << 1 << QDate(2025, 6, 26) << QDate(2025, 6, 27);
+        QTest::newRow("1 Shawwal 1444") << 1444 << 10 << QDate(2023, 4, 21) << QDate(2023, 4, 22);
+    }
+
+    void knownDates()
+    {
+        QFETCH(int, year);
+        QFETCH(int, month);
+        QFETCH(QDate, ummAlQura);
+        QFETCH(QDate, tabular);
+        QCOMPARE(HijriToJulianDayIn(HijriCalendar::UmmAlQura, year, month, 1),
+                 ummAlQura.toJulianDay());
+        QCOMPARE(HijriToJulianDayIn(HijriCalendar::Tabular, year, month, 1), tabular.toJulianDay());
+    }
+
+    void outsideTheTable()
+    {
+        for (const int year : {1, 1299, 1601, 9666}) {
+            QVERIFY(OutsideUmmAlQuraTable(HijriCalendar::UmmAlQura, year));
+            QCOMPARE(HijriToJulianDayIn(HijriCalendar::UmmAlQura, year, 5, 10),
+                     HijriToJulianDay(year, 5, 10));
+        }
+        QVERIFY(!OutsideUmmAlQuraTable(HijriCalendar::UmmAlQura, 1300));
+        QVERIFY(!OutsideUmmAlQuraTable(HijriCalendar::UmmAlQura, 1600));
+        QVERIFY(!OutsideUmmAlQuraTable(HijriCalendar::Tabular, 1));
+        // Every day across both seams has one Hijri date, and the dates run on.
+        for (const qint32 seam : {HijriToJulianDayIn(HijriCalendar::UmmAlQura, 1300, 1, 1),
+                                  HijriToJulianDayIn(HijriCalendar::UmmAlQura, 1600, 12, 29)}) {
+            Ymd previous = JulianDayToHijriIn(HijriCalendar::UmmAlQura, seam - 40);
+            for (qint32 day = seam - 39; day < seam + 40; ++day) {
+                const Ymd now = JulianDayToHijriIn(HijriCalendar::UmmAlQura, day);
+                const bool later = now.year > previous.year ||
+                                   (now.year == previous.year &&
+                                    (now.month > previous.month ||
+                                     (now.month == previous.month && now.day > previous.day)));
+                QVERIFY2(later, qPrintable(QStringLiteral("JD %1: %2 after %3")
+                                               .arg(day)
+                                               .arg(text(now), text(previous))));
+                previous = now;
+            }
+        }
+    }
+
+    void setting()
+    {
+        QCOMPARE(CalendarFromSetting(QStringLiteral("UmmAlQura")), HijriCalendar::UmmAlQura);
+        QCOMPARE(CalendarFromSetting(QStringLiteral("Tabular")), HijriCalendar::Tabular);
+        QCOMPARE(CalendarFromSetting(QStringLiteral("ummalqura")), std::nullopt);
+        QCOMPARE(CalendarFromSetting(QString()), std::nullopt);
+        QCOMPARE(CalendarSettingText(HijriCalendar::UmmAlQura), QStringLiteral("UmmAlQura"));
+        QCOMPARE(CalendarSettingText(HijriCalendar::Tabular), QStringLiteral("Tabular"));
+    }
+};
 
 QTEST_APPLESS_MAIN(TestUmmAlQura)
 #include "tst_ummalqura.moc"
