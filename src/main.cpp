@@ -1,14 +1,18 @@
+// The program's entry. The printing options run here, over QtCore alone; the
+// windows, with Widgets and the browser engine, live in a module that is
+// loaded only to open them, so that a conversion in a shell starts in a few
+// milliseconds instead of loading a hundred libraries it does not use.
+
 #include "cli/commandline.h"
-#include "mainwindow/frmqarnivo.h"
-#include "platform/pictures.h"
-#include "platform/qtplatform.h"
 #include "settings/settingscatalogue.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QSettings>
 #include <QTextStream>
 
-#include <unistd.h>
+#include <cstdio>
+#include <dlfcn.h>
+#include <filesystem>
 
 namespace {
 
@@ -31,6 +35,32 @@ int printAnswer(int argc, char *argv[])
     return qarnivo::RunCommandLine(QCoreApplication::arguments(), stored, out, err);
 }
 
+// The windows' module sits beside the program in the portable folder, and in
+// the library folder of an installed copy.
+int runWindows(int argc, char *argv[])
+{
+    std::error_code error;
+    const std::filesystem::path folder =
+        std::filesystem::read_symlink("/proc/self/exe", error).parent_path();
+    std::string problem = "not found";
+    for (const std::filesystem::path &module :
+         {folder / QARNIVO_WINDOWS_MODULE,
+          folder / QARNIVO_WINDOWS_MODULE_DIR / QARNIVO_WINDOWS_MODULE}) {
+        if (!std::filesystem::exists(module, error))
+            continue;
+        // Never closed: the windows' code runs until the program ends.
+        void *handle = dlopen(module.c_str(), RTLD_NOW | RTLD_LOCAL);
+        using Run = int (*)(int, char **);
+        if (const auto run =
+                handle ? reinterpret_cast<Run>(dlsym(handle, "qarnivo_run_windows")) : nullptr)
+            return run(argc, argv);
+        problem = dlerror();
+    }
+    std::fprintf(stderr, "Qarnivo: cannot load its windows (%s): %s\n", QARNIVO_WINDOWS_MODULE,
+                 problem.c_str());
+    return 1;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -40,27 +70,5 @@ int main(int argc, char *argv[])
         arguments << QString::fromLocal8Bit(argv[i]);
     if (qarnivo::WantsCommandLine(arguments))
         return printAnswer(argc, argv);
-
-    // The embedded browser's sandbox cannot run for the root user; the page it
-    // shows is one the program writes itself.
-    if (geteuid() == 0)
-        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-    // The embedded browser of the calculator window shares OpenGL contexts.
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Qarnivo"));
-    QApplication::setOrganizationName(QStringLiteral("Qarnivo"));
-    QApplication::setApplicationVersion(
-        QStringLiteral("%1.%2").arg(QARNIVO_VERSION_MAJOR).arg(QARNIVO_VERSION_MINOR));
-
-    QApplication::setWindowIcon(qarnivo::pictures::ApplicationIcon());
-    qarnivo::RegisterBundledFonts();
-
-    qarnivo::QtPlatform platform;
-    qarnivo::frmqarnivo window(platform);
-    // Startup decides which window shows first, or ends the program.
-    window.Form_Load();
-    if (platform.hasEnded())
-        return 0;
-    return QApplication::exec();
+    return runWindows(argc, argv);
 }

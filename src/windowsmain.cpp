@@ -1,0 +1,36 @@
+// The windows' entry, in a module of its own that the program loads only when
+// it opens its windows (see main.cpp).
+
+#include "mainwindow/frmqarnivo.h"
+#include "platform/pictures.h"
+#include "platform/qtplatform.h"
+
+#include <QApplication>
+
+#include <unistd.h>
+
+extern "C" Q_DECL_EXPORT int qarnivo_run_windows(int argc, char *argv[])
+{
+    // The embedded browser's sandbox cannot run for the root user; the page it
+    // shows is one the program writes itself.
+    if (geteuid() == 0)
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    // The embedded browser of the calculator window shares OpenGL contexts.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Qarnivo"));
+    QApplication::setOrganizationName(QStringLiteral("Qarnivo"));
+    QApplication::setApplicationVersion(
+        QStringLiteral("%1.%2").arg(QARNIVO_VERSION_MAJOR).arg(QARNIVO_VERSION_MINOR));
+
+    QApplication::setWindowIcon(qarnivo::pictures::ApplicationIcon());
+    qarnivo::RegisterBundledFonts();
+
+    qarnivo::QtPlatform platform;
+    qarnivo::frmqarnivo window(platform);
+    // Startup decides which window shows first, or ends the program.
+    window.Form_Load();
+    if (platform.hasEnded())
+        return 0;
+    return QApplication::exec();
+}
