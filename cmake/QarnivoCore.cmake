@@ -21,6 +21,7 @@ set(QARNIVO_CORE_SOURCES
   help/helptexts.cpp help/helptexts.h help/maker.h
   mainwindow/monthview.cpp mainwindow/monthview.h
   platform/textfile.cpp platform/textfile.h
+  prayer/prayertimes.cpp prayer/prayertimes.h
   readings/datetable.cpp readings/datetable.h
   readings/occasionexport.cpp readings/occasionexport.h
   readings/occasions.cpp readings/occasions.h

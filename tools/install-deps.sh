@@ -33,11 +33,13 @@ qarnivo_install_deps() {
   qarnivo_install_node_packages
 }
 
-# The page test's oracle (suncalc), pinned by its lock file, installed here so
-# that the tests themselves never reach the network.
+# The oracles of the page test (suncalc) and of the prayer times (adhan),
+# pinned by the lock file, installed here so that the tests themselves never
+# reach the network. A folder set up before adhan joined gets it too.
 qarnivo_install_node_packages() {
   local tools="$PWD/tools/sunpage"
-  [ -f "$tools/node_modules/suncalc/package.json" ] && return 0
+  [ -f "$tools/node_modules/suncalc/package.json" ] &&
+    [ -f "$tools/node_modules/adhan/package.json" ] && return 0
   (cd "$tools" && { npm ci --no-audit --no-fund --loglevel=error ||
                     npm install --no-audit --no-fund --loglevel=error; })
 }

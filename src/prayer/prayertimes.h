@@ -64,14 +64,19 @@ struct PrayerPlace {
 
 // The city file's conventions (longitude west positive, the hours to add to
 // local time to obtain GMT) turned into a place; none when a value is not a
-// number in its range.
+// number in its range (latitude -90..90, longitude -180..180, offset
+// -14..14). Each value is the leading number of its text, as the rest of the
+// program reads the city.
 std::optional<PrayerPlace> PrayerPlaceOfCity(const CityInfo &city);
 
 enum class PolarState { None, PolarDay, PolarNight };
 
 // One day's times, each in minutes after the local midnight that begins the
 // date, rounded to the nearest minute (may pass 1440 when Isha falls after
-// midnight), or none where it does not happen that day.
+// midnight), or none where it does not happen that day. On polar days and
+// nights sunrise and Maghrib are none; Fajr and Isha stay where the twilight
+// they mark happens (none when Isha counts from the missing sunset); Asr is
+// none where the sun never reaches its altitude. Dhuhr is always there.
 struct PrayerDay {
     QDate date;
     std::array<std::optional<int>, kPrayerCount> minutes{};
@@ -79,6 +84,8 @@ struct PrayerDay {
     std::optional<int> at(Prayer prayer) const { return minutes[static_cast<int>(prayer)]; }
 };
 
+// An invalid date, or a place outside latitude -90..90, longitude -180..180
+// and offset -24..24, gives a day without times.
 PrayerDay PrayerTimesFor(const QDate &date, const PrayerPlace &place,
                          const PrayerSettings &settings);
 
@@ -87,7 +94,8 @@ std::vector<PrayerDay> PrayerTimetable(int year, int month, const PrayerPlace &p
                                        const PrayerSettings &settings);
 
 // The first of Fajr, Dhuhr, Asr, Maghrib and Isha (never sunrise) at or after
-// `minute` of that day; none when the day's last prayer has passed.
+// `minute` of that day; none when the day's last prayer has passed. Prayers
+// the day lacks are skipped.
 std::optional<Prayer> NextPrayer(const PrayerDay &day, int minute);
 
 // "04:50" on the 24-hour clock, "4:50 AM" on the 12-hour one; minutes past
@@ -107,7 +115,9 @@ QString PrayerMethodTitle(PrayerMethod method);
 
 // The stored forms of the other settings: "Standard"/"Hanafi";
 // "MiddleOfTheNight"/"SeventhOfTheNight"/"TwilightAngle"; six whole numbers
-// joined by commas ("0,0,0,0,0,0"), each from -60 to 60.
+// joined by commas ("0,0,0,0,0,0"), each from -60 to 60. The readers take
+// exactly these forms (blanks around them allowed) and give none for
+// anything else.
 QString AsrRuleSetting(AsrRule rule);
 std::optional<AsrRule> AsrRuleFromSetting(const QString &text);
 QString HighLatitudeRuleSetting(HighLatitudeRule rule);

@@ -1,0 +1,265 @@
+// The prayer-time engine: times that adhan 4.4.6 gives for fixed days (the Node check in
+// tools/prayer compares every method on many more), the polar days and nights, any latitude and
+// date without a crash, the city file's conventions, the stored settings, the next prayer, the
+// clock texts, the user's minute adjustments and daylight saving time.
+
+#include "prayer/prayertimes.h"
+#include "testsupport.h"
+
+#include <limits>
+
+using namespace qarnivo;
+using namespace qarnivo::testing;
+
+namespace {
+
+using Minutes = QList<int>; // in Prayer order, -1 for none
+
+Minutes minutesOf(const PrayerDay &day)
+{
+    Minutes out;
+    for (const auto &m : day.minutes)
+        out << m.value_or(-1);
+    return out;
+}
+
+PrayerSettings settingsOf(PrayerMethod method, AsrRule asr)
+{
+    PrayerSettings settings;
+    settings.method = method;
+    settings.asr = asr;
+    return settings;
+}
+
+const PrayerPlace kMakkah{21.4225, 39.8262, 3, false};
+const PrayerPlace kRaleigh{35.775, -78.6336, -5, true};
+const PrayerPlace kTromso{69.65, 18.96, 1, false};
+
+} // namespace
+
+Q_DECLARE_METATYPE(qarnivo::PrayerPlace)
+Q_DECLARE_METATYPE(qarnivo::PrayerSettings)
+Q_DECLARE_METATYPE(qarnivo::PolarState)
+
+class TestPrayerTimes : public QObject {
+    Q_OBJECT
+private slots:
+    void knownTimes_data()
+    {
+        columns<PrayerPlace, QDate, PrayerSettings, Minutes, PolarState>(
+            {"place", "date", "settings", "want", "polar"});
+        const auto st = AsrRule::Standard;
+        const auto none = PolarState::None;
+        const QDate june(2024, 6, 21);
+        const QDate december(2024, 12, 21);
+        const auto mwl = settingsOf(PrayerMethod::MuslimWorldLeague, st);
+        // From adhan 4.4.6; Raleigh is the example of adhan's own manual (EDT).
+        row("Makkah umm-al-qura", kMakkah, june, settingsOf(PrayerMethod::UmmAlQura, st),
+            Minutes{251, 339, 743, 943, 1146, 1236}, none);
+        row("Raleigh isna hanafi", kRaleigh, QDate(2015, 7, 12),
+            settingsOf(PrayerMethod::NorthAmerica, AsrRule::Hanafi),
+            Minutes{282, 368, 801, 1102, 1232, 1317}, none);
+        // Above 55 degrees: the committee's seventh of the night; Singapore rounds up.
+        row("58N moonsighting", PrayerPlace{58, 10, 1}, june,
+            settingsOf(PrayerMethod::MoonsightingCommittee, st),
+            Minutes{146, 196, 747, 1019, 1290, 1337}, none);
+        row("58N singapore, Isha past midnight", PrayerPlace{58, 10, 1}, june,
+            settingsOf(PrayerMethod::Singapore, st), Minutes{22, 197, 743, 1020, 1288, 1463}, none);
+        row("Tromso equinox", kTromso, QDate(2024, 3, 20), mwl,
+            Minutes{102, 342, 712, 880, 1083, 1306}, none);
+        // Polar night: dawn and dusk twilight happen, sunrise, sunset and Asr do not (adhan
+        // still gives an Asr there), and Isha counted from the missing sunset is none.
+        row("Tromso December mwl", kTromso, december, mwl, Minutes{389, -1, 703, -1, -1, 1004},
+            PolarState::PolarNight);
+        row("Tromso December umm-al-qura", kTromso, december,
+            settingsOf(PrayerMethod::UmmAlQura, st), Minutes{383, -1, 702, -1, -1, -1},
+            PolarState::PolarNight);
+        // Polar day: no night to bound, the Asr shadow is reached.
+        row("Tromso June", PrayerPlace{69.65, 18.96, 2}, june, mwl,
+            Minutes{-1, -1, 767, 1078, -1, -1}, PolarState::PolarDay);
+        // Near the poles the sun circles at one height: no Asr, no twilight.
+        row("89N June", PrayerPlace{89, 0, 0}, june, mwl, Minutes{-1, -1, 723, -1, -1, -1},
+            PolarState::PolarDay);
+        row("south pole December", PrayerPlace{-90, 0, 0}, december, mwl,
+            Minutes{-1, -1, 719, -1, -1, -1}, PolarState::PolarDay);
+    }
+    void knownTimes()
+    {
+        auto [place, date, settings, want, polar] =
+            fetch<PrayerPlace, QDate, PrayerSettings, Minutes, PolarState>(
+                "place", "date", "settings", "want", "polar");
+        const PrayerDay day = PrayerTimesFor(date, place, settings);
+        QCOMPARE(minutesOf(day), want);
+        QCOMPARE(day.polar, polar);
+    }
+
+    // Every latitude, far dates and every setting: Dhuhr always, times near the day, sunrise and
+    // Maghrib missing exactly on polar days and nights; nonsense input gives no times.
+    void anyPlaceAnyDate()
+    {
+        const QDate dates[] = {{1583, 1, 1},   {1583, 6, 21},  {2024, 3, 20},
+                               {9999, 12, 31}, {-3000, 6, 21}, {30000, 12, 21}};
+        for (int lat = -90; lat <= 90; lat += 5)
+            for (const QDate &date : dates)
+                for (int m = 0; m < kPrayerMethodCount; ++m)
+                    for (int rule = 0; rule < 3; ++rule) {
+                        PrayerSettings s = settingsOf(PrayerMethod(m), AsrRule::Hanafi);
+                        s.highLatitude = HighLatitudeRule(rule);
+                        const PrayerDay day = PrayerTimesFor(date, {double(lat), 97.5, 6.5}, s);
+                        QVERIFY(day.at(Prayer::Dhuhr));
+                        for (const auto &t : day.minutes)
+                            QVERIFY(!t || (*t > -720 && *t < 2880));
+                        QCOMPARE(day.polar == PolarState::None,
+                                 day.at(Prayer::Sunrise).has_value());
+                        QVERIFY(day.polar == PolarState::None || !day.at(Prayer::Maghrib));
+                    }
+        const double nan = std::numeric_limits<double>::quiet_NaN();
+        for (const PrayerPlace &bad : {PrayerPlace{91, 0, 0}, PrayerPlace{0, 181, 0},
+                                       PrayerPlace{nan, 0, 0}, PrayerPlace{0, 0, nan}})
+            QCOMPARE(minutesOf(PrayerTimesFor(QDate(2024, 1, 1), bad, {})), Minutes(6, -1));
+        QCOMPARE(minutesOf(PrayerTimesFor(QDate(), kMakkah, {})), Minutes(6, -1));
+    }
+
+    void timetable()
+    {
+        const auto month = PrayerTimetable(2024, 2, kRaleigh, PrayerSettings{});
+        QCOMPARE(int(month.size()), 29);
+        for (const PrayerDay &day : month)
+            QCOMPARE(minutesOf(day), minutesOf(PrayerTimesFor(day.date, kRaleigh, {})));
+        QVERIFY(PrayerTimetable(2024, 13, kRaleigh, {}).empty());
+    }
+
+    void adjustmentsAndDaylightSaving()
+    {
+        const PrayerSettings plain = settingsOf(PrayerMethod::Singapore, AsrRule::Standard);
+        PrayerSettings adjusted = plain;
+        adjusted.adjustments = {-60, 1, -2, 3, 60, -7};
+        PrayerPlace summer = kMakkah;
+        summer.daylightSaving = true;
+        const QDate date(2024, 3, 11);
+        const Minutes base = minutesOf(PrayerTimesFor(date, kMakkah, plain));
+        const Minutes moved = minutesOf(PrayerTimesFor(date, kMakkah, adjusted));
+        const Minutes later = minutesOf(PrayerTimesFor(date, summer, plain));
+        for (int i = 0; i < kPrayerCount; ++i) {
+            QCOMPARE(moved[i] - base[i], adjusted.adjustments[i]);
+            QCOMPARE(later[i] - base[i], 60);
+        }
+    }
+
+    // The place as "latitude longitude offset daylight", empty for none.
+    void cityPlace_data()
+    {
+        columns<QString, QString>({"city", "place"});
+        row("default city", QString("Bhubaneswar|20.267|-85.85|-5.5"),
+            QString("20.267 85.85 5.5 0"));
+        row("west, behind GMT", QString("New York|40.7|74|5"), QString("40.7 -74 -5 0"));
+        row("south east", QString("Sydney|-33.9|-151.2|-10"), QString("-33.9 151.2 10 0"));
+        row("the ends", QString("Edge|-90|180|14"), QString("-90 -180 -14 0"));
+        row("degree sign", QString("X|20.27º|0|0"), QString("20.27 0 0 0"));
+        row("latitude beyond", QString("X|90.1|0|0"), QString());
+        row("longitude beyond", QString("X|0|-180.5|0"), QString());
+        row("offset beyond", QString("X|0|0|14.5"), QString());
+        row("not a number", QString("X|north|0|"), QString());
+        row("infinite", QString("X|0|0|1e999"), QString());
+    }
+    void cityPlace()
+    {
+        auto [city, want] = fetch<QString, QString>("city", "place");
+        const auto p = PrayerPlaceOfCity(cityOf(city.split(u'|')));
+        QCOMPARE(p ? QString("%1 %2 %3 %4")
+                         .arg(p->latitude)
+                         .arg(p->longitude)
+                         .arg(p->utcOffset)
+                         .arg(p->daylightSaving)
+                   : QString(),
+                 want);
+    }
+
+    void settingsRoundTrip()
+    {
+        QStringList keys;
+        QSet<QString> titles;
+        for (int i = 0; i < kPrayerMethodCount; ++i) {
+            keys << PrayerMethodKey(PrayerMethod(i));
+            titles << PrayerMethodTitle(PrayerMethod(i));
+            QCOMPARE(PrayerMethodFromKey(" " + keys.last() + " "), PrayerMethod(i));
+        }
+        QCOMPARE(keys.join(u' '), "mwl isna egypt karachi umm-al-qura dubai moonsighting-committee "
+                                  "kuwait qatar singapore tehran turkey");
+        QCOMPARE(titles.size(), kPrayerMethodCount);
+        QCOMPARE(AsrRuleFromSetting(AsrRuleSetting(AsrRule::Hanafi)), AsrRule::Hanafi);
+        QCOMPARE(AsrRuleFromSetting("Standard"), AsrRule::Standard);
+        for (auto rule : {HighLatitudeRule::MiddleOfTheNight, HighLatitudeRule::SeventhOfTheNight,
+                          HighLatitudeRule::TwilightAngle})
+            QCOMPARE(HighLatitudeRuleFromSetting(HighLatitudeRuleSetting(rule)), rule);
+        QCOMPARE(HighLatitudeRuleFromSetting("SeventhOfTheNight"),
+                 HighLatitudeRule::SeventhOfTheNight);
+        const std::array<int, kPrayerCount> adjustments{-60, 0, 5, 60, -1, 3};
+        QCOMPARE(AdjustmentsSetting(adjustments), "-60,0,5,60,-1,3");
+        QCOMPARE(AdjustmentsFromSetting(" -60, 0,5 ,60,-1,3"), adjustments);
+        QCOMPARE(AdjustmentsSetting({}), "0,0,0,0,0,0");
+    }
+
+    void settingsRejected_data()
+    {
+        columns<QString>({"text"});
+        for (const char *text : {"", "MWL", "mwl2", "umm al qura", "hanafi", "Shafi", "Middle",
+                                 "middleofthenight", "0,0,0,0,0", "0,0,0,0,0,0,0", "0,0,0,0,0,61",
+                                 "-61,0,0,0,0,0", "0,0,x,0,0,0", "0,,0,0,0,0", "1.5,0,0,0,0,0"})
+            row(text, QString::fromUtf8(text));
+    }
+    void settingsRejected()
+    {
+        auto [text] = fetch<QString>("text");
+        QVERIFY(!PrayerMethodFromKey(text));
+        QVERIFY(!AsrRuleFromSetting(text));
+        QVERIFY(!HighLatitudeRuleFromSetting(text));
+        QVERIFY(!AdjustmentsFromSetting(text));
+    }
+
+    void nextPrayer_data()
+    {
+        columns<Minutes, int, int>({"day", "minute", "next"});
+        const Minutes day{300, 360, 720, 900, 1100, 1200};
+        row("before Fajr", day, 0, int(Prayer::Fajr));
+        row("at Fajr", day, 300, int(Prayer::Fajr));
+        row("after Fajr: Dhuhr, never sunrise", day, 301, int(Prayer::Dhuhr));
+        row("a minute after Dhuhr", day, 721, int(Prayer::Asr));
+        row("at Isha", day, 1200, int(Prayer::Isha));
+        row("after Isha", day, 1201, -1);
+        row("polar: after Asr", Minutes{-1, -1, 720, 900, -1, -1}, 901, -1);
+        row("polar: no Fajr", Minutes{-1, -1, 720, 900, -1, -1}, 10, int(Prayer::Dhuhr));
+        row("Isha past midnight", Minutes{20, 200, 740, 1020, 1290, 1463}, 1300, int(Prayer::Isha));
+    }
+    void nextPrayer()
+    {
+        auto [minutes, minute, next] = fetch<Minutes, int, int>("day", "minute", "next");
+        PrayerDay day;
+        for (int i = 0; i < kPrayerCount; ++i)
+            if (minutes[i] >= 0)
+                day.minutes[i] = minutes[i];
+        const auto got = NextPrayer(day, minute);
+        QCOMPARE(got ? int(*got) : -1, next);
+    }
+
+    void format_data()
+    {
+        columns<int, bool, QString>({"minutes", "clock24", "text"});
+        row("midnight 24", 0, true, QString("00:00"));
+        row("midnight 12", 0, false, QString("12:00 AM"));
+        row("dawn 24", 290, true, QString("04:50"));
+        row("dawn 12", 290, false, QString("4:50 AM"));
+        row("noon 12", 720, false, QString("12:00 PM"));
+        row("1 PM", 780, false, QString("1:00 PM"));
+        row("wrap 12", 1450, false, QString("12:10 AM"));
+        row("the day before", -10, true, QString("23:50"));
+    }
+    void format()
+    {
+        auto [minutes, clock24, text] = fetch<int, bool, QString>("minutes", "clock24", "text");
+        QCOMPARE(FormatPrayerTime(minutes, clock24), text);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestPrayerTimes)
+#include "tst_prayertimes.moc"
