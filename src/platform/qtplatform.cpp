@@ -9,8 +9,11 @@
 #include <QFileDialog>
 #include <QFontDatabase>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QTextDocument>
 #include <QTimer>
 
 namespace qarnivo {
@@ -151,6 +154,16 @@ QString QtPlatform::saveFileName(const QString &suggestedPath)
     return QFileDialog::getSaveFileName(QApplication::activeWindow(), QStringLiteral("Qarnivo"),
                                         suggestedPath,
                                         QStringLiteral("iCalendar files (*.ics);;All files (*)"));
+}
+
+bool QtPlatform::printDocument(const QTextDocument &document)
+{
+    QPrinter printer;
+    QPrintDialog dialog(&printer, QApplication::activeWindow());
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    document.print(&printer);
+    return true;
 }
 
 void QtPlatform::openDocument(const QString &path, const QString &workingFolder)
