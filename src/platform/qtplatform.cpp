@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QMessageBox>
 #include <QPrintDialog>
@@ -55,6 +56,19 @@ MsgAnswer fromQtButton(int button)
     default:
         return MsgAnswer::Ok;
     }
+}
+
+// The save dialog's filter for the kind of file suggested, so that it does not
+// hide the files of that kind already in the folder.
+QString saveFilter(const QString &suggestedPath)
+{
+    const QString suffix = QFileInfo(suggestedPath).suffix().toLower();
+    const QString all = QStringLiteral("All files (*)");
+    if (suffix == u"csv")
+        return QStringLiteral("CSV files (*.csv);;") + all;
+    if (suffix == u"pdf")
+        return QStringLiteral("PDF documents (*.pdf);;") + all;
+    return QStringLiteral("iCalendar files (*.ics);;") + all;
 }
 
 } // namespace
@@ -152,8 +166,7 @@ QStringList QtPlatform::fontFamilies()
 QString QtPlatform::saveFileName(const QString &suggestedPath)
 {
     return QFileDialog::getSaveFileName(QApplication::activeWindow(), QStringLiteral("Qarnivo"),
-                                        suggestedPath,
-                                        QStringLiteral("iCalendar files (*.ics);;All files (*)"));
+                                        suggestedPath, saveFilter(suggestedPath));
 }
 
 bool QtPlatform::printDocument(const QTextDocument &document)
