@@ -1,5 +1,7 @@
 #include "platform/fakeplatform.h"
 
+#include <QTextDocument>
+
 namespace qarnivo {
 
 FakePlatform::FakePlatform() : clock(QDate(2025, 12, 5), QTime(10, 0)) {}
@@ -53,6 +55,12 @@ QString FakePlatform::saveFileName(const QString &suggestedPath)
 {
     saveSuggestions.append(suggestedPath);
     return saveAnswer;
+}
+
+bool FakePlatform::printDocument(const QTextDocument &document)
+{
+    printedDocuments.append(document.toPlainText());
+    return printAnswer;
 }
 
 void FakePlatform::openDocument(const QString &path, const QString &)

@@ -31,6 +31,8 @@ public:
     bool ended = false;              // endProgram() was called
     QStringList saveSuggestions;     // every saveFileName() suggestion
     QString saveAnswer;              // what saveFileName() returns
+    QStringList printedDocuments;    // the plain text of every printDocument() call
+    bool printAnswer = true;         // what printDocument() returns
 
     FakePlatform();
 
@@ -45,6 +47,7 @@ public:
     QStringList fontFamilies() override;
     void openDocument(const QString &path, const QString &workingFolder) override;
     QString saveFileName(const QString &suggestedPath) override;
+    bool printDocument(const QTextDocument &document) override;
     void openWebAddress(const QUrl &) override;
     void endProgram() override;
 

@@ -8,6 +8,8 @@
 #include <QStringList>
 #include <QUrl>
 
+class QTextDocument;
+
 namespace qarnivo {
 
 // Every touch of the operating system goes through this class: message boxes,
@@ -31,6 +33,9 @@ public:
     // A save dialog offering `suggestedPath`: the path chosen, or an empty
     // string when the user cancels. A platform without dialogs cancels.
     virtual QString saveFileName([[maybe_unused]] const QString &suggestedPath) { return {}; }
+    // Prints `document` on a printer the user picks in the print dialog:
+    // false when the user cancels. A platform without printers prints nothing.
+    virtual bool printDocument([[maybe_unused]] const QTextDocument &document) { return false; }
 };
 
 } // namespace qarnivo

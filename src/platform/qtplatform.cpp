@@ -7,10 +7,14 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QTextDocument>
 #include <QTimer>
 
 namespace qarnivo {
@@ -52,6 +56,19 @@ MsgAnswer fromQtButton(int button)
     default:
         return MsgAnswer::Ok;
     }
+}
+
+// The save dialog's filter for the kind of file suggested, so that it does not
+// hide the files of that kind already in the folder.
+QString saveFilter(const QString &suggestedPath)
+{
+    const QString suffix = QFileInfo(suggestedPath).suffix().toLower();
+    const QString all = QStringLiteral("All files (*)");
+    if (suffix == u"csv")
+        return QStringLiteral("CSV files (*.csv);;") + all;
+    if (suffix == u"pdf")
+        return QStringLiteral("PDF documents (*.pdf);;") + all;
+    return QStringLiteral("iCalendar files (*.ics);;") + all;
 }
 
 } // namespace
@@ -149,8 +166,17 @@ QStringList QtPlatform::fontFamilies()
 QString QtPlatform::saveFileName(const QString &suggestedPath)
 {
     return QFileDialog::getSaveFileName(QApplication::activeWindow(), QStringLiteral("Qarnivo"),
-                                        suggestedPath,
-                                        QStringLiteral("iCalendar files (*.ics);;All files (*)"));
+                                        suggestedPath, saveFilter(suggestedPath));
+}
+
+bool QtPlatform::printDocument(const QTextDocument &document)
+{
+    QPrinter printer;
+    QPrintDialog dialog(&printer, QApplication::activeWindow());
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    document.print(&printer);
+    return true;
 }
 
 void QtPlatform::openDocument(const QString &path, const QString &workingFolder)

@@ -23,6 +23,7 @@ public:
     QStringList fontFamilies() override;
     void openDocument(const QString &path, const QString &workingFolder) override;
     QString saveFileName(const QString &suggestedPath) override;
+    bool printDocument(const QTextDocument &document) override;
     void openWebAddress(const QUrl &) override;
     void endProgram() override;
 

@@ -1,0 +1,244 @@
+// The Prayer Times window: the month's rows beside the Hijri dates, the places of the place
+// list, the polar days in words, and the timetable printed, saved as PDF and exported as CSV
+// through the platform. The times come from the engine; the window is checked against it.
+
+#include "prayer/prayerwindow.h"
+#include "prayer/timetabletext.h"
+#include "windowsupport.h"
+
+#include <QComboBox>
+
+using namespace qarnivo;
+using namespace qarnivo::testing;
+
+namespace {
+
+const PrayerSettings kSettings; // Karachi, Hanafi Asr, 24-hour clock
+constexpr std::nullopt_t none = std::nullopt;
+const CityInfo kTromso{"Norway - Tromso", "69.65", "-18.96", "-1"};
+
+// A window over an application folder; `list` "list" lays out the calculator's place list,
+// "folder" a folder in its place.
+struct Prayers : AppFolder {
+    QPointer<PrayerTimesWindow> window;
+    explicit Prayers(const QDate &today = QDate(2025, 11, 5), const CityInfo &city = DefaultCity(),
+                     const QString &list = "list")
+        : AppFolder(today)
+    {
+        if (list == "list")
+            addCalculatorFiles();
+        if (list == "folder")
+            QDir().mkpath(path(kPlaceFileName));
+        window = new PrayerTimesWindow(platform, kSettings, city, today);
+    }
+    ~Prayers() { delete window.data(); }
+    QTableWidget *table() const { return control<QTableWidget>(window, "Timetable"); }
+    QString cell(int row, int column) const { return table()->item(row, column)->text(); }
+    QString label(const QString &name) const { return control<QLabel>(window, name)->text(); }
+    QComboBox *places() const { return control<QComboBox>(window, "PlaceList"); }
+    void choosePlace(const QString &name) const
+    {
+        places()->setCurrentIndex(places()->findText(name));
+        window->PlaceList_Click();
+    }
+    void click(const QString &name) const { control<QPushButton>(window, name)->click(); }
+    // Every time cell equals the engine's month for that place.
+    void compareTimes(const CityInfo &city) const
+    {
+        const auto days = PrayerTimetable(window->date().year(), window->date().month(),
+                                          *PrayerPlaceOfCity(city), kSettings);
+        QCOMPARE(table()->rowCount(), int(days.size()));
+        for (int row = 0; row < table()->rowCount(); ++row)
+            for (int i = 0; i < kPrayerCount; ++i)
+                QCOMPARE(cell(row, 2 + i), PrayerTimeText(days[row], Prayer(i), true));
+    }
+};
+
+PrayerDay day(const QDate &date, std::array<std::optional<int>, kPrayerCount> minutes,
+              PolarState polar = PolarState::None)
+{
+    return {date, minutes, polar};
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(qarnivo::PrayerDay)
+
+class TestPrayerWindow : public QObject {
+    Q_OBJECT
+private slots:
+    // Quoting as RFC 4180 wants it, in UTF-8, each record ending in CR LF.
+    void csvRecord_data()
+    {
+        columns<QStringList, QByteArray>({"fields", "bytes"});
+        row("plain", QStringList{"Delhi", "04:50", ""}, QByteArray("Delhi,04:50,\r\n"));
+        row("comma", QStringList{"Washington, D.C.", "x"},
+            QByteArray("\"Washington, D.C.\",x\r\n"));
+        row("quote", QStringList{"The \"Old\" Town"}, QByteArray("\"The \"\"Old\"\" Town\"\r\n"));
+        row("UTF-8", QStringList{"Şanlıurfa"},
+            QByteArray("\xc5\x9e"
+                       "anl\xc4\xb1urfa\r\n"));
+    }
+    void csvRecord()
+    {
+        const auto [fields, bytes] = fetch<QStringList, QByteArray>("fields", "bytes");
+        QCOMPARE(CsvRecord(fields), bytes);
+    }
+
+    // 24-hour times, an empty field where the sun does not rise or set, Isha past midnight.
+    void csvDay_data()
+    {
+        columns<PrayerDay, QByteArray>({"day", "record"});
+        row("ordinary", day(QDate(2025, 11, 5), {290, 365, 720, 930, 1050, 1140}),
+            QByteArray("2025-11-05,14 Jumadil-Awwal 1447,04:50,06:05,12:00,15:30,17:30,19:00"));
+        row("polar day",
+            day(QDate(2025, 6, 21), {none, none, 770, 1000, none, none}, PolarState::PolarDay),
+            QByteArray("2025-06-21,24 Dhul-Hijjah 1446,,,12:50,16:40,,"));
+        row("Isha after midnight", day(QDate(2025, 6, 27), {150, 200, 780, 1060, 1350, 1450}),
+            QByteArray("2025-06-27,1 Muharram 1447,02:30,03:20,13:00,17:40,22:30,00:10"));
+    }
+    void csvDay()
+    {
+        const auto [prayerDay, record] = fetch<PrayerDay, QByteArray>("day", "record");
+        QCOMPARE(TimetableCsv({prayerDay}),
+                 "Date,Hijri date,Fajr,Sunrise,Dhuhr,Asr,Maghrib,Isha\r\n" + record + "\r\n");
+    }
+
+    // November 2025 crosses from Jumadil-Awwal into Jumadis -Sani; its Fridays are marked.
+    void monthTable()
+    {
+        Prayers p;
+        QCOMPARE(p.table()->rowCount(), 30);
+        QCOMPARE(p.cell(0, 0) + " / " + p.cell(4, 1), "Sat 1 / 14 Jumadil-Awwal 1447");
+        QCOMPARE(p.cell(20, 1) + " / " + p.cell(21, 1),
+                 "30 Jumadil-Awwal 1447 / 1 Jumadis -Sani 1447");
+        const QList<int> fridays = {6, 13, 20, 27};
+        for (int row = 0; row < 30; ++row)
+            QCOMPARE(p.table()->item(row, 3)->font().bold(), fridays.contains(row));
+        p.compareTimes(DefaultCity());
+        QCOMPARE(p.label("MethodCaption"),
+                 "Method: " + PrayerMethodTitle(PrayerMethod::Karachi) + ", Hanafi Asr");
+        QCOMPARE(p.label("GregorianDate") + " / " + p.label("HijriDate"),
+                 "Wednesday 5 November 2025 / 14 Jumadil-Awwal 1447 AH");
+        const PrayerDay today =
+            PrayerTimesFor(QDate(2025, 11, 5), *PrayerPlaceOfCity(DefaultCity()), kSettings);
+        for (int i = 0; i < kPrayerCount; ++i)
+            QCOMPARE(p.label(QString("PrayerTime(%1)").arg(i)),
+                     PrayerTimeText(today, Prayer(i), true));
+    }
+
+    void monthSteps_data()
+    {
+        columns<QDate, QString, QDate>({"from", "button", "to"});
+        row("next from 31 January", QDate(2025, 1, 31), QString("NextMonth"), QDate(2025, 2, 28));
+        row("previous, leap year", QDate(2024, 3, 30), QString("PreviousMonth"),
+            QDate(2024, 2, 29));
+        row("before the first month", QDate(1583, 1, 9), QString("PreviousMonth"),
+            QDate(1583, 1, 9));
+        row("after the last month", QDate(9999, 12, 9), QString("NextMonth"), QDate(9999, 12, 9));
+    }
+    void monthSteps()
+    {
+        const auto [from, button, to] = fetch<QDate, QString, QDate>("from", "button", "to");
+        Prayers p(from);
+        p.click(button);
+        QCOMPARE(p.window->date(), to);
+        QCOMPARE(p.table()->currentRow(), to.day() - 1);
+        p.compareTimes(DefaultCity());
+    }
+
+    // The default city, then the list's places; a missing or unreadable list leaves the city.
+    void places_data()
+    {
+        columns<QString, int>({"list", "count"});
+        row("list", QString("list"), 5);
+        row("no list", QString(), 1);
+        row("list is a folder", QString("folder"), 1);
+    }
+    void places()
+    {
+        const auto [list, count] = fetch<QString, int>("list", "count");
+        Prayers p(QDate(2025, 11, 5), DefaultCity(), list);
+        QCOMPARE(p.places()->count(), count);
+        QCOMPARE(p.places()->itemText(0), DefaultCity().name);
+        if (count > 1) {
+            p.choosePlace("Sydney");
+            p.compareTimes({"Sydney", "-33.8688", "-151.2093", "-10"});
+        }
+    }
+
+    // Where the sun neither rises nor sets, the day says so and the table shows no time.
+    void polar_data()
+    {
+        columns<QDate, QString>({"date", "words"});
+        row("midsummer", QDate(2025, 6, 21), QString("polar day"));
+        row("midwinter", QDate(2025, 12, 21), QString("polar night"));
+    }
+    void polar()
+    {
+        const auto [date, words] = fetch<QDate, QString>("date", "words");
+        Prayers p(date, kTromso, QString());
+        QCOMPARE(p.label("PrayerTime(1)") + " / " + p.label("PrayerTime(4)"),
+                 words + " / " + words);
+        QCOMPARE(p.cell(20, 3), QString("\u2014"));
+    }
+
+    void save_data()
+    {
+        columns<QString, QString, bool>({"button", "answer", "written"});
+        row("CSV", QString("ExportCsv"), QString("out.csv"), true);
+        row("CSV cancelled", QString("ExportCsv"), QString(), false);
+        row("CSV to a missing folder", QString("ExportCsv"), QString("missing/out.csv"), false);
+        row("PDF", QString("SavePdf"), QString("out.pdf"), true);
+        row("PDF to a missing folder", QString("SavePdf"), QString("missing/out.pdf"), false);
+    }
+    void save()
+    {
+        const auto [button, answer, written] =
+            fetch<QString, QString, bool>("button", "answer", "written");
+        Prayers p;
+        p.choosePlace("Washington, D.C.");
+        const QString path = answer.isEmpty() ? QString() : p.path(answer);
+        p.platform.saveAnswer = path;
+        p.click(button);
+        const QString suffix = button == "ExportCsv" ? "csv" : "pdf";
+        QCOMPARE(p.platform.saveSuggestions,
+                 QStringList{p.path("Prayer Times Washington, D.C. 2025-11." + suffix)});
+        QCOMPARE(QFile::exists(path), written);
+        const bool failed = !answer.isEmpty() && !written;
+        QCOMPARE(p.platform.messages.size(), failed ? 1 : 0);
+        if (failed)
+            QVERIFY(p.platform.lastMessage().contains(path) &&
+                    p.platform.messages[0].icon == MsgIcon::Exclamation);
+        const QByteArray bytes = written ? readBytes(path) : QByteArray();
+        const CityInfo washington{"W", "38.9072", "77.0369", "5"};
+        if (written && suffix == "csv")
+            QCOMPARE(bytes, TimetableCsv(PrayerTimetable(2025, 11, *PrayerPlaceOfCity(washington),
+                                                         kSettings)));
+        if (written && suffix == "pdf")
+            QVERIFY(bytes.startsWith("%PDF") && bytes.size() > 1000);
+    }
+
+    // The button and Ctrl+P hand the month to the printer; Escape closes the window.
+    void print()
+    {
+        Prayers p;
+        p.click("PrintTimetable");
+        QCOMPARE(p.platform.printedDocuments.size(), 1);
+        const QString text = p.platform.printedDocuments[0];
+        QVERIFY(text.contains("Prayer Times: India - Bhubaneswar, November 2025"));
+        QVERIFY(text.contains(MethodCaption(kSettings)) && text.contains("Fri 7"));
+        QVERIFY(TimetableHtml("A & B", 2025, 11, {day(QDate(2025, 11, 7), {})}, kSettings)
+                    .contains("A &amp; B, November 2025</h2>"));
+        p.window->show();
+        QVERIFY(QTest::qWaitForWindowActive(p.window));
+        QTest::keyClick(p.window, Qt::Key_P, Qt::ControlModifier);
+        QCOMPARE(p.platform.printedDocuments.size(), 2);
+        QTest::keyClick(p.window, Qt::Key_Escape);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(p.window.isNull());
+    }
+};
+
+QTEST_MAIN(TestPrayerWindow)
+#include "tst_prayerwindow.moc"
