@@ -28,7 +28,10 @@ double millisecondsFor50000(HijriCalendar calendar)
     QTextStream errStream(&err);
     QElapsedTimer timer;
     timer.start();
-    RunCommandLine(arguments, {0, calendar, QDate(2024, 3, 11)}, outStream, errStream);
+    StoredChoices stored;
+    stored.calendar = calendar;
+    stored.today = QDate(2024, 3, 11);
+    RunCommandLine(arguments, stored, outStream, errStream);
     outStream.flush();
     return timer.nsecsElapsed() / 1e6;
 }

@@ -20,7 +20,10 @@ set(QARNIVO_CORE_SOURCES
   core/message.h
   help/helptexts.cpp help/helptexts.h help/maker.h
   mainwindow/monthview.cpp mainwindow/monthview.h
+  platform/appfolder.cpp platform/appfolder.h
   platform/textfile.cpp platform/textfile.h
+  prayer/prayerclock.cpp prayer/prayerclock.h
+  prayer/prayersettings.cpp prayer/prayersettings.h
   prayer/prayertimes.cpp prayer/prayertimes.h
   readings/datetable.cpp readings/datetable.h
   readings/occasionexport.cpp readings/occasionexport.h

@@ -4,10 +4,14 @@
 // milliseconds instead of loading a hundred libraries it does not use.
 
 #include "cli/commandline.h"
+#include "platform/appfolder.h"
+#include "prayer/prayersettings.h"
 #include "settings/settingscatalogue.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QTextStream>
 
 #include <cstdio>
@@ -16,23 +20,46 @@
 
 namespace {
 
+// The default city as the windows would read it: from the application
+// folder, or from the shipped data before an installed copy's first start.
+std::optional<qarnivo::CityInfo> defaultCity()
+{
+    const QString executableFolder = QCoreApplication::applicationDirPath();
+    const QString userFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    for (const QString &folder : {qarnivo::ChooseApplicationFolder(executableFolder, userFolder),
+                                  qarnivo::InstalledDataFolder(executableFolder)}) {
+        if (folder.isEmpty())
+            continue;
+        const qarnivo::CityFileRead read =
+            qarnivo::ReadCityFile(QDir(folder).filePath(qarnivo::kCityFileName));
+        if (read.status == qarnivo::CityFileRead::Status::Ok)
+            return read.city;
+    }
+    return std::nullopt;
+}
+
 // The printing options run without a window or a display.
 int printAnswer(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("Qarnivo"));
+    QCoreApplication::setOrganizationName(QStringLiteral("Qarnivo"));
     const QSettings store(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Qarnivo"),
                           QStringLiteral("Qarnivo"));
-    qarnivo::StoredChoices stored;
-    stored.correction =
-        qarnivo::SettingToInt16(store.value(QStringLiteral("ViewWindow/Correction")).toString())
-            .value_or(0);
-    stored.calendar =
-        qarnivo::CalendarFromSetting(store.value(QStringLiteral("ViewWindow/Calendar")).toString())
-            .value_or(qarnivo::HijriCalendar::Tabular);
-    stored.today = QDate::currentDate();
+    const auto stored = [&store](const QString &key) {
+        return store.value(qarnivo::kSettingsSection + u'/' + key).toString();
+    };
+    qarnivo::StoredChoices choices;
+    choices.correction =
+        qarnivo::SettingToInt16(stored(qarnivo::SettingKey::Correction)).value_or(0);
+    choices.calendar = qarnivo::CalendarFromSetting(stored(qarnivo::SettingKey::Calendar))
+                           .value_or(qarnivo::HijriCalendar::Tabular);
+    choices.today = QDate::currentDate();
+    choices.prayer = qarnivo::PrayerSettingsFrom(stored);
+    choices.city = defaultCity();
     QTextStream out(stdout);
     QTextStream err(stderr);
-    return qarnivo::RunCommandLine(QCoreApplication::arguments(), stored, out, err);
+    return qarnivo::RunCommandLine(QCoreApplication::arguments(), choices, out, err);
 }
 
 // The windows' module sits beside the program in the portable folder, and in

@@ -24,7 +24,10 @@ Run run(const QStringList &options, int correction = 0)
     QString err;
     QTextStream outStream(&out);
     QTextStream errStream(&err);
-    const StoredChoices stored{correction, HijriCalendar::Tabular, QDate(2024, 3, 14)};
+    StoredChoices stored;
+    stored.correction = correction;
+    stored.today = QDate(2024, 3, 14);
+    stored.city = DefaultCity();
     const int status = RunCommandLine(QStringList{QStringLiteral("Qarnivo")} + options, stored,
                                       outStream, errStream);
     outStream.flush();
@@ -178,6 +181,57 @@ private slots:
         // Shawwal 1445 begins on a Wednesday and has no today in it.
         QCOMPARE(run({"--month", "1445-10"}).out.split(u'\n')[2],
                  QStringLiteral("              1   2   3   4"));
+    }
+
+    // Today's times for the default city (the page's example, agreeing with adhan), a polar
+    // night with its missing times, and the arguments refused.
+    void prayerTimes_data()
+    {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("out");
+        QTest::newRow("default city, JSON")
+            << QStringList{"--prayer-times", "--json", "--date", "2026-12-06"} << 0
+            << "{\"date\": \"2026-12-06\", \"fajr\": \"04:50\", \"sunrise\": \"06:09\", "
+               "\"dhuhr\": \"11:39\", \"asr\": \"15:31\", \"maghrib\": \"17:06\", \"isha\": "
+               "\"18:25\"}";
+        QTest::newRow("the Asr rule named")
+            << QStringList{"--prayer-times", "--asr", "standard", "--date", "2026-12-06"} << 0
+            << "India - Bhubaneswar, 6 December 2026 (Karachi, standard Asr)";
+        QTest::newRow("polar night: no sunrise, no Maghrib")
+            << QStringList{"--prayer-times", "--json",     "--latitude",   "69.65",
+                           "--longitude",    "18.96",      "--utc-offset", "1",
+                           "--date",         "2026-12-21", "--method",     "mwl"}
+            << 0
+            << "{\"date\": \"2026-12-21\", \"fajr\": \"06:28\", \"sunrise\": null, \"dhuhr\": "
+               "\"11:43\", \"asr\": null, \"maghrib\": null, \"isha\": \"16:44\"}";
+        QTest::newRow("daylight saving adds an hour")
+            << QStringList{"--prayer-times", "--json", "--latitude", "0",      "--longitude", "0",
+                           "--utc-offset",   "0",      "--dst",      "--date", "2024-03-20"}
+            << 0 << "\"dhuhr\": \"13:";
+        QTest::newRow("place half given")
+            << QStringList{"--prayer-times", "--latitude", "10"} << 2 << QString();
+        QTest::newRow("latitude out of range")
+            << QStringList{"--prayer-times", "--latitude", "91", "--longitude", "0",
+                           "--utc-offset",   "0"}
+            << 2 << QString();
+        QTest::newRow("unknown method")
+            << QStringList{"--prayer-times", "--method", "x"} << 2 << QString();
+        QTest::newRow("date before 1583")
+            << QStringList{"--prayer-times", "--date", "1582-12-31"} << 2 << QString();
+        QTest::newRow("not a date")
+            << QStringList{"--prayer-times", "--date", "2024-02-30"} << 2 << QString();
+    }
+    void prayerTimes()
+    {
+        QFETCH(QStringList, options);
+        QFETCH(int, status);
+        QFETCH(QString, out);
+        const Run result = run(options);
+        QCOMPARE(result.status, status);
+        QVERIFY2(result.out.section(u'\n', 0, 0).contains(out), qPrintable(result.out));
+        QCOMPARE(result.err.isEmpty(), status == 0);
+        QCOMPARE(result.out.isEmpty(), status != 0);
     }
 
     void wantsCommandLine_data()

@@ -3,6 +3,7 @@
 #include "calendar/checks.h"
 #include "calendar/conversion.h"
 #include "calendar/names.h"
+#include "cli/prayercommand.h"
 #include "mainwindow/monthview.h"
 #include "readings/occasionexport.h"
 
@@ -24,8 +25,8 @@ constexpr int kRefused = 2;
 
 const QStringList kPrintingOptions = {QStringLiteral("convert"),    QStringLiteral("to-gregorian"),
                                       QStringLiteral("today"),      QStringLiteral("month"),
-                                      QStringLiteral("export-ics"), QStringLiteral("help"),
-                                      QStringLiteral("version")};
+                                      QStringLiteral("export-ics"), QStringLiteral("prayer-times"),
+                                      QStringLiteral("help"),       QStringLiteral("version")};
 
 // A date as typed: YYYY-MM-DD with a month and day that exist on some
 // calendar page. Whether the date itself is valid is the checks' to say.
@@ -294,10 +295,12 @@ void describeOptions(QCommandLineParser &parser)
         {QStringLiteral("correction"),
          QStringLiteral("The day correction of the Options window (default: the stored one)."),
          QStringLiteral("N")},
-        {QStringLiteral("json"), QStringLiteral("Prints each date as a JSON object, one a line.")},
+        {QStringLiteral("json"),
+         QStringLiteral("Prints each date (or the prayer times) as a JSON object, one a line.")},
         {{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Shows this help.")},
         {{QStringLiteral("v"), QStringLiteral("version")}, QStringLiteral("Shows the version.")},
     });
+    DescribePrayerOptions(parser);
     parser.addPositionalArgument(QStringLiteral("DATE"),
                                  QStringLiteral("A date written YYYY-MM-DD."),
                                  QStringLiteral("[DATE...]"));
@@ -346,6 +349,8 @@ int RunCommandLine(const QStringList &arguments, const StoredChoices &stored, QT
                    .arg(QARNIVO_VERSION_MINOR);
         return kDone;
     }
+    if (parser.isSet(QStringLiteral("prayer-times")))
+        return PrintPrayerTimes(parser, {stored.prayer, stored.city, stored.today}, out, err);
     StoredChoices choices = stored;
     if (parser.isSet(QStringLiteral("correction"))) {
         bool number = false;

@@ -6,9 +6,13 @@
 // done, 2 when any input was refused, 1 for anything else.
 
 #include "calendar/ummalqura.h"
+#include "prayer/prayertimes.h"
+#include "sunpage/cityfile.h"
 
 #include <QDate>
 #include <QStringList>
+
+#include <optional>
 
 class QTextStream;
 
@@ -19,6 +23,8 @@ struct StoredChoices {
     int correction = 0;
     HijriCalendar calendar = HijriCalendar::Tabular;
     QDate today;
+    PrayerSettings prayer;
+    std::optional<CityInfo> city; // the default city, when its file could be read
 };
 
 // True when the arguments (program name first) ask for a printed answer.

@@ -37,13 +37,13 @@ struct Method {
 // In PrayerMethod order.
 const Method kMethods[kPrayerMethodCount] = {
     {"mwl", "Muslim World League", 18, 17, 0, 0, {0, 0, 1, 0, 0, 0}, false},
-    {"isna", "Islamic Society of North America", 15, 15, 0, 0, {0, 0, 1, 0, 0, 0}, false},
-    {"egypt", "Egyptian General Authority of Survey", 19.5, 17.5, 0, 0, {0, 0, 1, 0, 0, 0}, false},
-    {"karachi", "University of Islamic Sciences, Karachi", 18, 18, 0, 0, {0, 0, 1, 0, 0, 0}, false},
-    {"umm-al-qura", "Umm al-Qura University, Makkah", 18.5, 0, 90, 0, {}, false},
+    {"isna", "ISNA (North America)", 15, 15, 0, 0, {0, 0, 1, 0, 0, 0}, false},
+    {"egypt", "Egyptian", 19.5, 17.5, 0, 0, {0, 0, 1, 0, 0, 0}, false},
+    {"karachi", "Karachi", 18, 18, 0, 0, {0, 0, 1, 0, 0, 0}, false},
+    {"umm-al-qura", "Umm al-Qura", 18.5, 0, 90, 0, {}, false},
     {"dubai", "Dubai", 18.2, 18.2, 0, 0, {0, -3, 3, 3, 3, 0}, false},
     {"moonsighting-committee",
-     "Moonsighting Committee Worldwide",
+     "Moonsighting Committee",
      18,
      18,
      0,
@@ -52,9 +52,9 @@ const Method kMethods[kPrayerMethodCount] = {
      false},
     {"kuwait", "Kuwait", 18, 17.5, 0, 0, {}, false},
     {"qatar", "Qatar", 18, 0, 90, 0, {}, false},
-    {"singapore", "Majlis Ugama Islam Singapura", 20, 18, 0, 0, {0, 0, 1, 0, 0, 0}, true},
-    {"tehran", "Institute of Geophysics, University of Tehran", 17.7, 14, 0, 4.5, {}, false},
-    {"turkey", "Diyanet, Turkey", 18, 17, 0, 0, {0, -7, 5, 4, 7, 0}, false},
+    {"singapore", "Singapore", 20, 18, 0, 0, {0, 0, 1, 0, 0, 0}, true},
+    {"tehran", "Tehran", 17.7, 14, 0, 4.5, {}, false},
+    {"turkey", "Turkey", 18, 17, 0, 0, {0, -7, 5, 4, 7, 0}, false},
 };
 
 const Method &methodOf(PrayerMethod method)

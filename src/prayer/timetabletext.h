@@ -26,7 +26,7 @@ QString HijriDateText(const QDate &date);
 // "November 2025".
 QString MonthTitle(int year, int month);
 
-// "University of Islamic Sciences, Karachi, Hanafi Asr": what the times follow.
+// "Karachi, Hanafi Asr": what the times follow.
 QString MethodCaption(const PrayerSettings &settings);
 
 // A prayer's time as shown, or "—" when it does not happen that day.

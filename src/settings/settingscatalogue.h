@@ -18,6 +18,14 @@ inline const QString ColorIndex = QStringLiteral("ColorIndex");
 inline const QString DayView = QStringLiteral("DayView");
 inline const QString ShowFirst = QStringLiteral("Show First");
 inline const QString Calendar = QStringLiteral("Calendar"); // "Tabular" or "UmmAlQura"
+// The prayer times (their stored forms are in prayer/prayertimes.h).
+inline const QString PrayerMethod = QStringLiteral("PrayerMethod");
+inline const QString AsrRule = QStringLiteral("AsrRule");
+inline const QString HighLatitudeRule = QStringLiteral("HighLatitudeRule");
+inline const QString PrayerAdjustments = QStringLiteral("PrayerAdjustments");
+inline const QString Clock24 = QStringLiteral("Clock24");
+inline const QString SystemTray = QStringLiteral("SystemTray");           // Boolean, off
+inline const QString PrayerReminders = QStringLiteral("PrayerReminders"); // Boolean, off
 } // namespace SettingKey
 
 // Conversions of stored texts. A number is decimal text (blanks around it

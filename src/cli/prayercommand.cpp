@@ -1,0 +1,245 @@
+#include "cli/prayercommand.h"
+
+#include <QCommandLineParser>
+#include <QLocale>
+#include <QTextStream>
+
+namespace qarnivo {
+
+namespace {
+
+constexpr int kDone = 0;
+constexpr int kRefused = 2;
+
+// The engine's accuracy is checked from the Gregorian reform to 9999.
+constexpr int kFirstYear = 1583;
+constexpr int kLastYear = 9999;
+
+const QString kLatitude = QStringLiteral("latitude");
+const QString kLongitude = QStringLiteral("longitude");
+const QString kUtcOffset = QStringLiteral("utc-offset");
+
+std::optional<double> numberIn(const QString &text, double low, double high)
+{
+    bool ok = false;
+    const double value = text.trimmed().toDouble(&ok);
+    return ok && value >= low && value <= high ? std::optional(value) : std::nullopt;
+}
+
+struct Request {
+    QDate date;
+    PrayerPlace place;
+    QString placeName;
+    PrayerSettings settings;
+};
+
+std::optional<QDate> requestedDate(const QCommandLineParser &parser, const QDate &today,
+                                   QString &problem)
+{
+    if (!parser.isSet(QStringLiteral("date")))
+        return today;
+    const QString text = parser.value(QStringLiteral("date"));
+    const QDate date = QDate::fromString(text.trimmed(), QStringLiteral("yyyy-MM-dd"));
+    if (!date.isValid() || date.year() < kFirstYear || date.year() > kLastYear) {
+        problem = QStringLiteral("\"%1\" is not a date from %2 to %3: write it as YYYY-MM-DD.")
+                      .arg(text)
+                      .arg(kFirstYear)
+                      .arg(kLastYear);
+        return std::nullopt;
+    }
+    return date;
+}
+
+std::optional<PrayerPlace> requestedPlace(const QCommandLineParser &parser,
+                                          const PrayerChoices &choices, QString &name,
+                                          QString &problem)
+{
+    const int given = int(parser.isSet(kLatitude)) + int(parser.isSet(kLongitude)) +
+                      int(parser.isSet(kUtcOffset));
+    if (given == 0) {
+        const std::optional<PrayerPlace> city =
+            choices.city ? PrayerPlaceOfCity(*choices.city) : std::nullopt;
+        if (!city) {
+            problem = QStringLiteral("The default city cannot be read: give --latitude, "
+                                     "--longitude and --utc-offset.");
+            return std::nullopt;
+        }
+        name = choices.city->name.trimmed();
+        return city;
+    }
+    if (given < 3) {
+        problem = QStringLiteral("Give --latitude, --longitude and --utc-offset together.");
+        return std::nullopt;
+    }
+    const auto latitude = numberIn(parser.value(kLatitude), -90, 90);
+    const auto longitude = numberIn(parser.value(kLongitude), -180, 180);
+    const auto offset = numberIn(parser.value(kUtcOffset), -12, 14);
+    if (!latitude || !longitude || !offset) {
+        problem = QStringLiteral("The latitude is -90 to 90 (north positive), the longitude "
+                                 "-180 to 180 (east positive) and the UTC offset -12 to 14 hours "
+                                 "(east positive).");
+        return std::nullopt;
+    }
+    name = QStringLiteral("%1, %2").arg(*latitude).arg(*longitude);
+    return PrayerPlace{*latitude, *longitude, *offset, false};
+}
+
+// The settings as stored, overridden by the options; a problem names the
+// option that could not be read.
+std::optional<PrayerSettings> requestedSettings(const QCommandLineParser &parser,
+                                                PrayerSettings settings, QString &problem)
+{
+    if (parser.isSet(QStringLiteral("method"))) {
+        const auto method = PrayerMethodFromKey(parser.value(QStringLiteral("method")));
+        if (!method) {
+            QStringList keys;
+            for (int m = 0; m < kPrayerMethodCount; ++m)
+                keys << PrayerMethodKey(static_cast<PrayerMethod>(m));
+            problem =
+                QStringLiteral("The method is one of: %1.").arg(keys.join(QStringLiteral(", ")));
+            return std::nullopt;
+        }
+        settings.method = *method;
+    }
+    if (parser.isSet(QStringLiteral("asr"))) {
+        const QString rule = parser.value(QStringLiteral("asr"));
+        if (rule != QLatin1String("standard") && rule != QLatin1String("hanafi")) {
+            problem = QStringLiteral("The Asr rule is standard or hanafi.");
+            return std::nullopt;
+        }
+        settings.asr = rule == QLatin1String("hanafi") ? AsrRule::Hanafi : AsrRule::Standard;
+    }
+    if (parser.isSet(QStringLiteral("high-latitude"))) {
+        static const QStringList rules = {QStringLiteral("middle-of-the-night"),
+                                          QStringLiteral("seventh-of-the-night"),
+                                          QStringLiteral("twilight-angle")};
+        const int rule = rules.indexOf(parser.value(QStringLiteral("high-latitude")));
+        if (rule < 0) {
+            problem = QStringLiteral("The high-latitude rule is one of: %1.")
+                          .arg(rules.join(QStringLiteral(", ")));
+            return std::nullopt;
+        }
+        settings.highLatitude = static_cast<HighLatitudeRule>(rule);
+    }
+    return settings;
+}
+
+std::optional<Request> request(const QCommandLineParser &parser, const PrayerChoices &choices,
+                               QString &problem)
+{
+    Request wanted;
+    const auto date = requestedDate(parser, choices.today, problem);
+    const auto place =
+        date ? requestedPlace(parser, choices, wanted.placeName, problem) : std::nullopt;
+    const auto settings =
+        place ? requestedSettings(parser, choices.settings, problem) : std::nullopt;
+    if (!settings)
+        return std::nullopt;
+    if (!parser.positionalArguments().isEmpty()) {
+        problem = QStringLiteral("--prayer-times takes no dates of its own: use --date.");
+        return std::nullopt;
+    }
+    wanted.date = *date;
+    wanted.place = *place;
+    wanted.place.daylightSaving = parser.isSet(QStringLiteral("dst"));
+    wanted.settings = *settings;
+    return wanted;
+}
+
+QString jsonKey(Prayer prayer)
+{
+    return PrayerName(prayer).toLower();
+}
+
+// In the day's order rather than a JSON object's sorted keys; every value is
+// a date, a clock time or null, so none needs escaping.
+void printJson(const PrayerDay &day, QTextStream &out)
+{
+    QStringList members{QStringLiteral("\"date\": \"%1\"").arg(day.date.toString(Qt::ISODate))};
+    for (int p = 0; p < kPrayerCount; ++p) {
+        const auto prayer = static_cast<Prayer>(p);
+        const auto minutes = day.at(prayer);
+        members << QStringLiteral("\"%1\": %2")
+                       .arg(jsonKey(prayer), minutes
+                                                 ? u'"' + FormatPrayerTime(*minutes, true) + u'"'
+                                                 : QStringLiteral("null"));
+    }
+    out << u'{' << members.join(QStringLiteral(", ")) << QStringLiteral("}\n");
+}
+
+QString polarWords(PolarState polar)
+{
+    switch (polar) {
+    case PolarState::PolarDay:
+        return QStringLiteral("  (polar day: the sun does not set)");
+    case PolarState::PolarNight:
+        return QStringLiteral("  (polar night: the sun does not rise)");
+    case PolarState::None:
+        break;
+    }
+    return {};
+}
+
+void printTable(const Request &wanted, const PrayerDay &day, QTextStream &out)
+{
+    const QString asr = wanted.settings.asr == AsrRule::Hanafi ? QStringLiteral("Hanafi Asr")
+                                                               : QStringLiteral("standard Asr");
+    out << QStringLiteral("%1, %2 (%3, %4)\n")
+               .arg(wanted.placeName,
+                    QLocale::c().toString(day.date, QStringLiteral("d MMMM yyyy")),
+                    PrayerMethodTitle(wanted.settings.method), asr);
+    for (int p = 0; p < kPrayerCount; ++p) {
+        const auto prayer = static_cast<Prayer>(p);
+        const auto minutes = day.at(prayer);
+        QString line =
+            PrayerName(prayer).leftJustified(9) +
+            (minutes ? FormatPrayerTime(*minutes, wanted.settings.clock24) : QStringLiteral("--"));
+        if (!minutes && (prayer == Prayer::Sunrise || prayer == Prayer::Maghrib))
+            line += polarWords(day.polar);
+        out << line << '\n';
+    }
+}
+
+} // namespace
+
+void DescribePrayerOptions(QCommandLineParser &parser)
+{
+    parser.addOptions({
+        {QStringLiteral("prayer-times"),
+         QStringLiteral("Prints the day's prayer times (default city and today unless told).")},
+        {QStringLiteral("date"), QStringLiteral("The day of --prayer-times, YYYY-MM-DD."),
+         QStringLiteral("DATE")},
+        {kLatitude, QStringLiteral("Latitude in degrees, north positive."), QStringLiteral("L")},
+        {kLongitude, QStringLiteral("Longitude in degrees, east positive."), QStringLiteral("L")},
+        {kUtcOffset, QStringLiteral("Hours ahead of UTC, east positive (5.5 for India)."),
+         QStringLiteral("H")},
+        {QStringLiteral("dst"), QStringLiteral("Daylight saving time: one hour later.")},
+        {QStringLiteral("method"),
+         QStringLiteral("mwl, isna, egypt, karachi, umm-al-qura, dubai, moonsighting-committee, "
+                        "kuwait, qatar, singapore, tehran or turkey."),
+         QStringLiteral("NAME")},
+        {QStringLiteral("asr"), QStringLiteral("standard or hanafi."), QStringLiteral("RULE")},
+        {QStringLiteral("high-latitude"),
+         QStringLiteral("middle-of-the-night, seventh-of-the-night or twilight-angle."),
+         QStringLiteral("RULE")},
+    });
+}
+
+int PrintPrayerTimes(const QCommandLineParser &parser, const PrayerChoices &choices,
+                     QTextStream &out, QTextStream &err)
+{
+    QString problem;
+    const std::optional<Request> wanted = request(parser, choices, problem);
+    if (!wanted) {
+        err << problem << Qt::endl;
+        return kRefused;
+    }
+    const PrayerDay day = PrayerTimesFor(wanted->date, wanted->place, wanted->settings);
+    if (parser.isSet(QStringLiteral("json")))
+        printJson(day, out);
+    else
+        printTable(*wanted, day, out);
+    return kDone;
+}
+
+} // namespace qarnivo

@@ -1,0 +1,29 @@
+#pragma once
+
+// `--prayer-times`: the day's prayer times for the default city or a place
+// given by its coordinates.
+
+#include "prayer/prayertimes.h"
+#include "sunpage/cityfile.h"
+
+#include <QDate>
+
+#include <optional>
+
+class QCommandLineParser;
+class QTextStream;
+
+namespace qarnivo {
+
+struct PrayerChoices {
+    PrayerSettings settings;
+    std::optional<CityInfo> city; // the default city, when its file could be read
+    QDate today;
+};
+
+void DescribePrayerOptions(QCommandLineParser &parser);
+
+int PrintPrayerTimes(const QCommandLineParser &parser, const PrayerChoices &choices,
+                     QTextStream &out, QTextStream &err);
+
+} // namespace qarnivo
