@@ -16,6 +16,7 @@ inline constexpr ControlName ViewCommand{"View", ""};
 inline constexpr ControlName TodayCommand{"Todayz", ""};
 inline constexpr ControlName ConversionCommand{"ConvertDate", ""};
 inline constexpr ControlName SunTimesCommand{"SunRiseSunSet", ""};
+inline constexpr ControlName PrayerTimesCommand{"PrayerTimesMenu", ""};
 inline constexpr ControlName TipsMenu{"DayTips", "Tips of the Days"};
 inline constexpr ControlName NextTipCommand{"TestTips", ""};
 inline constexpr ControlName ExportTipsCommand{"PrintTips", ""};

@@ -9,6 +9,7 @@
 #include "platform/contrast.h"
 #include "platform/handfont.h"
 #include "platform/pictures.h"
+#include "prayer/prayertray.h"
 
 #include <QCloseEvent>
 #include <QHeaderView>
@@ -16,6 +17,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QSystemTrayIcon>
 #include <QTableWidget>
 #include <QTextEdit>
 #include <QTimer>
@@ -96,6 +98,10 @@ void frmqarnivo::createMenus()
     connect(m_conversionCommand, &QAction::triggered, this, &frmqarnivo::ConvertDate_Click);
     connect(m_sunTimesCommand, &QAction::triggered, this, &frmqarnivo::SunRiseSunSet_Click);
     m_sunTimesCommand->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+    QAction *prayerTimes =
+        NamedAction(bar, mainnames::PrayerTimesCommand, QStringLiteral("&Prayer Times"));
+    prayerTimes->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
+    connect(prayerTimes, &QAction::triggered, this, &frmqarnivo::PrayerTimesMenu_Click);
 }
 
 QFont frmqarnivo::occasionFont() const
@@ -266,8 +272,11 @@ void frmqarnivo::createSideControls()
     m_readingBox->setFont(HandFont(9.75 * m_scale.factor()));
     m_readingBox->setStyleSheet(
         QStringLiteral("QTextEdit { background: rgb(0, 0, 128); color: white; }"));
-    m_readingBox->setGeometry(m_scale.rect(kSideLeft, 96, kSideWidth, 270));
+    // Below the city and today's prayer times.
+    m_readingBox->setGeometry(m_scale.rect(kSideLeft, 180, kSideWidth, 186));
     m_readingBox->setToolTip(QStringLiteral("Thought of the Day"));
+
+    createPrayerControls();
 
     m_conversionPanel = new ConversionPanel(m_platform, m_state, m_names, area);
     m_conversionPanel->move(m_scale.point(kSideLeft, 374));
@@ -294,9 +303,13 @@ void frmqarnivo::ConvertDate_Click()
 void frmqarnivo::closeEvent(QCloseEvent *event)
 {
     // Every way of closing the window runs the exit sequence, which ends the
-    // program itself; the close request never returns to the window.
+    // program itself; the close request never returns to the window. With
+    // the tray icon shown, closing only hides the window behind it.
     event->ignore();
-    Exit_Click();
+    if (m_tray->isShown() && QSystemTrayIcon::isSystemTrayAvailable())
+        hide();
+    else
+        Exit_Click();
 }
 
 } // namespace qarnivo

@@ -20,12 +20,14 @@
 // frmqarnivo_grid.cpp draws the month, frmqarnivo_navigation.cpp moves it,
 // frmqarnivo_selection.cpp selects days and switches the day names,
 // frmqarnivo_view.cpp the views and pointer feedback, frmqarnivo_readings.cpp
-// the readings and help, frmqarnivo_access.cpp what assistive technology reads.
+// the readings and help, frmqarnivo_access.cpp what assistive technology reads,
+// frmqarnivo_prayers.cpp the prayer times, the tray and the reminders.
 
 #include "calendar/datestate.h"
 #include "calendar/names.h"
 #include "mainwindow/monthview.h"
 #include "platform/layoutscale.h"
+#include "prayer/prayertimes.h"
 #include "readings/datetable.h"
 #include "settings/calendartarget.h"
 #include "settings/colourschemes.h"
@@ -53,6 +55,9 @@ class DecorationStacks;
 class MapGMT;
 class Options;
 class Platform;
+class PrayerPanel;
+class PrayerTimesWindow;
+class PrayerTray;
 class WwtimeCal;
 
 class frmqarnivo : public QMainWindow, public CalendarTarget, public SunPageHost {
@@ -71,7 +76,7 @@ public:
 
     // What the calculator window asks of it.
     const CityInfo &currentCity() const override { return m_city; }
-    void setCurrentCity(const CityInfo &city) override { m_city = city; }
+    void setCurrentCity(const CityInfo &city) override;
     const QStringList &pageLines() const override { return m_pageLines; }
     bool manualPresent() const override { return m_manualPresent; }
     void setShowFirst(bool show) override { m_showFirst = show; }
@@ -87,6 +92,12 @@ public:
     void StartFirst() override;
     HijriCalendar hijriCalendar() const override { return m_state.Calendar; }
     void setHijriCalendar(HijriCalendar calendar) override;
+    PrayerSettings prayerSettings() const override { return m_prayerSettings; }
+    void setPrayerSettings(const PrayerSettings &settings) override;
+    bool trayShown() const override { return m_trayShown; }
+    void setTrayShown(bool shown) override;
+    bool remindersOn() const override { return m_remindersOn; }
+    void setRemindersOn(bool on) override;
 
     void SyncTodayHijri();
 
@@ -121,6 +132,7 @@ public slots:
     void Picture2_Click();
     void Image1_Click(int month);
     void Image8_Click();
+    void PrayerTimesMenu_Click();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -175,6 +187,13 @@ private:
     void showPanelText(const QString &crLfText);
     void createHelpMenus();
     void createHelpControls();
+
+    // Prayer times: the side panel, the tray and the reminders.
+    void createPrayerControls();
+    void startPrayerTimes();
+    void tickPrayerTimes(const QDateTime &now);
+    void remindPrayers(const QDateTime &now);
+    QString trayToolTip() const;
 
     // Accessibility.
     void createAccessibility();
@@ -257,6 +276,14 @@ private:
     ClickablePicture *m_invocation = nullptr;         // the invocation
     DecorationStacks *m_decorations = nullptr;
     ClickablePicture *m_banner = nullptr; // the banner below the normal height
+    // Prayer times.
+    PrayerSettings m_prayerSettings;
+    bool m_trayShown = false;
+    bool m_remindersOn = false;
+    PrayerPanel *m_prayerPanel = nullptr;
+    PrayerTray *m_tray = nullptr;
+    QDateTime m_lastReminderCheck; // reminders are owed for times after it
+    QPointer<PrayerTimesWindow> m_prayerWindow;
     QList<QLabel *> m_cityLabels;
     ConversionPanel *m_conversionPanel = nullptr;
 

@@ -38,6 +38,7 @@ void frmqarnivo::Form_Load()
     if (!loadCity())
         return;
     showCity();
+    startPrayerTimes();
     if (!m_windowFull)
         Optionz_Click();
     if (m_windowMax) {
@@ -224,7 +225,9 @@ void frmqarnivo::Timer1_Timer()
     // The user's own time format, without a time zone name.
     QString format = QLocale().timeFormat(QLocale::LongFormat);
     format.remove(QStringLiteral(" t")).remove(u't');
-    m_clockButton->setText(m_platform.now().time().toString(format.trimmed()));
+    const QDateTime now = m_platform.now();
+    m_clockButton->setText(now.time().toString(format.trimmed()));
+    tickPrayerTimes(now);
 }
 
 } // namespace qarnivo

@@ -63,6 +63,11 @@ bool FakePlatform::printDocument(const QTextDocument &document)
     return printAnswer;
 }
 
+void FakePlatform::notify(const QString &title, const QString &text)
+{
+    notifications.append(title + QStringLiteral(": ") + text);
+}
+
 void FakePlatform::openDocument(const QString &path, const QString &)
 {
     openedDocuments.append(path);

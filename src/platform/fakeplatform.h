@@ -33,6 +33,7 @@ public:
     QString saveAnswer;              // what saveFileName() returns
     QStringList printedDocuments;    // the plain text of every printDocument() call
     bool printAnswer = true;         // what printDocument() returns
+    QStringList notifications;       // every notify(), "title: text"
 
     FakePlatform();
 
@@ -50,6 +51,7 @@ public:
     bool printDocument(const QTextDocument &document) override;
     void openWebAddress(const QUrl &) override;
     void endProgram() override;
+    void notify(const QString &title, const QString &text) override;
 
     // The text of the last message box, or an empty string when none was shown.
     QString lastMessage() const;

@@ -36,6 +36,10 @@ public:
     // Prints `document` on a printer the user picks in the print dialog:
     // false when the user cancels. A platform without printers prints nothing.
     virtual bool printDocument([[maybe_unused]] const QTextDocument &document) { return false; }
+    // A desktop notification; a platform without them shows nothing.
+    virtual void notify([[maybe_unused]] const QString &title, [[maybe_unused]] const QString &text)
+    {
+    }
 };
 
 } // namespace qarnivo

@@ -3,6 +3,7 @@
 #include "platform/appfolder.h"
 
 #include <QApplication>
+#include <QDBusInterface>
 #include <QDesktopServices>
 #include <QDir>
 #include <QEventLoop>
@@ -177,6 +178,20 @@ bool QtPlatform::printDocument(const QTextDocument &document)
         return false;
     document.print(&printer);
     return true;
+}
+
+// Through the desktop's notification service (freedesktop.org), where the
+// session has one; elsewhere nothing is shown.
+void QtPlatform::notify(const QString &title, const QString &text)
+{
+    QDBusInterface service(QStringLiteral("org.freedesktop.Notifications"),
+                           QStringLiteral("/org/freedesktop/Notifications"),
+                           QStringLiteral("org.freedesktop.Notifications"));
+    if (!service.isValid())
+        return;
+    service.asyncCall(QStringLiteral("Notify"), QStringLiteral("Qarnivo"), 0u,
+                      QStringLiteral("example.qarnivo.Qarnivo"), title, text, QStringList(),
+                      QVariantMap(), -1);
 }
 
 void QtPlatform::openDocument(const QString &path, const QString &workingFolder)

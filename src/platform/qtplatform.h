@@ -25,6 +25,7 @@ public:
     QString saveFileName(const QString &suggestedPath) override;
     bool printDocument(const QTextDocument &document) override;
     void openWebAddress(const QUrl &) override;
+    void notify(const QString &title, const QString &text) override;
     void endProgram() override;
 
     // True once endProgram() was called; main() checks it before entering the

@@ -2,10 +2,11 @@
 
 // What the Options window changes in the calendar window it belongs to: the
 // day correction and the grid's colours, followed by a new layout and a
-// redraw of the shown month. The calendar window implements it; the Options
-// window knows nothing else of that window.
+// redraw of the shown month; the calendar; the prayer times' settings. The calendar window
+// implements it; the Options window knows nothing else of that window.
 
 #include "calendar/ummalqura.h"
+#include "prayer/prayertimes.h"
 #include "settings/colourschemes.h"
 
 namespace qarnivo {
@@ -22,6 +23,14 @@ public:
     // The Hijri calendar the window follows; a change redraws it.
     virtual HijriCalendar hijriCalendar() const = 0;
     virtual void setHijriCalendar(HijriCalendar calendar) = 0;
+    // The prayer times' settings; a change recomputes the times shown.
+    virtual PrayerSettings prayerSettings() const = 0;
+    virtual void setPrayerSettings(const PrayerSettings &settings) = 0;
+    // The icon in the system tray and the reminders at prayer times.
+    virtual bool trayShown() const = 0;
+    virtual void setTrayShown(bool shown) = 0;
+    virtual bool remindersOn() const = 0;
+    virtual void setRemindersOn(bool on) = 0;
 
 protected:
     ~CalendarTarget() = default;

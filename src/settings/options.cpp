@@ -44,11 +44,13 @@ Options::Options(Platform &platform, CalendarTarget &calendar, QWidget *parent)
     createCorrectionControls();
     createSchemeControls();
     createCalendarControls();
+    const int prayerBottom = createPrayerControls(m_scale(266));
     m_closeButton = Named<QPushButton>(this, optionsnames::CloseButton);
     m_closeButton->setText(QStringLiteral("Close"));
-    m_closeButton->setGeometry(m_scale.rect(250, 268, 90, 28));
+    m_closeButton->setGeometry(
+        m_scale.rect(250, 0, 90, 28).translated(0, prayerBottom + m_scale(8)));
     connect(m_closeButton, &QPushButton::clicked, this, &Options::Cloze_Click);
-    setFixedSize(m_scale.size(350, 306));
+    setFixedSize(m_scale(350), m_closeButton->geometry().bottom() + 1 + m_scale(10));
 
     setAccessibleName(windowTitle());
     for (int i = 0; i < kColourSchemeCount; ++i) {

@@ -1,17 +1,20 @@
 #pragma once
 
 #include "platform/layoutscale.h"
+#include "prayer/prayertimes.h"
 
 #include <QWidget>
 
 #include <array>
 
 class QButtonGroup;
+class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QLabel;
 class QPushButton;
 class QRadioButton;
+class QSpinBox;
 
 namespace qarnivo {
 
@@ -19,7 +22,8 @@ class CalendarTarget;
 class Platform;
 
 // The options window: the Hijri date correction, which moves the weekday of
-// every month's first day, and the colour scheme of the month grid. Every
+// every month's first day, the colour scheme of the month grid, the Hijri
+// calendar, and how the prayer times are computed and shown. Every
 // change takes effect at once in the main window and is stored.
 class Options : public QWidget {
     Q_OBJECT
@@ -36,6 +40,11 @@ public slots:
     void Label1_Click();
     void Cloze_Click();
     void CalendarList_Click();
+    // Any prayer-time choice: method, Asr rule, high latitudes, an
+    // adjustment, the clock.
+    void PrayerSettings_Change();
+    void SystemTray_Click();
+    void PrayerReminders_Click();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -44,6 +53,9 @@ private:
     void createCorrectionControls();
     void createSchemeControls();
     void createCalendarControls();
+    // Below `top`; returns the bottom of the prayer-time group.
+    int createPrayerControls(int top);
+    void showPrayerSettings();
 
     Platform &m_platform;
     CalendarTarget &m_calendar;
@@ -57,6 +69,14 @@ private:
     QButtonGroup *m_schemeGroup = nullptr;
     std::array<QRadioButton *, 6> m_schemeButtons{};
     std::array<QLabel *, 6> m_schemeSamples{};
+    QGroupBox *m_prayerFrame = nullptr;
+    QComboBox *m_methodList = nullptr;
+    QComboBox *m_asrList = nullptr;
+    QComboBox *m_highLatitudeList = nullptr;
+    std::array<QSpinBox *, kPrayerCount> m_adjustmentBoxes{};
+    QCheckBox *m_clock24 = nullptr;
+    QCheckBox *m_tray = nullptr;
+    QCheckBox *m_reminders = nullptr;
     QPushButton *m_closeButton = nullptr;
 };
 

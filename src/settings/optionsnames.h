@@ -15,6 +15,14 @@ inline constexpr ControlName SchemeButton{"Option2", ""}; // (0..5)
 inline constexpr ControlName SchemeSample{"Label2", ""};  // (0..5)
 inline constexpr ControlName CalendarCaption{"CalendarCaption", "Calendar"};
 inline constexpr ControlName CalendarList{"CalendarList", "Hijri calendar"};
+inline constexpr ControlName PrayerFrame{"PrayerFrame", "Prayer times"};
+inline constexpr ControlName PrayerMethodList{"PrayerMethod", "Prayer time calculation method"};
+inline constexpr ControlName AsrRuleList{"AsrRule", "Asr rule"};
+inline constexpr ControlName HighLatitudeList{"HighLatitudeRule", "Rule for high latitudes"};
+inline constexpr ControlName AdjustmentBox{"PrayerAdjustment", ""}; // (0..5)
+inline constexpr ControlName Clock24Check{"Clock24", "24-hour clock"};
+inline constexpr ControlName TrayCheck{"SystemTray", "Show in the system tray"};
+inline constexpr ControlName RemindersCheck{"PrayerReminders", "Remind me at prayer times"};
 inline constexpr ControlName CloseButton{"Cloze", "Close"};
 
 } // namespace qarnivo::optionsnames

@@ -1,0 +1,48 @@
+#include "prayer/prayerclock.h"
+
+namespace qarnivo {
+
+namespace {
+
+constexpr std::array<Prayer, 5> kFivePrayers = {Prayer::Fajr, Prayer::Dhuhr, Prayer::Asr,
+                                                Prayer::Maghrib, Prayer::Isha};
+constexpr int kSecondsPerDay = 24 * 60 * 60;
+
+} // namespace
+
+std::optional<NextPrayerAt> NextPrayerFrom(const PrayerDay &today, const PrayerDay &tomorrow,
+                                           int secondOfDay)
+{
+    for (const Prayer prayer : kFivePrayers) {
+        const std::optional<int> minute = today.at(prayer);
+        if (minute && *minute * 60 > secondOfDay)
+            return NextPrayerAt{prayer, false, *minute * 60 - secondOfDay};
+    }
+    const std::optional<int> fajr = tomorrow.at(Prayer::Fajr);
+    if (!fajr)
+        return std::nullopt;
+    return NextPrayerAt{Prayer::Fajr, true, kSecondsPerDay - secondOfDay + *fajr * 60};
+}
+
+QString CountdownText(const NextPrayerAt &next)
+{
+    const int seconds = next.secondsLeft;
+    return QStringLiteral("%1%2 in %3:%4:%5")
+        .arg(PrayerName(next.prayer), next.tomorrow ? QStringLiteral(" (tomorrow)") : QString())
+        .arg(seconds / 3600)
+        .arg(seconds / 60 % 60, 2, 10, QLatin1Char('0'))
+        .arg(seconds % 60, 2, 10, QLatin1Char('0'));
+}
+
+QList<Prayer> PrayersDue(const PrayerDay &day, int afterMinute, int uptoMinute)
+{
+    QList<Prayer> due;
+    for (const Prayer prayer : kFivePrayers) {
+        const std::optional<int> minute = day.at(prayer);
+        if (minute && *minute > afterMinute && *minute <= uptoMinute)
+            due.append(prayer);
+    }
+    return due;
+}
+
+} // namespace qarnivo
