@@ -33,11 +33,12 @@ qarnivo_install_deps() {
   qarnivo_install_node_packages
 }
 
-# The page test's oracle (suncalc), pinned by its lock file, installed here so
-# that the tests themselves never reach the network.
+# The page tests' oracles (suncalc, adhan), pinned by their lock file,
+# installed here so that the tests themselves never reach the network.
 qarnivo_install_node_packages() {
   local tools="$PWD/tools/sunpage"
-  [ -f "$tools/node_modules/suncalc/package.json" ] && return 0
+  [ -f "$tools/node_modules/suncalc/package.json" ] &&
+    [ -f "$tools/node_modules/adhan/package.json" ] && return 0
   (cd "$tools" && { npm ci --no-audit --no-fund --loglevel=error ||
                     npm install --no-audit --no-fund --loglevel=error; })
 }
