@@ -152,6 +152,7 @@ private slots:
         QTest::addColumn<CityInfo>("city");
         const QString longest = kLongestNumber;
         row("default city", DefaultCity());
+        row("shortest: one letter, one-digit numbers", CityInfo{"X", "0", "0", "0"});
         row("longest: 22 letters, longest numbers",
             CityInfo{QString(22, u'W'), longest, longest, longest});
         row("longest escaped: 22 non-ASCII letters",

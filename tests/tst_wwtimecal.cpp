@@ -308,6 +308,41 @@ private slots:
                  qPrintable(parts.value(1)));
         QVERIFY2(clock.match(parts.value(2)).captured(3) == "PM", qPrintable(parts.value(2)));
     }
+
+    // The page computes the prayers too, by Karachi and the Hanafi Asr until another method and
+    // rule are chosen on it; the minutes are adhan's for that day and place.
+    void pageComputesPrayerTimes()
+    {
+        Calculator f;
+        const QString read =
+            QStringLiteral("['fajr', 'asr', 'isha'].map(function (id) {"
+                           " return document.getElementById(id).textContent; }).join('|')");
+        const QString answer =
+            askPage(f.open()->browser(),
+                    "(document.readyState === 'complete' && typeof setDate === 'function') ? "
+                    "(setDate(2025, 3, 20), " +
+                        read + ") : ''");
+        const QString other =
+            askPage(f.calc->browser(), "document.getElementById('method').value = 'umm-al-qura', "
+                                       "document.getElementById('shadow').value = '1', update(), " +
+                                           read);
+        const auto minutes = [](const QString &text) {
+            const QRegularExpressionMatch m =
+                QRegularExpression(QStringLiteral("^(\\d{1,2}):(\\d\\d) (AM|PM)$")).match(text);
+            return m.hasMatch() ? m.captured(1).toInt() % 12 * 60 + m.captured(2).toInt() +
+                                      (m.captured(3) == "PM" ? 720 : 0)
+                                : -1000;
+        };
+        const QList<QPair<QString, QList<int>>> expected = {
+            {answer, {4 * 60 + 37, 16 * 60 + 16, 19 * 60 + 11}},
+            {other, {4 * 60 + 35, 15 * 60 + 19, 19 * 60 + 28}}};
+        for (const auto &[text, times] : expected) {
+            const QStringList shown = text.split(u'|');
+            QCOMPARE(shown.size(), 3);
+            for (int k = 0; k < 3; ++k)
+                QVERIFY2(qAbs(minutes(shown[k]) - times[k]) <= 1, qPrintable(text));
+        }
+    }
 };
 
 QARNIVO_WEBENGINE_TEST_MAIN(TestWwtimeCal)

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
-# Runs the check of the calculator page's sun times (test_suntimes.js) with
-# Node's test runner. Its npm package is installed by the set-up step
-# (tools/install-deps.sh), never here: the tests run offline. Exits 77
-# (skipped) when Node is not installed.
+# Runs the checks of the calculator page (its sun times, its prayer times and
+# the page's script as a whole: test_suntimes.js, test_prayertimes.js,
+# test_page.js) with Node's test runner. Their npm packages are installed by
+# the set-up step (tools/install-deps.sh), never here: the tests run offline.
+# Exits 77 (skipped) when Node is not installed. QARNIVO_PRAYERTABLE, when
+# set, names the program's prayer table for test_prayertimes.js.
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -10,8 +12,10 @@ if ! command -v node >/dev/null 2>&1; then
   echo "node is needed for this check; skipped"
   exit 77
 fi
-if [ ! -f node_modules/suncalc/package.json ]; then
-  echo "suncalc is missing from tools/sunpage/node_modules: run ./test (or tools/install-deps.sh) to set up" >&2
-  exit 1
-fi
-exec node --test test_suntimes.js
+for package in suncalc adhan; do
+  if [ ! -f "node_modules/$package/package.json" ]; then
+    echo "$package is missing from tools/sunpage/node_modules: run ./test (or tools/install-deps.sh) to set up" >&2
+    exit 1
+  fi
+done
+exec node --test test_suntimes.js test_prayertimes.js test_page.js

@@ -1,9 +1,11 @@
 'use strict';
 // Checks the sun-time computation of the calculator page: the function
-// sunTimes is taken out of the shipped page body (resources/system/sunc.ini)
-// and compared with the independent implementation of the npm package
-// suncalc; polar days and nights must give null, never NaN or a wrong time.
-// Also checks that the page's city list and AddCity.txt match places.tsv.
+// sunTimes (with julianDay and sunAt, which it calls) is taken out of the
+// shipped page body (resources/system/sunc.ini) and compared with the
+// independent implementation of the npm package suncalc; polar days and
+// nights must give null, never NaN or a wrong time. Also checks that the
+// page's city list and AddCity.txt match places.tsv, and that the body is
+// written compact.
 //
 //   node --test test_suntimes.js
 
@@ -13,34 +15,10 @@ const fs = require('fs');
 const SunCalc = require('suncalc');
 const generator = require('./generate.js');
 
-const body = fs.readFileSync(generator.BODY_FILE, 'latin1');
+const { body, extract, pageParts } = require('./pagescript.js');
 
-// The source of the top-level function `name` in `source`: from its keyword
-// to its closing brace, passing over comments and strings.
-function extractFunction(source, name) {
-  const start = source.indexOf(`function ${name}(`);
-  assert.ok(start >= 0, `no function ${name} in the page body`);
-  let depth = 0;
-  for (let k = source.indexOf('{', start); k < source.length; k++) {
-    const c = source[k];
-    if (c === '/' && source[k + 1] === '/') {
-      k = source.indexOf('\n', k);
-    } else if (c === '/' && source[k + 1] === '*') {
-      k = source.indexOf('*/', k) + 1;
-    } else if (c === '"' || c === "'") {
-      for (k++; source[k] !== c; k++) if (source[k] === '\\') k++;
-    } else if (c === '{') {
-      depth++;
-    } else if (c === '}' && --depth === 0) {
-      return source.slice(start, k + 1);
-    }
-  }
-  throw new Error(`function ${name} is not closed`);
-}
-
-const sunTimesSource = extractFunction(body, 'sunTimes');
-// Built on its own, with nothing of the page around it.
-const sunTimes = new Function(`'use strict';\n${sunTimesSource}\nreturn sunTimes;`)();
+const page = pageParts(['julianDay', 'sunAt', 'sunTimes']);
+const sunTimes = page.sunTimes;
 
 // suncalc's times as minutes after the local midnight of the asked date.
 function reference(year, month, day, lat, lngWest, offsetGMT, dstMinutes) {
@@ -72,7 +50,7 @@ for (const year of [1975, 2000, 2026, 2050])
     for (const day of [1, 11, 21]) DATES.push([year, month, day]);
 
 test('sunTimes uses nothing of the page', () => {
-  assert.doesNotMatch(sunTimesSource, /document|window|byId|getElement/);
+  assert.doesNotMatch(page.source, /document|window|byId|getElement/);
   const result = sunTimes(2026, 3, 20, 21.42, -39.83, -3, 0);
   assert.deepStrictEqual(Object.keys(result).slice(0, 3), ['sunrise', 'noon', 'sunset']);
 });
@@ -158,8 +136,13 @@ test('the page city list and AddCity.txt come from places.tsv and are up to date
   assert.strictEqual(body, out.body, 'sunc.ini is stale: run node generate.js');
   assert.strictEqual(fs.readFileSync(generator.PLACE_FILE, 'latin1'), out.placeFile,
     'AddCity.txt is stale: run node generate.js');
-  const listed = [...body.matchAll(/new city\("([^"]*)",(-?[\d.]+),(-?[\d.]+),(-?[\d.]+)\)/g)]
-    .map((m) => ({ name: m[1], lat: Number(m[2]), lng: Number(m[3]), offset: Number(m[4]) }));
+  // The city list as the page builds it, with the program's constructor city.
+  const cityListSource = body.slice(body.indexOf('var cityList = '), body.indexOf(']);') + 3);
+  const listed = new Function(`function city(name, lat, lng, zoneHr) {
+      this.name = name; this.lat = lat; this.lng = lng; this.zoneHr = zoneHr; }
+    ${extract(body, 'function placesOf(')}
+    ${cityListSource}
+    return cityList;`)().map((c) => ({ name: c.name, lat: c.lat, lng: c.lng, offset: c.zoneHr }));
   assert.deepStrictEqual(listed, out.places);
   assert.ok(listed.length >= 150 && listed.length <= 501);
   const lines = out.placeFile.split('\r\n').slice(0, -1);
