@@ -1,0 +1,215 @@
+// The prayer times on the windows: the main window's panel and its countdown,
+// the Options window's choices, the reminders, the tray, the Prayer Times
+// window's menu item, and the clock arithmetic under them.
+
+#include "prayer/prayerclock.h"
+#include "prayer/prayertray.h"
+#include "prayer/prayerwindow.h"
+#include "windowsupport.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QMenu>
+#include <QSpinBox>
+
+using namespace qarnivo;
+using namespace qarnivo::testing;
+
+namespace {
+
+// 6 December 2026 in Bhubaneswar (the default city), Karachi, Hanafi Asr.
+const QDate kDay(2026, 12, 6);
+
+struct PrayerWindow : Window {
+    explicit PrayerWindow(const QTime &time = QTime(9, 30)) : Window(kDay)
+    {
+        platform.clock = QDateTime(kDay, time);
+    }
+    PrayerDay engine(const PrayerSettings &settings = {}, const QDate &date = kDay) const
+    {
+        return PrayerTimesFor(date, *PrayerPlaceOfCity(DefaultCity()), settings);
+    }
+    QString time(Prayer prayer) const
+    {
+        return text(QStringLiteral("PrayerTime(%1)").arg(static_cast<int>(prayer)));
+    }
+    bool marked(Prayer prayer) const
+    {
+        return get(QStringLiteral("PrayerTime(%1)").arg(static_cast<int>(prayer)))
+            ->styleSheet()
+            .contains("bold");
+    }
+    void tickAt(const QDateTime &when)
+    {
+        platform.clock = when;
+        main->Timer1_Timer();
+    }
+    QWidget *options()
+    {
+        main->Option1_Click();
+        return main->findChild<QWidget *>("Options");
+    }
+};
+
+PrayerDay dayWith(std::initializer_list<std::optional<int>> minutes)
+{
+    PrayerDay day;
+    std::copy(minutes.begin(), minutes.end(), day.minutes.begin());
+    return day;
+}
+
+} // namespace
+
+class TestPrayers : public QObject {
+    Q_OBJECT
+private slots:
+    // The panel shows the engine's times for the default city, marks the next prayer and counts
+    // down to it; the next day's times come at midnight; a new city moves them.
+    void panelFollowsTheClockAndTheCity()
+    {
+        PrayerWindow w;
+        w.load();
+        const PrayerDay today = w.engine();
+        QCOMPARE(w.time(Prayer::Fajr), "04:50");
+        QCOMPARE(w.time(Prayer::Isha), FormatPrayerTime(*today.at(Prayer::Isha), true));
+        QVERIFY(w.marked(Prayer::Dhuhr) && !w.marked(Prayer::Fajr) && !w.marked(Prayer::Asr));
+        QCOMPARE(w.text("NextPrayer"), "Dhuhr in 2:09:00");
+        w.tickAt(QDateTime(kDay, QTime(11, 38, 59)));
+        QCOMPARE(w.text("NextPrayer"), "Dhuhr in 0:00:01");
+        w.tickAt(QDateTime(kDay, QTime(23, 0)));
+        QVERIFY(w.text("NextPrayer").startsWith("Fajr (tomorrow) in 5:"));
+        QVERIFY(!w.marked(Prayer::Fajr));
+        w.tickAt(QDateTime(kDay.addDays(40), QTime(0, 0, 1)));
+        QCOMPARE(w.time(Prayer::Maghrib),
+                 FormatPrayerTime(*w.engine({}, kDay.addDays(40)).at(Prayer::Maghrib), true));
+        w.main->setCurrentCity({"Tromso", "69.65", "-18.96", "-1"});
+        QCOMPARE(w.time(Prayer::Sunrise), "--");
+        QCOMPARE(w.text("NextPrayer"), "Polar night: the sun does not rise today");
+        w.main->setCurrentCity({"Nowhere", "north", "0", "0"});
+        QCOMPARE(w.text("NextPrayer"), "The default city's values cannot be read.");
+    }
+
+    // Stored choices are applied at startup; an unreadable one keeps its default.
+    void storedSettingsAtStartup_data()
+    {
+        columns<QString, QString, QString>({"key", "stored", "fajr"});
+        row("method (adhan: 04:44)", QString("PrayerMethod"), QString("egypt"), QString("04:44"));
+        row("adjustments", QString("PrayerAdjustments"), QString("5,0,0,0,0,0"), QString("04:55"));
+        row("12-hour clock", QString("Clock24"), QString("False"), QString("4:50 AM"));
+        row("unreadable method", QString("PrayerMethod"), QString("Karachi"), QString("04:50"));
+        row("adjustment out of range", QString("PrayerAdjustments"), QString("99,0,0,0,0,0"),
+            QString("04:50"));
+    }
+    void storedSettingsAtStartup()
+    {
+        const auto [key, stored, fajr] = fetch<QString, QString, QString>("key", "stored", "fajr");
+        PrayerWindow w;
+        w.setSetting(key, stored);
+        w.load();
+        QCOMPARE(w.time(Prayer::Fajr), fajr);
+    }
+
+    // Each choice in the Options window is stored and moves the panel at once.
+    void optionsChangeAndStore()
+    {
+        PrayerWindow w;
+        w.load();
+        QWidget *options = w.options();
+        auto *method = control<QComboBox>(options, "PrayerMethod");
+        QCOMPARE(method->currentIndex(), static_cast<int>(PrayerMethod::Karachi));
+        QCOMPARE(control<QComboBox>(options, "AsrRule")->currentText(), "Hanafi");
+        method->setCurrentIndex(static_cast<int>(PrayerMethod::MuslimWorldLeague));
+        QMetaObject::invokeMethod(options, "PrayerSettings_Change");
+        control<QComboBox>(options, "AsrRule")->setCurrentIndex(0);
+        control<QSpinBox>(options, "PrayerAdjustment(3)")->setValue(-2);
+        control<QCheckBox>(options, "Clock24")->click();
+        QCOMPARE(w.setting("PrayerMethod") + ' ' + w.setting("AsrRule") + ' ' +
+                     w.setting("PrayerAdjustments") + ' ' + w.setting("Clock24"),
+                 "mwl Standard 0,0,0,-2,0,0 False");
+        PrayerSettings chosen;
+        chosen.method = PrayerMethod::MuslimWorldLeague;
+        chosen.asr = AsrRule::Standard;
+        chosen.adjustments[3] = -2;
+        QCOMPARE(w.time(Prayer::Asr), FormatPrayerTime(*w.engine(chosen).at(Prayer::Asr), false));
+        QVERIFY(w.time(Prayer::Asr).endsWith(" PM"));
+        control<QCheckBox>(options, "SystemTray")->click();
+        control<QCheckBox>(options, "PrayerReminders")->click();
+        QCOMPARE(w.setting("SystemTray") + w.setting("PrayerReminders"), "TrueTrue");
+    }
+
+    // One reminder for each prayer whose minute the clock passes; none for sunrise, none twice,
+    // none when the clock jumps back or the reminders are off.
+    void reminders()
+    {
+        PrayerWindow w(QTime(4, 49, 30));
+        w.setSetting("PrayerReminders", "True");
+        w.load();
+        w.tickAt(QDateTime(kDay, QTime(4, 50, 0)));
+        w.tickAt(QDateTime(kDay, QTime(4, 50, 1)));
+        w.tickAt(QDateTime(kDay, QTime(6, 30)));  // past sunrise
+        w.tickAt(QDateTime(kDay, QTime(11, 38))); // the clock set back and forth
+        w.tickAt(QDateTime(kDay, QTime(11, 37)));
+        w.tickAt(QDateTime(kDay, QTime(11, 39)));
+        QCOMPARE(
+            w.platform.notifications,
+            QStringList({"Fajr prayer: It is time for Fajr (04:50) in India - Bhubaneswar.",
+                         "Dhuhr prayer: It is time for Dhuhr (11:39) in India - Bhubaneswar."}));
+        w.main->setRemindersOn(false);
+        w.tickAt(QDateTime(kDay, QTime(23, 0)));
+        QCOMPARE(w.platform.notifications.size(), 2);
+    }
+
+    // The tray: the day's picture, the tooltip with the Hijri date and the next prayer, Exit
+    // running the exit sequence; the Prayer Times window from its menu item.
+    void trayAndPrayerTimesWindow()
+    {
+        PrayerWindow w;
+        w.load();
+        const QImage picture = TrayDayPicture(25, 32).toImage();
+        QCOMPARE(picture.size(), QSize(32, 32));
+        QCOMPARE(picture.pixelColor(2, 16), QColor(0, 96, 48));
+        auto *tray = w.main->findChild<PrayerTray *>();
+        QCOMPARE(tray->day(), 25); // 25 Jumadil-Aakhir 1448
+        QCOMPARE(tray->toolTip(), "25, Jamaadil -Aakhir - 1448 Hijri\nDhuhr in 2:09:00");
+        w.trigger("PrayerTimesMenu");
+        auto *window = w.main->findChild<PrayerTimesWindow *>("PrayerTimes");
+        QVERIFY(window && window->isVisible());
+        QCOMPARE(w.get<QAction>("PrayerTimesMenu")->shortcut(), QKeySequence("Ctrl+Shift+P"));
+        tray->menu()->findChild<QAction *>("TrayExit")->trigger();
+        QVERIFY(w.platform.ended);
+    }
+
+    // The next prayer never counts sunrise; at its own minute a prayer has begun; after Isha it
+    // is tomorrow's Fajr; an Isha after midnight still belongs to its day. The reminders owed
+    // from that second to 25:00 follow the same rules.
+    void nextPrayerAndDue_data()
+    {
+        columns<int, int, QString, QString>({"isha", "second", "next", "due"});
+        row("before Fajr", 1260, 4 * 3600, QString("Fajr in 1:00:00"),
+            QString("Fajr Dhuhr Asr Maghrib Isha"));
+        row("Fajr's own minute", 1260, 5 * 3600, QString("Dhuhr in 7:00:00"),
+            QString("Dhuhr Asr Maghrib Isha"));
+        row("after sunrise", 1260, 6 * 3600 + 30, QString("Dhuhr in 5:59:30"),
+            QString("Dhuhr Asr Maghrib Isha"));
+        row("after Isha", 1260, 22 * 3600, QString("Fajr (tomorrow) in 7:01:00"), QString());
+        row("Isha after midnight", 1470, 86399, QString("Isha in 0:30:01"), QString("Isha"));
+    }
+    void nextPrayerAndDue()
+    {
+        const auto [isha, second, next, due] =
+            fetch<int, int, QString, QString>("isha", "second", "next", "due");
+        // Fajr 05:00, sunrise 06:00, Dhuhr 12:00, Asr 15:00, Maghrib 18:00.
+        const PrayerDay today = dayWith({300, 360, 720, 900, 1080, isha});
+        const PrayerDay tomorrow = dayWith({301, 361, 720, 900, 1080, isha});
+        const auto found = NextPrayerFrom(today, tomorrow, second);
+        QVERIFY(found);
+        QCOMPARE(CountdownText(*found), next);
+        QStringList names;
+        for (const Prayer prayer : PrayersDue(today, second / 60, 1500))
+            names << PrayerName(prayer);
+        QCOMPARE(names.join(u' '), due);
+    }
+};
+
+QARNIVO_WEBENGINE_TEST_MAIN(TestPrayers)
+#include "tst_prayers.moc"
