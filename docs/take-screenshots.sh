@@ -6,7 +6,9 @@
 # Runs the built program on a virtual screen of 1400 x 1000 pixels with the
 # Openbox window manager (for the title bars), from a first start with empty
 # settings kept in a temporary folder, and clicks through it with xdotool.
-# Needs the Debian packages xvfb, openbox, xdotool, x11-utils and imagemagick.
+# Needs the Debian packages xvfb, openbox, xdotool, x11-utils, imagemagick,
+# trayer (a system tray for the tray icon) and poppler-utils (the printed
+# month, from PDF).
 # The clicks are screen positions of this layout: after a change of the
 # windows' layout, check the pictures and adjust the positions below.
 set -euo pipefail
@@ -22,10 +24,14 @@ export DISPLAY=$display
 sleep 1
 openbox >"$work/openbox.log" 2>&1 &
 openbox=$!
+# A tray at the screen's bottom right corner, for the icon and its tooltip.
+trayer --edge bottom --align right --widthtype pixel --width 64 --height 32 \
+  >"$work/trayer.log" 2>&1 &
+trayer=$!
 app=
 cleanup() {
   [ -n "$app" ] && kill "$app" 2>/dev/null || true
-  kill "$openbox" "$xvfb" 2>/dev/null || true
+  kill "$trayer" "$openbox" "$xvfb" 2>/dev/null || true
   rm -rf "$work"
 }
 trap cleanup EXIT
@@ -62,6 +68,9 @@ cat >"$work/fonts.conf" <<'FONTS'
 FONTS
 export FONTCONFIG_FILE="$work/fonts.conf"
 
+# A first start but for the tray icon, which is off by default.
+mkdir -p "$work/config/Qarnivo"
+printf '[ViewWindow]\nSystemTray=True\n' >"$work/config/Qarnivo/Qarnivo.ini"
 XDG_CONFIG_HOME="$work/config" QTWEBENGINE_DISABLE_SANDBOX=1 "$program" >"$work/app.log" 2>&1 &
 app=$!
 sleep 8
@@ -108,6 +117,21 @@ place "Setting Options" 860 80
 grab "Setting Options" options.png
 xdotool windowactivate --sync "$(window "Setting Options")" && xdotool key alt+F4 && sleep 0.5
 
+# The Prayer Times window, its month printed to PDF, and the tray's tooltip.
+xdotool windowactivate --sync "$(window "$main")"
+xdotool key ctrl+shift+p && sleep 1.5
+place "^Prayer Times$" 40 60
+rest
+grab "^Prayer Times$" prayer-times-window.png
+xdotool windowactivate --sync "$(window "^Prayer Times$")"
+xdotool key alt+f && sleep 1.5
+xdotool key ctrl+a && xdotool type "$work/month.pdf" && xdotool key Return && sleep 1.5
+pdftoppm -png -r 60 -f 1 -l 1 -singlefile "$work/month.pdf" "$work/printed-month"
+xdotool key Escape && sleep 0.5
+xdotool mousemove 1384 984 && sleep 3
+import -window root -crop 420x140+980+860 +repage "$work/tray-tooltip.png"
+rest
+
 # A refused date: 10 October 1582.
 xdotool windowactivate --sync "$(window "$main")"
 xdotool mousemove 783 470 click --repeat 3 1 && xdotool type 1582 && xdotool key Tab
@@ -119,7 +143,7 @@ grab "^Qarnivo$" refusal.png
 xdotool key Return
 
 for picture in calculator calculator-lists gmt-map main-short main-english main-full \
-               conversion-panel options refusal; do
+               conversion-panel options refusal prayer-times-window printed-month tray-tooltip; do
   cp "$work/$picture.png" "$images/$picture.png"
 done
 echo "Pictures written to $images"

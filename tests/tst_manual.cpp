@@ -40,13 +40,31 @@ private slots:
     void namesWhatMatters_data()
     {
         QTest::addColumn<QString>("name");
-        for (const QString &name :
-             {kSettingsSection, SettingKey::Correction, SettingKey::WindowFull,
-              SettingKey::WindowMax, SettingKey::DovrellBG, SettingKey::ColorIndex,
-              SettingKey::DayView, SettingKey::ShowFirst, QStringLiteral("Show%20First"),
-              QStringLiteral("~/.config/Qarnivo/Qarnivo.ini"), kCityFileName, kPlaceFileName,
-              kCountryFileName, kPageFileName, kPageBodyFileName, kManualFileName,
-              QStringLiteral("FullTips.txt")})
+        for (const QString &name : {kSettingsSection,
+                                    SettingKey::Correction,
+                                    SettingKey::WindowFull,
+                                    SettingKey::WindowMax,
+                                    SettingKey::DovrellBG,
+                                    SettingKey::ColorIndex,
+                                    SettingKey::DayView,
+                                    SettingKey::ShowFirst,
+                                    QStringLiteral("Show%20First"),
+                                    SettingKey::Calendar,
+                                    SettingKey::PrayerMethod,
+                                    SettingKey::AsrRule,
+                                    SettingKey::HighLatitudeRule,
+                                    SettingKey::PrayerAdjustments,
+                                    SettingKey::Clock24,
+                                    SettingKey::SystemTray,
+                                    SettingKey::PrayerReminders,
+                                    QStringLiteral("~/.config/Qarnivo/Qarnivo.ini"),
+                                    kCityFileName,
+                                    kPlaceFileName,
+                                    kCountryFileName,
+                                    kPageFileName,
+                                    kPageBodyFileName,
+                                    kManualFileName,
+                                    QStringLiteral("FullTips.txt")})
             row(qPrintable(name), name);
     }
     void namesWhatMatters()

@@ -31,11 +31,11 @@ struct PrayerWindow : Window {
     }
     QString time(Prayer prayer) const
     {
-        return text(QStringLiteral("PrayerTime(%1)").arg(static_cast<int>(prayer)));
+        return text(QStringLiteral("PanelPrayerTime(%1)").arg(static_cast<int>(prayer)));
     }
     bool marked(Prayer prayer) const
     {
-        return get(QStringLiteral("PrayerTime(%1)").arg(static_cast<int>(prayer)))
+        return get(QStringLiteral("PanelPrayerTime(%1)").arg(static_cast<int>(prayer)))
             ->styleSheet()
             .contains("bold");
     }

@@ -18,8 +18,8 @@ namespace qarnivo {
 
 namespace prayernames {
 inline constexpr ControlName Panel{"PrayerPanel", "Today's prayer times"};
-inline constexpr ControlName Name{"PrayerName", ""}; // (0..5), in Prayer order
-inline constexpr ControlName Time{"PrayerTime", ""}; // (0..5)
+inline constexpr ControlName Name{"PanelPrayerName", ""}; // (0..5), in Prayer order
+inline constexpr ControlName Time{"PanelPrayerTime", ""}; // (0..5)
 inline constexpr ControlName Countdown{"NextPrayer", "Next prayer"};
 } // namespace prayernames
 

@@ -14,7 +14,7 @@
 #include <QComboBox>
 #include <QFormLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
+#include <QGridLayout>
 #include <QLabel>
 #include <QSpinBox>
 
@@ -53,20 +53,23 @@ int Options::createPrayerControls(int top)
     form->addRow(QStringLiteral("&Asr:"), m_asrList);
     form->addRow(QStringLiteral("&High latitudes:"), m_highLatitudeList);
 
-    // One box of minutes per time, in the order the day runs.
-    auto *adjustments = new QHBoxLayout;
+    // One box of minutes per time, three to a row in the order the day runs.
+    auto *adjustments = new QGridLayout;
     for (int p = 0; p < kPrayerCount; ++p) {
         const QString prayer = PrayerName(static_cast<Prayer>(p));
         auto *box = Named<QSpinBox>(m_prayerFrame, optionsnames::AdjustmentBox, p);
         box->setRange(-kMaximumAdjustment, kMaximumAdjustment);
-        box->setPrefix(prayer.left(1) + u' ');
         box->setToolTip(QStringLiteral("Minutes added to %1").arg(prayer));
         box->setAccessibleName(QStringLiteral("Minutes added to %1").arg(prayer));
-        adjustments->addWidget(box);
+        auto *caption = new QLabel(prayer, m_prayerFrame);
+        caption->setBuddy(box);
+        adjustments->addWidget(caption, p / 3, p % 3 * 2);
+        adjustments->addWidget(box, p / 3, p % 3 * 2 + 1);
         m_adjustmentBoxes[p] = box;
         connect(box, &QSpinBox::valueChanged, this, &Options::PrayerSettings_Change);
     }
-    form->addRow(QStringLiteral("Minutes:"), adjustments);
+    form->addRow(new QLabel(QStringLiteral("Minutes added to each time:"), m_prayerFrame));
+    form->addRow(adjustments);
 
     m_clock24 = Named<QCheckBox>(m_prayerFrame, optionsnames::Clock24Check);
     m_clock24->setText(QStringLiteral("24-hour clock"));
