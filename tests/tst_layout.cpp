@@ -7,6 +7,7 @@
 
 #include "platform/contrast.h"
 #include "platform/pictures.h"
+#include "prayer/prayerwindow.h"
 #include "settings/options.h"
 #include "windowsupport.h"
 
@@ -53,8 +54,12 @@ QString span(const QRect &r)
 
 QString textOf(const QWidget *w)
 {
-    if (auto *label = qobject_cast<const QLabel *>(w))
-        return label->pixmap().isNull() ? label->text() : QString();
+    if (auto *label = qobject_cast<const QLabel *>(w)) {
+        if (!label->pixmap().isNull())
+            return {};
+        // With a buddy, "&" marks the shortcut letter and is not drawn.
+        return label->buddy() ? QString(label->text()).remove(u'&') : label->text();
+    }
     if (auto *line = qobject_cast<const QLineEdit *>(w))
         return line->text();
     if (auto *button = qobject_cast<const QAbstractButton *>(w))
@@ -151,6 +156,9 @@ struct Scene : AppFolder {
             calculator->LatLong_Click();   // the place panel
             calculator->GMToffset_Click(); // the country panel
             top = root = calculator;
+        } else if (view == "prayer times") {
+            main->PrayerTimesMenu_Click();
+            top = root = main->findChild<PrayerTimesWindow *>();
         } else {
             showWidestTexts(*main);
             main->Timer1_Timer();
@@ -327,19 +335,21 @@ QStringList textFitProblems(const Scene &scene)
         if (scene.covered(w))
             continue;
         if (auto *grid = qobject_cast<QTableWidget *>(w)) {
-            // Every day number, or the header's day names, within a cell.
-            QStringList texts;
-            for (int day = 1; grid->objectName() == "grCal1" && day <= 30; ++day)
-                texts << QString::number(day);
-            for (int column = 0; column < grid->columnCount(); ++column)
-                texts << (grid->item(0, column) ? grid->item(0, column)->text() : QString());
-            texts.removeAll(QString());
+            // Every cell's text within its column (less the cells' padding), in its own face;
+            // in the month grid every day number within the narrowest column.
             int narrowest = grid->columnWidth(0);
-            for (int column = 1; column < grid->columnCount(); ++column)
+            for (int column = 0; column < grid->columnCount(); ++column) {
                 narrowest = std::min(narrowest, grid->columnWidth(column));
-            const QRect cell(0, 0, narrowest - 4, grid->rowHeight(0) - 2); // the cells' padding
-            for (const QString &text : std::as_const(texts))
-                check(w, text, cell, grid->font());
+                const QRect cell(0, 0, grid->columnWidth(column) - 4, grid->rowHeight(0) - 2);
+                for (int row = 0; row < grid->rowCount(); ++row) {
+                    const QTableWidgetItem *item = grid->item(row, column);
+                    if (item && !item->text().isEmpty())
+                        check(w, item->text(), cell, item->font());
+                }
+            }
+            const QRect cell(0, 0, narrowest - 4, grid->rowHeight(0) - 2);
+            for (int day = 1; grid->objectName() == "grCal1" && day <= 30; ++day)
+                check(w, QString::number(day), cell, grid->font());
         } else if (auto *combo = qobject_cast<QComboBox *>(w)) {
             for (int i = 0; i < combo->count(); ++i)
                 check(w, combo->itemText(i), textRoom(w), w->font());
@@ -396,10 +406,14 @@ QStringList contrastProblems(const Scene &scene)
                 const QTableWidgetItem *item = grid->item(cell / 7, cell % 7);
                 if (!item || item->text().isEmpty())
                     continue;
+                // A selected cell takes the desktop theme's own highlight colours, not the
+                // program's; a cell scrolled out of sight is not painted at all.
+                const QRect rect = grid->visualItemRect(item);
+                if (item->isSelected() || !grid->viewport()->rect().contains(rect.center()))
+                    continue;
                 const QColor text = item->foreground().style() != Qt::NoBrush
                                         ? item->foreground().color()
                                         : grid->palette().color(QPalette::Text);
-                const QRect rect = grid->visualItemRect(item);
                 cells[{text.rgb(), backAt(grid->viewport(), rect).rgb()}] << item->text();
             }
             for (auto it = cells.cbegin(); it != cells.cend(); ++it)
@@ -458,8 +472,9 @@ void TestLayout::layoutRows()
                                                   {"Liberation Sans", 10}};
     for (const auto &[family, points] : fonts) {
         for (const bool dark : {false, true}) {
-            for (const char *view : {"short Urdu", "short English", "full Urdu", "full English",
-                                     "full English conversion", "options", "calculator"})
+            for (const char *view :
+                 {"short Urdu", "short English", "full Urdu", "full English",
+                  "full English conversion", "options", "calculator", "prayer times"})
                 QTest::addRow("%s %d %s %s", family, points, dark ? "dark" : "light", view)
                     << QString(family) << points << dark << QString(view) << 0;
         }
@@ -476,7 +491,7 @@ void TestLayout::textContrast_data()
                 QTest::addRow("%s scheme %d %s", palette, scheme, view)
                     << "DejaVu Sans" << 9 << dark << QString(view) << scheme;
         }
-        for (const char *view : {"options", "calculator"})
+        for (const char *view : {"options", "calculator", "prayer times"})
             QTest::addRow("%s %s", palette, view)
                 << "DejaVu Sans" << 9 << dark << QString(view) << 0;
     }

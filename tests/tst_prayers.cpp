@@ -175,6 +175,11 @@ private slots:
         auto *window = w.main->findChild<PrayerTimesWindow *>("PrayerTimes");
         QVERIFY(window && window->isVisible());
         QCOMPARE(w.get<QAction>("PrayerTimesMenu")->shortcut(), QKeySequence("Ctrl+Shift+P"));
+        // The window's Hijri dates follow the calendar chosen: Umm al-Qura began the month a day
+        // before the arithmetical calendar.
+        QCOMPARE(control<QLabel>(window, "HijriDate")->text(), "25 Jumadis -Sani 1448 AH");
+        w.main->setHijriCalendar(HijriCalendar::UmmAlQura);
+        QCOMPARE(control<QLabel>(window, "HijriDate")->text(), "26 Jumadis -Sani 1448 AH");
         tray->menu()->findChild<QAction *>("TrayExit")->trigger();
         QVERIFY(w.platform.ended);
     }

@@ -121,9 +121,11 @@ void frmqarnivo::remindPrayers(const QDateTime &now)
 
 void frmqarnivo::PrayerTimesMenu_Click()
 {
-    if (!m_prayerWindow)
+    if (!m_prayerWindow) {
         m_prayerWindow = new PrayerTimesWindow(m_platform, m_prayerSettings, m_city,
                                                m_platform.now().date(), this);
+        m_prayerWindow->setHijriCalendar(m_state.Calendar);
+    }
     m_prayerWindow->show();
     m_prayerWindow->raise();
     m_prayerWindow->activateWindow();

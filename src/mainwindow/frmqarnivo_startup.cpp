@@ -7,6 +7,7 @@
 #include "platform/clickablepicture.h"
 #include "platform/platform.h"
 #include "platform/textfile.h"
+#include "prayer/prayerwindow.h"
 #include "settings/options.h"
 #include "settings/settingscatalogue.h"
 #include "settings/settingsstore.h"
@@ -166,6 +167,8 @@ void frmqarnivo::applyStoredColourScheme()
 void frmqarnivo::setHijriCalendar(HijriCalendar calendar)
 {
     m_state.Calendar = calendar;
+    if (m_prayerWindow)
+        m_prayerWindow->setHijriCalendar(calendar);
     SyncTodayHijri();
     finishMove();
     showOccasion(m_state.CurrentHijriMonth, m_state.CurrentHijriDay);

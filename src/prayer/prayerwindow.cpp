@@ -260,6 +260,12 @@ void PrayerTimesWindow::setSettings(const PrayerSettings &settings)
     computeMonth();
 }
 
+void PrayerTimesWindow::setHijriCalendar(HijriCalendar calendar)
+{
+    m_calendar = calendar;
+    computeMonth();
+}
+
 void PrayerTimesWindow::setDate(const QDate &date)
 {
     const QDate wanted = qBound(kFirstDay, date.isValid() ? date : kFirstDay, kLastDay);
@@ -302,7 +308,7 @@ void PrayerTimesWindow::fillTimetable()
     bold.setBold(true);
     for (int row = 0; row < int(m_days.size()); ++row) {
         const PrayerDay &day = m_days[row];
-        QStringList cells = {TimetableDayText(day.date), HijriDateText(day.date)};
+        QStringList cells = {TimetableDayText(day.date), HijriDateText(day.date, m_calendar)};
         for (Prayer prayer : kPrayers)
             cells.append(PrayerTimeText(day, prayer, m_settings.clock24));
         for (int column = 0; column < cells.size(); ++column) {
@@ -326,7 +332,7 @@ void PrayerTimesWindow::showDay()
     const int index = m_date.day() - 1;
     const PrayerDay &day = m_days.at(index);
     m_gregorianDate->setText(GregorianDateText(m_date));
-    m_hijriDate->setText(HijriDateText(m_date) + QStringLiteral(" AH"));
+    m_hijriDate->setText(HijriDateText(m_date, m_calendar) + QStringLiteral(" AH"));
     for (int i = 0; i < kPrayerCount; ++i) {
         const Prayer prayer = kPrayers[i];
         const bool sunEvent = prayer == Prayer::Sunrise || prayer == Prayer::Maghrib;
@@ -390,7 +396,7 @@ std::unique_ptr<QTextDocument> PrayerTimesWindow::timetableDocument() const
 {
     auto document = std::make_unique<QTextDocument>();
     document->setHtml(
-        TimetableHtml(place().name, m_date.year(), m_date.month(), m_days, m_settings));
+        TimetableHtml(place().name, m_date.year(), m_date.month(), m_days, m_settings, m_calendar));
     return document;
 }
 
@@ -440,7 +446,7 @@ void PrayerTimesWindow::ExportCsv_Click()
     const QString path = m_platform.saveFileName(suggestedPath(QStringLiteral("csv")));
     if (path.isEmpty())
         return;
-    const QByteArray csv = TimetableCsv(m_days);
+    const QByteArray csv = TimetableCsv(m_days, m_calendar);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(csv) != csv.size() || !file.commit())
         reportUnwritten(path, file.errorString());

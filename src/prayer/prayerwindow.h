@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calendar/ummalqura.h"
 #include "platform/layoutscale.h"
 #include "prayer/prayertimes.h"
 #include "sunpage/cityfile.h"
@@ -43,6 +44,8 @@ public:
     // adjustments or clock.
     void setSettings(const PrayerSettings &settings);
     PrayerSettings settings() const { return m_settings; }
+    // The Hijri calendar of the dates beside the times.
+    void setHijriCalendar(HijriCalendar calendar);
     QDate date() const { return m_date; }
     // Shows that day and its month; days outside 1583 to 9999 are brought inside.
     void setDate(const QDate &date);
@@ -82,6 +85,7 @@ private:
 
     Platform &m_platform;
     PrayerSettings m_settings;
+    HijriCalendar m_calendar = HijriCalendar::Tabular;
     const LayoutScale m_scale;
     QList<Place> m_places;
     QDate m_date;

@@ -46,9 +46,10 @@ QString TimetableDayText(const QDate &date)
     return weekDayName(date).left(3) + u' ' + QString::number(date.day());
 }
 
-QString HijriDateText(const QDate &date)
+QString HijriDateText(const QDate &date, HijriCalendar calendar)
 {
-    const Ymd hijri = JulianDayToHijri(GregorianToJulianDay(date.year(), date.month(), date.day()));
+    const Ymd hijri =
+        JulianDayToHijriIn(calendar, GregorianToJulianDay(date.year(), date.month(), date.day()));
     return QStringLiteral("%1 %2 %3")
         .arg(hijri.day)
         .arg(names().HMonthShort[hijri.month])
@@ -112,14 +113,14 @@ QByteArray CsvRecord(const QStringList &fields)
     return written.join(u',').toUtf8() + "\r\n";
 }
 
-QByteArray TimetableCsv(const std::vector<PrayerDay> &days)
+QByteArray TimetableCsv(const std::vector<PrayerDay> &days, HijriCalendar calendar)
 {
     QStringList header = {QStringLiteral("Date"), QStringLiteral("Hijri date")};
     for (Prayer prayer : kPrayers)
         header.append(PrayerName(prayer));
     QByteArray csv = CsvRecord(header);
     for (const PrayerDay &day : days) {
-        QStringList fields = {day.date.toString(Qt::ISODate), HijriDateText(day.date)};
+        QStringList fields = {day.date.toString(Qt::ISODate), HijriDateText(day.date, calendar)};
         for (Prayer prayer : kPrayers) {
             const std::optional<int> minutes = day.at(prayer);
             fields.append(minutes ? FormatPrayerTime(*minutes, true) : QString());
@@ -130,7 +131,7 @@ QByteArray TimetableCsv(const std::vector<PrayerDay> &days)
 }
 
 QString TimetableHtml(const QString &place, int year, int month, const std::vector<PrayerDay> &days,
-                      const PrayerSettings &settings)
+                      const PrayerSettings &settings, HijriCalendar calendar)
 {
     QString html = QStringLiteral("<html><body>"
                                   "<h2 align=\"center\">Prayer Times: %1, %2</h2>"
@@ -145,7 +146,7 @@ QString TimetableHtml(const QString &place, int year, int month, const std::vect
     html += QStringLiteral("</tr>");
     for (const PrayerDay &day : days) {
         const bool friday = day.date.dayOfWeek() == kFriday;
-        QStringList cells = {TimetableDayText(day.date), HijriDateText(day.date)};
+        QStringList cells = {TimetableDayText(day.date), HijriDateText(day.date, calendar)};
         for (Prayer prayer : kPrayers)
             cells.append(PrayerTimeText(day, prayer, settings.clock24));
         html += QStringLiteral("<tr>");

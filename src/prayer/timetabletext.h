@@ -4,6 +4,7 @@
 // them, and the month written out as CSV for spreadsheets and as HTML for
 // printing. Pure functions over QtCore, so they are tested without a window.
 
+#include "calendar/ummalqura.h"
 #include "prayer/prayertimes.h"
 
 #include <QByteArray>
@@ -20,8 +21,8 @@ QString GregorianDateText(const QDate &date);
 // "Wed 5": a timetable row's date, the month being named above the table.
 QString TimetableDayText(const QDate &date);
 
-// "14 Jumadil-Awwal 1447": the date in the arithmetical (tabular) Hijri calendar.
-QString HijriDateText(const QDate &date);
+// "14 Jumadil-Awwal 1447": the date in the chosen Hijri calendar.
+QString HijriDateText(const QDate &date, HijriCalendar calendar = HijriCalendar::Tabular);
 
 // "November 2025".
 QString MonthTitle(int year, int month);
@@ -46,11 +47,13 @@ QByteArray CsvRecord(const QStringList &fields);
 // The month as UTF-8 CSV: the header "Date,Hijri date,Fajr,...,Isha", then
 // one record a day with the ISO date and 24-hour times, an empty field where
 // a time does not happen.
-QByteArray TimetableCsv(const std::vector<PrayerDay> &days);
+QByteArray TimetableCsv(const std::vector<PrayerDay> &days,
+                        HijriCalendar calendar = HijriCalendar::Tabular);
 
 // The month as an HTML document for printing: a title naming the place and
 // the month, the method, and the table with Fridays in bold.
 QString TimetableHtml(const QString &place, int year, int month, const std::vector<PrayerDay> &days,
-                      const PrayerSettings &settings);
+                      const PrayerSettings &settings,
+                      HijriCalendar calendar = HijriCalendar::Tabular);
 
 } // namespace qarnivo
