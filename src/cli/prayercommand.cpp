@@ -1,5 +1,7 @@
 #include "cli/prayercommand.h"
 
+#include "prayer/prayerclock.h"
+
 #include <QCommandLineParser>
 #include <QLocale>
 #include <QTextStream>
@@ -167,19 +169,6 @@ void printJson(const PrayerDay &day, QTextStream &out)
     out << u'{' << members.join(QStringLiteral(", ")) << QStringLiteral("}\n");
 }
 
-QString polarWords(PolarState polar)
-{
-    switch (polar) {
-    case PolarState::PolarDay:
-        return QStringLiteral("  (polar day: the sun does not set)");
-    case PolarState::PolarNight:
-        return QStringLiteral("  (polar night: the sun does not rise)");
-    case PolarState::None:
-        break;
-    }
-    return {};
-}
-
 void printTable(const Request &wanted, const PrayerDay &day, QTextStream &out)
 {
     const QString asr = wanted.settings.asr == AsrRule::Hanafi ? QStringLiteral("Hanafi Asr")
@@ -195,7 +184,7 @@ void printTable(const Request &wanted, const PrayerDay &day, QTextStream &out)
             PrayerName(prayer).leftJustified(9) +
             (minutes ? FormatPrayerTime(*minutes, wanted.settings.clock24) : QStringLiteral("--"));
         if (!minutes && (prayer == Prayer::Sunrise || prayer == Prayer::Maghrib))
-            line += polarWords(day.polar);
+            line += QStringLiteral("  (%1: %2)").arg(PolarText(day.polar), PolarReason(day.polar));
         out << line << '\n';
     }
 }

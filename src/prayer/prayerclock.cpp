@@ -24,6 +24,20 @@ std::optional<NextPrayerAt> NextPrayerFrom(const PrayerDay &today, const PrayerD
     return NextPrayerAt{Prayer::Fajr, true, kSecondsPerDay - secondOfDay + *fajr * 60};
 }
 
+QString PolarText(PolarState state)
+{
+    return state == PolarState::PolarDay     ? QStringLiteral("polar day")
+           : state == PolarState::PolarNight ? QStringLiteral("polar night")
+                                             : QString();
+}
+
+QString PolarReason(PolarState state)
+{
+    return state == PolarState::PolarDay     ? QStringLiteral("the sun does not set")
+           : state == PolarState::PolarNight ? QStringLiteral("the sun does not rise")
+                                             : QString();
+}
+
 QString CountdownText(const NextPrayerAt &next)
 {
     const int seconds = next.secondsLeft;

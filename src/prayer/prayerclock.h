@@ -21,6 +21,11 @@ struct NextPrayerAt {
 std::optional<NextPrayerAt> NextPrayerFrom(const PrayerDay &today, const PrayerDay &tomorrow,
                                            int secondOfDay);
 
+// "polar day" or "polar night", and why: "the sun does not set" or "the sun
+// does not rise"; empty for an ordinary day.
+QString PolarText(PolarState state);
+QString PolarReason(PolarState state);
+
 // "Asr in 1:05:09"; "Fajr (tomorrow) in 7:30:00".
 QString CountdownText(const NextPrayerAt &next);
 

@@ -12,19 +12,6 @@ namespace {
 // Three rows of two columns: Fajr, Sunrise, Dhuhr beside Asr, Maghrib, Isha.
 constexpr int kRows = 3;
 
-QString polarWords(PolarState polar)
-{
-    switch (polar) {
-    case PolarState::PolarDay:
-        return QStringLiteral("Polar day: the sun does not set today");
-    case PolarState::PolarNight:
-        return QStringLiteral("Polar night: the sun does not rise today");
-    case PolarState::None:
-        break;
-    }
-    return {};
-}
-
 } // namespace
 
 PrayerPanel::PrayerPanel(QWidget *parent) : QWidget(parent)
@@ -108,7 +95,8 @@ void PrayerPanel::showTimes()
     if (!m_place)
         line = QStringLiteral("The default city's values cannot be read.");
     else if (m_today.polar != PolarState::None)
-        line = polarWords(m_today.polar);
+        line = QStringLiteral("Polar %1: %2 today")
+                   .arg(PolarText(m_today.polar).section(u' ', 1), PolarReason(m_today.polar));
     else if (m_next)
         line = CountdownText(*m_next);
     m_countdown->setText(line);

@@ -74,19 +74,6 @@ QString PrayerTimeText(const PrayerDay &day, Prayer prayer, bool clock24)
     return minutes ? FormatPrayerTime(*minutes, clock24) : kNoTime;
 }
 
-QString PolarText(PolarState state)
-{
-    switch (state) {
-    case PolarState::PolarDay:
-        return QStringLiteral("polar day");
-    case PolarState::PolarNight:
-        return QStringLiteral("polar night");
-    case PolarState::None:
-        break;
-    }
-    return {};
-}
-
 QString TimetableFileName(const QString &place, int year, int month, const QString &suffix)
 {
     QString safe = place.trimmed();

@@ -5,6 +5,7 @@
 // printing. Pure functions over QtCore, so they are tested without a window.
 
 #include "calendar/ummalqura.h"
+#include "prayer/prayerclock.h"
 #include "prayer/prayertimes.h"
 
 #include <QByteArray>
@@ -32,9 +33,6 @@ QString MethodCaption(const PrayerSettings &settings);
 
 // A prayer's time as shown, or "—" when it does not happen that day.
 QString PrayerTimeText(const PrayerDay &day, Prayer prayer, bool clock24);
-
-// "polar day" or "polar night"; empty for an ordinary day.
-QString PolarText(PolarState state);
 
 // "Prayer Times Delhi 2025-11.csv": characters that no file name may hold
 // become "-".
