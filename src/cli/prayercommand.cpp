@@ -115,7 +115,7 @@ std::optional<PrayerSettings> requestedSettings(const QCommandLineParser &parser
         static const QStringList rules = {QStringLiteral("middle-of-the-night"),
                                           QStringLiteral("seventh-of-the-night"),
                                           QStringLiteral("twilight-angle")};
-        const int rule = rules.indexOf(parser.value(QStringLiteral("high-latitude")));
+        const qsizetype rule = rules.indexOf(parser.value(QStringLiteral("high-latitude")));
         if (rule < 0) {
             problem = QStringLiteral("The high-latitude rule is one of: %1.")
                           .arg(rules.join(QStringLiteral(", ")));

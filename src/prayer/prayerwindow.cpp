@@ -60,7 +60,7 @@ QColor fridayBackground(const QPalette &palette)
 {
     const QColor base = palette.color(QPalette::Base);
     const QColor green(0, 160, 60);
-    constexpr double share = 0.18;
+    constexpr float share = 0.18F;
     return QColor::fromRgbF(base.redF() * (1 - share) + green.redF() * share,
                             base.greenF() * (1 - share) + green.greenF() * share,
                             base.blueF() * (1 - share) + green.blueF() * share);
@@ -96,7 +96,7 @@ PrayerTimesWindow::PrayerTimesWindow(Platform &platform, const PrayerSettings &s
     QStringList headers = {QStringLiteral("Date"), QStringLiteral("Hijri date")};
     for (Prayer prayer : kPrayers)
         headers.append(PrayerName(prayer));
-    m_timetable->setColumnCount(headers.size());
+    m_timetable->setColumnCount(static_cast<int>(headers.size()));
     m_timetable->setHorizontalHeaderLabels(headers);
     // The dates take the width they need; the times share the rest, never
     // narrower than a 12-hour time.
