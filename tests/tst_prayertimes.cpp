@@ -113,6 +113,13 @@ private slots:
                                  day.at(Prayer::Sunrise).has_value());
                         QVERIFY(day.polar == PolarState::None || !day.at(Prayer::Maghrib));
                     }
+        // Where the sun only just reaches Asr's altitude at noon (found by the fuzzer: Asr
+        // was days away), Asr falls between noon and sunset.
+        const PrayerDay lowSun =
+            PrayerTimesFor(QDate(1820, 11, 28), {68.69, 18.96, 2},
+                           settingsOf(PrayerMethod::MuslimWorldLeague, AsrRule::Standard));
+        const auto asr = lowSun.at(Prayer::Asr);
+        QVERIFY(asr && *asr >= *lowSun.at(Prayer::Dhuhr) && *asr <= *lowSun.at(Prayer::Maghrib));
         const double nan = std::numeric_limits<double>::quiet_NaN();
         for (const PrayerPlace &bad : {PrayerPlace{91, 0, 0}, PrayerPlace{0, 181, 0},
                                        PrayerPlace{nan, 0, 0}, PrayerPlace{0, 0, nan}})

@@ -22,6 +22,8 @@ constexpr double kPi = 3.14159265358979323846;
 constexpr double kNone = std::numeric_limits<double>::quiet_NaN();
 constexpr double kRiseAltitude = -50.0 / 60.0; // refraction and the sun's radius
 constexpr double kDay = 86400.0;
+// A refinement of a crossing's time of a quarter of a day or more is not one.
+constexpr double kMaximumRefinement = 0.25;
 
 struct Method {
     const char *key;
@@ -182,6 +184,11 @@ public:
                           m_cosLatitude * std::cos(delta) * std::cos(hourAngle)));
         const double dm =
             (reached - altitude) / (360 * std::cos(delta) * m_cosLatitude * std::sin(hourAngle));
+        // Where the sun only just reaches the altitude the hour angle is near
+        // zero and the refinement's division runs away (days off, near the
+        // polar circles); the first estimate is then the better answer.
+        if (!(std::fabs(dm) < kMaximumRefinement))
+            return m * 24;
         return (m + dm) * 24;
     }
 
