@@ -196,6 +196,14 @@ test('never NaN from pole to pole, and the prayers in their order', () => {
   }
 });
 
+test('where the Sun only just reaches Asr\'s altitude, Asr stays between noon and sunset', () => {
+  // 68.7 degrees north in late November 1820: the engine's fuzzer found Asr a day away here.
+  const day = [1820, 11, 28, 68.69, -18.96, -2, 0];
+  const t = sunTimes(...day);
+  const p = prayerTimes(...day, 'mwl', 1);
+  assert.ok(t.noon <= p.asr && p.asr <= t.sunset, JSON.stringify([t, p]));
+});
+
 test('daylight saving moves every prayer by one hour', () => {
   for (const [method] of METHODS) {
     const plain = prayerTimes(2026, 7, 15, 33.69, -73.04, -5, 0, method, 2);
