@@ -71,6 +71,9 @@ void shootMainWindow(const QString &outFolder, const QString &prefix, bool full,
         window.Option1_Click();
         if (QWidget *options = window.findChild<QWidget *>(QStringLiteral("Options")))
             save(options, QDir(outFolder).filePath(QStringLiteral("options.png")));
+        window.PrayerTimesMenu_Click();
+        if (QWidget *prayers = window.findChild<QWidget *>(QStringLiteral("PrayerTimes")))
+            save(prayers, QDir(outFolder).filePath(QStringLiteral("prayer-times.png")));
     }
 }
 
