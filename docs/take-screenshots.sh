@@ -113,7 +113,7 @@ grab "$main" main-panel.png
 convert "$work/main-panel.png" -crop 200x182+595+418 +repage "$work/conversion-panel.png"
 
 xdotool key alt+s && sleep 1
-place "Setting Options" 860 80
+place "Setting Options" 680 80
 grab "Setting Options" options.png
 xdotool windowactivate --sync "$(window "Setting Options")" && xdotool key alt+F4 && sleep 0.5
 

@@ -16,6 +16,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <algorithm>
+
 namespace qarnivo {
 
 namespace {
@@ -44,13 +46,16 @@ Options::Options(Platform &platform, CalendarTarget &calendar, QWidget *parent)
     createCorrectionControls();
     createSchemeControls();
     createCalendarControls();
-    const int prayerBottom = createPrayerControls(m_scale(266));
+    // The prayer times take a second column, so the window stays low enough
+    // for a small screen at a large desktop face.
+    const int prayerBottom = createPrayerControls();
     m_closeButton = Named<QPushButton>(this, optionsnames::CloseButton);
     m_closeButton->setText(QStringLiteral("Close"));
     m_closeButton->setGeometry(
-        m_scale.rect(250, 0, 90, 28).translated(0, prayerBottom + m_scale(8)));
+        m_scale.rect(596, 0, 90, 28)
+            .translated(0, std::max(m_scale(268), prayerBottom + m_scale(8))));
     connect(m_closeButton, &QPushButton::clicked, this, &Options::Cloze_Click);
-    setFixedSize(m_scale(350), m_closeButton->geometry().bottom() + 1 + m_scale(10));
+    setFixedSize(m_scale(698), m_closeButton->geometry().bottom() + 1 + m_scale(10));
 
     setAccessibleName(windowTitle());
     for (int i = 0; i < kColourSchemeCount; ++i) {

@@ -53,8 +53,8 @@ private:
     void createCorrectionControls();
     void createSchemeControls();
     void createCalendarControls();
-    // Below `top`; returns the bottom of the prayer-time group.
-    int createPrayerControls(int top);
+    // In the right-hand column; returns the bottom of the prayer-time group.
+    int createPrayerControls();
     void showPrayerSettings();
 
     Platform &m_platform;

@@ -13,8 +13,8 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
-#include <QGroupBox>
 #include <QGridLayout>
+#include <QGroupBox>
 #include <QLabel>
 #include <QSpinBox>
 
@@ -33,7 +33,7 @@ QComboBox *choiceList(QWidget *parent, const ControlName &name, const QStringLis
 
 } // namespace
 
-int Options::createPrayerControls(int top)
+int Options::createPrayerControls()
 {
     m_prayerFrame = Named<QGroupBox>(this, optionsnames::PrayerFrame);
     m_prayerFrame->setTitle(QStringLiteral("Prayer Times"));
@@ -87,8 +87,9 @@ int Options::createPrayerControls(int top)
     connect(m_tray, &QCheckBox::clicked, this, &Options::SystemTray_Click);
     connect(m_reminders, &QCheckBox::clicked, this, &Options::PrayerReminders_Click);
 
-    const QRect area = m_scale.rect(12, 0, 326, 0);
-    m_prayerFrame->setGeometry(area.left(), top, area.width(), m_prayerFrame->sizeHint().height());
+    const QRect area = m_scale.rect(360, 10, 326, 0);
+    m_prayerFrame->setGeometry(area.left(), area.top(), area.width(),
+                               m_prayerFrame->sizeHint().height());
     return m_prayerFrame->geometry().bottom();
 }
 
