@@ -4,8 +4,6 @@ namespace qarnivo {
 
 namespace {
 
-constexpr std::array<Prayer, 5> kFivePrayers = {Prayer::Fajr, Prayer::Dhuhr, Prayer::Asr,
-                                                Prayer::Maghrib, Prayer::Isha};
 constexpr int kSecondsPerDay = 24 * 60 * 60;
 
 } // namespace
@@ -13,11 +11,9 @@ constexpr int kSecondsPerDay = 24 * 60 * 60;
 std::optional<NextPrayerAt> NextPrayerFrom(const PrayerDay &today, const PrayerDay &tomorrow,
                                            int secondOfDay)
 {
-    for (const Prayer prayer : kFivePrayers) {
-        const std::optional<int> minute = today.at(prayer);
-        if (minute && *minute * 60 > secondOfDay)
-            return NextPrayerAt{prayer, false, *minute * 60 - secondOfDay};
-    }
+    // A prayer whose minute has begun is no longer to come.
+    if (const auto prayer = NextPrayer(today, secondOfDay / 60 + 1))
+        return NextPrayerAt{*prayer, false, *today.at(*prayer) * 60 - secondOfDay};
     const std::optional<int> fajr = tomorrow.at(Prayer::Fajr);
     if (!fajr)
         return std::nullopt;

@@ -462,8 +462,7 @@ std::optional<Prayer> NextPrayer(const PrayerDay &day, int minute)
     // the day's order.
     std::optional<Prayer> next;
     int best = 0;
-    for (Prayer prayer :
-         {Prayer::Fajr, Prayer::Dhuhr, Prayer::Asr, Prayer::Maghrib, Prayer::Isha}) {
+    for (const Prayer prayer : kFivePrayers) {
         const std::optional<int> at = day.at(prayer);
         if (at && *at >= minute && (!next || *at < best)) {
             next = prayer;

@@ -42,6 +42,11 @@ enum class HighLatitudeRule { MiddleOfTheNight, SeventhOfTheNight, TwilightAngle
 
 enum class Prayer { Fajr, Sunrise, Dhuhr, Asr, Maghrib, Isha };
 inline constexpr int kPrayerCount = 6;
+// The six times in the day's order, and the five prayers among them.
+inline constexpr std::array<Prayer, kPrayerCount> kDayTimes = {
+    Prayer::Fajr, Prayer::Sunrise, Prayer::Dhuhr, Prayer::Asr, Prayer::Maghrib, Prayer::Isha};
+inline constexpr std::array<Prayer, 5> kFivePrayers = {Prayer::Fajr, Prayer::Dhuhr, Prayer::Asr,
+                                                       Prayer::Maghrib, Prayer::Isha};
 
 struct PrayerSettings {
     PrayerMethod method = PrayerMethod::Karachi;

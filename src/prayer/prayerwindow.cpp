@@ -37,9 +37,6 @@ const QDate kLastDay(9999, 12, 31);
 constexpr int kFriday = 5;
 constexpr int kFirstTimeColumn = 2;
 
-constexpr std::array<Prayer, kPrayerCount> kPrayers = {Prayer::Fajr, Prayer::Sunrise, Prayer::Dhuhr,
-                                                       Prayer::Asr,  Prayer::Maghrib, Prayer::Isha};
-
 QLabel *namedLabel(QWidget *parent, const ControlName &name, const QString &text, int index = -1)
 {
     auto *label = Named<QLabel>(parent, name, index);
@@ -94,7 +91,7 @@ PrayerTimesWindow::PrayerTimesWindow(Platform &platform, const PrayerSettings &s
     layout->addLayout(createButtons());
 
     QStringList headers = {QStringLiteral("Date"), QStringLiteral("Hijri date")};
-    for (Prayer prayer : kPrayers)
+    for (Prayer prayer : kDayTimes)
         headers.append(PrayerName(prayer));
     m_timetable->setColumnCount(static_cast<int>(headers.size()));
     m_timetable->setHorizontalHeaderLabels(headers);
@@ -170,7 +167,7 @@ QGroupBox *PrayerTimesWindow::createDayView()
     timeFont.setPointSizeF(timeFont.pointSizeF() * 1.4);
     timeFont.setBold(true);
     for (int i = 0; i < kPrayerCount; ++i) {
-        const QString name = PrayerName(kPrayers[i]);
+        const QString name = PrayerName(kDayTimes[i]);
         auto *caption = namedLabel(box, names::PrayerCaption, name, i);
         caption->setAlignment(Qt::AlignCenter);
         m_prayerTimes[i] = namedLabel(box, names::PrayerTime, QString(), i);
@@ -309,7 +306,7 @@ void PrayerTimesWindow::fillTimetable()
     for (int row = 0; row < int(m_days.size()); ++row) {
         const PrayerDay &day = m_days[row];
         QStringList cells = {TimetableDayText(day.date), HijriDateText(day.date, m_calendar)};
-        for (Prayer prayer : kPrayers)
+        for (Prayer prayer : kDayTimes)
             cells.append(PrayerTimeText(day, prayer, m_settings.clock24));
         for (int column = 0; column < cells.size(); ++column) {
             auto *item = new QTableWidgetItem(cells[column]);
@@ -334,7 +331,7 @@ void PrayerTimesWindow::showDay()
     m_gregorianDate->setText(GregorianDateText(m_date));
     m_hijriDate->setText(HijriDateText(m_date, m_calendar) + QStringLiteral(" AH"));
     for (int i = 0; i < kPrayerCount; ++i) {
-        const Prayer prayer = kPrayers[i];
+        const Prayer prayer = kDayTimes[i];
         const bool sunEvent = prayer == Prayer::Sunrise || prayer == Prayer::Maghrib;
         m_prayerTimes[i]->setText(sunEvent && !day.at(prayer) && day.polar != PolarState::None
                                       ? PolarText(day.polar)

@@ -27,9 +27,6 @@ QString weekDayName(const QDate &date)
     return names().WeekDayName[date.dayOfWeek() % 7 + 1];
 }
 
-constexpr std::array<Prayer, kPrayerCount> kPrayers = {Prayer::Fajr, Prayer::Sunrise, Prayer::Dhuhr,
-                                                       Prayer::Asr,  Prayer::Maghrib, Prayer::Isha};
-
 } // namespace
 
 QString GregorianDateText(const QDate &date)
@@ -103,12 +100,12 @@ QByteArray CsvRecord(const QStringList &fields)
 QByteArray TimetableCsv(const std::vector<PrayerDay> &days, HijriCalendar calendar)
 {
     QStringList header = {QStringLiteral("Date"), QStringLiteral("Hijri date")};
-    for (Prayer prayer : kPrayers)
+    for (Prayer prayer : kDayTimes)
         header.append(PrayerName(prayer));
     QByteArray csv = CsvRecord(header);
     for (const PrayerDay &day : days) {
         QStringList fields = {day.date.toString(Qt::ISODate), HijriDateText(day.date, calendar)};
-        for (Prayer prayer : kPrayers) {
+        for (Prayer prayer : kDayTimes) {
             const std::optional<int> minutes = day.at(prayer);
             fields.append(minutes ? FormatPrayerTime(*minutes, true) : QString());
         }
@@ -128,13 +125,13 @@ QString TimetableHtml(const QString &place, int year, int month, const std::vect
                                   "<tr><th>Date</th><th>Hijri date</th>")
                        .arg(place.toHtmlEscaped(), MonthTitle(year, month).toHtmlEscaped(),
                             MethodCaption(settings).toHtmlEscaped());
-    for (Prayer prayer : kPrayers)
+    for (Prayer prayer : kDayTimes)
         html += QStringLiteral("<th>%1</th>").arg(PrayerName(prayer).toHtmlEscaped());
     html += QStringLiteral("</tr>");
     for (const PrayerDay &day : days) {
         const bool friday = day.date.dayOfWeek() == kFriday;
         QStringList cells = {TimetableDayText(day.date), HijriDateText(day.date, calendar)};
-        for (Prayer prayer : kPrayers)
+        for (Prayer prayer : kDayTimes)
             cells.append(PrayerTimeText(day, prayer, settings.clock24));
         html += QStringLiteral("<tr>");
         for (const QString &cell : cells) {
