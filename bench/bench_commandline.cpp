@@ -16,7 +16,7 @@ using namespace qarnivo;
 
 namespace {
 
-double millisecondsFor50000(HijriCalendar calendar)
+double millisecondsFor50000(CalendarKind calendar)
 {
     QStringList arguments{QStringLiteral("Qarnivo"), QStringLiteral("--convert")};
     const QDate first(1900, 1, 1);
@@ -42,9 +42,9 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     std::printf("50,000 dates, tabular:     %8.1f ms\n",
-                millisecondsFor50000(HijriCalendar::Tabular));
+                millisecondsFor50000(CalendarKind::Tabular));
     std::printf("50,000 dates, Umm al-Qura: %8.1f ms\n",
-                millisecondsFor50000(HijriCalendar::UmmAlQura));
+                millisecondsFor50000(CalendarKind::UmmAlQura));
     if (argc < 2)
         return 0;
     double best = 1e9;

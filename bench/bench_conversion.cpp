@@ -1,7 +1,7 @@
 // Nanoseconds per call of the four conversions, each run over every day of
 // the accepted range (16 July 622 to 30 May 20874). Build in Release.
 
-#include "calendar/conversion.h"
+#include "core/calendar/conversion.h"
 
 #include <chrono>
 #include <cstdio>

@@ -3,7 +3,7 @@
 // methods and latitudes. The target is well under 5 ms a year. Build in
 // Release.
 
-#include "prayer/prayertimes.h"
+#include "core/prayer/prayertimes.h"
 
 #include <chrono>
 #include <cstdio>

@@ -3,10 +3,10 @@
 // calculator window's opening to the page's results being present.
 
 #include "benchsupport.h"
-#include "mainwindow/frmqarnivo.h"
-#include "sunpage/pagewriter.h"
-#include "sunpage/pagewriterplatform.h"
-#include "sunpage/wwtimecal.h"
+#include "core/sunpage/pagewriter.h"
+#include "windows/calculator/pagewriterplatform.h"
+#include "windows/calculator/wwtimecal.h"
+#include "windows/main/frmqarnivo.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

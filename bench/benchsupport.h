@@ -3,9 +3,9 @@
 // Shared pieces of the window benchmarks: a fake platform over a temporary
 // application folder laid out as the build lays it out, and the figures.
 
+#include "core/files/textfile.h"
+#include "core/places/cityfile.h"
 #include "platform/fakeplatform.h"
-#include "platform/textfile.h"
-#include "sunpage/cityfile.h"
 
 #include <QDir>
 #include <QFile>

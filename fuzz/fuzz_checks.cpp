@@ -2,9 +2,9 @@
 // CheckHijriInput, for every month and day the panel's lists offer.
 // Input: the year box's text as UTF-8.
 
-#include "calendar/checks.h"
-#include "calendar/conversion.h"
-#include "calendar/leadingnumber.h"
+#include "core/calendar/checks.h"
+#include "core/calendar/conversion.h"
+#include "core/calendar/leadingnumber.h"
 #include "fuzzsupport.h"
 
 #include <cmath>

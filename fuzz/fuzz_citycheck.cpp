@@ -3,11 +3,11 @@
 // Input: the four boxes (name, latitude, longitude, GMT offset) as UTF-8,
 // separated by NULs; missing boxes are empty.
 
-#include "calendar/leadingnumber.h"
+#include "core/calendar/leadingnumber.h"
+#include "core/files/textfile.h"
+#include "core/places/citycheck.h"
+#include "core/places/fieldreader.h"
 #include "fuzzsupport.h"
-#include "platform/textfile.h"
-#include "sunpage/citycheck.h"
-#include "sunpage/fieldreader.h"
 
 #include <cmath>
 

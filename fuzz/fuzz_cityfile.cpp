@@ -2,11 +2,11 @@
 // window's display forms of what it read.
 // Input: the bytes of CityInfo.txt.
 
-#include "calendar/leadingnumber.h"
+#include "core/calendar/leadingnumber.h"
+#include "core/files/textfile.h"
+#include "core/places/cityfile.h"
+#include "core/places/fieldreader.h"
 #include "fuzzsupport.h"
-#include "platform/textfile.h"
-#include "sunpage/cityfile.h"
-#include "sunpage/fieldreader.h"
 
 #include <QDir>
 #include <QFile>

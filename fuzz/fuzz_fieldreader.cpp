@@ -3,9 +3,9 @@
 // The same bytes, cut at NULs, are also used as values that are written the
 // way the city file is written and must come back unchanged.
 
+#include "core/files/textfile.h"
+#include "core/places/fieldreader.h"
 #include "fuzzsupport.h"
-#include "platform/textfile.h"
-#include "sunpage/fieldreader.h"
 
 #include <QStringList>
 

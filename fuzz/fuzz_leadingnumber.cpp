@@ -2,7 +2,7 @@
 // Input: the typed text as UTF-8; its first eight bytes are also taken as a
 // double, so that every bit pattern reaches the rounding and the formatting.
 
-#include "calendar/leadingnumber.h"
+#include "core/calendar/leadingnumber.h"
 #include "fuzzsupport.h"
 
 #include <cfenv>

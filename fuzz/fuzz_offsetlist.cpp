@@ -2,9 +2,9 @@
 // and CountryOffsetList, which merges and sorts.
 // Input: the bytes of GMT Offsets.txt, decoded as the program decodes files.
 
+#include "core/files/textfile.h"
+#include "core/places/offsetlist.h"
 #include "fuzzsupport.h"
-#include "platform/textfile.h"
-#include "sunpage/offsetlist.h"
 
 #include <QHash>
 

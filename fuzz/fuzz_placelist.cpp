@@ -2,11 +2,11 @@
 // city boxes a place fills.
 // Input: the bytes of AddCity.txt, decoded as the program decodes files.
 
-#include "calendar/leadingnumber.h"
+#include "core/calendar/leadingnumber.h"
+#include "core/files/textfile.h"
+#include "core/places/fieldreader.h"
+#include "core/places/placelist.h"
 #include "fuzzsupport.h"
-#include "platform/textfile.h"
-#include "sunpage/fieldreader.h"
-#include "sunpage/placelist.h"
 
 #include <cmath>
 

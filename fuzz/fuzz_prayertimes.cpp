@@ -5,9 +5,9 @@
 // then a byte each for the method, the Asr rule and the high-latitude rule,
 // then the stored texts of the five settings separated by NUL.
 
+#include "core/prayer/prayertimes.h"
+#include "core/settings/prayersettings.h"
 #include "fuzzsupport.h"
-#include "prayer/prayersettings.h"
-#include "prayer/prayertimes.h"
 
 #include <cstring>
 

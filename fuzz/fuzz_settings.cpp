@@ -1,8 +1,8 @@
 // Stored setting values: SettingToInt16 and SettingToBool.
 // Input: the stored text as UTF-8.
 
+#include "core/settings/settingscatalogue.h"
 #include "fuzzsupport.h"
-#include "settings/settingscatalogue.h"
 
 #include <cmath>
 

@@ -4,8 +4,8 @@
 // Input: the bytes of a text file; read as UTF-16 code units it is also a
 // text to be written.
 
+#include "core/files/textfile.h"
 #include "fuzzsupport.h"
-#include "platform/textfile.h"
 
 #include <QStringList>
 

@@ -1,9 +1,9 @@
 // The readings file of the Thoughts of the Day: ParseThoughtTable.
 // Input: the bytes of the file, decoded as the program decodes files.
 
+#include "core/files/textfile.h"
+#include "core/readings/thoughts.h"
 #include "fuzzsupport.h"
-#include "platform/textfile.h"
-#include "readings/thoughts.h"
 
 using namespace qarnivo;
 using namespace qarnivo::fuzz;

@@ -3,8 +3,8 @@
 // on its own and matches by a table over all positions.
 // Input: "pattern", a NUL, "text" (without a NUL, the input is both).
 
+#include "core/places/wildcard.h"
 #include "fuzzsupport.h"
-#include "sunpage/wildcard.h"
 
 #include <QList>
 

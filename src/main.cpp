@@ -4,9 +4,9 @@
 // milliseconds instead of loading a hundred libraries it does not use.
 
 #include "cli/commandline.h"
-#include "platform/appfolder.h"
-#include "prayer/prayersettings.h"
-#include "settings/settingscatalogue.h"
+#include "core/files/appfolder.h"
+#include "core/settings/prayersettings.h"
+#include "core/settings/settingscatalogue.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -53,7 +53,7 @@ int printAnswer(int argc, char *argv[])
     choices.correction =
         qarnivo::SettingToInt16(stored(qarnivo::SettingKey::Correction)).value_or(0);
     choices.calendar = qarnivo::CalendarFromSetting(stored(qarnivo::SettingKey::Calendar))
-                           .value_or(qarnivo::HijriCalendar::Tabular);
+                           .value_or(qarnivo::CalendarKind::Tabular);
     choices.today = QDate::currentDate();
     choices.prayer = qarnivo::PrayerSettingsFrom(stored);
     choices.city = defaultCity();

@@ -1,9 +1,9 @@
 // The windows' entry, in a module of its own that the program loads only when
 // it opens its windows (see main.cpp).
 
-#include "mainwindow/frmqarnivo.h"
-#include "platform/pictures.h"
 #include "platform/qtplatform.h"
+#include "widgets/pictures.h"
+#include "windows/main/frmqarnivo.h"
 
 #include <QApplication>
 

@@ -4,8 +4,8 @@
 // folders, and the dates whose Julian day numbers are fixed outside this program. QtCore only,
 // so the suites of the core library use it too; the window suites add windowsupport.h.
 
-#include "calendar/conversion.h"
-#include "sunpage/cityfile.h"
+#include "core/calendar/conversion.h"
+#include "core/places/cityfile.h"
 
 #include <QDir>
 #include <QFile>

@@ -2,7 +2,7 @@
 // and messages, JSON lines, the month grid, and which arguments ask for it.
 
 #include "cli/commandline.h"
-#include "readings/occasionexport.h"
+#include "core/readings/occasionexport.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>

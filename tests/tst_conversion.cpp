@@ -4,11 +4,11 @@
 // date: the leading number of the text, its rounding, the order of the checks, the exact words
 // of each refusal, its icon and whether it empties the year box.
 
-#include "calendar/checks.h"
-#include "calendar/datestate.h"
-#include "calendar/leadingnumber.h"
-#include "calendar/names.h"
-#include "mainwindow/monthview.h"
+#include "core/calendar/checks.h"
+#include "core/calendar/datestate.h"
+#include "core/calendar/leadingnumber.h"
+#include "core/calendar/monthview.h"
+#include "core/calendar/names.h"
 #include "testsupport.h"
 
 #include <QCalendar>

@@ -4,12 +4,12 @@
 // list (AddCity.txt), the country list (the program's entries and GMT Offsets.txt) and the
 // searches through both, and the application folder and its seeding.
 
-#include "platform/appfolder.h"
-#include "sunpage/citycheck.h"
-#include "sunpage/fieldreader.h"
-#include "sunpage/listsearch.h"
-#include "sunpage/offsetlist.h"
-#include "sunpage/wildcard.h"
+#include "core/files/appfolder.h"
+#include "core/places/citycheck.h"
+#include "core/places/fieldreader.h"
+#include "core/places/listsearch.h"
+#include "core/places/offsetlist.h"
+#include "core/places/wildcard.h"
 #include "windowsupport.h"
 
 #include <QRegularExpression>

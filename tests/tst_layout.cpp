@@ -5,10 +5,10 @@
 // part of its window, two controls overlap where they were not designed to, a text does not fit
 // its control, or a text lacks contrast against what is actually painted behind it.
 
-#include "platform/contrast.h"
-#include "platform/pictures.h"
-#include "prayer/prayerwindow.h"
-#include "settings/options.h"
+#include "widgets/contrast.h"
+#include "widgets/pictures.h"
+#include "windows/options/options.h"
+#include "windows/prayertimes/prayerwindow.h"
 #include "windowsupport.h"
 
 #include <QCheckBox>

@@ -2,8 +2,8 @@
 // selection, the day-name and window views, the readings and help commands, the settings carried
 // to the next start, the exit, and the conversion panel.
 
-#include "calendar/names.h"
-#include "readings/scripture.h"
+#include "core/calendar/names.h"
+#include "core/readings/scripture.h"
 #include "windowsupport.h"
 
 #include <QCheckBox>

@@ -1,7 +1,7 @@
 // The user's manual: the build leaves it as a PDF in the application folder, where the Manual
 // command looks for it, and its text (docs/manual.html) names every setting and file.
 
-#include "settings/settingscatalogue.h"
+#include "core/settings/settingscatalogue.h"
 #include "windowsupport.h"
 
 #include <QRegularExpression>

@@ -1,8 +1,8 @@
 // The calculator page: the city lines and their escapes, the page text, the length check with
 // the shipped page body, and writing the page.
 
-#include "calendar/leadingnumber.h"
-#include "sunpage/pagewriterplatform.h"
+#include "core/calendar/leadingnumber.h"
+#include "windows/calculator/pagewriterplatform.h"
 #include "windowsupport.h"
 
 #include <unistd.h>

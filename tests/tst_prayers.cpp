@@ -2,9 +2,9 @@
 // the Options window's choices, the reminders, the tray, the Prayer Times
 // window's menu item, and the clock arithmetic under them.
 
-#include "prayer/prayerclock.h"
-#include "prayer/prayertray.h"
-#include "prayer/prayerwindow.h"
+#include "core/prayer/prayerclock.h"
+#include "windows/main/prayertray.h"
+#include "windows/prayertimes/prayerwindow.h"
 #include "windowsupport.h"
 
 #include <QCheckBox>
@@ -178,7 +178,7 @@ private slots:
         // The window's Hijri dates follow the calendar chosen: Umm al-Qura began the month a day
         // before the arithmetical calendar.
         QCOMPARE(control<QLabel>(window, "HijriDate")->text(), "25 Jumadis -Sani 1448 AH");
-        w.main->setHijriCalendar(HijriCalendar::UmmAlQura);
+        w.main->setHijriCalendar(CalendarKind::UmmAlQura);
         QCOMPARE(control<QLabel>(window, "HijriDate")->text(), "26 Jumadis -Sani 1448 AH");
         tray->menu()->findChild<QAction *>("TrayExit")->trigger();
         QVERIFY(w.platform.ended);

@@ -3,7 +3,7 @@
 // date without a crash, the city file's conventions, the stored settings, the next prayer, the
 // clock texts, the user's minute adjustments and daylight saving time.
 
-#include "prayer/prayertimes.h"
+#include "core/prayer/prayertimes.h"
 #include "testsupport.h"
 
 #include <limits>

@@ -2,8 +2,8 @@
 // list, the polar days in words, and the timetable printed, saved as PDF and exported as CSV
 // through the platform. The times come from the engine; the window is checked against it.
 
-#include "prayer/prayerwindow.h"
-#include "prayer/timetabletext.h"
+#include "core/prayer/timetabletext.h"
+#include "windows/prayertimes/prayerwindow.h"
 #include "windowsupport.h"
 
 #include <QComboBox>

@@ -3,13 +3,13 @@
 // against its line in tools/readings/references.tsv and the verses of the Pickthall source,
 // the reader's refusals, the "Print All Tips" export) and the scripture panel.
 
-#include "calendar/names.h"
-#include "readings/datetable.h"
-#include "readings/occasions.h"
-#include "readings/scripture.h"
-#include "readings/textbox.h"
-#include "readings/thoughts.h"
-#include "readings/tipsexport.h"
+#include "core/calendar/names.h"
+#include "core/readings/datetable.h"
+#include "core/readings/occasions.h"
+#include "core/readings/scripture.h"
+#include "core/readings/textbox.h"
+#include "core/readings/thoughts.h"
+#include "windows/main/tipsexport.h"
 #include "windowsupport.h"
 
 #include <QRegularExpression>

@@ -2,9 +2,9 @@
 // face, the rounding of the design's boxes, text colours that give way to
 // the palette, and pictures prepared for the screen's pixel ratio.
 
-#include "platform/contrast.h"
-#include "platform/layoutscale.h"
-#include "platform/pictures.h"
+#include "widgets/contrast.h"
+#include "widgets/layoutscale.h"
+#include "widgets/pictures.h"
 #include "windowsupport.h"
 
 #include <QFontDatabase>

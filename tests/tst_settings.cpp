@@ -2,9 +2,9 @@
 // the program; and the options window, whose Hijri date correction and colour schemes are
 // stored and applied at once.
 
-#include "settings/options.h"
-#include "settings/settingscatalogue.h"
-#include "settings/settingsstore.h"
+#include "core/settings/settingscatalogue.h"
+#include "platform/settingsstore.h"
+#include "windows/options/options.h"
 #include "windowsupport.h"
 
 #include <QComboBox>

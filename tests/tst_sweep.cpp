@@ -5,8 +5,8 @@
 // only the way it should, must leave the user's files exactly as they were unless the user
 // saved, and every message must agree with what is on disk afterwards.
 
-#include "readings/thoughts.h"
-#include "sunpage/citycheck.h"
+#include "core/places/citycheck.h"
+#include "core/readings/thoughts.h"
 #include "windowsupport.h"
 
 #include <QCryptographicHash>

@@ -3,7 +3,7 @@
 // arithmetical calendar against islamic-civil over its whole range, the
 // seams of the table, and the stored setting.
 
-#include "calendar/ummalqura.h"
+#include "core/calendar/ummalqura.h"
 
 #include <QtTest>
 
@@ -55,17 +55,16 @@ private slots:
     void everyDayOfTheTable()
     {
         IcuCalendar icu("en@calendar=islamic-umalqura");
-        const qint32 first = HijriToJulianDayIn(HijriCalendar::UmmAlQura, 1300, 1, 1);
-        const qint32 end = HijriToJulianDayIn(HijriCalendar::UmmAlQura, 1600, 12, 1) + 29;
+        const qint32 first = HijriToJulianDayIn(CalendarKind::UmmAlQura, 1300, 1, 1);
+        const qint32 end = HijriToJulianDayIn(CalendarKind::UmmAlQura, 1600, 12, 1) + 29;
         int days = 0;
         for (qint32 day = first; day < end; ++day, ++days) {
-            const Ymd ours = JulianDayToHijriIn(HijriCalendar::UmmAlQura, day);
+            const Ymd ours = JulianDayToHijriIn(CalendarKind::UmmAlQura, day);
             const Ymd theirs = icu.hijriOf(day);
             if (ours.year != theirs.year || ours.month != theirs.month || ours.day != theirs.day)
                 QFAIL(qPrintable(
                     QStringLiteral("JD %1: %2, ICU %3").arg(day).arg(text(ours), text(theirs))));
-            if (HijriToJulianDayIn(HijriCalendar::UmmAlQura, ours.year, ours.month, ours.day) !=
-                day)
+            if (HijriToJulianDayIn(CalendarKind::UmmAlQura, ours.year, ours.month, ours.day) != day)
                 QFAIL(qPrintable(
                     QStringLiteral("JD %1 does not come back from %2").arg(day).arg(text(ours))));
         }
@@ -77,7 +76,7 @@ private slots:
         IcuCalendar icu("en@calendar=islamic-civil");
         // 16 July 622 to 31 December 9999, every 3rd day.
         for (qint32 day = 1948440; day <= 5373484; day += 3) {
-            const Ymd ours = JulianDayToHijriIn(HijriCalendar::Tabular, day);
+            const Ymd ours = JulianDayToHijriIn(CalendarKind::Tabular, day);
             const Ymd theirs = icu.hijriOf(day);
             if (ours.year != theirs.year || ours.month != theirs.month || ours.day != theirs.day)
                 QFAIL(qPrintable(
@@ -106,27 +105,27 @@ private slots:
         QFETCH(int, month);
         QFETCH(QDate, ummAlQura);
         QFETCH(QDate, tabular);
-        QCOMPARE(HijriToJulianDayIn(HijriCalendar::UmmAlQura, year, month, 1),
+        QCOMPARE(HijriToJulianDayIn(CalendarKind::UmmAlQura, year, month, 1),
                  ummAlQura.toJulianDay());
-        QCOMPARE(HijriToJulianDayIn(HijriCalendar::Tabular, year, month, 1), tabular.toJulianDay());
+        QCOMPARE(HijriToJulianDayIn(CalendarKind::Tabular, year, month, 1), tabular.toJulianDay());
     }
 
     void outsideTheTable()
     {
         for (const int year : {1, 1299, 1601, 9666}) {
-            QVERIFY(OutsideUmmAlQuraTable(HijriCalendar::UmmAlQura, year));
-            QCOMPARE(HijriToJulianDayIn(HijriCalendar::UmmAlQura, year, 5, 10),
+            QVERIFY(OutsideUmmAlQuraTable(CalendarKind::UmmAlQura, year));
+            QCOMPARE(HijriToJulianDayIn(CalendarKind::UmmAlQura, year, 5, 10),
                      HijriToJulianDay(year, 5, 10));
         }
-        QVERIFY(!OutsideUmmAlQuraTable(HijriCalendar::UmmAlQura, 1300));
-        QVERIFY(!OutsideUmmAlQuraTable(HijriCalendar::UmmAlQura, 1600));
-        QVERIFY(!OutsideUmmAlQuraTable(HijriCalendar::Tabular, 1));
+        QVERIFY(!OutsideUmmAlQuraTable(CalendarKind::UmmAlQura, 1300));
+        QVERIFY(!OutsideUmmAlQuraTable(CalendarKind::UmmAlQura, 1600));
+        QVERIFY(!OutsideUmmAlQuraTable(CalendarKind::Tabular, 1));
         // Every day across both seams has one Hijri date, and the dates run on.
-        for (const qint32 seam : {HijriToJulianDayIn(HijriCalendar::UmmAlQura, 1300, 1, 1),
-                                  HijriToJulianDayIn(HijriCalendar::UmmAlQura, 1600, 12, 29)}) {
-            Ymd previous = JulianDayToHijriIn(HijriCalendar::UmmAlQura, seam - 40);
+        for (const qint32 seam : {HijriToJulianDayIn(CalendarKind::UmmAlQura, 1300, 1, 1),
+                                  HijriToJulianDayIn(CalendarKind::UmmAlQura, 1600, 12, 29)}) {
+            Ymd previous = JulianDayToHijriIn(CalendarKind::UmmAlQura, seam - 40);
             for (qint32 day = seam - 39; day < seam + 40; ++day) {
-                const Ymd now = JulianDayToHijriIn(HijriCalendar::UmmAlQura, day);
+                const Ymd now = JulianDayToHijriIn(CalendarKind::UmmAlQura, day);
                 const bool later = now.year > previous.year ||
                                    (now.year == previous.year &&
                                     (now.month > previous.month ||
@@ -141,12 +140,12 @@ private slots:
 
     void setting()
     {
-        QCOMPARE(CalendarFromSetting(QStringLiteral("UmmAlQura")), HijriCalendar::UmmAlQura);
-        QCOMPARE(CalendarFromSetting(QStringLiteral("Tabular")), HijriCalendar::Tabular);
+        QCOMPARE(CalendarFromSetting(QStringLiteral("UmmAlQura")), CalendarKind::UmmAlQura);
+        QCOMPARE(CalendarFromSetting(QStringLiteral("Tabular")), CalendarKind::Tabular);
         QCOMPARE(CalendarFromSetting(QStringLiteral("ummalqura")), std::nullopt);
         QCOMPARE(CalendarFromSetting(QString()), std::nullopt);
-        QCOMPARE(CalendarSettingText(HijriCalendar::UmmAlQura), QStringLiteral("UmmAlQura"));
-        QCOMPARE(CalendarSettingText(HijriCalendar::Tabular), QStringLiteral("Tabular"));
+        QCOMPARE(CalendarSettingText(CalendarKind::UmmAlQura), QStringLiteral("UmmAlQura"));
+        QCOMPARE(CalendarSettingText(CalendarKind::Tabular), QStringLiteral("Tabular"));
     }
 };
 

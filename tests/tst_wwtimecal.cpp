@@ -2,8 +2,8 @@
 // removed at closing, the city boxes' Edit / Update cycle, the place and country panels and
 // their searches, the start-up choice, the menus, and the fallbacks for missing files.
 
-#include "help/maker.h"
-#include "sunpage/citycheck.h"
+#include "core/help/maker.h"
+#include "core/places/citycheck.h"
 #include "windowsupport.h"
 
 #include <QGroupBox>

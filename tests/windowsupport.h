@@ -4,15 +4,15 @@
 // temporary folder over a fake platform, the main and calculator windows over it, and the main()
 // of suites whose windows may open the embedded browser.
 
-#include "help/helptexts.h"
-#include "mainwindow/frmqarnivo.h"
+#include "core/files/textfile.h"
+#include "core/help/helptexts.h"
+#include "core/places/offsetlist.h"
+#include "core/places/placelist.h"
+#include "core/sunpage/pagewriter.h"
 #include "platform/fakeplatform.h"
-#include "platform/textfile.h"
-#include "sunpage/offsetlist.h"
-#include "sunpage/pagewriter.h"
-#include "sunpage/placelist.h"
-#include "sunpage/wwtimecal.h"
 #include "testsupport.h"
+#include "windows/calculator/wwtimecal.h"
+#include "windows/main/frmqarnivo.h"
 
 #include <QAction>
 #include <QApplication>

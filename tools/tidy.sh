@@ -23,7 +23,7 @@ fi
 if $all; then
   mapfile -t files < <(find src -name '*.cpp' | sort)
 else
-  mapfile -t files < <(cmake -P cmake/PrintCoreSources.cmake)
+  mapfile -t files < <(find src/core -name '*.cpp' | sort)
 fi
 log=$(mktemp)
 trap 'rm -f "$log"' EXIT

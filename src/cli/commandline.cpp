@@ -1,11 +1,11 @@
 #include "cli/commandline.h"
 
-#include "calendar/checks.h"
-#include "calendar/conversion.h"
-#include "calendar/names.h"
 #include "cli/prayercommand.h"
-#include "mainwindow/monthview.h"
-#include "readings/occasionexport.h"
+#include "core/calendar/checks.h"
+#include "core/calendar/conversion.h"
+#include "core/calendar/monthview.h"
+#include "core/calendar/names.h"
+#include "core/readings/occasionexport.h"
 
 #include <QCommandLineParser>
 #include <QJsonDocument>
@@ -112,7 +112,7 @@ std::optional<qint32> Printer::refuseOrConvert(const QString &text, bool toGrego
 // arithmetical one everywhere else.
 QString Printer::calendarName(int hijriYear) const
 {
-    return m_stored.calendar == HijriCalendar::UmmAlQura &&
+    return m_stored.calendar == CalendarKind::UmmAlQura &&
                    !OutsideUmmAlQuraTable(m_stored.calendar, hijriYear)
                ? QStringLiteral("umm-al-qura")
                : QStringLiteral("tabular");
@@ -187,8 +187,8 @@ int Printer::today()
     printDate(*day, WeekDayOf(*day));
     if (!m_parser.isSet(QStringLiteral("json")))
         m_out << "Calendar: "
-              << (m_stored.calendar == HijriCalendar::UmmAlQura ? "Umm al-Qura (Saudi Arabia)"
-                                                                : "arithmetical (tabular)")
+              << (m_stored.calendar == CalendarKind::UmmAlQura ? "Umm al-Qura (Saudi Arabia)"
+                                                               : "arithmetical (tabular)")
               << ", correction " << m_stored.correction << " days\n";
     return kDone;
 }
@@ -364,9 +364,9 @@ int RunCommandLine(const QStringList &arguments, const StoredChoices &stored, QT
     if (parser.isSet(QStringLiteral("calendar"))) {
         const QString name = parser.value(QStringLiteral("calendar"));
         if (name == QLatin1String("tabular")) {
-            choices.calendar = HijriCalendar::Tabular;
+            choices.calendar = CalendarKind::Tabular;
         } else if (name == QLatin1String("umm-al-qura")) {
-            choices.calendar = HijriCalendar::UmmAlQura;
+            choices.calendar = CalendarKind::UmmAlQura;
         } else {
             err << "The calendar is tabular or umm-al-qura." << Qt::endl;
             return kRefused;

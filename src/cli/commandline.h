@@ -5,9 +5,9 @@
 // standard output, messages to standard error; the exit status is 0 when
 // done, 2 when any input was refused, 1 for anything else.
 
-#include "calendar/ummalqura.h"
-#include "prayer/prayertimes.h"
-#include "sunpage/cityfile.h"
+#include "core/calendar/ummalqura.h"
+#include "core/places/cityfile.h"
+#include "core/prayer/prayertimes.h"
 
 #include <QDate>
 #include <QStringList>
@@ -21,7 +21,7 @@ namespace qarnivo {
 // What the command line takes from the store unless told otherwise.
 struct StoredChoices {
     int correction = 0;
-    HijriCalendar calendar = HijriCalendar::Tabular;
+    CalendarKind calendar = CalendarKind::Tabular;
     QDate today;
     PrayerSettings prayer;
     std::optional<CityInfo> city; // the default city, when its file could be read

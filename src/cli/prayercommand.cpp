@@ -1,6 +1,6 @@
 #include "cli/prayercommand.h"
 
-#include "prayer/prayerclock.h"
+#include "core/prayer/prayerclock.h"
 
 #include <QCommandLineParser>
 #include <QLocale>

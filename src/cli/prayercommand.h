@@ -3,8 +3,8 @@
 // `--prayer-times`: the day's prayer times for the default city or a place
 // given by its coordinates.
 
-#include "prayer/prayertimes.h"
-#include "sunpage/cityfile.h"
+#include "core/places/cityfile.h"
+#include "core/prayer/prayertimes.h"
 
 #include <QDate>
 

@@ -1,6 +1,6 @@
 #include "platform/qtplatform.h"
 
-#include "platform/appfolder.h"
+#include "core/files/appfolder.h"
 
 #include <QApplication>
 #include <QDBusInterface>

@@ -4,11 +4,11 @@
 //
 //   qarnivo-layoutshots --font "Cantarell" --size 11 [--dark] [--scheme N] OUTDIR
 
-#include "mainwindow/frmqarnivo.h"
+#include "core/files/textfile.h"
+#include "core/places/cityfile.h"
 #include "platform/fakeplatform.h"
-#include "platform/pictures.h"
-#include "platform/textfile.h"
-#include "sunpage/cityfile.h"
+#include "widgets/pictures.h"
+#include "windows/main/frmqarnivo.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

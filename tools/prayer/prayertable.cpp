@@ -9,7 +9,7 @@
 // polar state (0 none, 1 day, 2 night). A line it cannot read gives "?" and
 // makes the exit status 1.
 
-#include "prayer/prayertimes.h"
+#include "core/prayer/prayertimes.h"
 
 #include <QDate>
 #include <QString>

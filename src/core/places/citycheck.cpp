@@ -1,0 +1,131 @@
+#include "core/places/citycheck.h"
+
+#include "core/calendar/leadingnumber.h"
+
+#include <cmath>
+#include <limits>
+
+namespace qarnivo {
+
+namespace {
+
+const QString kCrLf = QStringLiteral("\r\n");
+
+CityCheck refuse(CityCheck::Outcome outcome, const CityInfo &city, const QString &text)
+{
+    return {outcome, city, Message{text, MsgIcon::Exclamation, MsgButtons::Ok}};
+}
+
+bool holdsDoubleQuote(const CityInfo &boxes)
+{
+    return boxes.name.contains(u'"') || boxes.latitude.contains(u'"') ||
+           boxes.longitude.contains(u'"') || boxes.offsetGMT.contains(u'"');
+}
+
+// The number text of a box. A number too large for a double is kept as the
+// largest one of its sign, so that the text stays a number that readers of
+// the city (the page among them) can read.
+QString numberText(const QString &box)
+{
+    // The largest magnitude whose 15-digit text still reads back as a finite
+    // number; anything beyond is kept as that, with its sign.
+    constexpr double kLargest = 1.79769313486231e308;
+    const double value = ReadLeadingNumber(box);
+    if (!(std::fabs(value) <= kLargest))
+        return ShortestNumberText(std::copysign(kLargest, value));
+    return ShortestNumberText(value);
+}
+
+// Whether the field reader gives `value` back unchanged from a line of its own.
+bool readsBackPlain(const QString &value)
+{
+    if (value.isEmpty())
+        return false;
+    const QChar first = value.front();
+    if (first == u' ' || first == u'\t' || first == u'"')
+        return false;
+    return !value.contains(u',') && !value.contains(u'\r') && !value.contains(u'\n');
+}
+
+// A value as a line of the city file. Double quotes cannot stand inside a
+// quoted field; the check refuses them, and should one arrive here anyway it
+// becomes a single quote rather than break the file.
+QString fieldLine(const QString &value)
+{
+    if (readsBackPlain(value))
+        return value;
+    QString inner = value;
+    inner.replace(u'"', u'\'');
+    return u'"' + inner + u'"';
+}
+
+} // namespace
+
+QString CutCityName(const QString &name)
+{
+    if (name.size() <= kCityNameLength)
+        return name;
+    qsizetype length = kCityNameLength;
+    if (name.at(length - 1).isHighSurrogate())
+        --length;
+    return name.left(length);
+}
+
+CityCheck CheckCityBoxes(const CityInfo &boxes, const CityInfo &current)
+{
+    using Outcome = CityCheck::Outcome;
+    if (boxes.name.isEmpty())
+        return refuse(Outcome::EmptyName, current,
+                      QStringLiteral("City must have some name. New values not saved."));
+    if (holdsDoubleQuote(boxes))
+        return refuse(
+            Outcome::DoubleQuote, current,
+            QStringLiteral(
+                "City details must not contain double quotes (\"). New values not saved."));
+
+    const CityInfo city{CutCityName(boxes.name), numberText(boxes.latitude),
+                        numberText(boxes.longitude), numberText(boxes.offsetGMT)};
+    // Written as "not inside" so that an infinite value is refused as well.
+    const double latitude = ReadLeadingNumber(boxes.latitude);
+    if (!(latitude >= -89.8 && latitude <= 89.8))
+        return refuse(
+            Outcome::BadLatitude, city,
+            QStringLiteral("Invalid Latitude value. Valid values are between -89.8 & 89.8"));
+    const double longitude = ReadLeadingNumber(boxes.longitude);
+    if (!(longitude >= -180.0 && longitude <= 180.0))
+        return refuse(
+            Outcome::BadLongitude, city,
+            QStringLiteral("Invalid Longitude value.  Valid values are between -180 & 180"));
+    const double offset = ReadLeadingNumber(boxes.offsetGMT);
+    if (!(offset >= -12.0 && offset < 12.0))
+        return refuse(
+            Outcome::BadOffset, city,
+            QStringLiteral("Invalid GMT Time offset value.  Valid values are between -12 & 12"));
+    return {Outcome::Valid, city, std::nullopt};
+}
+
+QStringList CitySaveLines(const CityInfo &boxes)
+{
+    return CityFileLines({fieldLine(CutCityName(boxes.name)), fieldLine(boxes.latitude),
+                          fieldLine(boxes.longitude), fieldLine(boxes.offsetGMT)});
+}
+
+Message CitySavedMessage()
+{
+    return {QStringLiteral("Default City Information, saved successfully.") + kCrLf +
+                QStringLiteral("Changes will be effective on next session."),
+            MsgIcon::Information, MsgButtons::Ok};
+}
+
+Message CitySaveOutcome(const QString &path, const QString &reason)
+{
+    if (reason.isEmpty())
+        return CitySavedMessage();
+    return {
+        QStringLiteral("Default City Information could not be saved to '") + path +
+            QStringLiteral("':") + kCrLf + reason + kCrLf +
+            QStringLiteral("The file is unchanged. Correct the problem and click Update again."),
+        MsgIcon::Critical, MsgButtons::Ok};
+}
+
+} // namespace qarnivo

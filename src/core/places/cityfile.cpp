@@ -1,0 +1,118 @@
+#include "core/places/cityfile.h"
+
+#include "core/calendar/leadingnumber.h"
+#include "core/files/textfile.h"
+#include "core/places/fieldreader.h"
+
+#include <cmath>
+
+namespace qarnivo {
+
+namespace {
+
+const QString kCrLf = QStringLiteral("\r\n");
+
+// The value of `text` with `decimals` decimals and at least `integerDigits`
+// digits before the point; halves are rounded away from zero.
+QString fixedNumber(const QString &text, int integerDigits, int decimals)
+{
+    const double scale = std::pow(10.0, decimals);
+    double value = ReadLeadingNumber(text);
+    // A text that is not a number, or not a sensible one, shows as it is.
+    const bool numeric = !ReadLeadingNumberText(text).isEmpty();
+    if (!numeric || !std::isfinite(value) || std::fabs(value) > 1e15)
+        return text.left(24);
+    value = std::round(value * scale) / scale;
+    const QString digits = QString::number(std::fabs(value), 'f', decimals);
+    const int width = integerDigits + 1 + decimals;
+    const QString padded = digits.rightJustified(width, u'0');
+    return (value < 0 ? QStringLiteral("-") : QString()) + padded;
+}
+
+} // namespace
+
+CityFileRead ReadCityFile(const QString &path)
+{
+    const TextFileRead file = ReadTextFile(path);
+    switch (file.status) {
+    case TextFileRead::Status::Ok:
+        break;
+    case TextFileRead::Status::NotFound:
+        return {CityFileRead::Status::NotFound, {}};
+    case TextFileRead::Status::Unreadable:
+    case TextFileRead::Status::TooLarge:
+        return {CityFileRead::Status::Unreadable, {}};
+    }
+    const QStringList fields = ReadFields(file.text, 4);
+    if (fields.size() < 4)
+        return {CityFileRead::Status::TooFewFields, {}};
+    return {CityFileRead::Status::Ok, {fields[0], fields[1], fields[2], fields[3]}};
+}
+
+QStringList CityFileLines(const CityInfo &city)
+{
+    return {city.name,
+            city.latitude,
+            city.longitude,
+            city.offsetGMT,
+            QString(),
+            QString(49, u'_'),
+            QStringLiteral("CAUTION:"),
+            QStringLiteral("Enter details of new City/ Location Starting from first line"),
+            QStringLiteral("in the following sequence:"),
+            QString(),
+            QStringLiteral("CityName"),
+            QStringLiteral("Latitude in degrees ( - for South)"),
+            QStringLiteral("Longitude in degrees ( - for East)"),
+            QStringLiteral("Time Offset from GMT in Hours")};
+}
+
+CityInfo DefaultCity()
+{
+    return {QStringLiteral("India - Bhubaneswar"), QStringLiteral("20.267"),
+            QStringLiteral("-85.85"), QStringLiteral("-5.5")};
+}
+
+QString MissingCityFileMessage()
+{
+    return QStringLiteral(
+               "File 'InfoCity.txt' not found. For your convenience this file has been") +
+           kCrLf +
+           QStringLiteral("created in your application folder. You can change its contents") +
+           kCrLf +
+           QStringLiteral("carefully. You may also change this default value from within the") +
+           kCrLf + QStringLiteral("program.") + kCrLf + kCrLf +
+           QStringLiteral("RE-START THE PROGRAM TO TAKE EFFECT NEW VALUES.");
+}
+
+QString CityFileNotWrittenMessage(const QString &path, const QString &reason)
+{
+    return QStringLiteral("The city file could not be created:") + kCrLf + path + kCrLf + reason +
+           kCrLf + kCrLf + QStringLiteral("The default city is shown for this session.");
+}
+
+QString CityNameDisplay(const QString &name)
+{
+    // Never half of a character that takes two UTF-16 units.
+    qsizetype length = kCityNameLength;
+    if (length < name.size() && name.at(length - 1).isHighSurrogate())
+        --length;
+    return name.left(length);
+}
+
+QString LatitudeDisplay(const QString &latitude)
+{
+    return u' ' + fixedNumber(latitude, 1, 2) + QStringLiteral("º ");
+}
+
+QString LongitudeDisplay(const QString &longitude)
+{
+    return u' ' + fixedNumber(longitude, 2, 2) + QStringLiteral("º ");
+}
+
+QString OffsetDisplay(const QString &offsetGMT)
+{
+    return fixedNumber(offsetGMT, 1, 1) + QStringLiteral(" Hours");
+}
+
+} // namespace qarnivo

@@ -1,0 +1,35 @@
+#include "core/places/listsearch.h"
+
+#include "core/places/wildcard.h"
+
+namespace qarnivo {
+
+QString SearchPattern(const QString &searchText)
+{
+    return u'*' + searchText.toUpper() + u'*';
+}
+
+Message SearchSummaryMessage(int foundCount)
+{
+    return {QStringLiteral("Search complete, no more found.\r\nTotal found = (") +
+                QString::number(foundCount) + QStringLiteral(")."),
+            MsgIcon::Information, MsgButtons::Ok};
+}
+
+SearchStep FindNextEntry(const QStringList &entries, const QString &searchText, int selected,
+                         bool continuing, int foundCount)
+{
+    const WildcardPattern pattern(SearchPattern(searchText));
+    const qsizetype start = continuing ? qMax(selected + 1, 0) : 0;
+    for (qsizetype i = start; i < entries.size(); ++i) {
+        if (pattern.matches(entries[i].toUpper())) {
+            // Any hit, the last entry too, lets the next click go on below
+            // it, so that repeated clicks always end with the summary.
+            return {SearchStep::Outcome::Found, int(i), true, foundCount + 1, std::nullopt};
+        }
+    }
+    return {SearchStep::Outcome::NoMoreFound, entries.isEmpty() ? -1 : 0, false, 0,
+            SearchSummaryMessage(foundCount)};
+}
+
+} // namespace qarnivo

@@ -1,0 +1,58 @@
+#include "core/prayer/prayerclock.h"
+
+namespace qarnivo {
+
+namespace {
+
+constexpr int kSecondsPerDay = 24 * 60 * 60;
+
+} // namespace
+
+std::optional<NextPrayerAt> NextPrayerFrom(const PrayerDay &today, const PrayerDay &tomorrow,
+                                           int secondOfDay)
+{
+    // A prayer whose minute has begun is no longer to come.
+    if (const auto prayer = NextPrayer(today, secondOfDay / 60 + 1))
+        return NextPrayerAt{*prayer, false, *today.at(*prayer) * 60 - secondOfDay};
+    const std::optional<int> fajr = tomorrow.at(Prayer::Fajr);
+    if (!fajr)
+        return std::nullopt;
+    return NextPrayerAt{Prayer::Fajr, true, kSecondsPerDay - secondOfDay + *fajr * 60};
+}
+
+QString PolarText(PolarState state)
+{
+    return state == PolarState::PolarDay     ? QStringLiteral("polar day")
+           : state == PolarState::PolarNight ? QStringLiteral("polar night")
+                                             : QString();
+}
+
+QString PolarReason(PolarState state)
+{
+    return state == PolarState::PolarDay     ? QStringLiteral("the sun does not set")
+           : state == PolarState::PolarNight ? QStringLiteral("the sun does not rise")
+                                             : QString();
+}
+
+QString CountdownText(const NextPrayerAt &next)
+{
+    const int seconds = next.secondsLeft;
+    return QStringLiteral("%1%2 in %3:%4:%5")
+        .arg(PrayerName(next.prayer), next.tomorrow ? QStringLiteral(" (tomorrow)") : QString())
+        .arg(seconds / 3600)
+        .arg(seconds / 60 % 60, 2, 10, QLatin1Char('0'))
+        .arg(seconds % 60, 2, 10, QLatin1Char('0'));
+}
+
+QList<Prayer> PrayersDue(const PrayerDay &day, int afterMinute, int uptoMinute)
+{
+    QList<Prayer> due;
+    for (const Prayer prayer : kFivePrayers) {
+        const std::optional<int> minute = day.at(prayer);
+        if (minute && *minute > afterMinute && *minute <= uptoMinute)
+            due.append(prayer);
+    }
+    return due;
+}
+
+} // namespace qarnivo

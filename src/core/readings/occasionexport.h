@@ -1,0 +1,41 @@
+#pragma once
+
+// The occasions of one Hijri year as an iCalendar file (RFC 5545) that any
+// calendar program imports: one all-day event per occasion, on the Western
+// day the Hijri day begins in the arithmetic calendar, moved by the day
+// correction. Each event keeps its UID from one export to the next, so a
+// calendar program that imports the file again updates instead of doubling.
+
+#include "core/calendar/names.h"
+#include "core/calendar/ummalqura.h"
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QString>
+
+namespace qarnivo {
+
+// The name the save dialog suggests: "Qarnivo Occasions 1446 AH.ics".
+QString OccasionFileName(int hijriYear);
+
+// The whole file: UTF-8, CR LF line ends, lines folded at 75 octets.
+// `stamp` is the moment of the export (DTSTAMP).
+QByteArray OccasionCalendar(int hijriYear, int dayCorrection, CalendarKind calendar,
+                            const NameTables &names, const QDateTime &stamp);
+
+// Writes the file whole or not at all; the reason, naming the file, when it
+// could not be written, else an empty string.
+QString SaveOccasionFile(const QString &path, const QByteArray &content);
+
+// How many events OccasionCalendar writes for the year.
+int OccasionCount(int hijriYear, CalendarKind calendar);
+
+// A text escaped for an iCalendar value: backslash, semicolon, comma and
+// line breaks.
+QString IcsText(QString text);
+
+// One content line folded at 75 octets, never inside a UTF-8 character,
+// ending in CR LF.
+QByteArray IcsLine(const QString &line);
+
+} // namespace qarnivo

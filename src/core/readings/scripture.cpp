@@ -1,0 +1,66 @@
+#include "core/readings/scripture.h"
+
+#include "core/readings/recordfile.h"
+
+#include <QStringList>
+
+namespace qarnivo {
+
+namespace {
+
+const QString kCrLf = QStringLiteral("\r\n");
+
+QString passageBlock(const QString &label, const QString &passage)
+{
+    return label + kCrLf + passage + kCrLf;
+}
+
+} // namespace
+
+PassagesRead ReadPassages(const QString &path)
+{
+    const RecordFileRead file = ReadRecordFile(path);
+    if (!file.error.isEmpty())
+        return {{}, file.error};
+    PassagesRead result;
+    for (const Record &record : file.records)
+        result.passages.insert(record.key, record.text);
+    return result;
+}
+
+QString ScripturePassage(int chapter, int verse)
+{
+    return ReadPassages().passages.value(QStringLiteral("%1:%2").arg(chapter).arg(verse));
+}
+
+QString DivineCalendarText(const PassageMap &passages, const QString &webAddress)
+{
+    const QStringList blocks{
+        QStringLiteral("divine command to use a (Hijra) calendar").toUpper() + kCrLf,
+        passageBlock(QStringLiteral("Surah II-Al-Baqarah, Ayat: 189:"),
+                     passages.value(QStringLiteral("2:189"))),
+        passageBlock(QStringLiteral("Surah IX-Al-Taubah, Ayat:36:"),
+                     passages.value(QStringLiteral("9:36"))),
+        passageBlock(QStringLiteral("Surah IX-Al-Taubah, Ayat:37:"),
+                     passages.value(QStringLiteral("9:37"))),
+        QStringLiteral("For more on the Hijri calendar, visit us at ") + webAddress + kCrLf +
+            kCrLf + QStringLiteral("DOUBLE CLICK TO CLOSE"),
+    };
+    QString text;
+    for (const QString &block : blocks)
+        text += block + kCrLf;
+    return text;
+}
+
+QString DivineCalendarText(const QString &webAddress)
+{
+    return DivineCalendarText(ReadPassages().passages, webAddress);
+}
+
+QString CalendarFeaturesText()
+{
+    return QStringLiteral("Please read the Manual File 'Qarnivo User's Manual.pdf' supplied") +
+           kCrLf + QStringLiteral("with this software for updated features.") + kCrLf;
+}
+
+} // namespace qarnivo

@@ -1,0 +1,95 @@
+#include "widgets/cellgrid.h"
+
+#include <QHeaderView>
+#include <QPainter>
+#include <QStyledItemDelegate>
+
+namespace qarnivo {
+
+namespace {
+
+// Draws a cell's own background, its picture centred and its text with the
+// cell's alignment. The grid's selection and focus marks are left out: the
+// program marks the selected day with cell colours of its own.
+class CellDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter *painter, const QStyleOptionViewItem &option,
+               const QModelIndex &index) const override
+    {
+        painter->save();
+        painter->setRenderHint(QPainter::SmoothPixmapTransform);
+        const QVariant background = index.data(Qt::BackgroundRole);
+        if (background.canConvert<QBrush>() && background.value<QBrush>().style() != Qt::NoBrush)
+            painter->fillRect(option.rect, background.value<QBrush>());
+        const QPixmap picture = index.data(Qt::DecorationRole).value<QPixmap>();
+        if (!picture.isNull()) {
+            const QSize size = picture.deviceIndependentSize().toSize().scaled(
+                option.rect.size() - QSize(4, 4), Qt::KeepAspectRatio);
+            QRect target(QPoint(), size.boundedTo(picture.deviceIndependentSize().toSize()));
+            target.moveCenter(option.rect.center());
+            painter->drawPixmap(target, picture);
+        }
+        const QString text = index.data(Qt::DisplayRole).toString();
+        if (!text.isEmpty()) {
+            const QVariant foreground = index.data(Qt::ForegroundRole);
+            painter->setPen(foreground.canConvert<QBrush>() &&
+                                    foreground.value<QBrush>().style() != Qt::NoBrush
+                                ? foreground.value<QBrush>().color()
+                                : option.palette.color(QPalette::Text));
+            QVariant font = index.data(Qt::FontRole);
+            painter->setFont(font.isValid() ? font.value<QFont>() : option.font);
+            const QVariant alignment = index.data(Qt::TextAlignmentRole);
+            const int flags = alignment.isValid() ? alignment.toInt() : int(Qt::AlignCenter);
+            painter->drawText(option.rect.adjusted(2, 1, -2, -1), flags, text);
+        }
+        painter->restore();
+    }
+};
+
+} // namespace
+
+QTableWidget *CreateCellGrid(QWidget *parent, const ControlName &name, int rows, int columns)
+{
+    auto *grid = new QTableWidget(rows, columns, parent);
+    SetControlName(grid, name);
+    // The hidden headers would otherwise hold every column and row to a
+    // minimum size taken from the grid's (large) font.
+    for (QHeaderView *header : {grid->horizontalHeader(), grid->verticalHeader()}) {
+        header->hide();
+        header->setMinimumSectionSize(1);
+    }
+    grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid->setSelectionMode(QAbstractItemView::NoSelection);
+    grid->setItemDelegate(new CellDelegate(grid));
+    grid->setCornerButtonEnabled(false);
+    grid->setWordWrap(false);
+    for (int row = 0; row < rows; ++row) {
+        for (int column = 0; column < columns; ++column)
+            grid->setItem(row, column, new QTableWidgetItem);
+    }
+    return grid;
+}
+
+void ClearCellGrid(QTableWidget *grid)
+{
+    for (int row = 0; row < grid->rowCount(); ++row) {
+        for (int column = 0; column < grid->columnCount(); ++column)
+            grid->setItem(row, column, new QTableWidgetItem);
+    }
+}
+
+QTableWidgetItem *GridCell(QTableWidget *grid, int row, int column)
+{
+    QTableWidgetItem *cell = grid->item(row, column);
+    if (!cell) {
+        cell = new QTableWidgetItem;
+        grid->setItem(row, column, cell);
+    }
+    return cell;
+}
+
+} // namespace qarnivo

@@ -1,0 +1,27 @@
+#include "widgets/namedcontrol.h"
+
+#include <QAction>
+
+namespace qarnivo {
+
+QString ObjectName(const ControlName &name, int index)
+{
+    const QString object = QString::fromLatin1(name.object);
+    return index < 0 ? object : QStringLiteral("%1(%2)").arg(object).arg(index);
+}
+
+void SetControlName(QWidget *widget, const ControlName &name, int index)
+{
+    widget->setObjectName(ObjectName(name, index));
+    if (*name.accessible)
+        widget->setAccessibleName(QString::fromUtf8(name.accessible));
+}
+
+QAction *NamedAction(QWidget *menu, const ControlName &name, const QString &caption)
+{
+    QAction *action = menu->addAction(caption);
+    action->setObjectName(ObjectName(name));
+    return action;
+}
+
+} // namespace qarnivo

@@ -1,0 +1,71 @@
+#pragma once
+
+// The main window's controls by their fixed object names, each with the name
+// assistive technology reads. Outside checks, the tests and the manual find
+// the controls by these names: never change one. The members that hold the
+// controls are named for what they are.
+
+#include "widgets/namedcontrol.h"
+
+namespace qarnivo::mainnames {
+
+// Menus and their commands.
+inline constexpr ControlName ExitCommand{"Exit", ""};
+inline constexpr ControlName SettingsCommand{"Option1", ""};
+inline constexpr ControlName ViewCommand{"View", ""};
+inline constexpr ControlName TodayCommand{"Todayz", ""};
+inline constexpr ControlName ConversionCommand{"ConvertDate", ""};
+inline constexpr ControlName SunTimesCommand{"SunRiseSunSet", ""};
+inline constexpr ControlName PrayerTimesCommand{"PrayerTimesMenu", ""};
+inline constexpr ControlName TipsMenu{"DayTips", "Tips of the Days"};
+inline constexpr ControlName NextTipCommand{"TestTips", ""};
+inline constexpr ControlName ExportTipsCommand{"PrintTips", ""};
+inline constexpr ControlName ExportOccasionsCommand{"ExportOccasions", ""};
+inline constexpr ControlName ManualCommand{"Manual", ""};
+inline constexpr ControlName AboutMenu{"About", "About"};
+inline constexpr ControlName DivineCalendarCommand{"DivineCal", ""};
+inline constexpr ControlName FeaturesCommand{"CalendFeatures", ""};
+inline constexpr ControlName VersionCommand{"SoftVersion", ""};
+inline constexpr ControlName DevelopersCommand{"Developers", ""};
+inline constexpr ControlName GetFreeCommand{"GetFree", ""};
+inline constexpr ControlName OurSoftwareCommand{"OurSoft", ""};
+
+// The month line and the grid.
+inline constexpr ControlName PreviousButton{"Backward", "Previous month"};
+inline constexpr ControlName NextButton{"Forward", "Next month"};
+inline constexpr ControlName MonthCaption{"Label1", "Month"};
+inline constexpr ControlName MonthPicture{"Image1", "Month name in Urdu"}; // (1..12)
+inline constexpr ControlName UrduYearRow{"Picture1", "Year"};
+inline constexpr ControlName YearBox{"Text7", "Hijri year"};
+inline constexpr ControlName GoButton{"GoToYear", "Go to year"};
+inline constexpr ControlName EnglishYearRow{"Frame4", "Year"};
+inline constexpr ControlName EnglishYearBox{"Text8", "Hijri year"};
+inline constexpr ControlName EnglishGoButton{"GoToYrE", "Go to year"};
+inline constexpr ControlName GridFrame{"Frame1", "Calendar"};
+inline constexpr ControlName WeekdayHeader{"grCal0", "Weekday names"};
+inline constexpr ControlName DayGrid{"grCal1", "Days of the month"};
+
+// Below the grid.
+inline constexpr ControlName HijriDateLine{"Text1", "Hijri date of the selected day"};
+inline constexpr ControlName GregorianDateLine{"Text2", "Gregorian date of the selected day"};
+inline constexpr ControlName OccasionLine{"Label7", "Occasion of the selected day"};
+inline constexpr ControlName ClockButton{"Optionz",
+                                         "Clock; switches between the full and the short view"};
+inline constexpr ControlName ClockTimer{"Timer1", ""};
+
+// The right-hand column.
+inline constexpr ControlName CityName{"Label12", "Default city"};
+inline constexpr ControlName LatitudeCaption{"Label5", ""};
+inline constexpr ControlName LongitudeCaption{"Label9", ""};
+inline constexpr ControlName TimeZoneCaption{"Label3", ""};
+inline constexpr ControlName CityLatitude{"Label10", "Latitude of the default city"};
+inline constexpr ControlName CityLongitude{"Label11", "Longitude of the default city"};
+inline constexpr ControlName CityTimeZone{"Label4", "Time zone of the default city"};
+inline constexpr ControlName ReadingBox{"Text3", "Thought of the Day"};
+inline constexpr ControlName InfoPanel{"Text6", "Information panel"};
+inline constexpr ControlName TranslationCredits{"Image7", "Credits of the translation"};
+inline constexpr ControlName WebLink{"Label8", "Visit the maker's web site"};
+inline constexpr ControlName Invocation{"Image8", "Bismillah"};
+inline constexpr ControlName Banner{"Picture2", "Banner; click to change its colour"};
+
+} // namespace qarnivo::mainnames

@@ -1,0 +1,315 @@
+#include "windows/main/frmqarnivo.h"
+
+#include "widgets/arrowpicture.h"
+#include "widgets/cellgrid.h"
+#include "widgets/clickablepicture.h"
+#include "widgets/contrast.h"
+#include "widgets/handfont.h"
+#include "widgets/pictures.h"
+#include "windows/main/controlnames.h"
+#include "windows/main/conversionpanel.h"
+#include "windows/main/layout.h"
+#include "windows/main/prayertray.h"
+
+#include <QCloseEvent>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSystemTrayIcon>
+#include <QTableWidget>
+#include <QTextEdit>
+#include <QTimer>
+
+namespace qarnivo {
+
+namespace {
+
+using namespace layout;
+
+QLineEdit *dateLine(QWidget *parent, const ControlName &name)
+{
+    auto *line = Named<QLineEdit>(parent, name);
+    line->setReadOnly(true);
+    line->setAlignment(Qt::AlignCenter);
+    QFont bold = line->font();
+    bold.setBold(true);
+    line->setFont(bold);
+    return line;
+}
+
+QLabel *cityLabel(QWidget *parent, const ControlName &name, const QString &text, bool bold = false)
+{
+    auto *label = Named<QLabel>(parent, name);
+    label->setText(text);
+    QFont font = label->font();
+    font.setBold(bold);
+    label->setFont(font);
+    return label;
+}
+
+} // namespace
+
+frmqarnivo::frmqarnivo(Platform &platform, QWidget *parent)
+    : QMainWindow(parent), m_platform(platform), m_scale(LayoutScale::ForFont(font()))
+{
+    setObjectName(QStringLiteral("frmqarnivo"));
+    setWindowTitle(QStringLiteral("Qarnivo with Worldwide Sunrise Sunset timings"));
+    setCentralWidget(new QWidget(this));
+    createMenus();
+    createCalendarControls();
+    createDetailControls();
+    createSideControls();
+    createHelpMenus();
+    createHelpControls();
+    createFeedbackControls();
+    createAccessibility();
+    resize(m_scale.size(kFullWidth, kShortHeight));
+
+    m_clockTimer = new QTimer(this);
+    m_clockTimer->setObjectName(ObjectName(mainnames::ClockTimer));
+    m_clockTimer->setInterval(1000);
+    connect(m_clockTimer, &QTimer::timeout, this, &frmqarnivo::Timer1_Timer);
+    m_clockTimer->start();
+}
+
+void frmqarnivo::createMenus()
+{
+    QMenuBar *bar = menuBar();
+    m_exitCommand = NamedAction(bar, mainnames::ExitCommand, QStringLiteral("E&xit"));
+    m_settingsCommand = NamedAction(bar, mainnames::SettingsCommand, QStringLiteral("&Settings"));
+    m_viewCommand = NamedAction(bar, mainnames::ViewCommand, QStringLiteral("&ViewShort"));
+    m_todayCommand = NamedAction(bar, mainnames::TodayCommand, QStringLiteral("&Today"));
+    m_conversionCommand =
+        NamedAction(bar, mainnames::ConversionCommand, QStringLiteral("Date &Conversion"));
+    m_sunTimesCommand =
+        NamedAction(bar, mainnames::SunTimesCommand, QStringLiteral("Sun&riseSunset"));
+
+    m_exitCommand->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    m_todayCommand->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
+    m_conversionCommand->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
+    connect(m_exitCommand, &QAction::triggered, this, &frmqarnivo::Exit_Click);
+    connect(m_settingsCommand, &QAction::triggered, this, &frmqarnivo::Option1_Click);
+    // The View item names the view that the clock button switches to, and
+    // does the same switch.
+    connect(m_viewCommand, &QAction::triggered, this, &frmqarnivo::Optionz_Click);
+    connect(m_todayCommand, &QAction::triggered, this, &frmqarnivo::Todayz_Click);
+    connect(m_conversionCommand, &QAction::triggered, this, &frmqarnivo::ConvertDate_Click);
+    connect(m_sunTimesCommand, &QAction::triggered, this, &frmqarnivo::SunRiseSunSet_Click);
+    m_sunTimesCommand->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+    QAction *prayerTimes =
+        NamedAction(bar, mainnames::PrayerTimesCommand, QStringLiteral("&Prayer Times"));
+    prayerTimes->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
+    connect(prayerTimes, &QAction::triggered, this, &frmqarnivo::PrayerTimesMenu_Click);
+}
+
+QFont frmqarnivo::occasionFont() const
+{
+    return HandFont(9.75 * m_scale.factor(), QFont::Bold);
+}
+
+QString frmqarnivo::readableRule(const QColor &colour, double minimum) const
+{
+    return TextColourRule(ReadableColour(colour, palette().color(QPalette::Window), minimum));
+}
+
+QPixmap frmqarnivo::designPicture(const QPixmap &picture, const QSize &size) const
+{
+    return FittedPicture(picture, m_scale.size(size.width(), size.height()), devicePixelRatioF());
+}
+
+void frmqarnivo::createCalendarControls()
+{
+    QWidget *area = centralWidget();
+    const int left = kGridLeft;
+    const int gridWidth = kGridWidth;
+
+    const QSize arrowSize = m_scale.size(26, 20);
+    m_previousButton = Named<QPushButton>(area, mainnames::PreviousButton);
+    m_previousButton->setIcon(
+        RedArrowPicture(ArrowDirection::Left, arrowSize, devicePixelRatioF()));
+    m_previousButton->setIconSize(arrowSize);
+    m_previousButton->setGeometry(m_scale.rect(left, 4, 42, 36));
+    m_previousButton->setToolTip(QStringLiteral("Previous month"));
+    m_nextButton = Named<QPushButton>(area, mainnames::NextButton);
+    m_nextButton->setIcon(RedArrowPicture(ArrowDirection::Right, arrowSize, devicePixelRatioF()));
+    m_nextButton->setIconSize(arrowSize);
+    m_nextButton->setGeometry(m_scale.rect(left + gridWidth - 42, 4, 42, 36));
+    m_nextButton->setToolTip(QStringLiteral("Next month"));
+
+    m_monthCaption = Named<QLabel>(area, mainnames::MonthCaption);
+    m_monthCaption->setFont(
+        m_scale.font(QFont(QStringLiteral("Times New Roman"), -1, QFont::Bold), 15));
+    m_monthCaption->setStyleSheet(readableRule(QColor(0, 96, 0), kSmallTextContrast));
+    m_monthCaption->setGeometry(m_scale.rect(left + 50, 4, 150, 36));
+    for (int month = 1; month <= 12; ++month) {
+        m_monthPictures[month] = Named<ClickablePicture>(area, mainnames::MonthPicture, month);
+        m_monthPictures[month]->setGeometry(m_scale.rect(left + 200, 0, 140, kTopRowHeight));
+        m_monthPictures[month]->setAlignment(Qt::AlignCenter);
+        m_monthPictures[month]->setPixmap(
+            designPicture(pictures::MonthNamePicture(month), QSize(140, kTopRowHeight)));
+        m_monthPictures[month]->hide();
+    }
+
+    // The year box beside its button, and the English view's copy over it.
+    m_urduYearRow = Named<QWidget>(area, mainnames::UrduYearRow);
+    // A container is as large as its scaled children, whatever the rounding.
+    m_urduYearRow->setGeometry(
+        QRect(m_scale.point(left + gridWidth - 178, 6), m_scale.rect(0, 0, 130, 32).size()));
+    m_englishYearRow = Named<QWidget>(area, mainnames::EnglishYearRow);
+    m_englishYearRow->setGeometry(m_urduYearRow->geometry());
+    m_englishYearRow->setAutoFillBackground(true);
+    m_yearBox = Named<QLineEdit>(m_urduYearRow, mainnames::YearBox);
+    m_englishYearBox = Named<QLineEdit>(m_englishYearRow, mainnames::EnglishYearBox);
+    m_goButton = Named<QPushButton>(m_urduYearRow, mainnames::GoButton);
+    m_englishGoButton = Named<QPushButton>(m_englishYearRow, mainnames::EnglishGoButton);
+    for (QLineEdit *year : {m_yearBox, m_englishYearBox}) {
+        year->setText(QStringLiteral("1427"));
+        year->setAlignment(Qt::AlignCenter);
+        year->setMaxLength(16);
+        year->setGeometry(m_scale.rect(0, 0, 74, 32));
+        year->setToolTip(QStringLiteral("Type a Hijri year and press GO"));
+    }
+    QFont yearFont = m_scale.font(m_yearBox->font(), 14);
+    yearFont.setBold(true);
+    m_yearBox->setFont(yearFont);
+    yearFont.setFamily(QStringLiteral("Times New Roman"));
+    m_englishYearBox->setFont(yearFont);
+    for (QPushButton *go : {m_goButton, m_englishGoButton}) {
+        go->setText(QStringLiteral(" G  O "));
+        go->setGeometry(m_scale.rect(78, 0, 52, 32));
+    }
+    connect(m_yearBox, &QLineEdit::returnPressed, this, &frmqarnivo::GoToYear_Click);
+    connect(m_englishYearBox, &QLineEdit::returnPressed, this, &frmqarnivo::GoToYrE_Click);
+
+    m_gridFrame = Named<QWidget>(area, mainnames::GridFrame);
+    m_gridFrame->setAutoFillBackground(true);
+    m_gridFrame->setGeometry(m_scale.rect(left - 4, kGridTop - 4, gridWidth + 8,
+                                          kHeaderRowHeight + 6 * kDayRowHeight + 12));
+
+    m_weekdayHeader = CreateCellGrid(area, mainnames::WeekdayHeader, 1, 7);
+    m_weekdayHeader->setFont(m_scale.font(QFont(QStringLiteral("MS Sans Serif")), 12));
+    m_weekdayHeader->verticalHeader()->setDefaultSectionSize(m_scale(kHeaderRowHeight));
+    m_weekdayHeader->setGeometry(m_scale.rect(left, kGridTop, gridWidth, kHeaderRowHeight + 2));
+    m_weekdayHeader->setFocusPolicy(Qt::NoFocus);
+    m_weekdayHeader->setToolTip(
+        QStringLiteral("Click to switch between Urdu and English day names"));
+
+    m_dayGrid = CreateCellGrid(area, mainnames::DayGrid, 6, 7);
+    QFont dayFont = m_scale.font(m_dayGrid->font(), 27.75);
+    dayFont.setBold(true);
+    m_dayGrid->setFont(dayFont);
+    m_dayGrid->verticalHeader()->setDefaultSectionSize(m_scale(kDayRowHeight));
+    m_dayGrid->setGeometry(
+        m_scale.rect(left, kGridTop + kHeaderRowHeight + 2, gridWidth, 6 * kDayRowHeight + 2));
+
+    connect(m_previousButton, &QPushButton::clicked, this, &frmqarnivo::Backward_Click);
+    connect(m_nextButton, &QPushButton::clicked, this, &frmqarnivo::Forward_Click);
+    connect(m_goButton, &QPushButton::clicked, this, &frmqarnivo::GoToYear_Click);
+    connect(m_englishGoButton, &QPushButton::clicked, this, &frmqarnivo::GoToYrE_Click);
+    connect(m_dayGrid, &QTableWidget::cellClicked, this, &frmqarnivo::grCal1_Click);
+    connect(m_weekdayHeader, &QTableWidget::cellClicked, this, &frmqarnivo::grCal0_Click);
+}
+
+void frmqarnivo::createDetailControls()
+{
+    QWidget *area = centralWidget();
+    // The design's grid, as placed by createCalendarControls.
+    const QRect grid(kGridLeft, kGridTop + kHeaderRowHeight + 2, kGridWidth, 6 * kDayRowHeight + 2);
+    const int half = grid.width() / 2;
+    m_hijriDateLine = dateLine(area, mainnames::HijriDateLine);
+    // The date lines start just below the frame around the grids.
+    m_hijriDateLine->setGeometry(m_scale.rect(grid.left(), grid.bottom() + 5, half - 3, 26));
+    m_gregorianDateLine = dateLine(area, mainnames::GregorianDateLine);
+    m_gregorianDateLine->setGeometry(
+        m_scale.rect(grid.left() + half + 3, grid.bottom() + 5, grid.width() - half - 3, 26));
+
+    m_occasionLine = Named<QLabel>(area, mainnames::OccasionLine);
+    m_occasionLine->setText(QStringLiteral("."));
+    m_occasionLine->setFont(occasionFont());
+    m_occasionLine->setWordWrap(true);
+    m_occasionLine->setStyleSheet(readableRule(QColor(192, 0, 192), kSmallTextContrast) +
+                                  QStringLiteral("background: transparent;"));
+    m_occasionLine->setGeometry(
+        m_scale.rect(grid.left(), grid.bottom() + 33, grid.width() - 100, 28));
+
+    m_clockButton = Named<QPushButton>(area, mainnames::ClockButton);
+    m_clockButton->setText(QStringLiteral("Options"));
+    m_clockButton->setToolTip(QStringLiteral("Change View Window"));
+    connect(m_clockButton, &QPushButton::clicked, this, &frmqarnivo::Optionz_Click);
+    m_clockButton->setGeometry(m_scale.rect(grid.right() - 95, grid.bottom() + 31, 96, 26));
+}
+
+void frmqarnivo::createSideControls()
+{
+    QWidget *area = centralWidget();
+    m_cityName = cityLabel(area, mainnames::CityName, QString(), true);
+    m_cityName->setGeometry(m_scale.rect(kSideLeft, 8, kSideWidth, 20));
+    struct CityRow {
+        ControlName caption;
+        const char *text;
+        ControlName value;
+        QLabel **label;
+    };
+    const std::array<CityRow, 3> rows = {
+        CityRow{mainnames::LatitudeCaption, "Latitude:", mainnames::CityLatitude, &m_cityLatitude},
+        CityRow{mainnames::LongitudeCaption, "Longitude:", mainnames::CityLongitude,
+                &m_cityLongitude},
+        CityRow{mainnames::TimeZoneCaption, "TIME ZONE", mainnames::CityTimeZone, &m_cityTimeZone}};
+    for (int i = 0; i < 3; ++i) {
+        QLabel *caption = cityLabel(area, rows[i].caption, QString::fromLatin1(rows[i].text));
+        caption->setGeometry(m_scale.rect(kSideLeft, 30 + 20 * i, 80, 20));
+        m_cityCaptions[i] = caption;
+        QLabel *value = cityLabel(area, rows[i].value, QString(), true);
+        value->setGeometry(m_scale.rect(kSideLeft + 80, 30 + 20 * i, kSideWidth - 80, 20));
+        *rows[i].label = value;
+    }
+
+    m_readingBox = Named<QTextEdit>(area, mainnames::ReadingBox);
+    m_readingBox->setReadOnly(true);
+    m_readingBox->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_readingBox->setFont(HandFont(9.75 * m_scale.factor()));
+    m_readingBox->setStyleSheet(
+        QStringLiteral("QTextEdit { background: rgb(0, 0, 128); color: white; }"));
+    // Below the city and today's prayer times.
+    m_readingBox->setGeometry(m_scale.rect(kSideLeft, 180, kSideWidth, 186));
+    m_readingBox->setToolTip(QStringLiteral("Thought of the Day"));
+
+    createPrayerControls();
+
+    m_conversionPanel = new ConversionPanel(m_platform, m_state, m_names, area);
+    m_conversionPanel->move(m_scale.point(kSideLeft, 374));
+    m_conversionPanel->hide();
+}
+
+void frmqarnivo::Greg_Hijri_Click()
+{
+    m_conversionPanel->Greg_Hijri_Click();
+}
+
+void frmqarnivo::Hijri_Greg_Click()
+{
+    m_conversionPanel->Hijri_Greg_Click();
+}
+
+void frmqarnivo::ConvertDate_Click()
+{
+    m_conversionPanel->setGregorianInput(m_state.currentGregorian());
+    m_conversionPanel->setHidden(!m_conversionPanel->isHidden());
+    m_conversionPanel->Greg_Hijri_Click();
+}
+
+void frmqarnivo::closeEvent(QCloseEvent *event)
+{
+    // Every way of closing the window runs the exit sequence, which ends the
+    // program itself; the close request never returns to the window. With
+    // the tray icon shown, closing only hides the window behind it.
+    event->ignore();
+    if (m_tray->isShown() && QSystemTrayIcon::isSystemTrayAvailable())
+        hide();
+    else
+        Exit_Click();
+}
+
+} // namespace qarnivo

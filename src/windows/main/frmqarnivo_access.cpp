@@ -1,0 +1,68 @@
+// What the window tells assistive technology: a name for every control, a
+// description of every day cell, and the keyboard order of the controls.
+
+#include "windows/main/frmqarnivo.h"
+
+#include "core/calendar/monthview.h"
+#include "core/readings/occasions.h"
+#include "widgets/accessiblenames.h"
+#include "widgets/clickablepicture.h"
+#include "windows/main/conversionpanel.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTextEdit>
+
+namespace qarnivo {
+
+void frmqarnivo::createAccessibility()
+{
+    // The window's own controls are named where they are made; the rest
+    // read their captions.
+    NameControls(this);
+
+    // The keyboard follows the eye: the month's controls, the grid, the
+    // date lines, then the right-hand column.
+    const QList<QWidget *> order = {
+        m_previousButton, m_yearBox,       m_goButton,        m_englishYearBox, m_englishGoButton,
+        m_nextButton,     m_weekdayHeader, m_dayGrid,         m_hijriDateLine,  m_gregorianDateLine,
+        m_clockButton,    m_readingBox,    m_conversionPanel, m_banner};
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
+}
+
+// Each day cell carries its Hijri and Gregorian dates and its occasion, so
+// that a screen reader tells the day in full.
+void frmqarnivo::describeDayCells()
+{
+    const qint32 firstDay = HijriToJulianDayIn(m_state.Calendar, m_state.CurrentHijriYear,
+                                               m_state.CurrentHijriMonth, 1);
+    for (int row = 0; row < m_dayGrid->rowCount(); ++row) {
+        for (int column = 0; column < m_dayGrid->columnCount(); ++column) {
+            const int day = m_days[row][column];
+            QTableWidgetItem *cell = m_dayGrid->item(row, column);
+            if (day < 1 || !cell)
+                continue;
+            const Ymd western = JulianDayToGregorian(firstDay + day - 1);
+            const QString hijri = QStringLiteral("%1 %2 %3 Hijri")
+                                      .arg(day)
+                                      .arg(m_names.HMonthName[m_state.CurrentHijriMonth])
+                                      .arg(m_state.CurrentHijriYear);
+            QString description = hijri + QStringLiteral(", ") + m_names.WeekDayName[column + 1] +
+                                  QStringLiteral(" %1 %2 %3")
+                                      .arg(western.day)
+                                      .arg(m_names.GMonthName[western.month])
+                                      .arg(western.year);
+            const QString occasion =
+                OccasionDisplayText(m_occasionText.at(m_state.CurrentHijriMonth, day));
+            if (!occasion.isEmpty())
+                description += QStringLiteral(". ") + occasion;
+            cell->setData(Qt::AccessibleTextRole, hijri);
+            cell->setData(Qt::AccessibleDescriptionRole, description);
+        }
+    }
+}
+
+} // namespace qarnivo

@@ -1,0 +1,159 @@
+// Drawing the month: the day grid, the header row, the month caption and
+// the Arabic-numeral face of the day numbers.
+
+#include "windows/main/frmqarnivo.h"
+
+#include "core/calendar/monthview.h"
+#include "core/help/maker.h"
+#include "platform/platform.h"
+#include "widgets/cellgrid.h"
+#include "widgets/clickablepicture.h"
+#include "widgets/pictures.h"
+#include "windows/main/layout.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QTableWidget>
+
+namespace qarnivo {
+
+namespace {
+
+const QString kArabicNumeralFont = ArabicNumeralFamily();
+const QColor kSelectedBackground(255, 224, 192);
+const QColor kSelectedText(255, 0, 0);
+
+} // namespace
+
+void frmqarnivo::StartFirst()
+{
+    ClearCellGrid(m_dayGrid);
+    if (m_state.HMonthDays > 30) {
+        m_platform.messageBox(QStringLiteral("Error - No. of Days is shown as %1. Contact software "
+                                             "vendor for necessary\r\naction. In the mean time "
+                                             "the no. of days is being taken as 30.\r\n")
+                                  .arg(m_state.HMonthDays),
+                              MsgIcon::Critical, MsgButtons::Ok);
+        m_state.HMonthDays = 30;
+    }
+    HideMonthPictures();
+    m_monthPictures[m_state.CurrentHijriMonth]->show();
+    m_monthCaption->setText(m_names.HMonthShort[m_state.CurrentHijriMonth]);
+    FillMonthGrid();
+    m_selectedDay = m_state.CurrentHijriDay;
+    MarkSelectedDay();
+    m_yearBox->setText(QString::number(m_state.CurrentHijriYear));
+    m_englishYearBox->setText(m_yearBox->text());
+    describeDayCells();
+}
+
+void frmqarnivo::FillMonthGrid()
+{
+    for (int column = 0; column < 7; ++column)
+        m_dayGrid->setColumnWidth(column, m_scale(layout::kColumnWidth));
+    m_days = LayOutMonth(m_state.FirstWeekDay, m_state.HMonthDays);
+    for (int row = 0; row < 6; ++row) {
+        for (int column = 0; column < 7; ++column) {
+            if (m_days[row][column] == 0)
+                continue;
+            QTableWidgetItem *cell = GridCell(m_dayGrid, row, column);
+            cell->setText(QString::number(m_days[row][column]));
+            cell->setTextAlignment(Qt::AlignCenter);
+        }
+    }
+}
+
+void frmqarnivo::MarkSelectedDay()
+{
+    for (int row = 0; row < 6; ++row) {
+        for (int column = 0; column < 7; ++column) {
+            if (m_days[row][column] != m_selectedDay)
+                continue;
+            m_dayGrid->setCurrentCell(row, column);
+            m_selectedRow = static_cast<qint16>(row);
+            m_selectedColumn = static_cast<qint16>(column);
+            // The grid's first cell is its resting place; it is not coloured.
+            if (row == 0 && column == 0)
+                return;
+            QTableWidgetItem *cell = GridCell(m_dayGrid, row, column);
+            cell->setBackground(kSelectedBackground);
+            cell->setForeground(kSelectedText);
+            return;
+        }
+    }
+}
+
+void frmqarnivo::SetHeaderWidths()
+{
+    for (int column = 0; column < 7; ++column)
+        m_weekdayHeader->setColumnWidth(column, m_scale(layout::kColumnWidth));
+    ShowUrduHeader();
+}
+
+void frmqarnivo::ShowUrduHeader()
+{
+    for (int column = 0; column < 7; ++column) {
+        QTableWidgetItem *cell = GridCell(m_weekdayHeader, 0, column);
+        cell->setText(QString());
+        cell->setData(Qt::DecorationRole,
+                      designPicture(pictures::WeekDayPicture(column), pictures::kWeekDaySize));
+        cell->setToolTip(m_names.WeekDayName[column + 1]);
+    }
+    GridCell(m_dayGrid, 5, 1)
+        ->setData(Qt::DecorationRole,
+                  designPicture(pictures::DecorationPicture(pictures::DecorationSet::Image4, 3),
+                                pictures::kDecorationSize));
+    m_dayGrid->setCurrentCell(5, 5);
+}
+
+void frmqarnivo::ShowEnglishHeader()
+{
+    for (int column = 0; column < 7; ++column) {
+        QTableWidgetItem *cell = GridCell(m_weekdayHeader, 0, column);
+        cell->setData(Qt::DecorationRole, QVariant());
+        cell->setText(m_names.WeekDayShort[column + 1]);
+        cell->setTextAlignment(Qt::AlignCenter);
+    }
+}
+
+void frmqarnivo::HideMonthPictures()
+{
+    for (int month = 1; month <= 12; ++month)
+        m_monthPictures[month]->hide();
+}
+
+void frmqarnivo::CheckArabicFont()
+{
+    const QStringList fonts = m_platform.fontFamilies();
+    const bool installed = std::any_of(fonts.begin(), fonts.end(), [](const QString &family) {
+        return family.compare(kArabicNumeralFont, Qt::CaseInsensitive) == 0;
+    });
+    setDayFontFamily(kArabicNumeralFont);
+    QFont yearFont = m_yearBox->font();
+    yearFont.setFamily(kArabicNumeralFont);
+    m_yearBox->setFont(yearFont);
+    if (installed)
+        return;
+    m_platform.messageBox(
+        QStringLiteral("Tarvelonix Font is not installed in your system. You will not be\r\n"
+                       "able to view Arabic DATE numbers in the calendar. You can\r\n"
+                       "download and install it from the following website:\r\n\r\n") +
+            QString(9, u' ') + kArabicFontPage,
+        MsgIcon::Critical, MsgButtons::Ok);
+    const QString fallback = QStringLiteral("Arial");
+    setDayFontFamily(fallback);
+    for (QLineEdit *year : {m_yearBox, m_englishYearBox}) {
+        QFont font = year->font();
+        font.setFamily(fallback);
+        year->setFont(font);
+    }
+}
+
+void frmqarnivo::setDayFontFamily(const QString &family)
+{
+    QFont dayFont = m_dayGrid->font();
+    dayFont.setFamily(family);
+    m_dayGrid->setFont(dayFont);
+}
+
+} // namespace qarnivo

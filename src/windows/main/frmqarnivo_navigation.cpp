@@ -1,0 +1,163 @@
+// Moving the shown month: back, forward, to a year, and back to today. The
+// month's layout and dates are computed first; the conversion panel then
+// shows the last conversion, as if its button had made it.
+
+#include "windows/main/frmqarnivo.h"
+
+#include "core/calendar/checks.h"
+#include "core/calendar/leadingnumber.h"
+#include "core/calendar/monthview.h"
+#include "platform/platform.h"
+#include "windows/main/conversionpanel.h"
+
+#include <QLineEdit>
+#include <QWidget>
+
+namespace qarnivo {
+
+void frmqarnivo::Backward_Click()
+{
+    m_conversionPanel->hide();
+    const HijriMonth target =
+        PreviousHijriMonth({m_state.CurrentHijriMonth, m_state.CurrentHijriYear});
+    if (target.year < 1) {
+        m_platform.messageBox(HijriYearRangeMessage(), MsgIcon::None, MsgButtons::Ok);
+        return;
+    }
+    showMonth(target.month, target.year);
+}
+
+void frmqarnivo::Forward_Click()
+{
+    m_conversionPanel->hide();
+    const HijriMonth target = NextHijriMonth({m_state.CurrentHijriMonth, m_state.CurrentHijriYear});
+    if (!InMonthView(target.month, target.year)) {
+        m_platform.messageBox(DateRangeMessage(), MsgIcon::Critical, MsgButtons::Ok);
+        return;
+    }
+    showMonth(target.month, target.year);
+}
+
+void frmqarnivo::GoToYear_Click()
+{
+    if (m_englishYearRow->isHidden())
+        goToYear(m_yearBox, m_englishYearBox);
+    else
+        goToYear(m_englishYearBox, m_yearBox);
+}
+
+void frmqarnivo::GoToYrE_Click()
+{
+    GoToYear_Click();
+}
+
+void frmqarnivo::goToYear(QLineEdit *yearBox, QLineEdit *otherBox)
+{
+    const int year = RoundHalfEven(ReadLeadingNumber(yearBox->text()));
+    otherBox->setText(QString::number(year));
+    if (year < 1 || year > kLastViewYear) {
+        m_platform.messageBox(InvalidYearMessage(), MsgIcon::Critical, MsgButtons::Ok);
+        return;
+    }
+    if (!InMonthView(m_state.CurrentHijriMonth, year)) {
+        m_platform.messageBox(DateRangeMessage(), MsgIcon::Critical, MsgButtons::Ok);
+        return;
+    }
+    m_conversionPanel->hide();
+    showMonth(m_state.CurrentHijriMonth, year);
+}
+
+void frmqarnivo::Todayz_Click()
+{
+    // The system clock is left alone: today is the date the program started.
+    m_state.CurrentGregDay = static_cast<qint16>(m_state.StartDate.day());
+    m_state.CurrentGregMonth = static_cast<qint16>(m_state.StartDate.month());
+    m_state.CurrentGregYear = static_cast<qint16>(m_state.StartDate.year());
+    SyncTodayHijri();
+    finishMove();
+}
+
+void frmqarnivo::showMonth(int month, int year)
+{
+    m_state.CurrentHijriMonth = static_cast<qint16>(month);
+    m_state.CurrentHijriYear = static_cast<qint16>(year);
+    finishMove();
+}
+
+// What every move ends with: the month's layout, the grid, and the date
+// lines of the current day.
+void frmqarnivo::finishMove()
+{
+    No_HMonthDays();
+    StartFirst();
+    writeDateLines();
+}
+
+void frmqarnivo::writeDateLines()
+{
+    showHijriLine(HijriDateLine(m_state.CurrentHijriDay,
+                                m_names.HMonthName[m_state.CurrentHijriMonth],
+                                m_state.CurrentHijriYear));
+    const Ymd hijri{m_state.CurrentHijriYear, m_state.CurrentHijriMonth, m_state.CurrentHijriDay};
+    const qint32 day = HijriToJulianDayIn(m_state.Calendar, hijri.year, hijri.month, hijri.day);
+    const Ymd western = JulianDayToGregorian(day);
+    m_conversionPanel->showConversion(hijri, western, CorrectedWeekDay(day, m_state.DayCorrection));
+    m_state.CurrentGregDay = static_cast<qint16>(western.day);
+    m_state.CurrentGregMonth = static_cast<qint16>(western.month);
+    m_state.CurrentGregYear = static_cast<qint16>(western.year);
+    writeGregorianLine();
+}
+
+// With Umm al-Qura chosen, a year outside its table follows the arithmetical
+// calendar: the line is starred and its tip says why.
+void frmqarnivo::showHijriLine(const QString &text)
+{
+    const bool outside = OutsideUmmAlQuraTable(m_state.Calendar, m_state.CurrentHijriYear);
+    m_hijriDateLine->setText(outside ? text + QStringLiteral(" *") : text);
+    m_hijriDateLine->setToolTip(
+        outside ? QStringLiteral("* The Umm al-Qura table runs from %1 to %2 AH; this year "
+                                 "follows the arithmetical calendar.")
+                      .arg(ummalqura::kFirstTableYear)
+                      .arg(ummalqura::kLastTableYear)
+                : QString());
+}
+
+void frmqarnivo::writeGregorianLine()
+{
+    m_gregorianDateLine->setText(GregorianDateLine(m_state.CurrentGregDay,
+                                                   m_names.GMonthName[m_state.CurrentGregMonth],
+                                                   m_state.CurrentGregYear));
+}
+
+void frmqarnivo::SyncTodayHijri()
+{
+    m_conversionPanel->setGregorianInput(m_state.currentGregorian());
+    const std::optional<Ymd> converted = m_conversionPanel->toHijri();
+    if (!converted)
+        return;
+    const Ymd hijri = *converted;
+    m_state.CurrentHijriDay = static_cast<qint16>(hijri.day);
+    m_state.CurrentHijriMonth = static_cast<qint16>(hijri.month);
+    m_state.CurrentHijriYear = static_cast<qint16>(hijri.year);
+}
+
+void frmqarnivo::No_HMonthDays()
+{
+    const int month = m_state.CurrentHijriMonth;
+    const int year = m_state.CurrentHijriYear;
+    const MonthLayout layout =
+        LayOutHijriMonth(year, month, m_state.DayCorrection, m_state.Calendar);
+    m_state.FirstWeekDay = static_cast<qint16>(layout.firstWeekDay);
+    // The panel shows the month's last conversion: the next month's 1st.
+    const HijriMonth next = NextHijriMonth({month, year});
+    m_conversionPanel->showConversion({next.year, next.month, 1},
+                                      JulianDayToGregorian(layout.followingDay),
+                                      CorrectedWeekDay(layout.followingDay, m_state.DayCorrection));
+    if (layout.firstDay > kLastViewJulianDay || layout.followingDay > kLastViewJulianDay) {
+        m_platform.messageBox(DateRangeMessage(), MsgIcon::Critical, MsgButtons::Ok);
+        return;
+    }
+    m_state.HMonthDays = layout.monthDays;
+}
+
+} // namespace qarnivo

@@ -1,0 +1,76 @@
+#include "windows/main/prayertray.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QPainter>
+#include <QSystemTrayIcon>
+
+namespace qarnivo {
+
+QPixmap TrayDayPicture(int day, int side)
+{
+    QPixmap picture(side, side);
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(0, 96, 48));
+    painter.drawRoundedRect(QRectF(0, 0, side, side), side / 6.0, side / 6.0);
+    QFont face = painter.font();
+    face.setBold(true);
+    face.setPixelSize(side * (day >= 10 ? 11 : 14) / 20);
+    painter.setFont(face);
+    painter.setPen(Qt::white);
+    painter.drawText(QRect(0, 0, side, side), Qt::AlignCenter, QString::number(day));
+    return picture;
+}
+
+PrayerTray::PrayerTray(QWidget *owner) : QObject(owner)
+{
+    m_menu = new QMenu(owner);
+    m_menu->setObjectName(QStringLiteral("TrayMenu"));
+    const auto add = [this](const ControlName &name, const QString &caption) {
+        QAction *action = m_menu->addAction(caption);
+        action->setObjectName(QLatin1String(name.object));
+        return action;
+    };
+    connect(add(traynames::Calendar, QStringLiteral("&Calendar")), &QAction::triggered, this,
+            &PrayerTray::calendarWanted);
+    connect(add(traynames::PrayerTimes, QStringLiteral("&Prayer Times")), &QAction::triggered, this,
+            &PrayerTray::prayerTimesWanted);
+    m_menu->addSeparator();
+    connect(add(traynames::Exit, QStringLiteral("E&xit")), &QAction::triggered, this,
+            &PrayerTray::exitWanted);
+    m_icon = new QSystemTrayIcon(this);
+    m_icon->setContextMenu(m_menu);
+    connect(m_icon, &QSystemTrayIcon::activated, this,
+            [this](QSystemTrayIcon::ActivationReason why) {
+                if (why == QSystemTrayIcon::Trigger)
+                    emit calendarWanted();
+            });
+}
+
+void PrayerTray::setShown(bool shown)
+{
+    m_shown = shown;
+    m_icon->setVisible(shown && QSystemTrayIcon::isSystemTrayAvailable());
+}
+
+void PrayerTray::showDay(int hijriDay, const QString &toolTip)
+{
+    if (hijriDay != m_day) {
+        m_day = hijriDay;
+        QIcon icon;
+        for (const int side : {16, 22, 32, 48, 64})
+            icon.addPixmap(TrayDayPicture(hijriDay, side));
+        m_icon->setIcon(icon);
+    }
+    m_icon->setToolTip(toolTip);
+}
+
+QString PrayerTray::toolTip() const
+{
+    return m_icon->toolTip();
+}
+
+} // namespace qarnivo

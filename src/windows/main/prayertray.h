@@ -1,0 +1,51 @@
+#pragma once
+
+// The icon in the system tray: today's Hijri day number drawn on it, the full
+// Hijri date and the next prayer in its tooltip, and a small menu.
+
+#include "widgets/namedcontrol.h"
+
+#include <QObject>
+#include <QPixmap>
+
+class QAction;
+class QMenu;
+class QSystemTrayIcon;
+
+namespace qarnivo {
+
+namespace traynames {
+inline constexpr ControlName Calendar{"TrayCalendar", ""};
+inline constexpr ControlName PrayerTimes{"TrayPrayerTimes", ""};
+inline constexpr ControlName Exit{"TrayExit", ""};
+} // namespace traynames
+
+// The day number on a dark green square of `side` pixels.
+QPixmap TrayDayPicture(int day, int side);
+
+class PrayerTray : public QObject {
+    Q_OBJECT
+public:
+    explicit PrayerTray(QWidget *owner);
+
+    void setShown(bool shown);
+    bool isShown() const { return m_shown; }
+    // Redraws the icon only when the day changes.
+    void showDay(int hijriDay, const QString &toolTip);
+    QString toolTip() const;
+    QMenu *menu() const { return m_menu; }
+    int day() const { return m_day; }
+
+signals:
+    void calendarWanted();
+    void prayerTimesWanted();
+    void exitWanted();
+
+private:
+    QSystemTrayIcon *m_icon = nullptr;
+    QMenu *m_menu = nullptr;
+    bool m_shown = false;
+    int m_day = 0;
+};
+
+} // namespace qarnivo

@@ -1,0 +1,218 @@
+#include "windows/options/options.h"
+
+#include "core/settings/settingscatalogue.h"
+#include "platform/platform.h"
+#include "platform/settingsstore.h"
+#include "widgets/colourschemes.h"
+#include "widgets/contrast.h"
+#include "windows/options/calendartarget.h"
+#include "windows/options/optionsnames.h"
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <algorithm>
+
+namespace qarnivo {
+
+namespace {
+
+const QString kCorrectionHelp =
+    QStringLiteral("\t\t\tCORRECTION FOR HIJRI DATE\r\n\r\n"
+                   "The Hijri Calendar is based on LUNAR year. "
+                   "There are about 354.53059 days in a Lunar year while it is  "
+                   "about 365.2421989 days in Solar year. The date change takes place at  "
+                   "Mid-Night in Gregorian system while the change in date  "
+                   "takes place at Sun-Set in the Hijri date system. There  "
+                   "is no International Date Line in the Hijri System.  "
+                   "In view of above facts, the Hijri Calendar requires a slight  "
+                   "correction depending upon the place of its USE. This part  "
+                   "of the program helps you to make necessary correction.");
+
+} // namespace
+
+Options::Options(Platform &platform, CalendarTarget &calendar, QWidget *parent)
+    : QWidget(parent, Qt::Window), m_platform(platform), m_calendar(calendar),
+      m_scale(LayoutScale::ForFont(font()))
+{
+    setObjectName(QStringLiteral("Options"));
+    setWindowTitle(QStringLiteral("Setting Options"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    createCorrectionControls();
+    createSchemeControls();
+    createCalendarControls();
+    // The prayer times take a second column, so the window stays low enough
+    // for a small screen at a large desktop face.
+    const int prayerBottom = createPrayerControls();
+    m_closeButton = Named<QPushButton>(this, optionsnames::CloseButton);
+    m_closeButton->setText(QStringLiteral("Close"));
+    m_closeButton->setGeometry(
+        m_scale.rect(596, 0, 90, 28)
+            .translated(0, std::max(m_scale(268), prayerBottom + m_scale(8))));
+    connect(m_closeButton, &QPushButton::clicked, this, &Options::Cloze_Click);
+    setFixedSize(m_scale(698), m_closeButton->geometry().bottom() + 1 + m_scale(10));
+
+    setAccessibleName(windowTitle());
+    for (int i = 0; i < kColourSchemeCount; ++i) {
+        m_schemeButtons[i]->setAccessibleName(QStringLiteral("Colour scheme %1").arg(i));
+        m_schemeSamples[i]->setAccessibleName(QStringLiteral("Sample of colour scheme %1").arg(i));
+    }
+
+    // Setting the entry at load counts as a choice, so Apply starts enabled.
+    m_correctionList->setCurrentIndex(2);
+    Combo1_Click();
+}
+
+void Options::createCorrectionControls()
+{
+    m_correctionHelp = Named<QLabel>(this, optionsnames::CorrectionHelp);
+    m_correctionHelp->setText(QStringLiteral("Hijri Date Correction???"));
+    m_correctionHelp->setStyleSheet(
+        TextColourRule(ReadableColour(QColor(192, 0, 0), palette().color(QPalette::Window),
+                                      kSmallTextContrast)) +
+        QStringLiteral("font-weight: bold;"));
+    m_correctionHelp->setCursor(Qt::WhatsThisCursor);
+    m_correctionHelp->setToolTip(QStringLiteral("Click to learn what the correction does"));
+    m_correctionHelp->setGeometry(m_scale.rect(12, 10, 326, 22));
+    m_correctionHelp->installEventFilter(this);
+
+    m_correctionList = Named<QComboBox>(this, optionsnames::CorrectionList);
+    m_correctionList->addItems(
+        {QStringLiteral("Move 2 Days Backward"), QStringLiteral("Move 1 Day Backward"),
+         QStringLiteral("No Correction"), QStringLiteral("Move 1 Day Forward"),
+         QStringLiteral("Move 2 Days Forward")});
+    m_correctionList->setGeometry(m_scale.rect(12, 38, 190, 28));
+    m_applyButton = Named<QPushButton>(this, optionsnames::ApplyButton);
+    m_applyButton->setText(QStringLiteral("Apply Correction"));
+    m_applyButton->setGeometry(m_scale.rect(210, 38, 128, 28));
+    connect(m_correctionList, &QComboBox::activated, this, &Options::Combo1_Click);
+    connect(m_applyButton, &QPushButton::clicked, this, &Options::Apply_Click);
+}
+
+// The Hijri calendar: the arithmetical one, or Saudi Arabia's Umm al-Qura.
+void Options::createCalendarControls()
+{
+    auto *caption = Named<QLabel>(this, optionsnames::CalendarCaption);
+    caption->setText(QStringLiteral("Calendar:"));
+    caption->setGeometry(m_scale.rect(12, 230, 74, 28));
+    m_calendarList = Named<QComboBox>(this, optionsnames::CalendarList);
+    m_calendarList->addItems(
+        {QStringLiteral("Arithmetical (tabular)"), QStringLiteral("Umm al-Qura (Saudi Arabia)")});
+    m_calendarList->setToolTip(
+        QStringLiteral("Umm al-Qura follows the official month starts from 1300 to 1600 AH; "
+                       "outside them the arithmetical calendar applies."));
+    m_calendarList->setGeometry(m_scale.rect(88, 230, 250, 28));
+    caption->setBuddy(m_calendarList);
+    m_calendarList->setCurrentIndex(m_calendar.hijriCalendar() == CalendarKind::UmmAlQura);
+    connect(m_calendarList, &QComboBox::activated, this, &Options::CalendarList_Click);
+}
+
+void Options::CalendarList_Click()
+{
+    const CalendarKind chosen =
+        m_calendarList->currentIndex() == 1 ? CalendarKind::UmmAlQura : CalendarKind::Tabular;
+    WriteTextSetting(m_platform, SettingKey::Calendar, CalendarSettingText(chosen));
+    m_calendar.setHijriCalendar(chosen);
+}
+
+void Options::createSchemeControls()
+{
+    m_schemeFrame = Named<QGroupBox>(this, optionsnames::SchemeFrame);
+    m_schemeFrame->setTitle(QStringLiteral("Click to Select Grid Color Schemes"));
+    m_schemeFrame->setGeometry(m_scale.rect(12, 80, 326, 140));
+    m_schemeGroup = new QButtonGroup(this);
+    const QFont sampleFont =
+        m_scale.font(QFont(QStringLiteral("MS Sans Serif"), -1, QFont::Bold), 13.5);
+    for (int i = 0; i < kColourSchemeCount; ++i) {
+        const int left = 14 + 52 * i;
+        m_schemeButtons[i] = Named<QRadioButton>(m_schemeFrame, optionsnames::SchemeButton, i);
+        m_schemeButtons[i]->setGeometry(m_scale.rect(left + 14, 98, 20, 24));
+        m_schemeButtons[i]->setToolTip(QStringLiteral("Colour scheme %1").arg(i));
+        m_schemeGroup->addButton(m_schemeButtons[i], i);
+
+        m_schemeSamples[i] = Named<QLabel>(m_schemeFrame, optionsnames::SchemeSample, i);
+        m_schemeSamples[i]->setText(QStringLiteral("F"));
+        m_schemeSamples[i]->setFont(sampleFont);
+        m_schemeSamples[i]->setAlignment(Qt::AlignCenter);
+        m_schemeSamples[i]->setGeometry(m_scale.rect(left, 34, 46, 56));
+        m_schemeSamples[i]->setFrameShape(QFrame::Panel);
+        m_schemeSamples[i]->setFrameShadow(QFrame::Sunken);
+        m_schemeSamples[i]->setCursor(Qt::PointingHandCursor);
+        const ColourScheme sample = SampleColours(i, palette());
+        QString style = QStringLiteral("color: %1;").arg(sample.text.name());
+        if (sample.back.isValid())
+            style += QStringLiteral("background: %1;").arg(sample.back.name());
+        m_schemeSamples[i]->setStyleSheet(style);
+        m_schemeSamples[i]->installEventFilter(this);
+    }
+    connect(m_schemeGroup, &QButtonGroup::idClicked, this, &Options::Option2_Click);
+}
+
+bool Options::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::MouseButtonPress) {
+        if (watched == m_correctionHelp) {
+            Label1_Click();
+            return true;
+        }
+        for (int i = 0; i < kColourSchemeCount; ++i) {
+            if (watched == m_schemeSamples[i]) {
+                selectScheme(i);
+                return true;
+            }
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void Options::Combo1_Click()
+{
+    m_applyButton->setEnabled(true);
+}
+
+void Options::Apply_Click()
+{
+    const int step = CorrectionStep(m_correctionList->currentIndex());
+    if (step == 0)
+        return;
+    m_calendar.setDayCorrection(AddCorrection(m_calendar.dayCorrection(), step));
+    WriteIntSetting(m_platform, SettingKey::Correction, m_calendar.dayCorrection());
+    m_applyButton->setEnabled(false);
+    m_calendar.No_HMonthDays();
+    m_calendar.StartFirst();
+}
+
+void Options::selectScheme(int index)
+{
+    if (index < 0 || index >= kColourSchemeCount)
+        return;
+    m_schemeButtons[index]->setChecked(true);
+    Option2_Click(index);
+}
+
+void Options::Option2_Click(int index)
+{
+    const int selected = m_schemeGroup->checkedId();
+    if (selected >= 0)
+        m_calendar.setGridColours(GridColourScheme(selected, palette()));
+    m_calendar.setColorIndex(static_cast<qint16>(index));
+    WriteIntSetting(m_platform, SettingKey::ColorIndex, index);
+    m_calendar.StartFirst();
+}
+
+void Options::Label1_Click()
+{
+    m_platform.messageBox(kCorrectionHelp, MsgIcon::None, MsgButtons::Ok);
+}
+
+void Options::Cloze_Click()
+{
+    close();
+}
+
+} // namespace qarnivo

@@ -1,0 +1,83 @@
+#pragma once
+
+#include "core/prayer/prayertimes.h"
+#include "widgets/layoutscale.h"
+
+#include <QWidget>
+
+#include <array>
+
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+class QSpinBox;
+
+namespace qarnivo {
+
+class CalendarTarget;
+class Platform;
+
+// The options window: the Hijri date correction, which moves the weekday of
+// every month's first day, the colour scheme of the month grid, the Hijri
+// calendar, and how the prayer times are computed and shown. Every
+// change takes effect at once in the main window and is stored.
+class Options : public QWidget {
+    Q_OBJECT
+public:
+    Options(Platform &platform, CalendarTarget &calendar, QWidget *parent = nullptr);
+
+    // Selects scheme i's option as a click on it does.
+    void selectScheme(int index);
+
+public slots:
+    void Combo1_Click();
+    void Apply_Click();
+    void Option2_Click(int index);
+    void Label1_Click();
+    void Cloze_Click();
+    void CalendarList_Click();
+    // Any prayer-time choice: method, Asr rule, high latitudes, an
+    // adjustment, the clock.
+    void PrayerSettings_Change();
+    void SystemTray_Click();
+    void PrayerReminders_Click();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void createCorrectionControls();
+    void createSchemeControls();
+    void createCalendarControls();
+    // In the right-hand column; returns the bottom of the prayer-time group.
+    int createPrayerControls();
+    void showPrayerSettings();
+
+    Platform &m_platform;
+    CalendarTarget &m_calendar;
+    const LayoutScale m_scale;
+
+    QComboBox *m_correctionList = nullptr;
+    QComboBox *m_calendarList = nullptr;
+    QPushButton *m_applyButton = nullptr;
+    QLabel *m_correctionHelp = nullptr;
+    QGroupBox *m_schemeFrame = nullptr;
+    QButtonGroup *m_schemeGroup = nullptr;
+    std::array<QRadioButton *, 6> m_schemeButtons{};
+    std::array<QLabel *, 6> m_schemeSamples{};
+    QGroupBox *m_prayerFrame = nullptr;
+    QComboBox *m_methodList = nullptr;
+    QComboBox *m_asrList = nullptr;
+    QComboBox *m_highLatitudeList = nullptr;
+    std::array<QSpinBox *, kPrayerCount> m_adjustmentBoxes{};
+    QCheckBox *m_clock24 = nullptr;
+    QCheckBox *m_tray = nullptr;
+    QCheckBox *m_reminders = nullptr;
+    QPushButton *m_closeButton = nullptr;
+};
+
+} // namespace qarnivo

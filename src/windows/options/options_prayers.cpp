@@ -1,0 +1,138 @@
+// The Options window's prayer-time group: every choice is stored and takes
+// effect in the calendar window at once.
+
+#include "windows/options/options.h"
+
+#include "core/settings/prayersettings.h"
+#include "core/settings/settingscatalogue.h"
+#include "platform/platform.h"
+#include "platform/settingsstore.h"
+#include "windows/options/calendartarget.h"
+#include "windows/options/optionsnames.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QSpinBox>
+
+namespace qarnivo {
+
+namespace {
+
+constexpr int kMaximumAdjustment = 60;
+
+QComboBox *choiceList(QWidget *parent, const ControlName &name, const QStringList &items)
+{
+    auto *list = Named<QComboBox>(parent, name);
+    list->addItems(items);
+    return list;
+}
+
+} // namespace
+
+int Options::createPrayerControls()
+{
+    m_prayerFrame = Named<QGroupBox>(this, optionsnames::PrayerFrame);
+    m_prayerFrame->setTitle(QStringLiteral("Prayer Times"));
+    auto *form = new QFormLayout(m_prayerFrame);
+
+    QStringList methods;
+    for (int m = 0; m < kPrayerMethodCount; ++m)
+        methods << PrayerMethodTitle(static_cast<PrayerMethod>(m));
+    m_methodList = choiceList(m_prayerFrame, optionsnames::PrayerMethodList, methods);
+    m_asrList = choiceList(m_prayerFrame, optionsnames::AsrRuleList,
+                           {QStringLiteral("Standard"), QStringLiteral("Hanafi")});
+    m_highLatitudeList =
+        choiceList(m_prayerFrame, optionsnames::HighLatitudeList,
+                   {QStringLiteral("Middle of the night"), QStringLiteral("Seventh of the night"),
+                    QStringLiteral("Twilight angle")});
+    form->addRow(QStringLiteral("&Method:"), m_methodList);
+    form->addRow(QStringLiteral("&Asr:"), m_asrList);
+    form->addRow(QStringLiteral("&High latitudes:"), m_highLatitudeList);
+
+    // One box of minutes per time, three to a row in the order the day runs.
+    auto *adjustments = new QGridLayout;
+    for (int p = 0; p < kPrayerCount; ++p) {
+        const QString prayer = PrayerName(static_cast<Prayer>(p));
+        auto *box = Named<QSpinBox>(m_prayerFrame, optionsnames::AdjustmentBox, p);
+        box->setRange(-kMaximumAdjustment, kMaximumAdjustment);
+        box->setToolTip(QStringLiteral("Minutes added to %1").arg(prayer));
+        box->setAccessibleName(QStringLiteral("Minutes added to %1").arg(prayer));
+        auto *caption = new QLabel(prayer, m_prayerFrame);
+        caption->setBuddy(box);
+        adjustments->addWidget(caption, p / 3, p % 3 * 2);
+        adjustments->addWidget(box, p / 3, p % 3 * 2 + 1);
+        m_adjustmentBoxes[p] = box;
+        connect(box, &QSpinBox::valueChanged, this, &Options::PrayerSettings_Change);
+    }
+    form->addRow(new QLabel(QStringLiteral("Minutes added to each time:"), m_prayerFrame));
+    form->addRow(adjustments);
+
+    m_clock24 = Named<QCheckBox>(m_prayerFrame, optionsnames::Clock24Check);
+    m_clock24->setText(QStringLiteral("24-hour clock"));
+    m_tray = Named<QCheckBox>(m_prayerFrame, optionsnames::TrayCheck);
+    m_tray->setText(QStringLiteral("Show in the system tray"));
+    m_reminders = Named<QCheckBox>(m_prayerFrame, optionsnames::RemindersCheck);
+    m_reminders->setText(QStringLiteral("Remind me at prayer times"));
+    for (QCheckBox *check : {m_clock24, m_tray, m_reminders})
+        form->addRow(check);
+
+    showPrayerSettings();
+    for (QComboBox *list : {m_methodList, m_asrList, m_highLatitudeList})
+        connect(list, &QComboBox::activated, this, &Options::PrayerSettings_Change);
+    connect(m_clock24, &QCheckBox::clicked, this, &Options::PrayerSettings_Change);
+    connect(m_tray, &QCheckBox::clicked, this, &Options::SystemTray_Click);
+    connect(m_reminders, &QCheckBox::clicked, this, &Options::PrayerReminders_Click);
+
+    const QRect area = m_scale.rect(360, 10, 326, 0);
+    m_prayerFrame->setGeometry(area.left(), area.top(), area.width(),
+                               m_prayerFrame->sizeHint().height());
+    return m_prayerFrame->geometry().bottom();
+}
+
+void Options::showPrayerSettings()
+{
+    const PrayerSettings settings = m_calendar.prayerSettings();
+    const QSignalBlocker blockMethods(m_methodList);
+    m_methodList->setCurrentIndex(static_cast<int>(settings.method));
+    m_asrList->setCurrentIndex(static_cast<int>(settings.asr));
+    m_highLatitudeList->setCurrentIndex(static_cast<int>(settings.highLatitude));
+    for (int p = 0; p < kPrayerCount; ++p) {
+        const QSignalBlocker block(m_adjustmentBoxes[p]);
+        m_adjustmentBoxes[p]->setValue(settings.adjustments[p]);
+    }
+    m_clock24->setChecked(settings.clock24);
+    m_tray->setChecked(m_calendar.trayShown());
+    m_reminders->setChecked(m_calendar.remindersOn());
+}
+
+void Options::PrayerSettings_Change()
+{
+    PrayerSettings settings;
+    settings.method = static_cast<PrayerMethod>(m_methodList->currentIndex());
+    settings.asr = static_cast<AsrRule>(m_asrList->currentIndex());
+    settings.highLatitude = static_cast<HighLatitudeRule>(m_highLatitudeList->currentIndex());
+    for (int p = 0; p < kPrayerCount; ++p)
+        settings.adjustments[p] = m_adjustmentBoxes[p]->value();
+    settings.clock24 = m_clock24->isChecked();
+    for (const auto &[key, text] : PrayerSettingsTexts(settings))
+        WriteTextSetting(m_platform, key, text);
+    m_calendar.setPrayerSettings(settings);
+}
+
+void Options::SystemTray_Click()
+{
+    WriteBoolSetting(m_platform, SettingKey::SystemTray, m_tray->isChecked());
+    m_calendar.setTrayShown(m_tray->isChecked());
+}
+
+void Options::PrayerReminders_Click()
+{
+    WriteBoolSetting(m_platform, SettingKey::PrayerReminders, m_reminders->isChecked());
+    m_calendar.setRemindersOn(m_reminders->isChecked());
+}
+
+} // namespace qarnivo

@@ -1,0 +1,28 @@
+#pragma once
+
+// The Options window's controls by their fixed object names, each with the
+// name assistive technology reads; outside checks find them by these names.
+
+#include "widgets/namedcontrol.h"
+
+namespace qarnivo::optionsnames {
+
+inline constexpr ControlName CorrectionHelp{"Label1", "What the Hijri date correction does"};
+inline constexpr ControlName CorrectionList{"Combo1", "Hijri date correction"};
+inline constexpr ControlName ApplyButton{"Apply", "Apply Correction"};
+inline constexpr ControlName SchemeFrame{"Frame2", "Click to Select Grid Color Schemes"};
+inline constexpr ControlName SchemeButton{"Option2", ""}; // (0..5)
+inline constexpr ControlName SchemeSample{"Label2", ""};  // (0..5)
+inline constexpr ControlName CalendarCaption{"CalendarCaption", "Calendar"};
+inline constexpr ControlName CalendarList{"CalendarList", "Hijri calendar"};
+inline constexpr ControlName PrayerFrame{"PrayerFrame", "Prayer times"};
+inline constexpr ControlName PrayerMethodList{"PrayerMethod", "Prayer time calculation method"};
+inline constexpr ControlName AsrRuleList{"AsrRule", "Asr rule"};
+inline constexpr ControlName HighLatitudeList{"HighLatitudeRule", "Rule for high latitudes"};
+inline constexpr ControlName AdjustmentBox{"PrayerAdjustment", ""}; // (0..5)
+inline constexpr ControlName Clock24Check{"Clock24", "24-hour clock"};
+inline constexpr ControlName TrayCheck{"SystemTray", "Show in the system tray"};
+inline constexpr ControlName RemindersCheck{"PrayerReminders", "Remind me at prayer times"};
+inline constexpr ControlName CloseButton{"Cloze", "Close"};
+
+} // namespace qarnivo::optionsnames

@@ -1,0 +1,107 @@
+#pragma once
+
+#include "core/calendar/ummalqura.h"
+#include "core/places/cityfile.h"
+#include "core/prayer/prayertimes.h"
+#include "widgets/layoutscale.h"
+
+#include <QDate>
+#include <QList>
+#include <QWidget>
+
+#include <array>
+#include <memory>
+#include <optional>
+#include <vector>
+
+class QComboBox;
+class QDateEdit;
+class QGridLayout;
+class QGroupBox;
+class QLayout;
+class QLabel;
+class QPushButton;
+class QSpinBox;
+class QTableWidget;
+class QTextDocument;
+
+namespace qarnivo {
+
+class Platform;
+
+// The Prayer Times window: one day's times for a place, and the timetable of
+// a whole Gregorian month beside the Hijri dates, to print, save as PDF or
+// export as CSV. The places are the default city, then those of the place
+// list in the application folder. It deletes itself when closed.
+class PrayerTimesWindow : public QWidget {
+    Q_OBJECT
+public:
+    PrayerTimesWindow(Platform &platform, const PrayerSettings &settings,
+                      const CityInfo &defaultCity, const QDate &today, QWidget *parent = nullptr);
+    ~PrayerTimesWindow() override;
+
+    // Recomputes every time shown, after a change of method, Asr rule,
+    // adjustments or clock.
+    void setSettings(const PrayerSettings &settings);
+    PrayerSettings settings() const { return m_settings; }
+    // The Hijri calendar of the dates beside the times.
+    void setHijriCalendar(CalendarKind calendar);
+    QDate date() const { return m_date; }
+    // Shows that day and its month; days outside 1583 to 9999 are brought inside.
+    void setDate(const QDate &date);
+
+public slots:
+    void PlaceList_Click();
+    void DayDate_Change();
+    void PreviousMonth_Click();
+    void NextMonth_Click();
+    void MonthList_Click();
+    void YearBox_Change();
+    void Timetable_Click(int row);
+    void Print_Click();
+    void SavePdf_Click();
+    void ExportCsv_Click();
+    void Cloze_Click();
+
+private:
+    struct Place {
+        QString name;
+        std::optional<PrayerPlace> where; // none when the city's values cannot be read
+    };
+
+    void createPlaceControls(QGridLayout *grid);
+    QGroupBox *createDayView();
+    QLayout *createMonthControls();
+    QLayout *createButtons();
+    void loadPlaces(const CityInfo &defaultCity);
+    void computeMonth();
+    void fillTimetable();
+    void showDay();
+    void syncControls();
+    const Place &place() const;
+    std::unique_ptr<QTextDocument> timetableDocument() const;
+    QString suggestedPath(const QString &suffix) const;
+    void reportUnwritten(const QString &path, const QString &reason);
+
+    Platform &m_platform;
+    PrayerSettings m_settings;
+    CalendarKind m_calendar = CalendarKind::Tabular;
+    const LayoutScale m_scale;
+    QList<Place> m_places;
+    QDate m_date;
+    std::vector<PrayerDay> m_days; // the shown month, one a day
+
+    QComboBox *m_placeList = nullptr;
+    QDateEdit *m_dayDate = nullptr;
+    QLabel *m_gregorianDate = nullptr;
+    QLabel *m_hijriDate = nullptr;
+    std::array<QLabel *, kPrayerCount> m_prayerTimes{};
+    QLabel *m_methodCaption = nullptr;
+    QPushButton *m_previousMonth = nullptr;
+    QComboBox *m_monthList = nullptr;
+    QSpinBox *m_yearBox = nullptr;
+    QPushButton *m_nextMonth = nullptr;
+    QTableWidget *m_timetable = nullptr;
+};
+
+} // namespace qarnivo
