@@ -10,13 +10,6 @@ namespace qarnivo {
 
 namespace {
 
-// The design face, DejaVu Sans 9 pt at 96 dots an inch: its sample text is
-// 94 pixels wide. Its lines are 14 pixels high, but the design's shallowest
-// text box holds a line of 17, so a face with tall line spacing and glyphs
-// of the same size (Noto Sans 9 or 10 pt) needs no more room.
-constexpr qreal kDesignSampleWidth = 94.0;
-constexpr qreal kDesignLineHeight = 17.0;
-
 qreal ratio(qreal measured, qreal design)
 {
     return std::isfinite(measured) && measured > 0 ? measured / design : 1.0;

@@ -17,6 +17,13 @@ namespace qarnivo {
 // were once measured with.
 inline constexpr char kLayoutSampleText[] = "ZZZIZZZZZZZZ";
 
+// The design face, DejaVu Sans 9 pt at 96 dots an inch: its sample text is
+// 94 pixels wide. Its lines are 14 pixels high, but the design's shallowest
+// text box holds a line of 17, so a face with tall line spacing and glyphs
+// of the same size (Noto Sans 9 or 10 pt) needs no more room.
+inline constexpr qreal kDesignSampleWidth = 94.0;
+inline constexpr qreal kDesignLineHeight = 17.0;
+
 // The factor for a face whose sample text is `sampleWidth` pixels wide and
 // whose lines are `lineHeight` pixels high: the larger of the two ratios to
 // the design face, never below 1. Sizes that cannot be read (zero, negative,
