@@ -28,10 +28,10 @@ double millisecondsFor50000(CalendarKind calendar)
     QTextStream errStream(&err);
     QElapsedTimer timer;
     timer.start();
-    StoredChoices stored;
-    stored.calendar = calendar;
-    stored.today = QDate(2024, 3, 11);
-    RunCommandLine(arguments, stored, outStream, errStream);
+    CommandLineInput input;
+    input.stored.calendar = calendar;
+    input.today = QDate(2024, 3, 11);
+    RunCommandLine(arguments, input, outStream, errStream);
     outStream.flush();
     return timer.nsecsElapsed() / 1e6;
 }

@@ -21,4 +21,6 @@ function(qarnivo_add_core target source_root)
   add_library(${target} STATIC ${sources})
   target_include_directories(${target} PUBLIC ${source_root})
   target_link_libraries(${target} PUBLIC Qt6::Core)
+  # The core's few QObjects (today's date) need moc in every build of it.
+  set_target_properties(${target} PROPERTIES AUTOMOC ON)
 endfunction()

@@ -17,14 +17,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         return 0;
     QStringList arguments = input.split(u'\n');
     arguments.prepend(QStringLiteral("Qarnivo"));
-    StoredChoices stored;
-    stored.today = QDate(2024, 3, 14);
-    stored.city = DefaultCity();
+    CommandLineInput input;
+    input.today = QDate(2024, 3, 14);
+    input.city = DefaultCity();
     QString out;
     QString err;
     QTextStream outStream(&out);
     QTextStream errStream(&err);
-    const int status = RunCommandLine(arguments, stored, outStream, errStream);
+    const int status = RunCommandLine(arguments, input, outStream, errStream);
     outStream.flush();
     errStream.flush();
     // Done, failed or refused; a refusal always says why.

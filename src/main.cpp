@@ -5,8 +5,8 @@
 
 #include "cli/commandline.h"
 #include "core/files/appfolder.h"
-#include "core/settings/prayersettings.h"
 #include "core/settings/settingscatalogue.h"
+#include "core/settings/storedchoices.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -46,20 +46,15 @@ int printAnswer(int argc, char *argv[])
     QCoreApplication::setOrganizationName(QStringLiteral("Qarnivo"));
     const QSettings store(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Qarnivo"),
                           QStringLiteral("Qarnivo"));
-    const auto stored = [&store](const QString &key) {
+    qarnivo::CommandLineInput input;
+    input.stored = qarnivo::ReadStoredChoices([&store](const QString &key) {
         return store.value(qarnivo::kSettingsSection + u'/' + key).toString();
-    };
-    qarnivo::StoredChoices choices;
-    choices.correction =
-        qarnivo::SettingToInt16(stored(qarnivo::SettingKey::Correction)).value_or(0);
-    choices.calendar = qarnivo::CalendarFromSetting(stored(qarnivo::SettingKey::Calendar))
-                           .value_or(qarnivo::CalendarKind::Tabular);
-    choices.today = QDate::currentDate();
-    choices.prayer = qarnivo::PrayerSettingsFrom(stored);
-    choices.city = defaultCity();
+    });
+    input.today = QDate::currentDate();
+    input.city = defaultCity();
     QTextStream out(stdout);
     QTextStream err(stderr);
-    return qarnivo::RunCommandLine(QCoreApplication::arguments(), choices, out, err);
+    return qarnivo::RunCommandLine(QCoreApplication::arguments(), input, out, err);
 }
 
 // The windows' module sits beside the program in the portable folder, and in

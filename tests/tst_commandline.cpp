@@ -24,11 +24,11 @@ Run run(const QStringList &options, int correction = 0)
     QString err;
     QTextStream outStream(&out);
     QTextStream errStream(&err);
-    StoredChoices stored;
-    stored.correction = correction;
-    stored.today = QDate(2024, 3, 14);
-    stored.city = DefaultCity();
-    const int status = RunCommandLine(QStringList{QStringLiteral("Qarnivo")} + options, stored,
+    CommandLineInput input;
+    input.stored.correction = static_cast<qint16>(correction);
+    input.today = QDate(2024, 3, 14);
+    input.city = DefaultCity();
+    const int status = RunCommandLine(QStringList{QStringLiteral("Qarnivo")} + options, input,
                                       outStream, errStream);
     outStream.flush();
     errStream.flush();

@@ -72,7 +72,7 @@ private slots:
         QCOMPARE(
             QStringList({w.cell(0, 3), w.cell(0, 4), w.cell(2, 0), w.cell(4, 5), w.cell(4, 6)}),
             QStringList({"", "1", "11", "30", ""}));
-        QCOMPARE(w.main->dateState().HMonthDays, 30);
+        QCOMPARE(w.main->shownMonth().monthDays, 30);
         QVERIFY(!w.get("Image1(5)")->isHidden() && w.get("Image1(4)")->isHidden());
         QVERIFY(w.get("Frame3")->isHidden() && w.get("Frame4")->isHidden());
         QCOMPARE(w.text("Label12") + '|' + w.text("Label10") + '|' + w.text("Label11") + '|' +
@@ -262,7 +262,7 @@ private slots:
             w.setSetting("ColorIndex", stored);
         w.load();
         QCOMPARE(w.setting("ColorIndex"), written);
-        QVERIFY(w.main->findChild<QWidget *>("Options")->isHidden());
+        QVERIFY(!w.main->findChild<QWidget *>("Options"));
     }
 
     // The pictures and links answer the pointer and go back to rest when it leaves.
@@ -531,8 +531,6 @@ private slots:
                                 : control(panel, western ? "Greg_Hijri" : "Hijri_Greg"),
                           Qt::LeftButton);
         QCOMPARE(sides(panel), shown);
-        QCOMPARE(w.main->names().WeekDayName[w.main->dateState().WeekDayNo],
-                 shown.section(' ', -1));
         const bool refused = QByteArray(QTest::currentDataTag()).startsWith("refused");
         QCOMPARE(w.platform.messages.size(), refused ? 1 : 0);
         if (refused) {

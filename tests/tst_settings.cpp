@@ -140,8 +140,7 @@ private slots:
             QCOMPARE(apply->isEnabled(), position == 2); // until the next choice
         }
         QCOMPARE(f.setting("Correction"), result);
-        QCOMPARE(QString::number(f.main->dateState().DayCorrection),
-                 result.isEmpty() ? "0" : result);
+        QCOMPARE(QString::number(f.main->calendar().correction()), result.isEmpty() ? "0" : result);
     }
 
     // A correction moves the 1st of every month that many columns later (the stored one from

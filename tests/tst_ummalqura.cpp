@@ -3,6 +3,7 @@
 // arithmetical calendar against islamic-civil over its whole range, the
 // seams of the table, and the stored setting.
 
+#include "core/calendar/hijricalendar.h"
 #include "core/calendar/ummalqura.h"
 
 #include <QtTest>
@@ -108,17 +109,39 @@ private slots:
         QCOMPARE(HijriToJulianDayIn(CalendarKind::UmmAlQura, year, month, 1),
                  ummAlQura.toJulianDay());
         QCOMPARE(HijriToJulianDayIn(CalendarKind::Tabular, year, month, 1), tabular.toJulianDay());
+        // The calendar object: the month's Western days, its dates both ways, and a correction
+        // of one day that moves the weekday (QDate: Monday = 1) but no date.
+        for (const auto &[kind, first] : {std::pair{CalendarKind::UmmAlQura, ummAlQura},
+                                          std::pair{CalendarKind::Tabular, tabular}}) {
+            const HijriCalendar calendar(kind, 1);
+            const MonthLayout layout = calendar.month(year, month);
+            QCOMPARE(layout.firstDay, first.toJulianDay());
+            QCOMPARE(text(calendar.hijriOf(first)), text({year, month, 1}));
+            QCOMPARE(text(calendar.hijriOf(first.addDays(-1))).section(u'-', 1, 1),
+                     QString::number(month == 1 ? 12 : month - 1));
+            const QDate last = QDate::fromJulianDay(layout.followingDay - 1);
+            QCOMPARE(text(calendar.hijriOf(last)), text({year, month, layout.monthDays}));
+            QVERIFY(layout.monthDays == 29 || layout.monthDays == 30);
+            QCOMPARE(calendar.julianDayOf({year, month, layout.monthDays}), last.toJulianDay());
+            const int weekDay = first.dayOfWeek() % 7 + 2; // the day after, Sunday = 1
+            QCOMPARE(calendar.weekDayOf({year, month, 1}), weekDay > 7 ? 1 : weekDay);
+            QCOMPARE(layout.firstWeekDay, weekDay > 7 ? 1 : weekDay);
+            QCOMPARE(layout.days[0][layout.firstWeekDay - 1], 1);
+        }
     }
 
     void outsideTheTable()
     {
         for (const int year : {1, 1299, 1601, 9666}) {
             QVERIFY(OutsideUmmAlQuraTable(CalendarKind::UmmAlQura, year));
+            QVERIFY(HijriCalendar(CalendarKind::UmmAlQura).outsideTable(year));
+            QVERIFY(!HijriCalendar(CalendarKind::Tabular).outsideTable(year));
             QCOMPARE(HijriToJulianDayIn(CalendarKind::UmmAlQura, year, 5, 10),
                      HijriToJulianDay(year, 5, 10));
         }
         QVERIFY(!OutsideUmmAlQuraTable(CalendarKind::UmmAlQura, 1300));
         QVERIFY(!OutsideUmmAlQuraTable(CalendarKind::UmmAlQura, 1600));
+        QVERIFY(!HijriCalendar(CalendarKind::UmmAlQura).outsideTable(1300));
         QVERIFY(!OutsideUmmAlQuraTable(CalendarKind::Tabular, 1));
         // Every day across both seams has one Hijri date, and the dates run on.
         for (const qint32 seam : {HijriToJulianDayIn(CalendarKind::UmmAlQura, 1300, 1, 1),

@@ -62,9 +62,9 @@ QString plainLines(QString text)
 
 class Printer {
 public:
-    Printer(const QCommandLineParser &parser, const StoredChoices &stored, QTextStream &out,
-            QTextStream &err)
-        : m_parser(parser), m_stored(stored), m_out(out), m_err(err)
+    Printer(const QCommandLineParser &parser, const HijriCalendar &calendar, const QDate &today,
+            QTextStream &out, QTextStream &err)
+        : m_parser(parser), m_calendar(calendar), m_today(today), m_out(out), m_err(err)
     {
         LoadMonthNames(m_names);
         LoadWeekDayNames(m_names);
@@ -82,7 +82,8 @@ private:
     QString fallbackNote(int hijriYear) const;
 
     const QCommandLineParser &m_parser;
-    const StoredChoices &m_stored;
+    const HijriCalendar m_calendar;
+    const QDate m_today;
     QTextStream &m_out;
     QTextStream &m_err;
     NameTables m_names;
@@ -104,7 +105,7 @@ std::optional<qint32> Printer::refuseOrConvert(const QString &text, bool toGrego
         return std::nullopt;
     }
     const Ymd &date = checked.date;
-    return toGregorian ? HijriToJulianDayIn(m_stored.calendar, date.year, date.month, date.day)
+    return toGregorian ? m_calendar.julianDayOf(date)
                        : GregorianToJulianDay(date.year, date.month, date.day);
 }
 
@@ -112,15 +113,14 @@ std::optional<qint32> Printer::refuseOrConvert(const QString &text, bool toGrego
 // arithmetical one everywhere else.
 QString Printer::calendarName(int hijriYear) const
 {
-    return m_stored.calendar == CalendarKind::UmmAlQura &&
-                   !OutsideUmmAlQuraTable(m_stored.calendar, hijriYear)
+    return m_calendar.kind() == CalendarKind::UmmAlQura && !m_calendar.outsideTable(hijriYear)
                ? QStringLiteral("umm-al-qura")
                : QStringLiteral("tabular");
 }
 
 QString Printer::fallbackNote(int hijriYear) const
 {
-    return OutsideUmmAlQuraTable(m_stored.calendar, hijriYear)
+    return m_calendar.outsideTable(hijriYear)
                ? QStringLiteral("  (arithmetical: outside the Umm al-Qura table, %1 to %2 AH)")
                      .arg(ummalqura::kFirstTableYear)
                      .arg(ummalqura::kLastTableYear)
@@ -130,7 +130,7 @@ QString Printer::fallbackNote(int hijriYear) const
 void Printer::printDate(qint32 day, int weekDay)
 {
     const Ymd western = JulianDayToGregorian(day);
-    const Ymd hijri = JulianDayToHijriIn(m_stored.calendar, day);
+    const Ymd hijri = m_calendar.hijriOf(day);
     const QString hijriText = QStringLiteral("%1 %2 %3")
                                   .arg(hijri.day)
                                   .arg(m_names.HMonthShort[hijri.month])
@@ -171,15 +171,14 @@ int Printer::convert(const QStringList &dates, bool toGregorian)
         }
         // As in the window: the day correction moves the weekday of a Hijri
         // date only.
-        printDate(*day,
-                  toGregorian ? CorrectedWeekDay(*day, m_stored.correction) : WeekDayOf(*day));
+        printDate(*day, toGregorian ? m_calendar.correctedWeekDay(*day) : WeekDayOf(*day));
     }
     return status;
 }
 
 int Printer::today()
 {
-    const QDate date = m_stored.today;
+    const QDate date = m_today;
     const std::optional<qint32> day =
         refuseOrConvert(IsoDate(date.year(), date.month(), date.day()), false);
     if (!day)
@@ -187,9 +186,9 @@ int Printer::today()
     printDate(*day, WeekDayOf(*day));
     if (!m_parser.isSet(QStringLiteral("json")))
         m_out << "Calendar: "
-              << (m_stored.calendar == CalendarKind::UmmAlQura ? "Umm al-Qura (Saudi Arabia)"
+              << (m_calendar.kind() == CalendarKind::UmmAlQura ? "Umm al-Qura (Saudi Arabia)"
                                                                : "arithmetical (tabular)")
-              << ", correction " << m_stored.correction << " days\n";
+              << ", correction " << m_calendar.correction() << " days\n";
     return kDone;
 }
 
@@ -197,9 +196,7 @@ int Printer::month(const QStringList &arguments)
 {
     HijriMonth shown;
     if (arguments.isEmpty()) {
-        const QDate date = m_stored.today;
-        const Ymd hijri = JulianDayToHijriIn(
-            m_stored.calendar, GregorianToJulianDay(date.year(), date.month(), date.day()));
+        const Ymd hijri = m_calendar.hijriOf(m_today);
         shown = {hijri.month, hijri.year};
     } else {
         const std::optional<HijriMonth> typed = parseMonth(arguments.first());
@@ -215,9 +212,8 @@ int Printer::month(const QStringList &arguments)
         m_err << plainLines(DateRangeMessage()) << Qt::endl;
         return kRefused;
     }
-    const MonthLayout layout =
-        LayOutHijriMonth(shown.year, shown.month, m_stored.correction, m_stored.calendar);
-    const QDate today = m_stored.today;
+    const MonthLayout layout = m_calendar.month(shown.year, shown.month);
+    const QDate today = m_today;
     const qint32 todayNumber = GregorianToJulianDay(today.year(), today.month(), today.day());
     const QString title =
         QStringLiteral("%1 %2").arg(m_names.HMonthShort[shown.month]).arg(shown.year);
@@ -259,15 +255,14 @@ int Printer::exportOccasions(const QString &path)
             << Qt::endl;
         return kRefused;
     }
-    const QString problem =
-        SaveOccasionFile(path, OccasionCalendar(year, m_stored.correction, m_stored.calendar,
-                                                m_names, QDateTime::currentDateTimeUtc()));
+    const QString problem = SaveOccasionFile(
+        path, OccasionCalendar(year, m_calendar, m_names, QDateTime::currentDateTimeUtc()));
     if (!problem.isEmpty()) {
         m_err << problem << Qt::endl;
         return kFailed;
     }
     m_out << QStringLiteral("%1 occasions of %2 AH written to %3\n")
-                 .arg(OccasionCount(year, m_stored.calendar))
+                 .arg(OccasionCount(year, m_calendar))
                  .arg(year)
                  .arg(path);
     return kDone;
@@ -330,7 +325,7 @@ bool WantsCommandLine(const QStringList &arguments)
     return false;
 }
 
-int RunCommandLine(const QStringList &arguments, const StoredChoices &stored, QTextStream &out,
+int RunCommandLine(const QStringList &arguments, const CommandLineInput &input, QTextStream &out,
                    QTextStream &err)
 {
     QCommandLineParser parser;
@@ -350,8 +345,8 @@ int RunCommandLine(const QStringList &arguments, const StoredChoices &stored, QT
         return kDone;
     }
     if (parser.isSet(QStringLiteral("prayer-times")))
-        return PrintPrayerTimes(parser, {stored.prayer, stored.city, stored.today}, out, err);
-    StoredChoices choices = stored;
+        return PrintPrayerTimes(parser, {input.stored.prayer, input.city, input.today}, out, err);
+    StoredChoices choices = input.stored;
     if (parser.isSet(QStringLiteral("correction"))) {
         bool number = false;
         const int correction = parser.value(QStringLiteral("correction")).toInt(&number);
@@ -359,7 +354,7 @@ int RunCommandLine(const QStringList &arguments, const StoredChoices &stored, QT
             err << "The correction is a whole number of days, such as -1 or 2." << Qt::endl;
             return kRefused;
         }
-        choices.correction = correction;
+        choices.correction = static_cast<qint16>(correction);
     }
     if (parser.isSet(QStringLiteral("calendar"))) {
         const QString name = parser.value(QStringLiteral("calendar"));
@@ -372,7 +367,7 @@ int RunCommandLine(const QStringList &arguments, const StoredChoices &stored, QT
             return kRefused;
         }
     }
-    Printer printer(parser, choices, out, err);
+    Printer printer(parser, choices.hijriCalendar(), input.today, out, err);
     const QStringList dates = parser.positionalArguments();
     if (parser.isSet(QStringLiteral("convert")))
         return printer.convert(dates, false);

@@ -5,9 +5,8 @@
 // standard output, messages to standard error; the exit status is 0 when
 // done, 2 when any input was refused, 1 for anything else.
 
-#include "core/calendar/ummalqura.h"
 #include "core/places/cityfile.h"
-#include "core/prayer/prayertimes.h"
+#include "core/settings/storedchoices.h"
 
 #include <QDate>
 #include <QStringList>
@@ -18,19 +17,18 @@ class QTextStream;
 
 namespace qarnivo {
 
-// What the command line takes from the store unless told otherwise.
-struct StoredChoices {
-    int correction = 0;
-    CalendarKind calendar = CalendarKind::Tabular;
+// What the command line starts from: the stored choices (which its options
+// may override), today's date and the default city.
+struct CommandLineInput {
+    StoredChoices stored;
     QDate today;
-    PrayerSettings prayer;
     std::optional<CityInfo> city; // the default city, when its file could be read
 };
 
 // True when the arguments (program name first) ask for a printed answer.
 bool WantsCommandLine(const QStringList &arguments);
 
-int RunCommandLine(const QStringList &arguments, const StoredChoices &stored, QTextStream &out,
+int RunCommandLine(const QStringList &arguments, const CommandLineInput &input, QTextStream &out,
                    QTextStream &err);
 
 // "0622-07-16", "20874-05-30": the year zero-padded to four digits.

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "core/calendar/conversion.h"
-#include "core/calendar/ummalqura.h"
 
 #include <QDate>
 
@@ -17,15 +16,7 @@ struct DateState {
     qint16 CurrentGregDay = 16;
     qint16 CurrentGregMonth = 7;
     qint16 CurrentGregYear = 622;
-
-    // Days added to the weekday of every Hijri-to-Gregorian conversion.
-    qint16 DayCorrection = 0;
-
-    qint16 WeekDayNo = 0;    // weekday of the date converted last, either way
-    qint16 FirstWeekDay = 1; // weekday of the 1st of the shown Hijri month
-    qint32 HMonthDays = 30;  // length of the shown Hijri month
-    QDate StartDate;         // the system date when the program started
-    CalendarKind Calendar = CalendarKind::Tabular;
+    QDate StartDate; // the system date when the program started
 
     Ymd currentGregorian() const { return {CurrentGregYear, CurrentGregMonth, CurrentGregDay}; }
 };

@@ -15,16 +15,6 @@ MonthGrid LayOutMonth(int firstWeekDay, int monthDays)
     return grid;
 }
 
-MonthLayout LayOutHijriMonth(int year, int month, int dayCorrection, CalendarKind calendar)
-{
-    const HijriMonth next = NextHijriMonth({month, year});
-    const qint32 firstDay = HijriToJulianDayIn(calendar, year, month, 1);
-    const qint32 followingDay = HijriToJulianDayIn(calendar, next.year, next.month, 1);
-    const int firstWeekDay = CorrectedWeekDay(firstDay, dayCorrection);
-    const int monthDays = followingDay - firstDay;
-    return {firstDay, followingDay, firstWeekDay, monthDays, LayOutMonth(firstWeekDay, monthDays)};
-}
-
 QString HijriDateLine(int day, const QString &longMonthName, int year)
 {
     return QStringLiteral("%1, %2 - %3 Hijri").arg(day).arg(longMonthName).arg(year);

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "core/calendar/conversion.h"
-#include "core/calendar/ummalqura.h"
 
 #include <QDate>
 #include <QString>
@@ -18,19 +17,17 @@ namespace qarnivo {
 using MonthGrid = std::array<std::array<int, 7>, 6>;
 MonthGrid LayOutMonth(int firstWeekDay, int monthDays);
 
-// One Hijri month as the window shows it: the Julian Days of its 1st and of
-// the next month's 1st, the weekday of its 1st (day correction applied),
-// its length, and its week grid. The Western date of its day d is
-// JulianDayToGregorian(firstDay + d - 1).
+// One Hijri month as the window shows it (HijriCalendar::month lays it
+// out): the Julian Days of its 1st and of the next month's 1st, the weekday
+// of its 1st (day correction applied), its length, and its week grid. The
+// Western date of its day d is JulianDayToGregorian(firstDay + d - 1).
 struct MonthLayout {
-    qint32 firstDay;
-    qint32 followingDay;
-    int firstWeekDay; // 1 = Sunday .. 7 = Saturday
-    int monthDays;    // 29 or 30
-    MonthGrid days;
+    qint32 firstDay = 0;
+    qint32 followingDay = 0;
+    int firstWeekDay = 1; // 1 = Sunday .. 7 = Saturday
+    int monthDays = 30;   // 29 or 30
+    MonthGrid days{};
 };
-MonthLayout LayOutHijriMonth(int year, int month, int dayCorrection,
-                             CalendarKind calendar = CalendarKind::Tabular);
 
 // "14, Jamaadil-Awwal - 1447 Hijri": after startup and every month change.
 QString HijriDateLine(int day, const QString &longMonthName, int year);

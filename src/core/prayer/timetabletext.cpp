@@ -1,6 +1,5 @@
 #include "core/prayer/timetabletext.h"
 
-#include "core/calendar/conversion.h"
 #include "core/calendar/names.h"
 
 namespace qarnivo {
@@ -43,10 +42,9 @@ QString TimetableDayText(const QDate &date)
     return weekDayName(date).left(3) + u' ' + QString::number(date.day());
 }
 
-QString HijriDateText(const QDate &date, CalendarKind calendar)
+QString HijriDateText(const QDate &date, const HijriCalendar &calendar)
 {
-    const Ymd hijri =
-        JulianDayToHijriIn(calendar, GregorianToJulianDay(date.year(), date.month(), date.day()));
+    const Ymd hijri = calendar.hijriOf(date);
     return QStringLiteral("%1 %2 %3")
         .arg(hijri.day)
         .arg(names().HMonthShort[hijri.month])
@@ -97,7 +95,7 @@ QByteArray CsvRecord(const QStringList &fields)
     return written.join(u',').toUtf8() + "\r\n";
 }
 
-QByteArray TimetableCsv(const std::vector<PrayerDay> &days, CalendarKind calendar)
+QByteArray TimetableCsv(const std::vector<PrayerDay> &days, const HijriCalendar &calendar)
 {
     QStringList header = {QStringLiteral("Date"), QStringLiteral("Hijri date")};
     for (Prayer prayer : kDayTimes)
@@ -115,7 +113,7 @@ QByteArray TimetableCsv(const std::vector<PrayerDay> &days, CalendarKind calenda
 }
 
 QString TimetableHtml(const QString &place, int year, int month, const std::vector<PrayerDay> &days,
-                      const PrayerSettings &settings, CalendarKind calendar)
+                      const PrayerSettings &settings, const HijriCalendar &calendar)
 {
     QString html = QStringLiteral("<html><body>"
                                   "<h2 align=\"center\">Prayer Times: %1, %2</h2>"

@@ -4,7 +4,7 @@
 // them, and the month written out as CSV for spreadsheets and as HTML for
 // printing. Pure functions over QtCore, so they are tested without a window.
 
-#include "core/calendar/ummalqura.h"
+#include "core/calendar/hijricalendar.h"
 #include "core/prayer/prayerclock.h"
 #include "core/prayer/prayertimes.h"
 
@@ -23,7 +23,7 @@ QString GregorianDateText(const QDate &date);
 QString TimetableDayText(const QDate &date);
 
 // "14 Jumadil-Awwal 1447": the date in the chosen Hijri calendar.
-QString HijriDateText(const QDate &date, CalendarKind calendar = CalendarKind::Tabular);
+QString HijriDateText(const QDate &date, const HijriCalendar &calendar = HijriCalendar());
 
 // "November 2025".
 QString MonthTitle(int year, int month);
@@ -46,12 +46,12 @@ QByteArray CsvRecord(const QStringList &fields);
 // one record a day with the ISO date and 24-hour times, an empty field where
 // a time does not happen.
 QByteArray TimetableCsv(const std::vector<PrayerDay> &days,
-                        CalendarKind calendar = CalendarKind::Tabular);
+                        const HijriCalendar &calendar = HijriCalendar());
 
 // The month as an HTML document for printing: a title naming the place and
 // the month, the method, and the table with Fridays in bold.
 QString TimetableHtml(const QString &place, int year, int month, const std::vector<PrayerDay> &days,
                       const PrayerSettings &settings,
-                      CalendarKind calendar = CalendarKind::Tabular);
+                      const HijriCalendar &calendar = HijriCalendar());
 
 } // namespace qarnivo

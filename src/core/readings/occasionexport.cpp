@@ -1,6 +1,5 @@
 #include "core/readings/occasionexport.h"
 
-#include "core/calendar/conversion.h"
 #include "core/readings/occasions.h"
 
 #include <QDate>
@@ -17,7 +16,7 @@ constexpr int kFoldOctets = 75;
 
 // Each occasion of the year that falls on a real day of it: day 30 of a
 // 29-day month does not exist.
-void forEachOccasion(int hijriYear, CalendarKind calendar,
+void forEachOccasion(int hijriYear, const HijriCalendar &calendar,
                      const std::function<void(int month, int day, const QString &text)> &visit)
 {
     const DateTable table = BuildOccasionTable(hijriYear);
@@ -25,8 +24,7 @@ void forEachOccasion(int hijriYear, CalendarKind calendar,
         for (int day = 1; day <= DateTable::kLastDay; ++day) {
             const QString text = OccasionDisplayText(table.at(month, day));
             if (text.isEmpty() ||
-                JulianDayToHijriIn(calendar, HijriToJulianDayIn(calendar, hijriYear, month, day))
-                        .month != month)
+                calendar.hijriOf(calendar.julianDayOf({hijriYear, month, day})).month != month)
                 continue;
             visit(month, day, text);
         }
@@ -85,15 +83,15 @@ QString SaveOccasionFile(const QString &path, const QByteArray &content)
         .arg(QDir::toNativeSeparators(path), file.errorString());
 }
 
-int OccasionCount(int hijriYear, CalendarKind calendar)
+int OccasionCount(int hijriYear, const HijriCalendar &calendar)
 {
     int count = 0;
     forEachOccasion(hijriYear, calendar, [&count](int, int, const QString &) { ++count; });
     return count;
 }
 
-QByteArray OccasionCalendar(int hijriYear, int dayCorrection, CalendarKind calendar,
-                            const NameTables &names, const QDateTime &stamp)
+QByteArray OccasionCalendar(int hijriYear, const HijriCalendar &calendar, const NameTables &names,
+                            const QDateTime &stamp)
 {
     QByteArray file;
     const auto add = [&file](const QString &line) { file += IcsLine(line); };
@@ -106,7 +104,7 @@ QByteArray OccasionCalendar(int hijriYear, int dayCorrection, CalendarKind calen
     forEachOccasion(hijriYear, calendar, [&](int month, int day, const QString &text) {
         // iCalendar dates are proleptic Gregorian, also before 1582.
         const qint32 julianDay =
-            HijriToJulianDayIn(calendar, hijriYear, month, day) + dayCorrection;
+            calendar.julianDayOf({hijriYear, month, day}) + calendar.correction();
         const QDate start = QDate::fromJulianDay(julianDay);
         add(QStringLiteral("BEGIN:VEVENT"));
         add(QStringLiteral("UID:%1-%2-%3@qarnivo")

@@ -2,12 +2,12 @@
 
 // The occasions of one Hijri year as an iCalendar file (RFC 5545) that any
 // calendar program imports: one all-day event per occasion, on the Western
-// day the Hijri day begins in the arithmetic calendar, moved by the day
+// day the Hijri day begins in the chosen calendar, moved by the day
 // correction. Each event keeps its UID from one export to the next, so a
 // calendar program that imports the file again updates instead of doubling.
 
+#include "core/calendar/hijricalendar.h"
 #include "core/calendar/names.h"
-#include "core/calendar/ummalqura.h"
 
 #include <QByteArray>
 #include <QDateTime>
@@ -20,15 +20,15 @@ QString OccasionFileName(int hijriYear);
 
 // The whole file: UTF-8, CR LF line ends, lines folded at 75 octets.
 // `stamp` is the moment of the export (DTSTAMP).
-QByteArray OccasionCalendar(int hijriYear, int dayCorrection, CalendarKind calendar,
-                            const NameTables &names, const QDateTime &stamp);
+QByteArray OccasionCalendar(int hijriYear, const HijriCalendar &calendar, const NameTables &names,
+                            const QDateTime &stamp);
 
 // Writes the file whole or not at all; the reason, naming the file, when it
 // could not be written, else an empty string.
 QString SaveOccasionFile(const QString &path, const QByteArray &content);
 
 // How many events OccasionCalendar writes for the year.
-int OccasionCount(int hijriYear, CalendarKind calendar);
+int OccasionCount(int hijriYear, const HijriCalendar &calendar);
 
 // A text escaped for an iCalendar value: backslash, semicolon, comma and
 // line breaks.

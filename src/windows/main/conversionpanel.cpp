@@ -1,7 +1,7 @@
 #include "windows/main/conversionpanel.h"
 
 #include "core/calendar/checks.h"
-#include "core/calendar/datestate.h"
+#include "core/calendar/hijricalendar.h"
 #include "core/calendar/leadingnumber.h"
 #include "core/calendar/names.h"
 #include "platform/platform.h"
@@ -35,10 +35,10 @@ int yearOf(const QLineEdit *box)
 
 } // namespace
 
-ConversionPanel::ConversionPanel(Platform &platform, DateState &state, const NameTables &names,
-                                 QWidget *parent)
+ConversionPanel::ConversionPanel(Platform &platform, const HijriCalendar &calendar,
+                                 const NameTables &names, QWidget *parent)
     : QGroupBox(QStringLiteral("Date Conversion (±1)"), parent), m_platform(platform),
-      m_state(state), m_names(names)
+      m_calendar(calendar), m_names(names)
 {
     SetControlName(this, panelnames::Panel);
     // The panel lies over other pictures of the window; it hides them.
@@ -146,20 +146,13 @@ Ymd ConversionPanel::hijriInput() const
 
 void ConversionPanel::Greg_Hijri_Click()
 {
-    toHijri();
-}
-
-std::optional<Ymd> ConversionPanel::toHijri()
-{
     const Ymd typed = gregorianInput();
     const CheckedDate checked = CheckGregorianInput(m_westernYear->text(), typed.month, typed.day);
     if (refused(checked, m_westernYear))
-        return std::nullopt;
+        return;
     const qint32 jd = GregorianToJulianDay(checked.date.year, checked.date.month, checked.date.day);
-    const Ymd hijri = JulianDayToHijriIn(m_state.Calendar, jd);
-    setHijriInput(hijri);
+    setHijriInput(m_calendar.hijriOf(jd));
     showWeekDay(WeekDayOf(jd));
-    return hijri;
 }
 
 void ConversionPanel::Hijri_Greg_Click()
@@ -168,10 +161,8 @@ void ConversionPanel::Hijri_Greg_Click()
     const CheckedDate checked = CheckHijriInput(m_hijriYear->text(), typed.month, typed.day);
     if (refused(checked, m_hijriYear))
         return;
-    const qint32 jd = HijriToJulianDayIn(m_state.Calendar, checked.date.year, checked.date.month,
-                                         checked.date.day);
-    setGregorianInput(JulianDayToGregorian(jd));
-    showWeekDay(CorrectedWeekDay(jd, m_state.DayCorrection));
+    setGregorianInput(JulianDayToGregorian(m_calendar.julianDayOf(checked.date)));
+    showWeekDay(m_calendar.weekDayOf(checked.date));
 }
 
 bool ConversionPanel::refused(const CheckedDate &checked, QLineEdit *yearBox)
@@ -194,7 +185,6 @@ void ConversionPanel::showConversion(const Ymd &hijri, const Ymd &western, int w
 
 void ConversionPanel::showWeekDay(int weekDay)
 {
-    m_state.WeekDayNo = static_cast<qint16>(weekDay);
     m_weekDayLabel->setText(m_names.WeekDayName[weekDay]);
 }
 

@@ -4,8 +4,6 @@
 
 #include <QGroupBox>
 
-#include <optional>
-
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -13,20 +11,19 @@ class QPushButton;
 
 namespace qarnivo {
 
+class HijriCalendar;
 class Platform;
 struct CheckedDate;
-struct DateState;
 struct NameTables;
 class ClickablePicture;
 
 // The date conversion panel: a Western date row above a Hijri date row, a
 // command for each direction between them and the weekday of the result.
-// Its boxes are also the main window's conversion registers: navigation puts
-// a date into one side, runs the matching handler and reads the other side.
+// It converts in the calendar it is given, which its owner keeps current.
 class ConversionPanel : public QGroupBox {
     Q_OBJECT
 public:
-    ConversionPanel(Platform &platform, DateState &state, const NameTables &names,
+    ConversionPanel(Platform &platform, const HijriCalendar &calendar, const NameTables &names,
                     QWidget *parent = nullptr);
 
     // Fills the day and month lists and selects their first items; the name
@@ -42,11 +39,6 @@ public:
     // both dates and the weekday of the result.
     void showConversion(const Ymd &hijri, const Ymd &western, int weekDay);
 
-    // What Greg_Hijri_Click does, with its result: the Hijri date of the
-    // Western date in the boxes, or nothing when that date is refused (its
-    // message shown).
-    std::optional<Ymd> toHijri();
-
 public slots:
     void Greg_Hijri_Click();
     void Hijri_Greg_Click();
@@ -57,7 +49,7 @@ private:
     void showWeekDay(int weekDay);
 
     Platform &m_platform;
-    DateState &m_state;
+    const HijriCalendar &m_calendar;
     const NameTables &m_names;
 
     QComboBox *m_westernDay = nullptr;

@@ -278,7 +278,7 @@ void frmqarnivo::createSideControls()
 
     createPrayerControls();
 
-    m_conversionPanel = new ConversionPanel(m_platform, m_state, m_names, area);
+    m_conversionPanel = new ConversionPanel(m_platform, m_calendar, m_names, area);
     m_conversionPanel->move(m_scale.point(kSideLeft, 374));
     m_conversionPanel->hide();
 }

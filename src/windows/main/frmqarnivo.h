@@ -2,12 +2,15 @@
 
 // The main window. A click flows through it like this: a control's handler
 // (a public slot named after the control and its event, Forward_Click)
-// changes the current date state; the month's layout and the dates it needs
-// are computed by plain functions (LayOutHijriMonth, the Julian Day
-// conversions); StartFirst redraws the grid from that data and the date
-// lines are rewritten; the conversion panel is shown the last conversion
-// made. Nothing is read back out of a control: the grid's day numbers are
-// kept as data (m_days).
+// changes the current date state; No_HMonthDays asks the calendar object
+// (HijriCalendar, the user's calendar and day correction) for the shown
+// month's layout once and keeps it (m_month); StartFirst draws the grid from
+// that layout and the date lines are rewritten from the calendar's answers;
+// the conversion panel is shown the last conversion made. Nothing is read
+// back out of a control. The Options window only stores a choice and tells
+// it by a signal; the slots it is connected to (setDayCorrection,
+// setHijriCalendar, ...) change the calendar or the view and redraw. The
+// one-second clock feeds Today, which tells the views of a new day.
 //
 // Names. Controls keep fixed object names, listed with their accessible
 // names in controlnames.h; the members that hold them are named for what
@@ -24,15 +27,17 @@
 // frmqarnivo_prayers.cpp the prayer times, the tray and the reminders.
 
 #include "core/calendar/datestate.h"
+#include "core/calendar/hijricalendar.h"
 #include "core/calendar/monthview.h"
 #include "core/calendar/names.h"
+#include "core/calendar/today.h"
 #include "core/places/cityfile.h"
 #include "core/prayer/prayertimes.h"
 #include "core/readings/datetable.h"
+#include "core/settings/storedchoices.h"
 #include "widgets/colourschemes.h"
 #include "widgets/layoutscale.h"
 #include "windows/calculator/sunpagehost.h"
-#include "windows/options/calendartarget.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -60,7 +65,7 @@ class PrayerTimesWindow;
 class PrayerTray;
 class WwtimeCal;
 
-class frmqarnivo : public QMainWindow, public CalendarTarget, public SunPageHost {
+class frmqarnivo : public QMainWindow, public SunPageHost {
     Q_OBJECT
 public:
     explicit frmqarnivo(Platform &platform, QWidget *parent = nullptr);
@@ -69,6 +74,10 @@ public:
     void Form_Load();
 
     const DateState &dateState() const { return m_state; }
+    const HijriCalendar &calendar() const { return m_calendar; }
+    const MonthLayout &shownMonth() const { return m_month; }
+    // Today's date, fed by the clock; the views that follow it connect here.
+    Today &today() { return m_today; }
     const NameTables &names() const { return m_names; }
     const QString &dayView() const { return m_dayView; }
 
@@ -83,21 +92,17 @@ public:
     void showCalendar() override { show(); }
     MapGMT &mapWindow() override;
 
-    // What the Options window changes.
-    qint16 dayCorrection() const override { return m_state.DayCorrection; }
-    void setDayCorrection(qint16 days) override { m_state.DayCorrection = days; }
-    void setColorIndex(qint16 index) override { m_colorIndex = index; }
-    void setGridColours(const ColourScheme &scheme) override;
-    void No_HMonthDays() override;
-    void StartFirst() override;
-    CalendarKind hijriCalendar() const override { return m_state.Calendar; }
-    void setHijriCalendar(CalendarKind calendar) override;
-    PrayerSettings prayerSettings() const override { return m_prayerSettings; }
-    void setPrayerSettings(const PrayerSettings &settings) override;
-    bool trayShown() const override { return m_trayShown; }
-    void setTrayShown(bool shown) override;
-    bool remindersOn() const override { return m_remindersOn; }
-    void setRemindersOn(bool on) override;
+    // What follows a choice told by the Options window.
+    void setDayCorrection(qint16 days);
+    void setColourScheme(int index);
+    void setHijriCalendar(CalendarKind calendar);
+    void setPrayerSettings(const PrayerSettings &settings);
+    void setTrayShown(bool shown);
+    void setRemindersOn(bool on);
+
+    // The shown month's layout, then its redraw.
+    void No_HMonthDays();
+    void StartFirst();
 
     void SyncTodayHijri();
 
@@ -155,10 +160,13 @@ private:
 
     // Startup steps.
     void resetCurrentDateToSystemDate();
-    void readStartupSettings();
+    void readStartupSettings(const StoredChoices &choices);
     bool loadCity();
     void showCity();
     void applyStoredColourScheme();
+    void setGridColours(const ColourScheme &scheme);
+    // The choices in force, as the Options window starts from them.
+    StoredChoices currentChoices() const;
     Options *optionsWindow();
 
     // The month grid.
@@ -209,6 +217,8 @@ private:
     Platform &m_platform;
     const LayoutScale m_scale;
     DateState m_state;
+    HijriCalendar m_calendar;
+    Today m_today;
     NameTables m_names;
     CityInfo m_city;
     QStringList m_pageLines;
@@ -224,8 +234,9 @@ private:
     QString m_dayView = QStringLiteral("Urdu");
     bool m_showFirst = true;
 
-    // The day numbers the grid shows, by week row and weekday column.
-    MonthGrid m_days{};
+    // The shown month: its days and, by week row and weekday column, the
+    // day numbers the grid shows.
+    MonthLayout m_month;
 
     // Selection in the day grid.
     qint16 m_selectedDay = 0;

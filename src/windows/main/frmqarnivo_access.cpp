@@ -37,15 +37,13 @@ void frmqarnivo::createAccessibility()
 // that a screen reader tells the day in full.
 void frmqarnivo::describeDayCells()
 {
-    const qint32 firstDay = HijriToJulianDayIn(m_state.Calendar, m_state.CurrentHijriYear,
-                                               m_state.CurrentHijriMonth, 1);
     for (int row = 0; row < m_dayGrid->rowCount(); ++row) {
         for (int column = 0; column < m_dayGrid->columnCount(); ++column) {
-            const int day = m_days[row][column];
+            const int day = m_month.days[row][column];
             QTableWidgetItem *cell = m_dayGrid->item(row, column);
             if (day < 1 || !cell)
                 continue;
-            const Ymd western = JulianDayToGregorian(firstDay + day - 1);
+            const Ymd western = JulianDayToGregorian(m_month.firstDay + day - 1);
             const QString hijri = QStringLiteral("%1 %2 %3 Hijri")
                                       .arg(day)
                                       .arg(m_names.HMonthName[m_state.CurrentHijriMonth])

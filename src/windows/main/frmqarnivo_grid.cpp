@@ -28,13 +28,14 @@ const QColor kSelectedText(255, 0, 0);
 void frmqarnivo::StartFirst()
 {
     ClearCellGrid(m_dayGrid);
-    if (m_state.HMonthDays > 30) {
+    if (m_month.monthDays > 30) {
         m_platform.messageBox(QStringLiteral("Error - No. of Days is shown as %1. Contact software "
                                              "vendor for necessary\r\naction. In the mean time "
                                              "the no. of days is being taken as 30.\r\n")
-                                  .arg(m_state.HMonthDays),
+                                  .arg(m_month.monthDays),
                               MsgIcon::Critical, MsgButtons::Ok);
-        m_state.HMonthDays = 30;
+        m_month.monthDays = 30;
+        m_month.days = LayOutMonth(m_month.firstWeekDay, m_month.monthDays);
     }
     HideMonthPictures();
     m_monthPictures[m_state.CurrentHijriMonth]->show();
@@ -51,13 +52,12 @@ void frmqarnivo::FillMonthGrid()
 {
     for (int column = 0; column < 7; ++column)
         m_dayGrid->setColumnWidth(column, m_scale(layout::kColumnWidth));
-    m_days = LayOutMonth(m_state.FirstWeekDay, m_state.HMonthDays);
     for (int row = 0; row < 6; ++row) {
         for (int column = 0; column < 7; ++column) {
-            if (m_days[row][column] == 0)
+            if (m_month.days[row][column] == 0)
                 continue;
             QTableWidgetItem *cell = GridCell(m_dayGrid, row, column);
-            cell->setText(QString::number(m_days[row][column]));
+            cell->setText(QString::number(m_month.days[row][column]));
             cell->setTextAlignment(Qt::AlignCenter);
         }
     }
@@ -67,7 +67,7 @@ void frmqarnivo::MarkSelectedDay()
 {
     for (int row = 0; row < 6; ++row) {
         for (int column = 0; column < 7; ++column) {
-            if (m_days[row][column] != m_selectedDay)
+            if (m_month.days[row][column] != m_selectedDay)
                 continue;
             m_dayGrid->setCurrentCell(row, column);
             m_selectedRow = static_cast<qint16>(row);

@@ -99,9 +99,8 @@ void frmqarnivo::writeDateLines()
                                 m_names.HMonthName[m_state.CurrentHijriMonth],
                                 m_state.CurrentHijriYear));
     const Ymd hijri{m_state.CurrentHijriYear, m_state.CurrentHijriMonth, m_state.CurrentHijriDay};
-    const qint32 day = HijriToJulianDayIn(m_state.Calendar, hijri.year, hijri.month, hijri.day);
-    const Ymd western = JulianDayToGregorian(day);
-    m_conversionPanel->showConversion(hijri, western, CorrectedWeekDay(day, m_state.DayCorrection));
+    const Ymd western = JulianDayToGregorian(m_calendar.julianDayOf(hijri));
+    m_conversionPanel->showConversion(hijri, western, m_calendar.weekDayOf(hijri));
     m_state.CurrentGregDay = static_cast<qint16>(western.day);
     m_state.CurrentGregMonth = static_cast<qint16>(western.month);
     m_state.CurrentGregYear = static_cast<qint16>(western.year);
@@ -112,7 +111,7 @@ void frmqarnivo::writeDateLines()
 // calendar: the line is starred and its tip says why.
 void frmqarnivo::showHijriLine(const QString &text)
 {
-    const bool outside = OutsideUmmAlQuraTable(m_state.Calendar, m_state.CurrentHijriYear);
+    const bool outside = m_calendar.outsideTable(m_state.CurrentHijriYear);
     m_hijriDateLine->setText(outside ? text + QStringLiteral(" *") : text);
     m_hijriDateLine->setToolTip(
         outside ? QStringLiteral("* The Umm al-Qura table runs from %1 to %2 AH; this year "
@@ -131,11 +130,9 @@ void frmqarnivo::writeGregorianLine()
 
 void frmqarnivo::SyncTodayHijri()
 {
-    m_conversionPanel->setGregorianInput(m_state.currentGregorian());
-    const std::optional<Ymd> converted = m_conversionPanel->toHijri();
-    if (!converted)
-        return;
-    const Ymd hijri = *converted;
+    const Ymd western = m_state.currentGregorian();
+    const Ymd hijri =
+        m_calendar.hijriOf(GregorianToJulianDay(western.year, western.month, western.day));
     m_state.CurrentHijriDay = static_cast<qint16>(hijri.day);
     m_state.CurrentHijriMonth = static_cast<qint16>(hijri.month);
     m_state.CurrentHijriYear = static_cast<qint16>(hijri.year);
@@ -145,19 +142,19 @@ void frmqarnivo::No_HMonthDays()
 {
     const int month = m_state.CurrentHijriMonth;
     const int year = m_state.CurrentHijriYear;
-    const MonthLayout layout =
-        LayOutHijriMonth(year, month, m_state.DayCorrection, m_state.Calendar);
-    m_state.FirstWeekDay = static_cast<qint16>(layout.firstWeekDay);
+    MonthLayout layout = m_calendar.month(year, month);
     // The panel shows the month's last conversion: the next month's 1st.
     const HijriMonth next = NextHijriMonth({month, year});
     m_conversionPanel->showConversion({next.year, next.month, 1},
                                       JulianDayToGregorian(layout.followingDay),
-                                      CorrectedWeekDay(layout.followingDay, m_state.DayCorrection));
+                                      m_calendar.correctedWeekDay(layout.followingDay));
     if (layout.firstDay > kLastViewJulianDay || layout.followingDay > kLastViewJulianDay) {
         m_platform.messageBox(DateRangeMessage(), MsgIcon::Critical, MsgButtons::Ok);
-        return;
+        // A month past the view's end keeps the length shown before.
+        layout.monthDays = m_month.monthDays;
+        layout.days = LayOutMonth(layout.firstWeekDay, layout.monthDays);
     }
-    m_state.HMonthDays = layout.monthDays;
+    m_month = layout;
 }
 
 } // namespace qarnivo

@@ -6,10 +6,7 @@
 
 #include "core/calendar/conversion.h"
 #include "core/prayer/prayerclock.h"
-#include "core/settings/prayersettings.h"
-#include "core/settings/settingscatalogue.h"
 #include "platform/platform.h"
-#include "platform/settingsstore.h"
 #include "windows/main/layout.h"
 #include "windows/main/prayerpanel.h"
 #include "windows/main/prayertray.h"
@@ -34,10 +31,6 @@ void frmqarnivo::createPrayerControls()
 
 void frmqarnivo::startPrayerTimes()
 {
-    m_prayerSettings = PrayerSettingsFrom(
-        [this](const QString &key) { return ReadTextSetting(m_platform, key, QString()); });
-    m_trayShown = ReadBoolSetting(m_platform, SettingKey::SystemTray, false);
-    m_remindersOn = ReadBoolSetting(m_platform, SettingKey::PrayerReminders, false);
     const QDateTime now = m_platform.now();
     m_lastReminderCheck = now;
     m_prayerPanel->setSettings(m_prayerSettings);
@@ -78,10 +71,7 @@ void frmqarnivo::setRemindersOn(bool on)
 void frmqarnivo::tickPrayerTimes(const QDateTime &now)
 {
     m_prayerPanel->showTime(now);
-    const QDate today = now.date();
-    const Ymd hijri = JulianDayToHijriIn(
-        m_state.Calendar, GregorianToJulianDay(today.year(), today.month(), today.day()));
-    m_tray->showDay(hijri.day, trayToolTip());
+    m_tray->showDay(m_calendar.hijriOf(m_today.date()).day, trayToolTip());
     remindPrayers(now);
 }
 
@@ -90,8 +80,7 @@ QString frmqarnivo::trayToolTip() const
     const QDate today = m_prayerPanel->today().date;
     QString tip = QStringLiteral("Qarnivo");
     if (today.isValid()) {
-        const Ymd hijri = JulianDayToHijriIn(
-            m_state.Calendar, GregorianToJulianDay(today.year(), today.month(), today.day()));
+        const Ymd hijri = m_calendar.hijriOf(today);
         tip = HijriDateLine(hijri.day, m_names.HMonthName[hijri.month], hijri.year);
     }
     if (const auto next = m_prayerPanel->next())
@@ -124,7 +113,7 @@ void frmqarnivo::PrayerTimesMenu_Click()
     if (!m_prayerWindow) {
         m_prayerWindow = new PrayerTimesWindow(m_platform, m_prayerSettings, m_city,
                                                m_platform.now().date(), this);
-        m_prayerWindow->setHijriCalendar(m_state.Calendar);
+        m_prayerWindow->setHijriCalendar(m_calendar);
     }
     m_prayerWindow->show();
     m_prayerWindow->raise();

@@ -145,14 +145,13 @@ void frmqarnivo::ExportOccasions_Click()
     if (path.isEmpty())
         return;
     const QString problem =
-        SaveOccasionFile(path, OccasionCalendar(year, m_state.DayCorrection, m_state.Calendar,
-                                                m_names, m_platform.now()));
+        SaveOccasionFile(path, OccasionCalendar(year, m_calendar, m_names, m_platform.now()));
     if (!problem.isEmpty()) {
         m_platform.messageBox(problem, MsgIcon::Exclamation, MsgButtons::Ok);
         return;
     }
     m_platform.messageBox(QStringLiteral("DONE! %1 occasions of %2 AH written to %3")
-                              .arg(OccasionCount(year, m_state.Calendar))
+                              .arg(OccasionCount(year, m_calendar))
                               .arg(year)
                               .arg(QDir::toNativeSeparators(path)),
                           MsgIcon::Information, MsgButtons::Ok);

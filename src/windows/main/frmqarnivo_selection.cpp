@@ -17,7 +17,7 @@ void frmqarnivo::grCal1_Click()
     const int row = m_dayGrid->currentRow();
     const int column = m_dayGrid->currentColumn();
     const bool inGrid = row >= 0 && row < 6 && column >= 0 && column < 7;
-    const int day = inGrid ? m_days[row][column] : 0;
+    const int day = inGrid ? m_month.days[row][column] : 0;
     // An empty cell holds no day: the selection stays where it was.
     if (day < 1)
         return;

@@ -28,13 +28,12 @@ namespace qarnivo {
 void frmqarnivo::Form_Load()
 {
     resetCurrentDateToSystemDate();
-    m_state.DayCorrection = ReadInt16Setting(m_platform, SettingKey::Correction, 0);
-    m_state.Calendar = CalendarFromSetting(ReadTextSetting(m_platform, SettingKey::Calendar,
-                                                           QStringLiteral("Tabular")))
-                           .value_or(CalendarKind::Tabular);
+    const StoredChoices choices = ReadStoredChoices(
+        [this](const QString &key) { return ReadTextSetting(m_platform, key, QString()); });
+    m_calendar = choices.hijriCalendar();
     m_pageLines = BuildPageLines();
     LoadMonthNames(m_names);
-    readStartupSettings();
+    readStartupSettings(choices);
     LoadWeekDayNames(m_names);
     if (!loadCity())
         return;
@@ -90,21 +89,42 @@ void frmqarnivo::SunRiseSunSet_Click()
 
 void frmqarnivo::resetCurrentDateToSystemDate()
 {
-    const QDate today = m_platform.now().date();
+    m_today.setNow(m_platform.now());
+    const QDate today = m_today.date();
     m_state.StartDate = today;
     m_state.CurrentGregDay = static_cast<qint16>(today.day());
     m_state.CurrentGregMonth = static_cast<qint16>(today.month());
     m_state.CurrentGregYear = static_cast<qint16>(today.year());
 }
 
-void frmqarnivo::readStartupSettings()
+void frmqarnivo::readStartupSettings(const StoredChoices &choices)
 {
-    m_windowFull = ReadBoolSetting(m_platform, SettingKey::WindowFull, false);
-    m_windowMax = ReadBoolSetting(m_platform, SettingKey::WindowMax, false);
-    m_dovrellBG = ReadInt16Setting(m_platform, SettingKey::DovrellBG, 0);
-    m_colorIndex = ReadInt16Setting(m_platform, SettingKey::ColorIndex, 0);
-    m_dayView = ReadTextSetting(m_platform, SettingKey::DayView, QStringLiteral("Urdu"));
-    m_showFirst = ReadBoolSetting(m_platform, SettingKey::ShowFirst, true);
+    m_windowFull = choices.windowFull;
+    m_windowMax = choices.windowMax;
+    m_dovrellBG = choices.dovrellBG;
+    m_colorIndex = choices.colorIndex;
+    m_dayView = choices.dayView;
+    m_showFirst = choices.showFirst;
+    m_prayerSettings = choices.prayer;
+    m_trayShown = choices.systemTray;
+    m_remindersOn = choices.reminders;
+}
+
+StoredChoices frmqarnivo::currentChoices() const
+{
+    StoredChoices choices;
+    choices.correction = static_cast<qint16>(m_calendar.correction());
+    choices.calendar = m_calendar.kind();
+    choices.prayer = m_prayerSettings;
+    choices.windowFull = m_windowFull;
+    choices.windowMax = m_windowMax;
+    choices.dovrellBG = m_dovrellBG;
+    choices.colorIndex = m_colorIndex;
+    choices.dayView = m_dayView;
+    choices.showFirst = m_showFirst;
+    choices.systemTray = m_trayShown;
+    choices.reminders = m_remindersOn;
+    return choices;
 }
 
 // Reads the default city. A missing file is written with the default city
@@ -153,22 +173,38 @@ void frmqarnivo::showCity()
     m_cityTimeZone->setText(OffsetDisplay(m_city.offsetGMT));
 }
 
-// The options window is loaded without being shown and picks the stored
-// scheme, which paints the grid and stores the scheme again.
+// The stored scheme paints the grid and is stored again, one out of range
+// as the first.
 void frmqarnivo::applyStoredColourScheme()
 {
     if (m_colorIndex < 0 || m_colorIndex >= kColourSchemeCount)
         m_colorIndex = 0;
-    optionsWindow()->selectScheme(m_colorIndex);
+    WriteIntSetting(m_platform, SettingKey::ColorIndex, m_colorIndex);
+    setGridColours(GridColourScheme(m_colorIndex, palette()));
+}
+
+void frmqarnivo::setColourScheme(int index)
+{
+    m_colorIndex = static_cast<qint16>(index);
+    setGridColours(GridColourScheme(index, palette()));
+    StartFirst();
+}
+
+// A new correction moves the weekdays of the shown month.
+void frmqarnivo::setDayCorrection(qint16 days)
+{
+    m_calendar = HijriCalendar(m_calendar.kind(), days);
+    No_HMonthDays();
+    StartFirst();
 }
 
 // A change of calendar keeps the selected Western day and shows it in the
 // new calendar's month.
 void frmqarnivo::setHijriCalendar(CalendarKind calendar)
 {
-    m_state.Calendar = calendar;
+    m_calendar = HijriCalendar(calendar, m_calendar.correction());
     if (m_prayerWindow)
-        m_prayerWindow->setHijriCalendar(calendar);
+        m_prayerWindow->setHijriCalendar(m_calendar);
     SyncTodayHijri();
     finishMove();
     showOccasion(m_state.CurrentHijriMonth, m_state.CurrentHijriDay);
@@ -183,8 +219,15 @@ MapGMT &frmqarnivo::mapWindow()
 
 Options *frmqarnivo::optionsWindow()
 {
-    if (!m_options)
-        m_options = new Options(m_platform, *this, this);
+    if (!m_options) {
+        m_options = new Options(m_platform, currentChoices(), this);
+        connect(m_options, &Options::correctionChanged, this, &frmqarnivo::setDayCorrection);
+        connect(m_options, &Options::colourSchemeChanged, this, &frmqarnivo::setColourScheme);
+        connect(m_options, &Options::calendarChanged, this, &frmqarnivo::setHijriCalendar);
+        connect(m_options, &Options::prayerSettingsChanged, this, &frmqarnivo::setPrayerSettings);
+        connect(m_options, &Options::trayShownChanged, this, &frmqarnivo::setTrayShown);
+        connect(m_options, &Options::remindersChanged, this, &frmqarnivo::setRemindersOn);
+    }
     return m_options;
 }
 
@@ -229,6 +272,7 @@ void frmqarnivo::Timer1_Timer()
     QString format = QLocale().timeFormat(QLocale::LongFormat);
     format.remove(QStringLiteral(" t")).remove(u't');
     const QDateTime now = m_platform.now();
+    m_today.setNow(now);
     m_clockButton->setText(now.time().toString(format.trimmed()));
     tickPrayerTimes(now);
 }

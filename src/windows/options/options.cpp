@@ -5,7 +5,6 @@
 #include "platform/settingsstore.h"
 #include "widgets/colourschemes.h"
 #include "widgets/contrast.h"
-#include "windows/options/calendartarget.h"
 #include "windows/options/optionsnames.h"
 
 #include <QButtonGroup>
@@ -36,8 +35,8 @@ const QString kCorrectionHelp =
 
 } // namespace
 
-Options::Options(Platform &platform, CalendarTarget &calendar, QWidget *parent)
-    : QWidget(parent, Qt::Window), m_platform(platform), m_calendar(calendar),
+Options::Options(Platform &platform, const StoredChoices &current, QWidget *parent)
+    : QWidget(parent, Qt::Window), m_platform(platform), m_choices(current),
       m_scale(LayoutScale::ForFont(font()))
 {
     setObjectName(QStringLiteral("Options"));
@@ -108,7 +107,7 @@ void Options::createCalendarControls()
                        "outside them the arithmetical calendar applies."));
     m_calendarList->setGeometry(m_scale.rect(88, 230, 250, 28));
     caption->setBuddy(m_calendarList);
-    m_calendarList->setCurrentIndex(m_calendar.hijriCalendar() == CalendarKind::UmmAlQura);
+    m_calendarList->setCurrentIndex(m_choices.calendar == CalendarKind::UmmAlQura);
     connect(m_calendarList, &QComboBox::activated, this, &Options::CalendarList_Click);
 }
 
@@ -116,8 +115,9 @@ void Options::CalendarList_Click()
 {
     const CalendarKind chosen =
         m_calendarList->currentIndex() == 1 ? CalendarKind::UmmAlQura : CalendarKind::Tabular;
+    m_choices.calendar = chosen;
     WriteTextSetting(m_platform, SettingKey::Calendar, CalendarSettingText(chosen));
-    m_calendar.setHijriCalendar(chosen);
+    emit calendarChanged(chosen);
 }
 
 void Options::createSchemeControls()
@@ -180,11 +180,10 @@ void Options::Apply_Click()
     const int step = CorrectionStep(m_correctionList->currentIndex());
     if (step == 0)
         return;
-    m_calendar.setDayCorrection(AddCorrection(m_calendar.dayCorrection(), step));
-    WriteIntSetting(m_platform, SettingKey::Correction, m_calendar.dayCorrection());
+    m_choices.correction = AddCorrection(m_choices.correction, step);
+    WriteIntSetting(m_platform, SettingKey::Correction, m_choices.correction);
     m_applyButton->setEnabled(false);
-    m_calendar.No_HMonthDays();
-    m_calendar.StartFirst();
+    emit correctionChanged(m_choices.correction);
 }
 
 void Options::selectScheme(int index)
@@ -197,12 +196,9 @@ void Options::selectScheme(int index)
 
 void Options::Option2_Click(int index)
 {
-    const int selected = m_schemeGroup->checkedId();
-    if (selected >= 0)
-        m_calendar.setGridColours(GridColourScheme(selected, palette()));
-    m_calendar.setColorIndex(static_cast<qint16>(index));
+    m_choices.colorIndex = static_cast<qint16>(index);
     WriteIntSetting(m_platform, SettingKey::ColorIndex, index);
-    m_calendar.StartFirst();
+    emit colourSchemeChanged(index);
 }
 
 void Options::Label1_Click()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/prayer/prayertimes.h"
+#include "core/settings/storedchoices.h"
 #include "widgets/layoutscale.h"
 
 #include <QWidget>
@@ -18,17 +19,17 @@ class QSpinBox;
 
 namespace qarnivo {
 
-class CalendarTarget;
 class Platform;
 
 // The options window: the Hijri date correction, which moves the weekday of
 // every month's first day, the colour scheme of the month grid, the Hijri
-// calendar, and how the prayer times are computed and shown. Every
-// change takes effect at once in the main window and is stored.
+// calendar, and how the prayer times are computed and shown. It starts from
+// the choices in force, stores every change and tells it by a signal; the
+// main window follows at once.
 class Options : public QWidget {
     Q_OBJECT
 public:
-    Options(Platform &platform, CalendarTarget &calendar, QWidget *parent = nullptr);
+    Options(Platform &platform, const StoredChoices &current, QWidget *parent = nullptr);
 
     // Selects scheme i's option as a click on it does.
     void selectScheme(int index);
@@ -46,6 +47,14 @@ public slots:
     void SystemTray_Click();
     void PrayerReminders_Click();
 
+signals:
+    void correctionChanged(qint16 days);
+    void colourSchemeChanged(int index);
+    void calendarChanged(CalendarKind calendar);
+    void prayerSettingsChanged(const PrayerSettings &settings);
+    void trayShownChanged(bool shown);
+    void remindersChanged(bool on);
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -58,7 +67,7 @@ private:
     void showPrayerSettings();
 
     Platform &m_platform;
-    CalendarTarget &m_calendar;
+    StoredChoices m_choices; // as they are now
     const LayoutScale m_scale;
 
     QComboBox *m_correctionList = nullptr;

@@ -1,5 +1,5 @@
-// The Options window's prayer-time group: every choice is stored and takes
-// effect in the calendar window at once.
+// The Options window's prayer-time group: every choice is stored and told
+// at once.
 
 #include "windows/options/options.h"
 
@@ -7,7 +7,6 @@
 #include "core/settings/settingscatalogue.h"
 #include "platform/platform.h"
 #include "platform/settingsstore.h"
-#include "windows/options/calendartarget.h"
 #include "windows/options/optionsnames.h"
 
 #include <QCheckBox>
@@ -95,7 +94,7 @@ int Options::createPrayerControls()
 
 void Options::showPrayerSettings()
 {
-    const PrayerSettings settings = m_calendar.prayerSettings();
+    const PrayerSettings &settings = m_choices.prayer;
     const QSignalBlocker blockMethods(m_methodList);
     m_methodList->setCurrentIndex(static_cast<int>(settings.method));
     m_asrList->setCurrentIndex(static_cast<int>(settings.asr));
@@ -105,8 +104,8 @@ void Options::showPrayerSettings()
         m_adjustmentBoxes[p]->setValue(settings.adjustments[p]);
     }
     m_clock24->setChecked(settings.clock24);
-    m_tray->setChecked(m_calendar.trayShown());
-    m_reminders->setChecked(m_calendar.remindersOn());
+    m_tray->setChecked(m_choices.systemTray);
+    m_reminders->setChecked(m_choices.reminders);
 }
 
 void Options::PrayerSettings_Change()
@@ -120,19 +119,22 @@ void Options::PrayerSettings_Change()
     settings.clock24 = m_clock24->isChecked();
     for (const auto &[key, text] : PrayerSettingsTexts(settings))
         WriteTextSetting(m_platform, key, text);
-    m_calendar.setPrayerSettings(settings);
+    m_choices.prayer = settings;
+    emit prayerSettingsChanged(settings);
 }
 
 void Options::SystemTray_Click()
 {
-    WriteBoolSetting(m_platform, SettingKey::SystemTray, m_tray->isChecked());
-    m_calendar.setTrayShown(m_tray->isChecked());
+    m_choices.systemTray = m_tray->isChecked();
+    WriteBoolSetting(m_platform, SettingKey::SystemTray, m_choices.systemTray);
+    emit trayShownChanged(m_choices.systemTray);
 }
 
 void Options::PrayerReminders_Click()
 {
-    WriteBoolSetting(m_platform, SettingKey::PrayerReminders, m_reminders->isChecked());
-    m_calendar.setRemindersOn(m_reminders->isChecked());
+    m_choices.reminders = m_reminders->isChecked();
+    WriteBoolSetting(m_platform, SettingKey::PrayerReminders, m_choices.reminders);
+    emit remindersChanged(m_choices.reminders);
 }
 
 } // namespace qarnivo

@@ -257,7 +257,7 @@ void PrayerTimesWindow::setSettings(const PrayerSettings &settings)
     computeMonth();
 }
 
-void PrayerTimesWindow::setHijriCalendar(CalendarKind calendar)
+void PrayerTimesWindow::setHijriCalendar(const HijriCalendar &calendar)
 {
     m_calendar = calendar;
     computeMonth();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/calendar/ummalqura.h"
+#include "core/calendar/hijricalendar.h"
 #include "core/places/cityfile.h"
 #include "core/prayer/prayertimes.h"
 #include "widgets/layoutscale.h"
@@ -45,7 +45,7 @@ public:
     void setSettings(const PrayerSettings &settings);
     PrayerSettings settings() const { return m_settings; }
     // The Hijri calendar of the dates beside the times.
-    void setHijriCalendar(CalendarKind calendar);
+    void setHijriCalendar(const HijriCalendar &calendar);
     QDate date() const { return m_date; }
     // Shows that day and its month; days outside 1583 to 9999 are brought inside.
     void setDate(const QDate &date);
@@ -85,7 +85,7 @@ private:
 
     Platform &m_platform;
     PrayerSettings m_settings;
-    CalendarKind m_calendar = CalendarKind::Tabular;
+    HijriCalendar m_calendar;
     const LayoutScale m_scale;
     QList<Place> m_places;
     QDate m_date;

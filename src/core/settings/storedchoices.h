@@ -1,0 +1,36 @@
+#pragma once
+
+// Every choice the program keeps in the settings store, read at once, the
+// same way by the command line and by the windows.
+
+#include "core/calendar/hijricalendar.h"
+#include "core/prayer/prayertimes.h"
+
+#include <QString>
+
+#include <functional>
+
+namespace qarnivo {
+
+struct StoredChoices {
+    qint16 correction = 0; // the Hijri date correction, in days
+    CalendarKind calendar = CalendarKind::Tabular;
+    PrayerSettings prayer;
+    bool windowFull = false; // the full view
+    bool windowMax = false;  // maximized
+    qint16 dovrellBG = 0;
+    qint16 colorIndex = 0; // the grid's colour scheme
+    QString dayView = QStringLiteral("Urdu");
+    bool showFirst = true; // the calculator window before the calendar
+    bool systemTray = false;
+    bool reminders = false;
+
+    HijriCalendar hijriCalendar() const { return HijriCalendar(calendar, correction); }
+};
+
+// Reads every choice through `stored` (the text of a key, empty when absent).
+// A missing or unreadable value keeps its default, so a damaged store never
+// stops the program.
+StoredChoices ReadStoredChoices(const std::function<QString(const QString &key)> &stored);
+
+} // namespace qarnivo

@@ -1,0 +1,146 @@
+// The stored choices as the command line and the windows read them, from a damaged store too;
+// and today's date, which tells its followers of each new day.
+
+#include "core/calendar/today.h"
+#include "core/settings/storedchoices.h"
+#include "testsupport.h"
+
+#include <QSignalSpy>
+
+using namespace qarnivo;
+using namespace qarnivo::testing;
+
+namespace {
+
+// Every field, in the order of the struct, as one line to compare.
+QString summary(const StoredChoices &c)
+{
+    QStringList adjustments;
+    for (const int minutes : c.prayer.adjustments)
+        adjustments << QString::number(minutes);
+    return QStringList{QString::number(c.correction),
+                       c.calendar == CalendarKind::UmmAlQura ? "UmmAlQura" : "Tabular",
+                       PrayerMethodKey(c.prayer.method),
+                       AsrRuleSetting(c.prayer.asr),
+                       HighLatitudeRuleSetting(c.prayer.highLatitude),
+                       adjustments.join(u','),
+                       c.prayer.clock24 ? "24h" : "12h",
+                       c.windowFull ? "full" : "short",
+                       c.windowMax ? "max" : "normal",
+                       QString::number(c.dovrellBG),
+                       QString::number(c.colorIndex),
+                       c.dayView,
+                       c.showFirst ? "first" : "later",
+                       c.systemTray ? "tray" : "no tray",
+                       c.reminders ? "reminders" : "quiet"}
+        .join(u'|');
+}
+
+const QString kDefaults = "0|Tabular|karachi|Hanafi|MiddleOfTheNight|0,0,0,0,0,0|24h|short|normal|"
+                          "0|0|Urdu|first|no tray|quiet";
+
+} // namespace
+
+class TestStoredChoices : public QObject {
+    Q_OBJECT
+private slots:
+    // Stored texts ("Key=value") and what is read; whatever cannot be read keeps its default.
+    void read_data()
+    {
+        columns<QStringList, QString>({"stored", "read"});
+        row("nothing stored", QStringList{}, kDefaults);
+        row("every choice readable",
+            QStringList{"Correction=-2", "Calendar=UmmAlQura", "PrayerMethod=egypt",
+                        "AsrRule=Standard", "HighLatitudeRule=TwilightAngle",
+                        "PrayerAdjustments=5,0,-3,0,0,60", "Clock24=False", "WindowFull=True",
+                        "WindowMax=1", "DovrellBG=3", "ColorIndex=4", "DayView=English",
+                        "Show First=false", "SystemTray=TRUE", "PrayerReminders=-1"},
+            QString("-2|UmmAlQura|egypt|Standard|TwilightAngle|5,0,-3,0,0,60|12h|full|max|3|4|"
+                    "English|later|tray|reminders"));
+        row("garbage keeps every default",
+            QStringList{"Correction=abc", "Calendar=ummalqura", "PrayerMethod=Karachi",
+                        "AsrRule=hanafi", "HighLatitudeRule=x", "PrayerAdjustments=1,2",
+                        "Clock24=no", "WindowFull=maybe", "WindowMax=yes", "DovrellBG=3x",
+                        "ColorIndex=five", "Show First=Y", "SystemTray=on", "PrayerReminders=?"},
+            kDefaults);
+        row("blanks keep every default",
+            QStringList{"Correction=", "Calendar=", "PrayerMethod=", "AsrRule=",
+                        "PrayerAdjustments=", "Clock24=", "WindowFull=", "DovrellBG=",
+                        "ColorIndex=", "DayView=", "Show First=", "SystemTray="},
+            kDefaults);
+        row("blanks around numbers, a half rounded to even",
+            QStringList{"Correction= 2.5 ", "ColorIndex= 5", "WindowFull= 1 "},
+            QString("2|Tabular|karachi|Hanafi|MiddleOfTheNight|0,0,0,0,0,0|24h|full|normal|0|5|"
+                    "Urdu|first|no tray|quiet"));
+        row("beyond 16 bits and beyond an hour",
+            QStringList{"Correction=40000", "DovrellBG=-32769", "PrayerAdjustments=61,0,0,0,0,0"},
+            kDefaults);
+        row("16-bit limits are kept", QStringList{"Correction=-32768", "DovrellBG=32767"},
+            QString("-32768|Tabular|karachi|Hanafi|MiddleOfTheNight|0,0,0,0,0,0|24h|short|"
+                    "normal|32767|0|Urdu|first|no tray|quiet"));
+        // The window, not the store, brings a scheme out of range back to the first.
+        row("a scheme out of range is read as stored", QStringList{"ColorIndex=9"},
+            QString("0|Tabular|karachi|Hanafi|MiddleOfTheNight|0,0,0,0,0,0|24h|short|normal|0|9|"
+                    "Urdu|first|no tray|quiet"));
+    }
+    void read()
+    {
+        const auto [stored, read] = fetch<QStringList, QString>("stored", "read");
+        QMap<QString, QString> store;
+        for (const QString &entry : stored)
+            store.insert(entry.section(u'=', 0, 0), entry.section(u'=', 1));
+        QStringList asked;
+        const StoredChoices choices = ReadStoredChoices([&](const QString &key) {
+            asked << key;
+            return store.value(key);
+        });
+        QCOMPARE(summary(choices), read);
+        // Each key is asked for once.
+        QCOMPARE(asked.size(), QSet<QString>(asked.begin(), asked.end()).size());
+        const HijriCalendar calendar = choices.hijriCalendar();
+        QCOMPARE(calendar.correction(), int(choices.correction));
+        QCOMPARE(calendar.kind(), choices.calendar);
+    }
+
+    // The clock's times in order and the dates told: a new date once, at its first second.
+    void todayTellsEachNewDay_data()
+    {
+        const QDate day(2025, 3, 1);
+        columns<QList<QDateTime>, QStringList, QDate>({"times", "told", "date"});
+        row("the first time tells its date", QList<QDateTime>{QDateTime(day, QTime(9, 30))},
+            QStringList{"2025-03-01"}, day);
+        row("seconds of one day tell nothing more",
+            QList<QDateTime>{QDateTime(day, QTime(0, 0)), QDateTime(day, QTime(12, 0)),
+                             QDateTime(day, QTime(23, 59, 59))},
+            QStringList{"2025-03-01"}, day);
+        row("midnight tells the next day once",
+            QList<QDateTime>{QDateTime(day, QTime(23, 59, 59)),
+                             QDateTime(day.addDays(1), QTime(0, 0)),
+                             QDateTime(day.addDays(1), QTime(0, 0, 1))},
+            QStringList{"2025-03-01", "2025-03-02"}, day.addDays(1));
+        row("a clock set back tells the earlier day",
+            QList<QDateTime>{QDateTime(day, QTime(8, 0)), QDateTime(day.addDays(-1), QTime(8, 0))},
+            QStringList{"2025-03-01", "2025-02-28"}, day.addDays(-1));
+        row("an invalid time changes nothing",
+            QList<QDateTime>{QDateTime(day, QTime(8, 0)), QDateTime()}, QStringList{"2025-03-01"},
+            day);
+        row("nothing read yet", QList<QDateTime>{QDateTime()}, QStringList{}, QDate());
+    }
+    void todayTellsEachNewDay()
+    {
+        const auto [times, told, date] =
+            fetch<QList<QDateTime>, QStringList, QDate>("times", "told", "date");
+        Today today;
+        QSignalSpy spy(&today, &Today::dayChanged);
+        for (const QDateTime &time : times)
+            today.setNow(time);
+        QStringList dates;
+        for (const QList<QVariant> &signal : spy)
+            dates << signal.at(0).toDate().toString(Qt::ISODate);
+        QCOMPARE(dates, told);
+        QCOMPARE(today.date(), date);
+    }
+};
+
+QTEST_APPLESS_MAIN(TestStoredChoices)
+#include "tst_storedchoices.moc"
