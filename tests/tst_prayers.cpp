@@ -129,30 +129,30 @@ private slots:
         QCOMPARE(w.setting("SystemTray") + w.setting("PrayerReminders"), "TrueTrue");
     }
 
-    // One reminder for each prayer whose minute the clock passes; none for sunrise, none twice,
-    // none when the clock jumps back or the reminders are off.
+    // A notification for each prayer whose minute the clock passes while the reminders are on;
+    // none for the prayers that came while they were off, even if they are turned on within the
+    // prayer's minute.
     void reminders()
     {
         PrayerWindow w(QTime(4, 49, 30));
         w.setSetting("PrayerReminders", "True");
         w.load();
         w.tickAt(QDateTime(kDay, QTime(4, 50, 0)));
-        w.tickAt(QDateTime(kDay, QTime(4, 50, 1)));
-        w.tickAt(QDateTime(kDay, QTime(6, 30)));  // past sunrise
-        w.tickAt(QDateTime(kDay, QTime(11, 38))); // the clock set back and forth
-        w.tickAt(QDateTime(kDay, QTime(11, 37)));
-        w.tickAt(QDateTime(kDay, QTime(11, 39)));
-        QCOMPARE(
-            w.platform.notifications,
-            QStringList({"Fajr prayer: It is time for Fajr (04:50) in India - Bhubaneswar.",
-                         "Dhuhr prayer: It is time for Dhuhr (11:39) in India - Bhubaneswar."}));
         w.main->setRemindersOn(false);
-        w.tickAt(QDateTime(kDay, QTime(23, 0)));
-        QCOMPARE(w.platform.notifications.size(), 2);
+        w.tickAt(QDateTime(kDay, QTime(11, 39)));              // Dhuhr
+        w.platform.clock = QDateTime(kDay, QTime(15, 31, 10)); // Asr
+        w.main->setRemindersOn(true);
+        w.tickAt(QDateTime(kDay, QTime(15, 31, 20)));
+        w.tickAt(QDateTime(kDay, QTime(17, 6))); // Maghrib
+        QCOMPARE(w.platform.notifications,
+                 QStringList(
+                     {"Fajr prayer: It is time for Fajr (04:50) in India - Bhubaneswar.",
+                      "Maghrib prayer: It is time for Maghrib (17:06) in India - Bhubaneswar."}));
     }
 
     // The tray: the day's picture, the tooltip with the Hijri date and the next prayer, Exit
-    // running the exit sequence; the Prayer Times window from its menu item.
+    // running the exit sequence; the Prayer Times window from its menu item, following the
+    // calendar and the settings.
     void trayAndPrayerTimesWindow()
     {
         PrayerWindow w;
@@ -172,6 +172,10 @@ private slots:
         QCOMPARE(control<QLabel>(window, "HijriDate")->text(), "25 Jumadis -Sani 1448 AH");
         w.main->setHijriCalendar(CalendarKind::UmmAlQura);
         QCOMPARE(control<QLabel>(window, "HijriDate")->text(), "26 Jumadis -Sani 1448 AH");
+        PrayerSettings twelveHours;
+        twelveHours.clock24 = false;
+        w.main->setPrayerSettings(twelveHours); // the window follows the settings chosen
+        QCOMPARE(control<QLabel>(window, "PrayerTime(0)")->text(), "4:50 AM");
         tray->menu()->findChild<QAction *>("TrayExit")->trigger();
         QVERIFY(w.platform.ended);
     }

@@ -27,7 +27,7 @@
 #include "core/calendar/monthview.h"
 #include "core/calendar/names.h"
 #include "core/places/cityfile.h"
-#include "core/prayer/prayertimes.h"
+#include "core/prayer/prayertoday.h"
 #include "core/readings/datetable.h"
 #include "widgets/colourschemes.h"
 #include "widgets/layoutscale.h"
@@ -92,7 +92,7 @@ public:
     void StartFirst() override;
     CalendarKind hijriCalendar() const override { return m_state.Calendar; }
     void setHijriCalendar(CalendarKind calendar) override;
-    PrayerSettings prayerSettings() const override { return m_prayerSettings; }
+    PrayerSettings prayerSettings() const override { return m_prayerToday->settings(); }
     void setPrayerSettings(const PrayerSettings &settings) override;
     bool trayShown() const override { return m_trayShown; }
     void setTrayShown(bool shown) override;
@@ -192,8 +192,7 @@ private:
     void createPrayerControls();
     void startPrayerTimes();
     void tickPrayerTimes(const QDateTime &now);
-    void remindPrayers(const QDateTime &now);
-    QString trayToolTip() const;
+    void remindPrayer(Prayer prayer);
 
     // Accessibility.
     void createAccessibility();
@@ -277,12 +276,11 @@ private:
     DecorationStacks *m_decorations = nullptr;
     ClickablePicture *m_banner = nullptr; // the banner below the normal height
     // Prayer times.
-    PrayerSettings m_prayerSettings;
+    PrayerToday *m_prayerToday = nullptr; // today's times, which the panel and the tray draw
     bool m_trayShown = false;
     bool m_remindersOn = false;
     PrayerPanel *m_prayerPanel = nullptr;
     PrayerTray *m_tray = nullptr;
-    QDateTime m_lastReminderCheck; // reminders are owed for times after it
     QPointer<PrayerTimesWindow> m_prayerWindow;
     QList<QLabel *> m_cityLabels;
     ConversionPanel *m_conversionPanel = nullptr;
