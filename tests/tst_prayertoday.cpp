@@ -36,12 +36,13 @@ struct Watched {
     QStringList due;
     Watched(const QString &place, const QDateTime &now)
     {
-        today.setPlace(placeNamed(place));
-        today.setNow(now);
         QObject::connect(&today, &PrayerToday::timesChanged, [this] { ++timesChanged; });
         QObject::connect(&today, &PrayerToday::settingsChanged, [this] { ++settingsChanged; });
         QObject::connect(&today, &PrayerToday::prayerDue,
                          [this](Prayer prayer) { due << PrayerName(prayer); });
+        today.setPlace(placeNamed(place));
+        today.setNow(now);
+        timesChanged = 0; // counted from here on
     }
     QString countdown() const
     {
