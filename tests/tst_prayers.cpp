@@ -1,8 +1,7 @@
 // The prayer times on the windows: the main window's panel and its countdown,
-// the Options window's choices, the reminders, the tray, the Prayer Times
-// window's menu item, and the clock arithmetic under them.
+// the Options window's choices, the reminders, the tray and the Prayer Times
+// window's menu item.
 
-#include "core/prayer/prayerclock.h"
 #include "windows/main/prayertray.h"
 #include "windows/prayertimes/prayerwindow.h"
 #include "windowsupport.h"
@@ -50,13 +49,6 @@ struct PrayerWindow : Window {
         return main->findChild<QWidget *>("Options");
     }
 };
-
-PrayerDay dayWith(std::initializer_list<std::optional<int>> minutes)
-{
-    PrayerDay day;
-    std::copy(minutes.begin(), minutes.end(), day.minutes.begin());
-    return day;
-}
 
 } // namespace
 
@@ -137,30 +129,30 @@ private slots:
         QCOMPARE(w.setting("SystemTray") + w.setting("PrayerReminders"), "TrueTrue");
     }
 
-    // One reminder for each prayer whose minute the clock passes; none for sunrise, none twice,
-    // none when the clock jumps back or the reminders are off.
+    // A notification for each prayer whose minute the clock passes while the reminders are on;
+    // none for the prayers that came while they were off, even if they are turned on within the
+    // prayer's minute.
     void reminders()
     {
         PrayerWindow w(QTime(4, 49, 30));
         w.setSetting("PrayerReminders", "True");
         w.load();
         w.tickAt(QDateTime(kDay, QTime(4, 50, 0)));
-        w.tickAt(QDateTime(kDay, QTime(4, 50, 1)));
-        w.tickAt(QDateTime(kDay, QTime(6, 30)));  // past sunrise
-        w.tickAt(QDateTime(kDay, QTime(11, 38))); // the clock set back and forth
-        w.tickAt(QDateTime(kDay, QTime(11, 37)));
-        w.tickAt(QDateTime(kDay, QTime(11, 39)));
-        QCOMPARE(
-            w.platform.notifications,
-            QStringList({"Fajr prayer: It is time for Fajr (04:50) in India - Bhubaneswar.",
-                         "Dhuhr prayer: It is time for Dhuhr (11:39) in India - Bhubaneswar."}));
         w.main->setRemindersOn(false);
-        w.tickAt(QDateTime(kDay, QTime(23, 0)));
-        QCOMPARE(w.platform.notifications.size(), 2);
+        w.tickAt(QDateTime(kDay, QTime(11, 39)));              // Dhuhr
+        w.platform.clock = QDateTime(kDay, QTime(15, 31, 10)); // Asr
+        w.main->setRemindersOn(true);
+        w.tickAt(QDateTime(kDay, QTime(15, 31, 20)));
+        w.tickAt(QDateTime(kDay, QTime(17, 6))); // Maghrib
+        QCOMPARE(w.platform.notifications,
+                 QStringList(
+                     {"Fajr prayer: It is time for Fajr (04:50) in India - Bhubaneswar.",
+                      "Maghrib prayer: It is time for Maghrib (17:06) in India - Bhubaneswar."}));
     }
 
     // The tray: the day's picture, the tooltip with the Hijri date and the next prayer, Exit
-    // running the exit sequence; the Prayer Times window from its menu item.
+    // running the exit sequence; the Prayer Times window from its menu item, following the
+    // calendar and the settings.
     void trayAndPrayerTimesWindow()
     {
         PrayerWindow w;
@@ -180,39 +172,12 @@ private slots:
         QCOMPARE(control<QLabel>(window, "HijriDate")->text(), "25 Jumadis -Sani 1448 AH");
         w.main->setHijriCalendar(CalendarKind::UmmAlQura);
         QCOMPARE(control<QLabel>(window, "HijriDate")->text(), "26 Jumadis -Sani 1448 AH");
+        PrayerSettings twelveHours;
+        twelveHours.clock24 = false;
+        w.main->setPrayerSettings(twelveHours); // the window follows the settings chosen
+        QCOMPARE(control<QLabel>(window, "PrayerTime(0)")->text(), "4:50 AM");
         tray->menu()->findChild<QAction *>("TrayExit")->trigger();
         QVERIFY(w.platform.ended);
-    }
-
-    // The next prayer never counts sunrise; at its own minute a prayer has begun; after Isha it
-    // is tomorrow's Fajr; an Isha after midnight still belongs to its day. The reminders owed
-    // from that second to 25:00 follow the same rules.
-    void nextPrayerAndDue_data()
-    {
-        columns<int, int, QString, QString>({"isha", "second", "next", "due"});
-        row("before Fajr", 1260, 4 * 3600, QString("Fajr in 1:00:00"),
-            QString("Fajr Dhuhr Asr Maghrib Isha"));
-        row("Fajr's own minute", 1260, 5 * 3600, QString("Dhuhr in 7:00:00"),
-            QString("Dhuhr Asr Maghrib Isha"));
-        row("after sunrise", 1260, 6 * 3600 + 30, QString("Dhuhr in 5:59:30"),
-            QString("Dhuhr Asr Maghrib Isha"));
-        row("after Isha", 1260, 22 * 3600, QString("Fajr (tomorrow) in 7:01:00"), QString());
-        row("Isha after midnight", 1470, 86399, QString("Isha in 0:30:01"), QString("Isha"));
-    }
-    void nextPrayerAndDue()
-    {
-        const auto [isha, second, next, due] =
-            fetch<int, int, QString, QString>("isha", "second", "next", "due");
-        // Fajr 05:00, sunrise 06:00, Dhuhr 12:00, Asr 15:00, Maghrib 18:00.
-        const PrayerDay today = dayWith({300, 360, 720, 900, 1080, isha});
-        const PrayerDay tomorrow = dayWith({301, 361, 720, 900, 1080, isha});
-        const auto found = NextPrayerFrom(today, tomorrow, second);
-        QVERIFY(found);
-        QCOMPARE(CountdownText(*found), next);
-        QStringList names;
-        for (const Prayer prayer : PrayersDue(today, second / 60, 1500))
-            names << PrayerName(prayer);
-        QCOMPARE(names.join(u' '), due);
     }
 };
 

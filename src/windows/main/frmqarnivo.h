@@ -32,7 +32,7 @@
 #include "core/calendar/names.h"
 #include "core/calendar/today.h"
 #include "core/places/cityfile.h"
-#include "core/prayer/prayertimes.h"
+#include "core/prayer/prayertoday.h"
 #include "core/readings/datetable.h"
 #include "core/settings/storedchoices.h"
 #include "widgets/colourschemes.h"
@@ -200,8 +200,7 @@ private:
     void createPrayerControls();
     void startPrayerTimes();
     void tickPrayerTimes(const QDateTime &now);
-    void remindPrayers(const QDateTime &now);
-    QString trayToolTip() const;
+    void remindPrayer(Prayer prayer);
 
     // Accessibility.
     void createAccessibility();
@@ -288,12 +287,11 @@ private:
     DecorationStacks *m_decorations = nullptr;
     ClickablePicture *m_banner = nullptr; // the banner below the normal height
     // Prayer times.
-    PrayerSettings m_prayerSettings;
+    PrayerToday *m_prayerToday = nullptr; // today's times, which the panel and the tray draw
     bool m_trayShown = false;
     bool m_remindersOn = false;
     PrayerPanel *m_prayerPanel = nullptr;
     PrayerTray *m_tray = nullptr;
-    QDateTime m_lastReminderCheck; // reminders are owed for times after it
     QPointer<PrayerTimesWindow> m_prayerWindow;
     QList<QLabel *> m_cityLabels;
     ConversionPanel *m_conversionPanel = nullptr;

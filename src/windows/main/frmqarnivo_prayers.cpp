@@ -5,7 +5,7 @@
 #include "windows/main/frmqarnivo.h"
 
 #include "core/calendar/conversion.h"
-#include "core/prayer/prayerclock.h"
+#include "core/prayer/prayertoday.h"
 #include "platform/platform.h"
 #include "windows/main/layout.h"
 #include "windows/main/prayerpanel.h"
@@ -18,9 +18,11 @@ using namespace layout;
 
 void frmqarnivo::createPrayerControls()
 {
-    m_prayerPanel = new PrayerPanel(centralWidget());
+    m_prayerToday = new PrayerToday(this);
+    connect(m_prayerToday, &PrayerToday::prayerDue, this, &frmqarnivo::remindPrayer);
+    m_prayerPanel = new PrayerPanel(*m_prayerToday, centralWidget());
     m_prayerPanel->setGeometry(m_scale.rect(kSideLeft, 94, kSideWidth, 82));
-    m_tray = new PrayerTray(this);
+    m_tray = new PrayerTray(*m_prayerToday, this);
     connect(m_tray, &PrayerTray::calendarWanted, this, [this] {
         showNormal();
         activateWindow();
@@ -31,27 +33,20 @@ void frmqarnivo::createPrayerControls()
 
 void frmqarnivo::startPrayerTimes()
 {
-    const QDateTime now = m_platform.now();
-    m_lastReminderCheck = now;
-    m_prayerPanel->setSettings(m_prayerSettings);
-    m_prayerPanel->setPlace(PrayerPlaceOfCity(m_city));
+    m_prayerToday->setPlace(PrayerPlaceOfCity(m_city));
     m_tray->setShown(m_trayShown);
-    tickPrayerTimes(now);
+    tickPrayerTimes(m_platform.now());
 }
 
 void frmqarnivo::setCurrentCity(const CityInfo &city)
 {
     m_city = city;
-    m_prayerPanel->setPlace(PrayerPlaceOfCity(m_city));
+    m_prayerToday->setPlace(PrayerPlaceOfCity(m_city));
 }
 
 void frmqarnivo::setPrayerSettings(const PrayerSettings &settings)
 {
-    m_prayerSettings = settings;
-    m_prayerPanel->setSettings(settings);
-    if (m_prayerWindow)
-        m_prayerWindow->setSettings(settings);
-    m_tray->showDay(m_tray->day(), trayToolTip());
+    m_prayerToday->setSettings(settings);
 }
 
 void frmqarnivo::setTrayShown(bool shown)
@@ -62,58 +57,42 @@ void frmqarnivo::setTrayShown(bool shown)
 
 void frmqarnivo::setRemindersOn(bool on)
 {
+    // The clock catches up to now under the old choice, so that the new one
+    // counts only for prayers still to come.
+    m_prayerToday->setNow(m_platform.now());
     m_remindersOn = on;
-    // Only prayers still to come are reminded of.
-    m_lastReminderCheck = m_platform.now();
 }
 
-// Each clock tick: the countdown, the tray's day and tooltip, the reminders.
+// Each clock tick moves the day's times on (the panel, the tray's countdown
+// and the reminders follow them); the tray's day is the Hijri day of today.
 void frmqarnivo::tickPrayerTimes(const QDateTime &now)
 {
-    m_prayerPanel->showTime(now);
-    m_tray->showDay(m_calendar.hijriOf(m_today.date()).day, trayToolTip());
-    remindPrayers(now);
+    m_prayerToday->setNow(now);
+    const Ymd hijri = m_calendar.hijriOf(m_today.date());
+    m_tray->showDay(hijri.day,
+                    HijriDateLine(hijri.day, m_names.HMonthName[hijri.month], hijri.year));
 }
 
-QString frmqarnivo::trayToolTip() const
+void frmqarnivo::remindPrayer(Prayer prayer)
 {
-    const QDate today = m_prayerPanel->today().date;
-    QString tip = QStringLiteral("Qarnivo");
-    if (today.isValid()) {
-        const Ymd hijri = m_calendar.hijriOf(today);
-        tip = HijriDateLine(hijri.day, m_names.HMonthName[hijri.month], hijri.year);
-    }
-    if (const auto next = m_prayerPanel->next())
-        tip += u'\n' + CountdownText(*next);
-    return tip;
-}
-
-// One notification per prayer whose minute came since the last check; a
-// clock that jumps back or across days owes nothing.
-void frmqarnivo::remindPrayers(const QDateTime &now)
-{
-    const QDateTime last = m_lastReminderCheck;
-    m_lastReminderCheck = now;
-    if (!m_remindersOn || last.date() != now.date() || now < last)
+    if (!m_remindersOn)
         return;
-    const PrayerDay &day = m_prayerPanel->today();
-    const int lastMinute = last.time().msecsSinceStartOfDay() / 60000;
-    const int nowMinute = now.time().msecsSinceStartOfDay() / 60000;
-    for (const Prayer prayer : PrayersDue(day, lastMinute, nowMinute)) {
-        m_platform.notify(QStringLiteral("%1 prayer").arg(PrayerName(prayer)),
-                          QStringLiteral("It is time for %1 (%2) in %3.")
-                              .arg(PrayerName(prayer),
-                                   FormatPrayerTime(*day.at(prayer), m_prayerSettings.clock24),
-                                   m_city.name.trimmed()));
-    }
+    const PrayerSettings &settings = m_prayerToday->settings();
+    m_platform.notify(QStringLiteral("%1 prayer").arg(PrayerName(prayer)),
+                      QStringLiteral("It is time for %1 (%2) in %3.")
+                          .arg(PrayerName(prayer),
+                               FormatPrayerTime(*m_prayerToday->day().at(prayer), settings.clock24),
+                               m_city.name.trimmed()));
 }
 
 void frmqarnivo::PrayerTimesMenu_Click()
 {
     if (!m_prayerWindow) {
-        m_prayerWindow = new PrayerTimesWindow(m_platform, m_prayerSettings, m_city,
+        m_prayerWindow = new PrayerTimesWindow(m_platform, m_prayerToday->settings(), m_city,
                                                m_platform.now().date(), this);
         m_prayerWindow->setHijriCalendar(m_calendar);
+        connect(m_prayerToday, &PrayerToday::settingsChanged, m_prayerWindow,
+                &PrayerTimesWindow::setSettings);
     }
     m_prayerWindow->show();
     m_prayerWindow->raise();

@@ -105,7 +105,7 @@ void frmqarnivo::readStartupSettings(const StoredChoices &choices)
     m_colorIndex = choices.colorIndex;
     m_dayView = choices.dayView;
     m_showFirst = choices.showFirst;
-    m_prayerSettings = choices.prayer;
+    m_prayerToday->setSettings(choices.prayer);
     m_trayShown = choices.systemTray;
     m_remindersOn = choices.reminders;
 }
@@ -115,7 +115,7 @@ StoredChoices frmqarnivo::currentChoices() const
     StoredChoices choices;
     choices.correction = static_cast<qint16>(m_calendar.correction());
     choices.calendar = m_calendar.kind();
-    choices.prayer = m_prayerSettings;
+    choices.prayer = m_prayerToday->settings();
     choices.windowFull = m_windowFull;
     choices.windowMax = m_windowMax;
     choices.dovrellBG = m_dovrellBG;

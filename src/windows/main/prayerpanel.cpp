@@ -1,5 +1,6 @@
 #include "windows/main/prayerpanel.h"
 
+#include "core/prayer/prayertoday.h"
 #include "widgets/contrast.h"
 
 #include <QGridLayout>
@@ -14,7 +15,8 @@ constexpr int kRows = 3;
 
 } // namespace
 
-PrayerPanel::PrayerPanel(QWidget *parent) : QWidget(parent)
+PrayerPanel::PrayerPanel(const PrayerToday &today, QWidget *parent)
+    : QWidget(parent), m_today(today)
 {
     SetControlName(this, prayernames::Panel);
     auto *grid = new QGridLayout(this);
@@ -39,66 +41,34 @@ PrayerPanel::PrayerPanel(QWidget *parent) : QWidget(parent)
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(3, 1);
     grid->setHorizontalSpacing(6);
-}
-
-void PrayerPanel::setPlace(const std::optional<PrayerPlace> &place)
-{
-    m_place = place;
-    recompute();
-}
-
-void PrayerPanel::setSettings(const PrayerSettings &settings)
-{
-    m_settings = settings;
-    recompute();
-}
-
-void PrayerPanel::showTime(const QDateTime &now)
-{
-    const bool newDay = now.date() != m_now.date();
-    m_now = now;
-    if (newDay)
-        recompute();
-    else
-        showTimes();
-}
-
-void PrayerPanel::recompute()
-{
-    if (m_place && m_now.isValid()) {
-        m_today = PrayerTimesFor(m_now.date(), *m_place, m_settings);
-        m_tomorrow = PrayerTimesFor(m_now.date().addDays(1), *m_place, m_settings);
-    } else {
-        m_today = m_tomorrow = PrayerDay{};
-    }
-    showTimes();
+    connect(&m_today, &PrayerToday::timesChanged, this, &PrayerPanel::showTimes);
+    connect(&m_today, &PrayerToday::ticked, this, &PrayerPanel::showTimes);
 }
 
 void PrayerPanel::showTimes()
 {
-    const QTime clock = m_now.time();
-    m_next = m_place ? NextPrayerFrom(m_today, m_tomorrow, clock.msecsSinceStartOfDay() / 1000)
-                     : std::nullopt;
+    const PrayerDay &day = m_today.day();
+    const std::optional<NextPrayerAt> next = m_today.next();
+    const bool clock24 = m_today.settings().clock24;
     const QColor mark =
         ReadableColour(QColor(0, 128, 0), palette().color(QPalette::Window), kSmallTextContrast);
     for (int p = 0; p < kPrayerCount; ++p) {
-        const auto minutes = m_today.minutes[p];
-        m_times[p]->setText(minutes ? FormatPrayerTime(*minutes, m_settings.clock24)
-                                    : QStringLiteral("--"));
-        const bool marked = m_next && !m_next->tomorrow && static_cast<int>(m_next->prayer) == p;
+        const auto minutes = day.minutes[p];
+        m_times[p]->setText(minutes ? FormatPrayerTime(*minutes, clock24) : QStringLiteral("--"));
+        const bool marked = next && !next->tomorrow && static_cast<int>(next->prayer) == p;
         const QString rule =
             marked ? TextColourRule(mark) + QStringLiteral("font-weight: bold;") : QString();
         m_names[p]->setStyleSheet(rule);
         m_times[p]->setStyleSheet(rule);
     }
     QString line;
-    if (!m_place)
+    if (!m_today.hasPlace())
         line = QStringLiteral("The default city's values cannot be read.");
-    else if (m_today.polar != PolarState::None)
+    else if (day.polar != PolarState::None)
         line = QStringLiteral("Polar %1: %2 today")
-                   .arg(PolarText(m_today.polar).section(u' ', 1), PolarReason(m_today.polar));
-    else if (m_next)
-        line = CountdownText(*m_next);
+                   .arg(PolarText(day.polar).section(u' ', 1), PolarReason(day.polar));
+    else if (next)
+        line = CountdownText(*next);
     m_countdown->setText(line);
 }
 

@@ -1,13 +1,12 @@
 #pragma once
 
 // The main window's prayer times: today's six times for the default city,
-// the next prayer marked, and a countdown that each clock tick moves on.
+// the next prayer marked, and a countdown that each clock tick moves on. It
+// draws what the day's model says, whenever it changes.
 
-#include "core/prayer/prayerclock.h"
 #include "core/prayer/prayertimes.h"
 #include "widgets/namedcontrol.h"
 
-#include <QDateTime>
 #include <QWidget>
 
 #include <array>
@@ -23,30 +22,17 @@ inline constexpr ControlName Time{"PanelPrayerTime", ""}; // (0..5)
 inline constexpr ControlName Countdown{"NextPrayer", "Next prayer"};
 } // namespace prayernames
 
+class PrayerToday;
+
 class PrayerPanel : public QWidget {
     Q_OBJECT
 public:
-    explicit PrayerPanel(QWidget *parent = nullptr);
-
-    // A place of none says the city's values cannot be used.
-    void setPlace(const std::optional<PrayerPlace> &place);
-    void setSettings(const PrayerSettings &settings);
-    // Recomputes on a new date, then marks the next prayer and counts down.
-    void showTime(const QDateTime &now);
-
-    const PrayerDay &today() const { return m_today; }
-    std::optional<NextPrayerAt> next() const { return m_next; }
+    explicit PrayerPanel(const PrayerToday &today, QWidget *parent = nullptr);
 
 private:
-    void recompute();
     void showTimes();
 
-    std::optional<PrayerPlace> m_place;
-    PrayerSettings m_settings;
-    QDateTime m_now;
-    PrayerDay m_today;
-    PrayerDay m_tomorrow;
-    std::optional<NextPrayerAt> m_next;
+    const PrayerToday &m_today;
     std::array<QLabel *, kPrayerCount> m_names{};
     std::array<QLabel *, kPrayerCount> m_times{};
     QLabel *m_countdown = nullptr;

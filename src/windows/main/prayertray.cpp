@@ -1,5 +1,7 @@
 #include "windows/main/prayertray.h"
 
+#include "core/prayer/prayertoday.h"
+
 #include <QAction>
 #include <QMenu>
 #include <QPainter>
@@ -25,7 +27,7 @@ QPixmap TrayDayPicture(int day, int side)
     return picture;
 }
 
-PrayerTray::PrayerTray(QWidget *owner) : QObject(owner)
+PrayerTray::PrayerTray(const PrayerToday &today, QWidget *owner) : QObject(owner), m_today(today)
 {
     m_menu = new QMenu(owner);
     m_menu->setObjectName(QStringLiteral("TrayMenu"));
@@ -48,6 +50,8 @@ PrayerTray::PrayerTray(QWidget *owner) : QObject(owner)
                 if (why == QSystemTrayIcon::Trigger)
                     emit calendarWanted();
             });
+    connect(&m_today, &PrayerToday::timesChanged, this, &PrayerTray::showToolTip);
+    connect(&m_today, &PrayerToday::ticked, this, &PrayerTray::showToolTip);
 }
 
 void PrayerTray::setShown(bool shown)
@@ -56,8 +60,9 @@ void PrayerTray::setShown(bool shown)
     m_icon->setVisible(shown && QSystemTrayIcon::isSystemTrayAvailable());
 }
 
-void PrayerTray::showDay(int hijriDay, const QString &toolTip)
+void PrayerTray::showDay(int hijriDay, const QString &dateLine)
 {
+    m_dateLine = dateLine;
     if (hijriDay != m_day) {
         m_day = hijriDay;
         QIcon icon;
@@ -65,7 +70,16 @@ void PrayerTray::showDay(int hijriDay, const QString &toolTip)
             icon.addPixmap(TrayDayPicture(hijriDay, side));
         m_icon->setIcon(icon);
     }
-    m_icon->setToolTip(toolTip);
+    showToolTip();
+}
+
+// The date only once the day's times are known, as the times it heads.
+void PrayerTray::showToolTip()
+{
+    QString tip = m_today.day().date.isValid() ? m_dateLine : QStringLiteral("Qarnivo");
+    if (const auto next = m_today.next())
+        tip += u'\n' + CountdownText(*next);
+    m_icon->setToolTip(tip);
 }
 
 QString PrayerTray::toolTip() const

@@ -14,6 +14,8 @@ class QSystemTrayIcon;
 
 namespace qarnivo {
 
+class PrayerToday;
+
 namespace traynames {
 inline constexpr ControlName Calendar{"TrayCalendar", ""};
 inline constexpr ControlName PrayerTimes{"TrayPrayerTimes", ""};
@@ -26,12 +28,14 @@ QPixmap TrayDayPicture(int day, int side);
 class PrayerTray : public QObject {
     Q_OBJECT
 public:
-    explicit PrayerTray(QWidget *owner);
+    // The tooltip's next prayer follows `today`.
+    PrayerTray(const PrayerToday &today, QWidget *owner);
 
     void setShown(bool shown);
     bool isShown() const { return m_shown; }
-    // Redraws the icon only when the day changes.
-    void showDay(int hijriDay, const QString &toolTip);
+    // Today's Hijri day and its date line; redraws the icon only when the
+    // day changes.
+    void showDay(int hijriDay, const QString &dateLine);
     QString toolTip() const;
     QMenu *menu() const { return m_menu; }
     int day() const { return m_day; }
@@ -42,6 +46,10 @@ signals:
     void exitWanted();
 
 private:
+    void showToolTip();
+
+    const PrayerToday &m_today;
+    QString m_dateLine;
     QSystemTrayIcon *m_icon = nullptr;
     QMenu *m_menu = nullptr;
     bool m_shown = false;

@@ -3,7 +3,6 @@
 #include "core/places/placelist.h"
 #include "core/prayer/timetabletext.h"
 #include "platform/platform.h"
-#include "widgets/contrast.h"
 #include "windows/prayertimes/prayerwindownames.h"
 
 #include <QComboBox>
@@ -14,15 +13,11 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QPdfWriter>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QScreen>
 #include <QShortcut>
-#include <QSignalBlocker>
 #include <QSpinBox>
 #include <QTableWidget>
-#include <QTextDocument>
 #include <QVBoxLayout>
 
 namespace qarnivo {
@@ -30,12 +25,6 @@ namespace qarnivo {
 namespace names = prayerwindownames;
 
 namespace {
-
-// The months the timetable offers: the Gregorian calendar throughout.
-const QDate kFirstDay(1583, 1, 1);
-const QDate kLastDay(9999, 12, 31);
-constexpr int kFriday = 5;
-constexpr int kFirstTimeColumn = 2;
 
 QLabel *namedLabel(QWidget *parent, const ControlName &name, const QString &text, int index = -1)
 {
@@ -49,18 +38,6 @@ QPushButton *namedButton(QWidget *parent, const ControlName &name, const QString
     auto *button = Named<QPushButton>(parent, name);
     button->setText(text);
     return button;
-}
-
-// Fridays' rows: a green tint that shows on light and dark palettes alike,
-// the text kept readable on it.
-QColor fridayBackground(const QPalette &palette)
-{
-    const QColor base = palette.color(QPalette::Base);
-    const QColor green(0, 160, 60);
-    constexpr float share = 0.18F;
-    return QColor::fromRgbF(base.redF() * (1 - share) + green.redF() * share,
-                            base.greenF() * (1 - share) + green.greenF() * share,
-                            base.blueF() * (1 - share) + green.blueF() * share);
 }
 
 } // namespace
@@ -80,7 +57,7 @@ PrayerTimesWindow::PrayerTimesWindow(Platform &platform, const PrayerSettings &s
     createPlaceControls(top);
     m_methodCaption = namedLabel(this, names::MethodCaption, QString());
     m_methodCaption->setWordWrap(true);
-    m_timetable = Named<QTableWidget>(this, names::Timetable);
+    m_timetable = createTimetable();
 
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(top);
@@ -89,27 +66,6 @@ PrayerTimesWindow::PrayerTimesWindow(Platform &platform, const PrayerSettings &s
     layout->addLayout(createMonthControls());
     layout->addWidget(m_timetable, 1);
     layout->addLayout(createButtons());
-
-    QStringList headers = {QStringLiteral("Date"), QStringLiteral("Hijri date")};
-    for (Prayer prayer : kDayTimes)
-        headers.append(PrayerName(prayer));
-    m_timetable->setColumnCount(static_cast<int>(headers.size()));
-    m_timetable->setHorizontalHeaderLabels(headers);
-    // The dates take the width they need; the times share the rest, never
-    // narrower than a 12-hour time.
-    m_timetable->verticalHeader()->hide();
-    m_timetable->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    QHeaderView *header = m_timetable->horizontalHeader();
-    header->setMinimumSectionSize(fontMetrics().horizontalAdvance(QStringLiteral("12:59 PM")) +
-                                  m_scale(14));
-    header->setSectionResizeMode(QHeaderView::Stretch);
-    header->setSectionResizeMode(0, QHeaderView::ResizeToContents);
-    header->setSectionResizeMode(1, QHeaderView::ResizeToContents);
-    m_timetable->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_timetable->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_timetable->setSelectionMode(QAbstractItemView::SingleSelection);
-    connect(m_timetable, &QTableWidget::currentCellChanged, this,
-            [this](int row) { Timetable_Click(row); });
 
     auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escape, &QShortcut::activated, this, &PrayerTimesWindow::Cloze_Click);
@@ -127,6 +83,32 @@ PrayerTimesWindow::PrayerTimesWindow(Platform &platform, const PrayerSettings &s
 }
 
 PrayerTimesWindow::~PrayerTimesWindow() = default;
+
+// The dates take the width they need; the times share the rest, never
+// narrower than a 12-hour time.
+QTableWidget *PrayerTimesWindow::createTimetable()
+{
+    auto *table = Named<QTableWidget>(this, names::Timetable);
+    QStringList headers = {QStringLiteral("Date"), QStringLiteral("Hijri date")};
+    for (Prayer prayer : kDayTimes)
+        headers.append(PrayerName(prayer));
+    table->setColumnCount(static_cast<int>(headers.size()));
+    table->setHorizontalHeaderLabels(headers);
+    table->verticalHeader()->hide();
+    table->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    QHeaderView *header = table->horizontalHeader();
+    header->setMinimumSectionSize(fontMetrics().horizontalAdvance(QStringLiteral("12:59 PM")) +
+                                  m_scale(14));
+    header->setSectionResizeMode(QHeaderView::Stretch);
+    header->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    header->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table->setSelectionMode(QAbstractItemView::SingleSelection);
+    connect(table, &QTableWidget::currentCellChanged, this,
+            [this](int row) { Timetable_Click(row); });
+    return table;
+}
 
 void PrayerTimesWindow::createPlaceControls(QGridLayout *grid)
 {
@@ -249,204 +231,6 @@ void PrayerTimesWindow::loadPlaces(const CityInfo &defaultCity)
 const PrayerTimesWindow::Place &PrayerTimesWindow::place() const
 {
     return m_places[qBound(0, m_placeList->currentIndex(), int(m_places.size()) - 1)];
-}
-
-void PrayerTimesWindow::setSettings(const PrayerSettings &settings)
-{
-    m_settings = settings;
-    computeMonth();
-}
-
-void PrayerTimesWindow::setHijriCalendar(const HijriCalendar &calendar)
-{
-    m_calendar = calendar;
-    computeMonth();
-}
-
-void PrayerTimesWindow::setDate(const QDate &date)
-{
-    const QDate wanted = qBound(kFirstDay, date.isValid() ? date : kFirstDay, kLastDay);
-    const bool newMonth =
-        !m_date.isValid() || wanted.year() != m_date.year() || wanted.month() != m_date.month();
-    m_date = wanted;
-    if (newMonth)
-        computeMonth();
-    else
-        showDay();
-}
-
-void PrayerTimesWindow::computeMonth()
-{
-    const Place &shown = place();
-    if (shown.where) {
-        m_days = PrayerTimetable(m_date.year(), m_date.month(), *shown.where, m_settings);
-        m_methodCaption->setText(QStringLiteral("Method: ") + MethodCaption(m_settings));
-    } else {
-        m_days.clear();
-        const QDate first(m_date.year(), m_date.month(), 1);
-        for (int day = 0; day < first.daysInMonth(); ++day)
-            m_days.push_back(PrayerDay{first.addDays(day), {}, PolarState::None});
-        m_methodCaption->setText(
-            QStringLiteral("No times: the latitude, longitude or GMT offset of %1 cannot be read.")
-                .arg(shown.name));
-    }
-    fillTimetable();
-    showDay();
-}
-
-void PrayerTimesWindow::fillTimetable()
-{
-    const QSignalBlocker blocker(m_timetable);
-    m_timetable->setRowCount(int(m_days.size()));
-    const QColor friday = fridayBackground(m_timetable->palette());
-    const QColor fridayText =
-        ReadableColour(m_timetable->palette().color(QPalette::Text), friday, kSmallTextContrast);
-    QFont bold = m_timetable->font();
-    bold.setBold(true);
-    for (int row = 0; row < int(m_days.size()); ++row) {
-        const PrayerDay &day = m_days[row];
-        QStringList cells = {TimetableDayText(day.date), HijriDateText(day.date, m_calendar)};
-        for (Prayer prayer : kDayTimes)
-            cells.append(PrayerTimeText(day, prayer, m_settings.clock24));
-        for (int column = 0; column < cells.size(); ++column) {
-            auto *item = new QTableWidgetItem(cells[column]);
-            if (column >= kFirstTimeColumn)
-                item->setTextAlignment(Qt::AlignCenter);
-            if (day.polar != PolarState::None)
-                item->setToolTip(PolarText(day.polar));
-            if (day.date.dayOfWeek() == kFriday) {
-                item->setFont(bold);
-                item->setBackground(friday);
-                item->setForeground(fridayText);
-            }
-            m_timetable->setItem(row, column, item);
-        }
-    }
-}
-
-void PrayerTimesWindow::showDay()
-{
-    const int index = m_date.day() - 1;
-    const PrayerDay &day = m_days.at(index);
-    m_gregorianDate->setText(GregorianDateText(m_date));
-    m_hijriDate->setText(HijriDateText(m_date, m_calendar) + QStringLiteral(" AH"));
-    for (int i = 0; i < kPrayerCount; ++i) {
-        const Prayer prayer = kDayTimes[i];
-        const bool sunEvent = prayer == Prayer::Sunrise || prayer == Prayer::Maghrib;
-        m_prayerTimes[i]->setText(sunEvent && !day.at(prayer) && day.polar != PolarState::None
-                                      ? PolarText(day.polar)
-                                      : PrayerTimeText(day, prayer, m_settings.clock24));
-    }
-    syncControls();
-    const QSignalBlocker blocker(m_timetable);
-    m_timetable->selectRow(index);
-}
-
-void PrayerTimesWindow::syncControls()
-{
-    const QSignalBlocker dateBlocker(m_dayDate);
-    const QSignalBlocker yearBlocker(m_yearBox);
-    m_dayDate->setDate(m_date);
-    m_monthList->setCurrentIndex(m_date.month() - 1);
-    m_yearBox->setValue(m_date.year());
-    m_previousMonth->setEnabled(m_date.year() > kFirstDay.year() || m_date.month() > 1);
-    m_nextMonth->setEnabled(m_date.year() < kLastDay.year() || m_date.month() < 12);
-}
-
-void PrayerTimesWindow::PlaceList_Click()
-{
-    computeMonth();
-}
-
-void PrayerTimesWindow::DayDate_Change()
-{
-    setDate(m_dayDate->date());
-}
-
-void PrayerTimesWindow::PreviousMonth_Click()
-{
-    setDate(m_date.addMonths(-1));
-}
-
-void PrayerTimesWindow::NextMonth_Click()
-{
-    setDate(m_date.addMonths(1));
-}
-
-void PrayerTimesWindow::MonthList_Click()
-{
-    setDate(m_date.addMonths(m_monthList->currentIndex() + 1 - m_date.month()));
-}
-
-void PrayerTimesWindow::YearBox_Change()
-{
-    setDate(m_date.addYears(m_yearBox->value() - m_date.year()));
-}
-
-void PrayerTimesWindow::Timetable_Click(int row)
-{
-    if (row >= 0 && row < int(m_days.size()))
-        setDate(m_days[row].date);
-}
-
-std::unique_ptr<QTextDocument> PrayerTimesWindow::timetableDocument() const
-{
-    auto document = std::make_unique<QTextDocument>();
-    document->setHtml(
-        TimetableHtml(place().name, m_date.year(), m_date.month(), m_days, m_settings, m_calendar));
-    return document;
-}
-
-void PrayerTimesWindow::Print_Click()
-{
-    m_platform.printDocument(*timetableDocument());
-}
-
-QString PrayerTimesWindow::suggestedPath(const QString &suffix) const
-{
-    return QDir(m_platform.applicationFolder())
-        .filePath(TimetableFileName(place().name, m_date.year(), m_date.month(), suffix));
-}
-
-void PrayerTimesWindow::reportUnwritten(const QString &path, const QString &reason)
-{
-    m_platform.messageBox(QStringLiteral("The file could not be written:\r\n%1\r\n%2")
-                              .arg(QDir::toNativeSeparators(path), reason),
-                          MsgIcon::Exclamation, MsgButtons::Ok);
-}
-
-// The PDF goes to a temporary file that replaces the chosen one only when
-// complete, so a failure never leaves half a document under its name.
-void PrayerTimesWindow::SavePdf_Click()
-{
-    const QString path = m_platform.saveFileName(suggestedPath(QStringLiteral("pdf")));
-    if (path.isEmpty())
-        return;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return reportUnwritten(path, file.errorString());
-    {
-        QPdfWriter writer(&file);
-        writer.setPageSize(QPageSize(QPageSize::A4));
-        writer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
-        writer.setCreator(QStringLiteral("Qarnivo"));
-        writer.setTitle(QStringLiteral("Prayer Times %1 %2")
-                            .arg(place().name, MonthTitle(m_date.year(), m_date.month())));
-        timetableDocument()->print(&writer);
-    }
-    if (!file.commit())
-        reportUnwritten(path, file.errorString());
-}
-
-void PrayerTimesWindow::ExportCsv_Click()
-{
-    const QString path = m_platform.saveFileName(suggestedPath(QStringLiteral("csv")));
-    if (path.isEmpty())
-        return;
-    const QByteArray csv = TimetableCsv(m_days, m_calendar);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(csv) != csv.size() || !file.commit())
-        reportUnwritten(path, file.errorString());
 }
 
 void PrayerTimesWindow::Cloze_Click()

@@ -33,6 +33,9 @@ class Platform;
 // a whole Gregorian month beside the Hijri dates, to print, save as PDF or
 // export as CSV. The places are the default city, then those of the place
 // list in the application folder. It deletes itself when closed.
+//
+// prayerwindow.cpp builds it, prayerwindow_timetable.cpp fills the month and
+// moves through it, prayerwindow_export.cpp prints and saves it.
 class PrayerTimesWindow : public QWidget {
     Q_OBJECT
 public:
@@ -64,6 +67,10 @@ public slots:
     void Cloze_Click();
 
 private:
+    // The months the timetable offers: the Gregorian calendar throughout.
+    static inline const QDate kFirstDay{1583, 1, 1};
+    static inline const QDate kLastDay{9999, 12, 31};
+
     struct Place {
         QString name;
         std::optional<PrayerPlace> where; // none when the city's values cannot be read
@@ -71,6 +78,7 @@ private:
 
     void createPlaceControls(QGridLayout *grid);
     QGroupBox *createDayView();
+    QTableWidget *createTimetable();
     QLayout *createMonthControls();
     QLayout *createButtons();
     void loadPlaces(const CityInfo &defaultCity);

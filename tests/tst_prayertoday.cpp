@@ -1,0 +1,214 @@
+// Today's prayer times as the clock keeps them: the day recomputed at midnight and on a new
+// place or settings, the next prayer and its countdown across Isha to tomorrow's Fajr, the
+// reminders one tick owes, the polar days and nights, and the clock arithmetic under them.
+
+#include "core/prayer/prayertoday.h"
+#include "testsupport.h"
+
+using namespace qarnivo;
+using namespace qarnivo::testing;
+
+namespace {
+
+// Bhubaneswar (the default city), Karachi, Hanafi Asr, on 6 December 2026: Fajr 04:50, sunrise
+// 06:09, Dhuhr 11:39, Asr 15:31, Maghrib 17:06, Isha 18:25.
+const PrayerPlace kTromso{69.65, 18.96, 1, false};
+
+std::optional<PrayerPlace> placeNamed(const QString &name)
+{
+    if (name == "Tromso")
+        return kTromso;
+    if (name == "Bhubaneswar")
+        return PrayerPlaceOfCity(DefaultCity());
+    return std::nullopt;
+}
+
+QDateTime momentOf(const QString &text)
+{
+    return QDateTime::fromString(text, "yyyy-MM-dd hh:mm:ss");
+}
+
+// A model with its signals counted and the prayers it announced by name.
+struct Watched {
+    PrayerToday today;
+    int timesChanged = 0;
+    int settingsChanged = 0;
+    QStringList due;
+    Watched(const QString &place, const QDateTime &now)
+    {
+        QObject::connect(&today, &PrayerToday::timesChanged, [this] { ++timesChanged; });
+        QObject::connect(&today, &PrayerToday::settingsChanged, [this] { ++settingsChanged; });
+        QObject::connect(&today, &PrayerToday::prayerDue,
+                         [this](Prayer prayer) { due << PrayerName(prayer); });
+        today.setPlace(placeNamed(place));
+        today.setNow(now);
+        timesChanged = 0; // counted from here on
+    }
+    QString countdown() const
+    {
+        const auto next = today.next();
+        return next ? CountdownText(*next) : QString();
+    }
+};
+
+void change(PrayerToday &today, const QString &what)
+{
+    PrayerSettings egyptian;
+    egyptian.method = PrayerMethod::Egyptian;
+    if (what == "next second")
+        today.setNow(today.now().addSecs(1));
+    else if (what.startsWith("clock "))
+        today.setNow(momentOf(what.mid(6)));
+    else if (what == "same settings")
+        today.setSettings(today.settings());
+    else if (what == "Egyptian method")
+        today.setSettings(egyptian);
+    else
+        today.setPlace(placeNamed(what));
+}
+
+PrayerDay dayWith(std::initializer_list<std::optional<int>> minutes)
+{
+    PrayerDay day;
+    std::copy(minutes.begin(), minutes.end(), day.minutes.begin());
+    return day;
+}
+
+} // namespace
+
+class TestPrayerToday : public QObject {
+    Q_OBJECT
+private slots:
+    // The day is recomputed, and timesChanged said, exactly when the date, the place or the
+    // settings change; the day held is then the engine's for them.
+    void recomputes_data()
+    {
+        columns<QString, QString, int, int>({"change", "place", "timesChanged", "settingsChanged"});
+        row("a second later", QString("next second"), QString("Bhubaneswar"), 0, 0);
+        row("midnight", QString("clock 2026-12-07 00:00:00"), QString("Bhubaneswar"), 1, 0);
+        row("clock set back a day", QString("clock 2026-12-05 23:00:00"), QString("Bhubaneswar"), 1,
+            0);
+        row("new place", QString("Tromso"), QString("Tromso"), 1, 0);
+        row("same place", QString("Bhubaneswar"), QString("Bhubaneswar"), 0, 0);
+        row("unreadable place", QString("nowhere"), QString("nowhere"), 1, 0);
+        row("new settings", QString("Egyptian method"), QString("Bhubaneswar"), 1, 1);
+        row("same settings", QString("same settings"), QString("Bhubaneswar"), 0, 0);
+    }
+    void recomputes()
+    {
+        const auto [what, place, timesChanged, settingsChanged] =
+            fetch<QString, QString, int, int>("change", "place", "timesChanged", "settingsChanged");
+        Watched w("Bhubaneswar", momentOf("2026-12-06 23:59:58"));
+        change(w.today, what);
+        QCOMPARE(w.timesChanged, timesChanged);
+        QCOMPARE(w.settingsChanged, settingsChanged);
+        const PrayerToday &t = w.today;
+        if (const auto where = placeNamed(place)) {
+            QCOMPARE(t.day().date, t.now().date());
+            QCOMPARE(t.day().minutes, PrayerTimesFor(t.now().date(), *where, t.settings()).minutes);
+        } else {
+            QVERIFY(!t.hasPlace() && !t.day().date.isValid() && !t.next());
+        }
+    }
+
+    // The next prayer from a moment of the day: never sunrise, never a prayer whose minute has
+    // begun, tomorrow's Fajr (not today's) after Isha, and none where the day has no more.
+    void countdown_data()
+    {
+        columns<QString, QString, QString>({"place", "moment", "countdown"});
+        row("morning", QString("Bhubaneswar"), QString("2026-12-06 09:30:00"),
+            QString("Dhuhr in 2:09:00"));
+        // Tromso on 10 March: Isha 20:55, Fajr 02:58 that day and 02:52 the next.
+        row("after Isha", QString("Tromso"), QString("2026-03-10 21:00:00"),
+            QString("Fajr (tomorrow) in 5:52:00"));
+        row("Isha's own minute", QString("Tromso"), QString("2026-03-10 20:55:00"),
+            QString("Fajr (tomorrow) in 5:57:00"));
+        row("midnight", QString("Tromso"), QString("2026-03-11 00:00:00"),
+            QString("Fajr in 2:52:00"));
+        // Polar night (Fajr 06:11, Dhuhr 11:36, Isha 16:59, no Asr); polar day (no Isha, and no
+        // Fajr the next day).
+        row("polar night skips the missing Asr", QString("Tromso"), QString("2026-12-06 12:00:00"),
+            QString("Isha in 4:59:00"));
+        row("polar day after Asr", QString("Tromso"), QString("2026-06-21 19:00:00"), QString());
+        row("unreadable place", QString("nowhere"), QString("2026-12-06 09:30:00"), QString());
+    }
+    void countdown()
+    {
+        const auto [place, moment, countdown] =
+            fetch<QString, QString, QString>("place", "moment", "countdown");
+        Watched w(place, momentOf(moment));
+        QCOMPARE(w.countdown(), countdown);
+    }
+
+    // The prayers announced by a run of ticks: one for each prayer whose minute came since the
+    // tick before, none for sunrise or a time the day lacks; none at the first tick, and none
+    // when the clock went back or onto another day.
+    void reminders_data()
+    {
+        columns<QString, QStringList, QString>({"place", "ticks", "due"});
+        row("onto Fajr's minute", QString("Bhubaneswar"),
+            QStringList{"2026-12-06 04:49:59", "2026-12-06 04:50:00"}, QString("Fajr"));
+        row("within Fajr's minute", QString("Bhubaneswar"),
+            QStringList{"2026-12-06 04:50:00", "2026-12-06 04:50:59"}, QString());
+        row("past sunrise", QString("Bhubaneswar"),
+            QStringList{"2026-12-06 04:50:00", "2026-12-06 11:39:00"}, QString("Dhuhr"));
+        row("the whole day", QString("Bhubaneswar"),
+            QStringList{"2026-12-06 00:00:00", "2026-12-06 23:59:59"},
+            QString("Fajr Dhuhr Asr Maghrib Isha"));
+        row("first tick", QString("Bhubaneswar"), QStringList{"2026-12-06 12:00:00"}, QString());
+        row("set back and forth", QString("Bhubaneswar"),
+            QStringList{"2026-12-06 11:38:00", "2026-12-06 11:37:00", "2026-12-06 11:39:00"},
+            QString("Dhuhr"));
+        row("a day later", QString("Bhubaneswar"),
+            QStringList{"2026-12-06 04:00:00", "2026-12-07 12:00:00"}, QString());
+        row("a day back", QString("Bhubaneswar"),
+            QStringList{"2026-12-07 04:00:00", "2026-12-06 12:00:00"}, QString());
+        row("polar night", QString("Tromso"),
+            QStringList{"2026-12-06 00:00:00", "2026-12-06 23:59:59"}, QString("Fajr Dhuhr Isha"));
+        row("polar day", QString("Tromso"),
+            QStringList{"2026-06-21 00:00:00", "2026-06-21 23:59:59"}, QString("Dhuhr Asr"));
+    }
+    void reminders()
+    {
+        const auto [place, ticks, due] =
+            fetch<QString, QStringList, QString>("place", "ticks", "due");
+        Watched w(place, momentOf(ticks.first()));
+        for (const QString &tick : ticks.mid(1))
+            w.today.setNow(momentOf(tick));
+        QCOMPARE(w.due.join(u' '), due);
+    }
+
+    // The clock arithmetic on a made-up day. At its own minute a prayer has begun; an Isha
+    // after midnight still belongs to its day. The reminders owed from that second to 25:00
+    // follow the same rules.
+    void nextPrayerAndDue_data()
+    {
+        columns<int, int, QString, QString>({"isha", "second", "next", "due"});
+        row("before Fajr", 1260, 4 * 3600, QString("Fajr in 1:00:00"),
+            QString("Fajr Dhuhr Asr Maghrib Isha"));
+        row("Fajr's own minute", 1260, 5 * 3600, QString("Dhuhr in 7:00:00"),
+            QString("Dhuhr Asr Maghrib Isha"));
+        row("after sunrise", 1260, 6 * 3600 + 30, QString("Dhuhr in 5:59:30"),
+            QString("Dhuhr Asr Maghrib Isha"));
+        row("after Isha", 1260, 22 * 3600, QString("Fajr (tomorrow) in 7:01:00"), QString());
+        row("Isha after midnight", 1470, 86399, QString("Isha in 0:30:01"), QString("Isha"));
+    }
+    void nextPrayerAndDue()
+    {
+        const auto [isha, second, next, due] =
+            fetch<int, int, QString, QString>("isha", "second", "next", "due");
+        // Fajr 05:00, sunrise 06:00, Dhuhr 12:00, Asr 15:00, Maghrib 18:00.
+        const PrayerDay today = dayWith({300, 360, 720, 900, 1080, isha});
+        const PrayerDay tomorrow = dayWith({301, 361, 720, 900, 1080, isha});
+        const auto found = NextPrayerFrom(today, tomorrow, second);
+        QVERIFY(found);
+        QCOMPARE(CountdownText(*found), next);
+        QStringList names;
+        for (const Prayer prayer : PrayersDue(today, second / 60, 1500))
+            names << PrayerName(prayer);
+        QCOMPARE(names.join(u' '), due);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestPrayerToday)
+#include "tst_prayertoday.moc"
