@@ -199,7 +199,7 @@ private:
     // Prayer times: the side panel, the tray and the reminders.
     void createPrayerControls();
     void startPrayerTimes();
-    void tickPrayerTimes(const QDateTime &now);
+    void showTrayDay();
     void remindPrayer(Prayer prayer);
 
     // Accessibility.

@@ -31,11 +31,15 @@ void frmqarnivo::createPrayerControls()
     connect(m_tray, &PrayerTray::exitWanted, this, &frmqarnivo::Exit_Click);
 }
 
+// Starts once the names and the calendar are read: the tray's day follows
+// today's date from here on.
 void frmqarnivo::startPrayerTimes()
 {
     m_prayerToday->setPlace(PrayerPlaceOfCity(m_city));
     m_tray->setShown(m_trayShown);
-    tickPrayerTimes(m_platform.now());
+    m_prayerToday->setNow(m_platform.now());
+    connect(&m_today, &Today::dayChanged, this, &frmqarnivo::showTrayDay);
+    showTrayDay();
 }
 
 void frmqarnivo::setCurrentCity(const CityInfo &city)
@@ -63,11 +67,9 @@ void frmqarnivo::setRemindersOn(bool on)
     m_remindersOn = on;
 }
 
-// Each clock tick moves the day's times on (the panel, the tray's countdown
-// and the reminders follow them); the tray's day is the Hijri day of today.
-void frmqarnivo::tickPrayerTimes(const QDateTime &now)
+// The tray shows today's Hijri day, in the chosen calendar.
+void frmqarnivo::showTrayDay()
 {
-    m_prayerToday->setNow(now);
     const Ymd hijri = m_calendar.hijriOf(m_today.date());
     m_tray->showDay(hijri.day,
                     HijriDateLine(hijri.day, m_names.HMonthName[hijri.month], hijri.year));

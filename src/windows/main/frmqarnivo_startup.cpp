@@ -205,6 +205,7 @@ void frmqarnivo::setHijriCalendar(CalendarKind calendar)
     m_calendar = HijriCalendar(calendar, m_calendar.correction());
     if (m_prayerWindow)
         m_prayerWindow->setHijriCalendar(m_calendar);
+    showTrayDay();
     SyncTodayHijri();
     finishMove();
     showOccasion(m_state.CurrentHijriMonth, m_state.CurrentHijriDay);
@@ -272,9 +273,11 @@ void frmqarnivo::Timer1_Timer()
     QString format = QLocale().timeFormat(QLocale::LongFormat);
     format.remove(QStringLiteral(" t")).remove(u't');
     const QDateTime now = m_platform.now();
-    m_today.setNow(now);
     m_clockButton->setText(now.time().toString(format.trimmed()));
-    tickPrayerTimes(now);
+    // The day's times move on each tick (the panel, the tray's countdown and
+    // the reminders follow them); a new date reaches every view through Today.
+    m_today.setNow(now);
+    m_prayerToday->setNow(now);
 }
 
 } // namespace qarnivo
