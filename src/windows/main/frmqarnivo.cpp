@@ -121,10 +121,17 @@ QPixmap frmqarnivo::designPicture(const QPixmap &picture, const QSize &size) con
 
 void frmqarnivo::createCalendarControls()
 {
+    createMonthLine();
+    createYearRows();
+    createGrids();
+}
+
+// The red arrows and the month's name, in English and as a picture.
+void frmqarnivo::createMonthLine()
+{
     QWidget *area = centralWidget();
     const int left = kGridLeft;
     const int gridWidth = kGridWidth;
-
     const QSize arrowSize = m_scale.size(26, 20);
     m_previousButton = Named<QPushButton>(area, mainnames::PreviousButton);
     m_previousButton->setIcon(
@@ -151,8 +158,16 @@ void frmqarnivo::createCalendarControls()
             designPicture(pictures::MonthNamePicture(month), QSize(140, kTopRowHeight)));
         m_monthPictures[month]->hide();
     }
+    connect(m_previousButton, &QPushButton::clicked, this, &frmqarnivo::Backward_Click);
+    connect(m_nextButton, &QPushButton::clicked, this, &frmqarnivo::Forward_Click);
+}
 
-    // The year box beside its button, and the English view's copy over it.
+// The year box beside its button, and the English view's copy over it.
+void frmqarnivo::createYearRows()
+{
+    QWidget *area = centralWidget();
+    const int left = kGridLeft;
+    const int gridWidth = kGridWidth;
     m_urduYearRow = Named<QWidget>(area, mainnames::UrduYearRow);
     // A container is as large as its scaled children, whatever the rounding.
     m_urduYearRow->setGeometry(
@@ -182,7 +197,16 @@ void frmqarnivo::createCalendarControls()
     }
     connect(m_yearBox, &QLineEdit::returnPressed, this, &frmqarnivo::GoToYear_Click);
     connect(m_englishYearBox, &QLineEdit::returnPressed, this, &frmqarnivo::GoToYrE_Click);
+    connect(m_goButton, &QPushButton::clicked, this, &frmqarnivo::GoToYear_Click);
+    connect(m_englishGoButton, &QPushButton::clicked, this, &frmqarnivo::GoToYrE_Click);
+}
 
+// The weekday header over the day grid, in a frame of the scheme's colour.
+void frmqarnivo::createGrids()
+{
+    QWidget *area = centralWidget();
+    const int left = kGridLeft;
+    const int gridWidth = kGridWidth;
     m_gridFrame = Named<QWidget>(area, mainnames::GridFrame);
     m_gridFrame->setAutoFillBackground(true);
     m_gridFrame->setGeometry(m_scale.rect(left - 4, kGridTop - 4, gridWidth + 8,
@@ -203,11 +227,6 @@ void frmqarnivo::createCalendarControls()
     m_dayGrid->verticalHeader()->setDefaultSectionSize(m_scale(kDayRowHeight));
     m_dayGrid->setGeometry(
         m_scale.rect(left, kGridTop + kHeaderRowHeight + 2, gridWidth, 6 * kDayRowHeight + 2));
-
-    connect(m_previousButton, &QPushButton::clicked, this, &frmqarnivo::Backward_Click);
-    connect(m_nextButton, &QPushButton::clicked, this, &frmqarnivo::Forward_Click);
-    connect(m_goButton, &QPushButton::clicked, this, &frmqarnivo::GoToYear_Click);
-    connect(m_englishGoButton, &QPushButton::clicked, this, &frmqarnivo::GoToYrE_Click);
     connect(m_dayGrid, &QTableWidget::cellClicked, this, &frmqarnivo::grCal1_Click);
     connect(m_weekdayHeader, &QTableWidget::cellClicked, this, &frmqarnivo::grCal0_Click);
 }

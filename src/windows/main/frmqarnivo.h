@@ -147,6 +147,9 @@ private:
     // Building the window.
     void createMenus();
     void createCalendarControls();
+    void createMonthLine();
+    void createYearRows();
+    void createGrids();
     void createDetailControls();
     void createSideControls();
     // A picture of the design's `size`, scaled for this desktop and screen.
