@@ -4,6 +4,8 @@
 
 #include "core/settings/settingscatalogue.h"
 #include "platform/settingsstore.h"
+#include "widgets/colourschemes.h"
+#include "widgets/contrast.h"
 #include "windows/options/options.h"
 #include "windowsupport.h"
 
@@ -162,31 +164,32 @@ private slots:
         }
     }
 
-    // A click on a sample colours the grid and its frame and stores the choice. Schemes 0, 1
-    // and 4 take a colour from the desktop.
+    // A click on a sample colours the grid and its frame in that sample's colours, readable and
+    // unlike any other scheme, and stores the choice; the next opening ticks it again.
     void colourSchemes_data()
     {
-        columns<int, QColor, QColor>({"scheme", "back", "text"});
-        const QPalette desktop = QApplication::palette();
-        const QColor highlightedText = desktop.color(QPalette::HighlightedText);
-        row("0: window colour, blue", 0, desktop.color(QPalette::Window), QColor(0, 0, 255));
-        row("1: highlighted text colour, navy", 1, highlightedText, QColor(0, 0, 128));
-        row("2: green, white", 2, QColor(0, 128, 0), QColor(255, 255, 255));
-        row("3: pink, black", 3, QColor(255, 192, 192), QColor(0, 0, 0));
-        row("4: black, highlighted text colour", 4, QColor(0, 0, 0), highlightedText);
-        row("5: blue, yellow", 5, QColor(0, 0, 192), QColor(255, 255, 0));
+        QTest::addColumn<int>("scheme");
+        for (int scheme = 0; scheme < kColourSchemeCount; ++scheme)
+            row(qPrintable(QStringLiteral("scheme %1").arg(scheme)), scheme);
     }
     void colourSchemes()
     {
-        const auto [scheme, back, text] = fetch<int, QColor, QColor>("scheme", "back", "text");
+        QFETCH(int, scheme);
         OptionsWindow f;
-        QTest::mousePress(f.opt<QLabel>(QStringLiteral("Label2(%1)").arg(scheme)), Qt::LeftButton);
+        auto *sample = f.opt<QLabel>(QStringLiteral("Label2(%1)").arg(scheme));
+        QTest::mousePress(sample, Qt::LeftButton);
         QVERIFY(f.opt<QRadioButton>(QStringLiteral("Option2(%1)").arg(scheme))->isChecked());
-        QCOMPARE(f.days()->palette().color(QPalette::Base), back);
-        QCOMPARE(f.days()->palette().color(QPalette::Text), text);
+        const QColor back = f.days()->palette().color(QPalette::Base);
+        const QColor text = f.days()->palette().color(QPalette::Text);
+        QVERIFY(sample->styleSheet().startsWith(QStringLiteral("color: %1;").arg(text.name())));
         QCOMPARE(f.get("Frame1")->palette().color(QPalette::Window), back);
+        QVERIFY2(ContrastRatio(text, back) >= 3.0, qPrintable(text.name() + back.name()));
         QCOMPARE(f.setting("ColorIndex"), QString::number(scheme));
-        // The explanation changes nothing; closing forgets the choices of this opening.
+        for (int other = 0; other < kColourSchemeCount; ++other) {
+            const ColourScheme colours = GridColourScheme(other, f.main->palette());
+            QCOMPARE(colours.back == back && colours.text == text, other == scheme);
+        }
+        // The explanation changes nothing; closing forgets the correction chosen, not the scheme.
         const auto before = f.platform.settings;
         QTest::mousePress(f.opt<QLabel>("Label1"), Qt::LeftButton);
         QCOMPARE(f.platform.messages.size(), 1);
@@ -200,8 +203,9 @@ private slots:
         QVERIFY(!f.main->findChild<Options *>(QStringLiteral("Options")));
         f.open();
         QCOMPARE(f.opt<QComboBox>("Combo1")->currentText(), "No Correction");
-        for (int i = 0; i < 6; ++i)
-            QVERIFY(!f.opt<QRadioButton>(QStringLiteral("Option2(%1)").arg(i))->isChecked());
+        for (int i = 0; i < kColourSchemeCount; ++i)
+            QCOMPARE(f.opt<QRadioButton>(QStringLiteral("Option2(%1)").arg(i))->isChecked(),
+                     i == scheme);
     }
 };
 

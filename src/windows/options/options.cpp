@@ -150,6 +150,9 @@ void Options::createSchemeControls()
         m_schemeSamples[i]->setStyleSheet(style);
         m_schemeSamples[i]->installEventFilter(this);
     }
+    // The scheme in use is ticked, as the window opens.
+    if (m_choices.colorIndex >= 0 && m_choices.colorIndex < kColourSchemeCount)
+        m_schemeButtons[m_choices.colorIndex]->setChecked(true);
     connect(m_schemeGroup, &QButtonGroup::idClicked, this, &Options::Option2_Click);
 }
 
