@@ -1,0 +1,92 @@
+// The object names of every window, pinned as the literal texts that checks
+// outside the program, the manual and the tests rely on. The other suites
+// reach the controls through the names tables; this one holds the tables to
+// their texts: a renamed control, a control lost or one made without a name
+// from its table fails here.
+
+#include "windows/calculator/mapgmt.h"
+#include "windows/options/options.h"
+#include "windows/prayertimes/prayerwindow.h"
+#include "windowsupport.h"
+
+#include <QAction>
+#include <QTimer>
+
+using namespace qarnivo;
+using namespace qarnivo::testing;
+
+namespace {
+
+// Every named control and command below `root`, its own name first, but
+// for those of the windows in `others` that it owns; Qt's own parts
+// ("qt_...") and nameless objects are left out.
+void collectNames(const QObject *object, const QList<const QObject *> &others, QStringList &names)
+{
+    for (const QObject *child : object->children()) {
+        if (others.contains(child))
+            continue;
+        const bool control = child->isWidgetType() || qobject_cast<const QAction *>(child) ||
+                             qobject_cast<const QTimer *>(child);
+        if (control && !child->objectName().isEmpty() && !child->objectName().startsWith("qt_"))
+            names << child->objectName();
+        collectNames(child, others, names);
+    }
+}
+
+QStringList namesBelow(const QObject *root, const QList<const QObject *> &others)
+{
+    QStringList names{root->objectName()};
+    collectNames(root, others, names);
+    names.removeDuplicates();
+    names.sort();
+    return names;
+}
+
+// The pinned names of each window: "[Window]" lines, then one name a line;
+// "#" begins a comment.
+QMap<QString, QStringList> pinnedNames()
+{
+    QMap<QString, QStringList> pinned;
+    QString window;
+    for (const QString &line : SplitLines(QString::fromUtf8(
+             readBytes(sourcePath(QStringLiteral("tests/data/objectnames.txt")))))) {
+        if (line.startsWith(u'['))
+            window = line.mid(1, line.size() - 2);
+        else if (!line.isEmpty() && !line.startsWith(u'#'))
+            pinned[window] << line;
+    }
+    for (QStringList &names : pinned)
+        names.sort();
+    return pinned;
+}
+
+} // namespace
+
+class TestNames : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 9)); }
+
+    void everyWindowKeepsItsNames()
+    {
+        Calculator w;
+        w.open();
+        w.trigger(QStringLiteral("PrayerTimesMenu"));
+        w.trigger(QStringLiteral("Option1"));
+        const QMap<QString, const QObject *> windows = {
+            {QStringLiteral("frmqarnivo"), w.main.get()},
+            {QStringLiteral("Options"), w.main->findChild<Options *>()},
+            {QStringLiteral("WwtimeCal"), w.calc.data()},
+            {QStringLiteral("MapGMT"), &w.main->mapWindow()},
+            {QStringLiteral("PrayerTimes"), w.main->findChild<PrayerTimesWindow *>()}};
+        const QMap<QString, QStringList> pinned = pinnedNames();
+        QCOMPARE(pinned.keys(), windows.keys());
+        for (auto it = windows.cbegin(); it != windows.cend(); ++it) {
+            QVERIFY2(it.value(), qPrintable(it.key()));
+            QCOMPARE(namesBelow(it.value(), windows.values()), pinned[it.key()]);
+        }
+    }
+};
+
+QARNIVO_WEBENGINE_TEST_MAIN(TestNames)
+#include "tst_names.moc"
