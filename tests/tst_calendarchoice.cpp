@@ -25,10 +25,10 @@ private slots:
     {
         const auto [stored, hijriLine] = fetch<QString, QString>("stored", "hijriLine");
         Window w(QDate(2025, 6, 26));
-        w.setSetting("Calendar", stored);
+        w.setSetting(SettingKey::Calendar, stored);
         w.load();
-        QCOMPARE(w.text("Text1"), hijriLine);
-        QCOMPARE(w.text("Text2"), "26, June - 2025 AD");
+        QCOMPARE(w.text(mainnames::HijriDateLine), hijriLine);
+        QCOMPARE(w.text(mainnames::GregorianDateLine), "26, June - 2025 AD");
     }
 
     // A choice in the Options window is stored and redraws the month; a year outside the
@@ -38,17 +38,17 @@ private slots:
         Window w(QDate(2025, 6, 26));
         w.load();
         w.main->Option1_Click();
-        auto *list = w.get<QComboBox>("CalendarList");
+        auto *list = w.get<QComboBox>(optionsnames::CalendarList);
         list->setCurrentIndex(1);
         QMetaObject::invokeMethod(list->parent(), "CalendarList_Click");
-        QCOMPARE(w.setting("Calendar"), "UmmAlQura");
+        QCOMPARE(w.setting(SettingKey::Calendar), "UmmAlQura");
         QCOMPARE(w.shownMonth(), "Muharram 1447");
-        QCOMPARE(w.text("Text1"), "1, Muharram-ul-Haraam - 1447 Hijri");
+        QCOMPARE(w.text(mainnames::HijriDateLine), "1, Muharram-ul-Haraam - 1447 Hijri");
         QCOMPARE(w.cell(0, 4), "1"); // Thursday
-        QVERIFY(!w.text("Text1").endsWith(u'*'));
+        QVERIFY(!w.text(mainnames::HijriDateLine).endsWith(u'*'));
         w.goToYear("1700");
-        QVERIFY(w.text("Text1").endsWith(" *"));
-        QVERIFY(w.get("Text1")->toolTip().contains("arithmetical"));
+        QVERIFY(w.text(mainnames::HijriDateLine).endsWith(" *"));
+        QVERIFY(w.get(mainnames::HijriDateLine)->toolTip().contains("arithmetical"));
     }
 
     // The save dialog's answer: a file, a cancel, or a folder that does not exist.

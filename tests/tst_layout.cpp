@@ -26,9 +26,17 @@ using namespace qarnivo::testing;
 namespace {
 
 // The parts of the main window that the short view must show whole.
-const QStringList kCalendarPart{"grCal0", "grCal1",   "Backward", "Forward", "Label1", "Image1",
-                                "Text7",  "GoToYear", "Picture1", "Frame4",  "Text8",  "GoToYrE",
-                                "Text1",  "Text2",    "Label7",   "Optionz", "Frame1"};
+const QStringList kCalendarPart = [] {
+    using namespace mainnames;
+    QStringList names;
+    for (const ControlName &name :
+         {WeekdayHeader, DayGrid, PreviousButton, NextButton, MonthCaption, MonthPicture, YearBox,
+          GoButton, UrduYearRow, EnglishYearRow, EnglishYearBox, EnglishGoButton,
+          mainnames::HijriDateLine, mainnames::GregorianDateLine, OccasionLine, ClockButton,
+          GridFrame})
+        names << ObjectName(name);
+    return names;
+}();
 
 QPalette darkPalette()
 {
@@ -85,10 +93,11 @@ QRect titleRect(const QGroupBox *box)
 // face the window gave it then.
 void showWidestTexts(frmqarnivo &window)
 {
-    auto *grid = window.centralWidget()->findChild<QTableWidget *>(QStringLiteral("grCal1"));
+    auto *grid = window.centralWidget()->findChild<QTableWidget *>(ObjectName(mainnames::DayGrid));
     QHash<QWidget *, std::pair<QString, QFont>> widest;
-    for (const char *name : {"Text1", "Text2", "Label1", "Label7"}) {
-        QWidget *control = window.centralWidget()->findChild<QWidget *>(QLatin1String(name));
+    for (const ControlName &name : {mainnames::HijriDateLine, mainnames::GregorianDateLine,
+                                    mainnames::MonthCaption, mainnames::OccasionLine}) {
+        QWidget *control = window.centralWidget()->findChild<QWidget *>(ObjectName(name));
         widest.insert(control, {QString(), control->font()});
     }
     const auto keep = [&widest] {
@@ -138,9 +147,9 @@ struct Scene : AppFolder {
         QApplication::setPalette(dark ? darkPalette() : QApplication::style()->standardPalette());
         platform.fonts = QFontDatabase::families();
         platform.clock = QDateTime(QDate(2025, 11, 5), QTime(12, 59, 59));
-        setSetting("WindowFull", view.startsWith("short") ? "False" : "True");
-        setSetting("DayView", view.contains("English") ? "English" : "Urdu");
-        setSetting("ColorIndex", QString::number(scheme));
+        setSetting(SettingKey::WindowFull, view.startsWith("short") ? "False" : "True");
+        setSetting(SettingKey::DayView, view.contains("English") ? "English" : "Urdu");
+        setSetting(SettingKey::ColorIndex, QString::number(scheme));
         for (const QString &list : {kPlaceFileName, kCountryFileName})
             QFile::copy(sourcePath("resources/data/") + list, path(list));
         main = std::make_unique<frmqarnivo>(platform);
@@ -152,7 +161,7 @@ struct Scene : AppFolder {
             main->SunRiseSunSet_Click();
             auto *calculator = main->findChild<WwtimeCal *>();
             // The e-mail label's colour drifts with time; hold it at its first colour.
-            calculator->findChild<QTimer *>(QStringLiteral("Timer1"))->stop();
+            calculator->findChild<QTimer *>(ObjectName(calculatornames::EffectTimer))->stop();
             calculator->LatLong_Click();   // the place panel
             calculator->GMToffset_Click(); // the country panel
             top = root = calculator;
@@ -236,7 +245,7 @@ QStringList outsideProblems(const Scene &scene)
             bool calendar = false;
             for (const QWidget *p = w; p != scene.root; p = p->parentWidget())
                 calendar = calendar || kCalendarPart.contains(p->objectName().section(u'(', 0, 0));
-            if (w->objectName() == "Picture2" ||
+            if (w->objectName() == ObjectName(mainnames::Banner) ||
                 (scene.view.startsWith("short") && !calendar && rect.left() > clip.right()))
                 continue;
         }
@@ -252,11 +261,17 @@ bool designedOverlap(const Scene &scene, const QWidget *a, const QWidget *b)
     const QString stack = a->objectName().section(u'(', 0, 0);
     if (a->objectName().contains(u'(') && stack == b->objectName().section(u'(', 0, 0))
         return true; // members of one picture stack: Image1, Image4, Image6
-    const QSet<QString> pair{a->objectName(), b->objectName()};
-    return scene.isMain() &&
-           (pair.contains("Text6") || pair.contains("Frame3") || // the overlays
-            pair == QSet<QString>{"Frame4", "Picture1"} ||
-            pair == QSet<QString>{"Frame1", "grCal0"} || pair == QSet<QString>{"Frame1", "grCal1"});
+    using namespace mainnames;
+    const auto is = [a, b](const ControlName &first, const ControlName &second) {
+        const QSet<QString> pair{a->objectName(), b->objectName()};
+        return pair == QSet<QString>{ObjectName(first), ObjectName(second)};
+    };
+    const auto either = [a, b](const ControlName &name) {
+        return a->objectName() == ObjectName(name) || b->objectName() == ObjectName(name);
+    };
+    return scene.isMain() && (either(InfoPanel) || either(panelnames::Panel) || // the overlays
+                              is(EnglishYearRow, UrduYearRow) || is(GridFrame, WeekdayHeader) ||
+                              is(GridFrame, DayGrid));
 }
 
 QStringList overlapProblems(const Scene &scene)
@@ -348,7 +363,8 @@ QStringList textFitProblems(const Scene &scene)
                 }
             }
             const QRect cell(0, 0, narrowest - 4, grid->rowHeight(0) - 2);
-            for (int day = 1; grid->objectName() == "grCal1" && day <= 30; ++day)
+            for (int day = 1; grid->objectName() == ObjectName(mainnames::DayGrid) && day <= 30;
+                 ++day)
                 check(w, QString::number(day), cell, grid->font());
         } else if (auto *combo = qobject_cast<QComboBox *>(w)) {
             for (int i = 0; i < combo->count(); ++i)

@@ -29,26 +29,31 @@ const QString kInvalidYear =
 
 QColor bannerColour(const QWidget *main)
 {
-    return control(main, "Picture2")->palette().color(QPalette::Window);
+    return control(main, mainnames::Banner)->palette().color(QPalette::Window);
 }
 
 bool readingIsDarkRed(const Window &w)
 {
-    return w.get<QTextEdit>("Text3")->styleSheet().contains("rgb(192, 0, 0)");
+    return w.get<QTextEdit>(mainnames::ReadingBox)->styleSheet().contains("rgb(192, 0, 0)");
 }
 
 // The conversion panel's texts: day, month and year of one side, or of both and the weekday.
 QString side(const QWidget *panel, bool western)
 {
-    return control<QComboBox>(panel, western ? "Combo1" : "Combo3")->currentText() + ' ' +
-           control<QComboBox>(panel, western ? "Combo2" : "Combo4")->currentText() + ' ' +
-           control<QLineEdit>(panel, western ? "Text4" : "Text5")->text();
+    return control<QComboBox>(panel, western ? panelnames::WesternDay : panelnames::HijriDay)
+               ->currentText() +
+           ' ' +
+           control<QComboBox>(panel, western ? panelnames::WesternMonth : panelnames::HijriMonth)
+               ->currentText() +
+           ' ' +
+           control<QLineEdit>(panel, western ? panelnames::WesternYear : panelnames::HijriYear)
+               ->text();
 }
 
 QString sides(const QWidget *panel)
 {
     return side(panel, true) + ' ' + side(panel, false) + ' ' +
-           control<QLabel>(panel, "Label6")->text();
+           control<QLabel>(panel, panelnames::WeekDay)->text();
 }
 
 } // namespace
@@ -67,35 +72,39 @@ private slots:
         Window w;
         w.load();
         QVERIFY(w.main->isVisible() && w.platform.messages.isEmpty());
-        QCOMPARE(w.shownMonth() + '|' + w.text("Text1") + '|' + w.text("Text2"),
+        QCOMPARE(w.shownMonth() + '|' + w.text(mainnames::HijriDateLine) + '|' +
+                     w.text(mainnames::GregorianDateLine),
                  "Jumadil-Awwal 1447|14, Jamaadil-Awwal - 1447 Hijri|5, November - 2025 AD");
         QCOMPARE(
             QStringList({w.cell(0, 3), w.cell(0, 4), w.cell(2, 0), w.cell(4, 5), w.cell(4, 6)}),
             QStringList({"", "1", "11", "30", ""}));
         QCOMPARE(w.main->shownMonth().monthDays, 30);
-        QVERIFY(!w.get("Image1(5)")->isHidden() && w.get("Image1(4)")->isHidden());
-        QVERIFY(w.get("Frame3")->isHidden() && w.get("Frame4")->isHidden());
-        QCOMPARE(w.text("Label12") + '|' + w.text("Label10") + '|' + w.text("Label11") + '|' +
-                     w.text("Label4"),
+        QVERIFY(!w.get(mainnames::MonthPicture, 5)->isHidden() &&
+                w.get(mainnames::MonthPicture, 4)->isHidden());
+        QVERIFY(w.get(panelnames::Panel)->isHidden() &&
+                w.get(mainnames::EnglishYearRow)->isHidden());
+        QCOMPARE(w.text(mainnames::CityName) + '|' + w.text(mainnames::CityLatitude) + '|' +
+                     w.text(mainnames::CityLongitude) + '|' + w.text(mainnames::CityTimeZone),
                  "India - Bhubaneswar| 20.27º | -85.85º |-5.5 Hours");
         QCOMPARE(QPoint(w.days()->currentColumn(), w.days()->currentRow()), QPoint(3, 2));
         QVERIFY(w.highlighted(2, 3));
-        const QString lines = w.text("Text1") + w.text("Text2");
+        const QString lines =
+            w.text(mainnames::HijriDateLine) + w.text(mainnames::GregorianDateLine);
         w.clickCell(0, 0);
         w.days()->setFocus();
         QTest::keyClick(w.days(), Qt::Key_Right);
         QTest::keyClick(w.days(), Qt::Key_Down);
-        QCOMPARE(w.text("Text1") + w.text("Text2"), lines);
+        QCOMPARE(w.text(mainnames::HijriDateLine) + w.text(mainnames::GregorianDateLine), lines);
         QVERIFY(w.highlighted(2, 3));
         w.platform.clock = QDateTime(QDate(2025, 11, 7), QTime(14, 7, 9)); // past midnight
         w.main->Timer1_Timer();
-        QVERIFY2(w.get<QPushButton>("Optionz")->text().contains("07:09"),
-                 qPrintable(w.get<QPushButton>("Optionz")->text()));
-        QVERIFY(w.get<QTimer>("Timer1")->isActive());
-        w.click("Forward");
+        QVERIFY2(w.get<QPushButton>(mainnames::ClockButton)->text().contains("07:09"),
+                 qPrintable(w.get<QPushButton>(mainnames::ClockButton)->text()));
+        QVERIFY(w.get<QTimer>(mainnames::ClockTimer)->isActive());
+        w.click(mainnames::NextButton);
         w.clickDay(3);
-        w.trigger("Todayz");
-        QCOMPARE(w.shownMonth() + '|' + w.text("Text2"),
+        w.trigger(mainnames::TodayCommand);
+        QCOMPARE(w.shownMonth() + '|' + w.text(mainnames::GregorianDateLine),
                  "Jumadil-Awwal 1447|5, November - 2025 AD");
         QVERIFY(w.platform.systemDateSets.isEmpty());
     }
@@ -105,7 +114,7 @@ private slots:
     void missingCityFileIsWrittenAndEndsTheProgram()
     {
         Window w(QDate(2025, 11, 5), false);
-        w.setSetting("Show First", "1");
+        w.setSetting(SettingKey::ShowFirst, "1");
         w.load();
         QVERIFY(w.platform.ended && !w.main->isVisible() && !w.calculator());
         QCOMPARE(w.platform.messages.size(), 1);
@@ -124,13 +133,14 @@ private slots:
     {
         columns<QDate, QString, QString, QString>({"today", "action", "shown", "message"});
         const QDate today(2025, 11, 5);
-        row("back from Muharram 1447", QDate(2025, 7, 1), "Backward",
+        row("back from Muharram 1447", QDate(2025, 7, 1), ObjectName(mainnames::PreviousButton),
             "Dhul-Hijjah 1446 2, June - 2025 AD", "");
-        row("forward from Dhul-Hijjah 1446", QDate(2025, 6, 1), "Forward",
+        row("forward from Dhul-Hijjah 1446", QDate(2025, 6, 1), ObjectName(mainnames::NextButton),
             "Muharram 1447 30, June - 2025 AD", "");
-        row("back from Muharram 1 AH", QDate(622, 7, 20), "Backward", "",
+        row("back from Muharram 1 AH", QDate(622, 7, 20), ObjectName(mainnames::PreviousButton), "",
             "The Year Value must be between 1 AH & 20874 AH");
-        row("forward from Rabi-ul-Awwal 9666", QDate(9999, 12, 1), "Forward", "", kRangeMessage);
+        row("forward from Rabi-ul-Awwal 9666", QDate(9999, 12, 1),
+            ObjectName(mainnames::NextButton), "", kRangeMessage);
         row("Safar of 9666 is shown", QDate(2025, 8, 1), "9666", "Safar 9666", "");
         row("Jumadil-Awwal of 9666 is past the range", today, "9666", "", kRangeMessage);
         row("year 0", today, "0", "", kInvalidYear);
@@ -142,7 +152,8 @@ private slots:
         Window w(today);
         w.load();
         const auto shownNow = [&w] {
-            return w.text("Label1") + w.text("Text1") + w.text("Text2") +
+            return w.text(mainnames::MonthCaption) + w.text(mainnames::HijriDateLine) +
+                   w.text(mainnames::GregorianDateLine) +
                    QString::number(w.main->dateState().CurrentHijriYear);
         };
         const QString before = shownNow();
@@ -156,8 +167,8 @@ private slots:
             QCOMPARE(shownNow(), before);
             return;
         }
-        QVERIFY((w.shownMonth() + ' ' + w.text("Text2")).startsWith(shown));
-        QCOMPARE(w.text("Text8"), w.text("Text7"));
+        QVERIFY((w.shownMonth() + ' ' + w.text(mainnames::GregorianDateLine)).startsWith(shown));
+        QCOMPARE(w.text(mainnames::EnglishYearBox), w.text(mainnames::YearBox));
         QCOMPARE(w.main->dateState().CurrentHijriDay, day);
     }
 
@@ -165,9 +176,9 @@ private slots:
     {
         Window w(kKnownDates[5].date()); // 12 Dhul-Hijjah 1427: 2 Jan 2007
         w.load();
-        QCOMPARE(w.text("Text1"), "12, Dhul-Hijjah - 1427 Hijri");
+        QCOMPARE(w.text(mainnames::HijriDateLine), "12, Dhul-Hijjah - 1427 Hijri");
         w.clickDay(15);
-        QCOMPARE(w.text("Text1") + '|' + w.text("Text2"),
+        QCOMPARE(w.text(mainnames::HijriDateLine) + '|' + w.text(mainnames::GregorianDateLine),
                  "15, Dhul-Hijjah, 1427 Hijri|5, January - 2007 AD");
         int marked = 0;
         for (int cell = 0; cell < 42; ++cell)
@@ -175,14 +186,14 @@ private slots:
         QCOMPARE(marked, 1);
         QVERIFY(w.highlighted(w.days()->currentRow(), w.days()->currentColumn()));
         w.clickDay(15); // the same day again: only the line's form changes
-        QCOMPARE(w.text("Text2"), "5, January - 2007 AD");
+        QCOMPARE(w.text(mainnames::GregorianDateLine), "5, January - 2007 AD");
         w.clickDay(29); // the last day: this Dhul-Hijjah has 29 days
-        QCOMPARE(w.text("Text2"), "19, January - 2007 AD");
+        QCOMPARE(w.text(mainnames::GregorianDateLine), "19, January - 2007 AD");
         w.clickDay(1); // back 28 days, over the year's end
-        QCOMPARE(w.text("Text2"), "22, December - 2006 AD");
+        QCOMPARE(w.text(mainnames::GregorianDateLine), "22, December - 2006 AD");
         QCOMPARE(w.main->dateState().CurrentHijriDay, qint16(12));
-        w.click("Forward"); // a redraw selects the current day again
-        QCOMPARE(w.text("Text1"), "12, Muharram-ul-Haraam - 1428 Hijri");
+        w.click(mainnames::NextButton); // a redraw selects the current day again
+        QCOMPARE(w.text(mainnames::HijriDateLine), "12, Muharram-ul-Haraam - 1428 Hijri");
     }
 
     // On the first start the calculator comes first, its box ticked; the main window shows when
@@ -196,41 +207,42 @@ private slots:
         w.platform.settings.clear();
         w.load();
         QVERIFY(w.calculator() && w.calculator()->isVisible() && !w.main->isVisible());
-        QVERIFY(w.in<QCheckBox>("Check1")->isChecked());
+        QVERIFY(w.in<QCheckBox>(calculatornames::ShowFirstBox)->isChecked());
         w.calculator()->close();
         QVERIFY(w.main->isVisible());
-        QCOMPARE(w.setting("Show First") + w.setting("WindowFull") + w.setting("DovrellBG") +
-                     w.setting("ColorIndex"),
+        QCOMPARE(w.setting(SettingKey::ShowFirst) + w.setting(SettingKey::WindowFull) +
+                     w.setting(SettingKey::DovrellBG) + w.setting(SettingKey::ColorIndex),
                  "1False00");
         QCOMPARE(w.main->size(), QSize(8840 / 15, 8700 / 15));
-        QVERIFY(!w.get<QAction>("ConvertDate")->isEnabled());
-        QCOMPARE(w.get<QAction>("View")->text(), "&ViewFull");
+        QVERIFY(!w.get<QAction>(mainnames::ConversionCommand)->isEnabled());
+        QCOMPARE(w.get<QAction>(mainnames::ViewCommand)->text(), "&ViewFull");
         QCOMPARE(bannerColour(w.main.get()), w.main->palette().color(QPalette::Window));
         QVERIFY(w.days()->geometry().right() < w.main->centralWidget()->width());
-        QVERIFY(w.get("Text3")->geometry().left() >= w.main->centralWidget()->width());
+        QVERIFY(w.get(mainnames::ReadingBox)->geometry().left() >=
+                w.main->centralWidget()->width());
         const auto picture = [](const QWidget *main) {
-            const auto *header = control<QTableWidget>(main, "grCal0");
+            const auto *header = control<QTableWidget>(main, mainnames::WeekdayHeader);
             return !header->item(0, 0)->data(Qt::DecorationRole).value<QPixmap>().isNull();
         };
-        auto *header = w.get<QTableWidget>("grCal0");
+        auto *header = w.get<QTableWidget>(mainnames::WeekdayHeader);
         QVERIFY(picture(w.main.get()) && w.days()->font().family() == "Tarvelonix");
         QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
                           header->visualItemRect(header->item(0, 3)).center());
         QCOMPARE(w.main->dayView() + header->item(0, 0)->text() + header->item(0, 6)->text(),
                  "EnglishSUNSAT");
         QVERIFY(!picture(w.main.get()) && w.days()->font().family() == "Arial");
-        QVERIFY(!w.get("Frame4")->isHidden());
-        QCOMPARE(w.text("Text1"), "14, Jamaadil-Awwal - 1447 Hijri");
-        w.get<QLineEdit>("Text8")->setText("1448");
-        w.click("GoToYrE");
+        QVERIFY(!w.get(mainnames::EnglishYearRow)->isHidden());
+        QCOMPARE(w.text(mainnames::HijriDateLine), "14, Jamaadil-Awwal - 1447 Hijri");
+        w.get<QLineEdit>(mainnames::EnglishYearBox)->setText("1448");
+        w.click(mainnames::EnglishGoButton);
         QCOMPARE(w.shownMonth(), "Jumadil-Awwal 1448");
         w.main->showMaximized();
-        w.click("Optionz");
+        w.click(mainnames::ClockButton);
         QVERIFY(!w.main->isMaximized());
-        QCOMPARE(w.setting("WindowFull") + QString::number(w.main->width()), "True798");
-        QCOMPARE(w.get<QAction>("View")->text(), "&ViewShort");
-        QVERIFY(w.get<QAction>("ConvertDate")->isEnabled());
-        QTest::mouseClick(w.get("Picture2"), Qt::LeftButton);
+        QCOMPARE(w.setting(SettingKey::WindowFull) + QString::number(w.main->width()), "True798");
+        QCOMPARE(w.get<QAction>(mainnames::ViewCommand)->text(), "&ViewShort");
+        QVERIFY(w.get<QAction>(mainnames::ConversionCommand)->isEnabled());
+        QTest::mouseClick(w.get(mainnames::Banner), Qt::LeftButton);
         w.main->Exit_Click();
 
         frmqarnivo again(w.platform);
@@ -238,11 +250,11 @@ private slots:
         QCOMPARE(again.dayView() + QString::number(again.width()), "English798");
         QCOMPARE(bannerColour(&again), QColor(Qt::white));
         again.grCal0_Click();
-        QVERIFY(picture(&again) && control(&again, "Frame4")->isHidden());
-        QCOMPARE(control<QTableWidget>(&again, "grCal1")->font().family(), "Tarvelonix");
+        QVERIFY(picture(&again) && control(&again, mainnames::EnglishYearRow)->isHidden());
+        QCOMPARE(control<QTableWidget>(&again, mainnames::DayGrid)->font().family(), "Tarvelonix");
         again.Optionz_Click();
         QCOMPARE(again.width(), 8840 / 15);
-        QVERIFY(!control<QAction>(&again, "ConvertDate")->isEnabled());
+        QVERIFY(!control<QAction>(&again, mainnames::ConversionCommand)->isEnabled());
     }
 
     // A stored colour scheme is applied and written back at startup; one out of range falls back
@@ -259,9 +271,9 @@ private slots:
         const auto [stored, written] = fetch<QString, QString>("stored", "written");
         Window w;
         if (!stored.isEmpty())
-            w.setSetting("ColorIndex", stored);
+            w.setSetting(SettingKey::ColorIndex, stored);
         w.load();
-        QCOMPARE(w.setting("ColorIndex"), written);
+        QCOMPARE(w.setting(SettingKey::ColorIndex), written);
         QVERIFY(!w.main->findChild<QWidget *>("Options"));
     }
 
@@ -275,22 +287,23 @@ private slots:
                              Qt::NoButton, Qt::NoButton, Qt::NoModifier);
             QCoreApplication::sendEvent(widget, &move);
         };
-        auto *hover = w.get<QLabel>("Image4(2)");
-        auto *lit = w.get<QLabel>("Image4(1)");
-        moveOver(w.get("Image4(3)"));
+        auto *hover = w.get<QLabel>(calculatornames::StarHolder, 2);
+        auto *lit = w.get<QLabel>(calculatornames::StarHolder, 1);
+        moveOver(w.get(calculatornames::StarHolder, 3));
         QVERIFY(hover->isHidden());
         QTest::mousePress(lit, Qt::LeftButton);
         QVERIFY(lit->isHidden());
-        moveOver(w.get("Image6(0)"));
-        QVERIFY(w.get("Image6(1)")->isHidden());
-        moveOver(w.get("Label12"));
-        QVERIFY(w.get("Label12")->font().bold());
-        moveOver(w.get("Label8"));
-        QVERIFY(w.get("Label8")->styleSheet().contains("underline"));
+        moveOver(w.get(calculatornames::RosetteHolder, 0));
+        QVERIFY(w.get(calculatornames::RosetteHolder, 1)->isHidden());
+        moveOver(w.get(mainnames::CityName));
+        QVERIFY(w.get(mainnames::CityName)->font().bold());
+        moveOver(w.get(mainnames::WebLink));
+        QVERIFY(w.get(mainnames::WebLink)->styleSheet().contains("underline"));
         moveOver(w.main->centralWidget());
-        QVERIFY(!hover->isHidden() && !lit->isHidden() && !w.get("Image6(1)")->isHidden());
-        QVERIFY(!w.get("Label12")->font().bold());
-        QVERIFY(!w.get("Label8")->styleSheet().contains("underline"));
+        QVERIFY(!hover->isHidden() && !lit->isHidden() &&
+                !w.get(calculatornames::RosetteHolder, 1)->isHidden());
+        QVERIFY(!w.get(mainnames::CityName)->font().bold());
+        QVERIFY(!w.get(mainnames::WebLink)->styleSheet().contains("underline"));
     }
 
     // Every named control of the three windows has an accessible name, the day cells say
@@ -300,7 +313,7 @@ private slots:
         Window w(QDate(2026, 2, 3)); // 15 Sha'aban 1447, a night of occasion
         w.load();
         w.main->SunRiseSunSet_Click();
-        w.in<QAction>("GMTMap")->trigger();
+        w.in<QAction>(calculatornames::MapCommand)->trigger();
         QStringList unnamed;
         for (const QWidget *widget : w.main->findChildren<QWidget *>()) {
             const QString name = widget->objectName();
@@ -320,8 +333,10 @@ private slots:
                      description.contains("3 February 2026") &&
                      description.endsWith("SHAB-E-BARAT"),
                  qPrintable(description));
-        for (const char *command : {"Exit", "Todayz", "ConvertDate", "SunRiseSunSet", "PrintTips"})
-            QVERIFY2(!w.get<QAction>(command)->shortcut().isEmpty(), command);
+        for (const ControlName &command :
+             {mainnames::ExitCommand, mainnames::TodayCommand, mainnames::ConversionCommand,
+              mainnames::SunTimesCommand, mainnames::ExportTipsCommand})
+            QVERIFY2(!w.get<QAction>(command)->shortcut().isEmpty(), command.object);
     }
 
     // Commands and clicks that only show a box: its opening and icon (-1: any).
@@ -329,11 +344,13 @@ private slots:
     {
         columns<QString, QString, int>({"command", "opening", "icon"});
         const int information = int(MsgIcon::Information);
-        row("version", "SoftVersion", "Qarnivo of Tarvelonix\r\n\tVersion: 3.5", information);
-        row("translation, double click", "Image7",
+        row("version", ObjectName(mainnames::VersionCommand),
+            "Qarnivo of Tarvelonix\r\n\tVersion: 3.5", information);
+        row("translation, double click", ObjectName(mainnames::TranslationCredits),
             "      INTERPRETATION OF THE MEANING OF THE NOBLE QURAN\r\n", int(MsgIcon::None));
-        row("month picture in Ramadhan", "Image1(9)", "RAMADHAN-UL-MUBARAK", information);
-        row("city details, double click, No", "Label10",
+        row("month picture in Ramadhan", ObjectName(mainnames::MonthPicture, 9),
+            "RAMADHAN-UL-MUBARAK", information);
+        row("city details, double click, No", ObjectName(mainnames::CityLatitude),
             "Click SunriseSunset menu item to know the Sunrise and Sunset timings\r\n", -1);
     }
     void messageBoxes()
@@ -343,9 +360,10 @@ private slots:
         Window w(QDate(2026, 3, 1)); // in Ramadhan
         w.load();
         w.platform.answers = {MsgAnswer::No};
-        if (command == "Image7" || command == "Label10")
+        if (command == ObjectName(mainnames::TranslationCredits) ||
+            command == ObjectName(mainnames::CityLatitude))
             QTest::mouseDClick(w.get(command), Qt::LeftButton);
-        else if (command.startsWith("Image"))
+        else if (command.startsWith(mainnames::MonthPicture.object))
             QTest::mouseClick(w.get(command), Qt::LeftButton);
         else
             w.trigger(command);
@@ -363,28 +381,29 @@ private slots:
         Window w;
         QVERIFY(writeBytes(w.path(kManualFileName), "%PDF"));
         w.load();
-        QTest::mouseClick(w.get("Label8"), Qt::LeftButton);
+        QTest::mouseClick(w.get(mainnames::WebLink), Qt::LeftButton);
         QCOMPARE(w.platform.openedAddresses.size(), 1);
         QCOMPARE(w.platform.openedAddresses[0].scheme(), "https");
-        auto *panel = w.get<QTextEdit>("Text6");
+        auto *panel = w.get<QTextEdit>(mainnames::InfoPanel);
         QVERIFY(panel->isHidden());
-        w.trigger("OurSoft");
+        w.trigger(mainnames::OurSoftwareCommand);
         QVERIFY(!panel->isHidden());
-        w.trigger("DivineCal");
+        w.trigger(mainnames::DivineCalendarCommand);
         QVERIFY(panel->toPlainText().startsWith(
             "DIVINE COMMAND TO USE A (HIJRA) CALENDAR\n\nSurah II-Al-Baqarah, Ayat: 189:"));
         QTest::mouseDClick(panel->viewport(), Qt::LeftButton);
         QVERIFY(panel->isHidden() && w.main->manualPresent());
-        w.trigger("Manual");
+        w.trigger(mainnames::ManualCommand);
         QCOMPARE(w.platform.openedDocuments, QStringList{kManualFileName});
         w.platform.answers = {MsgAnswer::Yes};
-        QTest::mouseDClick(w.get("Label12"), Qt::LeftButton);
+        QTest::mouseDClick(w.get(mainnames::CityName), Qt::LeftButton);
         QCOMPARE(w.platform.messages.last().buttons, MsgButtons::YesNoCancel);
         QVERIFY(w.calculator() && w.calculator()->isVisible() && !w.main->isVisible());
 
         Window without;
         without.load();
-        QVERIFY(!without.get<QAction>("Manual")->isEnabled() && !without.main->manualPresent());
+        QVERIFY(!without.get<QAction>(mainnames::ManualCommand)->isEnabled() &&
+                !without.main->manualPresent());
     }
 
     void missingArabicFontIsReportedOnce()
@@ -398,7 +417,8 @@ private slots:
         QCOMPARE(lines.size(), 5);
         QCOMPARE(lines[0], "Tarvelonix Font is not installed in your system. You will not be");
         QVERIFY(lines[3].isEmpty() && lines[4].startsWith(QString(9, u' ') + "http"));
-        QCOMPARE(w.days()->font().family() + w.get("Text7")->font().family(), "ArialArial");
+        QCOMPARE(w.days()->font().family() + w.get(mainnames::YearBox)->font().family(),
+                 "ArialArial");
         QCOMPARE(w.cell(0, 4), "1"); // digits stay ASCII
     }
 
@@ -419,19 +439,20 @@ private slots:
             fetch<QDate, QString, QString>("today", "occasion", "readingEnd");
         Window w(today);
         w.load();
-        QCOMPARE(w.text("Label7"), occasion);
+        QCOMPARE(w.text(mainnames::OccasionLine), occasion);
         QCOMPARE(readingIsDarkRed(w), !occasion.isEmpty());
-        const QString reading = w.get<QTextEdit>("Text3")->toPlainText();
+        const QString reading = w.get<QTextEdit>(mainnames::ReadingBox)->toPlainText();
         QVERIFY(!reading.isEmpty() && !reading.contains(u'\r'));
         QVERIFY2(reading.endsWith(readingEnd), qPrintable(reading.right(60)));
         if (!occasion.isEmpty())
             return;
         w.clickDay(7);
-        QVERIFY(w.text("Label7").contains(u'&') && !w.text("Label7").contains("&&"));
+        QVERIFY(w.text(mainnames::OccasionLine).contains(u'&') &&
+                !w.text(mainnames::OccasionLine).contains("&&"));
         w.clickDay(10);
-        QVERIFY(w.text("Label7").startsWith("Youm-e-Aa'shurah"));
+        QVERIFY(w.text(mainnames::OccasionLine).startsWith("Youm-e-Aa'shurah"));
         w.clickDay(5);
-        QCOMPARE(w.text("Label7"), QString());
+        QCOMPARE(w.text(mainnames::OccasionLine), QString());
         QVERIFY(!readingIsDarkRed(w));
     }
 
@@ -460,18 +481,18 @@ private slots:
                                                      "dateSetBack", "maximized");
         Window w;
         if (maximized) {
-            w.setSetting("WindowMax", "True");
-            w.setSetting("DayView", "Klingon");
+            w.setSetting(SettingKey::WindowMax, "True");
+            w.setSetting(SettingKey::DayView, "Klingon");
         }
         w.load();
-        QCOMPARE(w.get<QAction>("ConvertDate")->isEnabled(), maximized);
+        QCOMPARE(w.get<QAction>(mainnames::ConversionCommand)->isEnabled(), maximized);
         w.platform.clock = QDateTime(dateAtExit, QTime(0, 5));
         w.platform.answers = {MsgAnswer(answer)};
         w.platform.setSystemDateWorks = setWorks;
         if (answer < 0)
             QVERIFY(!w.main->close());
         else
-            w.trigger("Exit");
+            w.trigger(mainnames::ExitCommand);
         QVERIFY(w.platform.ended);
         QCOMPARE(w.platform.messages.size(), messages);
         if (messages > 0) {
@@ -482,7 +503,7 @@ private slots:
         }
         QCOMPARE(w.platform.systemDateSets,
                  dateSetBack ? QList<QDate>{QDate(2025, 11, 5)} : QList<QDate>{});
-        QCOMPARE(w.setting("DayView") + w.setting("WindowMax"),
+        QCOMPARE(w.setting(SettingKey::DayView) + w.setting(SettingKey::WindowMax),
                  maximized ? "UrduTrue" : "UrduFalse");
     }
 
@@ -515,21 +536,26 @@ private slots:
             fetch<bool, Ymd, QString, int, bool, QString>("western", "typed", "year", "correction",
                                                           "arrow", "shown");
         Window w;
-        w.setSetting("WindowFull", "True");
-        w.setSetting("Correction", QString::number(correction));
+        w.setSetting(SettingKey::WindowFull, "True");
+        w.setSetting(SettingKey::Correction, QString::number(correction));
         w.load();
-        auto *panel = w.get<QGroupBox>("Frame3");
+        auto *panel = w.get<QGroupBox>(panelnames::Panel);
         QVERIFY(panel->isHidden());
-        w.trigger("ConvertDate");
+        w.trigger(mainnames::ConversionCommand);
         QVERIFY(!panel->isHidden());
         const QString today = "5 November 2025 14 Jumadil-Awwal 1447 Wednesday";
         QCOMPARE(sides(panel), today);
-        control<QComboBox>(panel, western ? "Combo1" : "Combo3")->setCurrentIndex(typed.day - 1);
-        control<QComboBox>(panel, western ? "Combo2" : "Combo4")->setCurrentIndex(typed.month - 1);
-        control<QLineEdit>(panel, western ? "Text4" : "Text5")->setText(year);
-        QTest::mouseClick(arrow ? control(panel, western ? "Image10" : "Image9")
-                                : control(panel, western ? "Greg_Hijri" : "Hijri_Greg"),
-                          Qt::LeftButton);
+        control<QComboBox>(panel, western ? panelnames::WesternDay : panelnames::HijriDay)
+            ->setCurrentIndex(typed.day - 1);
+        control<QComboBox>(panel, western ? panelnames::WesternMonth : panelnames::HijriMonth)
+            ->setCurrentIndex(typed.month - 1);
+        control<QLineEdit>(panel, western ? panelnames::WesternYear : panelnames::HijriYear)
+            ->setText(year);
+        QTest::mouseClick(
+            arrow ? control(panel, western ? panelnames::DownArrow : panelnames::UpArrow)
+                  : control(panel,
+                            western ? panelnames::ToHijriButton : panelnames::ToGregorianButton),
+            Qt::LeftButton);
         QCOMPARE(sides(panel), shown);
         const bool refused = QByteArray(QTest::currentDataTag()).startsWith("refused");
         QCOMPARE(w.platform.messages.size(), refused ? 1 : 0);
@@ -538,7 +564,7 @@ private slots:
             QCOMPARE(w.platform.messages[0].icon,
                      !western && year.isEmpty() ? MsgIcon::None : MsgIcon::Exclamation);
         }
-        w.trigger("ConvertDate");
+        w.trigger(mainnames::ConversionCommand);
         QVERIFY(panel->isHidden());
         QCOMPARE(sides(panel), today);
     }

@@ -28,15 +28,10 @@ struct PrayerWindow : Window {
     {
         return PrayerTimesFor(date, *PrayerPlaceOfCity(DefaultCity()), settings);
     }
-    QString time(Prayer prayer) const
-    {
-        return text(QStringLiteral("PanelPrayerTime(%1)").arg(static_cast<int>(prayer)));
-    }
+    QString time(Prayer prayer) const { return text(prayernames::Time, static_cast<int>(prayer)); }
     bool marked(Prayer prayer) const
     {
-        return get(QStringLiteral("PanelPrayerTime(%1)").arg(static_cast<int>(prayer)))
-            ->styleSheet()
-            .contains("bold");
+        return get(prayernames::Time, static_cast<int>(prayer))->styleSheet().contains("bold");
     }
     void tickAt(const QDateTime &when)
     {
@@ -65,20 +60,20 @@ private slots:
         QCOMPARE(w.time(Prayer::Fajr), "04:50");
         QCOMPARE(w.time(Prayer::Isha), FormatPrayerTime(*today.at(Prayer::Isha), true));
         QVERIFY(w.marked(Prayer::Dhuhr) && !w.marked(Prayer::Fajr) && !w.marked(Prayer::Asr));
-        QCOMPARE(w.text("NextPrayer"), "Dhuhr in 2:09:00");
+        QCOMPARE(w.text(prayernames::Countdown), "Dhuhr in 2:09:00");
         w.tickAt(QDateTime(kDay, QTime(11, 38, 59)));
-        QCOMPARE(w.text("NextPrayer"), "Dhuhr in 0:00:01");
+        QCOMPARE(w.text(prayernames::Countdown), "Dhuhr in 0:00:01");
         w.tickAt(QDateTime(kDay, QTime(23, 0)));
-        QVERIFY(w.text("NextPrayer").startsWith("Fajr (tomorrow) in 5:"));
+        QVERIFY(w.text(prayernames::Countdown).startsWith("Fajr (tomorrow) in 5:"));
         QVERIFY(!w.marked(Prayer::Fajr));
         w.tickAt(QDateTime(kDay.addDays(40), QTime(0, 0, 1)));
         QCOMPARE(w.time(Prayer::Maghrib),
                  FormatPrayerTime(*w.engine({}, kDay.addDays(40)).at(Prayer::Maghrib), true));
         w.main->setCurrentCity({"Tromso", "69.65", "-18.96", "-1"});
         QCOMPARE(w.time(Prayer::Sunrise), "--");
-        QCOMPARE(w.text("NextPrayer"), "Polar night: the sun does not rise today");
+        QCOMPARE(w.text(prayernames::Countdown), "Polar night: the sun does not rise today");
         w.main->setCurrentCity({"Nowhere", "north", "0", "0"});
-        QCOMPARE(w.text("NextPrayer"), "The default city's values cannot be read.");
+        QCOMPARE(w.text(prayernames::Countdown), "The default city's values cannot be read.");
     }
 
     // Stored choices are applied at startup; an unreadable one keeps its default.
@@ -107,16 +102,17 @@ private slots:
         PrayerWindow w;
         w.load();
         QWidget *options = w.options();
-        auto *method = control<QComboBox>(options, "PrayerMethod");
+        auto *method = control<QComboBox>(options, optionsnames::PrayerMethodList);
         QCOMPARE(method->currentIndex(), static_cast<int>(PrayerMethod::Karachi));
-        QCOMPARE(control<QComboBox>(options, "AsrRule")->currentText(), "Hanafi");
+        QCOMPARE(control<QComboBox>(options, optionsnames::AsrRuleList)->currentText(), "Hanafi");
         method->setCurrentIndex(static_cast<int>(PrayerMethod::MuslimWorldLeague));
         QMetaObject::invokeMethod(options, "PrayerSettings_Change");
-        control<QComboBox>(options, "AsrRule")->setCurrentIndex(0);
-        control<QSpinBox>(options, "PrayerAdjustment(3)")->setValue(-2);
-        control<QCheckBox>(options, "Clock24")->click();
-        QCOMPARE(w.setting("PrayerMethod") + ' ' + w.setting("AsrRule") + ' ' +
-                     w.setting("PrayerAdjustments") + ' ' + w.setting("Clock24"),
+        control<QComboBox>(options, optionsnames::AsrRuleList)->setCurrentIndex(0);
+        control<QSpinBox>(options, optionsnames::AdjustmentBox, 3)->setValue(-2);
+        control<QCheckBox>(options, optionsnames::Clock24Check)->click();
+        QCOMPARE(w.setting(SettingKey::PrayerMethod) + ' ' + w.setting(SettingKey::AsrRule) + ' ' +
+                     w.setting(SettingKey::PrayerAdjustments) + ' ' +
+                     w.setting(SettingKey::Clock24),
                  "mwl Standard 0,0,0,-2,0,0 False");
         PrayerSettings chosen;
         chosen.method = PrayerMethod::MuslimWorldLeague;
@@ -124,9 +120,10 @@ private slots:
         chosen.adjustments[3] = -2;
         QCOMPARE(w.time(Prayer::Asr), FormatPrayerTime(*w.engine(chosen).at(Prayer::Asr), false));
         QVERIFY(w.time(Prayer::Asr).endsWith(" PM"));
-        control<QCheckBox>(options, "SystemTray")->click();
-        control<QCheckBox>(options, "PrayerReminders")->click();
-        QCOMPARE(w.setting("SystemTray") + w.setting("PrayerReminders"), "TrueTrue");
+        control<QCheckBox>(options, optionsnames::TrayCheck)->click();
+        control<QCheckBox>(options, optionsnames::RemindersCheck)->click();
+        QCOMPARE(w.setting(SettingKey::SystemTray) + w.setting(SettingKey::PrayerReminders),
+                 "TrueTrue");
     }
 
     // A notification for each prayer whose minute the clock passes while the reminders are on;
@@ -135,7 +132,7 @@ private slots:
     void reminders()
     {
         PrayerWindow w(QTime(4, 49, 30));
-        w.setSetting("PrayerReminders", "True");
+        w.setSetting(SettingKey::PrayerReminders, "True");
         w.load();
         w.tickAt(QDateTime(kDay, QTime(4, 50, 0)));
         w.main->setRemindersOn(false);
@@ -163,15 +160,18 @@ private slots:
         auto *tray = w.main->findChild<PrayerTray *>();
         QCOMPARE(tray->day(), 25); // 25 Jumadil-Aakhir 1448
         QCOMPARE(tray->toolTip(), "25, Jamaadil -Aakhir - 1448 Hijri\nDhuhr in 2:09:00");
-        w.trigger("PrayerTimesMenu");
+        w.trigger(mainnames::PrayerTimesCommand);
         auto *window = w.main->findChild<PrayerTimesWindow *>("PrayerTimes");
         QVERIFY(window && window->isVisible());
-        QCOMPARE(w.get<QAction>("PrayerTimesMenu")->shortcut(), QKeySequence("Ctrl+Shift+P"));
+        QCOMPARE(w.get<QAction>(mainnames::PrayerTimesCommand)->shortcut(),
+                 QKeySequence("Ctrl+Shift+P"));
         // The window's Hijri dates follow the calendar chosen: Umm al-Qura began the month a day
         // before the arithmetical calendar.
-        QCOMPARE(control<QLabel>(window, "HijriDate")->text(), "25 Jumadis -Sani 1448 AH");
+        QCOMPARE(control<QLabel>(window, prayerwindownames::HijriDate)->text(),
+                 "25 Jumadis -Sani 1448 AH");
         w.main->setHijriCalendar(CalendarKind::UmmAlQura);
-        QCOMPARE(control<QLabel>(window, "HijriDate")->text(), "26 Jumadis -Sani 1448 AH");
+        QCOMPARE(control<QLabel>(window, prayerwindownames::HijriDate)->text(),
+                 "26 Jumadis -Sani 1448 AH");
         QCOMPARE(tray->day(), 26); // the tray follows the calendar, and the clock past midnight
         w.platform.clock = w.platform.clock.addDays(1);
         w.main->Timer1_Timer();
@@ -180,8 +180,8 @@ private slots:
         PrayerSettings twelveHours;
         twelveHours.clock24 = false;
         w.main->setPrayerSettings(twelveHours); // the window follows the settings chosen
-        QCOMPARE(control<QLabel>(window, "PrayerTime(0)")->text(), "4:50 AM");
-        tray->menu()->findChild<QAction *>("TrayExit")->trigger();
+        QCOMPARE(control<QLabel>(window, prayerwindownames::PrayerTime, 0)->text(), "4:50 AM");
+        tray->menu()->findChild<QAction *>(ObjectName(traynames::Exit))->trigger();
         QVERIFY(w.platform.ended);
     }
 };

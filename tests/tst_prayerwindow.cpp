@@ -32,16 +32,23 @@ struct Prayers : AppFolder {
         window = new PrayerTimesWindow(platform, kSettings, city, today);
     }
     ~Prayers() { delete window.data(); }
-    QTableWidget *table() const { return control<QTableWidget>(window, "Timetable"); }
+    QTableWidget *table() const
+    {
+        return control<QTableWidget>(window, prayerwindownames::Timetable);
+    }
     QString cell(int row, int column) const { return table()->item(row, column)->text(); }
-    QString label(const QString &name) const { return control<QLabel>(window, name)->text(); }
-    QComboBox *places() const { return control<QComboBox>(window, "PlaceList"); }
+    QString label(const ControlName &name, int index = -1) const
+    {
+        return control<QLabel>(window, name, index)->text();
+    }
+    QComboBox *places() const { return control<QComboBox>(window, prayerwindownames::PlaceList); }
     void choosePlace(const QString &name) const
     {
         places()->setCurrentIndex(places()->findText(name));
         window->PlaceList_Click();
     }
     void click(const QString &name) const { control<QPushButton>(window, name)->click(); }
+    void click(const ControlName &name) const { click(ObjectName(name)); }
     // Every time cell equals the engine's month for that place.
     void compareTimes(const CityInfo &city) const
     {
@@ -116,26 +123,29 @@ private slots:
         for (int row = 0; row < 30; ++row)
             QCOMPARE(p.table()->item(row, 3)->font().bold(), fridays.contains(row));
         p.compareTimes(DefaultCity());
-        QCOMPARE(p.label("MethodCaption"),
+        QCOMPARE(p.label(prayerwindownames::MethodCaption),
                  "Method: " + PrayerMethodTitle(PrayerMethod::Karachi) + ", Hanafi Asr");
-        QCOMPARE(p.label("GregorianDate") + " / " + p.label("HijriDate"),
+        QCOMPARE(p.label(prayerwindownames::GregorianDate) + " / " +
+                     p.label(prayerwindownames::HijriDate),
                  "Wednesday 5 November 2025 / 14 Jumadil-Awwal 1447 AH");
         const PrayerDay today =
             PrayerTimesFor(QDate(2025, 11, 5), *PrayerPlaceOfCity(DefaultCity()), kSettings);
         for (int i = 0; i < kPrayerCount; ++i)
-            QCOMPARE(p.label(QString("PrayerTime(%1)").arg(i)),
+            QCOMPARE(p.label(prayerwindownames::PrayerTime, i),
                      PrayerTimeText(today, Prayer(i), true));
     }
 
     void monthSteps_data()
     {
         columns<QDate, QString, QDate>({"from", "button", "to"});
-        row("next from 31 January", QDate(2025, 1, 31), QString("NextMonth"), QDate(2025, 2, 28));
-        row("previous, leap year", QDate(2024, 3, 30), QString("PreviousMonth"),
+        row("next from 31 January", QDate(2025, 1, 31), ObjectName(prayerwindownames::NextMonth),
+            QDate(2025, 2, 28));
+        row("previous, leap year", QDate(2024, 3, 30), ObjectName(prayerwindownames::PreviousMonth),
             QDate(2024, 2, 29));
-        row("before the first month", QDate(1583, 1, 9), QString("PreviousMonth"),
-            QDate(1583, 1, 9));
-        row("after the last month", QDate(9999, 12, 9), QString("NextMonth"), QDate(9999, 12, 9));
+        row("before the first month", QDate(1583, 1, 9),
+            ObjectName(prayerwindownames::PreviousMonth), QDate(1583, 1, 9));
+        row("after the last month", QDate(9999, 12, 9), ObjectName(prayerwindownames::NextMonth),
+            QDate(9999, 12, 9));
     }
     void monthSteps()
     {
@@ -178,7 +188,8 @@ private slots:
     {
         const auto [date, words] = fetch<QDate, QString>("date", "words");
         Prayers p(date, kTromso, QString());
-        QCOMPARE(p.label("PrayerTime(1)") + " / " + p.label("PrayerTime(4)"),
+        QCOMPARE(p.label(prayerwindownames::PrayerTime, 1) + " / " +
+                     p.label(prayerwindownames::PrayerTime, 4),
                  words + " / " + words);
         QCOMPARE(p.cell(20, 3), QString("\u2014"));
     }
@@ -186,11 +197,13 @@ private slots:
     void save_data()
     {
         columns<QString, QString, bool>({"button", "answer", "written"});
-        row("CSV", QString("ExportCsv"), QString("out.csv"), true);
-        row("CSV cancelled", QString("ExportCsv"), QString(), false);
-        row("CSV to a missing folder", QString("ExportCsv"), QString("missing/out.csv"), false);
-        row("PDF", QString("SavePdf"), QString("out.pdf"), true);
-        row("PDF to a missing folder", QString("SavePdf"), QString("missing/out.pdf"), false);
+        row("CSV", ObjectName(prayerwindownames::CsvButton), QString("out.csv"), true);
+        row("CSV cancelled", ObjectName(prayerwindownames::CsvButton), QString(), false);
+        row("CSV to a missing folder", ObjectName(prayerwindownames::CsvButton),
+            QString("missing/out.csv"), false);
+        row("PDF", ObjectName(prayerwindownames::PdfButton), QString("out.pdf"), true);
+        row("PDF to a missing folder", ObjectName(prayerwindownames::PdfButton),
+            QString("missing/out.pdf"), false);
     }
     void save()
     {
@@ -201,7 +214,7 @@ private slots:
         const QString path = answer.isEmpty() ? QString() : p.path(answer);
         p.platform.saveAnswer = path;
         p.click(button);
-        const QString suffix = button == "ExportCsv" ? "csv" : "pdf";
+        const QString suffix = button == ObjectName(prayerwindownames::CsvButton) ? "csv" : "pdf";
         QCOMPARE(p.platform.saveSuggestions,
                  QStringList{p.path("Prayer Times Washington, D.C. 2025-11." + suffix)});
         QCOMPARE(QFile::exists(path), written);
@@ -223,7 +236,7 @@ private slots:
     void print()
     {
         Prayers p;
-        p.click("PrintTimetable");
+        p.click(prayerwindownames::PrintButton);
         QCOMPARE(p.platform.printedDocuments.size(), 1);
         const QString text = p.platform.printedDocuments[0];
         QVERIFY(text.contains("Prayer Times: India - Bhubaneswar, November 2025"));

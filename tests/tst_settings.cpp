@@ -24,25 +24,25 @@ struct OptionsWindow : Window {
     explicit OptionsWindow(const QString &correction = "none")
     {
         if (correction != "none")
-            setSetting("Correction", correction);
+            setSetting(SettingKey::Correction, correction);
         load();
         open();
     }
     void open()
     {
-        trigger("Option1");
+        trigger(mainnames::SettingsCommand);
         options = main->findChild<Options *>(QStringLiteral("Options"));
         if (!options || options->isHidden())
             qFatal("the options window did not open");
     }
-    template <typename T = QWidget> T *opt(const QString &name) const
+    template <typename T = QWidget> T *opt(const ControlName &name, int index = -1) const
     {
-        return control<T>(options, name);
+        return control<T>(options, name, index);
     }
     void choose(int position) const
     {
-        opt<QComboBox>("Combo1")->setCurrentIndex(position);
-        emit opt<QComboBox>("Combo1")->activated(position);
+        opt<QComboBox>(optionsnames::CorrectionList)->setCurrentIndex(position);
+        emit opt<QComboBox>(optionsnames::CorrectionList)->activated(position);
     }
     int columnOfDayOne() const
     {
@@ -132,16 +132,16 @@ private slots:
             fetch<QString, QList<int>, QString>("stored", "choices", "result");
         OptionsWindow f(stored);
         QCOMPARE(f.options->windowTitle(), "Setting Options");
-        QCOMPARE(f.opt<QComboBox>("Combo1")->count(), 5);
-        QCOMPARE(f.opt<QComboBox>("Combo1")->currentText(), "No Correction");
-        auto *apply = f.opt<QPushButton>("Apply");
+        QCOMPARE(f.opt<QComboBox>(optionsnames::CorrectionList)->count(), 5);
+        QCOMPARE(f.opt<QComboBox>(optionsnames::CorrectionList)->currentText(), "No Correction");
+        auto *apply = f.opt<QPushButton>(optionsnames::ApplyButton);
         for (const int position : choices) {
             f.choose(position);
             QVERIFY(apply->isEnabled());
             apply->click();
             QCOMPARE(apply->isEnabled(), position == 2); // until the next choice
         }
-        QCOMPARE(f.setting("Correction"), result);
+        QCOMPARE(f.setting(SettingKey::Correction), result);
         QCOMPARE(QString::number(f.main->calendar().correction()), result.isEmpty() ? "0" : result);
     }
 
@@ -154,11 +154,13 @@ private slots:
         for (int step = 0; step < 14; ++step) {
             if (step == 7) {
                 corrected.choose(3);
-                corrected.opt<QPushButton>("Apply")->click();
+                corrected.opt<QPushButton>(optionsnames::ApplyButton)->click();
             }
             QCOMPARE(corrected.columnOfDayOne(), (plain.columnOfDayOne() + 1 + step / 7) % 7);
-            QCOMPARE(corrected.text("Text1") + corrected.text("Text2"),
-                     plain.text("Text1") + plain.text("Text2"));
+            QCOMPARE(corrected.text(mainnames::HijriDateLine) +
+                         corrected.text(mainnames::GregorianDateLine),
+                     plain.text(mainnames::HijriDateLine) +
+                         plain.text(mainnames::GregorianDateLine));
             for (OptionsWindow *f : {&plain, &corrected})
                 f->main->Forward_Click();
         }
@@ -176,36 +178,35 @@ private slots:
     {
         QFETCH(int, scheme);
         OptionsWindow f;
-        auto *sample = f.opt<QLabel>(QStringLiteral("Label2(%1)").arg(scheme));
+        auto *sample = f.opt<QLabel>(optionsnames::SchemeSample, scheme);
         QTest::mousePress(sample, Qt::LeftButton);
-        QVERIFY(f.opt<QRadioButton>(QStringLiteral("Option2(%1)").arg(scheme))->isChecked());
+        QVERIFY(f.opt<QRadioButton>(optionsnames::SchemeButton, scheme)->isChecked());
         const QColor back = f.days()->palette().color(QPalette::Base);
         const QColor text = f.days()->palette().color(QPalette::Text);
         QVERIFY(sample->styleSheet().startsWith(QStringLiteral("color: %1;").arg(text.name())));
-        QCOMPARE(f.get("Frame1")->palette().color(QPalette::Window), back);
+        QCOMPARE(f.get(mainnames::GridFrame)->palette().color(QPalette::Window), back);
         QVERIFY2(ContrastRatio(text, back) >= 3.0, qPrintable(text.name() + back.name()));
-        QCOMPARE(f.setting("ColorIndex"), QString::number(scheme));
+        QCOMPARE(f.setting(SettingKey::ColorIndex), QString::number(scheme));
         for (int other = 0; other < kColourSchemeCount; ++other) {
             const ColourScheme colours = GridColourScheme(other, f.main->palette());
             QCOMPARE(colours.back == back && colours.text == text, other == scheme);
         }
         // The explanation changes nothing; closing forgets the correction chosen, not the scheme.
         const auto before = f.platform.settings;
-        QTest::mousePress(f.opt<QLabel>("Label1"), Qt::LeftButton);
+        QTest::mousePress(f.opt<QLabel>(optionsnames::CorrectionHelp), Qt::LeftButton);
         QCOMPARE(f.platform.messages.size(), 1);
         QCOMPARE(f.platform.messages[0].icon, MsgIcon::None);
         QVERIFY(f.platform.lastMessage().startsWith("\t\t\tCORRECTION FOR HIJRI DATE\r\n\r\nThe"));
         QVERIFY(f.platform.lastMessage().endsWith("helps you to make necessary correction."));
         QCOMPARE(f.platform.settings, before);
         f.choose(0);
-        f.opt<QPushButton>("Cloze")->click();
+        f.opt<QPushButton>(optionsnames::CloseButton)->click();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!f.main->findChild<Options *>(QStringLiteral("Options")));
         f.open();
-        QCOMPARE(f.opt<QComboBox>("Combo1")->currentText(), "No Correction");
+        QCOMPARE(f.opt<QComboBox>(optionsnames::CorrectionList)->currentText(), "No Correction");
         for (int i = 0; i < kColourSchemeCount; ++i)
-            QCOMPARE(f.opt<QRadioButton>(QStringLiteral("Option2(%1)").arg(i))->isChecked(),
-                     i == scheme);
+            QCOMPARE(f.opt<QRadioButton>(optionsnames::SchemeButton, i)->isChecked(), i == scheme);
     }
 };
 

@@ -149,7 +149,7 @@ struct Scene : Window {
         addCalculatorFiles();
         if (!writeBytes(path(kCityFileName), cityBytes(kKarachi)))
             qFatal("cannot lay out the test folder");
-        setSetting("Show First", showFirst ? "1" : "0");
+        setSetting(SettingKey::ShowFirst, showFirst ? "1" : "0");
     }
     QString root() const { return folder.path(); }
     // The application folder moved below a plain file: nothing can be made there, whoever
@@ -186,13 +186,13 @@ struct Scene : Window {
     void exercisePanels()
     {
         platform.messages.clear();
-        in<QAction>("LatLong")->trigger();
-        in<QAction>("GMToffset")->trigger();
-        auto *places = in<QListWidget>("List1");
-        in<QLineEdit>("Text2")->setText("a");
+        in<QAction>(calculatornames::PlacesCommand)->trigger();
+        in<QAction>(calculatornames::OffsetsCommand)->trigger();
+        auto *places = in<QListWidget>(calculatornames::PlaceList);
+        in<QLineEdit>(calculatornames::PlaceSearchBox)->setText("a");
         int hits = 0;
         for (; platform.messages.isEmpty() && hits <= places->count(); ++hits) {
-            in<QPushButton>("FindNext")->click();
+            in<QPushButton>(calculatornames::PlaceFindButton)->click();
             QVERIFY(!platform.messages.isEmpty() ||
                     (places->currentItem() &&
                      places->currentItem()->text().contains(u'a', Qt::CaseInsensitive)));
@@ -205,13 +205,13 @@ struct Scene : Window {
             calculator()->List1_DblClick();
             QCOMPARE(box(0)->text(), places->item(0)->text().left(box(0)->maxLength()));
         }
-        in<QPushButton>("Resetz")->click();
-        in<QLineEdit>("Text3")->setText("ethopia");
-        in<QPushButton>("FindNext1")->click();
-        QCOMPARE(selected("List2"), "Ethopia (-3)");
-        in<QPushButton>("FindNext1")->click();
+        in<QPushButton>(calculatornames::PlaceCloseButton)->click();
+        in<QLineEdit>(calculatornames::CountrySearchBox)->setText("ethopia");
+        in<QPushButton>(calculatornames::CountryFindButton)->click();
+        QCOMPARE(selected(calculatornames::CountryList), "Ethopia (-3)");
+        in<QPushButton>(calculatornames::CountryFindButton)->click();
         QCOMPARE(platform.lastMessage(), "Search complete, no more found.\r\nTotal found = (1).");
-        in<QPushButton>("Close1")->click();
+        in<QPushButton>(calculatornames::CountryCloseButton)->click();
         platform.messages.clear();
     }
 };
@@ -370,18 +370,20 @@ private slots:
         scene.verifyPage(pageShown);
         if (QTest::currentTestFailed())
             return;
-        const QString shownCity = scene.text("Label12");
+        const QString shownCity = scene.text(mainnames::CityName);
         if (!city.isEmpty())
             QCOMPARE(shownCity, city);
         QCOMPARE(shownCity, CityNameDisplay(scene.main->currentCity().name));
         QCOMPARE(scene.boxes().name.left(kCityNameLength), shownCity);
-        const int placeCount = scene.in<QListWidget>("List1")->count();
-        const int countryCount = scene.in<QListWidget>("List2")->count();
+        const int placeCount = scene.in<QListWidget>(calculatornames::PlaceList)->count();
+        const int countryCount = scene.in<QListWidget>(calculatornames::CountryList)->count();
         QCOMPARE(places < 0 ? placeCount : places, placeCount);
         QCOMPARE(countries < 0 ? countryCount : countries, countryCount);
         QVERIFY(countryCount >= kBuiltInCountryCount);
-        QCOMPARE(scene.in<QGroupBox>("Frame3")->title(), PlacePanelCaption(placeCount));
-        QCOMPARE(scene.in<QLabel>("Label7")->text(), CountryCountCaption(countryCount));
+        QCOMPARE(scene.in<QGroupBox>(calculatornames::PlaceFrame)->title(),
+                 PlacePanelCaption(placeCount));
+        QCOMPARE(scene.in<QLabel>(calculatornames::CountryCount)->text(),
+                 CountryCountCaption(countryCount));
         Snapshot whileOpen = snapshot(scene.root());
         whileOpen.remove(kPagePath);
         QCOMPARE(changes(before, whileOpen), QString());
@@ -437,7 +439,7 @@ private slots:
         if (command != "start")
             scene.load();
         if (command == "update") {
-            scene.in<QPushButton>("Edit")->click();
+            scene.in<QPushButton>(calculatornames::EditButton)->click();
             if (block != "UTF-8")
                 scene.type({"Dhaka", "23.81", "-90.41", "-6"});
         }
@@ -461,9 +463,9 @@ private slots:
         if (command == "start")
             scene.load();
         else if (command == "update")
-            scene.in<QPushButton>("Edit")->click();
+            scene.in<QPushButton>(calculatornames::EditButton)->click();
         else if (command == "tips")
-            scene.trigger("PrintTips");
+            scene.trigger(mainnames::ExportTipsCommand);
         else
             scene.main->SunRiseSunSet_Click();
         QVERIFY(!scene.platform.ended);
@@ -478,7 +480,7 @@ private slots:
             QVERIFY2(said.startsWith("The city file could not be created:") &&
                          said.contains(QDir::toNativeSeparators(path)),
                      qPrintable(said));
-            QCOMPARE(scene.text("Label12"), DefaultCity().name);
+            QCOMPARE(scene.text(mainnames::CityName), DefaultCity().name);
             QVERIFY(scene.calculator() && scene.calculator()->isVisible());
         } else if (command == "update") {
             QCOMPARE(scene.platform.messages.size(), 1);
@@ -487,7 +489,8 @@ private slots:
                     cityFields(read.city) == QStringList{CutCityName(typed.name), typed.latitude,
                                                          typed.longitude, typed.offsetGMT};
             QCOMPARE(said == CitySavedMessage().text, saved);
-            QCOMPARE(scene.in<QPushButton>("Edit")->text(), saved ? "Edit" : "Update");
+            QCOMPARE(scene.in<QPushButton>(calculatornames::EditButton)->text(),
+                     saved ? "Edit" : "Update");
             QVERIFY(saved || (scene.platform.messages[0].icon == MsgIcon::Critical &&
                               said.startsWith("Default City Information could not be saved")));
         } else if (command == "tips") {
@@ -505,8 +508,8 @@ private slots:
             QVERIFY2(scene.platform.messages.isEmpty(), qPrintable(said));
             scene.verifyPage(written);
             QCOMPARE(scene.boxes().name, kKarachi.name);
-            QCOMPARE(scene.in<QListWidget>("List1")->count() * 100 +
-                         scene.in<QListWidget>("List2")->count(),
+            QCOMPARE(scene.in<QListWidget>(calculatornames::PlaceList)->count() * 100 +
+                         scene.in<QListWidget>(calculatornames::CountryList)->count(),
                      432);
             saved = written;
         }

@@ -8,11 +8,19 @@
 #include "core/help/helptexts.h"
 #include "core/places/offsetlist.h"
 #include "core/places/placelist.h"
+#include "core/settings/settingscatalogue.h"
 #include "core/sunpage/pagewriter.h"
 #include "platform/fakeplatform.h"
 #include "testsupport.h"
+#include "windows/calculator/calculatornames.h"
 #include "windows/calculator/wwtimecal.h"
+#include "windows/main/controlnames.h"
 #include "windows/main/frmqarnivo.h"
+#include "windows/main/panelnames.h"
+#include "windows/main/prayerpanel.h"
+#include "windows/main/prayertray.h"
+#include "windows/options/optionsnames.h"
+#include "windows/prayertimes/prayerwindownames.h"
 
 #include <QAction>
 #include <QApplication>
@@ -36,6 +44,12 @@ template <typename T = QWidget> T *control(const QObject *root, const QString &n
         qFatal("no control %s", qPrintable(name));
     return found;
 }
+// The same, by its entry in the window's names table ("Image1" with index 3: "Image1(3)").
+template <typename T = QWidget>
+T *control(const QObject *root, const ControlName &name, int index = -1)
+{
+    return control<T>(root, ObjectName(name, index));
+}
 
 // The calculator's lists as the tests lay them out.
 inline const QByteArray kPlaces("Bhubaneswar,20.27,-85.85,-5.5\r\n"
@@ -55,18 +69,18 @@ struct AppFolder {
         platform.appFolder = folder.path();
         platform.fonts = {QStringLiteral("DejaVu Sans"), QStringLiteral("tarvelonix")};
         platform.clock = QDateTime(today, QTime(9, 30));
-        setSetting("Show First", "0");
+        setSetting(SettingKey::ShowFirst, "0");
         if (cityFile)
             SaveTextFile(path(kCityFileName), CityFileLines(DefaultCity()));
     }
     QString path(const QString &relative) const { return folder.filePath(relative); }
     QString setting(const QString &key) const
     {
-        return platform.settings.value(QStringLiteral("ViewWindow/") + key);
+        return platform.settings.value(kSettingsSection + u'/' + key);
     }
     void setSetting(const QString &key, const QString &value)
     {
-        platform.settings.insert(QStringLiteral("ViewWindow/") + key, value);
+        platform.settings.insert(kSettingsSection + u'/' + key, value);
     }
     // The calculator's files: both lists, and the shipped page body in "system".
     void addCalculatorFiles()
@@ -102,7 +116,18 @@ struct Window : AppFolder {
     }
     void click(const QString &button) const { get<QPushButton>(button)->click(); }
     void trigger(const QString &action) const { get<QAction>(action)->trigger(); }
-    QTableWidget *days() const { return get<QTableWidget>(QStringLiteral("grCal1")); }
+    // The same, by the entries of the names tables.
+    template <typename T = QWidget> T *get(const ControlName &name, int index = -1) const
+    {
+        return get<T>(ObjectName(name, index));
+    }
+    QString text(const ControlName &name, int index = -1) const
+    {
+        return text(ObjectName(name, index));
+    }
+    void click(const ControlName &button) const { click(ObjectName(button)); }
+    void trigger(const ControlName &action) const { trigger(ObjectName(action)); }
+    QTableWidget *days() const { return get<QTableWidget>(mainnames::DayGrid); }
     QString cell(int row, int column) const
     {
         return days()->item(row, column) ? days()->item(row, column)->text() : QString();
@@ -114,7 +139,10 @@ struct Window : AppFolder {
         return item && item->background().color() == QColor(255, 224, 192) &&
                item->foreground().color() == QColor(255, 0, 0);
     }
-    QString shownMonth() const { return text("Label1") + ' ' + text("Text7"); }
+    QString shownMonth() const
+    {
+        return text(mainnames::MonthCaption) + ' ' + text(mainnames::YearBox);
+    }
     void clickCell(int row, int column) const
     {
         const QPoint centre = days()->visualItemRect(days()->item(row, column)).center();
@@ -130,8 +158,8 @@ struct Window : AppFolder {
     }
     void goToYear(const QString &year) const
     {
-        get<QLineEdit>(QStringLiteral("Text7"))->setText(year);
-        click(QStringLiteral("GoToYear"));
+        get<QLineEdit>(mainnames::YearBox)->setText(year);
+        click(mainnames::GoButton);
     }
 
     // The calculator window, wherever it was opened from.
@@ -140,7 +168,11 @@ struct Window : AppFolder {
     {
         return control<T>(calculator(), name);
     }
-    QLineEdit *box(int i) const { return in<QLineEdit>(QStringLiteral("Text1(%1)").arg(i)); }
+    template <typename T = QWidget> T *in(const ControlName &name, int index = -1) const
+    {
+        return in<T>(ObjectName(name, index));
+    }
+    QLineEdit *box(int i) const { return in<QLineEdit>(calculatornames::CityBox, i); }
     CityInfo boxes() const
     {
         return {box(0)->text(), box(1)->text(), box(2)->text(), box(3)->text()};
@@ -158,9 +190,10 @@ struct Window : AppFolder {
         auto *item = in<QListWidget>(list)->currentItem();
         return item ? item->text() : QString();
     }
+    QString selected(const ControlName &list) const { return selected(ObjectName(list)); }
     void closeCalculator() const
     {
-        in<QAction>(QStringLiteral("Cloze"))->trigger();
+        in<QAction>(calculatornames::CloseCommand)->trigger();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 };
