@@ -71,7 +71,7 @@ void benchWritePage()
     QElapsedTimer timer;
     timer.start();
     for (int run = 0; run < runs; ++run) {
-        if (!WritePage(app.platform, lines, DefaultCity()).ok())
+        if (!WritePage(app.platform, lines, ReadPlace(DefaultCity(), kPageCityRules).place).ok())
             std::printf("WritePage failed\n");
     }
     report("WritePage", double(timer.nsecsElapsed()) / 1e6 / runs, "ms", "< 2 ms");

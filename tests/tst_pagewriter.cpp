@@ -55,8 +55,14 @@ QStringList scriptLines(const QString &name, const QString &lat, const QString &
             "var LongitudeCity=" + lng + ";", "var OffsetGMT=" + offset + ";"};
 }
 
+// The city as the calculator hands it to the page.
+Place shown(const CityInfo &city)
+{
+    return ReadPlace(city, kPageCityRules).place;
+}
+
 // A page body whose page, for `city`, is exactly `pageBytes` long.
-QByteArray bodyForPageLength(const CityInfo &city, qint64 pageBytes)
+QByteArray bodyForPageLength(const Place &city, qint64 pageBytes)
 {
     const qint64 bodyBytes =
         pageBytes - EncodeLines(PageHeadLines(BuildPageLines()) + CityVariableLines(city)).size();
@@ -95,7 +101,7 @@ private slots:
     {
         const auto [city, script] = fetch<QString, QString>("city", "script");
         const QStringList out = (script == "=" ? city : script).split(u'|');
-        QCOMPARE(CityVariableLines(cityOf(city.split(u'|'))),
+        QCOMPARE(CityVariableLines(shown(cityOf(city.split(u'|')))),
                  scriptLines(out[0], out[1], out[2], out[3]));
     }
 
@@ -113,7 +119,7 @@ private slots:
     void nameSurvivesAsScriptString()
     {
         QFETCH(QString, name);
-        const QByteArray page = PageText(BuildPageLines(), {name, "0", "0", "0"}, QString());
+        const QByteArray page = PageText(BuildPageLines(), Place{name}, QString());
         for (const char byte : page)
             QVERIFY(static_cast<unsigned char>(byte) < 0x80);
         const QString line = SplitLines(QString::fromLatin1(page)).at(49);
@@ -125,10 +131,18 @@ private slots:
         QVERIFY(!line.contains(u'<'));
     }
 
-    // The body follows the head and the city lines, each line ended by CR LF, in Windows-1252.
+    // The body follows the head and the city lines, each line ended by CR LF, in Windows-1252;
+    // its marker line takes the method table ("<table>" in the tail).
     void pageText_data()
     {
         columns<QString, QByteArray>({"body", "tail"});
+        row("marker takes the method table", "a\r\n@@PRAYER_METHODS@@\r\nb",
+            QByteArray("a\r\n<table>b\r\n"));
+        row("marker as the last line", "a\n@@PRAYER_METHODS@@", QByteArray("a\r\n<table>"));
+        row("only a whole line is the marker", "x@@PRAYER_METHODS@@\r\n @@PRAYER_METHODS@@",
+            QByteArray("x@@PRAYER_METHODS@@\r\n @@PRAYER_METHODS@@\r\n"));
+        row("older body keeps its own table", "var PRAYER_METHODS = {};",
+            QByteArray("var PRAYER_METHODS = {};\r\n"));
         row("CR LF lines copied", "a\r\nb\r\n", QByteArray("a\r\nb\r\n"));
         row("last line gets CR LF", "a\r\nb", QByteArray("a\r\nb\r\n"));
         row("CR-only lines", "a\rb\r", QByteArray("a\r\nb\r\n"));
@@ -142,9 +156,12 @@ private slots:
         const auto [body, tail] = fetch<QString, QByteArray>("body", "tail");
         const QStringList lines = BuildPageLines();
         const QByteArray head =
-            EncodeLines(PageHeadLines(lines) + CityVariableLines(DefaultCity()));
+            EncodeLines(PageHeadLines(lines) + CityVariableLines(shown(DefaultCity())));
         QVERIFY(head.contains("\r\nvar NameCity=\"India - Bhubaneswar\";\r\n"));
-        QCOMPARE(PageText(lines, DefaultCity(), body), head + tail);
+        const QByteArray table = EncodeLines(PrayerMethodLines());
+        QVERIFY(table.startsWith("var PRAYER_METHODS = {\r\n") && table.endsWith("\r\n};\r\n"));
+        QCOMPARE(PageText(lines, shown(DefaultCity()), body),
+                 head + QByteArray(tail).replace("<table>", table));
     }
 
     void shippedBodyFitsEveryValidCity_data()
@@ -165,7 +182,7 @@ private slots:
         const double longest = ReadLeadingNumber(kLongestNumber);
         QVERIFY(longest > -89.8 && longest < 0);
         QCOMPARE(ShortestNumberText(longest), kLongestNumber);
-        const qint64 bytes = PageText(BuildPageLines(), city, shippedBody()).size();
+        const qint64 bytes = PageText(BuildPageLines(), shown(city), shippedBody()).size();
         QVERIFY2(PageLengthAccepted(bytes), qPrintable(QString::number(bytes)));
     }
 
@@ -195,7 +212,7 @@ private slots:
             fetch<QString, qint64, int>("how", "pageBytes", "status");
         QTemporaryDir dir;
         const QString system = dir.filePath("system");
-        const CityInfo city{"Saudi Arabia - Makkah", "21.42", "-39.83", "-3"};
+        const Place city{"Saudi Arabia - Makkah", 21.42, -39.83, -3};
         if (!how.contains("no city"))
             QVERIFY(writeBytes(dir.filePath(kCityFileName), "x\r\n"));
         if (!how.contains("no body"))
@@ -241,7 +258,7 @@ private slots:
         AppFolder f;
         f.platform.sysFolder = f.path("system");
         QVERIFY(writeBytes(f.bodyPath(), "too short\r\n"));
-        QCOMPARE(WritePage(f.platform, BuildPageLines(), DefaultCity()).status,
+        QCOMPARE(WritePage(f.platform, BuildPageLines(), shown(DefaultCity())).status,
                  PageWriteResult::Status::WrongLength);
         QCOMPARE(f.platform.messages.size(), 1);
         QCOMPARE(f.platform.lastMessage(), "Error found in one of originally packaged files.\r\n"
@@ -249,9 +266,9 @@ private slots:
         QCOMPARE(f.platform.messages[0].icon, MsgIcon::Critical);
         QCOMPARE(f.platform.messages[0].buttons, MsgButtons::Ok);
         QVERIFY(QFile::remove(f.bodyPath()));
-        QVERIFY(WritePage(f.platform, BuildPageLines(), DefaultCity()).missingFile());
+        QVERIFY(WritePage(f.platform, BuildPageLines(), shown(DefaultCity())).missingFile());
         QVERIFY(writeBytes(f.bodyPath(), readBytes(kShippedBody)));
-        QVERIFY(WritePage(f.platform, BuildPageLines(), DefaultCity()).ok());
+        QVERIFY(WritePage(f.platform, BuildPageLines(), shown(DefaultCity())).ok());
         QCOMPARE(f.platform.messages.size(), 1);
     }
 };

@@ -3,6 +3,7 @@
 // date without a crash, the city file's conventions, the stored settings, the next prayer, the
 // clock texts, the user's minute adjustments and daylight saving time.
 
+#include "core/places/place.h"
 #include "core/prayer/prayertimes.h"
 #include "testsupport.h"
 
@@ -180,6 +181,63 @@ private slots:
                          .arg(p->daylightSaving)
                    : QString(),
                  want);
+    }
+
+    // Name|latitude|longitude|offset read by a source's rules: the place's "latitude longitude
+    // offset" (west positive, hours to GMT), or the first value refused.
+    void readPlace_data()
+    {
+        columns<QString, QString, QString>({"rules", "texts", "want"});
+        row("box: latitude 89.8 inside", "box", "X|89.8|0|0", "89.8 0 0");
+        row("box: latitude -89.81 outside", "box", "X|-89.81|0|0", "latitude");
+        row("box: offset -12 inside", "box", "X|0|0|-12", "0 0 -12");
+        row("box: offset 11.99 inside", "box", "X|0|0|11.99", "0 0 11.99");
+        row("box: offset 12 outside", "box", "X|0|0|12", "offset");
+        row("box: no number reads as 0", "box", "X|abc||-", "0 0 0");
+        row("box: comma ends the number", "box", "X|20,5|1|2", "20 1 2");
+        row("box: blanks, sign, trailing text", "box", "X|  +21.42N|-39.83 E|-3h",
+            "21.42 -39.83 -3");
+        row("box: infinite refused", "box", "X|1e999|0|0", "latitude");
+        row("prayer: latitude 90 inside", "prayer", "X|90|0|0", "90 0 0");
+        row("prayer: latitude 90.01 outside", "prayer", "X|90.01|0|0", "latitude");
+        row("prayer: longitude -180 inside", "prayer", "X|0|-180|0", "0 -180 0");
+        row("prayer: longitude 180.5 outside", "prayer", "X|0|180.5|0", "longitude");
+        row("prayer: offset -14 inside", "prayer", "X|0|0|-14", "0 0 -14");
+        row("prayer: offset 14.01 outside", "prayer", "X|0|0|14.01", "offset");
+        row("prayer: blank refused", "prayer", "X|0| |0", "longitude");
+        row("prayer: word refused", "prayer", "X|0|0|east", "offset");
+        row("prayer: first fault first", "prayer", "X|95||", "latitude");
+        row("command line: east turned west", "cli", "|21.42|39.83|3", "21.42 -39.83 -3");
+        row("command line: latitude -90 inside", "cli", "|-90|0|0", "-90 0 0");
+        row("command line: offset -12 inside", "cli", "|0|0|-12", "0 0 12");
+        row("command line: offset -12.01 outside", "cli", "|0|0|-12.01", "offset");
+        row("command line: offset 14 inside", "cli", "|0|0|14", "0 0 -14");
+        row("command line: offset 14.01 outside", "cli", "|0|0|14.01", "offset");
+        row("command line: blanks around, exponent", "cli", "| 20 |1e1|+5.5", "20 -10 -5.5");
+        row("command line: trailing text refused", "cli", "|20abc|0|0", "latitude");
+        row("command line: comma refused", "cli", "|0|1,5|0", "longitude");
+        row("command line: empty refused", "cli", "|0|0|", "offset");
+        row("command line: nan refused", "cli", "|nan|0|0", "latitude");
+        row("page: out of range kept", "page", "X|95|-200|30", "95 -200 30");
+        row("page: infinite kept", "page", "X|1e999|0|0", "inf 0 0");
+    }
+    void readPlace()
+    {
+        const auto [rules, texts, want] =
+            fetch<QString, QString, QString>("rules", "texts", "want");
+        const QMap<QString, PlaceRules> sources{{"box", kCityBoxRules},
+                                                {"prayer", kPrayerCityRules},
+                                                {"cli", kCommandLineRules},
+                                                {"page", kPageCityRules}};
+        const PlaceRead read = ReadPlace(cityOf(texts.split(u'|')), sources[rules]);
+        static const char *const faults[] = {"", "latitude", "longitude", "offset"};
+        QCOMPARE(read.ok() ? QString("%1 %2 %3")
+                                 .arg(read.place.latitude)
+                                 .arg(read.place.longitude)
+                                 .arg(read.place.offsetGMT)
+                           : faults[int(read.fault)],
+                 want);
+        QCOMPARE(read.place.name, texts.section(u'|', 0, 0));
     }
 
     void settingsRoundTrip()

@@ -1,5 +1,6 @@
 #include "cli/prayercommand.h"
 
+#include "core/places/place.h"
 #include "core/prayer/prayerclock.h"
 
 #include <QCommandLineParser>
@@ -20,13 +21,6 @@ constexpr int kLastYear = 9999;
 const QString kLatitude = QStringLiteral("latitude");
 const QString kLongitude = QStringLiteral("longitude");
 const QString kUtcOffset = QStringLiteral("utc-offset");
-
-std::optional<double> numberIn(const QString &text, double low, double high)
-{
-    bool ok = false;
-    const double value = text.trimmed().toDouble(&ok);
-    return ok && value >= low && value <= high ? std::optional(value) : std::nullopt;
-}
 
 struct Request {
     QDate date;
@@ -73,17 +67,18 @@ std::optional<PrayerPlace> requestedPlace(const QCommandLineParser &parser,
         problem = QStringLiteral("Give --latitude, --longitude and --utc-offset together.");
         return std::nullopt;
     }
-    const auto latitude = numberIn(parser.value(kLatitude), -90, 90);
-    const auto longitude = numberIn(parser.value(kLongitude), -180, 180);
-    const auto offset = numberIn(parser.value(kUtcOffset), -12, 14);
-    if (!latitude || !longitude || !offset) {
+    const PlaceRead read = ReadPlace(
+        {QString(), parser.value(kLatitude), parser.value(kLongitude), parser.value(kUtcOffset)},
+        kCommandLineRules);
+    if (!read.ok()) {
         problem = QStringLiteral("The latitude is -90 to 90 (north positive), the longitude "
                                  "-180 to 180 (east positive) and the UTC offset -12 to 14 hours "
                                  "(east positive).");
         return std::nullopt;
     }
-    name = QStringLiteral("%1, %2").arg(*latitude).arg(*longitude);
-    return PrayerPlace{*latitude, *longitude, *offset, false};
+    const PrayerPlace place = PrayerPlaceOf(read.place);
+    name = QStringLiteral("%1, %2").arg(place.latitude).arg(place.longitude);
+    return place;
 }
 
 // The settings as stored, overridden by the options; a problem names the

@@ -1,51 +1,35 @@
 #include "manualrenderer.h"
 
+#include "manualcontents.h"
+#include "manualpages.h"
+#include "manualpictures.h"
+
 #include <QAbstractTextDocumentLayout>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QImage>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <QTextBlock>
-#include <QTextCursor>
 #include <QTextDocument>
-#include <QTextTable>
 #include <QUrl>
-
-#include <cmath>
 
 namespace manual {
 
 namespace {
-
-// The PDF's coordinates are in dots of this size; "px" in the source means
-// one 96th of an inch, as on a screen.
-constexpr int kResolution = 600;
-constexpr double kSourceDpi = 96.0;
-constexpr double kDotsPerSourcePixel = kResolution / kSourceDpi;
-constexpr double kMillimetresPerInch = 25.4;
-// Lengths that the tool sets itself are in the PDF's dots.
-constexpr double kDotsPerMm = kResolution / kMillimetresPerInch;
 
 // A4, margins in millimetres; the running head and the foot take bands of
 // the printable area above and below the text.
 const QMarginsF kPageMargins(18, 12, 18, 12);
 constexpr double kHeadBandMm = 11;
 constexpr double kFootBandMm = 10;
-constexpr int kMaxContentsPasses = 4;
 constexpr int kMaxKeepTogetherPasses = 60;
 
 double dotsFromMm(double mm)
 {
     return mm / kMillimetresPerInch * kResolution;
-}
-
-double mmFromSourcePixels(double pixels)
-{
-    return pixels / kSourceDpi * kMillimetresPerInch;
 }
 
 QString readSource(const QString &path, QString *error)
@@ -56,282 +40,6 @@ QString readSource(const QString &path, QString *error)
         return {};
     }
     return QString::fromUtf8(file.readAll());
-}
-
-QString picturePath(const QString &name, const QDir &base)
-{
-    const QUrl url(name);
-    if (url.isLocalFile())
-        return url.toLocalFile();
-    return base.absoluteFilePath(QUrl::fromPercentEncoding(name.toUtf8()));
-}
-
-struct PictureSpot {
-    int position = 0;
-    int length = 0;
-    QTextImageFormat format;
-};
-
-QList<PictureSpot> pictureSpots(const QTextDocument &document)
-{
-    QList<PictureSpot> spots;
-    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
-        for (auto it = block.begin(); !it.atEnd(); ++it) {
-            const QTextFragment fragment = it.fragment();
-            if (fragment.charFormat().isImageFormat())
-                spots.append({fragment.position(), fragment.length(),
-                              fragment.charFormat().toImageFormat()});
-        }
-    }
-    return spots;
-}
-
-// Loads every picture of the document from its file; the first that cannot
-// be read ends the loading with its name.
-QString loadPictures(QTextDocument &document, const QDir &base)
-{
-    for (const PictureSpot &spot : pictureSpots(document)) {
-        const QString name = spot.format.name();
-        const QUrl key(name);
-        if (document.resource(QTextDocument::ImageResource, key).isValid())
-            continue;
-        const QString path = picturePath(name, base);
-        const QImage picture(path);
-        if (picture.isNull())
-            return QStringLiteral("the picture %1 cannot be read (%2)")
-                .arg(name, QDir::toNativeSeparators(path));
-        document.addResource(QTextDocument::ImageResource, key, picture);
-    }
-    return {};
-}
-
-// Gives every picture an explicit printed size in source pixels: its own
-// size, or the one the source asks for, scaled down to `columnPixels` when
-// wider. A size given on one side only keeps the picture's proportions.
-void fitPictures(QTextDocument &document, double columnPixels)
-{
-    const QList<PictureSpot> spots = pictureSpots(document);
-    for (const PictureSpot &spot : spots) {
-        const QImage picture =
-            document.resource(QTextDocument::ImageResource, QUrl(spot.format.name()))
-                .value<QImage>();
-        const QSizeF natural = picture.deviceIndependentSize();
-        if (natural.isEmpty())
-            continue;
-        const double aspect = natural.height() / natural.width();
-        const bool hasWidth = spot.format.hasProperty(QTextFormat::ImageWidth);
-        const bool hasHeight = spot.format.hasProperty(QTextFormat::ImageHeight);
-        double width = natural.width();
-        double height = natural.height();
-        if (hasWidth && hasHeight) {
-            width = spot.format.width();
-            height = spot.format.height();
-        } else if (hasWidth) {
-            width = spot.format.width();
-            height = width * aspect;
-        } else if (hasHeight) {
-            height = spot.format.height();
-            width = height / aspect;
-        }
-        if (width > columnPixels) {
-            height *= columnPixels / width;
-            width = columnPixels;
-        }
-        QTextImageFormat format = spot.format;
-        format.setWidth(width);
-        format.setHeight(height);
-        QTextCursor cursor(&document);
-        cursor.setPosition(spot.position);
-        cursor.setPosition(spot.position + spot.length, QTextCursor::KeepAnchor);
-        cursor.setCharFormat(format);
-    }
-}
-
-// Lays the whole document out afresh. The layout adjusts itself to a change
-// only near the place changed, which can leave later blocks of a paginated
-// document where they were before the change.
-void relayout(QTextDocument &document)
-{
-    document.markContentsDirty(0, document.characterCount());
-    document.pageCount();
-}
-
-struct PageSpan {
-    int first = 0;
-    int last = 0;
-    bool cut() const { return first != last; }
-};
-
-// The pages a rectangle of the document lies on.
-PageSpan pagesOf(const QTextDocument &document, const QRectF &rect)
-{
-    const double pageHeight = document.pageSize().height();
-    const auto page = [pageHeight](double y) { return int(std::floor(y / pageHeight)) + 1; };
-    return {page(rect.top() + 0.5), page(std::max(rect.top(), rect.bottom() - 0.5))};
-}
-
-PageSpan blockPages(const QTextDocument &document, const QTextBlock &block)
-{
-    return pagesOf(document, document.documentLayout()->blockBoundingRect(block));
-}
-
-QList<QTextTable *> sourceTables(const QTextDocument &document, const QTextTable *contents)
-{
-    QList<QTextTable *> tables;
-    const QList<QTextFrame *> frames = document.rootFrame()->childFrames();
-    for (QTextFrame *frame : frames) {
-        auto *table = qobject_cast<QTextTable *>(frame);
-        if (table && table != contents)
-            tables.append(table);
-    }
-    return tables;
-}
-
-bool holdsPicture(const QTextBlock &block)
-{
-    for (auto it = block.begin(); !it.atEnd(); ++it) {
-        if (it.fragment().charFormat().isImageFormat())
-            return true;
-    }
-    return false;
-}
-
-// Moves each picture, and each table that fits on a page, that the end of a
-// page would cut to the next page; says whether it moved any.
-bool keepTogether(QTextDocument &document, const QTextTable *contents)
-{
-    bool moved = false;
-    const double pageHeight = document.pageSize().height();
-    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
-        if (!holdsPicture(block) || !blockPages(document, block).cut() ||
-            block.blockFormat().pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore)
-            continue;
-        QTextBlockFormat format = block.blockFormat();
-        format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
-        QTextCursor(block).setBlockFormat(format);
-        moved = true;
-    }
-    // A table moves by a page break after the paragraph before it: a break
-    // before the table itself would leave its top border behind.
-    for (QTextTable *table : sourceTables(document, contents)) {
-        const QRectF rect = document.documentLayout()->frameBoundingRect(table);
-        QTextCursor before = table->firstCursorPosition();
-        if (rect.height() > pageHeight || !pagesOf(document, rect).cut() ||
-            !before.movePosition(QTextCursor::PreviousBlock) || before.currentTable())
-            continue;
-        QTextBlockFormat format = before.blockFormat();
-        if (format.pageBreakPolicy() & QTextFormat::PageBreak_AlwaysAfter)
-            continue;
-        format.setPageBreakPolicy(format.pageBreakPolicy() | QTextFormat::PageBreak_AlwaysAfter);
-        before.setBlockFormat(format);
-        moved = true;
-    }
-    return moved;
-}
-
-QTextBlock findContentsMarker(const QTextDocument &document)
-{
-    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
-        if (block.text().trimmed() == kContentsMarker)
-            return block;
-    }
-    return {};
-}
-
-// The heading blocks of level 1 and 2 from `from` on.
-QList<QTextBlock> headingBlocks(const QTextDocument &document, int from)
-{
-    QList<QTextBlock> headings;
-    for (QTextBlock block = document.findBlock(from); block.isValid(); block = block.next()) {
-        const int level = block.blockFormat().headingLevel();
-        if ((level == 1 || level == 2) && !block.text().trimmed().isEmpty())
-            headings.append(block);
-    }
-    return headings;
-}
-
-int pageOf(const QTextDocument &document, const QTextBlock &block)
-{
-    const double top = document.documentLayout()->blockBoundingRect(block).top();
-    const double pageHeight = document.pageSize().height();
-    return int(std::floor((top + 0.5) / pageHeight)) + 1;
-}
-
-// The contents: a table with a line per heading and a cell for its page,
-// put in place of the marker paragraph.
-QTextTable *insertContents(const QTextBlock &marker, const QList<QTextBlock> &headings)
-{
-    QTextCursor cursor(marker);
-    cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
-    cursor.removeSelectedText();
-    if (headings.isEmpty())
-        return nullptr;
-
-    QTextTableFormat tableFormat;
-    tableFormat.setBorder(0);
-    tableFormat.setCellPadding(2);
-    tableFormat.setCellSpacing(0);
-    tableFormat.setWidth(QTextLength(QTextLength::PercentageLength, 100));
-    tableFormat.setColumnWidthConstraints({QTextLength(QTextLength::PercentageLength, 90),
-                                           QTextLength(QTextLength::PercentageLength, 10)});
-    QTextTable *table = cursor.insertTable(int(headings.size()), 2, tableFormat);
-    for (int row = 0; row < headings.size(); ++row) {
-        const QTextBlock &heading = headings.at(row);
-        const bool chapter = heading.blockFormat().headingLevel() == 1;
-        QTextCharFormat text;
-        text.setFontWeight(chapter ? QFont::Bold : QFont::Normal);
-        QTextBlockFormat line;
-        line.setLeftMargin(chapter ? 0 : 6 * kDotsPerMm);
-        line.setTopMargin(chapter ? 2 * kDotsPerMm : 0);
-        QTextCursor title = table->cellAt(row, 0).firstCursorPosition();
-        title.setBlockFormat(line);
-        title.insertText(heading.text().trimmed(), text);
-        QTextCursor page = table->cellAt(row, 1).firstCursorPosition();
-        line.setLeftMargin(0);
-        line.setAlignment(Qt::AlignRight);
-        page.setBlockFormat(line);
-        page.insertText(QStringLiteral("0"), text);
-    }
-    return table;
-}
-
-void setPageCell(QTextTable *table, int row, int page)
-{
-    const QTextTableCell cell = table->cellAt(row, 1);
-    QTextCursor cursor = cell.firstCursorPosition();
-    const QTextCharFormat format = cursor.charFormat();
-    cursor.setPosition(cell.lastCursorPosition().position(), QTextCursor::KeepAnchor);
-    cursor.insertText(QString::number(page), format);
-}
-
-// Writes the page numbers into the contents until they hold still: a number
-// of another width could move a heading to another page.
-QList<Heading> numberHeadings(QTextDocument &document, QTextTable *contents,
-                              const QList<QTextBlock> &blocks)
-{
-    QList<Heading> headings;
-    for (int pass = 0; pass < kMaxContentsPasses; ++pass) {
-        relayout(document);
-        QList<Heading> found;
-        for (const QTextBlock &block : blocks)
-            found.append({block.blockFormat().headingLevel(), block.text().trimmed(),
-                          pageOf(document, block)});
-        const bool settled = [&] {
-            if (found.size() != headings.size())
-                return false;
-            for (int i = 0; i < found.size(); ++i) {
-                if (found.at(i).page != headings.at(i).page)
-                    return false;
-            }
-            return true;
-        }();
-        headings = found;
-        if (settled || !contents)
-            break;
-        for (int row = 0; row < headings.size(); ++row)
-            setPageCell(contents, row, headings.at(row).page);
-    }
-    return headings;
 }
 
 QString chapterOnPage(const QList<Heading> &headings, int page)
@@ -386,28 +94,6 @@ void drawBody(QPainter &painter, const QTextDocument &document, const PageFrame 
     context.palette.setColor(QPalette::Text, Qt::black);
     document.documentLayout()->draw(&painter, context);
     painter.restore();
-}
-
-QList<PictureReport> pictureReports(const QTextDocument &document)
-{
-    QList<PictureReport> reports;
-    for (const PictureSpot &spot : pictureSpots(document)) {
-        const PageSpan pages = blockPages(document, document.findBlock(spot.position));
-        reports.append({spot.format.name(), mmFromSourcePixels(spot.format.width()),
-                        mmFromSourcePixels(spot.format.height()), pages.first, pages.last});
-    }
-    return reports;
-}
-
-QList<TableReport> tableReports(const QTextDocument &document, const QTextTable *contents)
-{
-    QList<TableReport> reports;
-    for (QTextTable *table : sourceTables(document, contents)) {
-        const PageSpan pages =
-            pagesOf(document, document.documentLayout()->frameBoundingRect(table));
-        reports.append({table->rows(), pages.first, pages.last});
-    }
-    return reports;
 }
 
 QString saveText(const QString &path, const QString &text)

@@ -8,8 +8,12 @@
 // minutes after midnight in prayer order, "-" where there is none, then the
 // polar state (0 none, 1 day, 2 night). A line it cannot read gives "?" and
 // makes the exit status 1.
+//
+// With --page-methods it prints instead the prayer methods' table that the
+// program writes into the calculator page, for the page's checks.
 
 #include "core/prayer/prayertimes.h"
+#include "core/sunpage/pagewriter.h"
 
 #include <QDate>
 #include <QString>
@@ -58,8 +62,13 @@ QString timesOf(const QString &line)
 
 } // namespace
 
-int main()
+int main(int argc, char **argv)
 {
+    if (argc > 1 && std::string(argv[1]) == "--page-methods") {
+        const std::string table = PrayerMethodLines().join(u'\n').toStdString() + '\n';
+        std::fwrite(table.data(), 1, table.size(), stdout);
+        return 0;
+    }
     std::string line;
     std::string out;
     int status = 0;

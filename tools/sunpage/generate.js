@@ -20,9 +20,13 @@ const BODY_FILE = path.join(ROOT, 'resources', 'system', 'sunc.ini');
 const PLACE_FILE = path.join(ROOT, 'resources', 'data', 'AddCity.txt');
 
 // Bytes the body adds to the page, every line counted with CR LF. The page
-// adds 1630 head bytes and 76 bytes plus the four city texts (1 to 132 bytes
-// for the name, 1 to 22 for each number): 45752 to 45948 bytes in all.
-const BODY_BYTES = 44044;
+// adds 1630 head bytes, 76 bytes plus the four city texts (1 to 132 bytes
+// for the name, 1 to 22 for each number), and the program's prayer method
+// table of 509 bytes in place of the 20-byte marker line: 45752 to 45948
+// bytes in all.
+const BODY_BYTES = 43555;
+// The line the program replaces with its prayer method table.
+const METHODS_MARKER = '@@PRAYER_METHODS@@';
 const MIN_PLACES = 150;
 const MAX_PLACES = 501;
 const NAME_LENGTH = 22;
@@ -119,6 +123,8 @@ function bodyLines(template, places) {
     else if (text !== null) lines.push(text);
   }
   if (paddingAt < 0) fail('the template has no @@PADDING@@ line');
+  if (lines.filter((line) => line === METHODS_MARKER).length !== 1)
+    fail(`the template needs one ${METHODS_MARKER} line`);
   lines.splice(paddingAt, 0, ...paddingLines(BODY_BYTES - byteCount(lines)));
   if (byteCount(lines) !== BODY_BYTES) fail('padding arithmetic is wrong');
   return lines;
@@ -155,6 +161,6 @@ function main() {
   console.log(`${out.places.length} places`);
 }
 
-module.exports = { build, readPlaces, BODY_BYTES, BODY_FILE, PLACE_FILE, PLACES };
+module.exports = { build, readPlaces, BODY_BYTES, BODY_FILE, PLACE_FILE, PLACES, METHODS_MARKER };
 
 if (require.main === module) main();

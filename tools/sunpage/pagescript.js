@@ -1,13 +1,28 @@
 'use strict';
-// Takes functions and variables out of the shipped page body
-// (resources/system/sunc.ini) and builds them on their own, with nothing of
-// the page around them, for the checks of test_suntimes.js and
-// test_prayertimes.js.
+// Takes functions and variables out of the page body as the program writes
+// it (resources/system/sunc.ini with the program's prayer method table in
+// place of its marker line) and builds them on their own, with nothing of
+// the page around them, for the checks of test_suntimes.js,
+// test_prayertimes.js and test_page.js. The environment variable
+// QARNIVO_PRAYERTABLE names the program's prayer table tool
+// (tools/prayer/prayertable), which prints the method table.
 
+const childProcess = require('child_process');
 const fs = require('fs');
 const generator = require('./generate.js');
 
-const body = fs.readFileSync(generator.BODY_FILE, 'latin1');
+const shippedBody = fs.readFileSync(generator.BODY_FILE, 'latin1');
+
+function methodTable() {
+  const tool = process.env.QARNIVO_PRAYERTABLE;
+  if (!tool) throw new Error('set QARNIVO_PRAYERTABLE to the built tools/prayer/prayertable');
+  return childProcess.execFileSync(tool, ['--page-methods'], { encoding: 'latin1' })
+    .replace(/\r?\n/g, '\r\n');
+}
+
+const markerLine = `${generator.METHODS_MARKER}\r\n`;
+if (shippedBody.split(markerLine).length !== 2) throw new Error('the page body needs one marker line');
+const body = shippedBody.replace(markerLine, methodTable());
 
 // The source of the top-level statement that starts with `start` in
 // `source`: from there to the brace that closes its first block, passing
@@ -44,4 +59,4 @@ function pageParts(names, variables = []) {
   return parts;
 }
 
-module.exports = { body, extract, pageParts };
+module.exports = { body, shippedBody, extract, pageParts };

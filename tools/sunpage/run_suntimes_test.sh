@@ -3,8 +3,8 @@
 # the page's script as a whole: test_suntimes.js, test_prayertimes.js,
 # test_page.js) with Node's test runner. Their npm packages are installed by
 # the set-up step (tools/install-deps.sh), never here: the tests run offline.
-# Exits 77 (skipped) when Node is not installed. QARNIVO_PRAYERTABLE, when
-# set, names the program's prayer table for test_prayertimes.js.
+# Exits 77 (skipped) when Node is not installed. QARNIVO_PRAYERTABLE names
+# the program's prayer table tool, which gives the page its method table.
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -18,4 +18,8 @@ for package in suncalc adhan; do
     exit 1
   fi
 done
+if [ -z "${QARNIVO_PRAYERTABLE:-}" ]; then
+  echo "QARNIVO_PRAYERTABLE must name the built tools/prayer/prayertable" >&2
+  exit 1
+fi
 exec node --test test_suntimes.js test_prayertimes.js test_page.js

@@ -1,9 +1,10 @@
 'use strict';
-// Runs the whole script of the shipped page body in a small stand-in for
-// the browser's document, with the head the program writes before it, and
-// checks what the page shows: the method and Asr controls, the day card and
-// the month table with the prayer times (against adhan), and dashes, never
-// NaN, where the Sun does not rise or set.
+// Runs the whole script of the page body as the program writes it (see
+// pagescript.js) in a small stand-in for the browser's document, with the
+// head the program writes before it, and checks what the page shows: the
+// method and Asr controls, the day card and the month table with the prayer
+// times (against adhan), and dashes, never NaN, where the Sun does not rise
+// or set.
 //
 //   node --test test_page.js
 

@@ -1,9 +1,9 @@
 #include "core/places/citycheck.h"
 
 #include "core/calendar/leadingnumber.h"
+#include "core/places/place.h"
 
 #include <cmath>
-#include <limits>
 
 namespace qarnivo {
 
@@ -22,15 +22,14 @@ bool holdsDoubleQuote(const CityInfo &boxes)
            boxes.longitude.contains(u'"') || boxes.offsetGMT.contains(u'"');
 }
 
-// The number text of a box. A number too large for a double is kept as the
-// largest one of its sign, so that the text stays a number that readers of
-// the city (the page among them) can read.
-QString numberText(const QString &box)
+// The number text of a box's value. A number too large for a double is kept
+// as the largest one of its sign, so that the text stays a number that
+// readers of the city (the page among them) can read.
+QString numberText(double value)
 {
     // The largest magnitude whose 15-digit text still reads back as a finite
     // number; anything beyond is kept as that, with its sign.
     constexpr double kLargest = 1.79769313486231e308;
-    const double value = ReadLeadingNumber(box);
     if (!(std::fabs(value) <= kLargest))
         return ShortestNumberText(std::copysign(kLargest, value));
     return ShortestNumberText(value);
@@ -83,24 +82,25 @@ CityCheck CheckCityBoxes(const CityInfo &boxes, const CityInfo &current)
             QStringLiteral(
                 "City details must not contain double quotes (\"). New values not saved."));
 
-    const CityInfo city{CutCityName(boxes.name), numberText(boxes.latitude),
-                        numberText(boxes.longitude), numberText(boxes.offsetGMT)};
-    // Written as "not inside" so that an infinite value is refused as well.
-    const double latitude = ReadLeadingNumber(boxes.latitude);
-    if (!(latitude >= -89.8 && latitude <= 89.8))
+    const PlaceRead read = ReadPlace(boxes, kCityBoxRules);
+    const CityInfo city{CutCityName(boxes.name), numberText(read.place.latitude),
+                        numberText(read.place.longitude), numberText(read.place.offsetGMT)};
+    switch (read.fault) {
+    case PlaceFault::None:
+        break;
+    case PlaceFault::Latitude:
         return refuse(
             Outcome::BadLatitude, city,
             QStringLiteral("Invalid Latitude value. Valid values are between -89.8 & 89.8"));
-    const double longitude = ReadLeadingNumber(boxes.longitude);
-    if (!(longitude >= -180.0 && longitude <= 180.0))
+    case PlaceFault::Longitude:
         return refuse(
             Outcome::BadLongitude, city,
             QStringLiteral("Invalid Longitude value.  Valid values are between -180 & 180"));
-    const double offset = ReadLeadingNumber(boxes.offsetGMT);
-    if (!(offset >= -12.0 && offset < 12.0))
+    case PlaceFault::Offset:
         return refuse(
             Outcome::BadOffset, city,
             QStringLiteral("Invalid GMT Time offset value.  Valid values are between -12 & 12"));
+    }
     return {Outcome::Valid, city, std::nullopt};
 }
 

@@ -30,9 +30,10 @@ struct CityCheck {
 };
 
 // Checks the boxes in a fixed order: an empty name; a double quote in any box
-// (the city file could not hold it); then latitude (-89.8..89.8), longitude
-// (-180..180) and GMT offset (-12 included, 12 excluded) of the leading
-// numbers of the boxes. The first failing check decides the warning.
+// (the city file could not hold it); then the boxes read by kCityBoxRules
+// (core/places/place.h: the leading number of each box, 0 without one;
+// latitude -89.8..89.8, longitude -180..180, GMT offset from -12 included to
+// 12 excluded). The first failing check decides the warning.
 CityCheck CheckCityBoxes(const CityInfo &boxes, const CityInfo &current);
 
 // The name as the city keeps it: its first 22 characters (never half of a

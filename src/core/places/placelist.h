@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/places/cityfile.h"
+#include "core/places/place.h"
 
 #include <QList>
 #include <QString>
@@ -14,12 +15,7 @@ namespace qarnivo {
 // a number field is read as its leading number, 0 when it has none or when
 // it is too large to be a number.
 
-struct PlaceRecord {
-    QString name;
-    double latitude = 0;  // degrees, north positive
-    double longitude = 0; // degrees, west positive
-    double offsetGMT = 0; // hours to add to local time to obtain GMT
-};
+using PlaceRecord = Place;
 
 inline constexpr qsizetype kMaxPlaces = 501;
 inline const QString kPlaceFileName = QStringLiteral("AddCity.txt");

@@ -14,6 +14,7 @@
 namespace qarnivo {
 
 struct CityInfo;
+struct Place;
 
 // The calculation methods, with the twilight angles (or Isha intervals) that
 // their authorities publish.
@@ -67,11 +68,14 @@ struct PrayerPlace {
     bool daylightSaving = false;
 };
 
-// The city file's conventions (longitude west positive, the hours to add to
-// local time to obtain GMT) turned into a place; none when a value is not a
-// number in its range (latitude -90..90, longitude -180..180, offset
-// -14..14). Each value is the leading number of its text, as the rest of the
-// program reads the city.
+// A place of the city file's conventions (longitude west positive, the
+// hours to add to local time to obtain GMT) in the arithmetic's, without
+// daylight saving.
+PrayerPlace PrayerPlaceOf(const Place &place);
+
+// The city's texts read by kPrayerCityRules (core/places/place.h: each value
+// the leading number of its text, latitude -90..90, longitude -180..180,
+// offset -14..14) and turned into a place; none when one is refused.
 std::optional<PrayerPlace> PrayerPlaceOfCity(const CityInfo &city);
 
 enum class PolarState { None, PolarDay, PolarNight };

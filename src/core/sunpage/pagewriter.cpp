@@ -2,6 +2,7 @@
 
 #include "core/calendar/leadingnumber.h"
 #include "core/files/textfile.h"
+#include "core/prayer/prayertimes_methods.h"
 
 #include <QDir>
 #include <QFile>
@@ -101,6 +102,24 @@ QStringList daylightSavingLines()
             QStringLiteral("YesNo[i++] = new ans(\"Yes\",60);")};
 }
 
+// A method as the page's table holds it, e.g.
+// "dubai": ["Dubai", 18.2, 18.2, 0, 3]
+QString methodLine(const PrayerMethodParameters &method)
+{
+    QStringList values{u'"' + QLatin1String(method.title) + u'"',
+                       ShortestNumberText(method.fajrAngle)};
+    const double optional[] = {method.ishaAngle, double(method.ishaInterval),
+                               double(method.shift[static_cast<int>(Prayer::Asr)]),
+                               method.roundUp ? 1.0 : 0.0};
+    qsizetype kept = std::size(optional);
+    while (kept > 1 && optional[kept - 1] == 0)
+        --kept;
+    for (qsizetype k = 0; k < kept; ++k)
+        values << ShortestNumberText(optional[k]);
+    return QStringLiteral("\"%1\": [%2]")
+        .arg(QLatin1String(method.key), values.join(QStringLiteral(", ")));
+}
+
 bool needsUnicodeEscape(char16_t c)
 {
     return c < 0x20 || c >= 0x7F || c == u'<' || c == u'>';
@@ -189,13 +208,12 @@ QString ScriptNameText(const QString &name)
     return text;
 }
 
-QString ScriptNumberText(const QString &text)
+QString ScriptNumberText(double value)
 {
-    const double value = ReadLeadingNumber(text);
     return std::isfinite(value) ? ShortestNumberText(value) : QStringLiteral("NaN");
 }
 
-QStringList CityVariableLines(const CityInfo &city)
+QStringList CityVariableLines(const Place &city)
 {
     return {QStringLiteral("var NameCity=\"%1\";").arg(ScriptNameText(city.name)),
             QStringLiteral("var LatitudeCity=%1;").arg(ScriptNumberText(city.latitude)),
@@ -203,9 +221,33 @@ QStringList CityVariableLines(const CityInfo &city)
             QStringLiteral("var OffsetGMT=%1;").arg(ScriptNumberText(city.offsetGMT))};
 }
 
-QByteArray PageText(const QStringList &pageLines, const CityInfo &city, const QString &body)
+QStringList PrayerMethodLines()
 {
-    return EncodeLines(PageHeadLines(pageLines) + CityVariableLines(city) + SplitLines(body));
+    QStringList lines{QStringLiteral("var PRAYER_METHODS = {")};
+    for (int m = 0; m < kPrayerMethodCount; ++m) {
+        const bool last = m + 1 == kPrayerMethodCount;
+        lines << methodLine(PrayerMethodParametersOf(static_cast<PrayerMethod>(m))) +
+                     (last ? QString() : QStringLiteral(","));
+    }
+    return lines << QStringLiteral("};");
+}
+
+QStringList PageBodyLines(const QString &body)
+{
+    QStringList lines = SplitLines(body);
+    const qsizetype marker = lines.indexOf(kPrayerMethodsMarker);
+    if (marker >= 0) {
+        lines.removeAt(marker);
+        const QStringList table = PrayerMethodLines();
+        for (qsizetype k = 0; k < table.size(); ++k)
+            lines.insert(marker + k, table[k]);
+    }
+    return lines;
+}
+
+QByteArray PageText(const QStringList &pageLines, const Place &city, const QString &body)
+{
+    return EncodeLines(PageHeadLines(pageLines) + CityVariableLines(city) + PageBodyLines(body));
 }
 
 bool PageLengthAccepted(qint64 bytes)
@@ -220,7 +262,7 @@ QString PageLengthMessage()
 }
 
 PageWriteResult WritePage(const QString &systemFolder, const QString &applicationFolder,
-                          const QStringList &pageLines, const CityInfo &city)
+                          const QStringList &pageLines, const Place &city)
 {
     using Status = PageWriteResult::Status;
     if (systemFolder.isEmpty())

@@ -12,12 +12,13 @@
 //   2. four script variable lines carrying the default city
 //      (`NameCity`, `LatitudeCity`, `LongitudeCity`, `OffsetGMT`);
 //   3. every line of the installed page body `sunc.ini`, which closes the
-//      open elements and holds the calculator itself.
+//      open elements and holds the calculator itself; its marker line
+//      takes the prayer methods' table, written from the prayer engine's.
 //
 // The finished page must be 45700 to 46000 bytes long; anything else means
 // the installed body file is damaged, and the page is not left on disk.
 
-#include "core/places/cityfile.h"
+#include "core/places/place.h"
 
 #include <QByteArray>
 #include <QString>
@@ -45,17 +46,31 @@ QStringList PageHeadLines(const QStringList &pageLines);
 // any name keeps the page valid and arrives in the page unchanged.
 QString ScriptNameText(const QString &name);
 
-// A coordinate or offset as a script number: the shortest text of the leading
-// number of `text` ("20.50 N" gives 20.5, "abc" gives 0), or NaN when that
-// number is not finite; never text that could break the script.
-QString ScriptNumberText(const QString &text);
+// A coordinate or offset as a script number: its shortest text (20.5), or NaN
+// when it is not finite; never text that could break the script.
+QString ScriptNumberText(double value);
 
 // The four city variable lines, e.g. var NameCity="India - Bhubaneswar";
-QStringList CityVariableLines(const CityInfo &city);
+QStringList CityVariableLines(const Place &city);
 
-// The whole page for `city` with the page body `body` (the text of sunc.ini;
-// each of its lines, however it ended, is written with CR LF).
-QByteArray PageText(const QStringList &pageLines, const CityInfo &city, const QString &body);
+// The line of the page body that the prayer methods' table replaces.
+inline const QString kPrayerMethodsMarker = QStringLiteral("@@PRAYER_METHODS@@");
+
+// The page's table of the prayer methods, from the engine's parameters:
+// `var PRAYER_METHODS = {` and a line a method, by key, with its title, Fajr
+// and Isha angles, Isha's minutes after sunset (0: by the angle), the
+// minutes added to Asr and 1 where the times are rounded up, the zeros at
+// the end left out (`"mwl": ["Muslim World League", 18, 17],`), then `};`.
+QStringList PrayerMethodLines();
+
+// The lines of the page body `body` (however they ended), the marker line
+// replaced by the methods' table. A body without the marker (that of an
+// older installation) keeps its own table.
+QStringList PageBodyLines(const QString &body);
+
+// The whole page for `city` with the page body `body` (the text of
+// sunc.ini), each line ended by CR LF.
+QByteArray PageText(const QStringList &pageLines, const Place &city, const QString &body);
 
 // Whether a page of `bytes` bytes passes the integrity check.
 bool PageLengthAccepted(qint64 bytes);
@@ -92,6 +107,6 @@ struct PageWriteResult {
 // failure never leaves a half-written page. On every failure no page is left
 // behind (an older one is removed), and the result says why.
 PageWriteResult WritePage(const QString &systemFolder, const QString &applicationFolder,
-                          const QStringList &pageLines, const CityInfo &city);
+                          const QStringList &pageLines, const Place &city);
 
 } // namespace qarnivo

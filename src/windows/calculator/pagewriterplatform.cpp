@@ -4,7 +4,7 @@
 
 namespace qarnivo {
 
-PageWriteResult WritePage(Platform &platform, const QStringList &pageLines, const CityInfo &city)
+PageWriteResult WritePage(Platform &platform, const QStringList &pageLines, const Place &city)
 {
     PageWriteResult result = // not const: returned by moving
         WritePage(platform.systemFolder(), platform.applicationFolder(), pageLines, city);

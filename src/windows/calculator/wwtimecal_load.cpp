@@ -6,6 +6,7 @@
 
 #include "core/help/helptexts.h"
 #include "core/places/offsetlist.h"
+#include "core/places/place.h"
 #include "core/settings/settingscatalogue.h"
 #include "platform/platform.h"
 #include "windows/calculator/mapgmt.h"
@@ -99,7 +100,8 @@ void WwtimeCal::Form_Load()
 // otherwise they show the default city.
 void WwtimeCal::writeAndShowPage()
 {
-    const PageWriteResult result = WritePage(m_platform, m_host.pageLines(), m_host.currentCity());
+    const PageWriteResult result = WritePage(m_platform, m_host.pageLines(),
+                                             ReadPlace(m_host.currentCity(), kPageCityRules).place);
     const bool cityFileGone = result.status == PageWriteResult::Status::CityFileMissing;
     setBoxTexts(cityFileGone ? BuiltInBoxCity() : m_host.currentCity());
     m_pageProblem = result.ok() ? QString() : PageNotShownHtml(result);
