@@ -12,10 +12,10 @@ using namespace qarnivo::fuzz;
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     // Writing files is not the fuzzer's business: --export-ics is left out.
-    const QString input = QString::fromUtf8(BytesOf(data, size));
-    if (input.contains(QLatin1String("export-ics")))
+    const QString text = QString::fromUtf8(BytesOf(data, size));
+    if (text.contains(QLatin1String("export-ics")))
         return 0;
-    QStringList arguments = input.split(u'\n');
+    QStringList arguments = text.split(u'\n');
     arguments.prepend(QStringLiteral("Qarnivo"));
     CommandLineInput input;
     input.today = QDate(2024, 3, 14);
