@@ -132,12 +132,20 @@ struct Window : AppFolder {
     {
         return days()->item(row, column) ? days()->item(row, column)->text() : QString();
     }
-    // Marked as the selected day: dark red on light orange.
+    // Marked as the selected day: the one day whose colours are those of no other day.
     bool highlighted(int row, int column) const
     {
         const QTableWidgetItem *item = days()->item(row, column);
-        return item && item->background().color() == QColor(255, 224, 192) &&
-               item->foreground().color() == QColor(255, 0, 0);
+        if (!item || item->text().isEmpty())
+            return false;
+        for (int cell = 0; cell < 42; ++cell) {
+            const QTableWidgetItem *other = days()->item(cell / 7, cell % 7);
+            if (other && other != item && !other->text().isEmpty() &&
+                other->background() == item->background() &&
+                other->foreground() == item->foreground())
+                return false;
+        }
+        return true;
     }
     QString shownMonth() const
     {
