@@ -18,6 +18,7 @@ constexpr std::nullopt_t none = std::nullopt;
 const CityInfo kTromso{"Norway - Tromso", "69.65", "-18.96", "-1"};
 
 // A window over an application folder; `list` "list" lays out the calculator's place list,
+// "bounds" a list with places the engine refuses,
 // "folder" a folder in its place.
 struct Prayers : AppFolder {
     QPointer<PrayerTimesWindow> window;
@@ -29,6 +30,11 @@ struct Prayers : AppFolder {
             addCalculatorFiles();
         if (list == "folder")
             QDir().mkpath(path(kPlaceFileName));
+        // A latitude past the pole, an offset past 14 hours, and two places within bounds.
+        if (list == "bounds" &&
+            !writeBytes(path(kPlaceFileName), "Beyond,90.5,0,0\r\nFar,0,0,-14.5\r\n"
+                                              "Pole,90,0,0\r\nSydney,-33.8688,-151.2093,-10\r\n"))
+            qFatal("cannot write the place list");
         window = new PrayerTimesWindow(platform, kSettings, city, today);
     }
     ~Prayers() { delete window.data(); }
@@ -164,6 +170,7 @@ private slots:
         row("list", QString("list"), 5);
         row("no list", QString(), 1);
         row("list is a folder", QString("folder"), 1);
+        row("places beyond the engine's bounds left out", QString("bounds"), 3);
     }
     void places()
     {

@@ -1,5 +1,6 @@
 #include "windows/prayertimes/prayerwindow.h"
 
+#include "core/places/place.h"
 #include "core/places/placelist.h"
 #include "core/prayer/timetabletext.h"
 #include "platform/platform.h"
@@ -218,9 +219,10 @@ void PrayerTimesWindow::loadPlaces(const CityInfo &defaultCity)
     if (!folder.isEmpty()) {
         const PlaceListRead list = ReadPlaceList(QDir(folder).filePath(kPlaceFileName));
         for (const PlaceRecord &record : list.places) {
-            const std::optional<PrayerPlace> where = PrayerPlaceOfCity(PlaceBoxTexts(record));
-            if (where)
-                m_places.append({record.name.trimmed(), where});
+            const PlaceBounds &bounds = kPrayerCityRules.bounds;
+            if (BoundsFault(record.latitude, record.longitude, record.offsetGMT, bounds) ==
+                PlaceFault::None)
+                m_places.append({record.name.trimmed(), PrayerPlaceOf(record)});
         }
     }
     for (const Place &entry : m_places)
