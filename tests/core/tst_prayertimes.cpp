@@ -158,13 +158,12 @@ private slots:
     void cityPlace_data()
     {
         columns<QString, QString>({"city", "place"});
-        row("default city", QString("Bhubaneswar|20.267|-85.85|-5.5"),
-            QString("20.267 85.85 5.5 0"));
-        row("west, behind GMT", QString("New York|40.7|74|5"), QString("40.7 -74 -5 0"));
-        row("south east", QString("Sydney|-33.9|-151.2|-10"), QString("-33.9 151.2 10 0"));
-        row("the ends", QString("Edge|-90|180|14"), QString("-90 -180 -14 0"));
-        row("degree sign", QString("X|20.27º|0|0"), QString("20.27 0 0 0"));
-        row("a refused value: no place", QString("X|north|0|"), QString());
+        row("default city", "Bhubaneswar|20.267|-85.85|-5.5", "20.267 85.85 5.5 0");
+        row("west, behind GMT", "New York|40.7|74|5", "40.7 -74 -5 0");
+        row("south east", "Sydney|-33.9|-151.2|-10", "-33.9 151.2 10 0");
+        row("the ends", "Edge|-90|180|14", "-90 -180 -14 0");
+        row("degree sign", "X|20.27º|0|0", "20.27 0 0 0");
+        row("a refused value: no place", "X|north|0|", QString());
     }
     void cityPlace()
     {
@@ -282,14 +281,14 @@ private slots:
     void format_data()
     {
         columns<int, bool, QString>({"minutes", "clock24", "text"});
-        row("midnight 24", 0, true, QString("00:00"));
-        row("midnight 12", 0, false, QString("12:00 AM"));
-        row("dawn 24", 290, true, QString("04:50"));
-        row("dawn 12", 290, false, QString("4:50 AM"));
-        row("noon 12", 720, false, QString("12:00 PM"));
-        row("1 PM", 780, false, QString("1:00 PM"));
-        row("wrap 12", 1450, false, QString("12:10 AM"));
-        row("the day before", -10, true, QString("23:50"));
+        row("midnight 24", 0, true, "00:00");
+        row("midnight 12", 0, false, "12:00 AM");
+        row("dawn 24", 290, true, "04:50");
+        row("dawn 12", 290, false, "4:50 AM");
+        row("noon 12", 720, false, "12:00 PM");
+        row("1 PM", 780, false, "1:00 PM");
+        row("wrap 12", 1450, false, "12:10 AM");
+        row("the day before", -10, true, "23:50");
     }
     void format()
     {
