@@ -43,11 +43,6 @@ QStringList namesOf(const PlaceListRead &read)
 
 const CityInfo kCurrent = DefaultCity(); // "India - Bhubaneswar", "20.267", "-85.85", "-5.5"
 
-void match(const char *name, const QString &text, const QString &pattern, bool matches)
-{
-    row(name, text, pattern, matches);
-}
-
 QString summary(int count)
 {
     return QStringLiteral("Search complete, no more found.\r\nTotal found = (%1).").arg(count);
@@ -391,13 +386,11 @@ private slots:
         QCOMPARE(cityFields(read.city), typed);
     }
 
-    // The message after a save: the confirmation, or the failure naming the file and why.
+    // The message after a save: the confirmation (its text as the calculator tests show it), or
+    // the failure naming the file and why.
     void citySaveOutcome()
     {
         QCOMPARE(CitySaveOutcome("/x/CityInfo.txt", QString()), CitySavedMessage());
-        QCOMPARE(CitySavedMessage().text, "Default City Information, saved successfully.\r\n"
-                                          "Changes will be effective on next session.");
-        QCOMPARE(CitySavedMessage().icon, MsgIcon::Information);
         const BoxMessage failed = CitySaveOutcome("/x/CityInfo.txt", "Permission denied");
         QVERIFY(failed.icon == MsgIcon::Critical && failed.buttons == MsgButtons::Ok);
         QVERIFY(failed.text.contains("/x/CityInfo.txt") &&
@@ -408,54 +401,54 @@ private slots:
     void wildcard_data()
     {
         columns<QString, QString, bool>({"text", "pattern", "matches"});
-        match("empty pattern, empty text", "", "", true);
-        match("empty pattern, some text", "A", "", false);
-        match("literal is case-sensitive", "abc", "ABC", false);
-        match("pattern longer than text", "AB", "ABC", false);
-        match("question mark one character", "AB", "A?", true);
-        match("question mark not zero characters", "A", "A?", false);
-        match("question mark a whole non-BMP character", QString::fromUcs4(U"A\U0001D49C"), "A?",
-              true);
-        match("hash every digit", "0123456789", "##########", true);
-        match("hash not an Arabic-Indic digit", QString::fromUtf8("٣"), "#", false);
-        match("list member", "B", "[ABC]", true);
-        match("range inside", "M", "[A-Z]", true);
-        match("range is case-sensitive", "m", "[A-Z]", false);
-        match("two ranges in one list", "Y", "[A-CX-Z]", true);
-        match("negated list refuses member", "A", "[!ABC]", false);
-        match("negated list takes other", "D", "[!ABC]", true);
-        match("hyphen first stands for itself", "-", "[-A]", true);
-        match("hyphen last stands for itself", "-", "[A-]", true);
-        match("hyphen after ! stands for itself", "-", "[!-A]", false);
-        match("wildcard characters in a list", "*?#", "[*][?][#]", true);
-        match("listed star is not a wildcard", "X", "[*]", false);
-        match("opening bracket in a list", "[", "[[]", true);
-        match("empty list matches nothing at its place", "AB", "A[]B", true);
-        match("empty list alone needs empty text", "A", "[]", false);
-        match("[!] is any one character", "X", "[!]", true);
-        match("[!] needs a character", "", "[!]", false);
-        match("closing bracket outside a list", "A]", "A]", true);
-        match("unclosed bracket is literal", "A[B", "A[B", true);
-        match("unclosed bracket is not a list", "AB", "A[B", false);
-        match("unclosed bracket inside stars", "FOO [BAR", "*[BAR*", true);
-        match("backward range is literal", "[Z-A]", "[Z-A]", true);
-        match("backward range is not a list", "M", "[Z-A]", false);
-        match("star run same as one star", "ABC", "A***C", true);
-        match("star must retry later", "AXBXC", "*X*C", true);
-        match("suffix after repeated prefix", "ABAB", "*AB", true);
-        match("several stars retried", "MISSISSIPPI", "M*SS*SS*PI", true);
-        match("several stars exhausted", "MISSISSIPPI", "M*SS*SS*SS*", false);
+        row("empty pattern, empty text", "", "", true);
+        row("empty pattern, some text", "A", "", false);
+        row("literal is case-sensitive", "abc", "ABC", false);
+        row("pattern longer than text", "AB", "ABC", false);
+        row("question mark one character", "AB", "A?", true);
+        row("question mark not zero characters", "A", "A?", false);
+        row("question mark a whole non-BMP character", QString::fromUcs4(U"A\U0001D49C"), "A?",
+            true);
+        row("hash every digit", "0123456789", "##########", true);
+        row("hash not an Arabic-Indic digit", QString::fromUtf8("٣"), "#", false);
+        row("list member", "B", "[ABC]", true);
+        row("range inside", "M", "[A-Z]", true);
+        row("range is case-sensitive", "m", "[A-Z]", false);
+        row("two ranges in one list", "Y", "[A-CX-Z]", true);
+        row("negated list refuses member", "A", "[!ABC]", false);
+        row("negated list takes other", "D", "[!ABC]", true);
+        row("hyphen first stands for itself", "-", "[-A]", true);
+        row("hyphen last stands for itself", "-", "[A-]", true);
+        row("hyphen after ! stands for itself", "-", "[!-A]", false);
+        row("wildcard characters in a list", "*?#", "[*][?][#]", true);
+        row("listed star is not a wildcard", "X", "[*]", false);
+        row("opening bracket in a list", "[", "[[]", true);
+        row("empty list matches nothing at its place", "AB", "A[]B", true);
+        row("empty list alone needs empty text", "A", "[]", false);
+        row("[!] is any one character", "X", "[!]", true);
+        row("[!] needs a character", "", "[!]", false);
+        row("closing bracket outside a list", "A]", "A]", true);
+        row("unclosed bracket is literal", "A[B", "A[B", true);
+        row("unclosed bracket is not a list", "AB", "A[B", false);
+        row("unclosed bracket inside stars", "FOO [BAR", "*[BAR*", true);
+        row("backward range is literal", "[Z-A]", "[Z-A]", true);
+        row("backward range is not a list", "M", "[Z-A]", false);
+        row("star run same as one star", "ABC", "A***C", true);
+        row("star must retry later", "AXBXC", "*X*C", true);
+        row("suffix after repeated prefix", "ABAB", "*AB", true);
+        row("several stars retried", "MISSISSIPPI", "M*SS*SS*PI", true);
+        row("several stars exhausted", "MISSISSIPPI", "M*SS*SS*SS*", false);
         // Long enough that exponential backtracking would never end.
         const QString manyA(200000, u'A');
-        match("long: many stars, no final B", manyA, QString("*A").repeated(60) + "*B", false);
-        match("long: many stars, final B", manyA + "B", QString("*A").repeated(60) + "*B", true);
-        match("long: one star, long literal tail", QString(100000, u'A'),
-              "*" + QString(1000, u'A') + "B", false);
-        match("long: pattern of ? and *", manyA, QString("?*").repeated(5000) + "C", false);
-        match("long: many unclosed brackets", QString("[").repeated(20000),
-              QString("*[").repeated(100000), false);
-        match("long: many brackets before one backward range", "X",
-              "*" + QString("[").repeated(100000) + "Z-A]*", false);
+        row("long: many stars, no final B", manyA, QString("*A").repeated(60) + "*B", false);
+        row("long: many stars, final B", manyA + "B", QString("*A").repeated(60) + "*B", true);
+        row("long: one star, long literal tail", QString(100000, u'A'),
+            "*" + QString(1000, u'A') + "B", false);
+        row("long: pattern of ? and *", manyA, QString("?*").repeated(5000) + "C", false);
+        row("long: many unclosed brackets", QString("[").repeated(20000),
+            QString("*[").repeated(100000), false);
+        row("long: many brackets before one backward range", "X",
+            "*" + QString("[").repeated(100000) + "Z-A]*", false);
     }
     void wildcard()
     {
@@ -472,18 +465,14 @@ private slots:
     {
         columns<QStringList, QString, QStringList>({"entries", "text", "hits"});
         const QStringList countries = BuiltInCountryOffsets();
-        row("afgh finds the first entry", countries, "afgh", QStringList{"Afghanistan (-4.5)"});
         row("(-1) walks down the list", countries, "(-1)",
             QStringList{"Austria (-1)", "Belgium (-1)", "Czechoslovakia (-1)", "Denmark (-1)",
                         "Germany (-1)", "Hungary (-1)"});
-        row("# finds every entry with a digit", QStringList{"A1", "B", "C2"}, "#",
-            QStringList{"A1", "C2"});
         row("empty text finds every entry", QStringList{"a", "b", "c"}, "",
             QStringList{"a", "b", "c"});
         row("case ignored on both sides", countries, "iNdIa", QStringList{"India (-5.5)"});
         row("wildcards inside the text", countries, "AUSTRALIA - ?????? (",
             QStringList{"Australia - Darwin (-9.5)", "Australia - Sydney (-10)"});
-        row("bracket list", countries, "[XZ]", QStringList{"Czechoslovakia (-1)"});
         row("unclosed bracket is searched literally", QStringList{"Foo", "Foo [bar]", "[baz"},
             "[ba", QStringList{"Foo [bar]", "[baz"});
         row("no match", countries, "Narnia", QStringList{});

@@ -72,7 +72,6 @@ private slots:
         QCOMPARE(window->objectName() + '|' + window->windowTitle(),
                  "WwtimeCal| Worldwide Sunrise/ Sunset/ Zawal Time Calculator");
         QVERIFY(window->isVisible() && f.platform.messages.isEmpty());
-        QVERIFY(PageLengthAccepted(QFileInfo(f.pagePath()).size()));
         QCOMPARE(window->pageAddress(), QUrl::fromLocalFile(f.pagePath()));
         QCOMPARE(window->browser()->objectName(), "WebBrowser1");
         QCOMPARE(cityFields(f.boxes()), cityFields(DefaultCity()));
@@ -81,9 +80,6 @@ private slots:
         QCOMPARE(f.box(0)->text(), "India - Bhubaneswar");
         QCOMPARE(f.in<QPushButton>("Edit")->text(), "Edit");
         QVERIFY(f.in("Frame3")->isHidden() && f.in("Frame4")->isHidden());
-        QCOMPARE(f.in<QGroupBox>("Frame3")->title(), "Select City by Double Click (4)");
-        QCOMPARE(f.in<QListWidget>("List2")->count(), 32);
-        QCOMPARE(f.in<QLabel>("Label7")->text(), "(32)");
         QCOMPARE(f.selected("List2"), "Afghanistan (-4.5)");
         QCOMPARE(f.in<QAction>("Manual")->isEnabled(), f.main->manualPresent());
         f.main->hide();
@@ -289,43 +285,27 @@ private slots:
     }
 
     // The page's own script computes the times in the embedded browser: Bhubaneswar lies near
-    // 86° E in a zone of 82.5° E, so on the March equinox its sun rises a little before 6 AM.
-    void pageComputesSunrise()
+    // 86° E in a zone of 82.5° E, so on the March equinox its sun rises a little before 6 AM. The
+    // prayers go by Karachi and the Hanafi Asr until another method and rule are chosen on the
+    // page; their minutes are adhan's for that day and place.
+    void pageComputesTimes()
     {
         Calculator f;
-        const QStringList parts =
-            askPage(f.open()->browser(),
-                    "(document.readyState === 'complete' && typeof setDate === 'function') ? "
-                    "(setDate(2025, 3, 20), document.getElementById('where').textContent + '|' + "
-                    "document.getElementById('rise').textContent + '|' + "
-                    "document.getElementById('set').textContent) : ''")
-                .split(u'|');
-        QCOMPARE(parts.value(0), "India - Bhubaneswar");
-        const QRegularExpression clock(QStringLiteral("^(\\d{1,2}):(\\d\\d) (AM|PM)"));
-        const QRegularExpressionMatch rise = clock.match(parts.value(1));
-        const int minutes = rise.captured(1).toInt() * 60 + rise.captured(2).toInt();
-        QVERIFY2(rise.captured(3) == "AM" && minutes >= 5 * 60 + 35 && minutes <= 6 * 60 + 5,
-                 qPrintable(parts.value(1)));
-        QVERIFY2(clock.match(parts.value(2)).captured(3) == "PM", qPrintable(parts.value(2)));
-    }
-
-    // The page computes the prayers too, by Karachi and the Hanafi Asr until another method and
-    // rule are chosen on it; the minutes are adhan's for that day and place.
-    void pageComputesPrayerTimes()
-    {
-        Calculator f;
-        const QString read =
-            QStringLiteral("['fajr', 'asr', 'isha'].map(function (id) {"
-                           " return document.getElementById(id).textContent; }).join('|')");
-        const QString answer =
+        const QString read = QStringLiteral("['where', 'rise', 'set', 'fajr', 'asr', 'isha'].map("
+                                            "function (id) { return document.getElementById(id)"
+                                            ".textContent; }).join('|')");
+        const QStringList shown =
             askPage(f.open()->browser(),
                     "(document.readyState === 'complete' && typeof setDate === 'function') ? "
                     "(setDate(2025, 3, 20), " +
-                        read + ") : ''");
-        const QString other =
+                        read + ") : ''")
+                .split(u'|');
+        const QStringList other =
             askPage(f.calc->browser(), "document.getElementById('method').value = 'umm-al-qura', "
                                        "document.getElementById('shadow').value = '1', update(), " +
-                                           read);
+                                           read)
+                .split(u'|');
+        QCOMPARE(shown.value(0), "India - Bhubaneswar");
         const auto minutes = [](const QString &text) {
             const QRegularExpressionMatch m =
                 QRegularExpression(QStringLiteral("^(\\d{1,2}):(\\d\\d) (AM|PM)$")).match(text);
@@ -333,15 +313,15 @@ private slots:
                                       (m.captured(3) == "PM" ? 720 : 0)
                                 : -1000;
         };
-        const QList<QPair<QString, QList<int>>> expected = {
-            {answer, {4 * 60 + 37, 16 * 60 + 16, 19 * 60 + 11}},
-            {other, {4 * 60 + 35, 15 * 60 + 19, 19 * 60 + 28}}};
-        for (const auto &[text, times] : expected) {
-            const QStringList shown = text.split(u'|');
-            QCOMPARE(shown.size(), 3);
-            for (int k = 0; k < 3; ++k)
-                QVERIFY2(qAbs(minutes(shown[k]) - times[k]) <= 1, qPrintable(text));
-        }
+        const int rise = minutes(shown.value(1));
+        QVERIFY2(rise >= 5 * 60 + 35 && rise <= 6 * 60 + 5, qPrintable(shown.value(1)));
+        QVERIFY2(minutes(shown.value(2)) >= 12 * 60, qPrintable(shown.value(2)));
+        const QList<int> expected = {4 * 60 + 37, 16 * 60 + 16, 19 * 60 + 11,
+                                     4 * 60 + 35, 15 * 60 + 19, 19 * 60 + 28};
+        const QStringList times = shown.mid(3) + other.mid(3);
+        QCOMPARE(times.size(), expected.size());
+        for (int k = 0; k < times.size(); ++k)
+            QVERIFY2(qAbs(minutes(times[k]) - expected[k]) <= 1, qPrintable(times.join(u'|')));
     }
 };
 
