@@ -48,7 +48,7 @@ int printAnswer(int argc, char *argv[])
                           QStringLiteral("Qarnivo"));
     qarnivo::CommandLineInput input;
     input.stored = qarnivo::ReadStoredChoices([&store](const QString &key) {
-        return store.value(qarnivo::kSettingsSection + u'/' + key).toString();
+        return qarnivo::SettingText(store.value(qarnivo::kSettingsSection + u'/' + key));
     });
     input.today = QDate::currentDate();
     input.city = defaultCity();

@@ -1,6 +1,7 @@
 #include "platform/qtplatform.h"
 
 #include "core/files/appfolder.h"
+#include "core/settings/settingscatalogue.h"
 
 #include <QApplication>
 #include <QDBusInterface>
@@ -96,7 +97,7 @@ MsgAnswer QtPlatform::messageBox(const QString &text, MsgIcon icon, MsgButtons b
 QString QtPlatform::readSetting(const QString &section, const QString &key,
                                 const QString &defaultValue)
 {
-    return m_settings.value(section + '/' + key, defaultValue).toString();
+    return SettingText(m_settings.value(section + '/' + key, defaultValue));
 }
 
 void QtPlatform::writeSetting(const QString &section, const QString &key, const QString &value)

@@ -2,10 +2,13 @@
 // and today's date, which tells its followers of each new day.
 
 #include "core/calendar/today.h"
+#include "core/settings/settingscatalogue.h"
 #include "core/settings/storedchoices.h"
 #include "testsupport.h"
 
+#include <QSettings>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 
 using namespace qarnivo;
 using namespace qarnivo::testing;
@@ -100,6 +103,34 @@ private slots:
         const HijriCalendar calendar = choices.hijriCalendar();
         QCOMPARE(calendar.correction(), int(choices.correction));
         QCOMPARE(calendar.kind(), choices.calendar);
+    }
+
+    // A file written by hand: an unquoted list of minutes reads as the same text as a quoted
+    // one, and the prayer settings take it.
+    void handWrittenIniFile_data()
+    {
+        columns<QByteArray, QString>({"line", "adjustments"});
+        row("unquoted, as a user types it", QByteArray("PrayerAdjustments=0,30,0,0,0,0"),
+            QString("0,30,0,0,0,0"));
+        row("quoted, as the program writes it", QByteArray("PrayerAdjustments=\"0,0,5,0,0,-5\""),
+            QString("0,0,5,0,0,-5"));
+        row("blanks after the commas", QByteArray("PrayerAdjustments=1, 2, 3, 4, 5, 6"),
+            QString("1,2,3,4,5,6"));
+        row("too few minutes keep the default", QByteArray("PrayerAdjustments=0,30"),
+            QString("0,0,0,0,0,0"));
+    }
+    void handWrittenIniFile()
+    {
+        const auto [line, adjustments] = fetch<QByteArray, QString>("line", "adjustments");
+        QTemporaryDir folder;
+        const QString path = folder.filePath("Qarnivo.ini");
+        QVERIFY(writeBytes(path, "[ViewWindow]\r\nClock24=false\r\n" + line + "\r\n"));
+        const QSettings store(path, QSettings::IniFormat);
+        const StoredChoices choices = ReadStoredChoices([&store](const QString &key) {
+            return SettingText(store.value(kSettingsSection + u'/' + key));
+        });
+        QCOMPARE(AdjustmentsSetting(choices.prayer.adjustments), adjustments);
+        QCOMPARE(choices.prayer.clock24, false);
     }
 
     // The clock's times in order and the dates told: a new date once, at its first second.

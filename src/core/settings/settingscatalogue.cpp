@@ -37,4 +37,11 @@ QString BoolSettingText(bool value)
     return value ? QStringLiteral("True") : QStringLiteral("False");
 }
 
+QString SettingText(const QVariant &stored)
+{
+    if (stored.typeId() == QMetaType::QStringList)
+        return stored.toStringList().join(u',');
+    return stored.toString();
+}
+
 } // namespace qarnivo

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QVariant>
 
 #include <optional>
 
@@ -35,6 +36,11 @@ inline const QString PrayerReminders = QStringLiteral("PrayerReminders"); // Boo
 std::optional<qint16> SettingToInt16(const QString &text);
 std::optional<bool> SettingToBool(const QString &text);
 QString BoolSettingText(bool value); // "True" or "False"
+
+// The text of a value as the store hands it back. An INI file's unquoted
+// "0,30,0,0,0,0", as a user types it, reads back as a list: its items joined
+// by commas are that text again.
+QString SettingText(const QVariant &stored);
 
 // Reading and writing the store itself is in settings/settingsstore.h.
 
