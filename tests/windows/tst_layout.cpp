@@ -150,6 +150,8 @@ struct Scene : AppFolder {
         setSetting(SettingKey::WindowFull, view.startsWith("short") ? "False" : "True");
         setSetting(SettingKey::DayView, view.contains("English") ? "English" : "Urdu");
         setSetting(SettingKey::ColorIndex, QString::number(scheme));
+        // Twelve-hour times are the widest texts the prayer times take.
+        setSetting(SettingKey::Clock24, view.endsWith("12-hour") ? "False" : "True");
         for (const QString &list : {kPlaceFileName, kCountryFileName})
             QFile::copy(sourcePath("resources/data/") + list, path(list));
         main = std::make_unique<frmqarnivo>(platform);
@@ -165,7 +167,7 @@ struct Scene : AppFolder {
             calculator->LatLong_Click();   // the place panel
             calculator->GMToffset_Click(); // the country panel
             top = root = calculator;
-        } else if (view == "prayer times") {
+        } else if (view.startsWith("prayer times")) {
             main->PrayerTimesMenu_Click();
             top = root = main->findChild<PrayerTimesWindow *>();
         } else {
@@ -488,9 +490,9 @@ void TestLayout::layoutRows()
                                                   {"Liberation Sans", 10}};
     for (const auto &[family, points] : fonts) {
         for (const bool dark : {false, true}) {
-            for (const char *view :
-                 {"short Urdu", "short English", "full Urdu", "full English",
-                  "full English conversion", "options", "calculator", "prayer times"})
+            for (const char *view : {"short Urdu", "short English", "full Urdu", "full English",
+                                     "full English conversion", "full Urdu 12-hour", "options",
+                                     "calculator", "prayer times", "prayer times 12-hour"})
                 QTest::addRow("%s %d %s %s", family, points, dark ? "dark" : "light", view)
                     << QString(family) << points << dark << QString(view) << 0;
         }

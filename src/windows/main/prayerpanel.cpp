@@ -5,6 +5,7 @@
 
 #include <QGridLayout>
 #include <QLabel>
+#include <QLayout>
 
 namespace qarnivo {
 
@@ -70,6 +71,29 @@ void PrayerPanel::showTimes()
     else if (next)
         line = CountdownText(*next);
     m_countdown->setText(line);
+    fitFace();
+}
+
+// Twelve-hour times are wider than the panel's design: its labels give way a
+// quarter point at a time, to three quarters of the window's face at the
+// most, until the names and times fit side by side. A style rule reaches the
+// marked prayer's label too, which has a rule of its own.
+void PrayerPanel::fitFace()
+{
+    QStringList texts;
+    for (const QLabel *label : m_times)
+        texts << label->text() + label->styleSheet();
+    const QString fittedFor = texts.join(u'|');
+    if (fittedFor == m_fittedTexts)
+        return;
+    m_fittedTexts = fittedFor;
+    const qreal windowPoints = parentWidget() ? parentWidget()->font().pointSizeF() : 9.0;
+    for (qreal points = windowPoints; points >= windowPoints * 0.75; points -= 0.25) {
+        setStyleSheet(QStringLiteral("QLabel { font-size: %1pt; }").arg(points));
+        layout()->invalidate();
+        if (layout()->minimumSize().width() <= width())
+            return;
+    }
 }
 
 } // namespace qarnivo

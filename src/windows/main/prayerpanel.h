@@ -31,11 +31,13 @@ public:
 
 private:
     void showTimes();
+    void fitFace();
 
     const PrayerToday &m_today;
     std::array<QLabel *, kPrayerCount> m_names{};
     std::array<QLabel *, kPrayerCount> m_times{};
     QLabel *m_countdown = nullptr;
+    QString m_fittedTexts; // the times the face was last fitted to
 };
 
 } // namespace qarnivo
