@@ -317,40 +317,6 @@ int Printer::exportOccasions(const QString &path)
     return kDone;
 }
 
-void describeOptions(QCommandLineParser &parser)
-{
-    parser.setApplicationDescription(
-        QStringLiteral("Qarnivo, the Hijri calendar. Without options it opens its windows."));
-    parser.addOptions({
-        {QStringLiteral("convert"),
-         QStringLiteral("Converts each Gregorian DATE (Julian before 15 October 1582) to Hijri.")},
-        {QStringLiteral("to-gregorian"), QStringLiteral("Converts each Hijri DATE to Gregorian.")},
-        {QStringLiteral("today"), QStringLiteral("Prints today's Hijri and Gregorian date.")},
-        {QStringLiteral("month"),
-         QStringLiteral("Prints a Hijri month (YYYY-MM, default today's) as a week grid.")},
-        {QStringLiteral("export-ics"),
-         QStringLiteral("Writes the occasions of a Hijri year as an iCalendar FILE."),
-         QStringLiteral("FILE")},
-        {QStringLiteral("hijri-year"), QStringLiteral("The Hijri year to export."),
-         QStringLiteral("Y")},
-        {QStringLiteral("calendar"),
-         QStringLiteral("tabular or umm-al-qura (default: the stored choice, else tabular)."),
-         QStringLiteral("NAME")},
-        {QStringLiteral("correction"),
-         QStringLiteral("The day correction of the Options window (default: the stored one)."),
-         QStringLiteral("N")},
-        {QStringLiteral("json"),
-         QStringLiteral("Prints each date, a month (one object, its week rows as arrays) or "
-                        "the prayer times as a JSON object, one a line.")},
-        {{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Shows this help.")},
-        {{QStringLiteral("v"), QStringLiteral("version")}, QStringLiteral("Shows the version.")},
-    });
-    DescribePrayerOptions(parser);
-    parser.addPositionalArgument(QStringLiteral("DATE"),
-                                 QStringLiteral("A date written YYYY-MM-DD."),
-                                 QStringLiteral("[DATE...]"));
-}
-
 // --calendar and --correction over the stored choices; false, with the
 // reason told, when one is refused.
 bool readCalendarChoices(const QCommandLineParser &parser, StoredChoices &choices, QTextStream &err)
@@ -405,7 +371,7 @@ int RunCommandLine(const QStringList &arguments, const CommandLineInput &input, 
                    QTextStream &err)
 {
     QCommandLineParser parser;
-    describeOptions(parser);
+    DescribeOptions(parser);
     const bool parsed = parser.parse(arguments);
     if (const QString problem = UsageError(parser, parsed, arguments); !problem.isEmpty()) {
         err << problem << Qt::endl;

@@ -1,5 +1,7 @@
 #include "cli/usage.h"
 
+#include "cli/prayercommand.h"
+
 #include <QCommandLineParser>
 
 #include <algorithm>
@@ -95,6 +97,40 @@ QString listed(const QStringList &options, const QStringList &positionals)
 }
 
 } // namespace
+
+void DescribeOptions(QCommandLineParser &parser)
+{
+    parser.setApplicationDescription(
+        QStringLiteral("Qarnivo, the Hijri calendar. Without options it opens its windows."));
+    parser.addOptions({
+        {QStringLiteral("convert"),
+         QStringLiteral("Converts each Gregorian DATE (Julian before 15 October 1582) to Hijri.")},
+        {QStringLiteral("to-gregorian"), QStringLiteral("Converts each Hijri DATE to Gregorian.")},
+        {QStringLiteral("today"), QStringLiteral("Prints today's Hijri and Gregorian date.")},
+        {QStringLiteral("month"),
+         QStringLiteral("Prints a Hijri month (YYYY-MM, default today's) as a week grid.")},
+        {QStringLiteral("export-ics"),
+         QStringLiteral("Writes the occasions of a Hijri year as an iCalendar FILE."),
+         QStringLiteral("FILE")},
+        {QStringLiteral("hijri-year"), QStringLiteral("The Hijri year to export."),
+         QStringLiteral("Y")},
+        {QStringLiteral("calendar"),
+         QStringLiteral("tabular or umm-al-qura (default: the stored choice, else tabular)."),
+         QStringLiteral("NAME")},
+        {QStringLiteral("correction"),
+         QStringLiteral("The day correction of the Options window (default: the stored one)."),
+         QStringLiteral("N")},
+        {QStringLiteral("json"),
+         QStringLiteral("Prints each date, a month (one object, its week rows as arrays) or "
+                        "the prayer times as a JSON object, one a line.")},
+        {{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Shows this help.")},
+        {{QStringLiteral("v"), QStringLiteral("version")}, QStringLiteral("Shows the version.")},
+    });
+    DescribePrayerOptions(parser);
+    parser.addPositionalArgument(QStringLiteral("DATE"),
+                                 QStringLiteral("A date written YYYY-MM-DD."),
+                                 QStringLiteral("[DATE...]"));
+}
 
 QString ShownArgument(const QString &argument)
 {

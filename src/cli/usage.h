@@ -1,13 +1,16 @@
 #pragma once
 
-// Usage errors: which options go with which command, and how a message
-// echoes what was typed. A usage error ends the program with status 2.
+// The options, which go with which command, and how a usage error (status
+// 2) echoes what was typed.
 
 #include <QStringList>
 
 class QCommandLineParser;
 
 namespace qarnivo {
+
+// Every option and what --help says of it.
+void DescribeOptions(QCommandLineParser &parser);
 
 // An argument as a message shows it: control characters escaped, so that a
 // terminal shows them rather than obeys them, and a long one cut short.
