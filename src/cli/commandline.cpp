@@ -1,6 +1,7 @@
 #include "cli/commandline.h"
 
 #include "cli/prayercommand.h"
+#include "cli/usage.h"
 #include "core/calendar/checks.h"
 #include "core/calendar/conversion.h"
 #include "core/calendar/monthview.h"
@@ -8,6 +9,7 @@
 #include "core/readings/occasionexport.h"
 
 #include <QCommandLineParser>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRegularExpression>
@@ -23,10 +25,17 @@ constexpr int kDone = 0;
 constexpr int kFailed = 1;
 constexpr int kRefused = 2;
 
-const QStringList kPrintingOptions = {QStringLiteral("convert"),    QStringLiteral("to-gregorian"),
-                                      QStringLiteral("today"),      QStringLiteral("month"),
-                                      QStringLiteral("export-ics"), QStringLiteral("prayer-times"),
-                                      QStringLiteral("help"),       QStringLiteral("version")};
+// Qt's own options for the windows (one dash or two): the session manager
+// restarts the program with -session, and a user may choose a -style.
+const QStringList kWindowOptions = {
+    QStringLiteral("platform"),        QStringLiteral("platformpluginpath"),
+    QStringLiteral("platformtheme"),   QStringLiteral("plugin"),
+    QStringLiteral("qwindowgeometry"), QStringLiteral("qwindowicon"),
+    QStringLiteral("qwindowtitle"),    QStringLiteral("reverse"),
+    QStringLiteral("session"),         QStringLiteral("display"),
+    QStringLiteral("geometry"),        QStringLiteral("style"),
+    QStringLiteral("stylesheet"),      QStringLiteral("widgetcount"),
+    QStringLiteral("nograb"),          QStringLiteral("dograb")};
 
 // A date as typed: YYYY-MM-DD with a month and day that exist on some
 // calendar page. Whether the date itself is valid is the checks' to say.
@@ -78,7 +87,13 @@ public:
 private:
     std::optional<qint32> refuseOrConvert(const QString &text, bool toGregorian);
     void printDate(qint32 day, int weekDay);
+    void printGrid(const HijriMonth &shown, const MonthLayout &layout);
+    void printMonthJson(const HijriMonth &shown, const MonthLayout &layout);
     QString calendarName(int hijriYear) const;
+    QString monthTitle(const HijriMonth &shown) const
+    {
+        return QStringLiteral("%1 %2").arg(m_names.HMonthShort[shown.month]).arg(shown.year);
+    }
     QString fallbackNote(int hijriYear) const;
 
     const QCommandLineParser &m_parser;
@@ -93,7 +108,8 @@ std::optional<qint32> Printer::refuseOrConvert(const QString &text, bool toGrego
 {
     const std::optional<Ymd> typed = parseDate(text, toGregorian ? 30 : 31);
     if (!typed) {
-        m_err << QStringLiteral("\"%1\" is not a date: write it as YYYY-MM-DD.").arg(text)
+        m_err << QStringLiteral("\"%1\" is not a date: write it as YYYY-MM-DD.")
+                     .arg(ShownArgument(text))
               << Qt::endl;
         return std::nullopt;
     }
@@ -202,7 +218,7 @@ int Printer::month(const QStringList &arguments)
         const std::optional<HijriMonth> typed = parseMonth(arguments.first());
         if (!typed) {
             m_err << QStringLiteral("\"%1\" is not a Hijri month: write it as YYYY-MM.")
-                         .arg(arguments.first())
+                         .arg(ShownArgument(arguments.first()))
                   << Qt::endl;
             return kRefused;
         }
@@ -213,10 +229,44 @@ int Printer::month(const QStringList &arguments)
         return kRefused;
     }
     const MonthLayout layout = m_calendar.month(shown.year, shown.month);
+    if (m_parser.isSet(QStringLiteral("json")))
+        printMonthJson(shown, layout);
+    else
+        printGrid(shown, layout);
+    return kDone;
+}
+
+// One object for the month, its week rows as arrays of seven days (null
+// where the row has no day of the month), with no empty row.
+void Printer::printMonthJson(const HijriMonth &shown, const MonthLayout &layout)
+{
+    QJsonArray weeks;
+    for (const auto &week : layout.days) {
+        if (week[0] == 0 && week[6] == 0)
+            continue;
+        QJsonArray row;
+        for (const int day : week)
+            row.append(day == 0 ? QJsonValue() : QJsonValue(day));
+        weeks.append(row);
+    }
+    const Ymd first = JulianDayToGregorian(layout.firstDay);
+    const Ymd last = JulianDayToGregorian(layout.followingDay - 1);
+    const QJsonObject object{
+        {QStringLiteral("calendar"), calendarName(shown.year)},
+        {QStringLiteral("month"), IsoDate(shown.year, shown.month, 1).chopped(3)},
+        {QStringLiteral("title"), monthTitle(shown)},
+        {QStringLiteral("days"), layout.monthDays},
+        {QStringLiteral("first_gregorian"), IsoDate(first.year, first.month, first.day)},
+        {QStringLiteral("last_gregorian"), IsoDate(last.year, last.month, last.day)},
+        {QStringLiteral("weeks"), weeks}};
+    m_out << QJsonDocument(object).toJson(QJsonDocument::Compact) << '\n';
+}
+
+void Printer::printGrid(const HijriMonth &shown, const MonthLayout &layout)
+{
     const QDate today = m_today;
     const qint32 todayNumber = GregorianToJulianDay(today.year(), today.month(), today.day());
-    const QString title =
-        QStringLiteral("%1 %2").arg(m_names.HMonthShort[shown.month]).arg(shown.year);
+    const QString title = monthTitle(shown);
     m_out << QString(qMax(0, (28 - int(title.size())) / 2), u' ') << title << '\n';
     m_out << " Su  Mo  Tu  We  Th  Fr  Sa\n";
     for (const auto &week : layout.days) {
@@ -242,7 +292,6 @@ int Printer::month(const QStringList &arguments)
                  .arg(last.day)
                  .arg(m_names.GMonthName[last.month])
                  .arg(last.year);
-    return kDone;
 }
 
 int Printer::exportOccasions(const QString &path)
@@ -268,37 +317,31 @@ int Printer::exportOccasions(const QString &path)
     return kDone;
 }
 
-void describeOptions(QCommandLineParser &parser)
+// --calendar and --correction over the stored choices; false, with the
+// reason told, when one is refused.
+bool readCalendarChoices(const QCommandLineParser &parser, StoredChoices &choices, QTextStream &err)
 {
-    parser.setApplicationDescription(
-        QStringLiteral("Qarnivo, the Hijri calendar. Without options it opens its windows."));
-    parser.addOptions({
-        {QStringLiteral("convert"),
-         QStringLiteral("Converts each Gregorian DATE (Julian before 15 October 1582) to Hijri.")},
-        {QStringLiteral("to-gregorian"), QStringLiteral("Converts each Hijri DATE to Gregorian.")},
-        {QStringLiteral("today"), QStringLiteral("Prints today's Hijri and Gregorian date.")},
-        {QStringLiteral("month"),
-         QStringLiteral("Prints a Hijri month (YYYY-MM, default today's) as a week grid.")},
-        {QStringLiteral("export-ics"),
-         QStringLiteral("Writes the occasions of a Hijri year as an iCalendar FILE."),
-         QStringLiteral("FILE")},
-        {QStringLiteral("hijri-year"), QStringLiteral("The Hijri year to export."),
-         QStringLiteral("Y")},
-        {QStringLiteral("calendar"),
-         QStringLiteral("tabular or umm-al-qura (default: the stored choice, else tabular)."),
-         QStringLiteral("NAME")},
-        {QStringLiteral("correction"),
-         QStringLiteral("The day correction of the Options window (default: the stored one)."),
-         QStringLiteral("N")},
-        {QStringLiteral("json"),
-         QStringLiteral("Prints each date (or the prayer times) as a JSON object, one a line.")},
-        {{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Shows this help.")},
-        {{QStringLiteral("v"), QStringLiteral("version")}, QStringLiteral("Shows the version.")},
-    });
-    DescribePrayerOptions(parser);
-    parser.addPositionalArgument(QStringLiteral("DATE"),
-                                 QStringLiteral("A date written YYYY-MM-DD."),
-                                 QStringLiteral("[DATE...]"));
+    if (parser.isSet(QStringLiteral("correction"))) {
+        bool number = false;
+        const int correction = parser.value(QStringLiteral("correction")).toInt(&number);
+        if (!number || correction < -32768 || correction > 32767) {
+            err << "The correction is a whole number of days, such as -1 or 2." << Qt::endl;
+            return false;
+        }
+        choices.correction = static_cast<qint16>(correction);
+    }
+    if (parser.isSet(QStringLiteral("calendar"))) {
+        const QString name = parser.value(QStringLiteral("calendar"));
+        if (name == QLatin1String("tabular")) {
+            choices.calendar = CalendarKind::Tabular;
+        } else if (name == QLatin1String("umm-al-qura")) {
+            choices.calendar = CalendarKind::UmmAlQura;
+        } else {
+            err << "The calendar is tabular or umm-al-qura." << Qt::endl;
+            return false;
+        }
+    }
+    return true;
 }
 
 } // namespace
@@ -314,12 +357,11 @@ QString IsoDate(int year, int month, int day)
 bool WantsCommandLine(const QStringList &arguments)
 {
     for (const QString &argument : arguments.mid(1)) {
-        const QString name = argument.section(u'=', 0, 0);
-        for (const QString &option : kPrintingOptions) {
-            if (name == QLatin1String("--") + option)
-                return true;
-        }
-        if (name == QLatin1String("-h") || name == QLatin1String("-v"))
+        if (!argument.startsWith(u'-'))
+            continue;
+        const QString name =
+            argument.mid(argument.startsWith(QLatin1String("--")) ? 2 : 1).section(u'=', 0, 0);
+        if (!kWindowOptions.contains(name))
             return true;
     }
     return false;
@@ -329,10 +371,11 @@ int RunCommandLine(const QStringList &arguments, const CommandLineInput &input, 
                    QTextStream &err)
 {
     QCommandLineParser parser;
-    describeOptions(parser);
-    if (!parser.parse(arguments)) {
-        err << parser.errorText() << Qt::endl;
-        return kFailed;
+    DescribeOptions(parser);
+    const bool parsed = parser.parse(arguments);
+    if (const QString problem = UsageError(parser, parsed, arguments); !problem.isEmpty()) {
+        err << problem << Qt::endl;
+        return kRefused;
     }
     if (parser.isSet(QStringLiteral("help"))) {
         out << parser.helpText();
@@ -347,26 +390,8 @@ int RunCommandLine(const QStringList &arguments, const CommandLineInput &input, 
     if (parser.isSet(QStringLiteral("prayer-times")))
         return PrintPrayerTimes(parser, {input.stored.prayer, input.city, input.today}, out, err);
     StoredChoices choices = input.stored;
-    if (parser.isSet(QStringLiteral("correction"))) {
-        bool number = false;
-        const int correction = parser.value(QStringLiteral("correction")).toInt(&number);
-        if (!number || correction < -32768 || correction > 32767) {
-            err << "The correction is a whole number of days, such as -1 or 2." << Qt::endl;
-            return kRefused;
-        }
-        choices.correction = static_cast<qint16>(correction);
-    }
-    if (parser.isSet(QStringLiteral("calendar"))) {
-        const QString name = parser.value(QStringLiteral("calendar"));
-        if (name == QLatin1String("tabular")) {
-            choices.calendar = CalendarKind::Tabular;
-        } else if (name == QLatin1String("umm-al-qura")) {
-            choices.calendar = CalendarKind::UmmAlQura;
-        } else {
-            err << "The calendar is tabular or umm-al-qura." << Qt::endl;
-            return kRefused;
-        }
-    }
+    if (!readCalendarChoices(parser, choices, err))
+        return kRefused;
     Printer printer(parser, choices.hijriCalendar(), input.today, out, err);
     const QStringList dates = parser.positionalArguments();
     if (parser.isSet(QStringLiteral("convert")))

@@ -1,5 +1,6 @@
 #include "cli/prayercommand.h"
 
+#include "cli/usage.h"
 #include "core/places/place.h"
 #include "core/prayer/prayerclock.h"
 
@@ -38,7 +39,7 @@ std::optional<QDate> requestedDate(const QCommandLineParser &parser, const QDate
     const QDate date = QDate::fromString(text.trimmed(), QStringLiteral("yyyy-MM-dd"));
     if (!date.isValid() || date.year() < kFirstYear || date.year() > kLastYear) {
         problem = QStringLiteral("\"%1\" is not a date from %2 to %3: write it as YYYY-MM-DD.")
-                      .arg(text)
+                      .arg(ShownArgument(text))
                       .arg(kFirstYear)
                       .arg(kLastYear);
         return std::nullopt;

@@ -5,6 +5,7 @@
 #include "core/readings/occasionexport.h"
 #include "testsupport.h"
 
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 
@@ -116,7 +117,38 @@ private slots:
             << QStringList{"--month", "9666-05"} << "Date Range" << 2;
         QTest::newRow("a correction that is no number")
             << QStringList{"--today", "--correction", "x"} << "whole number of days" << 2;
-        QTest::newRow("an unknown option") << QStringList{"--conver"} << "Unknown option" << 1;
+        QTest::newRow("an unknown option")
+            << QStringList{"--conver"} << "Unknown option: \"--conver\". See Qarnivo --help." << 2;
+        QTest::newRow("an unknown option after a command")
+            << QStringList{"--month", "1445-09", "-x"} << "Unknown option: \"-x\"" << 2;
+        QTest::newRow("a missing value") << QStringList{"--export-ics"} << "Missing value" << 2;
+        QTest::newRow("--json without a command")
+            << QStringList{"--json"} << "No command for --json" << 2;
+        QTest::newRow("--hijri-year without --export-ics")
+            << QStringList{"--hijri-year", "1447"} << "No command for --hijri-year" << 2;
+        QTest::newRow("two commands")
+            << QStringList{"--today", "--month"} << "--today and --month do not go together" << 2;
+        QTest::newRow("a prayer option with a conversion")
+            << QStringList{"--convert", "2024-03-11", "--date", "2024-03-11"}
+            << "--convert does not take --date." << 2;
+        QTest::newRow("a calendar option with the prayer times")
+            << QStringList{"--prayer-times", "--correction", "1"}
+            << "--prayer-times does not take --correction." << 2;
+        QTest::newRow("JSON with an export, nothing written")
+            << QStringList{"--export-ics", "x.ics", "--hijri-year", "1446", "--json"}
+            << "--export-ics does not take --json." << 2;
+        QTest::newRow("a date with --today")
+            << QStringList{"--today", "2024-03-11"} << "--today does not take \"2024-03-11\"." << 2;
+        QTest::newRow("a second month") << QStringList{"--month", "1445-09", "1445-10"}
+                                        << "--month does not take \"1445-10\"" << 2;
+        QTest::newRow("control characters escaped")
+            << QStringList{"--convert", "a\x1b[2J\u2028"} << "\"a\\x1b[2J\\u2028\" is not" << 2;
+        QTest::newRow("an unknown option escaped")
+            << QStringList{"--a\nb"} << "Unknown option: \"--a\\x0ab\"" << 2;
+        QTest::newRow("40 characters shown whole") << QStringList{"--convert", QString(40, u'y')}
+                                                   << "\"" + QString(40, u'y') + "\" is" << 2;
+        QTest::newRow("41 characters cut to 37") << QStringList{"--convert", QString(41, u'y')}
+                                                 << "\"" + QString(37, u'y') + "...\" is" << 2;
         QTest::newRow("an unknown calendar")
             << QStringList{"--calendar", "lunar", "--today"} << "tabular or umm-al-qura" << 2;
         QTest::newRow("an export without its year")
@@ -131,6 +163,7 @@ private slots:
         QCOMPARE(result.status, status);
         QVERIFY2(result.err.contains(message, Qt::CaseInsensitive), qPrintable(result.err));
         QVERIFY2(!result.err.contains(u'\r'), "line breaks are plain newlines");
+        QVERIFY2(!result.err.contains(QChar(0x1b)), "control characters escaped");
         QVERIFY2(result.out.isEmpty(), qPrintable(result.out));
     }
 
@@ -169,6 +202,27 @@ private slots:
         // Shawwal 1445 begins on a Wednesday and has no today in it.
         QCOMPARE(run({"--month", "1445-10"}).out.split(u'\n')[2],
                  QStringLiteral("              1   2   3   4"));
+    }
+
+    // One object for the month; its rows hold null where the grid is blank.
+    void monthJson()
+    {
+        const Run result = run({"--month", "1445-09", "--json"});
+        QCOMPARE(result.status, 0);
+        QCOMPARE(result.out.count(u'\n'), 1);
+        const QJsonValue none;
+        const QJsonArray weeks{
+            QJsonArray{none, 1, 2, 3, 4, 5, 6}, QJsonArray{7, 8, 9, 10, 11, 12, 13},
+            QJsonArray{14, 15, 16, 17, 18, 19, 20}, QJsonArray{21, 22, 23, 24, 25, 26, 27},
+            QJsonArray{28, 29, 30, none, none, none, none}};
+        QCOMPARE(QJsonDocument::fromJson(result.out.toUtf8()).object(),
+                 QJsonObject({{"calendar", "tabular"},
+                              {"month", "1445-09"},
+                              {"title", "Ramadhan 1445"},
+                              {"days", 30},
+                              {"first_gregorian", "2024-03-11"},
+                              {"last_gregorian", "2024-04-09"},
+                              {"weeks", weeks}}));
     }
 
     // Today's times for the default city (the page's example, agreeing with adhan), a polar
@@ -228,7 +282,16 @@ private slots:
         QTest::newRow("--today") << QStringList{"Qarnivo", "--today"} << true;
         QTest::newRow("--month=1445-09") << QStringList{"Qarnivo", "--month=1445-09"} << true;
         QTest::newRow("-h") << QStringList{"Qarnivo", "-h"} << true;
-        QTest::newRow("--json alone prints nothing") << QStringList{"Qarnivo", "--json"} << false;
+        QTest::newRow("--json alone: refused in the shell")
+            << QStringList{"Qarnivo", "--json"} << true;
+        QTest::newRow("an unknown option") << QStringList{"Qarnivo", "--frobnicate"} << true;
+        QTest::newRow("the session manager's restart")
+            << QStringList{"Qarnivo", "-session", "1a2b"} << false;
+        QTest::newRow("a Qt option with two dashes")
+            << QStringList{"Qarnivo", "--style=Fusion"} << false;
+        QTest::newRow("a Qt option beside an unknown one")
+            << QStringList{"Qarnivo", "-reverse", "-x"} << true;
+        QTest::newRow("a date alone: the windows") << QStringList{"Qarnivo", "2024-03-11"} << false;
     }
 
     void wantsCommandLine()
