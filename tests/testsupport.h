@@ -12,6 +12,9 @@
 #include <QFileInfo>
 #include <QtTest>
 
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+
 namespace qarnivo::testing {
 
 // The columns of a test's data table, by type and name: columns<QString, int>({"text", "n"}).
@@ -43,6 +46,19 @@ inline bool writeBytes(const QString &path, const QByteArray &bytes)
     QDir().mkpath(QFileInfo(path).path());
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// Something at `path` that is not a regular file: a "fifo", a "node" (a character device like
+// the null device, made only inside the test's temporary folder and never opened) or a
+// "folder". False where the system refuses it, as it refuses device nodes to most users.
+inline bool MakeSpecialFile(const QString &path, const QString &kind)
+{
+    const QByteArray name = QFile::encodeName(path);
+    if (kind == "fifo")
+        return mkfifo(name.constData(), 0600) == 0;
+    if (kind == "node")
+        return mknod(name.constData(), S_IFCHR | 0600, makedev(1, 3)) == 0;
+    return QDir().mkdir(path);
 }
 
 inline QByteArray readBytes(const QString &path)

@@ -6,6 +6,7 @@
 #include "core/calendar/conversion.h"
 #include "core/calendar/monthview.h"
 #include "core/calendar/names.h"
+#include "core/files/savefile.h"
 #include "core/readings/occasionexport.h"
 
 #include <QCommandLineParser>
@@ -308,12 +309,16 @@ int Printer::exportOccasions(const QString &path)
         path, OccasionCalendar(year, m_calendar, m_names, QDateTime::currentDateTimeUtc()));
     if (!problem.isEmpty()) {
         m_err << problem << Qt::endl;
-        return kFailed;
+        // A device or pipe named as the file is the caller's mistake, not a failed write.
+        return RefusedSaveTarget(path).isEmpty() ? kFailed : kRefused;
     }
     m_out << QStringLiteral("%1 occasions of %2 AH written to %3\n")
                  .arg(OccasionCount(year, m_calendar))
                  .arg(year)
                  .arg(path);
+    const QString leftOut = OccasionsLeftOutNote(OccasionsLeftOut(year, m_calendar));
+    if (!leftOut.isEmpty())
+        m_err << leftOut << Qt::endl;
     return kDone;
 }
 

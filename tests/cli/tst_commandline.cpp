@@ -167,6 +167,59 @@ private slots:
         QVERIFY2(result.out.isEmpty(), qPrintable(result.out));
     }
 
+    // iCalendar years have four digits: the events after 31 December 9999 are left out and
+    // counted. A pipe or device named as the file is refused and left as it was.
+    void exportsOccasions_data()
+    {
+        columns<QString, int, int, int, QString, QString>(
+            {"target", "year", "correction", "status", "said", "lastEvent"});
+        row("a year far from the limit", "file", 1446, 0, 0, "occasions of 1446 AH written to",
+            "UID:1446-12-");
+        row("9666 AH ends with 12 Rabi ul Awwal on 11 December 9999", "file", 9666, 0, 0,
+            "32 occasions after 31 December 9999 left out", "9666-03-12|99991211");
+        row("moved to 31 December 9999, the last day kept", "file", 9666, 20, 0,
+            "32 occasions after 31 December 9999 left out", "9666-03-12|99991231");
+        row("moved to 1 January 10000, the first day left out", "file", 9666, 21, 0,
+            "33 occasions after 31 December 9999 left out", "9666-02-28|99991219");
+        row("a pipe", "fifo", 1446, 0, 2, "it is not a regular file", "");
+        row("a device node", "node", 1446, 0, 2, "it is not a regular file", "");
+        row("a folder", "folder", 1446, 0, 2, "it is not a regular file", "");
+    }
+    void exportsOccasions()
+    {
+        const auto [target, year, correction, status, said, lastEvent] =
+            fetch<QString, int, int, int, QString, QString>("target", "year", "correction",
+                                                            "status", "said", "lastEvent");
+        QTemporaryDir dir;
+        const QString path = dir.filePath("out.ics");
+        if (target != "file" && !MakeSpecialFile(path, target))
+            QSKIP("this system does not let the test make that kind of file");
+        const Run result =
+            run({"--export-ics", path, "--hijri-year", QString::number(year)}, correction);
+        QCOMPARE(result.status, status);
+        QVERIFY2((result.out + result.err).contains(said), qPrintable(result.out + result.err));
+        if (status != 0) {
+            QVERIFY2(result.err.contains(path), qPrintable(result.err));
+            QVERIFY(QFileInfo(path).exists() && !QFileInfo(path).isFile());
+            return;
+        }
+        // The normal line is unchanged; only the limit adds a line, on standard error.
+        QCOMPARE(result.out, QStringLiteral("%1 occasions of %2 AH written to %3\n")
+                                 .arg(year == 9666 ? 12 - (correction > 20) : 44)
+                                 .arg(year)
+                                 .arg(path));
+        const QString ics = QString::fromUtf8(readBytes(path));
+        const QStringList starts = ics.split("\r\n").filter("DTSTART;VALUE=DATE:");
+        for (const QString &start : starts)
+            QCOMPARE(start.size(), int(strlen("DTSTART;VALUE=DATE:yyyymmdd")));
+        const qsizetype lastUid = ics.lastIndexOf("UID:");
+        const QString last = ics.mid(lastUid + 4, 10) + "|" + starts.last().right(8);
+        QVERIFY2(last.startsWith(lastEvent.section(u'|', 0, 0).remove("UID:")) &&
+                     last.endsWith(lastEvent.section(u'|', 1)),
+                 qPrintable(last));
+        QCOMPARE(result.err.isEmpty(), year != 9666);
+    }
+
     void jsonLinesInTheOrderGiven()
     {
         const Run result = run({"--json", "--convert", "2024-03-11", "1582-10-10", "0622-07-16"});

@@ -5,11 +5,13 @@
 // searches through both, and the application folder and its seeding.
 
 #include "core/files/appfolder.h"
+#include "core/files/savefile.h"
 #include "core/places/citycheck.h"
 #include "core/places/fieldreader.h"
 #include "core/places/listsearch.h"
 #include "core/places/offsetlist.h"
 #include "core/places/wildcard.h"
+#include "core/readings/occasionexport.h"
 #include "windowsupport.h"
 
 #include <QRegularExpression>
@@ -108,6 +110,52 @@ private slots:
         const QString big = dir.filePath("big.txt");
         QVERIFY(SaveTextFile(big, {QString(100, u'x')}).isEmpty());
         QCOMPARE(ReadTextFile(big, 50).status, TextFileRead::Status::TooLarge);
+    }
+
+    // A save is whole or not at all: a full disk (put in through the fault seam, as a real one
+    // loses the last buffered bytes) keeps the old file and leaves no temporary file behind; a
+    // pipe, device node or folder of the file's name is refused and kept, by every writer.
+    void saveWholeOrNot_data()
+    {
+        columns<QString, bool, bool>({"target", "diskFull", "saved"});
+        row("a regular file replaced", "old", false, true);
+        row("a new file", "none", false, true);
+        row("full disk keeps the old file", "old", true, false);
+        row("full disk makes no file", "none", true, false);
+        row("a pipe", "fifo", false, false);
+        row("a device node", "node", false, false);
+        row("a folder", "folder", false, false);
+    }
+    void saveWholeOrNot()
+    {
+        const auto [target, diskFull, saved] =
+            fetch<QString, bool, bool>("target", "diskFull", "saved");
+        QTemporaryDir dir;
+        const QString path = dir.filePath("out.txt");
+        const bool special = target != "old" && target != "none";
+        if (target == "old")
+            QVERIFY(writeBytes(path, "old\r\n"));
+        if (special && !MakeSpecialFile(path, target))
+            QSKIP("this system does not let the test make that kind of file");
+        const QStringList before = QDir(dir.path()).entryList(QDir::AllEntries | QDir::System);
+        const QString reason =
+            SaveBytes(path, "new\r\n", diskFull ? SaveFault::DiskFull : SaveFault::None);
+        QVERIFY2(reason.isEmpty() == saved, qPrintable(reason));
+        if (saved) {
+            QCOMPARE(readBytes(path), QByteArray("new\r\n"));
+            return;
+        }
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::System), before);
+        if (target == "old")
+            QCOMPARE(readBytes(path), QByteArray("old\r\n"));
+        if (!special)
+            return;
+        QVERIFY(!QFileInfo(path).isFile());
+        QCOMPARE(reason, QStringLiteral("it is not a regular file"));
+        QCOMPARE(SaveTextFile(path, {"x"}), reason);
+        QCOMPARE(SaveOccasionFile(path, "x"),
+                 QDir::toNativeSeparators(path) + " could not be written: " + reason);
+        QVERIFY(!QFileInfo(path).isFile());
     }
 
     // The fields read, "|" between them.

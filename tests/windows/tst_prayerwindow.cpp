@@ -211,6 +211,9 @@ private slots:
         row("PDF", ObjectName(prayerwindownames::PdfButton), QString("out.pdf"), true);
         row("PDF to a missing folder", ObjectName(prayerwindownames::PdfButton),
             QString("missing/out.pdf"), false);
+        // A pipe of the chosen name is refused, not replaced.
+        row("CSV to a pipe", ObjectName(prayerwindownames::CsvButton), QString("fifo.csv"), false);
+        row("PDF to a pipe", ObjectName(prayerwindownames::PdfButton), QString("fifo.pdf"), false);
     }
     void save()
     {
@@ -219,12 +222,15 @@ private slots:
         Prayers p;
         p.choosePlace("Washington, D.C.");
         const QString path = answer.isEmpty() ? QString() : p.path(answer);
+        if (answer.startsWith("fifo"))
+            QVERIFY(MakeSpecialFile(path, "fifo"));
         p.platform.saveAnswer = path;
         p.click(button);
         const QString suffix = button == ObjectName(prayerwindownames::CsvButton) ? "csv" : "pdf";
         QCOMPARE(p.platform.saveSuggestions,
                  QStringList{p.path("Prayer Times Washington, D.C. 2025-11." + suffix)});
-        QCOMPARE(QFile::exists(path), written);
+        QCOMPARE(QFileInfo(path).isFile(), written);
+        QCOMPARE(QFileInfo(path).exists(), written || answer.startsWith("fifo"));
         const bool failed = !answer.isEmpty() && !written;
         QCOMPARE(p.platform.messages.size(), failed ? 1 : 0);
         if (failed)

@@ -1,8 +1,9 @@
 #include "core/files/textfile.h"
 
+#include "core/files/savefile.h"
+
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStringDecoder>
 
 #include <algorithm>
@@ -133,18 +134,7 @@ TextFileRead ReadTextFile(const QString &path, qint64 maxBytes)
 
 QString SaveTextFile(const QString &path, const QStringList &lines)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
-    const QByteArray bytes = EncodeLines(lines);
-    if (file.write(bytes) != bytes.size()) {
-        QString reason = file.errorString(); // not const: returned by moving
-        file.cancelWriting();
-        return reason;
-    }
-    if (!file.commit())
-        return file.errorString();
-    return {};
+    return SaveBytes(path, EncodeLines(lines));
 }
 
 } // namespace qarnivo

@@ -37,8 +37,9 @@ struct TextFileRead {
 TextFileRead ReadTextFile(const QString &path, qint64 maxBytes = qint64{16} * 1024 * 1024);
 
 // Writes the lines through a temporary file that replaces `path` only when
-// complete, so a failure never leaves a half-written file. Returns an empty
-// string on success, else the reason.
+// complete, so a failure never leaves a half-written file; a target that is
+// not a regular file is refused. Returns an empty string on success, else the
+// reason.
 QString SaveTextFile(const QString &path, const QStringList &lines);
 
 } // namespace qarnivo

@@ -1,10 +1,10 @@
 #include "core/readings/occasionexport.h"
 
+#include "core/files/savefile.h"
 #include "core/readings/occasions.h"
 
 #include <QDate>
 #include <QDir>
-#include <QSaveFile>
 
 #include <functional>
 
@@ -14,10 +14,15 @@ namespace {
 
 constexpr int kFoldOctets = 75;
 
-// Each occasion of the year that falls on a real day of it: day 30 of a
-// 29-day month does not exist.
-void forEachOccasion(int hijriYear, const HijriCalendar &calendar,
-                     const std::function<void(int month, int day, const QString &text)> &visit)
+// iCalendar years have four digits: no event can start after this day.
+const QDate kLastIcsDay(9999, 12, 31);
+
+using OccasionVisit = std::function<void(int month, int day, const QString &text, QDate start)>;
+
+// Each occasion of the year that falls on a real day of it (day 30 of a
+// 29-day month does not exist), with the Western day it starts on.
+// iCalendar dates are proleptic Gregorian, also before 1582.
+void forEachOccasion(int hijriYear, const HijriCalendar &calendar, const OccasionVisit &visit)
 {
     const DateTable table = BuildOccasionTable(hijriYear);
     for (int month = 1; month <= DateTable::kLastMonth; ++month) {
@@ -26,7 +31,9 @@ void forEachOccasion(int hijriYear, const HijriCalendar &calendar,
             if (text.isEmpty() ||
                 calendar.hijriOf(calendar.julianDayOf({hijriYear, month, day})).month != month)
                 continue;
-            visit(month, day, text);
+            const qint32 julianDay =
+                calendar.julianDayOf({hijriYear, month, day}) + calendar.correction();
+            visit(month, day, text, QDate::fromJulianDay(julianDay));
         }
     }
 }
@@ -76,18 +83,38 @@ QByteArray IcsLine(const QString &line)
 
 QString SaveOccasionFile(const QString &path, const QByteArray &content)
 {
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(content) == content.size() && file.commit())
+    const QString reason = SaveBytes(path, content);
+    if (reason.isEmpty())
         return {};
     return QStringLiteral("%1 could not be written: %2")
-        .arg(QDir::toNativeSeparators(path), file.errorString());
+        .arg(QDir::toNativeSeparators(path), reason);
 }
 
 int OccasionCount(int hijriYear, const HijriCalendar &calendar)
 {
     int count = 0;
-    forEachOccasion(hijriYear, calendar, [&count](int, int, const QString &) { ++count; });
+    forEachOccasion(hijriYear, calendar, [&count](int, int, const QString &, QDate start) {
+        count += start <= kLastIcsDay ? 1 : 0;
+    });
     return count;
+}
+
+int OccasionsLeftOut(int hijriYear, const HijriCalendar &calendar)
+{
+    int count = 0;
+    forEachOccasion(hijriYear, calendar, [&count](int, int, const QString &, QDate start) {
+        count += start > kLastIcsDay ? 1 : 0;
+    });
+    return count;
+}
+
+QString OccasionsLeftOutNote(int leftOut)
+{
+    if (leftOut == 0)
+        return {};
+    return QStringLiteral("%1 occasions after 31 December 9999 left out: iCalendar dates have "
+                          "four-digit years.")
+        .arg(leftOut);
 }
 
 QByteArray OccasionCalendar(int hijriYear, const HijriCalendar &calendar, const NameTables &names,
@@ -101,11 +128,9 @@ QByteArray OccasionCalendar(int hijriYear, const HijriCalendar &calendar, const 
     add(QStringLiteral("CALSCALE:GREGORIAN"));
     add(QStringLiteral("X-WR-CALNAME:") + IcsText(OccasionFileName(hijriYear).chopped(4)));
     const QString dtstamp = stamp.toUTC().toString(QStringLiteral("yyyyMMdd'T'HHmmss'Z'"));
-    forEachOccasion(hijriYear, calendar, [&](int month, int day, const QString &text) {
-        // iCalendar dates are proleptic Gregorian, also before 1582.
-        const qint32 julianDay =
-            calendar.julianDayOf({hijriYear, month, day}) + calendar.correction();
-        const QDate start = QDate::fromJulianDay(julianDay);
+    forEachOccasion(hijriYear, calendar, [&](int month, int day, const QString &text, QDate start) {
+        if (start > kLastIcsDay)
+            return;
         add(QStringLiteral("BEGIN:VEVENT"));
         add(QStringLiteral("UID:%1-%2-%3@qarnivo")
                 .arg(hijriYear)

@@ -23,12 +23,21 @@ QString OccasionFileName(int hijriYear);
 QByteArray OccasionCalendar(int hijriYear, const HijriCalendar &calendar, const NameTables &names,
                             const QDateTime &stamp);
 
-// Writes the file whole or not at all; the reason, naming the file, when it
-// could not be written, else an empty string.
+// Writes the file whole or not at all, never over a device, pipe or folder;
+// the reason, naming the file, when it could not be written, else an empty
+// string.
 QString SaveOccasionFile(const QString &path, const QByteArray &content);
 
-// How many events OccasionCalendar writes for the year.
+// How many events OccasionCalendar writes for the year: those starting on
+// or before 31 December 9999, the last day an iCalendar date can name.
 int OccasionCount(int hijriYear, const HijriCalendar &calendar);
+
+// How many of the year's occasions start after 31 December 9999 and are
+// left out of the file.
+int OccasionsLeftOut(int hijriYear, const HijriCalendar &calendar);
+
+// What the user is told about the occasions left out; empty when none are.
+QString OccasionsLeftOutNote(int leftOut);
 
 // A text escaped for an iCalendar value: backslash, semicolon, comma and
 // line breaks.

@@ -1,13 +1,13 @@
 #include "core/sunpage/pagewriter.h"
 
 #include "core/calendar/leadingnumber.h"
+#include "core/files/savefile.h"
 #include "core/files/textfile.h"
 #include "core/prayer/prayertimes_methods.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <array>
 #include <cmath>
@@ -145,10 +145,14 @@ QString nativePath(const QString &path)
 PageWriteResult saveBytes(const QString &pagePath, const QByteArray &page)
 {
     const QString partPath = pagePath + QStringLiteral(".part");
+    // A device or pipe of the page's name is left alone, not removed.
+    if (const QString refused = RefusedSaveTarget(pagePath); !refused.isEmpty())
+        return {PageWriteResult::Status::WriteFailed,
+                QStringLiteral("Cannot write %1: %2").arg(nativePath(pagePath), refused),
+                page.size()};
     QFile part(partPath);
-    QString reason;
-    if (!part.open(QIODevice::WriteOnly | QIODevice::Truncate) || part.write(page) != page.size())
-        reason = part.errorString();
+    QString reason = part.open(QIODevice::WriteOnly | QIODevice::Truncate) ? WriteAll(part, page)
+                                                                           : part.errorString();
     part.close();
     if (reason.isEmpty() && QFileInfo::exists(pagePath) && !QFile::remove(pagePath))
         reason = QStringLiteral("the old page cannot be replaced");

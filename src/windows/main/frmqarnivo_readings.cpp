@@ -150,11 +150,14 @@ void frmqarnivo::ExportOccasions_Click()
         m_platform.messageBox(problem, MsgIcon::Exclamation, MsgButtons::Ok);
         return;
     }
-    m_platform.messageBox(QStringLiteral("DONE! %1 occasions of %2 AH written to %3")
-                              .arg(OccasionCount(year, m_calendar))
-                              .arg(year)
-                              .arg(QDir::toNativeSeparators(path)),
-                          MsgIcon::Information, MsgButtons::Ok);
+    QString done = QStringLiteral("DONE! %1 occasions of %2 AH written to %3")
+                       .arg(OccasionCount(year, m_calendar))
+                       .arg(year)
+                       .arg(QDir::toNativeSeparators(path));
+    const QString leftOut = OccasionsLeftOutNote(OccasionsLeftOut(year, m_calendar));
+    if (!leftOut.isEmpty())
+        done += QStringLiteral("\r\n") + leftOut;
+    m_platform.messageBox(done, MsgIcon::Information, MsgButtons::Ok);
 }
 
 void frmqarnivo::DivineCal_Click()

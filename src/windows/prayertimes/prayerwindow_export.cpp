@@ -3,6 +3,7 @@
 
 #include "windows/prayertimes/prayerwindow.h"
 
+#include "core/files/savefile.h"
 #include "core/prayer/timetabletext.h"
 #include "platform/platform.h"
 
@@ -47,8 +48,8 @@ void PrayerTimesWindow::SavePdf_Click()
     if (path.isEmpty())
         return;
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return reportUnwritten(path, file.errorString());
+    if (const QString refused = OpenSave(file); !refused.isEmpty())
+        return reportUnwritten(path, refused);
     {
         QPdfWriter writer(&file);
         writer.setPageSize(QPageSize(QPageSize::A4));
@@ -58,8 +59,8 @@ void PrayerTimesWindow::SavePdf_Click()
                             .arg(place().name, MonthTitle(m_date.year(), m_date.month())));
         timetableDocument()->print(&writer);
     }
-    if (!file.commit())
-        reportUnwritten(path, file.errorString());
+    if (const QString reason = FinishSave(file); !reason.isEmpty())
+        reportUnwritten(path, reason);
 }
 
 void PrayerTimesWindow::ExportCsv_Click()
@@ -67,10 +68,8 @@ void PrayerTimesWindow::ExportCsv_Click()
     const QString path = m_platform.saveFileName(suggestedPath(QStringLiteral("csv")));
     if (path.isEmpty())
         return;
-    const QByteArray csv = TimetableCsv(m_days, m_calendar);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(csv) != csv.size() || !file.commit())
-        reportUnwritten(path, file.errorString());
+    if (const QString reason = SaveBytes(path, TimetableCsv(m_days, m_calendar)); !reason.isEmpty())
+        reportUnwritten(path, reason);
 }
 
 } // namespace qarnivo

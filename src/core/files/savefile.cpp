@@ -1,0 +1,80 @@
+#include "core/files/savefile.h"
+
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace qarnivo {
+
+namespace {
+
+QString reasonOf(const QFileDevice &file, const char *fallback)
+{
+    // A failed flush may leave no error text behind; the user still needs one.
+    return file.error() == QFileDevice::NoError ? QString::fromLatin1(fallback)
+                                                : file.errorString();
+}
+
+// Buffered bytes meet a full disk only when they are flushed.
+QString flushed(QFileDevice &file, SaveFault fault)
+{
+    if (!file.flush() || fault == SaveFault::DiskFull)
+        return reasonOf(file, "the disk took only part of it");
+    return {};
+}
+
+} // namespace
+
+QString RefusedSaveTarget(const QString &path)
+{
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile())
+        return QStringLiteral("it is not a regular file");
+    return {};
+}
+
+QString WriteAll(QFileDevice &file, const QByteArray &bytes, SaveFault fault)
+{
+    if (file.write(bytes) != bytes.size())
+        return reasonOf(file, "not every byte could be written");
+    return flushed(file, fault);
+}
+
+QString OpenSave(QSaveFile &file)
+{
+    QString refused = RefusedSaveTarget(file.fileName()); // not const: returned by moving
+    if (!refused.isEmpty())
+        return refused;
+    if (!file.open(QIODevice::WriteOnly))
+        return file.errorString();
+    return {};
+}
+
+QString FinishSave(QSaveFile &file, SaveFault fault)
+{
+    // not const: returned by moving
+    QString reason =
+        file.error() != QFileDevice::NoError ? file.errorString() : flushed(file, fault);
+    if (!reason.isEmpty()) {
+        file.cancelWriting(); // the old file stays as it was
+        return reason;
+    }
+    if (!file.commit())
+        return file.errorString();
+    return {};
+}
+
+QString SaveBytes(const QString &path, const QByteArray &bytes, SaveFault fault)
+{
+    QSaveFile file(path);
+    QString reason = OpenSave(file); // not const: returned by moving
+    if (!reason.isEmpty())
+        return reason;
+    reason = WriteAll(file, bytes, fault);
+    if (!reason.isEmpty()) {
+        file.cancelWriting();
+        return reason;
+    }
+    return FinishSave(file);
+}
+
+} // namespace qarnivo
