@@ -66,7 +66,7 @@ private slots:
     void initTestCase() { QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 9)); }
 
     // 5 November 2025 is 14 Jumadil-Awwal 1447, the 1st a Thursday. Neither a click on an
-    // empty cell nor the arrow keys select a day; Today comes back to the start date.
+    // empty cell nor the arrow keys select a day; Today comes back to the clock's date.
     void startupDrawsTodaysMonth()
     {
         Window w;
@@ -105,7 +105,7 @@ private slots:
         w.clickDay(3);
         w.trigger(mainnames::TodayCommand);
         QCOMPARE(w.shownMonth() + '|' + w.text(mainnames::GregorianDateLine),
-                 "Jumadil-Awwal 1447|5, November - 2025 AD");
+                 "Jumadil-Awwal 1447|7, November - 2025 AD");
         QVERIFY(w.platform.systemDateSets.isEmpty());
     }
 
@@ -454,29 +454,24 @@ private slots:
         QVERIFY(!readingIsDarkRed(w));
     }
 
-    // Past midnight the exit asks whether the date may stay changed, and sets it back unless
-    // told Yes; closing the window is the same exit. The day view (an unreadable one is Urdu)
-    // and the window state (a maximized start offers the conversion) are stored.
+    // The exit stores the day view (an unreadable one is Urdu) and the window state (a maximized
+    // start offers the conversion) and ends; closing the window is the same exit. Whatever the
+    // clock says by then, it asks nothing and never sets the system date.
     void exitSequence_data()
     {
-        columns<QDate, int, bool, int, bool, bool>(
-            {"dateAtExit", "answer", "setWorks", "messages", "dateSetBack", "maximized"});
+        columns<QDate, bool, bool, bool>({"dateAtExit", "ticked", "closed", "maximized"});
         const QDate today(2025, 11, 5), next(2025, 11, 6);
-        const int yes = int(MsgAnswer::Yes), no = int(MsgAnswer::No);
-        row("same day: no question", today, yes, true, 0, false, false);
-        row("past midnight, Yes keeps the date", next, yes, true, 1, false, false);
-        row("past midnight, No sets it back", next, no, true, 1, true, false);
-        row("past midnight, Cancel sets it back and still exits", next, int(MsgAnswer::Cancel),
-            true, 1, true, false);
-        row("the system refuses: the user is told", next, no, false, 2, true, false);
-        row("closing the window", today, -1, true, 0, false, false);
-        row("maximized, with an unreadable day view", today, yes, true, 0, false, true);
+        row("same day", today, false, false, false);
+        row("past midnight, before the clock ticks", next, false, false, false);
+        row("past midnight, after the clock ticked", next, true, false, false);
+        row("a month later, closing the window", QDate(2025, 12, 5), true, true, false);
+        row("the clock set back a year", QDate(2024, 11, 5), true, false, false);
+        row("maximized, with an unreadable day view", next, true, false, true);
     }
     void exitSequence()
     {
-        const auto [dateAtExit, answer, setWorks, messages, dateSetBack, maximized] =
-            fetch<QDate, int, bool, int, bool, bool>("dateAtExit", "answer", "setWorks", "messages",
-                                                     "dateSetBack", "maximized");
+        const auto [dateAtExit, ticked, closed, maximized] =
+            fetch<QDate, bool, bool, bool>("dateAtExit", "ticked", "closed", "maximized");
         Window w;
         if (maximized) {
             w.setSetting(SettingKey::WindowMax, "True");
@@ -485,22 +480,15 @@ private slots:
         w.load();
         QCOMPARE(w.get<QAction>(mainnames::ConversionCommand)->isEnabled(), maximized);
         w.platform.clock = QDateTime(dateAtExit, QTime(0, 5));
-        w.platform.answers = {MsgAnswer(answer)};
-        w.platform.setSystemDateWorks = setWorks;
-        if (answer < 0)
+        if (ticked)
+            w.main->Timer1_Timer();
+        if (closed)
             QVERIFY(!w.main->close());
         else
             w.trigger(mainnames::ExitCommand);
         QVERIFY(w.platform.ended);
-        QCOMPARE(w.platform.messages.size(), messages);
-        if (messages > 0) {
-            QCOMPARE(w.platform.messages[0].text,
-                     "Date value has been changed. Would you like to continue?");
-            QCOMPARE(w.platform.messages[0].icon, MsgIcon::Exclamation);
-            QCOMPARE(w.platform.messages[0].buttons, MsgButtons::YesNoCancel);
-        }
-        QCOMPARE(w.platform.systemDateSets,
-                 dateSetBack ? QList<QDate>{QDate(2025, 11, 5)} : QList<QDate>{});
+        QCOMPARE(w.platform.messages.size(), 0);
+        QCOMPARE(w.platform.systemDateSets, QList<QDate>{});
         QCOMPARE(w.setting(SettingKey::DayView) + w.setting(SettingKey::WindowMax),
                  maximized ? "UrduTrue" : "UrduFalse");
     }

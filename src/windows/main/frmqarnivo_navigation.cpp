@@ -69,10 +69,11 @@ void frmqarnivo::goToYear(QLineEdit *yearBox, QLineEdit *otherBox)
 
 void frmqarnivo::Todayz_Click()
 {
-    // The system clock is left alone: today is the date the program started.
-    m_state.CurrentGregDay = static_cast<qint16>(m_state.StartDate.day());
-    m_state.CurrentGregMonth = static_cast<qint16>(m_state.StartDate.month());
-    m_state.CurrentGregYear = static_cast<qint16>(m_state.StartDate.year());
+    // Today is the date the clock last told; the system clock is only read.
+    const QDate today = m_today.date();
+    m_state.CurrentGregDay = static_cast<qint16>(today.day());
+    m_state.CurrentGregMonth = static_cast<qint16>(today.month());
+    m_state.CurrentGregYear = static_cast<qint16>(today.year());
     SyncTodayHijri();
     finishMove();
 }
