@@ -454,6 +454,53 @@ private slots:
         QVERIFY(!readingIsDarkRed(w));
     }
 
+    // A window left open past midnight moves to the new day when it shows today's month, into
+    // the next month too; a month the user moved to stays, with its selection. The new day
+    // shows as a window started on it would.
+    void midnightMovesToTheNewDay_data()
+    {
+        columns<QDate, QString, QDate, bool>({"start", "move", "newDay", "followed"});
+        const QDate today(2025, 11, 5), next(2025, 11, 6);
+        row("today's month: the next day", today, "", next, true);
+        row("a day selected in today's month", today, ObjectName(mainnames::DayGrid), next, true);
+        row("30 Jumadil-Awwal: into the next month", QDate(2025, 11, 21), "", QDate(2025, 11, 22),
+            true);
+        row("to Youm-e-Aa'shurah: the occasion and the red box", QDate(2025, 7, 4), "",
+            QDate(2025, 7, 5), true);
+        row("from Youm-e-Aa'shurah: the occasion gone", QDate(2025, 7, 5), "", QDate(2025, 7, 6),
+            true);
+        row("the next month shown stays", today, ObjectName(mainnames::NextButton), next, false);
+        row("the previous month shown stays", today, ObjectName(mainnames::PreviousButton), next,
+            false);
+    }
+    void midnightMovesToTheNewDay()
+    {
+        const auto [start, move, newDay, followed] =
+            fetch<QDate, QString, QDate, bool>("start", "move", "newDay", "followed");
+        const auto shown = [](const Window &w) {
+            return QStringList{w.shownMonth(),
+                               w.text(mainnames::HijriDateLine),
+                               w.text(mainnames::GregorianDateLine),
+                               w.text(mainnames::OccasionLine),
+                               w.get<QTextEdit>(mainnames::ReadingBox)->toPlainText(),
+                               readingIsDarkRed(w) ? "dark red" : "navy"};
+        };
+        Window w(start);
+        w.load();
+        if (move == ObjectName(mainnames::DayGrid))
+            w.clickDay(3);
+        else if (!move.isEmpty())
+            w.click(move);
+        const QStringList before = shown(w);
+        w.platform.clock = QDateTime(newDay, QTime(0, 0, 1));
+        w.main->Timer1_Timer();
+        Window fresh(newDay);
+        fresh.load();
+        QCOMPARE(shown(w), followed ? shown(fresh) : before);
+        QVERIFY(shown(fresh) != before);
+        QVERIFY(w.platform.messages.isEmpty() && w.platform.systemDateSets.isEmpty());
+    }
+
     // The exit stores the day view (an unreadable one is Urdu) and the window state (a maximized
     // start offers the conversion) and ends; closing the window is the same exit. Whatever the
     // clock says by then, it asks nothing and never sets the system date.

@@ -78,6 +78,25 @@ void frmqarnivo::Todayz_Click()
     finishMove();
 }
 
+// A month the user moved to stays shown; today's month gives way to the new
+// today, which may be in the next month.
+void frmqarnivo::followToday(const QDate &date)
+{
+    const Ymd before =
+        hijriOfWestern({m_shownToday.year(), m_shownToday.month(), m_shownToday.day()});
+    m_shownToday = date;
+    if (m_state.CurrentHijriMonth != before.month || m_state.CurrentHijriYear != before.year)
+        return;
+    Todayz_Click();
+    BuildThoughts();
+    BuildOccasions();
+}
+
+Ymd frmqarnivo::hijriOfWestern(const Ymd &western) const
+{
+    return m_calendar.hijriOf(GregorianToJulianDay(western.year, western.month, western.day));
+}
+
 void frmqarnivo::showMonth(int month, int year)
 {
     m_state.CurrentHijriMonth = static_cast<qint16>(month);
@@ -131,9 +150,7 @@ void frmqarnivo::writeGregorianLine()
 
 void frmqarnivo::SyncTodayHijri()
 {
-    const Ymd western = m_state.currentGregorian();
-    const Ymd hijri =
-        m_calendar.hijriOf(GregorianToJulianDay(western.year, western.month, western.day));
+    const Ymd hijri = hijriOfWestern(m_state.currentGregorian());
     m_state.CurrentHijriDay = static_cast<qint16>(hijri.day);
     m_state.CurrentHijriMonth = static_cast<qint16>(hijri.month);
     m_state.CurrentHijriYear = static_cast<qint16>(hijri.year);

@@ -58,6 +58,7 @@ void frmqarnivo::Form_Load()
     writeGregorianLine();
     BuildThoughts();
     BuildOccasions();
+    connect(&m_today, &Today::dayChanged, this, &frmqarnivo::followToday);
     Picture2_Click();
     checkManual();
     const bool english = m_dayView == QLatin1String("English");
@@ -91,6 +92,7 @@ void frmqarnivo::resetCurrentDateToSystemDate()
 {
     m_today.setNow(m_platform.now());
     const QDate today = m_today.date();
+    m_shownToday = today;
     m_state.CurrentGregDay = static_cast<qint16>(today.day());
     m_state.CurrentGregMonth = static_cast<qint16>(today.month());
     m_state.CurrentGregYear = static_cast<qint16>(today.year());
