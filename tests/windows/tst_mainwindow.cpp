@@ -56,6 +56,25 @@ QString sides(const QWidget *panel)
            control<QLabel>(panel, panelnames::WeekDay)->text();
 }
 
+// The days marked as today: by their frame (drawn in the grid's text colour, which no other
+// cell shows at that spot) and by their description.
+QStringList todayMarks(const Window &w)
+{
+    const QImage shot = w.days()->grab().toImage();
+    const QColor text = w.days()->palette().color(QPalette::Text);
+    QStringList marks;
+    for (int cell = 0; cell < 42; ++cell) {
+        const QTableWidgetItem *item = w.days()->item(cell / 7, cell % 7);
+        const QRect rect = w.days()->visualItemRect(item);
+        const QPoint edge(rect.left() + 1, rect.center().y());
+        if (shot.pixelColor(edge * shot.devicePixelRatio()) == text)
+            marks << item->text() + " framed";
+        if (item->data(Qt::AccessibleDescriptionRole).toString().contains(", today, "))
+            marks << item->text() + " described";
+    }
+    return marks;
+}
+
 } // namespace
 
 class TestMainWindow : public QObject {
@@ -88,6 +107,7 @@ private slots:
                  "India - Bhubaneswar| 20.27º | -85.85º |-5.5 Hours");
         QCOMPARE(QPoint(w.days()->currentColumn(), w.days()->currentRow()), QPoint(3, 2));
         QVERIFY(w.highlighted(2, 3));
+        QCOMPARE(todayMarks(w), QStringList({"14 framed", "14 described"}));
         const QString lines =
             w.text(mainnames::HijriDateLine) + w.text(mainnames::GregorianDateLine);
         w.clickCell(0, 0);
@@ -101,9 +121,13 @@ private slots:
         QVERIFY2(w.get<QPushButton>(mainnames::ClockButton)->text().contains("07:09"),
                  qPrintable(w.get<QPushButton>(mainnames::ClockButton)->text()));
         QVERIFY(w.get<QTimer>(mainnames::ClockTimer)->isActive());
+        QCOMPARE(todayMarks(w), QStringList({"16 framed", "16 described"}));
         w.click(mainnames::NextButton);
+        QCOMPARE(todayMarks(w), QStringList());
+        QVERIFY(w.highlighted(3, 0)); // the 16th of the next month: selected, not today
         w.clickDay(3);
         w.trigger(mainnames::TodayCommand);
+        QCOMPARE(todayMarks(w), QStringList({"16 framed", "16 described"}));
         QCOMPARE(w.shownMonth() + '|' + w.text(mainnames::GregorianDateLine),
                  "Jumadil-Awwal 1447|7, November - 2025 AD");
         QVERIFY(w.platform.systemDateSets.isEmpty());
@@ -460,6 +484,7 @@ private slots:
     void midnightMovesToTheNewDay_data()
     {
         columns<QDate, QString, QDate, bool>({"start", "move", "newDay", "followed"});
+        // The 6th is 15 Jumadil-Awwal, the 22nd 1 Jumadil-Aakhir; 5 July is 10 Muharram.
         const QDate today(2025, 11, 5), next(2025, 11, 6);
         row("today's month: the next day", today, "", next, true);
         row("a day selected in today's month", today, ObjectName(mainnames::DayGrid), next, true);
@@ -497,6 +522,8 @@ private slots:
         Window fresh(newDay);
         fresh.load();
         QCOMPARE(shown(w), followed ? shown(fresh) : before);
+        QCOMPARE(todayMarks(w), followed ? todayMarks(fresh) : QStringList());
+        QCOMPARE(todayMarks(fresh).size(), 2);
         QVERIFY(shown(fresh) != before);
         QVERIFY(w.platform.messages.isEmpty() && w.platform.systemDateSets.isEmpty());
     }

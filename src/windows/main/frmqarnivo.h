@@ -175,6 +175,9 @@ private:
     // The month grid.
     void FillMonthGrid();
     void MarkSelectedDay();
+    // Frames today's cell when today's month is shown; the selection is marked apart.
+    void markToday();
+    bool isToday(int day) const;
     void SetHeaderWidths();
     void ShowUrduHeader();
     void ShowEnglishHeader();

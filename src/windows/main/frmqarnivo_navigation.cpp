@@ -85,8 +85,11 @@ void frmqarnivo::followToday(const QDate &date)
     const Ymd before =
         hijriOfWestern({m_shownToday.year(), m_shownToday.month(), m_shownToday.day()});
     m_shownToday = date;
-    if (m_state.CurrentHijriMonth != before.month || m_state.CurrentHijriYear != before.year)
+    if (m_state.CurrentHijriMonth != before.month || m_state.CurrentHijriYear != before.year) {
+        markToday();
+        describeDayCells();
         return;
+    }
     Todayz_Click();
     BuildThoughts();
     BuildOccasions();
