@@ -44,6 +44,10 @@ public:
             const int flags = alignment.isValid() ? alignment.toInt() : int(Qt::AlignCenter);
             painter->drawText(option.rect.adjusted(2, 1, -2, -1), flags, text);
         }
+        if (index.data(kFramedRole).toBool()) {
+            painter->setPen(QPen(option.palette.color(QPalette::Text), 2));
+            painter->drawRect(option.rect.adjusted(1, 1, -1, -1));
+        }
         painter->restore();
     }
 };

@@ -12,6 +12,9 @@ namespace qarnivo {
 // current cell is what a click moves.
 QTableWidget *CreateCellGrid(QWidget *parent, const ControlName &name, int rows, int columns);
 
+// A cell whose data under this role is true is framed in the grid's text colour.
+inline constexpr int kFramedRole = Qt::UserRole + 1;
+
 // Clears every cell's text, picture and colours; rows and columns stay.
 void ClearCellGrid(QTableWidget *grid);
 

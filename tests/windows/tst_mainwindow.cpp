@@ -56,6 +56,25 @@ QString sides(const QWidget *panel)
            control<QLabel>(panel, panelnames::WeekDay)->text();
 }
 
+// The days marked as today: by their frame (drawn in the grid's text colour, which no other
+// cell shows at that spot) and by their description.
+QStringList todayMarks(const Window &w)
+{
+    const QImage shot = w.days()->grab().toImage();
+    const QColor text = w.days()->palette().color(QPalette::Text);
+    QStringList marks;
+    for (int cell = 0; cell < 42; ++cell) {
+        const QTableWidgetItem *item = w.days()->item(cell / 7, cell % 7);
+        const QRect rect = w.days()->visualItemRect(item);
+        const QPoint edge(rect.left() + 1, rect.center().y());
+        if (shot.pixelColor(edge * shot.devicePixelRatio()) == text)
+            marks << item->text() + " framed";
+        if (item->data(Qt::AccessibleDescriptionRole).toString().contains(", today, "))
+            marks << item->text() + " described";
+    }
+    return marks;
+}
+
 } // namespace
 
 class TestMainWindow : public QObject {
@@ -66,7 +85,7 @@ private slots:
     void initTestCase() { QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 9)); }
 
     // 5 November 2025 is 14 Jumadil-Awwal 1447, the 1st a Thursday. Neither a click on an
-    // empty cell nor the arrow keys select a day; Today comes back to the start date.
+    // empty cell nor the arrow keys select a day; Today comes back to the clock's date.
     void startupDrawsTodaysMonth()
     {
         Window w;
@@ -88,6 +107,7 @@ private slots:
                  "India - Bhubaneswar| 20.27º | -85.85º |-5.5 Hours");
         QCOMPARE(QPoint(w.days()->currentColumn(), w.days()->currentRow()), QPoint(3, 2));
         QVERIFY(w.highlighted(2, 3));
+        QCOMPARE(todayMarks(w), QStringList({"14 framed", "14 described"}));
         const QString lines =
             w.text(mainnames::HijriDateLine) + w.text(mainnames::GregorianDateLine);
         w.clickCell(0, 0);
@@ -101,11 +121,15 @@ private slots:
         QVERIFY2(w.get<QPushButton>(mainnames::ClockButton)->text().contains("07:09"),
                  qPrintable(w.get<QPushButton>(mainnames::ClockButton)->text()));
         QVERIFY(w.get<QTimer>(mainnames::ClockTimer)->isActive());
+        QCOMPARE(todayMarks(w), QStringList({"16 framed", "16 described"}));
         w.click(mainnames::NextButton);
+        QCOMPARE(todayMarks(w), QStringList());
+        QVERIFY(w.highlighted(3, 0)); // the 16th of the next month: selected, not today
         w.clickDay(3);
         w.trigger(mainnames::TodayCommand);
+        QCOMPARE(todayMarks(w), QStringList({"16 framed", "16 described"}));
         QCOMPARE(w.shownMonth() + '|' + w.text(mainnames::GregorianDateLine),
-                 "Jumadil-Awwal 1447|5, November - 2025 AD");
+                 "Jumadil-Awwal 1447|7, November - 2025 AD");
         QVERIFY(w.platform.systemDateSets.isEmpty());
     }
 
@@ -454,29 +478,78 @@ private slots:
         QVERIFY(!readingIsDarkRed(w));
     }
 
-    // Past midnight the exit asks whether the date may stay changed, and sets it back unless
-    // told Yes; closing the window is the same exit. The day view (an unreadable one is Urdu)
-    // and the window state (a maximized start offers the conversion) are stored.
+    // A window left open past midnight moves to the new day when it shows today's month, into
+    // the next month too; a month the user moved to stays, with its selection. The new day
+    // shows as a window started on it would.
+    void midnightMovesToTheNewDay_data()
+    {
+        columns<QDate, QString, QDate, bool>({"start", "move", "newDay", "followed"});
+        // The 6th is 15 Jumadil-Awwal, the 22nd 1 Jumadil-Aakhir; 5 July is 10 Muharram.
+        const QDate today(2025, 11, 5), next(2025, 11, 6);
+        row("today's month: the next day", today, "", next, true);
+        row("a day selected in today's month", today, ObjectName(mainnames::DayGrid), next, true);
+        row("30 Jumadil-Awwal: into the next month", QDate(2025, 11, 21), "", QDate(2025, 11, 22),
+            true);
+        row("to Youm-e-Aa'shurah: the occasion and the red box", QDate(2025, 7, 4), "",
+            QDate(2025, 7, 5), true);
+        row("from Youm-e-Aa'shurah: the occasion gone", QDate(2025, 7, 5), "", QDate(2025, 7, 6),
+            true);
+        row("the next month shown stays", today, ObjectName(mainnames::NextButton), next, false);
+        row("the next month shown stays, today's mark moves into it", QDate(2025, 11, 21),
+            ObjectName(mainnames::NextButton), QDate(2025, 11, 22), false);
+        row("the previous month shown stays", today, ObjectName(mainnames::PreviousButton), next,
+            false);
+    }
+    void midnightMovesToTheNewDay()
+    {
+        const auto [start, move, newDay, followed] =
+            fetch<QDate, QString, QDate, bool>("start", "move", "newDay", "followed");
+        const auto shown = [](const Window &w) {
+            return QStringList{w.shownMonth(),
+                               w.text(mainnames::HijriDateLine),
+                               w.text(mainnames::GregorianDateLine),
+                               w.text(mainnames::OccasionLine),
+                               w.get<QTextEdit>(mainnames::ReadingBox)->toPlainText(),
+                               readingIsDarkRed(w) ? "dark red" : "navy"};
+        };
+        Window w(start);
+        w.load();
+        if (move == ObjectName(mainnames::DayGrid))
+            w.clickDay(3);
+        else if (!move.isEmpty())
+            w.click(move);
+        const QStringList before = shown(w);
+        w.platform.clock = QDateTime(newDay, QTime(0, 0, 1));
+        w.main->Timer1_Timer();
+        Window fresh(newDay);
+        fresh.load();
+        QCOMPARE(shown(w), followed ? shown(fresh) : before);
+        // Today's mark shows in today's month only, whether followed or moved to.
+        QCOMPARE(todayMarks(w),
+                 w.shownMonth() == fresh.shownMonth() ? todayMarks(fresh) : QStringList());
+        QCOMPARE(todayMarks(fresh).size(), 2);
+        QVERIFY(shown(fresh) != before);
+        QVERIFY(w.platform.messages.isEmpty() && w.platform.systemDateSets.isEmpty());
+    }
+
+    // The exit stores the day view (an unreadable one is Urdu) and the window state (a maximized
+    // start offers the conversion) and ends; closing the window is the same exit. Whatever the
+    // clock says by then, it asks nothing and never sets the system date.
     void exitSequence_data()
     {
-        columns<QDate, int, bool, int, bool, bool>(
-            {"dateAtExit", "answer", "setWorks", "messages", "dateSetBack", "maximized"});
+        columns<QDate, bool, bool, bool>({"dateAtExit", "ticked", "closed", "maximized"});
         const QDate today(2025, 11, 5), next(2025, 11, 6);
-        const int yes = int(MsgAnswer::Yes), no = int(MsgAnswer::No);
-        row("same day: no question", today, yes, true, 0, false, false);
-        row("past midnight, Yes keeps the date", next, yes, true, 1, false, false);
-        row("past midnight, No sets it back", next, no, true, 1, true, false);
-        row("past midnight, Cancel sets it back and still exits", next, int(MsgAnswer::Cancel),
-            true, 1, true, false);
-        row("the system refuses: the user is told", next, no, false, 2, true, false);
-        row("closing the window", today, -1, true, 0, false, false);
-        row("maximized, with an unreadable day view", today, yes, true, 0, false, true);
+        row("same day", today, false, false, false);
+        row("past midnight, before the clock ticks", next, false, false, false);
+        row("past midnight, after the clock ticked", next, true, false, false);
+        row("a month later, closing the window", QDate(2025, 12, 5), true, true, false);
+        row("the clock set back a year", QDate(2024, 11, 5), true, false, false);
+        row("maximized, with an unreadable day view", next, true, false, true);
     }
     void exitSequence()
     {
-        const auto [dateAtExit, answer, setWorks, messages, dateSetBack, maximized] =
-            fetch<QDate, int, bool, int, bool, bool>("dateAtExit", "answer", "setWorks", "messages",
-                                                     "dateSetBack", "maximized");
+        const auto [dateAtExit, ticked, closed, maximized] =
+            fetch<QDate, bool, bool, bool>("dateAtExit", "ticked", "closed", "maximized");
         Window w;
         if (maximized) {
             w.setSetting(SettingKey::WindowMax, "True");
@@ -485,22 +558,15 @@ private slots:
         w.load();
         QCOMPARE(w.get<QAction>(mainnames::ConversionCommand)->isEnabled(), maximized);
         w.platform.clock = QDateTime(dateAtExit, QTime(0, 5));
-        w.platform.answers = {MsgAnswer(answer)};
-        w.platform.setSystemDateWorks = setWorks;
-        if (answer < 0)
+        if (ticked)
+            w.main->Timer1_Timer();
+        if (closed)
             QVERIFY(!w.main->close());
         else
             w.trigger(mainnames::ExitCommand);
         QVERIFY(w.platform.ended);
-        QCOMPARE(w.platform.messages.size(), messages);
-        if (messages > 0) {
-            QCOMPARE(w.platform.messages[0].text,
-                     "Date value has been changed. Would you like to continue?");
-            QCOMPARE(w.platform.messages[0].icon, MsgIcon::Exclamation);
-            QCOMPARE(w.platform.messages[0].buttons, MsgButtons::YesNoCancel);
-        }
-        QCOMPARE(w.platform.systemDateSets,
-                 dateSetBack ? QList<QDate>{QDate(2025, 11, 5)} : QList<QDate>{});
+        QCOMPARE(w.platform.messages.size(), 0);
+        QCOMPARE(w.platform.systemDateSets, QList<QDate>{});
         QCOMPARE(w.setting(SettingKey::DayView) + w.setting(SettingKey::WindowMax),
                  maximized ? "UrduTrue" : "UrduFalse");
     }

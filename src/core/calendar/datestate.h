@@ -16,7 +16,6 @@ struct DateState {
     qint16 CurrentGregDay = 16;
     qint16 CurrentGregMonth = 7;
     qint16 CurrentGregYear = 622;
-    QDate StartDate; // the system date when the program started
 
     Ymd currentGregorian() const { return {CurrentGregYear, CurrentGregMonth, CurrentGregDay}; }
 };

@@ -64,10 +64,4 @@ QString InvalidYearMessage()
                           "\t      1 AH and 9666 AH");
 }
 
-QString SystemDateNotSetMessage(const QDate &startDate)
-{
-    return QStringLiteral("The system date could not be set back to %1.")
-        .arg(startDate.toString(QStringLiteral("d MMMM yyyy")));
-}
-
 } // namespace qarnivo

@@ -52,7 +52,4 @@ HijriMonth PreviousHijriMonth(HijriMonth shown);
 QString DateRangeMessage();
 QString InvalidYearMessage();
 
-// Told at exit when the system refused to take the start date back.
-QString SystemDateNotSetMessage(const QDate &startDate);
-
 } // namespace qarnivo

@@ -289,8 +289,7 @@ void frmqarnivo::createSideControls()
     m_readingBox->setReadOnly(true);
     m_readingBox->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_readingBox->setFont(HandFont(9.75 * m_scale.factor()));
-    m_readingBox->setStyleSheet(
-        QStringLiteral("QTextEdit { background: rgb(0, 0, 128); color: white; }"));
+    colourReadingBox(false);
     // Below the city and today's prayer times.
     m_readingBox->setGeometry(m_scale.rect(kSideLeft, 180, kSideWidth, 186));
     m_readingBox->setToolTip(QStringLiteral("Thought of the Day"));

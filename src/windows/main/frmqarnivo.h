@@ -175,6 +175,9 @@ private:
     // The month grid.
     void FillMonthGrid();
     void MarkSelectedDay();
+    // Frames today's cell when today's month is shown; the selection is marked apart.
+    void markToday();
+    bool isToday(int day) const;
     void SetHeaderWidths();
     void ShowUrduHeader();
     void ShowEnglishHeader();
@@ -187,11 +190,16 @@ private:
     void finishMove();
     void goToYear(QLineEdit *yearBox, QLineEdit *otherBox);
     void writeDateLines();
+    // At midnight: the new day, shown in full when today's month is shown.
+    void followToday(const QDate &date);
+    Ymd hijriOfWestern(const Ymd &western) const;
     void writeGregorianLine();
     void showHijriLine(const QString &text);
 
     // Day details, readings and occasions.
     void showOccasion(int month, int day);
+    // The reading's box: dark red on a day with an occasion, navy otherwise.
+    void colourReadingBox(bool occasion);
     void BuildThoughts();
     void BuildOccasions();
     void checkManual();
@@ -221,6 +229,7 @@ private:
     DateState m_state;
     HijriCalendar m_calendar;
     Today m_today;
+    QDate m_shownToday; // the day the window last took as today
     NameTables m_names;
     CityInfo m_city;
     QStringList m_pageLines;

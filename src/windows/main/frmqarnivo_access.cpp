@@ -34,7 +34,7 @@ void frmqarnivo::createAccessibility()
 }
 
 // Each day cell carries its Hijri and Gregorian dates and its occasion, so
-// that a screen reader tells the day in full.
+// that a screen reader tells the day in full, and which day is today.
 void frmqarnivo::describeDayCells()
 {
     for (int row = 0; row < m_dayGrid->rowCount(); ++row) {
@@ -48,11 +48,13 @@ void frmqarnivo::describeDayCells()
                                       .arg(day)
                                       .arg(m_names.HMonthName[m_state.CurrentHijriMonth])
                                       .arg(m_state.CurrentHijriYear);
-            QString description = hijri + QStringLiteral(", ") + m_names.WeekDayName[column + 1] +
-                                  QStringLiteral(" %1 %2 %3")
-                                      .arg(western.day)
-                                      .arg(m_names.GMonthName[western.month])
-                                      .arg(western.year);
+            QString description =
+                hijri + (isToday(day) ? QStringLiteral(", today, ") : QStringLiteral(", ")) +
+                m_names.WeekDayName[column + 1] +
+                QStringLiteral(" %1 %2 %3")
+                    .arg(western.day)
+                    .arg(m_names.GMonthName[western.month])
+                    .arg(western.year);
             const QString occasion =
                 OccasionDisplayText(m_occasionText.at(m_state.CurrentHijriMonth, day));
             if (!occasion.isEmpty())

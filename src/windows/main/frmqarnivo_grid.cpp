@@ -41,6 +41,7 @@ void frmqarnivo::StartFirst()
     m_monthPictures[m_state.CurrentHijriMonth]->show();
     m_monthCaption->setText(m_names.HMonthShort[m_state.CurrentHijriMonth]);
     FillMonthGrid();
+    markToday();
     m_selectedDay = m_state.CurrentHijriDay;
     MarkSelectedDay();
     m_yearBox->setText(QString::number(m_state.CurrentHijriYear));
@@ -61,6 +62,23 @@ void frmqarnivo::FillMonthGrid()
             cell->setTextAlignment(Qt::AlignCenter);
         }
     }
+}
+
+void frmqarnivo::markToday()
+{
+    for (int row = 0; row < 6; ++row) {
+        for (int column = 0; column < 7; ++column) {
+            const int day = m_month.days[row][column];
+            GridCell(m_dayGrid, row, column)->setData(kFramedRole, day > 0 && isToday(day));
+        }
+    }
+}
+
+bool frmqarnivo::isToday(int day) const
+{
+    const QDate today = m_today.date();
+    return m_month.firstDay + day - 1 ==
+           GregorianToJulianDay(today.year(), today.month(), today.day());
 }
 
 void frmqarnivo::MarkSelectedDay()

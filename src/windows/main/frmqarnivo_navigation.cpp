@@ -69,12 +69,35 @@ void frmqarnivo::goToYear(QLineEdit *yearBox, QLineEdit *otherBox)
 
 void frmqarnivo::Todayz_Click()
 {
-    // The system clock is left alone: today is the date the program started.
-    m_state.CurrentGregDay = static_cast<qint16>(m_state.StartDate.day());
-    m_state.CurrentGregMonth = static_cast<qint16>(m_state.StartDate.month());
-    m_state.CurrentGregYear = static_cast<qint16>(m_state.StartDate.year());
+    // Today is the date the clock last told; the system clock is only read.
+    const QDate today = m_today.date();
+    m_state.CurrentGregDay = static_cast<qint16>(today.day());
+    m_state.CurrentGregMonth = static_cast<qint16>(today.month());
+    m_state.CurrentGregYear = static_cast<qint16>(today.year());
     SyncTodayHijri();
     finishMove();
+}
+
+// A month the user moved to stays shown; today's month gives way to the new
+// today, which may be in the next month.
+void frmqarnivo::followToday(const QDate &date)
+{
+    const Ymd before =
+        hijriOfWestern({m_shownToday.year(), m_shownToday.month(), m_shownToday.day()});
+    m_shownToday = date;
+    if (m_state.CurrentHijriMonth != before.month || m_state.CurrentHijriYear != before.year) {
+        markToday();
+        describeDayCells();
+        return;
+    }
+    Todayz_Click();
+    BuildThoughts();
+    BuildOccasions();
+}
+
+Ymd frmqarnivo::hijriOfWestern(const Ymd &western) const
+{
+    return m_calendar.hijriOf(GregorianToJulianDay(western.year, western.month, western.day));
 }
 
 void frmqarnivo::showMonth(int month, int year)
@@ -130,9 +153,7 @@ void frmqarnivo::writeGregorianLine()
 
 void frmqarnivo::SyncTodayHijri()
 {
-    const Ymd western = m_state.currentGregorian();
-    const Ymd hijri =
-        m_calendar.hijriOf(GregorianToJulianDay(western.year, western.month, western.day));
+    const Ymd hijri = hijriOfWestern(m_state.currentGregorian());
     m_state.CurrentHijriDay = static_cast<qint16>(hijri.day);
     m_state.CurrentHijriMonth = static_cast<qint16>(hijri.month);
     m_state.CurrentHijriYear = static_cast<qint16>(hijri.year);

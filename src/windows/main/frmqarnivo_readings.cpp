@@ -114,12 +114,18 @@ void frmqarnivo::BuildThoughts()
 void frmqarnivo::BuildOccasions()
 {
     m_occasionText = BuildOccasionTable(m_state.CurrentHijriYear);
-    // A day with an occasion turns the reading's box dark red for the run.
-    if (HasOccasion(m_occasionText, m_state.CurrentHijriMonth, m_state.CurrentHijriDay))
-        m_readingBox->setStyleSheet(
-            QStringLiteral("QTextEdit { background: rgb(192, 0, 0); color: white; }"));
+    // A day with an occasion turns the reading's box dark red until the next day.
+    colourReadingBox(
+        HasOccasion(m_occasionText, m_state.CurrentHijriMonth, m_state.CurrentHijriDay));
     showOccasion(m_state.CurrentHijriMonth, m_state.CurrentHijriDay);
     describeDayCells();
+}
+
+void frmqarnivo::colourReadingBox(bool occasion)
+{
+    m_readingBox->setStyleSheet(
+        QStringLiteral("QTextEdit { background: %1; color: white; }")
+            .arg(occasion ? QStringLiteral("rgb(192, 0, 0)") : QStringLiteral("rgb(0, 0, 128)")));
 }
 
 void frmqarnivo::showOccasion(int month, int day)

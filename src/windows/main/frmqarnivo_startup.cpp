@@ -58,6 +58,7 @@ void frmqarnivo::Form_Load()
     writeGregorianLine();
     BuildThoughts();
     BuildOccasions();
+    connect(&m_today, &Today::dayChanged, this, &frmqarnivo::followToday);
     Picture2_Click();
     checkManual();
     const bool english = m_dayView == QLatin1String("English");
@@ -91,7 +92,7 @@ void frmqarnivo::resetCurrentDateToSystemDate()
 {
     m_today.setNow(m_platform.now());
     const QDate today = m_today.date();
-    m_state.StartDate = today;
+    m_shownToday = today;
     m_state.CurrentGregDay = static_cast<qint16>(today.day());
     m_state.CurrentGregMonth = static_cast<qint16>(today.month());
     m_state.CurrentGregYear = static_cast<qint16>(today.year());
@@ -256,14 +257,6 @@ void frmqarnivo::Exit_Click()
     WriteTextSetting(m_platform, SettingKey::DayView, m_dayView);
     m_windowMax = isMaximized();
     WriteBoolSetting(m_platform, SettingKey::WindowMax, m_windowMax);
-    if (m_platform.now().date() != m_state.StartDate) {
-        const MsgAnswer answer = m_platform.messageBox(
-            QStringLiteral("Date value has been changed. Would you like to continue?"),
-            MsgIcon::Exclamation, MsgButtons::YesNoCancel);
-        if (answer != MsgAnswer::Yes && !m_platform.setSystemDate(m_state.StartDate))
-            m_platform.messageBox(SystemDateNotSetMessage(m_state.StartDate), MsgIcon::Exclamation,
-                                  MsgButtons::Ok);
-    }
     m_platform.endProgram();
 }
 
