@@ -201,6 +201,14 @@ private slots:
         row("a comma cuts the name", QByteArray("Cuttack, India\r\n20.46\r\n-85.88\r\n-5.5\r\n"),
             S::Ok, "Cuttack", "India");
         row("three fields", QByteArray("Pune\r\n18.52\r\n-73.86\r\n"), S::TooFewFields, "", "");
+        const QString lines = QStringLiteral("Karachi\r\n24.86\r\n-67.01\r\n-5\r\n");
+        row("UTF-16 with its byte order mark",
+            QByteArray("\xFF\xFE") +
+                QByteArray(reinterpret_cast<const char *>(lines.utf16()), lines.size() * 2),
+            S::Unreadable, "", "");
+        row("UTF-16 big-endian", QByteArray("\xFE\xFF\0K\0a\0\r\0\n", 10), S::Unreadable, "", "");
+        row("a NUL byte after the values", QByteArray("Pune\r\n18.52\r\n-73.86\r\n-5.5\r\n\0", 28),
+            S::Unreadable, "", "");
     }
     void cityFile()
     {

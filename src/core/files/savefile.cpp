@@ -34,8 +34,14 @@ QString RefusedSaveTarget(const QString &path)
 
 QString WriteAll(QFileDevice &file, const QByteArray &bytes, SaveFault fault)
 {
-    if (file.write(bytes) != bytes.size())
-        return reasonOf(file, "not every byte could be written");
+    // A short write is tried again, so that a full disk answers with its own
+    // reason rather than a count.
+    for (qsizetype written = 0; written < bytes.size();) {
+        const qint64 count = file.write(bytes.constData() + written, bytes.size() - written);
+        if (count <= 0)
+            return reasonOf(file, "not every byte could be written");
+        written += count;
+    }
     return flushed(file, fault);
 }
 
@@ -44,7 +50,9 @@ QString OpenSave(QSaveFile &file)
     QString refused = RefusedSaveTarget(file.fileName()); // not const: returned by moving
     if (!refused.isEmpty())
         return refused;
-    if (!file.open(QIODevice::WriteOnly))
+    // Unbuffered, so that a full disk is met by the write itself and reported
+    // with the system's reason.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return file.errorString();
     return {};
 }

@@ -33,7 +33,8 @@ struct TextFileRead {
 };
 
 // Reads a whole text file. Files above `maxBytes` are refused rather than
-// read, so a stray huge file cannot exhaust memory.
+// read, so a stray huge file cannot exhaust memory; so are files in UTF-16 or
+// holding NUL bytes, which are not text in the program's encodings.
 TextFileRead ReadTextFile(const QString &path, qint64 maxBytes = qint64{16} * 1024 * 1024);
 
 // Writes the lines through a temporary file that replaces `path` only when
