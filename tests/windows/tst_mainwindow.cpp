@@ -150,6 +150,28 @@ private slots:
         QCOMPARE(bytes.count("\r\n") * 100 + bytes.count('\n'), 1414);
     }
 
+    // A city file that cannot be used is named once, kept byte for byte, and the default city
+    // is shown for the session.
+    void unusableCityFileIsNamedAndKept_data()
+    {
+        columns<QByteArray, QString>({"bytes", "reason"});
+        row("UTF-16", QByteArray("\xFF\xFEK\0a\0r\0\r\0\n\0", 12), "not a text file");
+        row("three values", QByteArray("Pune\r\n18.52\r\n-73.86\r\n"), "GMT offset");
+    }
+    void unusableCityFileIsNamedAndKept()
+    {
+        const auto [bytes, reason] = fetch<QByteArray, QString>("bytes", "reason");
+        Window w;
+        QVERIFY(writeBytes(w.path(kCityFileName), bytes));
+        w.load();
+        QCOMPARE(w.platform.messages.size(), 1);
+        QVERIFY(w.platform.lastMessage().contains(QDir::toNativeSeparators(w.path(kCityFileName))));
+        QVERIFY(w.platform.lastMessage().contains(reason));
+        QVERIFY(!w.platform.ended);
+        QCOMPARE(w.text(mainnames::CityName), DefaultCity().name);
+        QCOMPARE(readBytes(w.path(kCityFileName)), bytes);
+    }
+
     // Month steps keep the Hijri day and show its Western date; a typed year shows the same
     // month of that year; a refused move changes nothing.
     void navigation_data()
@@ -417,6 +439,13 @@ private slots:
         QVERIFY(panel->isHidden() && w.main->manualPresent());
         w.trigger(mainnames::ManualCommand);
         QCOMPARE(w.platform.openedDocuments, QStringList{kManualFileName});
+        const qsizetype shown = w.platform.messages.size();
+        w.platform.documentViewer = false;
+        w.trigger(mainnames::ManualCommand);
+        QCOMPARE(w.platform.openedDocuments.size(), 1);
+        QCOMPARE(w.platform.messages.size(), shown + 1);
+        QVERIFY(
+            w.platform.lastMessage().contains(QDir::toNativeSeparators(w.path(kManualFileName))));
         w.platform.answers = {MsgAnswer::Yes};
         QTest::mouseDClick(w.get(mainnames::CityName), Qt::LeftButton);
         QCOMPARE(w.platform.messages.last().buttons, MsgButtons::YesNoCancel);

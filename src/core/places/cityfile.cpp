@@ -91,6 +91,18 @@ QString CityFileNotWrittenMessage(const QString &path, const QString &reason)
            kCrLf + kCrLf + QStringLiteral("The default city is shown for this session.");
 }
 
+QString CityFileUnusableMessage(const QString &path, CityFileRead::Status status)
+{
+    const QString reason =
+        status == CityFileRead::Status::TooFewFields
+            ? QStringLiteral(
+                  "It does not hold the city's name, latitude, longitude and GMT offset.")
+            : QStringLiteral("It is not a text file that can be read.");
+    return QStringLiteral("The city file cannot be used:") + kCrLf + path + kCrLf + reason + kCrLf +
+           kCrLf +
+           QStringLiteral("The file is left as it is; the default city is shown for this session.");
+}
+
 QString CityNameDisplay(const QString &name)
 {
     // Never half of a character that takes two UTF-16 units.

@@ -39,6 +39,9 @@ QString MissingCityFileMessage();
 // What the user is told when the missing city file could not be written.
 QString CityFileNotWrittenMessage(const QString &path, const QString &reason);
 
+// What the user is told when the city file exists but cannot be used.
+QString CityFileUnusableMessage(const QString &path, CityFileRead::Status status);
+
 // The main window's display forms of the four values.
 QString CityNameDisplay(const QString &name);     // first 22 characters
 QString LatitudeDisplay(const QString &latitude); // " 20.27º "

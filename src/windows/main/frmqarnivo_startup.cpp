@@ -130,8 +130,8 @@ StoredChoices frmqarnivo::currentChoices() const
 
 // Reads the default city. A missing file is written with the default city
 // and the program ends, so that the user can check it before the next start;
-// a file that cannot be used otherwise leaves it untouched and shows the
-// default city for this run.
+// a file that cannot be used otherwise is named to the user, left untouched,
+// and the default city is shown for this run.
 bool frmqarnivo::loadCity()
 {
     const QString folder = m_platform.applicationFolder();
@@ -149,6 +149,8 @@ bool frmqarnivo::loadCity()
         break;
     case CityFileRead::Status::Unreadable:
     case CityFileRead::Status::TooFewFields:
+        m_platform.messageBox(CityFileUnusableMessage(QDir::toNativeSeparators(path), read.status),
+                              MsgIcon::Exclamation, MsgButtons::Ok);
         m_city = DefaultCity();
         return true;
     }
