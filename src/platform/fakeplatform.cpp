@@ -68,6 +68,11 @@ void FakePlatform::notify(const QString &title, const QString &text)
     notifications.append(title + QStringLiteral(": ") + text);
 }
 
+bool FakePlatform::canOpenDocument(const QString &)
+{
+    return documentViewer;
+}
+
 void FakePlatform::openDocument(const QString &path, const QString &)
 {
     openedDocuments.append(path);

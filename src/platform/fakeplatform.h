@@ -34,6 +34,7 @@ public:
     QStringList printedDocuments;    // the plain text of every printDocument() call
     bool printAnswer = true;         // what printDocument() returns
     QStringList notifications;       // every notify(), "title: text"
+    bool documentViewer = true;      // what canOpenDocument() returns
 
     FakePlatform();
 
@@ -47,6 +48,7 @@ public:
     QString systemFolder() override;
     QStringList fontFamilies() override;
     void openDocument(const QString &path, const QString &workingFolder) override;
+    bool canOpenDocument(const QString &path) override;
     QString saveFileName(const QString &suggestedPath) override;
     bool printDocument(const QTextDocument &document) override;
     void openWebAddress(const QUrl &) override;

@@ -28,6 +28,9 @@ public:
     virtual QString systemFolder() = 0; // empty when unknown
     virtual QStringList fontFamilies() = 0;
     virtual void openDocument(const QString &path, const QString &workingFolder) = 0;
+    // Whether the desktop has a program to show the document at `path`; a
+    // platform that cannot tell says yes and leaves it to openDocument.
+    virtual bool canOpenDocument([[maybe_unused]] const QString &path) { return true; }
     virtual void openWebAddress(const QUrl &) = 0; // outside the program
     virtual void endProgram() = 0;                 // ends at once
     // A save dialog offering `suggestedPath`: the path chosen, or an empty

@@ -12,6 +12,7 @@
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QMessageBox>
+#include <QMimeDatabase>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QProcess>
@@ -28,6 +29,9 @@ const QString kTitle = QStringLiteral("Qarnivo");
 // How long setting the date may wait for the user's authorisation. The wait
 // runs a local event loop, so the windows keep painting meanwhile.
 constexpr int kSetDateTimeoutMs = 60000;
+
+// How long asking the desktop for a document's program may hold the window.
+constexpr int kDocumentQueryTimeoutMs = 3000;
 
 QMessageBox::Icon toQtIcon(MsgIcon icon)
 {
@@ -199,6 +203,23 @@ void QtPlatform::openDocument(const QString &path, const QString &workingFolder)
 {
     const QString full = QDir(workingFolder).absoluteFilePath(path);
     QDesktopServices::openUrl(QUrl::fromLocalFile(full));
+}
+
+// The desktop's opener asked which program shows the document's type; without
+// the opener the desktop cannot open documents at all.
+bool QtPlatform::canOpenDocument(const QString &path)
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("xdg-open")).isEmpty())
+        return false;
+    if (QStandardPaths::findExecutable(QStringLiteral("xdg-mime")).isEmpty())
+        return true;
+    const QString type = QMimeDatabase().mimeTypeForFile(path).name();
+    QProcess query;
+    query.start(QStringLiteral("xdg-mime"),
+                {QStringLiteral("query"), QStringLiteral("default"), type});
+    if (!query.waitForFinished(kDocumentQueryTimeoutMs))
+        return true; // a slow desktop is given the benefit of the doubt
+    return !query.readAllStandardOutput().trimmed().isEmpty();
 }
 
 void QtPlatform::openWebAddress(const QUrl &url)

@@ -22,6 +22,7 @@ public:
     QString systemFolder() override;
     QStringList fontFamilies() override;
     void openDocument(const QString &path, const QString &workingFolder) override;
+    bool canOpenDocument(const QString &path) override;
     QString saveFileName(const QString &suggestedPath) override;
     bool printDocument(const QTextDocument &document) override;
     void openWebAddress(const QUrl &) override;

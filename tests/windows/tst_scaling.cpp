@@ -198,6 +198,19 @@ private slots:
         QCOMPARE(blank.toImage().pixelColor(0, 0).alpha(), 0);
     }
 
+    // The window and tray icon gives a full picture at every size a desktop asks for, up to
+    // 256 pixels drawn as such.
+    void applicationIconAtEverySize()
+    {
+        const QIcon icon = pictures::ApplicationIcon();
+        for (const int size : {16, 24, 32, 48, 64, 96, 128, 256}) {
+            const QImage image = icon.pixmap(QSize(size, size)).toImage();
+            QCOMPARE(image.size(), QSize(size, size));
+            QVERIFY(image.pixelColor(size / 2, size / 2).alpha() > 0);
+        }
+        QVERIFY(icon.availableSizes().contains(QSize(256, 256)));
+    }
+
     // The bundled font "Tarvelonix": both faces give each ASCII digit the glyph of its Arabic-Indic
     // digit, ten different ones.
     void arabicIndicDigits()

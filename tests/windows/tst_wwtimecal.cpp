@@ -277,6 +277,12 @@ private slots:
         QVERIFY(places->isHidden() && countries->isHidden());
         f.calc->Manual_Click();
         QCOMPARE(f.platform.openedDocuments, QStringList{f.path(kManualFileName)});
+        f.platform.documentViewer = false;
+        f.calc->Manual_Click();
+        QCOMPARE(f.platform.openedDocuments.size(), 1);
+        QVERIFY(f.platform.lastMessage().startsWith("No program to show PDF documents"));
+        QVERIFY(
+            f.platform.lastMessage().contains(QDir::toNativeSeparators(f.path(kManualFileName))));
         QCOMPARE(f.in("Label8")->toolTip(), "Visit Tarvelonix Website");
         QTest::mouseClick(f.in("Label8"), Qt::LeftButton);
         QCOMPARE(f.platform.openedAddresses, QList<QUrl>{QUrl(kMakerWebAddress)});

@@ -14,6 +14,14 @@ QString SoftwareVersionText(int major, int minor)
            QStringLiteral("\tVersion: %1.%2").arg(major).arg(minor);
 }
 
+QString NoDocumentViewerText(const QString &path)
+{
+    return QStringLiteral("No program to show PDF documents was found, so this file cannot be "
+                          "opened:") +
+           kCrLf + path + kCrLf + kCrLf +
+           QStringLiteral("Install a PDF viewer (for example Evince or Okular) to read it.");
+}
+
 QString DevelopersText()
 {
     return QStringLiteral("Please visit our website addressed below to know about us.") + kCrLf +

@@ -8,6 +8,8 @@ namespace qarnivo {
 inline const QString kManualFileName = QStringLiteral("Qarnivo User's Manual.pdf");
 
 QString SoftwareVersionText(int major, int minor);
+// What the user is told when no program on the desktop shows the manual.
+QString NoDocumentViewerText(const QString &path);
 QString DevelopersText();
 QString GetFreeText();
 QString TranslationCreditsText();

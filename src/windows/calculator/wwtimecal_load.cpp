@@ -8,6 +8,7 @@
 #include "core/places/offsetlist.h"
 #include "core/places/place.h"
 #include "core/settings/settingscatalogue.h"
+#include "platform/documents.h"
 #include "platform/platform.h"
 #include "windows/calculator/mapgmt.h"
 #include "windows/calculator/pagewriterplatform.h"
@@ -227,7 +228,7 @@ void WwtimeCal::Manual_Click()
 {
     const QString folder = m_platform.applicationFolder();
     const QString path = folder.isEmpty() ? kManualFileName : fileIn(folder, kManualFileName);
-    m_platform.openDocument(path, folder);
+    OpenDocumentOrExplain(m_platform, path, folder);
 }
 
 void WwtimeCal::GMToffset_Click()

@@ -10,6 +10,7 @@
 #include "core/readings/scripture.h"
 #include "core/readings/textbox.h"
 #include "core/readings/thoughts.h"
+#include "platform/documents.h"
 #include "platform/platform.h"
 #include "widgets/bookpicture.h"
 #include "widgets/clickablepicture.h"
@@ -206,7 +207,7 @@ void frmqarnivo::checkManual()
 
 void frmqarnivo::Manual_Click()
 {
-    m_platform.openDocument(kManualFileName, m_platform.applicationFolder());
+    OpenDocumentOrExplain(m_platform, kManualFileName, m_platform.applicationFolder());
 }
 
 void frmqarnivo::SoftVersion_Click()
