@@ -2,6 +2,7 @@
 // it opens its windows (see main.cpp).
 
 #include "platform/qtplatform.h"
+#include "platform/singleinstance.h"
 #include "widgets/pictures.h"
 #include "windows/main/frmqarnivo.h"
 
@@ -27,7 +28,14 @@ extern "C" Q_DECL_EXPORT int qarnivo_run_windows(int argc, char *argv[])
     qarnivo::RegisterBundledFonts();
 
     qarnivo::QtPlatform platform;
+    // Two programs on one settings file would delete each other's files; a
+    // second start shows the running program instead.
+    qarnivo::SingleInstance instance(platform.settingsFileName());
+    if (!instance.isPrimary())
+        return 0;
     qarnivo::frmqarnivo window(platform);
+    QObject::connect(&instance, &qarnivo::SingleInstance::showRequested, &window,
+                     [&window] { qarnivo::BringForward(window); });
     // Startup decides which window shows first, or ends the program.
     window.Form_Load();
     if (platform.hasEnded())

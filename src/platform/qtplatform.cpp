@@ -79,9 +79,12 @@ QString saveFilter(const QString &suggestedPath)
 
 } // namespace
 
-QtPlatform::QtPlatform()
+QtPlatform::QtPlatform(SettingsFaultReporter::Report settingsFault)
     : m_settings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Qarnivo"),
-                 QStringLiteral("Qarnivo"))
+                 QStringLiteral("Qarnivo")),
+      m_settingsFault(settingsFault ? std::move(settingsFault) : [this](const QString &text) {
+          messageBox(text, MsgIcon::Exclamation, MsgButtons::Ok);
+      })
 {
 }
 
@@ -101,7 +104,9 @@ MsgAnswer QtPlatform::messageBox(const QString &text, MsgIcon icon, MsgButtons b
 QString QtPlatform::readSetting(const QString &section, const QString &key,
                                 const QString &defaultValue)
 {
-    return SettingText(m_settings.value(section + '/' + key, defaultValue));
+    const QVariant value = m_settings.value(section + '/' + key, defaultValue);
+    m_settingsFault.check(m_settings);
+    return SettingText(value);
 }
 
 void QtPlatform::writeSetting(const QString &section, const QString &key, const QString &value)
@@ -109,6 +114,7 @@ void QtPlatform::writeSetting(const QString &section, const QString &key, const 
     m_settings.setValue(section + '/' + key, value);
     // The program may end at once after any write, so nothing is left buffered.
     m_settings.sync();
+    m_settingsFault.check(m_settings);
 }
 
 QDateTime QtPlatform::now()

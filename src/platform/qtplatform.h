@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/settings/settingsfault.h"
 #include "platform/platform.h"
 
 #include <QSettings>
@@ -10,7 +11,9 @@ namespace qarnivo {
 // desktop's handlers for documents and web addresses.
 class QtPlatform : public Platform {
 public:
-    QtPlatform();
+    // A settings file that cannot be read or written is reported once
+    // through `settingsFault`, or in a message box when none is given.
+    explicit QtPlatform(SettingsFaultReporter::Report settingsFault = {});
 
     MsgAnswer messageBox(const QString &text, MsgIcon, MsgButtons) override;
     QString readSetting(const QString &section, const QString &key,
@@ -32,9 +35,11 @@ public:
     // True once endProgram() was called; main() checks it before entering the
     // event loop, because a program ended during startup has no loop to leave.
     bool hasEnded() const { return m_ended; }
+    QString settingsFileName() const { return m_settings.fileName(); }
 
 private:
     QSettings m_settings;
+    SettingsFaultReporter m_settingsFault;
     QString m_applicationFolder; // found on first use
     bool m_ended = false;
 };

@@ -3,6 +3,7 @@
 
 #include "core/calendar/today.h"
 #include "core/settings/settingscatalogue.h"
+#include "core/settings/settingsfault.h"
 #include "core/settings/storedchoices.h"
 #include "testsupport.h"
 
@@ -131,6 +132,22 @@ private slots:
         });
         QCOMPARE(AdjustmentsSetting(choices.prayer.adjustments), adjustments);
         QCOMPARE(choices.prayer.clock24, false);
+    }
+
+    // A fault names the file and says the changes are lost; a sound file says nothing.
+    void settingsFaultText_data()
+    {
+        columns<QSettings::Status, bool>({"status", "told"});
+        row("no fault", QSettings::NoError, false);
+        row("cannot be opened", QSettings::AccessError, true);
+        row("cannot be parsed", QSettings::FormatError, true);
+    }
+    void settingsFaultText()
+    {
+        const auto [status, told] = fetch<QSettings::Status, bool>("status", "told");
+        const QString text = SettingsFaultText("/home/u/.config/Qarnivo/Qarnivo.ini", status);
+        QCOMPARE(text.contains("/home/u/.config/Qarnivo/Qarnivo.ini"), told);
+        QCOMPARE(text.contains("will not be kept"), told);
     }
 
     // The clock's times in order and the dates told: a new date once, at its first second.
