@@ -9,6 +9,8 @@
 #include "core/places/place.h"
 #include "core/settings/settingscatalogue.h"
 #include "platform/platform.h"
+#include "platform/settingsstore.h"
+#include "widgets/screenfit.h"
 #include "windows/calculator/mapgmt.h"
 #include "windows/calculator/pagewriterplatform.h"
 
@@ -182,6 +184,7 @@ void WwtimeCal::setShowFirstChecked(bool checked)
 
 void WwtimeCal::closeEvent(QCloseEvent *event)
 {
+    WriteTextSetting(m_platform, SettingKey::CalculatorGeometry, StoredGeometry(this));
     runClosingSteps();
     QWidget::closeEvent(event);
 }
