@@ -170,6 +170,23 @@ struct Window : AppFolder {
         click(mainnames::GoButton);
     }
 
+    // A window as the user opens it over the loaded main window: "main", "options",
+    // "calculator" or "prayer times".
+    QWidget *openWindow(const QString &which)
+    {
+        if (which == "main")
+            return main.get();
+        if (which == "calculator") {
+            addCalculatorFiles();
+            main->SunRiseSunSet_Click();
+            return calculator();
+        }
+        const bool options = which == "options";
+        trigger(options ? mainnames::SettingsCommand : mainnames::PrayerTimesCommand);
+        return main->findChild<QWidget *>(options ? "Options" : "PrayerTimes",
+                                          Qt::FindDirectChildrenOnly);
+    }
+
     // The calculator window, wherever it was opened from.
     WwtimeCal *calculator() const { return main->findChild<WwtimeCal *>(); }
     template <typename T = QWidget> T *in(const QString &name) const

@@ -16,6 +16,8 @@
 #include <QFontDatabase>
 #include <QGroupBox>
 #include <QRadioButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QStyleOption>
 #include <QTextEdit>
 #include <QTimer>
@@ -175,9 +177,12 @@ struct Scene : AppFolder {
             main->Timer1_Timer();
             if (view.endsWith("conversion"))
                 main->ConvertDate_Click();
-            top = main.get();
-            root = main->centralWidget();
+            top = root = main.get();
         }
+        // Every window's controls lie in a scroll area, for screens smaller than the design.
+        if (auto *area = top ? top->findChild<QScrollArea *>(QString(), Qt::FindDirectChildrenOnly)
+                             : nullptr)
+            root = area->widget();
         if (!top || !QTest::qWaitForWindowExposed(top)) {
             QTest::qFail("the window did not open", __FILE__, __LINE__);
             return false;
@@ -378,6 +383,23 @@ QStringList textFitProblems(const Scene &scene)
     return problems;
 }
 
+// The window lies within the screen's free area, and cannot be shrunk below what its
+// controls need (or the whole screen).
+QStringList screenProblems(const Scene &scene)
+{
+    const QRect screen = scene.top->screen()->availableGeometry();
+    const QRect frame = scene.top->frameGeometry();
+    const QSize least = scene.top->minimumSize();
+    QStringList problems;
+    if (!screen.contains(frame))
+        problems << "the window " + span(frame) + " leaves the screen " + span(screen);
+    if (least.width() < std::min(400, screen.width()) ||
+        least.height() < std::min(300, screen.height()))
+        problems << QString::asprintf("the window shrinks to %d x %d", least.width(),
+                                      least.height());
+    return problems;
+}
+
 QStringList contrastProblems(const Scene &scene)
 {
     QStringList problems;
@@ -386,7 +408,7 @@ QStringList contrastProblems(const Scene &scene)
     QHash<QWidget *, QImage> shots;
     const auto backAt = [&](QWidget *w, const QRect &local) {
         QWidget *surface = w;
-        while (scene.view == "calculator" ? surface->parentWidget() != scene.top
+        while (scene.view == "calculator" ? surface->parentWidget() != scene.root
                                           : surface != scene.top)
             surface = surface->parentWidget();
         if (!shots.contains(surface))
@@ -472,6 +494,8 @@ private slots:
     void noUndesignedOverlap() { verifyRow("no overlap", overlapProblems); }
     void textsFit_data() { layoutRows(); }
     void textsFit() { verifyRow("text fits", textFitProblems); }
+    void fitsTheScreen_data();
+    void fitsTheScreen() { verifyRow("fits the screen", screenProblems); }
     void textContrast_data();
     void textContrast() { verifyRow("enough contrast", contrastProblems); }
 
@@ -497,6 +521,15 @@ void TestLayout::layoutRows()
                     << QString(family) << points << dark << QString(view) << 0;
         }
     }
+}
+
+// The large face grows every design beyond the test's screen.
+void TestLayout::fitsTheScreen_data()
+{
+    columns<QString, int, bool, QString, int>({"family", "points", "dark", "view", "scheme"});
+    for (const char *view : {"short Urdu", "full Urdu", "options", "calculator", "prayer times"})
+        QTest::addRow("DejaVu Sans 13 %s", view)
+            << "DejaVu Sans" << 13 << false << QString(view) << 0;
 }
 
 void TestLayout::textContrast_data()

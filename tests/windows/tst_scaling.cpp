@@ -2,6 +2,7 @@
 // face, the rounding of the design's boxes, text colours that give way to
 // the palette, and pictures prepared for the screen's pixel ratio.
 
+#include "core/placement/windowfit.h"
 #include "widgets/contrast.h"
 #include "widgets/layoutscale.h"
 #include "widgets/pictures.h"
@@ -73,6 +74,91 @@ private slots:
         }
         QCOMPARE(scale.rect(0, 0, 589, 580).size(), scale.size(589, 580));
         QCOMPARE(scale.font(QFont(QStringLiteral("DejaVu Sans")), 10).pointSizeF(), 10 * factor);
+    }
+
+    // A window of `wanted` pixels that needs `minimum`, on a screen whose free area is
+    // `available`: centred there, within it, and scrolling only when the minimum is larger.
+    void windowFit_data()
+    {
+        columns<QSize, QSize, QRect, QRect, bool>(
+            {"wanted", "minimum", "available", "geometry", "scroll"});
+        const QSize design(600, 400);
+        const QSize least(500, 300);
+        row("room to spare", design, least, QRect(0, 0, 1400, 1000), QRect(400, 300, 600, 400),
+            false);
+        row("panels at the top and left", design, least, QRect(48, 32, 1352, 968),
+            QRect(424, 316, 600, 400), false);
+        row("a second screen to the right", design, least, QRect(1400, 0, 1024, 700),
+            QRect(1612, 150, 600, 400), false);
+        row("a second screen above", design, least, QRect(0, -700, 1024, 700),
+            QRect(212, -550, 600, 400), false);
+        row("the design wider than the screen", QSize(1467, 900), QSize(900, 600),
+            QRect(0, 0, 1400, 1000), QRect(0, 50, 1400, 900), false);
+        row("too low for the minimum", QSize(700, 900), QSize(600, 800), QRect(0, 28, 1024, 672),
+            QRect(162, 28, 700, 672), true);
+        row("smaller than the minimum both ways", QSize(1467, 1200), QSize(1467, 1100),
+            QRect(0, 0, 1024, 700), QRect(0, 0, 1024, 700), true);
+        row("a design below its minimum", QSize(100, 100), least, QRect(0, 0, 800, 600),
+            QRect(150, 150, 500, 300), false);
+    }
+
+    void windowFit()
+    {
+        const auto [wanted, minimum, available, geometry, scroll] =
+            fetch<QSize, QSize, QRect, QRect, bool>("wanted", "minimum", "available", "geometry",
+                                                    "scroll");
+        const WindowFit fit = FitWindow(wanted, minimum, available);
+        QCOMPARE(fit.geometry, geometry);
+        QCOMPARE(fit.scroll, scroll);
+        // The window may be shrunk to what its controls need, or to the whole screen.
+        QCOMPARE(fit.minimum, scroll ? minimum.boundedTo(available.size()) : minimum);
+    }
+
+    // Whether a remembered frame still lies on a screen; the first has a panel at the top.
+    void fitsAScreen_data()
+    {
+        columns<QRect, bool>({"frame", "fits"});
+        row("on the first screen", QRect(100, 100, 600, 400), true);
+        row("filling the first exactly", QRect(0, 32, 1400, 968), true);
+        row("under the panel", QRect(100, 10, 600, 400), false);
+        row("on the second screen", QRect(1500, 50, 600, 400), true);
+        row("across both screens", QRect(1200, 100, 600, 400), false);
+        row("partly below the second", QRect(1500, 500, 600, 400), false);
+        row("off every screen", QRect(-700, 100, 600, 400), false);
+        row("no size", QRect(100, 100, 0, 0), false);
+    }
+
+    void fitsAScreen()
+    {
+        const auto [frame, fits] = fetch<QRect, bool>("frame", "fits");
+        QCOMPARE(FitsAScreen(frame, {QRect(0, 32, 1400, 968), QRect(1400, 0, 1024, 700)}), fits);
+    }
+
+    // The main window's stored position, "x y", read back; anything else is not one.
+    void positionText_data()
+    {
+        columns<QString, bool, QPoint>({"text", "read", "position"});
+        row("plain", "120 15", true, QPoint(120, 15));
+        row("left of the first screen", "-1400 -20", true, QPoint(-1400, -20));
+        row("blanks around", "  7   9 ", true, QPoint(7, 9));
+        row("empty", "", false, QPoint());
+        row("one number", "120", false, QPoint());
+        row("a comma", "120,15", false, QPoint());
+        row("three numbers", "1 2 3", false, QPoint());
+        row("words", "left of centre", false, QPoint());
+        row("too large", "99999999 1", false, QPoint());
+    }
+
+    void positionText()
+    {
+        const auto [text, read, position] =
+            fetch<QString, bool, QPoint>("text", "read", "position");
+        const std::optional<QPoint> got = PositionFromText(text);
+        QCOMPARE(got.has_value(), read);
+        if (read) {
+            QCOMPARE(*got, position);
+            QCOMPARE(PositionFromText(PositionText(position)), got);
+        }
     }
 
     void fontToFit_data()

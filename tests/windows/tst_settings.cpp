@@ -2,6 +2,7 @@
 // the program; and the options window, whose Hijri date correction and colour schemes are
 // stored and applied at once.
 
+#include "core/placement/windowfit.h"
 #include "core/settings/settingscatalogue.h"
 #include "platform/settingsstore.h"
 #include "widgets/colourschemes.h"
@@ -11,6 +12,7 @@
 
 #include <QComboBox>
 #include <QRadioButton>
+#include <QScreen>
 
 using namespace qarnivo;
 using namespace qarnivo::testing;
@@ -53,6 +55,25 @@ struct OptionsWindow : Window {
     }
 };
 
+// saveGeometry()'s record, as stored, of a window at `frame`.
+QString storedFrame(const QRect &frame)
+{
+    QWidget probe;
+    probe.setGeometry(frame);
+    probe.show();
+    if (!QTest::qWaitForWindowExposed(&probe))
+        return {};
+    return GeometryText(probe.saveGeometry());
+}
+
+std::optional<QPoint> storedPlace(const QString &which, const QString &text)
+{
+    if (which == "main")
+        return PositionFromText(text);
+    const std::optional<QRect> frame = SavedFrame(GeometryFromText(text));
+    return frame ? std::optional(frame->topLeft()) : std::nullopt;
+}
+
 } // namespace
 
 class TestSettings : public QObject {
@@ -60,6 +81,51 @@ class TestSettings : public QObject {
 private slots:
     // A number fits 16 bits, blanks around it allowed, a fraction rounded half to even; a
     // Boolean is True or False in any case, or a number. Anything else cannot be read.
+    // Each window comes back where it was closed, but only where it still lies wholly on a
+    // screen; anything else stored leaves it where it opens first, without a word.
+    void windowsComeBack_data()
+    {
+        columns<QString, QString, QString, bool>({"window", "key", "stored", "restored"});
+        row("main on the screen", "main", SettingKey::MainPosition, "120 15", true);
+        row("main off every screen", "main", SettingKey::MainPosition, "5000 15", false);
+        row("main partly off", "main", SettingKey::MainPosition, "-40 15", false);
+        row("main, garbage", "main", SettingKey::MainPosition, "left of centre", false);
+        const std::pair<const char *, QString> others[] = {
+            {"options", SettingKey::OptionsGeometry},
+            {"calculator", SettingKey::CalculatorGeometry},
+            {"prayer times", SettingKey::PrayerTimesGeometry}};
+        for (const auto &[window, key] : others) {
+            QTest::addRow("%s on the screen", window)
+                << QString(window) << key << storedFrame({60, 40, 300, 200}) << true;
+            QTest::addRow("%s off every screen", window)
+                << QString(window) << key << storedFrame({-900, 10, 300, 200}) << false;
+            QTest::addRow("%s partly off", window)
+                << QString(window) << key << storedFrame({600, 500, 300, 200}) << false;
+            QTest::addRow("%s, garbage", window) << QString(window) << key << "AAAA%%" << false;
+            QTest::addRow("%s, not a record", window)
+                << QString(window) << key << "AAAAAAAA" << false;
+        }
+    }
+
+    void windowsComeBack()
+    {
+        const auto [which, key, stored, restored] =
+            fetch<QString, QString, QString, bool>("window", "key", "stored", "restored");
+        Window w;
+        w.setSetting(SettingKey::WindowFull, "False"); // the short view leaves room to move
+        w.setSetting(key, stored);
+        w.load();
+        QWidget *window = w.openWindow(which);
+        QVERIFY(window && window->isVisible());
+        const std::optional<QPoint> place = storedPlace(which, stored);
+        QCOMPARE(place && window->pos() == *place, restored);
+        QVERIFY(FitsAScreen(window->frameGeometry(), {window->screen()->availableGeometry()}));
+        QVERIFY(w.platform.messages.isEmpty());
+        const QPoint closedAt = window->pos();
+        window->close();
+        QCOMPARE(storedPlace(which, w.setting(key)), closedAt);
+    }
+
     void conversions_data()
     {
         columns<QString, QString, QString>({"text", "int16", "bool"});
@@ -210,5 +276,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestSettings)
+QARNIVO_WEBENGINE_TEST_MAIN(TestSettings)
 #include "tst_settings.moc"

@@ -27,6 +27,12 @@ inline const QString PrayerAdjustments = QStringLiteral("PrayerAdjustments");
 inline const QString Clock24 = QStringLiteral("Clock24");
 inline const QString SystemTray = QStringLiteral("SystemTray");           // Boolean, off
 inline const QString PrayerReminders = QStringLiteral("PrayerReminders"); // Boolean, off
+// Where the windows were (their forms are in placement/windowfit.h): the main
+// window's position "x y", the others' saveGeometry() records in base64.
+inline const QString MainPosition = QStringLiteral("MainPosition");
+inline const QString OptionsGeometry = QStringLiteral("OptionsGeometry");
+inline const QString CalculatorGeometry = QStringLiteral("CalculatorGeometry");
+inline const QString PrayerTimesGeometry = QStringLiteral("PrayerTimesGeometry");
 } // namespace SettingKey
 
 // Conversions of stored texts. A number is decimal text (blanks around it

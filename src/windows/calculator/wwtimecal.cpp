@@ -5,6 +5,7 @@
 
 #include "core/help/maker.h"
 #include "platform/platform.h"
+#include "platform/settingsstore.h"
 #include "widgets/accessiblenames.h"
 #include "widgets/clickablepicture.h"
 #include "widgets/contrast.h"
@@ -12,6 +13,7 @@
 #include "widgets/layoutscale.h"
 #include "widgets/namedcontrol.h"
 #include "widgets/pictures.h"
+#include "widgets/screenfit.h"
 #include "windows/calculator/calculatornames.h"
 
 #include <QAction>
@@ -26,7 +28,6 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QWebEngineProfile>
@@ -112,14 +113,18 @@ WwtimeCal::WwtimeCal(Platform &platform, SunPageHost &host, QWidget *parent)
     setMouseTracking(true);
 
     auto *root = new QVBoxLayout(this);
-    root->setContentsMargins(6, 0, 6, 6);
+    root->setContentsMargins(0, 0, 0, 0);
     auto *bar = Named<QMenuBar>(this, calculatornames::MenuBar);
     root->setMenuBar(bar);
     createMenus(bar);
+    QWidget *contents = ScrollingContents(this);
+    auto *column = new QVBoxLayout(contents);
+    column->setContentsMargins(6, 0, 6, 6);
 
     auto *body = new QHBoxLayout;
     m_browserArea = Named<QWidget>(this, calculatornames::BrowserArea);
-    m_browserArea->setMinimumSize(640, 480);
+    // The page scrolls by itself, so a small screen may take it narrower.
+    m_browserArea->setMinimumSize(400, 300);
     auto *browserLayout = new QVBoxLayout(m_browserArea);
     browserLayout->setContentsMargins(0, 0, 0, 0);
     body->addWidget(m_browserArea, 1);
@@ -136,20 +141,19 @@ WwtimeCal::WwtimeCal(Platform &platform, SunPageHost &host, QWidget *parent)
     const LayoutScale scale = LayoutScale::ForFont(font());
     sideColumn->setFixedWidth(scale(320));
     body->addWidget(sideColumn);
-    root->addLayout(body, 1);
-    root->addWidget(createDecorationFrame());
+    column->addLayout(body, 1);
+    column->addWidget(createDecorationFrame());
 
     m_effectTimer = new QTimer(this);
     m_effectTimer->setObjectName(ObjectName(calculatornames::EffectTimer));
     connect(m_effectTimer, &QTimer::timeout, this, &WwtimeCal::Timer1_Timer);
     m_effectTimer->start(kEffectIntervalMs);
 
-    // Grown with the face, but within the screen where the side column still
-    // has room; the page scrolls.
-    QSize size = scale.size(1100, 820);
-    if (const QScreen *where = screen())
-        size = size.boundedTo(where->availableGeometry().size() * 0.95);
-    resize(size.expandedTo(minimumSizeHint()));
+    // Grown with the face, within the screen; what does not fit scrolls.
+    const QSize least = contents->minimumSizeHint() + QSize(0, bar->sizeHint().height());
+    FitToScreen(this, scale.size(1100, 820), least);
+    RestoreStoredGeometry(this,
+                          ReadTextSetting(m_platform, SettingKey::CalculatorGeometry, QString()));
     NameControls(this);
 }
 

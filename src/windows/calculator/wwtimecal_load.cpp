@@ -10,6 +10,8 @@
 #include "core/settings/settingscatalogue.h"
 #include "platform/documents.h"
 #include "platform/platform.h"
+#include "platform/settingsstore.h"
+#include "widgets/screenfit.h"
 #include "windows/calculator/mapgmt.h"
 #include "windows/calculator/pagewriterplatform.h"
 
@@ -183,6 +185,7 @@ void WwtimeCal::setShowFirstChecked(bool checked)
 
 void WwtimeCal::closeEvent(QCloseEvent *event)
 {
+    WriteTextSetting(m_platform, SettingKey::CalculatorGeometry, StoredGeometry(this));
     runClosingSteps();
     QWidget::closeEvent(event);
 }

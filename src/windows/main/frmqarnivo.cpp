@@ -6,6 +6,7 @@
 #include "widgets/contrast.h"
 #include "widgets/handfont.h"
 #include "widgets/pictures.h"
+#include "widgets/screenfit.h"
 #include "windows/main/controlnames.h"
 #include "windows/main/conversionpanel.h"
 #include "windows/main/layout.h"
@@ -56,7 +57,7 @@ frmqarnivo::frmqarnivo(Platform &platform, QWidget *parent)
 {
     setObjectName(QStringLiteral("frmqarnivo"));
     setWindowTitle(QStringLiteral("Qarnivo with Worldwide Sunrise Sunset timings"));
-    setCentralWidget(new QWidget(this));
+    m_contents = ScrollingContents(this);
     createMenus();
     createCalendarControls();
     createDetailControls();
@@ -65,7 +66,7 @@ frmqarnivo::frmqarnivo(Platform &platform, QWidget *parent)
     createHelpControls();
     createFeedbackControls();
     createAccessibility();
-    resize(m_scale.size(kFullWidth, kShortHeight));
+    fitView(m_scale.size(kFullWidth, kShortHeight));
 
     m_clockTimer = new QTimer(this);
     m_clockTimer->setObjectName(ObjectName(mainnames::ClockTimer));
@@ -104,6 +105,15 @@ void frmqarnivo::createMenus()
     connect(prayerTimes, &QAction::triggered, this, &frmqarnivo::PrayerTimesMenu_Click);
 }
 
+// The window at `wanted` (within the screen), never lower than the design's
+// calendar; the controls scroll on a screen smaller than that.
+void frmqarnivo::fitView(const QSize &wanted)
+{
+    const QSize least(wanted.width(), m_scale(kShortHeight));
+    m_contents->setMinimumSize(least - QSize(0, menuBar()->sizeHint().height()));
+    FitToScreen(this, wanted, least);
+}
+
 QFont frmqarnivo::occasionFont() const
 {
     return HandFont(9.75 * m_scale.factor(), QFont::Bold);
@@ -129,7 +139,7 @@ void frmqarnivo::createCalendarControls()
 // The red arrows and the month's name, in English and as a picture.
 void frmqarnivo::createMonthLine()
 {
-    QWidget *area = centralWidget();
+    QWidget *area = m_contents;
     const int left = kGridLeft;
     const int gridWidth = kGridWidth;
     const QSize arrowSize = m_scale.size(26, 20);
@@ -165,7 +175,7 @@ void frmqarnivo::createMonthLine()
 // The year box beside its button, and the English view's copy over it.
 void frmqarnivo::createYearRows()
 {
-    QWidget *area = centralWidget();
+    QWidget *area = m_contents;
     const int left = kGridLeft;
     const int gridWidth = kGridWidth;
     m_urduYearRow = Named<QWidget>(area, mainnames::UrduYearRow);
@@ -204,7 +214,7 @@ void frmqarnivo::createYearRows()
 // The weekday header over the day grid, in a frame of the scheme's colour.
 void frmqarnivo::createGrids()
 {
-    QWidget *area = centralWidget();
+    QWidget *area = m_contents;
     const int left = kGridLeft;
     const int gridWidth = kGridWidth;
     m_gridFrame = Named<QWidget>(area, mainnames::GridFrame);
@@ -233,7 +243,7 @@ void frmqarnivo::createGrids()
 
 void frmqarnivo::createDetailControls()
 {
-    QWidget *area = centralWidget();
+    QWidget *area = m_contents;
     // The design's grid, as placed by createCalendarControls.
     const QRect grid(kGridLeft, kGridTop + kHeaderRowHeight + 2, kGridWidth, 6 * kDayRowHeight + 2);
     const int half = grid.width() / 2;
@@ -262,7 +272,7 @@ void frmqarnivo::createDetailControls()
 
 void frmqarnivo::createSideControls()
 {
-    QWidget *area = centralWidget();
+    QWidget *area = m_contents;
     m_cityName = cityLabel(area, mainnames::CityName, QString(), true);
     m_cityName->setGeometry(m_scale.rect(kSideLeft, 8, kSideWidth, 20));
     struct CityRow {

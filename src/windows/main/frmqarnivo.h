@@ -145,6 +145,7 @@ protected:
 
 private:
     // Building the window.
+    void fitView(const QSize &wanted);
     void createMenus();
     void createCalendarControls();
     void createMonthLine();
@@ -273,6 +274,7 @@ private:
     QAction *m_ourSoftwareCommand = nullptr;
 
     // Calendar.
+    QWidget *m_contents = nullptr;  // every control, in a scroll area
     QWidget *m_gridFrame = nullptr; // the frame around the grids
     QTableWidget *m_weekdayHeader = nullptr;
     QTableWidget *m_dayGrid = nullptr;

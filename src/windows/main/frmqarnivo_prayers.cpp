@@ -20,7 +20,7 @@ void frmqarnivo::createPrayerControls()
 {
     m_prayerToday = new PrayerToday(this);
     connect(m_prayerToday, &PrayerToday::prayerDue, this, &frmqarnivo::remindPrayer);
-    m_prayerPanel = new PrayerPanel(*m_prayerToday, centralWidget());
+    m_prayerPanel = new PrayerPanel(*m_prayerToday, m_contents);
     m_prayerPanel->setGeometry(m_scale.rect(kSideLeft, 94, kSideWidth, 82));
     m_tray = new PrayerTray(*m_prayerToday, this);
     connect(m_tray, &PrayerTray::calendarWanted, this, [this] {

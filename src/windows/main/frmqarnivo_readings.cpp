@@ -75,7 +75,7 @@ void frmqarnivo::createHelpMenus()
 
 void frmqarnivo::createHelpControls()
 {
-    QWidget *area = centralWidget();
+    QWidget *area = m_contents;
     m_infoPanel = Named<QTextEdit>(area, mainnames::InfoPanel);
     m_infoPanel->setReadOnly(true);
     m_infoPanel->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

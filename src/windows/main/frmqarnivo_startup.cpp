@@ -4,11 +4,13 @@
 
 #include "core/calendar/monthview.h"
 #include "core/files/textfile.h"
+#include "core/placement/windowfit.h"
 #include "core/settings/settingscatalogue.h"
 #include "core/sunpage/pagewriter.h"
 #include "platform/platform.h"
 #include "platform/settingsstore.h"
 #include "widgets/clickablepicture.h"
+#include "widgets/screenfit.h"
 #include "windows/calculator/mapgmt.h"
 #include "windows/calculator/wwtimecal.h"
 #include "windows/main/conversionpanel.h"
@@ -41,6 +43,7 @@ void frmqarnivo::Form_Load()
     startPrayerTimes();
     if (!m_windowFull)
         Optionz_Click();
+    MoveToStoredPosition(this, ReadTextSetting(m_platform, SettingKey::MainPosition, QString()));
     if (m_windowMax) {
         setWindowState(windowState() | Qt::WindowMaximized);
         m_conversionCommand->setEnabled(true);
@@ -258,6 +261,7 @@ void frmqarnivo::Exit_Click()
 {
     WriteTextSetting(m_platform, SettingKey::DayView, m_dayView);
     m_windowMax = isMaximized();
+    WriteTextSetting(m_platform, SettingKey::MainPosition, PositionText(pos()));
     WriteBoolSetting(m_platform, SettingKey::WindowMax, m_windowMax);
     m_platform.endProgram();
 }

@@ -52,7 +52,7 @@ const QString kInvocation =
 
 void frmqarnivo::createFeedbackControls()
 {
-    QWidget *area = centralWidget();
+    QWidget *area = m_contents;
     area->setMouseTracking(true);
     area->installEventFilter(this);
     const QSize size = pictures::kDecorationSize;
@@ -97,10 +97,10 @@ void frmqarnivo::Optionz_Click()
     setWindowState(windowState() & ~(Qt::WindowMaximized | Qt::WindowMinimized));
     const bool fullNow = m_viewCommand->text() == QLatin1String("&ViewShort");
     if (fullNow) {
-        resize(m_scale.size(layout::kShortWidth, layout::kShortHeight));
+        fitView(m_scale.size(layout::kShortWidth, layout::kShortHeight));
         m_viewCommand->setText(QStringLiteral("&ViewFull"));
     } else {
-        resize(m_scale(layout::kFullWidth), height());
+        fitView(QSize(m_scale(layout::kFullWidth), height()));
         m_viewCommand->setText(QStringLiteral("&ViewShort"));
     }
     m_windowFull = !fullNow;
@@ -135,7 +135,7 @@ bool frmqarnivo::eventFilter(QObject *watched, QEvent *event)
     // not reach the window background, whose move resets the feedback.
     case QEvent::MouseMove:
         if (pointerMoved(watched))
-            return watched != centralWidget();
+            return watched != m_contents;
         break;
     case QEvent::MouseButtonDblClick:
         if (doubleClicked(watched))
@@ -155,7 +155,7 @@ bool frmqarnivo::eventFilter(QObject *watched, QEvent *event)
 
 bool frmqarnivo::pointerMoved(QObject *watched)
 {
-    if (watched == centralWidget()) {
+    if (watched == m_contents) {
         resetFeedback();
         return true;
     }

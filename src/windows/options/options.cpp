@@ -5,9 +5,11 @@
 #include "platform/settingsstore.h"
 #include "widgets/colourschemes.h"
 #include "widgets/contrast.h"
+#include "widgets/screenfit.h"
 #include "windows/options/optionsnames.h"
 
 #include <QButtonGroup>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QEvent>
 #include <QGroupBox>
@@ -42,19 +44,24 @@ Options::Options(Platform &platform, const StoredChoices &current, QWidget *pare
     setObjectName(QStringLiteral("Options"));
     setWindowTitle(QStringLiteral("Setting Options"));
     setAttribute(Qt::WA_DeleteOnClose);
+    m_contents = ScrollingContents(this);
     createCorrectionControls();
     createSchemeControls();
     createCalendarControls();
     // The prayer times take a second column, so the window stays low enough
     // for a small screen at a large desktop face.
     const int prayerBottom = createPrayerControls();
-    m_closeButton = Named<QPushButton>(this, optionsnames::CloseButton);
+    m_closeButton = Named<QPushButton>(m_contents, optionsnames::CloseButton);
     m_closeButton->setText(QStringLiteral("Close"));
     m_closeButton->setGeometry(
         m_scale.rect(596, 0, 90, 28)
             .translated(0, std::max(m_scale(268), prayerBottom + m_scale(8))));
     connect(m_closeButton, &QPushButton::clicked, this, &Options::Cloze_Click);
-    setFixedSize(m_scale(698), m_closeButton->geometry().bottom() + 1 + m_scale(10));
+    const QSize design(m_scale(698), m_closeButton->geometry().bottom() + 1 + m_scale(10));
+    m_contents->setMinimumSize(design);
+    FitToScreen(this, design, design);
+    RestoreStoredGeometry(this,
+                          ReadTextSetting(m_platform, SettingKey::OptionsGeometry, QString()));
 
     setAccessibleName(windowTitle());
     for (int i = 0; i < kColourSchemeCount; ++i) {
@@ -67,9 +74,15 @@ Options::Options(Platform &platform, const StoredChoices &current, QWidget *pare
     Combo1_Click();
 }
 
+void Options::closeEvent(QCloseEvent *event)
+{
+    WriteTextSetting(m_platform, SettingKey::OptionsGeometry, StoredGeometry(this));
+    QWidget::closeEvent(event);
+}
+
 void Options::createCorrectionControls()
 {
-    m_correctionHelp = Named<QLabel>(this, optionsnames::CorrectionHelp);
+    m_correctionHelp = Named<QLabel>(m_contents, optionsnames::CorrectionHelp);
     m_correctionHelp->setText(QStringLiteral("Hijri Date Correction???"));
     m_correctionHelp->setStyleSheet(
         TextColourRule(ReadableColour(QColor(192, 0, 0), palette().color(QPalette::Window),
@@ -80,13 +93,13 @@ void Options::createCorrectionControls()
     m_correctionHelp->setGeometry(m_scale.rect(12, 10, 326, 22));
     m_correctionHelp->installEventFilter(this);
 
-    m_correctionList = Named<QComboBox>(this, optionsnames::CorrectionList);
+    m_correctionList = Named<QComboBox>(m_contents, optionsnames::CorrectionList);
     m_correctionList->addItems(
         {QStringLiteral("Move 2 Days Backward"), QStringLiteral("Move 1 Day Backward"),
          QStringLiteral("No Correction"), QStringLiteral("Move 1 Day Forward"),
          QStringLiteral("Move 2 Days Forward")});
     m_correctionList->setGeometry(m_scale.rect(12, 38, 190, 28));
-    m_applyButton = Named<QPushButton>(this, optionsnames::ApplyButton);
+    m_applyButton = Named<QPushButton>(m_contents, optionsnames::ApplyButton);
     m_applyButton->setText(QStringLiteral("Apply Correction"));
     m_applyButton->setGeometry(m_scale.rect(210, 38, 128, 28));
     connect(m_correctionList, &QComboBox::activated, this, &Options::Combo1_Click);
@@ -96,10 +109,10 @@ void Options::createCorrectionControls()
 // The Hijri calendar: the arithmetical one, or Saudi Arabia's Umm al-Qura.
 void Options::createCalendarControls()
 {
-    auto *caption = Named<QLabel>(this, optionsnames::CalendarCaption);
+    auto *caption = Named<QLabel>(m_contents, optionsnames::CalendarCaption);
     caption->setText(QStringLiteral("Calendar:"));
     caption->setGeometry(m_scale.rect(12, 230, 74, 28));
-    m_calendarList = Named<QComboBox>(this, optionsnames::CalendarList);
+    m_calendarList = Named<QComboBox>(m_contents, optionsnames::CalendarList);
     m_calendarList->addItems(
         {QStringLiteral("Arithmetical (tabular)"), QStringLiteral("Umm al-Qura (Saudi Arabia)")});
     m_calendarList->setToolTip(
@@ -122,7 +135,7 @@ void Options::CalendarList_Click()
 
 void Options::createSchemeControls()
 {
-    m_schemeFrame = Named<QGroupBox>(this, optionsnames::SchemeFrame);
+    m_schemeFrame = Named<QGroupBox>(m_contents, optionsnames::SchemeFrame);
     m_schemeFrame->setTitle(QStringLiteral("Click to Select Grid Color Schemes"));
     m_schemeFrame->setGeometry(m_scale.rect(12, 80, 326, 140));
     m_schemeGroup = new QButtonGroup(this);

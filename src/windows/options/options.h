@@ -57,6 +57,7 @@ signals:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     void createCorrectionControls();
@@ -69,6 +70,7 @@ private:
     Platform &m_platform;
     StoredChoices m_choices; // as they are now
     const LayoutScale m_scale;
+    QWidget *m_contents = nullptr; // every control, in a scroll area
 
     QComboBox *m_correctionList = nullptr;
     QComboBox *m_calendarList = nullptr;

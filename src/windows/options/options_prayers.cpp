@@ -34,7 +34,7 @@ QComboBox *choiceList(QWidget *parent, const ControlName &name, const QStringLis
 
 int Options::createPrayerControls()
 {
-    m_prayerFrame = Named<QGroupBox>(this, optionsnames::PrayerFrame);
+    m_prayerFrame = Named<QGroupBox>(m_contents, optionsnames::PrayerFrame);
     m_prayerFrame->setTitle(QStringLiteral("Prayer Times"));
     auto *form = new QFormLayout(m_prayerFrame);
 

@@ -4,8 +4,11 @@
 #include "core/places/placelist.h"
 #include "core/prayer/timetabletext.h"
 #include "platform/platform.h"
+#include "platform/settingsstore.h"
+#include "widgets/screenfit.h"
 #include "windows/prayertimes/prayerwindownames.h"
 
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDir>
@@ -15,7 +18,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <QShortcut>
 #include <QSpinBox>
 #include <QTableWidget>
@@ -60,7 +62,8 @@ PrayerTimesWindow::PrayerTimesWindow(Platform &platform, const PrayerSettings &s
     m_methodCaption->setWordWrap(true);
     m_timetable = createTimetable();
 
-    auto *layout = new QVBoxLayout(this);
+    QWidget *contents = ScrollingContents(this);
+    auto *layout = new QVBoxLayout(contents);
     layout->addLayout(top);
     layout->addWidget(createDayView());
     layout->addWidget(m_methodCaption);
@@ -75,12 +78,11 @@ PrayerTimesWindow::PrayerTimesWindow(Platform &platform, const PrayerSettings &s
 
     loadPlaces(defaultCity);
     setDate(today.isValid() ? today : kFirstDay);
-    setMinimumSize(m_scale.size(640, 560));
-    // The design's size, within the screen at large desktop fonts.
-    QSize size = m_scale.size(720, 760);
-    if (screen())
-        size = size.boundedTo(screen()->availableSize() * 9 / 10).expandedTo(minimumSize());
-    resize(size);
+    const QSize least = m_scale.size(640, 560).expandedTo(contents->minimumSizeHint());
+    contents->setMinimumSize(least);
+    FitToScreen(this, m_scale.size(720, 760), least);
+    RestoreStoredGeometry(this,
+                          ReadTextSetting(m_platform, SettingKey::PrayerTimesGeometry, QString()));
 }
 
 PrayerTimesWindow::~PrayerTimesWindow() = default;
@@ -233,6 +235,12 @@ void PrayerTimesWindow::loadPlaces(const CityInfo &defaultCity)
 const PrayerTimesWindow::Place &PrayerTimesWindow::place() const
 {
     return m_places[qBound(0, m_placeList->currentIndex(), int(m_places.size()) - 1)];
+}
+
+void PrayerTimesWindow::closeEvent(QCloseEvent *event)
+{
+    WriteTextSetting(m_platform, SettingKey::PrayerTimesGeometry, StoredGeometry(this));
+    QWidget::closeEvent(event);
 }
 
 void PrayerTimesWindow::Cloze_Click()
