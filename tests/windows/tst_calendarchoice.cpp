@@ -40,7 +40,7 @@ private slots:
         w.main->Option1_Click();
         auto *list = w.get<QComboBox>(optionsnames::CalendarList);
         list->setCurrentIndex(1);
-        QMetaObject::invokeMethod(list->parent(), "CalendarList_Click");
+        QMetaObject::invokeMethod(list->window(), "CalendarList_Click");
         QCOMPARE(w.setting(SettingKey::Calendar), "UmmAlQura");
         QCOMPARE(w.shownMonth(), "Muharram 1447");
         QCOMPARE(w.text(mainnames::HijriDateLine), "1, Muharram-ul-Haraam - 1447 Hijri");
