@@ -66,6 +66,9 @@ public slots:
     void ExportCsv_Click();
     void Cloze_Click();
 
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
 private:
     // The months the timetable offers: the Gregorian calendar throughout.
     static inline const QDate kFirstDay{1583, 1, 1};
