@@ -9,8 +9,8 @@ namespace qarnivo {
 namespace {
 
 // Draws a cell's own background, its picture centred and its text with the
-// cell's alignment. The grid's selection and focus marks are left out: the
-// program marks the selected day with cell colours of its own.
+// cell's alignment. The grid's selection colours are left out: the program
+// marks the selected day with cell colours of its own.
 class CellDelegate : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
@@ -48,7 +48,22 @@ public:
             painter->setPen(QPen(option.palette.color(QPalette::Text), 2));
             painter->drawRect(option.rect.adjusted(1, 1, -1, -1));
         }
+        if (option.state & QStyle::State_HasFocus)
+            paintFocus(painter, option.rect);
         painter->restore();
+    }
+
+private:
+    // The keyboard's cell: black dashes over white, inside today's frame,
+    // seen on any cell colour of any scheme.
+    static void paintFocus(QPainter *painter, const QRect &cell)
+    {
+        const QRect inner = cell.adjusted(4, 4, -5, -5);
+        painter->setBrush(Qt::NoBrush);
+        painter->setPen(QPen(Qt::white, 2));
+        painter->drawRect(inner);
+        painter->setPen(QPen(Qt::black, 2, Qt::DashLine));
+        painter->drawRect(inner);
     }
 };
 

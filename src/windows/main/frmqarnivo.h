@@ -45,6 +45,7 @@
 #include <array>
 
 class QAction;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -141,6 +142,7 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -175,6 +177,10 @@ private:
     // The month grid.
     void FillMonthGrid();
     void MarkSelectedDay();
+    // The keyboard in the grid: a step of the selected day, or today.
+    bool gridKey(const QKeyEvent &key);
+    // Selects a Hijri day as a click on it does, showing its month first.
+    void selectDay(const Ymd &day);
     // Frames today's cell when today's month is shown; the selection is marked apart.
     void markToday();
     bool isToday(int day) const;
