@@ -61,6 +61,13 @@ private slots:
                  QString::number(hijri.day));
         QVERIFY(w.highlighted(w.days()->currentRow(), w.days()->currentColumn()));
         QVERIFY(w.text(mainnames::OccasionLine).startsWith(occasion));
+        // The day's occasion is its tip, and marks its top right corner in its text colour.
+        const QTableWidgetItem *cell = w.days()->currentItem();
+        QCOMPARE(cell->toolTip(), w.text(mainnames::OccasionLine));
+        const QImage shot = w.days()->grab().toImage();
+        const QPoint corner = w.days()->visualItemRect(cell).topRight() + QPoint(-4, 4);
+        QCOMPARE(shot.pixelColor(corner * shot.devicePixelRatio()) == cell->foreground().color(),
+                 !cell->toolTip().isEmpty());
         QVERIFY(w.platform.messages.isEmpty());
     }
 
