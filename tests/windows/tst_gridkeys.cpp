@@ -2,6 +2,7 @@
 // neighbouring months and up to the ends of the view; Escape closes the open panel.
 
 #include "core/calendar/names.h"
+#include "core/help/maker.h"
 #include "windowsupport.h"
 
 #include <QKeySequence>
@@ -87,6 +88,18 @@ private slots:
         QVERIFY(w.get(panelnames::Panel)->isHidden());
         QTest::keyClick(w.days(), Qt::Key_Escape);
         QVERIFY(w.main->isVisible() && w.platform.messages.isEmpty());
+    }
+
+    // The addresses in a panel are links that open through the platform, from the keyboard too.
+    void panelLinksOpen()
+    {
+        Window w;
+        w.load();
+        w.trigger(mainnames::OurSoftwareCommand);
+        auto *info = w.get<QTextEdit>(mainnames::InfoPanel);
+        QTest::keyClick(info, Qt::Key_Tab);
+        QTest::keyClick(info, Qt::Key_Return);
+        QCOMPARE(w.platform.openedAddresses, QList<QUrl>{QUrl(kMakerWebAddress)});
     }
 };
 

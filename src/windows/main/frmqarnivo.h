@@ -50,6 +50,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTableWidget;
+class QTextBrowser;
 class QTextEdit;
 class QTimer;
 
@@ -298,7 +299,7 @@ private:
     QLineEdit *m_gregorianDateLine = nullptr;
     QLabel *m_occasionLine = nullptr;
     QTextEdit *m_readingBox = nullptr;
-    QTextEdit *m_infoPanel = nullptr;                 // the panel over the window
+    QTextBrowser *m_infoPanel = nullptr;              // the panel over the window
     ClickablePicture *m_translationCredits = nullptr; // credits of the translation
     QLabel *m_webLink = nullptr;                      // link to the maker's web site
     ClickablePicture *m_invocation = nullptr;         // the invocation

@@ -20,7 +20,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
-#include <QTextEdit>
+#include <QTextBrowser>
 
 namespace qarnivo {
 
