@@ -1,6 +1,7 @@
 #include "platform/qtplatform.h"
 
 #include "core/files/appfolder.h"
+#include "core/help/links.h"
 #include "core/settings/settingscatalogue.h"
 
 #include <QApplication>
@@ -11,6 +12,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontDatabase>
+#include <QLabel>
 #include <QMessageBox>
 #include <QMimeDatabase>
 #include <QPrintDialog>
@@ -98,6 +100,15 @@ MsgAnswer QtPlatform::messageBox(const QString &text, MsgIcon icon, MsgButtons b
                         ? QMessageBox::Ok
                         : QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
                     QApplication::activeWindow());
+    // Addresses in the text are links, opened as every web address is.
+    box.setTextFormat(Qt::RichText);
+    box.setText(LinkedHtml(shown));
+    box.setTextInteractionFlags(Qt::TextBrowserInteraction);
+    if (auto *label = box.findChild<QLabel *>(QStringLiteral("qt_msgbox_label"))) {
+        label->setOpenExternalLinks(false);
+        QObject::connect(label, &QLabel::linkActivated, &box,
+                         [this](const QString &address) { openWebAddress(QUrl(address)); });
+    }
     return fromQtButton(box.exec());
 }
 

@@ -2,15 +2,18 @@
 
 #include <QHeaderView>
 #include <QPainter>
+#include <QPolygon>
 #include <QStyledItemDelegate>
+
+#include <algorithm>
 
 namespace qarnivo {
 
 namespace {
 
 // Draws a cell's own background, its picture centred and its text with the
-// cell's alignment. The grid's selection and focus marks are left out: the
-// program marks the selected day with cell colours of its own.
+// cell's alignment. The grid's selection colours are left out: the program
+// marks the selected day with cell colours of its own.
 class CellDelegate : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
@@ -31,13 +34,16 @@ public:
             target.moveCenter(option.rect.center());
             painter->drawPixmap(target, picture);
         }
+        const QVariant foreground = index.data(Qt::ForegroundRole);
+        const QColor textColour =
+            foreground.canConvert<QBrush>() && foreground.value<QBrush>().style() != Qt::NoBrush
+                ? foreground.value<QBrush>().color()
+                : option.palette.color(QPalette::Text);
+        if (index.data(kMarkedRole).toBool())
+            paintMark(painter, option.rect, textColour);
         const QString text = index.data(Qt::DisplayRole).toString();
         if (!text.isEmpty()) {
-            const QVariant foreground = index.data(Qt::ForegroundRole);
-            painter->setPen(foreground.canConvert<QBrush>() &&
-                                    foreground.value<QBrush>().style() != Qt::NoBrush
-                                ? foreground.value<QBrush>().color()
-                                : option.palette.color(QPalette::Text));
+            painter->setPen(textColour);
             QVariant font = index.data(Qt::FontRole);
             painter->setFont(font.isValid() ? font.value<QFont>() : option.font);
             const QVariant alignment = index.data(Qt::TextAlignmentRole);
@@ -48,7 +54,36 @@ public:
             painter->setPen(QPen(option.palette.color(QPalette::Text), 2));
             painter->drawRect(option.rect.adjusted(1, 1, -1, -1));
         }
+        if (option.state & QStyle::State_HasFocus)
+            paintFocus(painter, option.rect);
         painter->restore();
+    }
+
+private:
+    // A triangle in the top right corner, clear of a centred number, in the
+    // text's colour, which every scheme sets apart from the cell's ground.
+    static void paintMark(QPainter *painter, const QRect &cell, const QColor &colour)
+    {
+        const int side = std::max(6, std::min(cell.width(), cell.height()) / 4);
+        const QPoint corner = cell.topRight() + QPoint(-2, 2);
+        const QPolygon triangle({corner, corner - QPoint(side, 0), corner + QPoint(0, side)});
+        painter->setRenderHint(QPainter::Antialiasing);
+        painter->setPen(Qt::NoPen);
+        painter->setBrush(colour);
+        painter->drawPolygon(triangle);
+        painter->setRenderHint(QPainter::Antialiasing, false);
+    }
+
+    // The keyboard's cell: black dashes over white, inside today's frame,
+    // seen on any cell colour of any scheme.
+    static void paintFocus(QPainter *painter, const QRect &cell)
+    {
+        const QRect inner = cell.adjusted(4, 4, -5, -5);
+        painter->setBrush(Qt::NoBrush);
+        painter->setPen(QPen(Qt::white, 2));
+        painter->drawRect(inner);
+        painter->setPen(QPen(Qt::black, 2, Qt::DashLine));
+        painter->drawRect(inner);
     }
 };
 

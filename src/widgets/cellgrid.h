@@ -14,6 +14,8 @@ QTableWidget *CreateCellGrid(QWidget *parent, const ControlName &name, int rows,
 
 // A cell whose data under this role is true is framed in the grid's text colour.
 inline constexpr int kFramedRole = Qt::UserRole + 1;
+// A cell whose data under this role is true has a small corner mark in its text colour.
+inline constexpr int kMarkedRole = Qt::UserRole + 2;
 
 // Clears every cell's text, picture and colours; rows and columns stay.
 void ClearCellGrid(QTableWidget *grid);

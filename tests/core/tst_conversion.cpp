@@ -6,6 +6,7 @@
 
 #include "core/calendar/checks.h"
 #include "core/calendar/datestate.h"
+#include "core/calendar/daystep.h"
 #include "core/calendar/leadingnumber.h"
 #include "core/calendar/monthview.h"
 #include "core/calendar/names.h"
@@ -20,6 +21,7 @@ using namespace qarnivo::testing;
 
 Q_DECLARE_METATYPE(Ymd)
 Q_DECLARE_METATYPE(qarnivo::MsgIcon)
+Q_DECLARE_METATYPE(qarnivo::DayStep)
 
 namespace {
 
@@ -252,6 +254,32 @@ private slots:
         QVERIFY(InMonthView(3, 9666));  // the next month starts 30 Dec 9999
         QVERIFY(!InMonthView(4, 9666)); // the next month starts in 10000
         QVERIFY(!InMonthView(1, 9667));
+    }
+
+    // A keyboard step crosses into the neighbouring month and year, keeps the day of the month
+    // within a shorter month, and stops at the ends of the view.
+    void steppedDay_data()
+    {
+        columns<Ymd, DayStep, QString>({"from", "step", "to"});
+        row("day within the month", Ymd{1447, 5, 14}, DayStep::DayForward, "1447-5-15");
+        row("day back over the 1st", Ymd{1447, 5, 1}, DayStep::DayBack, "1447-4-29");
+        row("day over a 30-day month's end", Ymd{1447, 1, 30}, DayStep::DayForward, "1447-2-1");
+        row("week into the next year", Ymd{1446, 12, 27}, DayStep::WeekForward, "1447-1-5");
+        row("week back into the last month", Ymd{1447, 5, 3}, DayStep::WeekBack, "1447-4-25");
+        row("month keeps the day", Ymd{1447, 5, 14}, DayStep::MonthBack, "1447-4-14");
+        row("month into a shorter month", Ymd{1447, 1, 30}, DayStep::MonthForward, "1447-2-29");
+        row("month into the next year", Ymd{1446, 12, 3}, DayStep::MonthForward, "1447-1-3");
+        row("first day, back", Ymd{1, 1, 1}, DayStep::DayBack, "");
+        row("first week, back", Ymd{1, 1, 6}, DayStep::WeekBack, "");
+        row("first month, back", Ymd{1, 1, 20}, DayStep::MonthBack, "");
+        row("last month, forward", Ymd{9666, 3, 2}, DayStep::MonthForward, "");
+        row("last day, forward", Ymd{9666, 3, 30}, DayStep::DayForward, "");
+    }
+    void steppedDay()
+    {
+        const auto [from, step, to] = fetch<Ymd, DayStep, QString>("from", "step", "to");
+        const std::optional<Ymd> reached = SteppedDay(HijriCalendar(), from, step);
+        QCOMPARE(reached ? show(*reached) : QString(), to);
     }
 
     void readLeadingNumber_data()

@@ -260,6 +260,11 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(p.window));
         QTest::keyClick(p.window, Qt::Key_P, Qt::ControlModifier);
         QCOMPARE(p.platform.printedDocuments.size(), 2);
+        // Escape on an open list closes the list alone; the next one closes the window.
+        p.places()->showPopup();
+        QVERIFY(QApplication::activePopupWidget());
+        QTest::keyClick(QApplication::activePopupWidget()->windowHandle(), Qt::Key_Escape);
+        QVERIFY(!QApplication::activePopupWidget() && p.window->isVisible());
         QTest::keyClick(p.window, Qt::Key_Escape);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(p.window.isNull());

@@ -275,6 +275,14 @@ private slots:
         f.in<QAction>("LatLong")->trigger();
         f.in<QAction>("GMToffset")->trigger();
         QVERIFY(places->isHidden() && countries->isHidden());
+        // Escape closes the countries, then the places, then nothing more.
+        f.in<QAction>("LatLong")->trigger();
+        f.in<QAction>("GMToffset")->trigger();
+        QTest::keyClick(f.calc, Qt::Key_Escape);
+        QVERIFY(places->isVisible() && countries->isHidden());
+        QTest::keyClick(f.in("Text2"), Qt::Key_Escape);
+        QTest::keyClick(f.calc, Qt::Key_Escape);
+        QVERIFY(places->isHidden() && f.calc->isVisible());
         f.calc->Manual_Click();
         QCOMPARE(f.platform.openedDocuments, QStringList{f.path(kManualFileName)});
         f.platform.documentViewer = false;

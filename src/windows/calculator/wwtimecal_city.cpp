@@ -12,6 +12,7 @@
 
 #include <QDir>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -160,6 +161,18 @@ void WwtimeCal::Resetz_Click()
 void WwtimeCal::Close1_Click()
 {
     m_countryFrame->hide();
+}
+
+// Escape closes the open search frame, the countries' before the places';
+// the rest of the window stays as it is.
+void WwtimeCal::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() != Qt::Key_Escape || event->modifiers() != Qt::NoModifier)
+        return QWidget::keyPressEvent(event);
+    if (m_countryFrame->isVisible())
+        Close1_Click();
+    else if (m_placeFrame->isVisible())
+        Resetz_Click();
 }
 
 void WwtimeCal::Label5_Click()

@@ -238,6 +238,7 @@ void frmqarnivo::createGrids()
     m_dayGrid->setGeometry(
         m_scale.rect(left, kGridTop + kHeaderRowHeight + 2, gridWidth, 6 * kDayRowHeight + 2));
     connect(m_dayGrid, &QTableWidget::cellClicked, this, &frmqarnivo::grCal1_Click);
+    m_dayGrid->installEventFilter(this);
     connect(m_weekdayHeader, &QTableWidget::cellClicked, this, &frmqarnivo::grCal0_Click);
 }
 

@@ -45,10 +45,12 @@
 #include <array>
 
 class QAction;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTableWidget;
+class QTextBrowser;
 class QTextEdit;
 class QTimer;
 
@@ -141,6 +143,7 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -176,6 +179,10 @@ private:
     // The month grid.
     void FillMonthGrid();
     void MarkSelectedDay();
+    // The keyboard in the grid: a step of the selected day, or today.
+    bool gridKey(const QKeyEvent &key);
+    // Selects a Hijri day as a click on it does, showing its month first.
+    void selectDay(const Ymd &day);
     // Frames today's cell when today's month is shown; the selection is marked apart.
     void markToday();
     bool isToday(int day) const;
@@ -294,7 +301,7 @@ private:
     QLineEdit *m_gregorianDateLine = nullptr;
     QLabel *m_occasionLine = nullptr;
     QTextEdit *m_readingBox = nullptr;
-    QTextEdit *m_infoPanel = nullptr;                 // the panel over the window
+    QTextBrowser *m_infoPanel = nullptr;              // the panel over the window
     ClickablePicture *m_translationCredits = nullptr; // credits of the translation
     QLabel *m_webLink = nullptr;                      // link to the maker's web site
     ClickablePicture *m_invocation = nullptr;         // the invocation

@@ -6,6 +6,7 @@
 #include "core/calendar/monthview.h"
 #include "core/readings/occasions.h"
 #include "widgets/accessiblenames.h"
+#include "widgets/cellgrid.h"
 #include "widgets/clickablepicture.h"
 #include "windows/main/conversionpanel.h"
 
@@ -59,6 +60,9 @@ void frmqarnivo::describeDayCells()
                 OccasionDisplayText(m_occasionText.at(m_state.CurrentHijriMonth, day));
             if (!occasion.isEmpty())
                 description += QStringLiteral(". ") + occasion;
+            // The eye is told the occasion too: a corner mark, and the tip.
+            cell->setData(kMarkedRole, !occasion.isEmpty());
+            cell->setToolTip(occasion);
             cell->setData(Qt::AccessibleTextRole, hijri);
             cell->setData(Qt::AccessibleDescriptionRole, description);
         }

@@ -4,6 +4,7 @@
 #include "windows/main/frmqarnivo.h"
 
 #include "core/help/helptexts.h"
+#include "core/help/links.h"
 #include "core/help/maker.h"
 #include "core/readings/occasionexport.h"
 #include "core/readings/occasions.h"
@@ -28,6 +29,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTextBrowser>
 #include <QTextEdit>
 
 namespace qarnivo {
@@ -76,8 +78,11 @@ void frmqarnivo::createHelpMenus()
 void frmqarnivo::createHelpControls()
 {
     QWidget *area = m_contents;
-    m_infoPanel = Named<QTextEdit>(area, mainnames::InfoPanel);
-    m_infoPanel->setReadOnly(true);
+    m_infoPanel = Named<QTextBrowser>(area, mainnames::InfoPanel);
+    // Its addresses open outside the program, through the platform.
+    m_infoPanel->setOpenLinks(false);
+    connect(m_infoPanel, &QTextBrowser::anchorClicked, this,
+            [this](const QUrl &address) { m_platform.openWebAddress(address); });
     m_infoPanel->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_infoPanel->setFont(HandFont(12 * m_scale.factor()));
     m_infoPanel->setStyleSheet(
@@ -180,7 +185,7 @@ void frmqarnivo::OurSoft_Click()
 void frmqarnivo::showPanelText(const QString &crLfText)
 {
     m_infoPanel->clear();
-    m_infoPanel->setPlainText(TextBoxText(crLfText));
+    m_infoPanel->setHtml(LinkedHtml(TextBoxText(crLfText)));
     m_infoPanel->show();
     m_infoPanel->raise();
 }

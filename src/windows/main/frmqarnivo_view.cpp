@@ -16,9 +16,11 @@
 
 #include <QAction>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
-#include <QTextEdit>
+#include <QTableWidget>
+#include <QTextBrowser>
 
 namespace qarnivo {
 
@@ -141,6 +143,10 @@ bool frmqarnivo::eventFilter(QObject *watched, QEvent *event)
         if (doubleClicked(watched))
             return true;
         break;
+    case QEvent::KeyPress:
+        if (watched == m_dayGrid && gridKey(static_cast<const QKeyEvent &>(*event)))
+            return true;
+        break;
     case QEvent::MouseButtonRelease:
         if (watched == m_webLink) {
             Label8_Click();
@@ -151,6 +157,18 @@ bool frmqarnivo::eventFilter(QObject *watched, QEvent *event)
         break;
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+// Escape closes the panel over the window, the information panel before the
+// conversion panel below it; with neither open it does nothing.
+void frmqarnivo::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() != Qt::Key_Escape || event->modifiers() != Qt::NoModifier)
+        return QMainWindow::keyPressEvent(event);
+    if (m_infoPanel->isVisible())
+        Text6_DblClick();
+    else
+        m_conversionPanel->hide();
 }
 
 bool frmqarnivo::pointerMoved(QObject *watched)

@@ -16,6 +16,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QShortcut>
@@ -71,8 +72,6 @@ PrayerTimesWindow::PrayerTimesWindow(Platform &platform, const PrayerSettings &s
     layout->addWidget(m_timetable, 1);
     layout->addLayout(createButtons());
 
-    auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    connect(escape, &QShortcut::activated, this, &PrayerTimesWindow::Cloze_Click);
     auto *print = new QShortcut(QKeySequence::Print, this);
     connect(print, &QShortcut::activated, this, &PrayerTimesWindow::Print_Click);
 
@@ -246,6 +245,17 @@ void PrayerTimesWindow::closeEvent(QCloseEvent *event)
 void PrayerTimesWindow::Cloze_Click()
 {
     close();
+}
+
+// Escape closes the window, but not as a shortcut: an open drop-down list
+// takes its own Escape, which then closes the list alone.
+void PrayerTimesWindow::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        Cloze_Click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 } // namespace qarnivo

@@ -68,6 +68,7 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     // The months the timetable offers: the Gregorian calendar throughout.
