@@ -1,8 +1,6 @@
-// The calendar core: the known dates in both directions, the weekday rules, month lengths, leap
-// years, the day shift, walks over every day of the range, the name tables, the month view as
-// values (the week grid, the date lines, the limits of the view); and the checks of a typed
-// date: the leading number of the text, its rounding, the order of the checks, the exact words
-// of each refusal, its icon and whether it empties the year box.
+// The calendar core: the weekday rules, the day shift, a walk over every
+// day of the range against Qt, the name tables, the month view; and the checks of a typed date:
+// the number read, its rounding, the order of the checks and each refusal's words and icon.
 
 #include "core/calendar/checks.h"
 #include "core/calendar/datestate.h"
@@ -51,8 +49,8 @@ const QString kBeyondHijri =
     QStringLiteral("Invalid Date. Dates beyond to 30th Jumadil-Awwal 20874 AH\r\n"
                    "might yield erroneous by this program.");
 
-// The typed year, month and day; the refusal (empty when the date passes), its icon and whether
-// it empties the year box; the year the date is taken in.
+// The typed date; the refusal (empty: accepted), its icon, whether it empties the year box; the
+// year the date is taken in.
 void dateColumns()
 {
     columns<QString, int, int, QString, MsgIcon, bool, int>(
@@ -94,28 +92,11 @@ void verifyDate(CheckedDate (*check)(const QString &, int, int))
 class TestConversion : public QObject {
     Q_OBJECT
 private slots:
-    void knownDates_data()
-    {
-        columns<int>({"known"});
-        for (int i = 0; i < int(std::size(kKnownDates)); ++i)
-            row(kKnownDates[i].name, i);
-    }
-    void knownDates()
-    {
-        const KnownDate &d = kKnownDates[std::get<0>(fetch<int>("known"))];
-        QCOMPARE(GregorianToJulianDay(d.western.year, d.western.month, d.western.day), d.jd);
-        QCOMPARE(HijriToJulianDay(d.hijri.year, d.hijri.month, d.hijri.day), d.jd);
-        QCOMPARE(show(JulianDayToGregorian(d.jd)), show(d.western));
-        QCOMPARE(show(JulianDayToHijri(d.jd)), show(d.hijri));
-        QCOMPARE(WeekDayOf(d.jd), d.weekDay);
-    }
-
     // The correction moves the weekday of 1 Muharram 1 AH (a Friday); the date is untouched.
     void correctedWeekDay_data()
     {
         columns<int, int>({"correction", "weekDay"});
         row("none: Friday", 0, 6);
-        row("+1: Saturday", 1, 7);
         row("+2 wraps to Sunday", 2, 1);
         row("-1: Thursday", -1, 5);
         row("a whole week changes nothing", 7, 6);
@@ -127,27 +108,10 @@ private slots:
         QCOMPARE(CorrectedWeekDay(kFirstJulianDay, correction), weekDay);
     }
 
-    void leapYears_data()
-    {
-        columns<int, bool>({"year", "leap"});
-        row("1500, Julian rule", 1500, true);
-        row("1582, not divisible by 4", 1582, false);
-        row("1600, divisible by 400", 1600, true);
-        row("1900, century", 1900, false);
-        row("2000, divisible by 400", 2000, true);
-        row("20800, divisible by 400", 20800, true);
-    }
-    void leapYears()
-    {
-        const auto [year, leap] = fetch<int, bool>("year", "leap");
-        QCOMPARE(IsLeapYear(year), leap);
-    }
-
     void shiftGregDate_data()
     {
         columns<Ymd, int, Ymd>({"from", "daysBack", "to"});
         row("forward over 28 Feb 1900", Ymd{1900, 2, 28}, -1, Ymd{1900, 3, 1});
-        row("forward to 29 Feb 2000", Ymd{2000, 2, 28}, -1, Ymd{2000, 2, 29});
         row("forward over the reform", Ymd{1582, 10, 4}, -1, Ymd{1582, 10, 15});
         row("back over the reform", Ymd{1582, 10, 15}, 1, Ymd{1582, 10, 4});
         row("back over the year end", Ymd{2000, 1, 1}, 1, Ymd{1999, 12, 31});
@@ -165,9 +129,9 @@ private slots:
         QCOMPARE(state.CurrentHijriDay, qint16(12));
     }
 
-    // Every day of the range: both calendars go to the JD and back unchanged, and agree with
-    // Qt's Julian, Gregorian and Islamic civil calendars, which implement the same rules
-    // independently (month lengths, leap years, the reform, the weekdays).
+    // Every day of the range goes to the JD and back unchanged in both calendars, and agrees
+    // with Qt's Julian, Gregorian and Islamic civil calendars, written independently: the known
+    // dates of testsupport.h among them.
     void everyDayRoundTripsAndAgreesWithQt()
     {
         const QCalendar julian(QCalendar::System::Julian);
@@ -221,7 +185,6 @@ private slots:
         columns<int, int, int>({"firstWeekDay", "monthDays", "lastCell"});
         row("Sunday, 29 days: ends in (4, 0)", 1, 29, 28);
         row("Saturday, 30 days: ends in (5, 0)", 7, 30, 35);
-        row("Friday, 30 days", 6, 30, 34);
     }
     void layOutMonth()
     {
@@ -286,22 +249,17 @@ private slots:
     {
         columns<QString, double>({"text", "value"});
         row("leading blanks", "   1447", 1447.0);
-        row("leading tab", "\t1447", 1447.0);
         row("digits then letters", "2026abc", 2026.0);
         row("stops at an inner blank", "20 26", 20.0);
         row("empty", "", 0.0);
-        row("blanks only", "   ", 0.0);
         row("letters before digits", "AD2026", 0.0);
         row("plus sign", "+622", 622.0);
         row("minus sign", "-5", -5.0);
-        row("sign alone", "-", 0.0);
         row("fraction", "622.5", 622.5);
         row("only one point counts", "1.2.3", 1.2);
-        row("leading point", ".5", 0.5);
         row("exponent", "2.0874e4", 20874.0);
         row("upper-case exponent with sign", "6220E-1", 622.0);
         row("exponent without digits is not read", "1447e", 1447.0);
-        row("exponent sign without digits", "1447e+x", 1447.0);
         row("no comma decimals", "622,5", 622.0);
         row("Arabic-Indic digits are not ASCII digits", QString::fromUtf8("١٤٤٧"), 0.0);
     }
@@ -355,7 +313,6 @@ private slots:
         accepted("last day of the range", "20874", 5, 30, 20874);
         accepted("622.5 rounds to 622", "622.5", 7, 16, 622);
         accepted("623.5 rounds to 624", "623.5", 1, 1, 624);
-        accepted("2026 followed by letters", "2026abc", 3, 1, 2026);
         accepted("29 Feb 1500 (Julian leap year)", "1500", 2, 29, 1500);
         accepted("29 Feb 2000", "2000", 2, 29, 2000);
         accepted("4 Oct 1582", "1582", 10, 4, 1582);
@@ -366,18 +323,15 @@ private slots:
         refused("a fraction below 622", "621.9", 7, 16, kWesternYear, warn, true);
         refused("empty year", "", 1, 1, kWesternYear, warn, true);
         refused("1e400", "1e400", 1, 1, kWesternYear, warn, true);
-        refused("-1e400", "-1e400", 1, 1, kWesternYear, warn, true);
         refused("15 Jul 622", "622", 7, 15, kBeforeEra);
         refused("31 May 20874", "20874", 5, 31, kBeyondWestern);
-        refused("1 Jun 20874", "20874", 6, 1, kBeyondWestern);
         refused("30 Feb 2000 (leap)", "2000", 2, 30, kLeapFebruary);
         refused("31 Feb 1500 (Julian leap)", "1500", 2, 31, kLeapFebruary);
         refused("30 Feb 2001 (common)", "2001", 2, 30, kCommonFebruary);
         refused("29 Feb 1900", "1900", 2, 29, kCommonFebruary);
-        refused("31 Apr", "2024", 4, 31, kThirtyDays);
-        refused("31 Jun", "2024", 6, 31, kThirtyDays);
-        refused("31 Sep", "2024", 9, 31, kThirtyDays);
-        refused("31 Nov", "2024", 11, 31, kThirtyDays);
+        for (const int month : {4, 6, 9, 11})
+            QTest::addRow("31 of month %d", month)
+                << "2024" << month << 31 << kThirtyDays << MsgIcon::Exclamation << false << 0;
         refused("5 Oct 1582", "1582", 10, 5, kReform);
         refused("14 Oct 1582", "1582", 10, 14, kReform);
         refused("the era check comes before February", "622", 2, 30, kBeforeEra);
@@ -394,9 +348,7 @@ private slots:
         refused("year 0", "0", 1, 1, kHijriYear, MsgIcon::None, true);
         refused("year 20875", "20875", 1, 1, kHijriYear, MsgIcon::None, true);
         refused("0.6 is below 1", "0.6", 1, 1, kHijriYear, MsgIcon::None, true);
-        refused("negative", "-3", 1, 1, kHijriYear, MsgIcon::None, true);
         refused("1 Jumadis -Sani 20874", "20874", 6, 1, kBeyondHijri);
-        refused("Dhul-Hijjah 20874", "20874", 12, 30, kBeyondHijri);
     }
     void hijriDate() { verifyDate(CheckHijriInput); }
 };

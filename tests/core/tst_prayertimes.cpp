@@ -1,7 +1,6 @@
-// The prayer-time engine: times that adhan 4.4.6 gives for fixed days (the Node check in
-// tools/prayer compares every method on many more), the polar days and nights, any latitude and
-// date without a crash, the city file's conventions, the stored settings, the clock texts, the
-// user's minute adjustments and daylight saving time.
+// The prayer-time engine: adhan 4.4.6's times for fixed days (tools/prayer compares many more),
+// polar days and nights, any latitude and date, the city file's conventions, the stored
+// settings, the clock texts, the minute adjustments and daylight saving time.
 
 #include "core/places/place.h"
 #include "core/prayer/prayertimes.h"
@@ -159,7 +158,6 @@ private slots:
     {
         columns<QString, QString>({"city", "place"});
         row("default city", "Bhubaneswar|20.267|-85.85|-5.5", "20.267 85.85 5.5 0");
-        row("west, behind GMT", "New York|40.7|74|5", "40.7 -74 -5 0");
         row("south east", "Sydney|-33.9|-151.2|-10", "-33.9 151.2 10 0");
         row("the ends", "Edge|-90|180|14", "-90 -180 -14 0");
         row("degree sign", "X|20.27º|0|0", "20.27 0 0 0");
@@ -185,11 +183,9 @@ private slots:
         columns<QString, QString, QString>({"rules", "texts", "want"});
         row("box: latitude 89.8 inside", "box", "X|89.8|0|0", "89.8 0 0");
         row("box: latitude -89.81 outside", "box", "X|-89.81|0|0", "latitude");
-        row("box: offset -12 inside", "box", "X|0|0|-12", "0 0 -12");
         row("box: offset 11.99 inside", "box", "X|0|0|11.99", "0 0 11.99");
         row("box: offset 12 outside", "box", "X|0|0|12", "offset");
         row("box: no number reads as 0", "box", "X|abc||-", "0 0 0");
-        row("box: comma ends the number", "box", "X|20,5|1|2", "20 1 2");
         row("box: blanks, sign, trailing text", "box", "X|  +21.42N|-39.83 E|-3h",
             "21.42 -39.83 -3");
         row("box: infinite refused", "box", "X|1e999|0|0", "latitude");
@@ -200,11 +196,9 @@ private slots:
         row("prayer: offset -14 inside", "prayer", "X|0|0|-14", "0 0 -14");
         row("prayer: offset 14.01 outside", "prayer", "X|0|0|14.01", "offset");
         row("prayer: blank refused", "prayer", "X|0| |0", "longitude");
-        row("prayer: word refused", "prayer", "X|0|0|east", "offset");
         row("prayer: first fault first", "prayer", "X|95||", "latitude");
         row("prayer: infinite refused", "prayer", "X|0|0|1e999", "offset");
         row("command line: east turned west", "cli", "|21.42|39.83|3", "21.42 -39.83 -3");
-        row("command line: latitude -90 inside", "cli", "|-90|0|0", "-90 0 0");
         row("command line: offset -12 inside", "cli", "|0|0|-12", "0 0 12");
         row("command line: offset -12.01 outside", "cli", "|0|0|-12.01", "offset");
         row("command line: offset 14 inside", "cli", "|0|0|14", "0 0 -14");
@@ -212,7 +206,6 @@ private slots:
         row("command line: blanks around, exponent", "cli", "| 20 |1e1|+5.5", "20 -10 -5.5");
         row("command line: trailing text refused", "cli", "|20abc|0|0", "latitude");
         row("command line: comma refused", "cli", "|0|1,5|0", "longitude");
-        row("command line: empty refused", "cli", "|0|0|", "offset");
         row("command line: nan refused", "cli", "|nan|0|0", "latitude");
         row("page: out of range kept", "page", "X|95|-200|30", "95 -200 30");
         row("page: infinite kept", "page", "X|1e999|0|0", "inf 0 0");
@@ -283,7 +276,6 @@ private slots:
         columns<int, bool, QString>({"minutes", "clock24", "text"});
         row("midnight 24", 0, true, "00:00");
         row("midnight 12", 0, false, "12:00 AM");
-        row("dawn 24", 290, true, "04:50");
         row("dawn 12", 290, false, "4:50 AM");
         row("noon 12", 720, false, "12:00 PM");
         row("1 PM", 780, false, "1:00 PM");

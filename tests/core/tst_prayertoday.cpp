@@ -1,6 +1,5 @@
-// Today's prayer times as the clock keeps them: the day recomputed at midnight and on a new
-// place or settings, the next prayer and its countdown across Isha to tomorrow's Fajr, the
-// reminders one tick owes, the polar days and nights, and the clock arithmetic under them.
+// Today's prayer times as the clock keeps them: the day recomputed, the next prayer and its
+// countdown past Isha, the reminders a tick owes, polar days and nights, the clock arithmetic.
 
 #include "core/prayer/prayertoday.h"
 #include "testsupport.h"
@@ -156,8 +155,6 @@ private slots:
             "Dhuhr");
         row("a day later", "Bhubaneswar", QStringList{"2026-12-06 04:00:00", "2026-12-07 12:00:00"},
             QString());
-        row("a day back", "Bhubaneswar", QStringList{"2026-12-07 04:00:00", "2026-12-06 12:00:00"},
-            QString());
         row("polar night", "Tromso", QStringList{"2026-12-06 00:00:00", "2026-12-06 23:59:59"},
             "Fajr Dhuhr Isha");
         row("polar day", "Tromso", QStringList{"2026-06-21 00:00:00", "2026-06-21 23:59:59"},
@@ -181,7 +178,6 @@ private slots:
         columns<int, int, QString, QString>({"isha", "second", "next", "due"});
         row("before Fajr", 1260, 4 * 3600, "Fajr in 1:00:00", "Fajr Dhuhr Asr Maghrib Isha");
         row("Fajr's own minute", 1260, 5 * 3600, "Dhuhr in 7:00:00", "Dhuhr Asr Maghrib Isha");
-        row("after sunrise", 1260, 6 * 3600 + 30, "Dhuhr in 5:59:30", "Dhuhr Asr Maghrib Isha");
         row("after Isha", 1260, 22 * 3600, "Fajr (tomorrow) in 7:01:00", QString());
         row("Isha after midnight", 1470, 86399, "Isha in 0:30:01", "Isha");
     }

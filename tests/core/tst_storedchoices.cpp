@@ -77,7 +77,8 @@ private slots:
             QString("2|Tabular|karachi|Hanafi|MiddleOfTheNight|0,0,0,0,0,0|24h|full|normal|0|5|"
                     "Urdu|first|no tray|quiet"));
         row("beyond 16 bits and beyond an hour",
-            QStringList{"Correction=40000", "DovrellBG=-32769", "PrayerAdjustments=61,0,0,0,0,0"},
+            QStringList{"Correction=32768", "DovrellBG=-32769", "ColorIndex=1e400",
+                        "PrayerAdjustments=61,0,0,0,0,0"},
             kDefaults);
         row("16-bit limits are kept", QStringList{"Correction=-32768", "DovrellBG=32767"},
             QString("-32768|Tabular|karachi|Hanafi|MiddleOfTheNight|0,0,0,0,0,0|24h|short|"

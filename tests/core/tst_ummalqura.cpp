@@ -1,7 +1,6 @@
-// The two Hijri calendars against ICU, an independent implementation: every
-// day of the Umm al-Qura table both ways against ICU's islamic-umalqura, the
-// arithmetical calendar against islamic-civil over its whole range, the
-// seams of the table, and the stored setting.
+// The Umm al-Qura calendar against ICU's islamic-umalqura, an independent implementation: every
+// day of the table both ways, known month starts beside the arithmetical calendar's (which
+// tst_conversion walks against Qt), the seams of the table, and the stored setting.
 
 #include "core/calendar/hijricalendar.h"
 #include "core/calendar/ummalqura.h"
@@ -9,6 +8,8 @@
 #include <QtTest>
 
 #include <unicode/ucal.h>
+
+#include <tuple>
 
 using namespace qarnivo;
 
@@ -72,30 +73,15 @@ private slots:
         QVERIFY(days > 106000); // 301 years
     }
 
-    void arithmeticalAgreesWithIslamicCivil()
-    {
-        IcuCalendar icu("en@calendar=islamic-civil");
-        // 16 July 622 to 31 December 9999, every 3rd day.
-        for (qint32 day = 1948440; day <= 5373484; day += 3) {
-            const Ymd ours = JulianDayToHijriIn(CalendarKind::Tabular, day);
-            const Ymd theirs = icu.hijriOf(day);
-            if (ours.year != theirs.year || ours.month != theirs.month || ours.day != theirs.day)
-                QFAIL(qPrintable(
-                    QStringLiteral("JD %1: %2, ICU %3").arg(day).arg(text(ours), text(theirs))));
-        }
-    }
-
     void knownDates_data()
     {
         QTest::addColumn<int>("year");
         QTest::addColumn<int>("month");
         QTest::addColumn<QDate>("ummAlQura");
         QTest::addColumn<QDate>("tabular");
-        // Umm al-Qura month starts as announced in Saudi Arabia (Ramadhan and
-        // Eid al-Fitr of those years), and the arithmetical calendar's, which
-        // differ by a day now and then.
+        // Umm al-Qura month starts as announced in Saudi Arabia, and the arithmetical
+        // calendar's, which differ by a day now and then.
         QTest::newRow("1 Ramadhan 1445") << 1445 << 9 << QDate(2024, 3, 11) << QDate(2024, 3, 11);
-        QTest::newRow("1 Ramadhan 1446") << 1446 << 9 << QDate(2025, 3, 1) << QDate(2025, 3, 1);
         QTest::newRow("1 Muharram 1447") << 1447 << 1 << QDate(2025, 6, 26) << QDate(2025, 6, 27);
         QTest::newRow("1 Shawwal 1444") << 1444 << 10 << QDate(2023, 4, 21) << QDate(2023, 4, 22);
     }
@@ -149,10 +135,8 @@ private slots:
             Ymd previous = JulianDayToHijriIn(CalendarKind::UmmAlQura, seam - 40);
             for (qint32 day = seam - 39; day < seam + 40; ++day) {
                 const Ymd now = JulianDayToHijriIn(CalendarKind::UmmAlQura, day);
-                const bool later = now.year > previous.year ||
-                                   (now.year == previous.year &&
-                                    (now.month > previous.month ||
-                                     (now.month == previous.month && now.day > previous.day)));
+                const bool later = std::tie(now.year, now.month, now.day) >
+                                   std::tie(previous.year, previous.month, previous.day);
                 QVERIFY2(later, qPrintable(QStringLiteral("JD %1: %2 after %3")
                                                .arg(day)
                                                .arg(text(now), text(previous))));

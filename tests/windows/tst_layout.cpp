@@ -1,9 +1,7 @@
-// Guards the look of the windows under the desktop's fonts and colours. The main window (short
-// and full view, Urdu and English day names, the conversion panel), the Options window and the
-// calculator window's side panel are built under several desktop fonts and a light and a dark
-// palette. A check fails, naming the control and the numbers, when a control leaves the visible
-// part of its window, two controls overlap where they were not designed to, a text does not fit
-// its control, or a text lacks contrast against what is actually painted behind it.
+// The windows under several desktop fonts and a light and a dark palette. A check fails, naming
+// the control and the numbers, when a control leaves the visible part of its window, two controls
+// overlap where they were not designed to, a text does not fit, or a text lacks contrast against
+// what is actually painted behind it.
 
 #include "widgets/contrast.h"
 #include "widgets/pictures.h"

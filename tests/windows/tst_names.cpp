@@ -1,8 +1,6 @@
-// The object names of every window, pinned as the literal texts that checks
-// outside the program, the manual and the tests rely on. The other suites
-// reach the controls through the names tables; this one holds the tables to
-// their texts: a renamed control, a control lost or one made without a name
-// from its table fails here.
+// Every window's object names held to the pinned texts (tests/data/objectnames.txt) that checks
+// outside the program, the manual and the tests rely on: a control renamed, lost or made without
+// a name from its table fails here.
 
 #include "windows/calculator/mapgmt.h"
 #include "windows/options/options.h"
@@ -17,9 +15,8 @@ using namespace qarnivo::testing;
 
 namespace {
 
-// Every named control and command below `root`, its own name first, but
-// for those of the windows in `others` that it owns; Qt's own parts
-// ("qt_...") and nameless objects are left out.
+// Every named control, command and timer below `object`, but those of the windows in `others`;
+// Qt's own parts ("qt_...") and nameless objects left out.
 void collectNames(const QObject *object, const QList<const QObject *> &others, QStringList &names)
 {
     for (const QObject *child : object->children()) {
@@ -42,8 +39,7 @@ QStringList namesBelow(const QObject *root, const QList<const QObject *> &others
     return names;
 }
 
-// The pinned names of each window: "[Window]" lines, then one name a line;
-// "#" begins a comment.
+// "[Window]" lines, then one name a line; "#" begins a comment.
 QMap<QString, QStringList> pinnedNames()
 {
     QMap<QString, QStringList> pinned;

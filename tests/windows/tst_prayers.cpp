@@ -1,6 +1,5 @@
-// The prayer times on the windows: the main window's panel and its countdown,
-// the Options window's choices, the reminders, the tray and the Prayer Times
-// window's menu item.
+// The prayer times on the windows: the main window's panel and its countdown, the Options
+// window's choices, the reminders, the tray and the Prayer Times window's menu item.
 
 #include "windows/main/prayertray.h"
 #include "windows/prayertimes/prayerwindow.h"
@@ -80,9 +79,9 @@ private slots:
     void storedSettingsAtStartup_data()
     {
         columns<QString, QString, QString>({"key", "stored", "fajr"});
-        row("method (adhan: 04:44)", QString("PrayerMethod"), QString("egypt"), QString("04:44"));
-        row("adjustments", QString("PrayerAdjustments"), QString("5,0,0,0,0,0"), QString("04:55"));
-        row("12-hour clock", QString("Clock24"), QString("False"), QString("4:50 AM"));
+        row("method (adhan: 04:44)", "PrayerMethod", "egypt", "04:44");
+        row("adjustments", "PrayerAdjustments", "5,0,0,0,0,0", "04:55");
+        row("12-hour clock", "Clock24", "False", "4:50 AM");
     }
     void storedSettingsAtStartup()
     {

@@ -1,6 +1,5 @@
-// Stored settings: their text forms and the fallbacks that keep a damaged store from stopping
-// the program; and the options window, whose Hijri date correction and colour schemes are
-// stored and applied at once.
+// Stored settings through the platform (their text forms are tst_storedchoices'), the windows'
+// places, and the options window, whose correction and colour schemes apply at once.
 
 #include "core/placement/windowfit.h"
 #include "core/settings/settingscatalogue.h"
@@ -79,8 +78,6 @@ std::optional<QPoint> storedPlace(const QString &which, const QString &text)
 class TestSettings : public QObject {
     Q_OBJECT
 private slots:
-    // A number fits 16 bits, blanks around it allowed, a fraction rounded half to even; a
-    // Boolean is True or False in any case, or a number. Anything else cannot be read.
     // Each window comes back where it was closed, but only where it still lies wholly on a
     // screen; anything else stored leaves it where it opens first, without a word.
     void windowsComeBack_data()
@@ -94,17 +91,16 @@ private slots:
             {"options", SettingKey::OptionsGeometry},
             {"calculator", SettingKey::CalculatorGeometry},
             {"prayer times", SettingKey::PrayerTimesGeometry}};
-        for (const auto &[window, key] : others) {
+        for (const auto &[window, key] : others)
             QTest::addRow("%s on the screen", window)
                 << QString(window) << key << storedFrame({60, 40, 300, 200}) << true;
-            QTest::addRow("%s off every screen", window)
-                << QString(window) << key << storedFrame({-900, 10, 300, 200}) << false;
-            QTest::addRow("%s partly off", window)
-                << QString(window) << key << storedFrame({600, 500, 300, 200}) << false;
-            QTest::addRow("%s, garbage", window) << QString(window) << key << "AAAA%%" << false;
-            QTest::addRow("%s, not a record", window)
-                << QString(window) << key << "AAAAAAAA" << false;
-        }
+        // The three read their record alike: one of them tries what cannot be restored.
+        const QString options = SettingKey::OptionsGeometry;
+        row("options off every screen", "options", options, storedFrame({-900, 10, 300, 200}),
+            false);
+        row("options partly off", "options", options, storedFrame({600, 500, 300, 200}), false);
+        row("options, garbage", "options", options, "AAAA%%", false);
+        row("options, not a record", "options", options, "AAAAAAAA", false);
     }
 
     void windowsComeBack()
@@ -124,34 +120,6 @@ private slots:
         const QPoint closedAt = window->pos();
         window->close();
         QCOMPARE(storedPlace(which, w.setting(key)), closedAt);
-    }
-
-    void conversions_data()
-    {
-        columns<QString, QString, QString>({"text", "int16", "bool"});
-        row("zero", "0", "0", "false");
-        row("negative", "-2", "-2", "true");
-        row("blanks around", " 3 ", "3", "?");
-        row("a half rounds to even", "2.5", "2", "?");
-        row("other number", "-1", "-1", "true");
-        row("16-bit limit", "32767", "32767", "true");
-        row("beyond 16 bits", "32768", "none", "?");
-        row("True", "True", "none", "true");
-        row("False in other capitals", "false", "none", "false");
-        row("a word", "Maybe", "none", "none");
-        row("digits then letters", "3x", "none", "?");
-        row("empty", "", "none", "none");
-        row("infinity", "1e400", "none", "?");
-    }
-    void conversions()
-    {
-        const auto [text, int16, boolean] =
-            fetch<QString, QString, QString>("text", "int16", "bool");
-        const std::optional<qint16> number = SettingToInt16(text);
-        const std::optional<bool> truth = SettingToBool(text);
-        QCOMPARE(number ? QString::number(*number) : "none", int16);
-        if (boolean != "?") // "?": not a concern of this row
-            QCOMPARE(truth ? (*truth ? "true" : "false") : "none", boolean);
     }
 
     // A key that is absent or cannot be read gives its default; values are written in the
