@@ -19,7 +19,8 @@ namespace {
 
 // Every named control and command below `root`, its own name first, but
 // for those of the windows in `others` that it owns; Qt's own parts
-// ("qt_...") and nameless objects are left out.
+// ("qt_...", "_q_..." such as a line edit's clear button) and nameless
+// objects are left out.
 void collectNames(const QObject *object, const QList<const QObject *> &others, QStringList &names)
 {
     for (const QObject *child : object->children()) {
@@ -27,7 +28,8 @@ void collectNames(const QObject *object, const QList<const QObject *> &others, Q
             continue;
         const bool control = child->isWidgetType() || qobject_cast<const QAction *>(child) ||
                              qobject_cast<const QTimer *>(child);
-        if (control && !child->objectName().isEmpty() && !child->objectName().startsWith("qt_"))
+        if (control && !child->objectName().isEmpty() && !child->objectName().startsWith("qt_") &&
+            !child->objectName().startsWith("_q_"))
             names << child->objectName();
         collectNames(child, others, names);
     }
