@@ -71,7 +71,9 @@ void benchWritePage()
     QElapsedTimer timer;
     timer.start();
     for (int run = 0; run < runs; ++run) {
-        if (!WritePage(app.platform, lines, ReadPlace(DefaultCity(), kPageCityRules).place).ok())
+        if (!WritePage(app.platform, lines, ReadPlace(DefaultCity(), kPageCityRules).place,
+                       PrayerSettings{})
+                 .ok())
             std::printf("WritePage failed\n");
     }
     report("WritePage", double(timer.nsecsElapsed()) / 1e6 / runs, "ms", "< 2 ms");

@@ -10,6 +10,7 @@
 #include "core/places/fieldreader.h"
 #include "core/places/listsearch.h"
 #include "core/places/offsetlist.h"
+#include "core/places/placealiases.h"
 #include "core/places/wildcard.h"
 #include "core/readings/occasionexport.h"
 #include "windowsupport.h"
@@ -535,6 +536,9 @@ private slots:
         row("only the last entry matches", QStringList{"a", "b", "zurich"}, "zur",
             QStringList{"zurich"});
         row("empty list", QStringList{}, "x", QStringList{});
+        row("other spellings found, whole words only",
+            QStringList{"India - Mumbai", "Saudi Arabia - Makkah", "X - Bombayville"}, "bomb?y",
+            QStringList{"India - Mumbai", "X - Bombayville"});
     }
     void findNext()
     {
@@ -545,7 +549,8 @@ private slots:
         bool continuing = false;
         int count = 0;
         for (int click = 0; click <= entries.size() + 1; ++click) {
-            const SearchStep step = FindNextEntry(entries, text, selected, continuing, count);
+            const SearchStep step =
+                FindNextEntry(entries, text, selected, continuing, count, ShippedPlaceAliases());
             selected = step.selected;
             continuing = step.continuing;
             count = step.foundCount;
@@ -557,6 +562,36 @@ private slots:
             found.append(entries[step.selected]);
         }
         QFAIL("no summary");
+    }
+
+    // The place filter, with the shipped table of other spellings.
+    void placeFilter_data()
+    {
+        columns<QString, QString, bool>({"name", "filter", "found"});
+        row("empty filter finds all", "India - Pune", "", true);
+        row("part of a name, any case", "India - Pune", "dIA - pu", true);
+        row("accents ignored in the filter", "Maldives - Male", "Malé", true);
+        row("accents ignored in the name", "Turkey - Şanlıurfa", "sanl", true);
+        row("other spelling of the list's name", "Saudi Arabia - Makkah", "mecca", true);
+        row("the list's name for another spelling", "Saudi Arabia - Mecca", "Makkah", true);
+        row("part of another spelling", "India - Mumbai", "Bomb", true);
+        row("alias with accents", "Romania - Bucharest", "bucuresti", true);
+        row("several other spellings", "Saudi Arabia - Jeddah", "jiddah", true);
+        row("alias only as a whole word", "X - Rangoonia", "Yangon", false);
+        row("another place's alias", "India - Chennai", "Bombay", false);
+        row("no match", "India - Pune", "Narnia", false);
+    }
+    void placeFilter()
+    {
+        const auto [name, filter, found] = fetch<QString, QString, bool>("name", "filter", "found");
+        QCOMPARE(PlaceFilterMatches(name, filter, ShippedPlaceAliases()), found);
+    }
+
+    // A group a line; comments, blank lines and lone spellings left out.
+    void placeAliases()
+    {
+        QCOMPARE(ParsePlaceAliases("# Aa = Bb\r\nA = B, C\r\n\r\nLone =\n D=E ,"),
+                 (SpellingGroups{{"A", "B", "C"}, {"D", "E"}}));
     }
 
     // Without the flag a search starts at the top; with it, it goes on below the selection,

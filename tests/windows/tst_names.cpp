@@ -16,7 +16,8 @@ using namespace qarnivo::testing;
 namespace {
 
 // Every named control, command and timer below `object`, but those of the windows in `others`;
-// Qt's own parts ("qt_...") and nameless objects left out.
+// Qt's own parts ("qt_...", "_q_..." such as a line edit's clear button) and nameless objects
+// left out.
 void collectNames(const QObject *object, const QList<const QObject *> &others, QStringList &names)
 {
     for (const QObject *child : object->children()) {
@@ -24,7 +25,8 @@ void collectNames(const QObject *object, const QList<const QObject *> &others, Q
             continue;
         const bool control = child->isWidgetType() || qobject_cast<const QAction *>(child) ||
                              qobject_cast<const QTimer *>(child);
-        if (control && !child->objectName().isEmpty() && !child->objectName().startsWith("qt_"))
+        if (control && !child->objectName().isEmpty() && !child->objectName().startsWith("qt_") &&
+            !child->objectName().startsWith("_q_"))
             names << child->objectName();
         collectNames(child, others, names);
     }

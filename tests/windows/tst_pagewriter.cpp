@@ -42,6 +42,10 @@ QStringList scriptLines(const QString &name, const QString &lat, const QString &
             "var LongitudeCity=" + lng + ";", "var OffsetGMT=" + offset + ";"};
 }
 
+// Stored choices other than the defaults, as the calculator hands them to the page.
+const PrayerSettings kIsnaStandard12{
+    PrayerMethod::NorthAmerica, AsrRule::Standard, HighLatitudeRule::MiddleOfTheNight, {}, false};
+
 // The city as the calculator hands it to the page.
 Place shown(const CityInfo &city)
 {
@@ -52,7 +56,9 @@ Place shown(const CityInfo &city)
 QByteArray bodyForPageLength(const Place &city, qint64 pageBytes)
 {
     const qint64 bodyBytes =
-        pageBytes - EncodeLines(PageHeadLines(BuildPageLines()) + CityVariableLines(city)).size();
+        pageBytes - EncodeLines(PageHeadLines(BuildPageLines()) + CityVariableLines(city) +
+                                QStringList{PrayerChoiceLine(kIsnaStandard12)})
+                        .size();
     QByteArray body;
     while (body.size() + 82 <= bodyBytes)
         body += QByteArray(80, 'x') + "\r\n";
@@ -106,13 +112,39 @@ private slots:
     void nameSurvivesAsScriptString()
     {
         QFETCH(QString, name);
-        const QByteArray page = PageText(BuildPageLines(), Place{name}, QString());
+        const QByteArray page = PageText(BuildPageLines(), Place{name}, {}, QString());
         for (const char byte : page)
             QVERIFY(static_cast<unsigned char>(byte) < 0x80);
         const QString line = SplitLines(QString::fromLatin1(page)).at(49);
         QVERIFY(line.startsWith("var NameCity=\"") && line.endsWith(u';'));
         QCOMPARE(scriptString(line.mid(13).chopped(1)), name.left(22));
         QVERIFY(!line.contains(u'<'));
+    }
+
+    // The page starts its drop-downs on the stored method, Asr rule and clock: the line after the
+    // city's carries them (the page has no high-latitude choice; that rule must not matter).
+    void prayerChoices_data()
+    {
+        columns<int, int, int, bool, QString>({"method", "asr", "highLatitude", "clock24", "line"});
+        using M = PrayerMethod;
+        const auto standard = int(AsrRule::Standard), hanafi = int(AsrRule::Hanafi);
+        row("ISNA, Hanafi, 12-hour", int(M::NorthAmerica), hanafi, 0, false,
+            "var PrayerChoice={method:\"isna\",shadow:2,clock:12};");
+        row("Karachi, standard, 24-hour", int(M::Karachi), standard, 1, true,
+            "var PrayerChoice={method:\"karachi\",shadow:1,clock:24};");
+        row("longest key, seventh of the night", int(M::MoonsightingCommittee), standard, 1, false,
+            "var PrayerChoice={method:\"moonsighting-committee\",shadow:1,clock:12};");
+        row("Turkey, Hanafi, twilight angle", int(M::Turkey), hanafi, 2, true,
+            "var PrayerChoice={method:\"turkey\",shadow:2,clock:24};");
+    }
+    void prayerChoices()
+    {
+        const auto [method, asr, highLatitude, clock24, line] =
+            fetch<int, int, int, bool, QString>("method", "asr", "highLatitude", "clock24", "line");
+        const PrayerSettings settings{
+            PrayerMethod(method), AsrRule(asr), HighLatitudeRule(highLatitude), {}, clock24};
+        const QByteArray page = PageText(BuildPageLines(), shown(DefaultCity()), settings, "x");
+        QCOMPARE(SplitLines(QString::fromLatin1(page)).mid(53), (QStringList{line, "x"}));
     }
 
     // The body follows the head and the city lines, each line ended by CR LF, in Windows-1252;
@@ -140,11 +172,12 @@ private slots:
         const auto [body, tail] = fetch<QString, QByteArray>("body", "tail");
         const QStringList lines = BuildPageLines();
         const QByteArray head =
-            EncodeLines(PageHeadLines(lines) + CityVariableLines(shown(DefaultCity())));
+            EncodeLines(PageHeadLines(lines) + CityVariableLines(shown(DefaultCity())) +
+                        QStringList{PrayerChoiceLine(kIsnaStandard12)});
         QVERIFY(head.contains("\r\nvar NameCity=\"India - Bhubaneswar\";\r\n"));
         const QByteArray table = EncodeLines(PrayerMethodLines());
         QVERIFY(table.startsWith("var PRAYER_METHODS = {\r\n") && table.endsWith("\r\n};\r\n"));
-        QCOMPARE(PageText(lines, shown(DefaultCity()), body),
+        QCOMPARE(PageText(lines, shown(DefaultCity()), kIsnaStandard12, body),
                  head + QByteArray(tail).replace("<table>", table));
     }
 
@@ -165,8 +198,15 @@ private slots:
         const double longest = ReadLeadingNumber(kLongestNumber);
         QVERIFY(longest > -89.8 && longest < 0);
         QCOMPARE(ShortestNumberText(longest), kLongestNumber);
-        const qint64 bytes = PageText(BuildPageLines(), shown(city), shippedBody()).size();
-        QVERIFY2(PageLengthAccepted(bytes), qPrintable(QString::number(bytes)));
+        // The shortest and the longest method key.
+        PrayerSettings settings;
+        for (const PrayerMethod method :
+             {PrayerMethod::MuslimWorldLeague, PrayerMethod::MoonsightingCommittee}) {
+            settings.method = method;
+            const qint64 bytes =
+                PageText(BuildPageLines(), shown(city), settings, shippedBody()).size();
+            QVERIFY2(PageLengthAccepted(bytes), qPrintable(QString::number(bytes)));
+        }
     }
 
     // The page is written in full over an older one, or, when its length is wrong or a file is
@@ -211,14 +251,14 @@ private slots:
                 QSKIP("permissions do not stop root");
             QFile::setPermissions(system, QFile::ReadOwner | QFile::ExeOwner);
         }
-        const PageWriteResult result =
-            WritePage(how == "unknown" ? QString() : system, dir.path(), BuildPageLines(), city);
+        const PageWriteResult result = WritePage(how == "unknown" ? QString() : system, dir.path(),
+                                                 BuildPageLines(), city, kIsnaStandard12);
         QFile::setPermissions(system, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         const QByteArray page = readBytes(system + "/wwtc.htm");
         if (status == int(PageWriteResult::Status::Ok)) {
             QVERIFY2(result.ok(), qPrintable(result.reason));
-            QCOMPARE(page,
-                     PageText(BuildPageLines(), city, ReadTextFile(system + "/sunc.ini").text));
+            QCOMPARE(page, PageText(BuildPageLines(), city, kIsnaStandard12,
+                                    ReadTextFile(system + "/sunc.ini").text));
             QCOMPARE(result.bytes, page.size());
             if (pageBytes)
                 QCOMPARE(page.size(), pageBytes);
@@ -242,7 +282,7 @@ private slots:
         AppFolder f;
         f.platform.sysFolder = f.path("system");
         QVERIFY(writeBytes(f.bodyPath(), "too short\r\n"));
-        QCOMPARE(WritePage(f.platform, BuildPageLines(), shown(DefaultCity())).status,
+        QCOMPARE(WritePage(f.platform, BuildPageLines(), shown(DefaultCity()), {}).status,
                  PageWriteResult::Status::WrongLength);
         QCOMPARE(f.platform.messages.size(), 1);
         QCOMPARE(f.platform.lastMessage(), "Error found in one of originally packaged files.\r\n"

@@ -7,6 +7,8 @@
 #include "windowsupport.h"
 
 #include <QComboBox>
+#include <QLineEdit>
+#include <QListView>
 
 using namespace qarnivo;
 using namespace qarnivo::testing;
@@ -182,6 +184,35 @@ private slots:
             p.choosePlace("Sydney");
             p.compareTimes({"Sydney", "-33.8688", "-151.2093", "-10"});
         }
+    }
+
+    // The filter hides the places it does not find and keeps Sydney chosen; Enter takes the first
+    // place left.
+    void placeFilter_data()
+    {
+        columns<QString, QString, QString>({"filter", "shown", "afterEnter"});
+        row("empty shows all", "", "01234", "India - Bhubaneswar");
+        row("part of a name, any case", "HUBANES", "01", "India - Bhubaneswar");
+        row("chosen place kept while shown", "y", "4", "Sydney");
+        row("hidden chosen place kept until Enter", "del", "2", "Delhi");
+        row("nothing found", "zz", "", "Sydney");
+    }
+    void placeFilter()
+    {
+        const auto [filter, shown, afterEnter] =
+            fetch<QString, QString, QString>("filter", "shown", "afterEnter");
+        Prayers p;
+        p.choosePlace("Sydney");
+        auto *edit = control<QLineEdit>(p.window, prayerwindownames::PlaceFilter);
+        edit->setText(filter);
+        QString visible;
+        for (int row = 0; row < p.places()->count(); ++row)
+            if (!qobject_cast<QListView *>(p.places()->view())->isRowHidden(row))
+                visible += QString::number(row);
+        QCOMPARE(visible, shown);
+        QCOMPARE(p.places()->currentText(), "Sydney");
+        QTest::keyClick(edit, Qt::Key_Return);
+        QCOMPARE(p.places()->currentText(), afterEnter);
     }
 
     // Where the sun neither rises nor sets, the day says so and the table shows no time.

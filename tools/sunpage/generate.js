@@ -21,10 +21,11 @@ const PLACE_FILE = path.join(ROOT, 'resources', 'data', 'AddCity.txt');
 
 // Bytes the body adds to the page, every line counted with CR LF. The page
 // adds 1630 head bytes, 76 bytes plus the four city texts (1 to 132 bytes
-// for the name, 1 to 22 for each number), and the program's prayer method
-// table of 509 bytes in place of the 20-byte marker line: 45752 to 45948
-// bytes in all.
-const BODY_BYTES = 43555;
+// for the name, 1 to 22 for each number), the prayer choice line of 52 to
+// 71 bytes (a method key of 3 to 22 letters), and the program's prayer
+// method table of 509 bytes in place of the 20-byte marker line: 45747 to
+// 45962 bytes in all.
+const BODY_BYTES = 43498;
 // The line the program replaces with its prayer method table.
 const METHODS_MARKER = '@@PRAYER_METHODS@@';
 const MIN_PLACES = 150;

@@ -2,14 +2,17 @@
 // Runs the whole script of the page body as the program writes it (see
 // pagescript.js) in a small stand-in for the browser's document, with the
 // head the program writes before it, and checks what the page shows: the
-// method and Asr controls, the day card and the month table with the prayer
-// times (against adhan), and dashes, never NaN, where the Sun does not rise
-// or set.
+// method, Asr and clock controls opened on the stored choices (the times
+// then those of the program's engine, the prayer table tool that
+// QARNIVO_PRAYERTABLE names), the day card and the month table with the
+// prayer times (against adhan), and dashes, never NaN, where the Sun does
+// not rise or set.
 //
-//   node --test test_page.js
+//   QARNIVO_PRAYERTABLE=<prayertable> node --test test_page.js
 
 const test = require('node:test');
 const assert = require('node:assert');
+const childProcess = require('child_process');
 const adhan = require('adhan');
 const { body } = require('./pagescript.js');
 
@@ -98,11 +101,12 @@ var LongitudeCity = -85.85;
 var OffsetGMT = -5.5;
 `;
 
-// A fresh page after init(); returns the document and the page's functions.
-function openPage() {
+// A fresh page after init(), written for the stored prayer choices `choice`;
+// returns the document and the page's functions.
+function openPage(choice = '{method:"karachi",shadow:2,clock:12}') {
   const scriptEnd = body.indexOf('</SCRIPT>');
   const document = documentOf(body.slice(scriptEnd));
-  const run = new Function('document', `${HEAD}${body.slice(0, scriptEnd)}
+  const run = new Function('document', `${HEAD}var PrayerChoice=${choice};${body.slice(0, scriptEnd)}
     init();
     return { setDate: setDate, coordinatesTyped: coordinatesTyped, update: update, setClock: setClock };`);
   return { document, page: run(document), byId: (id) => document.getElementById(id) };
@@ -134,6 +138,19 @@ test('the page offers the methods and the Asr rules, Karachi and Hanafi first', 
   assert.strictEqual(byId('method').value, 'karachi');
   assert.strictEqual(byId('shadow').value, '2');
   assert.deepStrictEqual(byId('shadow').options.map((o) => o.value), ['1', '2']);
+});
+
+test('the page opens on the stored choices, with the Fajr of the program\'s engine', () => {
+  const { page, byId } = openPage('{method:"isna",shadow:2,clock:12}');
+  assert.deepStrictEqual(['method', 'shadow', 'clock'].map((id) => byId(id).value), ['isna', '2', '12']);
+  page.setDate(2025, 12, 6);
+  const run = childProcess.spawnSync(process.env.QARNIVO_PRAYERTABLE,
+    [], { input: '2025-12-06 20.267 85.85 5.5 isna Hanafi MiddleOfTheNight\n', encoding: 'utf8' });
+  const [fajr, , , asr] = run.stdout.trim().split(/\s+/).map(Number);
+  assert.strictEqual(minutesOf(byId('fajr').textContent), fajr, byId('fajr').textContent);
+  assert.strictEqual(minutesOf(byId('asr').textContent), asr, byId('asr').textContent);
+  page.setClock('24');
+  assert.match(byId('fajr').textContent, /^0\d:\d\d/);
 });
 
 test('the day card and the month table show adhan\'s prayer times', () => {

@@ -2,7 +2,25 @@
 
 #include "core/places/wildcard.h"
 
+#include <algorithm>
+
 namespace qarnivo {
+
+namespace {
+
+bool entryMatches(const WildcardPattern &pattern, const QString &entry,
+                  const SpellingGroups &aliases)
+{
+    if (pattern.matches(entry.toUpper()))
+        return true;
+    // The first spelling is the entry itself, already tried.
+    const QStringList spellings = FoldedSpellings(entry, aliases);
+    return std::any_of(spellings.begin() + 1, spellings.end(), [&pattern](const QString &spelling) {
+        return pattern.matches(spelling.toUpper());
+    });
+}
+
+} // namespace
 
 QString SearchPattern(const QString &searchText)
 {
@@ -17,12 +35,12 @@ Message SearchSummaryMessage(int foundCount)
 }
 
 SearchStep FindNextEntry(const QStringList &entries, const QString &searchText, int selected,
-                         bool continuing, int foundCount)
+                         bool continuing, int foundCount, const SpellingGroups &aliases)
 {
     const WildcardPattern pattern(SearchPattern(searchText));
     const qsizetype start = continuing ? qMax(selected + 1, 0) : 0;
     for (qsizetype i = start; i < entries.size(); ++i) {
-        if (pattern.matches(entries[i].toUpper())) {
+        if (entryMatches(pattern, entries[i], aliases)) {
             // Any hit, the last entry too, lets the next click go on below
             // it, so that repeated clicks always end with the summary.
             return {SearchStep::Outcome::Found, int(i), true, foundCount + 1, std::nullopt};

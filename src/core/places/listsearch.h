@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/message.h"
+#include "core/places/placealiases.h"
 
 #include <QString>
 #include <QStringList>
@@ -16,7 +17,8 @@ namespace qarnivo {
 //
 // A click without the flag starts at the first entry, with the flag at the
 // entry after the selected one, and selects the first entry from there whose
-// upper-case text contains the search text in upper case by wildcard rules
+// upper-case text, or one of its other spellings in `aliases` (see
+// FoldedSpellings), contains the search text in upper case by wildcard rules
 // (see WildcardPattern). When none is left, the summary is shown, the count
 // goes back to 0 and the first entry is selected again.
 
@@ -30,7 +32,7 @@ struct SearchStep {
 };
 
 SearchStep FindNextEntry(const QStringList &entries, const QString &searchText, int selected,
-                         bool continuing, int foundCount);
+                         bool continuing, int foundCount, const SpellingGroups &aliases = {});
 
 // The pattern a search text stands for: "*", the text in upper case, "*".
 QString SearchPattern(const QString &searchText);

@@ -225,6 +225,14 @@ QStringList CityVariableLines(const Place &city)
             QStringLiteral("var OffsetGMT=%1;").arg(ScriptNumberText(city.offsetGMT))};
 }
 
+QString PrayerChoiceLine(const PrayerSettings &settings)
+{
+    return QStringLiteral("var PrayerChoice={method:\"%1\",shadow:%2,clock:%3};")
+        .arg(PrayerMethodKey(settings.method))
+        .arg(settings.asr == AsrRule::Hanafi ? 2 : 1)
+        .arg(settings.clock24 ? 24 : 12);
+}
+
 QStringList PrayerMethodLines()
 {
     QStringList lines{QStringLiteral("var PRAYER_METHODS = {")};
@@ -249,9 +257,11 @@ QStringList PageBodyLines(const QString &body)
     return lines;
 }
 
-QByteArray PageText(const QStringList &pageLines, const Place &city, const QString &body)
+QByteArray PageText(const QStringList &pageLines, const Place &city, const PrayerSettings &settings,
+                    const QString &body)
 {
-    return EncodeLines(PageHeadLines(pageLines) + CityVariableLines(city) + PageBodyLines(body));
+    return EncodeLines(PageHeadLines(pageLines) + CityVariableLines(city) +
+                       QStringList{PrayerChoiceLine(settings)} + PageBodyLines(body));
 }
 
 bool PageLengthAccepted(qint64 bytes)
@@ -266,7 +276,8 @@ QString PageLengthMessage()
 }
 
 PageWriteResult WritePage(const QString &systemFolder, const QString &applicationFolder,
-                          const QStringList &pageLines, const Place &city)
+                          const QStringList &pageLines, const Place &city,
+                          const PrayerSettings &settings)
 {
     using Status = PageWriteResult::Status;
     if (systemFolder.isEmpty())
@@ -302,7 +313,7 @@ PageWriteResult WritePage(const QString &systemFolder, const QString &applicatio
                        QFileInfo(bodyPath).size());
     }
 
-    const QByteArray page = PageText(pageLines, city, body.text);
+    const QByteArray page = PageText(pageLines, city, settings, body.text);
     if (!PageLengthAccepted(page.size())) {
         return failure(pagePath, Status::WrongLength,
                        QStringLiteral("The page would be %1 bytes long, outside %2 to %3.")

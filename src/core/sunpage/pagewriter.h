@@ -10,7 +10,8 @@
 //      constructors `month`, `ans`, `city` and the arrays `monthList`,
 //      `YesNo`), taken from the 71-entry table that BuildPageLines() fills;
 //   2. four script variable lines carrying the default city
-//      (`NameCity`, `LatitudeCity`, `LongitudeCity`, `OffsetGMT`);
+//      (`NameCity`, `LatitudeCity`, `LongitudeCity`, `OffsetGMT`), and one
+//      carrying the stored prayer choices (`PrayerChoice`);
 //   3. every line of the installed page body `sunc.ini`, which closes the
 //      open elements and holds the calculator itself; its marker line
 //      takes the prayer methods' table, written from the prayer engine's.
@@ -19,6 +20,7 @@
 // the installed body file is damaged, and the page is not left on disk.
 
 #include "core/places/place.h"
+#include "core/prayer/prayertimes.h"
 
 #include <QByteArray>
 #include <QString>
@@ -53,6 +55,14 @@ QString ScriptNumberText(double value);
 // The four city variable lines, e.g. var NameCity="India - Bhubaneswar";
 QStringList CityVariableLines(const Place &city);
 
+// The line that starts the page's drop-downs on the stored prayer choices,
+// so that its times agree with the program's: the method's key, the Asr
+// shadow (1 standard, 2 Hanafi) and the clock, e.g.
+// var PrayerChoice={method:"isna",shadow:2,clock:12};
+// The page bounds short nights by the middle of the night alone, and shows
+// times without the minutes added per prayer.
+QString PrayerChoiceLine(const PrayerSettings &settings);
+
 // The line of the page body that the prayer methods' table replaces.
 inline const QString kPrayerMethodsMarker = QStringLiteral("@@PRAYER_METHODS@@");
 
@@ -68,9 +78,10 @@ QStringList PrayerMethodLines();
 // older installation) keeps its own table.
 QStringList PageBodyLines(const QString &body);
 
-// The whole page for `city` with the page body `body` (the text of
-// sunc.ini), each line ended by CR LF.
-QByteArray PageText(const QStringList &pageLines, const Place &city, const QString &body);
+// The whole page for `city` and the prayer choices `settings` with the page
+// body `body` (the text of sunc.ini), each line ended by CR LF.
+QByteArray PageText(const QStringList &pageLines, const Place &city, const PrayerSettings &settings,
+                    const QString &body);
 
 // Whether a page of `bytes` bytes passes the integrity check.
 bool PageLengthAccepted(qint64 bytes);
@@ -107,6 +118,7 @@ struct PageWriteResult {
 // failure never leaves a half-written page. On every failure no page is left
 // behind (an older one is removed), and the result says why.
 PageWriteResult WritePage(const QString &systemFolder, const QString &applicationFolder,
-                          const QStringList &pageLines, const Place &city);
+                          const QStringList &pageLines, const Place &city,
+                          const PrayerSettings &settings);
 
 } // namespace qarnivo

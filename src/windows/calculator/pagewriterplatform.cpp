@@ -4,10 +4,11 @@
 
 namespace qarnivo {
 
-PageWriteResult WritePage(Platform &platform, const QStringList &pageLines, const Place &city)
+PageWriteResult WritePage(Platform &platform, const QStringList &pageLines, const Place &city,
+                          const PrayerSettings &settings)
 {
     PageWriteResult result = // not const: returned by moving
-        WritePage(platform.systemFolder(), platform.applicationFolder(), pageLines, city);
+        WritePage(platform.systemFolder(), platform.applicationFolder(), pageLines, city, settings);
     if (result.status == PageWriteResult::Status::WrongLength)
         platform.messageBox(PageLengthMessage(), MsgIcon::Critical, MsgButtons::Ok);
     return result;

@@ -21,6 +21,7 @@
 // the browser, and wwtimecal_city.cpp the city boxes and the two list panels.
 
 #include "core/message.h"
+#include "core/places/placealiases.h"
 #include "core/places/placelist.h"
 #include "core/sunpage/pagewriter.h"
 
@@ -151,7 +152,8 @@ private:
     void tell(const BoxMessage &message);
 
     // Searches.
-    void findNext(QListWidget *list, const QString &searchText, bool &continuing);
+    void findNext(QListWidget *list, const QString &searchText, bool &continuing,
+                  const SpellingGroups &aliases = {});
 
     // Decoration.
     void toggleColourEffect();
@@ -170,6 +172,8 @@ private:
     bool m_continueList1 = false;
     bool m_continueList2 = false;
     QList<PlaceRecord> m_places; // the records of AddCity.txt, one per List1 entry
+    const SpellingGroups m_placeAliases =
+        ShippedPlaceAliases(); // other spellings the place search finds
 
     // Menus.
     QAction *m_closeCommand = nullptr;

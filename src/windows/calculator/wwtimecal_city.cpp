@@ -124,7 +124,7 @@ void WwtimeCal::List1_DblClick()
 
 void WwtimeCal::FindNext_Click()
 {
-    findNext(m_placeList, m_placeSearchBox->text(), m_continueList1);
+    findNext(m_placeList, m_placeSearchBox->text(), m_continueList1, m_placeAliases);
 }
 
 void WwtimeCal::FindNext1_Click()
@@ -133,16 +133,17 @@ void WwtimeCal::FindNext1_Click()
 }
 
 // One click of Find Next on `list`: selects the next entry holding the search
-// text, or sums the search up and starts again at the top. The hit count is
-// shared by both lists.
-void WwtimeCal::findNext(QListWidget *list, const QString &searchText, bool &continuing)
+// text (or whose other spelling in `aliases` holds it), or sums the search up
+// and starts again at the top. The hit count is shared by both lists.
+void WwtimeCal::findNext(QListWidget *list, const QString &searchText, bool &continuing,
+                         const SpellingGroups &aliases)
 {
     QStringList entries;
     entries.reserve(list->count());
     for (int i = 0; i < list->count(); ++i)
         entries.append(list->item(i)->text());
     const SearchStep step =
-        FindNextEntry(entries, searchText, list->currentRow(), continuing, m_foundCount);
+        FindNextEntry(entries, searchText, list->currentRow(), continuing, m_foundCount, aliases);
     if (step.summary)
         tell(*step.summary);
     continuing = step.continuing;

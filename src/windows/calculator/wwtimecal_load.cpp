@@ -97,14 +97,14 @@ void WwtimeCal::Form_Load()
     m_manualCommand->setEnabled(m_host.manualPresent());
 }
 
-// Writes the page for the default city and sends the browser to it; any
-// failure shows a note in place of the page. When the city file itself has
-// gone, the boxes offer the built-in city, ready to be saved as a new file;
-// otherwise they show the default city.
+// Writes the page for the default city and the prayer choices in force and sends the browser to it;
+// any failure shows a note in place of the page. When the city file itself has gone, the boxes
+// offer the built-in city, ready to be saved as a new file; otherwise they show the default city.
 void WwtimeCal::writeAndShowPage()
 {
-    const PageWriteResult result = WritePage(m_platform, m_host.pageLines(),
-                                             ReadPlace(m_host.currentCity(), kPageCityRules).place);
+    const PageWriteResult result =
+        WritePage(m_platform, m_host.pageLines(),
+                  ReadPlace(m_host.currentCity(), kPageCityRules).place, m_host.prayerSettings());
     const bool cityFileGone = result.status == PageWriteResult::Status::CityFileMissing;
     setBoxTexts(cityFileGone ? BuiltInBoxCity() : m_host.currentCity());
     m_pageProblem = result.ok() ? QString() : PageNotShownHtml(result);

@@ -89,6 +89,7 @@ public:
     const CityInfo &currentCity() const override { return m_city; }
     void setCurrentCity(const CityInfo &city) override;
     const QStringList &pageLines() const override { return m_pageLines; }
+    const PrayerSettings &prayerSettings() const override { return m_prayerToday->settings(); }
     bool manualPresent() const override { return m_manualPresent; }
     void setShowFirst(bool show) override { m_showFirst = show; }
     void showCalendar() override { show(); }

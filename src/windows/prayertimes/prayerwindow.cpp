@@ -1,7 +1,5 @@
 #include "windows/prayertimes/prayerwindow.h"
 
-#include "core/places/place.h"
-#include "core/places/placelist.h"
 #include "core/prayer/timetabletext.h"
 #include "platform/platform.h"
 #include "platform/settingsstore.h"
@@ -124,10 +122,11 @@ void PrayerTimesWindow::createPlaceControls(QGridLayout *grid)
     m_dayDate->setDisplayFormat(QStringLiteral("d MMM yyyy"));
     auto *dateCaption = new QLabel(QStringLiteral("&Date:"), this);
     dateCaption->setBuddy(m_dayDate);
-    grid->addWidget(placeCaption, 0, 0);
-    grid->addWidget(m_placeList, 0, 1);
-    grid->addWidget(dateCaption, 0, 2);
-    grid->addWidget(m_dayDate, 0, 3);
+    createPlaceFilter(grid);
+    grid->addWidget(placeCaption, 1, 0);
+    grid->addWidget(m_placeList, 1, 1);
+    grid->addWidget(dateCaption, 1, 2);
+    grid->addWidget(m_dayDate, 1, 3);
     grid->setColumnStretch(1, 1);
     connect(m_placeList, &QComboBox::activated, this, &PrayerTimesWindow::PlaceList_Click);
     connect(m_dayDate, &QDateEdit::dateChanged, this, &PrayerTimesWindow::DayDate_Change);
@@ -208,27 +207,6 @@ QLayout *PrayerTimesWindow::createButtons()
     row->addStretch(1);
     row->addWidget(close);
     return row;
-}
-
-// The default city first, then the place list; places whose values cannot
-// be read are left out of the list, a missing or unreadable list leaves the
-// default city alone.
-void PrayerTimesWindow::loadPlaces(const CityInfo &defaultCity)
-{
-    m_places.append({defaultCity.name.trimmed(), PrayerPlaceOfCity(defaultCity)});
-    const QString folder = m_platform.applicationFolder();
-    if (!folder.isEmpty()) {
-        const PlaceListRead list = ReadPlaceList(QDir(folder).filePath(kPlaceFileName));
-        for (const PlaceRecord &record : list.places) {
-            const PlaceBounds &bounds = kPrayerCityRules.bounds;
-            if (BoundsFault(record.latitude, record.longitude, record.offsetGMT, bounds) ==
-                PlaceFault::None)
-                m_places.append({record.name.trimmed(), PrayerPlaceOf(record)});
-        }
-    }
-    for (const Place &entry : m_places)
-        m_placeList->addItem(entry.name);
-    m_placeList->setItemData(0, QStringLiteral("The default city"), Qt::ToolTipRole);
 }
 
 const PrayerTimesWindow::Place &PrayerTimesWindow::place() const

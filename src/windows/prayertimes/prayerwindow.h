@@ -2,6 +2,7 @@
 
 #include "core/calendar/hijricalendar.h"
 #include "core/places/cityfile.h"
+#include "core/places/placealiases.h"
 #include "core/prayer/prayertimes.h"
 #include "widgets/layoutscale.h"
 
@@ -20,6 +21,7 @@ class QGridLayout;
 class QGroupBox;
 class QLayout;
 class QLabel;
+class QLineEdit;
 class QPushButton;
 class QSpinBox;
 class QTableWidget;
@@ -34,7 +36,8 @@ class Platform;
 // export as CSV. The places are the default city, then those of the place
 // list in the application folder. It deletes itself when closed.
 //
-// prayerwindow.cpp builds it, prayerwindow_timetable.cpp fills the month and
+// prayerwindow.cpp builds it, prayerwindow_places.cpp fills and filters the
+// places, prayerwindow_timetable.cpp fills the month and
 // moves through it, prayerwindow_export.cpp prints and saves it.
 class PrayerTimesWindow : public QWidget {
     Q_OBJECT
@@ -54,6 +57,8 @@ public:
     void setDate(const QDate &date);
 
 public slots:
+    void PlaceFilter_Change();
+    void PlaceFilter_Enter();
     void PlaceList_Click();
     void DayDate_Change();
     void PreviousMonth_Click();
@@ -81,6 +86,7 @@ private:
     };
 
     void createPlaceControls(QGridLayout *grid);
+    void createPlaceFilter(QGridLayout *grid);
     QGroupBox *createDayView();
     QTableWidget *createTimetable();
     QLayout *createMonthControls();
@@ -100,9 +106,11 @@ private:
     HijriCalendar m_calendar;
     const LayoutScale m_scale;
     QList<Place> m_places;
+    const SpellingGroups m_placeAliases = ShippedPlaceAliases(); // other spellings the filter finds
     QDate m_date;
     std::vector<PrayerDay> m_days; // the shown month, one a day
 
+    QLineEdit *m_placeFilter = nullptr;
     QComboBox *m_placeList = nullptr;
     QDateEdit *m_dayDate = nullptr;
     QLabel *m_gregorianDate = nullptr;

@@ -7,6 +7,7 @@
 
 namespace qarnivo::prayerwindownames {
 
+inline constexpr ControlName PlaceFilter{"PlaceFilter", "Find a place"};
 inline constexpr ControlName PlaceList{"PlaceList", "Place"};
 inline constexpr ControlName DayDate{"DayDate", "Date"};
 inline constexpr ControlName DayBox{"DayBox", "The day's prayer times"};
