@@ -106,6 +106,8 @@ bool ThroughFile(const QByteArray &bytes)
 
 CityFileRead ReadFromMemory(const QByteArray &bytes)
 {
+    if (!IsProgramText(bytes))
+        return {CityFileRead::Status::Unreadable, {}};
     const QStringList fields = ReadFields(DecodeText(bytes), 4);
     if (fields.size() < 4)
         return {CityFileRead::Status::TooFewFields, {}};

@@ -44,14 +44,12 @@ bool isAscii(const QByteArray &bytes)
                        [](char byte) { return static_cast<unsigned char>(byte) < 0x80; });
 }
 
-// Text in UTF-16 or UTF-32, or no text at all: such bytes would be read as
-// letters with NULs between them and used as if they were the values.
-bool isBinary(const QByteArray &bytes)
-{
-    return bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF") || bytes.contains('\0');
-}
-
 } // namespace
+
+bool IsProgramText(const QByteArray &bytes)
+{
+    return !bytes.startsWith("\xFF\xFE") && !bytes.startsWith("\xFE\xFF") && !bytes.contains('\0');
+}
 
 QString DecodeText(const QByteArray &bytes)
 {
@@ -136,7 +134,7 @@ TextFileRead ReadTextFile(const QString &path, qint64 maxBytes)
     const QByteArray bytes = file.read(qMin(maxBytes, file.size()) + 1);
     if (bytes.size() > maxBytes)
         return {TextFileRead::Status::TooLarge, {}};
-    if (isBinary(bytes))
+    if (!IsProgramText(bytes))
         return {TextFileRead::Status::Unreadable, {}};
     return {TextFileRead::Status::Ok, DecodeText(bytes)};
 }

@@ -13,6 +13,10 @@ namespace qarnivo {
 
 QString DecodeText(const QByteArray &bytes);
 
+// False for text in UTF-16 or UTF-32, or no text at all: such bytes would be
+// read as letters with NULs between them and used as if they were values.
+bool IsProgramText(const QByteArray &bytes);
+
 // Characters that Windows-1252 cannot hold become "?".
 QByteArray EncodeWindows1252(const QString &text);
 
