@@ -186,9 +186,7 @@ int Printer::convert(const QStringList &dates, bool toGregorian)
             status = kRefused;
             continue;
         }
-        // As in the window: the day correction moves the weekday of a Hijri
-        // date only.
-        printDate(*day, toGregorian ? m_calendar.correctedWeekDay(*day) : WeekDayOf(*day));
+        printDate(*day, WeekDayOf(*day));
     }
     return status;
 }
