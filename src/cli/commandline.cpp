@@ -4,12 +4,14 @@
 #include "cli/usage.h"
 #include "core/calendar/checks.h"
 #include "core/calendar/conversion.h"
+#include "core/calendar/monthstartedit.h"
 #include "core/calendar/monthview.h"
 #include "core/calendar/names.h"
 #include "core/files/savefile.h"
 #include "core/readings/occasionexport.h"
 
 #include <QCommandLineParser>
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -96,6 +98,10 @@ private:
         return QStringLiteral("%1 %2").arg(m_names.HMonthShort[shown.month]).arg(shown.year);
     }
     QString fallbackNote(int hijriYear) const;
+    QString sourceName(const Ymd &hijri) const
+    {
+        return HijriSourceName(m_calendar.sourceOf(hijri.year, hijri.month));
+    }
 
     const QCommandLineParser &m_parser;
     const HijriCalendar m_calendar;
@@ -122,6 +128,11 @@ std::optional<qint32> Printer::refuseOrConvert(const QString &text, bool toGrego
         return std::nullopt;
     }
     const Ymd &date = checked.date;
+    if (const std::optional<Refusal> missing =
+            toGregorian ? CheckHijriDay(m_calendar, date) : std::nullopt) {
+        m_err << missing->text << Qt::endl;
+        return std::nullopt;
+    }
     return toGregorian ? m_calendar.julianDayOf(date)
                        : GregorianToJulianDay(date.year, date.month, date.day);
 }
@@ -161,6 +172,7 @@ void Printer::printDate(qint32 day, int weekDay)
     const QString weekDayName = m_names.WeekDayName[weekDay];
     if (m_parser.isSet(QStringLiteral("json"))) {
         const QJsonObject object{{QStringLiteral("calendar"), calendarName(hijri.year)},
+                                 {QStringLiteral("source"), sourceName(hijri)},
                                  {QStringLiteral("gregorian"), gregorian},
                                  {QStringLiteral("hijri"), hijriIso},
                                  {QStringLiteral("weekday"), weekDayName},
@@ -186,9 +198,7 @@ int Printer::convert(const QStringList &dates, bool toGregorian)
             status = kRefused;
             continue;
         }
-        // As in the window: the day correction moves the weekday of a Hijri
-        // date only.
-        printDate(*day, toGregorian ? m_calendar.correctedWeekDay(*day) : WeekDayOf(*day));
+        printDate(*day, WeekDayOf(*day));
     }
     return status;
 }
@@ -254,6 +264,7 @@ void Printer::printMonthJson(const HijriMonth &shown, const MonthLayout &layout)
     const Ymd last = JulianDayToGregorian(layout.followingDay - 1);
     const QJsonObject object{
         {QStringLiteral("calendar"), calendarName(shown.year)},
+        {QStringLiteral("source"), sourceName({shown.year, shown.month, 1})},
         {QStringLiteral("month"), IsoDate(shown.year, shown.month, 1).chopped(3)},
         {QStringLiteral("title"), monthTitle(shown)},
         {QStringLiteral("days"), layout.monthDays},
@@ -349,6 +360,45 @@ bool readCalendarChoices(const QCommandLineParser &parser, StoredChoices &choice
     return true;
 }
 
+// --month-starts FILE, then each --month-start, over the stored
+// announcements; false, with the refusal told, when one is refused.
+bool readMonthStarts(const QCommandLineParser &parser, StoredChoices &choices, QTextStream &err)
+{
+    const auto take = [&choices, &err](const StartsChange &change) {
+        if (change.refused())
+            err << change.refusal << Qt::endl;
+        else
+            choices.monthStarts = change.starts;
+        return !change.refused();
+    };
+    if (parser.isSet(QStringLiteral("month-starts"))) {
+        const QString path = parser.value(QStringLiteral("month-starts"));
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly)) {
+            err << QStringLiteral("%1 could not be read: %2").arg(path, file.errorString())
+                << Qt::endl;
+            return false;
+        }
+        if (!take(WithImportedStarts(choices.hijriCalendar(), QString::fromUtf8(file.readAll()))))
+            return false;
+    }
+    for (const QString &text : parser.values(QStringLiteral("month-start"))) {
+        const std::optional<AnnouncedStart> start = ReadAnnouncedStart(text);
+        if (!start) {
+            err << QStringLiteral("\"%1\" is not a month start: write it as "
+                                  "YYYY-MM=YYYY-MM-DD, from %2 to %3 AH.")
+                       .arg(ShownArgument(text))
+                       .arg(kFirstAnnouncedYear)
+                       .arg(kLastAnnouncedYear)
+                << Qt::endl;
+            return false;
+        }
+        if (!take(WithAnnouncedStart(choices.hijriCalendar(), *start)))
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
 QString IsoDate(int year, int month, int day)
@@ -393,11 +443,16 @@ int RunCommandLine(const QStringList &arguments, const CommandLineInput &input, 
         return kDone;
     }
     if (parser.isSet(QStringLiteral("prayer-times")))
-        return PrintPrayerTimes(parser, {input.stored.prayer, input.city, input.today}, out, err);
+        return PrintPrayerTimes(
+            parser, {input.stored.prayer, input.city, input.today, input.stored.hijriCalendar()},
+            out, err);
     StoredChoices choices = input.stored;
-    if (!readCalendarChoices(parser, choices, err))
+    if (!readCalendarChoices(parser, choices, err) || !readMonthStarts(parser, choices, err))
         return kRefused;
-    Printer printer(parser, choices.hijriCalendar(), input.today, out, err);
+    const HijriCalendar calendar = choices.hijriCalendar();
+    for (const SetAsideStart &aside : calendar.setAside())
+        err << QStringLiteral("Set aside: %1").arg(aside.reason) << Qt::endl;
+    Printer printer(parser, calendar, input.today, out, err);
     const QStringList dates = parser.positionalArguments();
     if (parser.isSet(QStringLiteral("convert")))
         return printer.convert(dates, false);

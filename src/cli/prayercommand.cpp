@@ -1,5 +1,6 @@
 #include "cli/prayercommand.h"
 
+#include "cli/commandline.h"
 #include "cli/usage.h"
 #include "core/places/place.h"
 #include "core/prayer/prayerclock.h"
@@ -150,10 +151,15 @@ QString jsonKey(Prayer prayer)
 }
 
 // In the day's order rather than a JSON object's sorted keys; every value is
-// a date, a clock time or null, so none needs escaping.
-void printJson(const PrayerDay &day, QTextStream &out)
+// a date, a clock time, a source's name or null, so none needs escaping.
+void printJson(const PrayerDay &day, const HijriCalendar &calendar, QTextStream &out)
 {
-    QStringList members{QStringLiteral("\"date\": \"%1\"").arg(day.date.toString(Qt::ISODate))};
+    const Ymd hijri = calendar.hijriOf(day.date);
+    QStringList members{
+        QStringLiteral("\"date\": \"%1\"").arg(day.date.toString(Qt::ISODate)),
+        QStringLiteral("\"hijri\": \"%1\"").arg(IsoDate(hijri.year, hijri.month, hijri.day)),
+        QStringLiteral("\"source\": \"%1\"")
+            .arg(HijriSourceName(calendar.sourceOf(hijri.year, hijri.month)))};
     for (int p = 0; p < kPrayerCount; ++p) {
         const auto prayer = static_cast<Prayer>(p);
         const auto minutes = day.at(prayer);
@@ -221,7 +227,7 @@ int PrintPrayerTimes(const QCommandLineParser &parser, const PrayerChoices &choi
     }
     const PrayerDay day = PrayerTimesFor(wanted->date, wanted->place, wanted->settings);
     if (parser.isSet(QStringLiteral("json")))
-        printJson(day, out);
+        printJson(day, choices.calendar, out);
     else
         printTable(*wanted, day, out);
     return kDone;

@@ -3,6 +3,7 @@
 // `--prayer-times`: the day's prayer times for the default city or a place
 // given by its coordinates.
 
+#include "core/calendar/hijricalendar.h"
 #include "core/places/cityfile.h"
 #include "core/prayer/prayertimes.h"
 
@@ -19,6 +20,7 @@ struct PrayerChoices {
     PrayerSettings settings;
     std::optional<CityInfo> city; // the default city, when its file could be read
     QDate today;
+    HijriCalendar calendar; // the stored one, for the day's Hijri date
 };
 
 void DescribePrayerOptions(QCommandLineParser &parser);

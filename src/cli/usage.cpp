@@ -22,14 +22,16 @@ struct Command {
 const std::vector<Command> &commands()
 {
     static const QStringList calendar = {QStringLiteral("calendar"), QStringLiteral("correction"),
-                                         QStringLiteral("json")};
+                                         QStringLiteral("month-start"),
+                                         QStringLiteral("month-starts"), QStringLiteral("json")};
     static const std::vector<Command> list = {
         {QStringLiteral("convert"), calendar, kAnyNumber},
         {QStringLiteral("to-gregorian"), calendar, kAnyNumber},
         {QStringLiteral("today"), calendar, 0},
         {QStringLiteral("month"), calendar, 1},
         {QStringLiteral("export-ics"),
-         {QStringLiteral("calendar"), QStringLiteral("correction"), QStringLiteral("hijri-year")},
+         {QStringLiteral("calendar"), QStringLiteral("correction"), QStringLiteral("month-start"),
+          QStringLiteral("month-starts"), QStringLiteral("hijri-year")},
          0},
         {QStringLiteral("prayer-times"),
          {QStringLiteral("json"), QStringLiteral("date"), QStringLiteral("latitude"),
@@ -118,11 +120,20 @@ void DescribeOptions(QCommandLineParser &parser)
          QStringLiteral("tabular or umm-al-qura (default: the stored choice, else tabular)."),
          QStringLiteral("NAME")},
         {QStringLiteral("correction"),
-         QStringLiteral("The day correction of the Options window (default: the stored one)."),
+         QStringLiteral("The day correction of the Options window (default: the stored one): "
+                        "Hijri dates lie N days later."),
          QStringLiteral("N")},
+        {QStringLiteral("month-start"),
+         QStringLiteral("A Hijri month's announced 1st, such as 1447-09=2026-02-18, on top of "
+                        "the stored ones; may be given again."),
+         QStringLiteral("YYYY-MM=YYYY-MM-DD")},
+        {QStringLiteral("month-starts"),
+         QStringLiteral("Announced 1sts from a FILE, one \"1447-09 2026-02-18\" a line."),
+         QStringLiteral("FILE")},
         {QStringLiteral("json"),
          QStringLiteral("Prints each date, a month (one object, its week rows as arrays) or "
-                        "the prayer times as a JSON object, one a line.")},
+                        "the prayer times as a JSON object, one a line; \"source\" tells "
+                        "whether its Hijri month was announced.")},
         {{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Shows this help.")},
         {{QStringLiteral("v"), QStringLiteral("version")}, QStringLiteral("Shows the version.")},
     });

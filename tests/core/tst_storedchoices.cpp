@@ -24,6 +24,7 @@ QString summary(const StoredChoices &c)
         adjustments << QString::number(minutes);
     return QStringList{QString::number(c.correction),
                        c.calendar == CalendarKind::UmmAlQura ? "UmmAlQura" : "Tabular",
+                       MonthStartsSettingText(c.monthStarts),
                        PrayerMethodKey(c.prayer.method),
                        AsrRuleSetting(c.prayer.asr),
                        HighLatitudeRuleSetting(c.prayer.highLatitude),
@@ -40,7 +41,7 @@ QString summary(const StoredChoices &c)
         .join(u'|');
 }
 
-const QString kDefaults = "0|Tabular|karachi|Hanafi|MiddleOfTheNight|0,0,0,0,0,0|24h|short|normal|"
+const QString kDefaults = "0|Tabular||karachi|Hanafi|MiddleOfTheNight|0,0,0,0,0,0|24h|short|normal|"
                           "0|0|Urdu|first|no tray|quiet";
 
 } // namespace
@@ -54,18 +55,23 @@ private slots:
         columns<QStringList, QString>({"stored", "read"});
         row("nothing stored", QStringList{}, kDefaults);
         row("every choice readable",
-            QStringList{"Correction=-2", "Calendar=UmmAlQura", "PrayerMethod=egypt",
-                        "AsrRule=Standard", "HighLatitudeRule=TwilightAngle",
+            QStringList{"Correction=-2", "Calendar=UmmAlQura",
+                        // Sorted on reading; an unreadable entry is left out, the others kept.
+                        "MonthStarts=1447-10=2026-03-20 1447-9=2026-2-30 1447-09=2026-02-18",
+                        "PrayerMethod=egypt", "AsrRule=Standard", "HighLatitudeRule=TwilightAngle",
                         "PrayerAdjustments=5,0,-3,0,0,60", "Clock24=False", "WindowFull=True",
                         "WindowMax=1", "DovrellBG=3", "ColorIndex=4", "DayView=English",
                         "Show First=false", "SystemTray=TRUE", "PrayerReminders=-1"},
-            QString("-2|UmmAlQura|egypt|Standard|TwilightAngle|5,0,-3,0,0,60|12h|full|max|3|4|"
-                    "English|later|tray|reminders"));
+            QString(
+                "-2|UmmAlQura|1447-09=2026-02-18 "
+                "1447-10=2026-03-20|egypt|Standard|TwilightAngle|5,0,-3,0,0,60|12h|full|max|3|4|"
+                "English|later|tray|reminders"));
         row("garbage keeps every default",
-            QStringList{"Correction=abc", "Calendar=ummalqura", "PrayerMethod=Karachi",
-                        "AsrRule=hanafi", "HighLatitudeRule=x", "PrayerAdjustments=1,2",
-                        "Clock24=no", "WindowFull=maybe", "WindowMax=yes", "DovrellBG=3x",
-                        "ColorIndex=five", "Show First=Y", "SystemTray=on", "PrayerReminders=?"},
+            QStringList{"Correction=abc", "Calendar=ummalqura", "MonthStarts=1447-09",
+                        "PrayerMethod=Karachi", "AsrRule=hanafi", "HighLatitudeRule=x",
+                        "PrayerAdjustments=1,2", "Clock24=no", "WindowFull=maybe", "WindowMax=yes",
+                        "DovrellBG=3x", "ColorIndex=five", "Show First=Y", "SystemTray=on",
+                        "PrayerReminders=?"},
             kDefaults);
         row("blanks keep every default",
             QStringList{"Correction=", "Calendar=", "PrayerMethod=", "AsrRule=",
@@ -74,18 +80,18 @@ private slots:
             kDefaults);
         row("blanks around numbers, a half rounded to even",
             QStringList{"Correction= 2.5 ", "ColorIndex= 5", "WindowFull= 1 "},
-            QString("2|Tabular|karachi|Hanafi|MiddleOfTheNight|0,0,0,0,0,0|24h|full|normal|0|5|"
+            QString("2|Tabular||karachi|Hanafi|MiddleOfTheNight|0,0,0,0,0,0|24h|full|normal|0|5|"
                     "Urdu|first|no tray|quiet"));
         row("beyond 16 bits and beyond an hour",
             QStringList{"Correction=32768", "DovrellBG=-32769", "ColorIndex=1e400",
                         "PrayerAdjustments=61,0,0,0,0,0"},
             kDefaults);
         row("16-bit limits are kept", QStringList{"Correction=-32768", "DovrellBG=32767"},
-            QString("-32768|Tabular|karachi|Hanafi|MiddleOfTheNight|0,0,0,0,0,0|24h|short|"
+            QString("-32768|Tabular||karachi|Hanafi|MiddleOfTheNight|0,0,0,0,0,0|24h|short|"
                     "normal|32767|0|Urdu|first|no tray|quiet"));
         // The window, not the store, brings a scheme out of range back to the first.
         row("a scheme out of range is read as stored", QStringList{"ColorIndex=9"},
-            QString("0|Tabular|karachi|Hanafi|MiddleOfTheNight|0,0,0,0,0,0|24h|short|normal|0|9|"
+            QString("0|Tabular||karachi|Hanafi|MiddleOfTheNight|0,0,0,0,0,0|24h|short|normal|0|9|"
                     "Urdu|first|no tray|quiet"));
     }
     void read()
@@ -105,6 +111,7 @@ private slots:
         const HijriCalendar calendar = choices.hijriCalendar();
         QCOMPARE(calendar.correction(), int(choices.correction));
         QCOMPARE(calendar.kind(), choices.calendar);
+        QVERIFY(calendar.announced() == choices.monthStarts);
     }
 
     // A file written by hand: an unquoted list of minutes reads as the same text as a quoted

@@ -95,10 +95,11 @@ private slots:
         QCOMPARE(HijriToJulianDayIn(CalendarKind::UmmAlQura, year, month, 1),
                  ummAlQura.toJulianDay());
         QCOMPARE(HijriToJulianDayIn(CalendarKind::Tabular, year, month, 1), tabular.toJulianDay());
-        // The calendar object: the month's Western days, its dates both ways, and a correction
-        // of one day that moves the weekday (QDate: Monday = 1) but no date.
-        for (const auto &[kind, first] : {std::pair{CalendarKind::UmmAlQura, ummAlQura},
-                                          std::pair{CalendarKind::Tabular, tabular}}) {
+        // The calendar object: the month's Western days and its dates both ways, with a
+        // correction of one day that pairs every Hijri date with the next Western day.
+        for (const auto &[kind, calendarFirst] : {std::pair{CalendarKind::UmmAlQura, ummAlQura},
+                                                  std::pair{CalendarKind::Tabular, tabular}}) {
+            const QDate first = calendarFirst.addDays(1);
             const HijriCalendar calendar(kind, 1);
             const MonthLayout layout = calendar.month(year, month);
             QCOMPARE(layout.firstDay, first.toJulianDay());
@@ -109,9 +110,9 @@ private slots:
             QCOMPARE(text(calendar.hijriOf(last)), text({year, month, layout.monthDays}));
             QVERIFY(layout.monthDays == 29 || layout.monthDays == 30);
             QCOMPARE(calendar.julianDayOf({year, month, layout.monthDays}), last.toJulianDay());
-            const int weekDay = first.dayOfWeek() % 7 + 2; // the day after, Sunday = 1
-            QCOMPARE(calendar.weekDayOf({year, month, 1}), weekDay > 7 ? 1 : weekDay);
-            QCOMPARE(layout.firstWeekDay, weekDay > 7 ? 1 : weekDay);
+            const int weekDay = first.dayOfWeek() % 7 + 1; // Sunday = 1
+            QCOMPARE(calendar.weekDayOf({year, month, 1}), weekDay);
+            QCOMPARE(layout.firstWeekDay, weekDay);
             QCOMPARE(layout.days[0][layout.firstWeekDay - 1], 1);
         }
     }

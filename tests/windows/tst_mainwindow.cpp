@@ -606,7 +606,7 @@ private slots:
     }
 
     // The menu command shows the panel with today in both calendars. Both directions convert
-    // through the buttons or the arrows, the weekday moved by the correction, the typed side
+    // through the buttons or the arrows, the dates moved by the correction, the typed side
     // kept as typed; a refused date leaves the other side and the weekday as they were. The
     // command hides the panel again, showing today once more.
     void conversionPanel_data()
@@ -618,9 +618,9 @@ private slots:
         row("Western 2 Jan 2007, typed 2007.4, arrow", true, kKnownDates[5].western, "2007.4", 0,
             true, "2 January 2007.4 12 Dhul-Hijjah 1427 Tuesday");
         row("Hijri 1/1/1, correction +1", false, Ymd{1, 1, 1}, "1", 1, false,
-            "16 July 622 1 Muharram 1 Saturday");
-        row("Hijri 30 Safar 1447 is 1 Rabi-ul-Awwal, arrow", false, Ymd{1447, 2, 30}, "1447", 0,
-            true, "25 August 2025 30 Safar 1447 Monday");
+            "17 July 622 1 Muharram 1 Saturday");
+        row("refused: 30 Safar 1447, a 29-day month, arrow", false, Ymd{1447, 2, 30}, "1447", 0,
+            true, "5 November 2025 30 Safar 1447 Wednesday");
         row("refused: 29 Feb 1900", true, Ymd{1900, 2, 29}, "1900", 0, false,
             "29 February 1900 14 Jumadil-Awwal 1447 Wednesday");
         row("refused, year emptied: Western 1e400", true, Ymd{0, 1, 1}, "1e400", 0, false,
@@ -641,7 +641,9 @@ private slots:
         QVERIFY(panel->isHidden());
         w.trigger(mainnames::ConversionCommand);
         QVERIFY(!panel->isHidden());
-        const QString today = "5 November 2025 14 Jumadil-Awwal 1447 Wednesday";
+        // A correction of one day pairs today with the Hijri day before.
+        const QString today =
+            QStringLiteral("5 November 2025 %1 Jumadil-Awwal 1447 Wednesday").arg(14 - correction);
         QCOMPARE(sides(panel), today);
         control<QComboBox>(panel, western ? panelnames::WesternDay : panelnames::HijriDay)
             ->setCurrentIndex(typed.day - 1);

@@ -1,6 +1,7 @@
 #include "core/calendar/checks.h"
 
 #include "core/calendar/leadingnumber.h"
+#include "core/calendar/names.h"
 
 namespace qarnivo {
 
@@ -67,6 +68,18 @@ CheckedDate CheckHijriInput(const QString &yearText, int month, int day)
                           kCrLf + QStringLiteral("might yield erroneous by this program."),
                       MsgIcon::Exclamation);
     return {{year, month, day}, std::nullopt};
+}
+
+std::optional<Refusal> CheckHijriDay(const HijriCalendar &calendar, const Ymd &date)
+{
+    const int days = calendar.monthDays(date.year, date.month);
+    if (date.day <= days)
+        return std::nullopt;
+    return refuseWestern(QStringLiteral("Invalid date, %1 %2 has %3 days")
+                             .arg(CalendarNames().HMonthShort[date.month])
+                             .arg(date.year)
+                             .arg(days))
+        .refusal;
 }
 
 } // namespace qarnivo

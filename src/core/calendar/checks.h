@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/calendar/conversion.h"
+#include "core/calendar/hijricalendar.h"
 #include "core/message.h"
 
 #include <QString>
@@ -29,6 +30,10 @@ CheckedDate CheckGregorianInput(const QString &yearText, int month, int day);
 // The Hijri date as the conversion panel holds it. Day 30 passes in every
 // month; in a 29-day month it stands for the 1st of the next month.
 CheckedDate CheckHijriInput(const QString &yearText, int month, int day);
+
+// A Hijri date past the end of its month in `calendar` (day 30 of a 29-day
+// month), refused as the Western dates are; nothing for a date that exists.
+std::optional<Refusal> CheckHijriDay(const HijriCalendar &calendar, const Ymd &date);
 
 // The Hijri year message, which month navigation also shows.
 QString HijriYearRangeMessage();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/calendar/conversion.h"
+#include "core/calendar/hijricalendar.h"
 
 #include <QDate>
 
@@ -22,5 +22,9 @@ struct DateState {
 
 // Moves the current Gregorian date `daysBack` days back (forward when negative).
 void ShiftGregDate(DateState &state, qint16 daysBack);
+
+// Shows another Hijri month: the current day is kept, brought down to the
+// month's last day when the month is shorter (30 into a 29-day month).
+void ShowHijriMonth(DateState &state, const HijriCalendar &calendar, int month, int year);
 
 } // namespace qarnivo

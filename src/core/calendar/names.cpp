@@ -48,4 +48,15 @@ void LoadWeekDayNames(NameTables &tables)
     fillFromOne(tables.WeekDayShort, kWeekDayShort);
 }
 
+const NameTables &CalendarNames()
+{
+    static const NameTables tables = [] {
+        NameTables loaded;
+        LoadMonthNames(loaded);
+        LoadWeekDayNames(loaded);
+        return loaded;
+    }();
+    return tables;
+}
+
 } // namespace qarnivo

@@ -19,4 +19,7 @@ struct NameTables {
 void LoadMonthNames(NameTables &tables);
 void LoadWeekDayNames(NameTables &tables);
 
+// Both tables, loaded once, for pure code that writes dates into its texts.
+const NameTables &CalendarNames();
+
 } // namespace qarnivo

@@ -9,21 +9,10 @@ namespace {
 const QString kNoTime = QStringLiteral("\u2014");
 constexpr int kFriday = 5; // QDate::dayOfWeek(): 1 = Monday
 
-const NameTables &names()
-{
-    static const NameTables tables = [] {
-        NameTables t;
-        LoadMonthNames(t);
-        LoadWeekDayNames(t);
-        return t;
-    }();
-    return tables;
-}
-
 // QDate counts weekdays from Monday = 1, the name tables from Sunday = 1.
 QString weekDayName(const QDate &date)
 {
-    return names().WeekDayName[date.dayOfWeek() % 7 + 1];
+    return CalendarNames().WeekDayName[date.dayOfWeek() % 7 + 1];
 }
 
 } // namespace
@@ -33,7 +22,7 @@ QString GregorianDateText(const QDate &date)
     return QStringLiteral("%1 %2 %3 %4")
         .arg(weekDayName(date))
         .arg(date.day())
-        .arg(names().GMonthName[date.month()])
+        .arg(CalendarNames().GMonthName[date.month()])
         .arg(date.year());
 }
 
@@ -47,13 +36,13 @@ QString HijriDateText(const QDate &date, const HijriCalendar &calendar)
     const Ymd hijri = calendar.hijriOf(date);
     return QStringLiteral("%1 %2 %3")
         .arg(hijri.day)
-        .arg(names().HMonthShort[hijri.month])
+        .arg(CalendarNames().HMonthShort[hijri.month])
         .arg(hijri.year);
 }
 
 QString MonthTitle(int year, int month)
 {
-    return names().GMonthName[month] + u' ' + QString::number(year);
+    return CalendarNames().GMonthName[month] + u' ' + QString::number(year);
 }
 
 QString MethodCaption(const PrayerSettings &settings)

@@ -31,9 +31,8 @@ void forEachOccasion(int hijriYear, const HijriCalendar &calendar, const Occasio
             if (text.isEmpty() ||
                 calendar.hijriOf(calendar.julianDayOf({hijriYear, month, day})).month != month)
                 continue;
-            const qint32 julianDay =
-                calendar.julianDayOf({hijriYear, month, day}) + calendar.correction();
-            visit(month, day, text, QDate::fromJulianDay(julianDay));
+            visit(month, day, text,
+                  QDate::fromJulianDay(calendar.julianDayOf({hijriYear, month, day})));
         }
     }
 }

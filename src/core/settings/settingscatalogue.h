@@ -19,6 +19,8 @@ inline const QString ColorIndex = QStringLiteral("ColorIndex");
 inline const QString DayView = QStringLiteral("DayView");
 inline const QString ShowFirst = QStringLiteral("Show First");
 inline const QString Calendar = QStringLiteral("Calendar"); // "Tabular" or "UmmAlQura"
+// Announced month starts, "1447-09=2026-02-18 1447-10=2026-03-20" (calendar/monthstarts.h).
+inline const QString MonthStarts = QStringLiteral("MonthStarts");
 // The prayer times (their stored forms are in prayer/prayertimes.h).
 inline const QString PrayerMethod = QStringLiteral("PrayerMethod");
 inline const QString AsrRule = QStringLiteral("AsrRule");

@@ -16,6 +16,7 @@ StoredChoices ReadStoredChoices(const std::function<QString(const QString &key)>
     };
     choices.correction = number(SettingKey::Correction, choices.correction);
     choices.calendar = CalendarFromSetting(stored(SettingKey::Calendar)).value_or(choices.calendar);
+    choices.monthStarts = MonthStartsFromSetting(stored(SettingKey::MonthStarts));
     choices.prayer = PrayerSettingsFrom(stored);
     choices.windowFull = truth(SettingKey::WindowFull, choices.windowFull);
     choices.windowMax = truth(SettingKey::WindowMax, choices.windowMax);

@@ -15,6 +15,7 @@ namespace qarnivo {
 struct StoredChoices {
     qint16 correction = 0; // the Hijri date correction, in days
     CalendarKind calendar = CalendarKind::Tabular;
+    MonthStarts monthStarts; // announced, as stored; the calendar sets aside what it cannot take
     PrayerSettings prayer;
     bool windowFull = false; // the full view
     bool windowMax = false;  // maximized
@@ -25,7 +26,7 @@ struct StoredChoices {
     bool systemTray = false;
     bool reminders = false;
 
-    HijriCalendar hijriCalendar() const { return HijriCalendar(calendar, correction); }
+    HijriCalendar hijriCalendar() const { return HijriCalendar(calendar, correction, monthStarts); }
 };
 
 // Reads every choice through `stored` (the text of a key, empty when absent).

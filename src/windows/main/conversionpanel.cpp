@@ -159,7 +159,8 @@ void ConversionPanel::Hijri_Greg_Click()
 {
     const Ymd typed = hijriInput();
     const CheckedDate checked = CheckHijriInput(m_hijriYear->text(), typed.month, typed.day);
-    if (refused(checked, m_hijriYear))
+    if (refused(checked, m_hijriYear) ||
+        refused({checked.date, CheckHijriDay(m_calendar, checked.date)}, m_hijriYear))
         return;
     setGregorianInput(JulianDayToGregorian(m_calendar.julianDayOf(checked.date)));
     showWeekDay(m_calendar.weekDayOf(checked.date));

@@ -102,8 +102,7 @@ Ymd frmqarnivo::hijriOfWestern(const Ymd &western) const
 
 void frmqarnivo::showMonth(int month, int year)
 {
-    m_state.CurrentHijriMonth = static_cast<qint16>(month);
-    m_state.CurrentHijriYear = static_cast<qint16>(year);
+    ShowHijriMonth(m_state, m_calendar, month, year);
     finishMove();
 }
 
@@ -168,7 +167,7 @@ void frmqarnivo::No_HMonthDays()
     const HijriMonth next = NextHijriMonth({month, year});
     m_conversionPanel->showConversion({next.year, next.month, 1},
                                       JulianDayToGregorian(layout.followingDay),
-                                      m_calendar.correctedWeekDay(layout.followingDay));
+                                      WeekDayOf(layout.followingDay));
     if (layout.firstDay > kLastViewJulianDay || layout.followingDay > kLastViewJulianDay) {
         m_platform.messageBox(DateRangeMessage(), MsgIcon::Critical, MsgButtons::Ok);
         // A month past the view's end keeps the length shown before.

@@ -196,10 +196,11 @@ void frmqarnivo::setColourScheme(int index)
     StartFirst();
 }
 
-// A new correction moves the weekdays of the shown month.
+// A new correction moves the dates of the shown month against the Western
+// days, and with them its weekdays.
 void frmqarnivo::setDayCorrection(qint16 days)
 {
-    m_calendar = HijriCalendar(m_calendar.kind(), days);
+    m_calendar = HijriCalendar(m_calendar.kind(), days, m_calendar.announced());
     No_HMonthDays();
     StartFirst();
 }
@@ -208,7 +209,7 @@ void frmqarnivo::setDayCorrection(qint16 days)
 // new calendar's month.
 void frmqarnivo::setHijriCalendar(CalendarKind calendar)
 {
-    m_calendar = HijriCalendar(calendar, m_calendar.correction());
+    m_calendar = HijriCalendar(calendar, m_calendar.correction(), m_calendar.announced());
     if (m_prayerWindow)
         m_prayerWindow->setHijriCalendar(m_calendar);
     showTrayDay();
