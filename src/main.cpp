@@ -9,6 +9,7 @@
 #include "core/settings/storedchoices.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QSettings>
 #include <QStandardPaths>
@@ -50,7 +51,9 @@ int printAnswer(int argc, char *argv[])
     input.stored = qarnivo::ReadStoredChoices([&store](const QString &key) {
         return qarnivo::SettingText(store.value(qarnivo::kSettingsSection + u'/' + key));
     });
-    input.today = QDate::currentDate();
+    const QDateTime now = QDateTime::currentDateTime();
+    input.today = now.date();
+    input.time = now.time();
     input.city = defaultCity();
     QTextStream out(stdout);
     QTextStream err(stderr);

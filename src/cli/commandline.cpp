@@ -1,6 +1,7 @@
 #include "cli/commandline.h"
 
 #include "cli/prayercommand.h"
+#include "cli/todaymoment.h"
 #include "cli/usage.h"
 #include "core/calendar/checks.h"
 #include "core/calendar/conversion.h"
@@ -83,13 +84,14 @@ public:
     }
 
     int convert(const QStringList &dates, bool toGregorian);
-    int today();
+    int today(const TodayMoment &moment);
     int month(const QStringList &arguments);
     int exportOccasions(const QString &path);
 
 private:
     std::optional<qint32> refuseOrConvert(const QString &text, bool toGregorian);
-    void printDate(qint32 day, int weekDay);
+    // On an eve (the Hijri day begun at sunset) the next day's Hijri date.
+    void printDate(qint32 day, int weekDay, std::optional<bool> eve = std::nullopt);
     void printGrid(const HijriMonth &shown, const MonthLayout &layout);
     void printMonthJson(const HijriMonth &shown, const MonthLayout &layout);
     QString calendarName(int hijriYear) const;
@@ -155,10 +157,10 @@ QString Printer::fallbackNote(int hijriYear) const
                : QString();
 }
 
-void Printer::printDate(qint32 day, int weekDay)
+void Printer::printDate(qint32 day, int weekDay, std::optional<bool> eve)
 {
     const Ymd western = JulianDayToGregorian(day);
-    const Ymd hijri = m_calendar.hijriOf(day);
+    const Ymd hijri = m_calendar.hijriOf(day + (eve.value_or(false) ? 1 : 0));
     const QString hijriText = QStringLiteral("%1 %2 %3")
                                   .arg(hijri.day)
                                   .arg(m_names.HMonthShort[hijri.month])
@@ -171,18 +173,21 @@ void Printer::printDate(qint32 day, int weekDay)
     const QString hijriIso = IsoDate(hijri.year, hijri.month, hijri.day);
     const QString weekDayName = m_names.WeekDayName[weekDay];
     if (m_parser.isSet(QStringLiteral("json"))) {
-        const QJsonObject object{{QStringLiteral("calendar"), calendarName(hijri.year)},
-                                 {QStringLiteral("source"), sourceName(hijri)},
-                                 {QStringLiteral("gregorian"), gregorian},
-                                 {QStringLiteral("hijri"), hijriIso},
-                                 {QStringLiteral("weekday"), weekDayName},
-                                 {QStringLiteral("hijri_text"), hijriText},
-                                 {QStringLiteral("gregorian_text"), westernText}};
+        QJsonObject object{{QStringLiteral("calendar"), calendarName(hijri.year)},
+                           {QStringLiteral("source"), sourceName(hijri)},
+                           {QStringLiteral("gregorian"), gregorian},
+                           {QStringLiteral("hijri"), hijriIso},
+                           {QStringLiteral("weekday"), weekDayName},
+                           {QStringLiteral("hijri_text"), hijriText},
+                           {QStringLiteral("gregorian_text"), westernText}};
+        if (eve)
+            object.insert(QStringLiteral("eve"), *eve);
         m_out << QJsonDocument(object).toJson(QJsonDocument::Compact) << '\n';
         return;
     }
     m_out << gregorian << "  " << hijriIso << "  " << weekDayName << "  " << westernText << " = "
-          << hijriText << fallbackNote(hijri.year) << '\n';
+          << hijriText << (eve.value_or(false) ? " (from Maghrib)" : "") << fallbackNote(hijri.year)
+          << '\n';
 }
 
 int Printer::convert(const QStringList &dates, bool toGregorian)
@@ -203,14 +208,14 @@ int Printer::convert(const QStringList &dates, bool toGregorian)
     return status;
 }
 
-int Printer::today()
+int Printer::today(const TodayMoment &moment)
 {
-    const QDate date = m_today;
+    const QDate date = moment.date;
     const std::optional<qint32> day =
         refuseOrConvert(IsoDate(date.year(), date.month(), date.day()), false);
     if (!day)
         return kRefused;
-    printDate(*day, WeekDayOf(*day));
+    printDate(*day, WeekDayOf(*day), moment.eve);
     if (!m_parser.isSet(QStringLiteral("json")))
         m_out << "Calendar: "
               << (m_calendar.kind() == CalendarKind::UmmAlQura ? "Umm al-Qura (Saudi Arabia)"
@@ -462,7 +467,8 @@ int RunCommandLine(const QStringList &arguments, const CommandLineInput &input, 
         return printer.month(dates);
     if (parser.isSet(QStringLiteral("export-ics")))
         return printer.exportOccasions(parser.value(QStringLiteral("export-ics")));
-    return printer.today();
+    const std::optional<TodayMoment> moment = ReadTodayMoment(parser, input, err);
+    return moment ? printer.today(*moment) : kRefused;
 }
 
 } // namespace qarnivo

@@ -10,6 +10,7 @@
 
 #include <QDate>
 #include <QStringList>
+#include <QTime>
 
 #include <optional>
 
@@ -18,10 +19,11 @@ class QTextStream;
 namespace qarnivo {
 
 // What the command line starts from: the stored choices (which its options
-// may override), today's date and the default city.
+// may override), today's date and the clock's time, and the default city.
 struct CommandLineInput {
     StoredChoices stored;
     QDate today;
+    QTime time = QTime(0, 0);     // read by the sunset rule
     std::optional<CityInfo> city; // the default city, when its file could be read
 };
 

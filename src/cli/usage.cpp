@@ -27,7 +27,8 @@ const std::vector<Command> &commands()
     static const std::vector<Command> list = {
         {QStringLiteral("convert"), calendar, kAnyNumber},
         {QStringLiteral("to-gregorian"), calendar, kAnyNumber},
-        {QStringLiteral("today"), calendar, 0},
+        {QStringLiteral("today"),
+         calendar + QStringList{QStringLiteral("at"), QStringLiteral("day-starts")}, 0},
         {QStringLiteral("month"), calendar, 1},
         {QStringLiteral("export-ics"),
          {QStringLiteral("calendar"), QStringLiteral("correction"), QStringLiteral("month-start"),
@@ -109,6 +110,14 @@ void DescribeOptions(QCommandLineParser &parser)
          QStringLiteral("Converts each Gregorian DATE (Julian before 15 October 1582) to Hijri.")},
         {QStringLiteral("to-gregorian"), QStringLiteral("Converts each Hijri DATE to Gregorian.")},
         {QStringLiteral("today"), QStringLiteral("Prints today's Hijri and Gregorian date.")},
+        {QStringLiteral("at"),
+         QStringLiteral("--today as at a clock time of the default city's UTC offset, "
+                        "YYYY-MM-DDTHH:MM."),
+         QStringLiteral("TIME")},
+        {QStringLiteral("day-starts"),
+         QStringLiteral("sunset (the Hijri day begins at the default city's Maghrib) or "
+                        "midnight (default: the stored choice)."),
+         QStringLiteral("WHEN")},
         {QStringLiteral("month"),
          QStringLiteral("Prints a Hijri month (YYYY-MM, default today's) as a week grid.")},
         {QStringLiteral("export-ics"),

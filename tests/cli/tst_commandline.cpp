@@ -20,7 +20,8 @@ struct Run {
     QString err;
 };
 
-Run run(const QStringList &options, int correction = 0, const QString &monthStarts = QString())
+Run run(const QStringList &options, int correction = 0, const QString &monthStarts = QString(),
+        bool sunset = false)
 {
     QString out;
     QString err;
@@ -29,6 +30,7 @@ Run run(const QStringList &options, int correction = 0, const QString &monthStar
     CommandLineInput input;
     input.stored.correction = static_cast<qint16>(correction);
     input.stored.monthStarts = MonthStartsFromSetting(monthStarts);
+    input.stored.dayStartsAtSunset = sunset;
     input.today = QDate(2024, 3, 14);
     input.city = DefaultCity();
     const int status = RunCommandLine(QStringList{QStringLiteral("Qarnivo")} + options, input,
@@ -85,6 +87,48 @@ private slots:
         QVERIFY2(result.err.isEmpty(), qPrintable(result.err));
     }
 
+    // --today at a clock time of Bhubaneswar, where Maghrib on 6 December 2026 is 17:06: from
+    // Maghrib's own minute, when the day begins at sunset (told or stored), the next Hijri day,
+    // the civil date kept. 16 June 2026 is the last day of 1447.
+    void hijriDayFromSunset_data()
+    {
+        columns<QString, bool, QString>({"options", "stored", "line"});
+        const QString civil =
+            "2026-12-06  1448-06-25  Sunday  6 December 2026 = 25 Jumadis -Sani 1448";
+        const QString eve = "2026-12-06  1448-06-26  Sunday  6 December 2026 = 26 Jumadis -Sani "
+                            "1448 (from Maghrib)";
+        row("17:05", "--at 2026-12-06T17:05 --day-starts sunset", false, civil);
+        row("Maghrib's own minute", "--at 2026-12-06T17:06 --day-starts sunset", false, eve);
+        row("midnight, the default", "--at 2026-12-06T23:59", false, civil);
+        row("the stored choice", "--at 2026-12-06T17:07", true, eve);
+        row("midnight over the stored choice", "--at 2026-12-06T17:07 --day-starts midnight", true,
+            civil);
+        row("end of a year", "--at 2026-06-16T20:00 --day-starts sunset", false,
+            "2026-06-16  1448-01-01  Tuesday  16 June 2026 = 1 Muharram 1448 (from Maghrib)");
+        row("JSON on an eve", "--json --at 2026-12-06T17:06 --day-starts sunset", false,
+            "true 1448-06-26 2026-12-06");
+        row("JSON before Maghrib", "--json --at 2026-12-06T17:05 --day-starts sunset", false,
+            "false 1448-06-25 2026-12-06");
+    }
+    void hijriDayFromSunset()
+    {
+        const auto [options, stored, line] =
+            fetch<QString, bool, QString>("options", "stored", "line");
+        const Run result = run(("--today " + options).split(u' '), 0, QString(), stored);
+        QCOMPARE(result.status, 0);
+        QVERIFY2(result.err.isEmpty(), qPrintable(result.err));
+        const QString first = result.out.section(u'\n', 0, 0);
+        if (!options.startsWith("--json")) {
+            QCOMPARE(first, line);
+            return;
+        }
+        const QJsonObject object = QJsonDocument::fromJson(first.toUtf8()).object();
+        QCOMPARE(QStringList({object["eve"].toVariant().toString(), object["hijri"].toString(),
+                              object["gregorian"].toString()})
+                     .join(u' '),
+                 line);
+    }
+
     // The options, split at blanks, and a part of the message.
     void refuses_data()
     {
@@ -120,6 +164,12 @@ private slots:
             "\"" + QString(37, u'y') + "...\" is");
         row("an unknown calendar", "--calendar lunar --today", "tabular or umm-al-qura");
         row("an export without its year", "--export-ics x.ics", "--hijri-year");
+        row("--at without a time", "--today --at 2026-12-06", "is not a clock time");
+        row("--at past the day's end", "--today --at 2026-12-06T24:00", "is not a clock time");
+        row("--at on 30 February", "--today --at 2026-02-30T12:00", "is not a clock time");
+        row("an unknown day start", "--today --day-starts dawn", "sunset or midnight");
+        row("--at with a conversion", "--convert 2024-03-11 --at 2024-03-11T12:00",
+            "--convert does not take --at.");
     }
 
     void refuses()

@@ -1,6 +1,8 @@
 // Today's prayer times as the clock keeps them: the day recomputed, the next prayer and its
 // countdown past Isha, the reminders a tick owes, polar days and nights, the clock arithmetic.
 
+#include "core/calendar/hijricalendar.h"
+#include "core/calendar/today.h"
 #include "core/prayer/prayertoday.h"
 #include "testsupport.h"
 
@@ -195,6 +197,56 @@ private slots:
         for (const Prayer prayer : PrayersDue(today, second / 60, 1500))
             names << PrayerName(prayer);
         QCOMPARE(names.join(u' '), due);
+    }
+
+    // The Hijri day from sunset, the clock fed as the window feeds it (the time, then the
+    // date's Maghrib). At Bhubaneswar on 6 December 2026 Maghrib is 17:06; 21 November 2025 is
+    // 30 Jumadil-Awwal 1447 and 16 June 2026 the last day of 1447.
+    void hijriDayFromSunset_data()
+    {
+        columns<QString, QStringList, bool, QString, QString, int>(
+            {"place", "ticks", "sunset", "hijri", "state", "daysTold"});
+        const QString maghrib = "2026-12-06 17:06:00";
+        row("17:05", "Bhubaneswar", QStringList{"2026-12-06 17:05:59"}, true, "1448-06-25", "civil",
+            0);
+        row("Maghrib's own minute", "Bhubaneswar", QStringList{maghrib}, true, "1448-06-26", "eve",
+            0);
+        row("17:07", "Bhubaneswar", QStringList{"2026-12-06 17:05:00", "2026-12-06 17:07:00"}, true,
+            "1448-06-26", "eve", 1);
+        row("midnight keeps the Hijri day", "Bhubaneswar",
+            QStringList{maghrib, "2026-12-07 00:00:00"}, true, "1448-06-26", "civil", 0);
+        row("rule off", "Bhubaneswar", QStringList{maghrib}, false, "1448-06-25", "civil", 0);
+        row("end of a month", "Bhubaneswar", QStringList{"2025-11-21 19:00:00"}, true, "1447-06-01",
+            "eve", 0);
+        row("end of a year", "Bhubaneswar", QStringList{"2026-06-16 20:00:00"}, true, "1448-01-01",
+            "eve", 0);
+        row("polar day: at midnight", "Tromso",
+            QStringList{"2026-06-16 23:59:00", "2026-06-17 00:00:00"}, true, "1448-01-01",
+            "no Maghrib", 1);
+    }
+    void hijriDayFromSunset()
+    {
+        const auto [place, ticks, sunset, hijri, state, daysTold] =
+            fetch<QString, QStringList, bool, QString, QString, int>("place", "ticks", "sunset",
+                                                                     "hijri", "state", "daysTold");
+        Today today;
+        today.setDayStartsAtSunset(sunset);
+        const auto tick = [&](const QString &moment) {
+            const QDateTime now = momentOf(moment);
+            today.setNow(now);
+            const PrayerDay day = PrayerTimesFor(now.date(), *placeNamed(place), {});
+            today.setMaghrib(day.date, day.at(Prayer::Maghrib));
+        };
+        tick(ticks.first());
+        int told = 0; // the days told after the first tick
+        QObject::connect(&today, &Today::dayChanged, [&told] { ++told; });
+        for (const QString &moment : ticks.mid(1))
+            tick(moment);
+        const Ymd found = HijriCalendar().hijriOf(today.date());
+        QCOMPARE(QDate(found.year, found.month, found.day).toString(Qt::ISODate), hijri);
+        const QStringList states{"civil", "eve", "no Maghrib"};
+        QCOMPARE(states.at(static_cast<int>(today.sunsetState())), state);
+        QCOMPARE(told, daysTold);
     }
 };
 

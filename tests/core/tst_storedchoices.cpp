@@ -37,12 +37,13 @@ QString summary(const StoredChoices &c)
                        c.dayView,
                        c.showFirst ? "first" : "later",
                        c.systemTray ? "tray" : "no tray",
-                       c.reminders ? "reminders" : "quiet"}
+                       c.reminders ? "reminders" : "quiet",
+                       c.dayStartsAtSunset ? "sunset" : "midnight"}
         .join(u'|');
 }
 
 const QString kDefaults = "0|Tabular||karachi|Hanafi|MiddleOfTheNight|0,0,0,0,0,0|24h|short|normal|"
-                          "0|0|Urdu|first|no tray|quiet";
+                          "0|0|Urdu|first|no tray|quiet|midnight";
 
 } // namespace
 
@@ -61,17 +62,18 @@ private slots:
                         "PrayerMethod=egypt", "AsrRule=Standard", "HighLatitudeRule=TwilightAngle",
                         "PrayerAdjustments=5,0,-3,0,0,60", "Clock24=False", "WindowFull=True",
                         "WindowMax=1", "DovrellBG=3", "ColorIndex=4", "DayView=English",
-                        "Show First=false", "SystemTray=TRUE", "PrayerReminders=-1"},
+                        "Show First=false", "SystemTray=TRUE", "PrayerReminders=-1",
+                        "DayStartsAtSunset=True"},
             QString(
                 "-2|UmmAlQura|1447-09=2026-02-18 "
                 "1447-10=2026-03-20|egypt|Standard|TwilightAngle|5,0,-3,0,0,60|12h|full|max|3|4|"
-                "English|later|tray|reminders"));
+                "English|later|tray|reminders|sunset"));
         row("garbage keeps every default",
             QStringList{"Correction=abc", "Calendar=ummalqura", "MonthStarts=1447-09",
                         "PrayerMethod=Karachi", "AsrRule=hanafi", "HighLatitudeRule=x",
                         "PrayerAdjustments=1,2", "Clock24=no", "WindowFull=maybe", "WindowMax=yes",
                         "DovrellBG=3x", "ColorIndex=five", "Show First=Y", "SystemTray=on",
-                        "PrayerReminders=?"},
+                        "PrayerReminders=?", "DayStartsAtSunset=dusk"},
             kDefaults);
         row("blanks keep every default",
             QStringList{"Correction=", "Calendar=", "PrayerMethod=", "AsrRule=",
@@ -81,18 +83,18 @@ private slots:
         row("blanks around numbers, a half rounded to even",
             QStringList{"Correction= 2.5 ", "ColorIndex= 5", "WindowFull= 1 "},
             QString("2|Tabular||karachi|Hanafi|MiddleOfTheNight|0,0,0,0,0,0|24h|full|normal|0|5|"
-                    "Urdu|first|no tray|quiet"));
+                    "Urdu|first|no tray|quiet|midnight"));
         row("beyond 16 bits and beyond an hour",
             QStringList{"Correction=32768", "DovrellBG=-32769", "ColorIndex=1e400",
                         "PrayerAdjustments=61,0,0,0,0,0"},
             kDefaults);
         row("16-bit limits are kept", QStringList{"Correction=-32768", "DovrellBG=32767"},
             QString("-32768|Tabular||karachi|Hanafi|MiddleOfTheNight|0,0,0,0,0,0|24h|short|"
-                    "normal|32767|0|Urdu|first|no tray|quiet"));
+                    "normal|32767|0|Urdu|first|no tray|quiet|midnight"));
         // The window, not the store, brings a scheme out of range back to the first.
         row("a scheme out of range is read as stored", QStringList{"ColorIndex=9"},
             QString("0|Tabular||karachi|Hanafi|MiddleOfTheNight|0,0,0,0,0,0|24h|short|normal|0|9|"
-                    "Urdu|first|no tray|quiet"));
+                    "Urdu|first|no tray|quiet|midnight"));
     }
     void read()
     {

@@ -1,6 +1,7 @@
 // The prayer times on the windows: the main window's panel and its countdown, the Options
 // window's choices, the reminders, the tray and the Prayer Times window's menu item.
 
+#include "widgets/cellgrid.h"
 #include "windows/main/prayertray.h"
 #include "windows/prayertimes/prayerwindow.h"
 #include "windowsupport.h"
@@ -92,7 +93,7 @@ private slots:
         QCOMPARE(w.time(Prayer::Fajr), fajr);
     }
 
-    // Each choice in the Options window is stored and moves the panel at once.
+    // Each choice in the Options window is stored and moves the panel (or the day) at once.
     void optionsChangeAndStore()
     {
         PrayerWindow w;
@@ -118,8 +119,12 @@ private slots:
         QVERIFY(w.time(Prayer::Asr).endsWith(" PM"));
         control<QCheckBox>(options, optionsnames::TrayCheck)->click();
         control<QCheckBox>(options, optionsnames::RemindersCheck)->click();
-        QCOMPARE(w.setting(SettingKey::SystemTray) + w.setting(SettingKey::PrayerReminders),
-                 "TrueTrue");
+        control<QCheckBox>(options, optionsnames::SunsetCheck)->click();
+        QCOMPARE(w.setting(SettingKey::SystemTray) + w.setting(SettingKey::PrayerReminders) +
+                     w.setting(SettingKey::DayStartsAtSunset),
+                 "TrueTrueTrue");
+        w.tickAt(QDateTime(kDay, QTime(17, 30))); // after Maghrib, 25 Jumadil-Aakhir's
+        QVERIFY(w.main->findChild<PrayerTray *>()->toolTip().startsWith("Eve of 26 "));
     }
 
     // A notification for each prayer whose minute the clock passes while the reminders are on;
@@ -179,6 +184,70 @@ private slots:
         QCOMPARE(control<QLabel>(window, prayerwindownames::PrayerTime, 0)->text(), "4:50 AM");
         tray->menu()->findChild<QAction *>(ObjectName(traynames::Exit))->trigger();
         QVERIFY(w.platform.ended);
+    }
+
+    // The Hijri day from sunset on 17 February 2026, 29 Sha'aban 1447: from Maghrib the today
+    // mark, the date line, the tray and the Maghrib reminder are 1 Ramadhan's, the eve named in
+    // the tips; past midnight the same day goes on, civil. Off, nothing moves. Where the sun does
+    // not set the tray says the day changes at midnight.
+    void hijriDayFromSunset_data()
+    {
+        columns<bool, QStringList, QString>({"sunset", "ticks", "seen"});
+        const QString sha = "29|29, Sha'aban-ul-Moazzam - 1447 Hijri|";
+        const QString ramadhan = "1|1, Ramadhan-ul-Mubarak - 1447 Hijri|";
+        const QString eve = "Eve of 1 Ramadhan-ul-Mubarak 1447";
+        const QString noMaghrib = "No Maghrib today: the Hijri day changes at midnight";
+        row("a second before Maghrib", true, QStringList{"before"},
+            QString(sha + "29, Sha'aban-ul-Moazzam - 1447 Hijri||"));
+        row("Maghrib", true, QStringList{"before", "Maghrib"},
+            ramadhan + eve + '|' + eve + '|' + eve);
+        row("midnight", true, QStringList{"before", "Maghrib", "midnight"},
+            ramadhan + "1, Ramadhan-ul-Mubarak - 1447 Hijri|Start of Ramazan-ul-Mubarak|" + eve);
+        row("off", false, QStringList{"before", "Maghrib"},
+            QString(sha + "29, Sha'aban-ul-Moazzam - 1447 Hijri||"));
+        row("polar day", true, QStringList{"polar day"},
+            "1|1, Muharram-ul-Haraam - 1448 Hijri|1, Muharram-ul-Haraam - 1448 Hijri\n" +
+                noMaghrib + '|' + noMaghrib + '|');
+    }
+    void hijriDayFromSunset()
+    {
+        const auto [sunset, ticks, seen] =
+            fetch<bool, QStringList, QString>("sunset", "ticks", "seen");
+        const QDate day(2026, 2, 17);
+        PrayerWindow w;
+        w.platform.clock = QDateTime(day, QTime(12, 0));
+        w.setSetting(SettingKey::DayStartsAtSunset, sunset ? "True" : "False");
+        w.setSetting(SettingKey::PrayerReminders, "True");
+        w.load();
+        const QTime maghrib = QTime(0, 0).addSecs(*w.engine({}, day).at(Prayer::Maghrib) * 60);
+        for (const QString &tick : ticks) {
+            if (tick == "polar day") { // Tromso on 17 June 2026, 1 Muharram 1448
+                w.tickAt(QDateTime(QDate(2026, 6, 17), QTime(23, 0)));
+                w.main->setCurrentCity({"Tromso", "69.65", "-18.96", "-1"});
+            } else {
+                w.tickAt(tick == "midnight" ? QDateTime(day.addDays(1), QTime(0, 0, 1))
+                                            : QDateTime(day, maghrib.addSecs(-(tick == "before"))));
+            }
+        }
+        const QTableWidgetItem *today = nullptr;
+        for (int cell = 0; cell < 42; ++cell) {
+            if (QTableWidgetItem *item = w.days()->item(cell / 7, cell % 7);
+                item->data(kFramedRole).toBool())
+                today = item;
+        }
+        QVERIFY(today);
+        static const QRegularExpression countdown("\n\\S+( \\(tomorrow\\))? in [0-9:]+$");
+        const QStringList &notified = w.platform.notifications;
+        QCOMPARE(QStringList({today->text(), w.text(mainnames::HijriDateLine),
+                              w.main->findChild<PrayerTray *>()->toolTip().remove(countdown),
+                              today->toolTip().section(u'\n', -1),
+                              notified.value(notified.size() - 1).section(u'\n', 1)})
+                     .join(u'|'),
+                 seen);
+        // A screen reader is told what the tip shows.
+        QVERIFY(today->data(Qt::AccessibleDescriptionRole)
+                    .toString()
+                    .endsWith(today->toolTip().replace(u'\n', ". ")));
     }
 };
 

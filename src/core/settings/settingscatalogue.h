@@ -29,6 +29,8 @@ inline const QString PrayerAdjustments = QStringLiteral("PrayerAdjustments");
 inline const QString Clock24 = QStringLiteral("Clock24");
 inline const QString SystemTray = QStringLiteral("SystemTray");           // Boolean, off
 inline const QString PrayerReminders = QStringLiteral("PrayerReminders"); // Boolean, off
+// The Hijri day begins at the default city's Maghrib (else at midnight).
+inline const QString DayStartsAtSunset = QStringLiteral("DayStartsAtSunset"); // Boolean, off
 // Where the windows were (their forms are in placement/windowfit.h): the main
 // window's position "x y", the others' saveGeometry() records in base64.
 inline const QString MainPosition = QStringLiteral("MainPosition");

@@ -27,6 +27,7 @@ StoredChoices ReadStoredChoices(const std::function<QString(const QString &key)>
     choices.showFirst = truth(SettingKey::ShowFirst, choices.showFirst);
     choices.systemTray = truth(SettingKey::SystemTray, choices.systemTray);
     choices.reminders = truth(SettingKey::PrayerReminders, choices.reminders);
+    choices.dayStartsAtSunset = truth(SettingKey::DayStartsAtSunset, choices.dayStartsAtSunset);
     return choices;
 }
 

@@ -25,6 +25,7 @@ struct StoredChoices {
     bool showFirst = true; // the calculator window before the calendar
     bool systemTray = false;
     bool reminders = false;
+    bool dayStartsAtSunset = false; // else at midnight
 
     HijriCalendar hijriCalendar() const { return HijriCalendar(calendar, correction, monthStarts); }
 };

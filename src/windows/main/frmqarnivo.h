@@ -10,7 +10,8 @@
 // back out of a control. The Options window only stores a choice and tells
 // it by a signal; the slots it is connected to (setDayCorrection,
 // setHijriCalendar, ...) change the calendar or the view and redraw. The
-// one-second clock feeds Today, which tells the views of a new day.
+// one-second clock feeds Today, which tells the views of a new day (from
+// Maghrib, when the Hijri day begins at sunset).
 //
 // Names. Controls keep fixed object names, listed with their accessible
 // names in controlnames.h; the members that hold them are named for what
@@ -102,6 +103,7 @@ public:
     void setPrayerSettings(const PrayerSettings &settings);
     void setTrayShown(bool shown);
     void setRemindersOn(bool on);
+    void setDayStartsAtSunset(bool on);
 
     // The shown month's layout, then its redraw.
     void No_HMonthDays();
@@ -221,6 +223,9 @@ private:
     void startPrayerTimes();
     void showTrayDay();
     void remindPrayer(Prayer prayer);
+    // What the sunset rule adds to today's tips: the eve it is, or that
+    // today's Hijri day changes at midnight; empty otherwise.
+    QString sunsetNote() const;
 
     // Accessibility.
     void createAccessibility();

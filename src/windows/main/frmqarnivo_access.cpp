@@ -35,7 +35,8 @@ void frmqarnivo::createAccessibility()
 }
 
 // Each day cell carries its Hijri and Gregorian dates and its occasion, so
-// that a screen reader tells the day in full, and which day is today.
+// that a screen reader tells the day in full, and which day is today (and
+// whether it began at Maghrib).
 void frmqarnivo::describeDayCells()
 {
     for (int row = 0; row < m_dayGrid->rowCount(); ++row) {
@@ -58,11 +59,13 @@ void frmqarnivo::describeDayCells()
                     .arg(western.year);
             const QString occasion =
                 OccasionDisplayText(m_occasionText.at(m_state.CurrentHijriMonth, day));
-            if (!occasion.isEmpty())
-                description += QStringLiteral(". ") + occasion;
+            QStringList notes{occasion, isToday(day) ? sunsetNote() : QString()};
+            notes.removeAll(QString());
+            for (const QString &note : notes)
+                description += QStringLiteral(". ") + note;
             // The eye is told the occasion too: a corner mark, and the tip.
             cell->setData(kMarkedRole, !occasion.isEmpty());
-            cell->setToolTip(occasion);
+            cell->setToolTip(notes.join(u'\n'));
             cell->setData(Qt::AccessibleTextRole, hijri);
             cell->setData(Qt::AccessibleDescriptionRole, description);
         }

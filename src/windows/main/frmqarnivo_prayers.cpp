@@ -5,6 +5,7 @@
 #include "windows/main/frmqarnivo.h"
 
 #include "core/calendar/conversion.h"
+#include "core/calendar/sunsetday.h"
 #include "core/prayer/prayertoday.h"
 #include "platform/platform.h"
 #include "windows/main/layout.h"
@@ -20,6 +21,11 @@ void frmqarnivo::createPrayerControls()
 {
     m_prayerToday = new PrayerToday(this);
     connect(m_prayerToday, &PrayerToday::prayerDue, this, &frmqarnivo::remindPrayer);
+    // Today's Maghrib is where the Hijri day begins when it begins at sunset.
+    connect(m_prayerToday, &PrayerToday::timesChanged, this, [this] {
+        const PrayerDay &day = m_prayerToday->day();
+        m_today.setMaghrib(day.date, day.at(Prayer::Maghrib));
+    });
     m_prayerPanel = new PrayerPanel(*m_prayerToday, m_contents);
     m_prayerPanel->setGeometry(m_scale.rect(kSideLeft, 94, kSideWidth, 82));
     m_tray = new PrayerTray(*m_prayerToday, this);
@@ -32,13 +38,19 @@ void frmqarnivo::createPrayerControls()
 }
 
 // Starts once the names and the calendar are read: the tray's day follows
-// today's date from here on.
+// today's date from here on, and today's Maghrib may begin the next Hijri day.
 void frmqarnivo::startPrayerTimes()
 {
     m_prayerToday->setPlace(PrayerPlaceOfCity(m_city));
     m_tray->setShown(m_trayShown);
-    m_prayerToday->setNow(m_platform.now());
+    const QDateTime now = m_platform.now();
+    m_today.setNow(now);
+    m_prayerToday->setNow(now);
     connect(&m_today, &Today::dayChanged, this, &frmqarnivo::showTrayDay);
+    connect(&m_today, &Today::sunsetStateChanged, this, [this] {
+        showTrayDay();
+        describeDayCells();
+    });
     showTrayDay();
 }
 
@@ -59,6 +71,12 @@ void frmqarnivo::setTrayShown(bool shown)
     m_tray->setShown(shown);
 }
 
+// The views follow Today, which tells them when the change moves today.
+void frmqarnivo::setDayStartsAtSunset(bool on)
+{
+    m_today.setDayStartsAtSunset(on);
+}
+
 void frmqarnivo::setRemindersOn(bool on)
 {
     // The clock catches up to now under the old choice, so that the new one
@@ -67,12 +85,30 @@ void frmqarnivo::setRemindersOn(bool on)
     m_remindersOn = on;
 }
 
-// The tray shows today's Hijri day, in the chosen calendar.
+// The tray shows today's Hijri day, in the chosen calendar; an eve by its
+// name.
 void frmqarnivo::showTrayDay()
 {
     const Ymd hijri = m_calendar.hijriOf(m_today.date());
-    m_tray->showDay(hijri.day,
-                    HijriDateLine(hijri.day, m_names.HMonthName[hijri.month], hijri.year));
+    QString line = HijriDateLine(hijri.day, m_names.HMonthName[hijri.month], hijri.year);
+    if (m_today.sunsetState() == SunsetState::Eve)
+        line = sunsetNote();
+    else if (m_today.sunsetState() == SunsetState::NoMaghrib)
+        line += u'\n' + sunsetNote();
+    m_tray->showDay(hijri.day, line);
+}
+
+QString frmqarnivo::sunsetNote() const
+{
+    switch (m_today.sunsetState()) {
+    case SunsetState::Eve:
+        return EveLine(m_calendar.hijriOf(m_today.date()), m_names);
+    case SunsetState::NoMaghrib:
+        return NoMaghribLine();
+    case SunsetState::Civil:
+        break;
+    }
+    return QString();
 }
 
 void frmqarnivo::remindPrayer(Prayer prayer)
@@ -80,11 +116,14 @@ void frmqarnivo::remindPrayer(Prayer prayer)
     if (!m_remindersOn)
         return;
     const PrayerSettings &settings = m_prayerToday->settings();
-    m_platform.notify(QStringLiteral("%1 prayer").arg(PrayerName(prayer)),
-                      QStringLiteral("It is time for %1 (%2) in %3.")
-                          .arg(PrayerName(prayer),
-                               FormatPrayerTime(*m_prayerToday->day().at(prayer), settings.clock24),
-                               m_city.name.trimmed()));
+    QString text = QStringLiteral("It is time for %1 (%2) in %3.")
+                       .arg(PrayerName(prayer),
+                            FormatPrayerTime(*m_prayerToday->day().at(prayer), settings.clock24),
+                            m_city.name.trimmed());
+    // From Maghrib, when the day begins at sunset, the prayer is the next Hijri day's.
+    if (m_today.sunsetState() == SunsetState::Eve)
+        text += u'\n' + sunsetNote();
+    m_platform.notify(QStringLiteral("%1 prayer").arg(PrayerName(prayer)), text);
 }
 
 void frmqarnivo::PrayerTimesMenu_Click()

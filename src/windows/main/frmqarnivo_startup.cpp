@@ -29,7 +29,6 @@ namespace qarnivo {
 
 void frmqarnivo::Form_Load()
 {
-    resetCurrentDateToSystemDate();
     const StoredChoices choices = ReadStoredChoices(
         [this](const QString &key) { return ReadTextSetting(m_platform, key, QString()); });
     m_calendar = choices.hijriCalendar();
@@ -41,6 +40,8 @@ void frmqarnivo::Form_Load()
         return;
     showCity();
     startPrayerTimes();
+    // After the prayer times: from Maghrib, today may be the next Hijri day.
+    resetCurrentDateToSystemDate();
     if (!m_windowFull)
         Optionz_Click();
     MoveToStoredPosition(this, ReadTextSetting(m_platform, SettingKey::MainPosition, QString()));
@@ -112,6 +113,7 @@ void frmqarnivo::readStartupSettings(const StoredChoices &choices)
     m_prayerToday->setSettings(choices.prayer);
     m_trayShown = choices.systemTray;
     m_remindersOn = choices.reminders;
+    m_today.setDayStartsAtSunset(choices.dayStartsAtSunset);
 }
 
 StoredChoices frmqarnivo::currentChoices() const
@@ -128,6 +130,7 @@ StoredChoices frmqarnivo::currentChoices() const
     choices.showFirst = m_showFirst;
     choices.systemTray = m_trayShown;
     choices.reminders = m_remindersOn;
+    choices.dayStartsAtSunset = m_today.dayStartsAtSunset();
     return choices;
 }
 
@@ -235,6 +238,8 @@ Options *frmqarnivo::optionsWindow()
         connect(m_options, &Options::prayerSettingsChanged, this, &frmqarnivo::setPrayerSettings);
         connect(m_options, &Options::trayShownChanged, this, &frmqarnivo::setTrayShown);
         connect(m_options, &Options::remindersChanged, this, &frmqarnivo::setRemindersOn);
+        connect(m_options, &Options::dayStartsAtSunsetChanged, this,
+                &frmqarnivo::setDayStartsAtSunset);
     }
     return m_options;
 }

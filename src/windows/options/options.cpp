@@ -9,6 +9,7 @@
 #include "windows/options/optionsnames.h"
 
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QEvent>
@@ -106,7 +107,8 @@ void Options::createCorrectionControls()
     connect(m_applyButton, &QPushButton::clicked, this, &Options::Apply_Click);
 }
 
-// The Hijri calendar: the arithmetical one, or Saudi Arabia's Umm al-Qura.
+// The Hijri calendar: the arithmetical one, or Saudi Arabia's Umm al-Qura;
+// and whether its day begins at sunset (at the default city's Maghrib).
 void Options::createCalendarControls()
 {
     auto *caption = Named<QLabel>(m_contents, optionsnames::CalendarCaption);
@@ -122,6 +124,20 @@ void Options::createCalendarControls()
     caption->setBuddy(m_calendarList);
     m_calendarList->setCurrentIndex(m_choices.calendar == CalendarKind::UmmAlQura);
     connect(m_calendarList, &QComboBox::activated, this, &Options::CalendarList_Click);
+    m_sunsetCheck = Named<QCheckBox>(m_contents, optionsnames::SunsetCheck);
+    m_sunsetCheck->setText(QStringLiteral("The Hijri day begins at sunset"));
+    m_sunsetCheck->setToolTip(
+        QStringLiteral("From Maghrib in the default city, today is the next Hijri day."));
+    m_sunsetCheck->setGeometry(m_scale.rect(12, 266, 326, 24));
+    m_sunsetCheck->setChecked(m_choices.dayStartsAtSunset);
+    connect(m_sunsetCheck, &QCheckBox::clicked, this, &Options::DayStartsAtSunset_Click);
+}
+
+void Options::DayStartsAtSunset_Click()
+{
+    m_choices.dayStartsAtSunset = m_sunsetCheck->isChecked();
+    WriteBoolSetting(m_platform, SettingKey::DayStartsAtSunset, m_choices.dayStartsAtSunset);
+    emit dayStartsAtSunsetChanged(m_choices.dayStartsAtSunset);
 }
 
 void Options::CalendarList_Click()

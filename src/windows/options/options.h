@@ -23,9 +23,9 @@ class Platform;
 
 // The options window: the Hijri date correction, which moves the weekday of
 // every month's first day, the colour scheme of the month grid, the Hijri
-// calendar, and how the prayer times are computed and shown. It starts from
-// the choices in force, stores every change and tells it by a signal; the
-// main window follows at once.
+// calendar and when its day begins, and how the prayer times are computed
+// and shown. It starts from the choices in force, stores every change and
+// tells it by a signal; the main window follows at once.
 class Options : public QWidget {
     Q_OBJECT
 public:
@@ -46,6 +46,7 @@ public slots:
     void PrayerSettings_Change();
     void SystemTray_Click();
     void PrayerReminders_Click();
+    void DayStartsAtSunset_Click();
 
 signals:
     void correctionChanged(qint16 days);
@@ -54,6 +55,7 @@ signals:
     void prayerSettingsChanged(const PrayerSettings &settings);
     void trayShownChanged(bool shown);
     void remindersChanged(bool on);
+    void dayStartsAtSunsetChanged(bool on);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -74,6 +76,7 @@ private:
 
     QComboBox *m_correctionList = nullptr;
     QComboBox *m_calendarList = nullptr;
+    QCheckBox *m_sunsetCheck = nullptr;
     QPushButton *m_applyButton = nullptr;
     QLabel *m_correctionHelp = nullptr;
     QGroupBox *m_schemeFrame = nullptr;
