@@ -20,17 +20,6 @@
 
 namespace qarnivo {
 
-namespace {
-
-QPushButton *button(QWidget *parent, const ControlName &name, const QString &caption)
-{
-    auto *made = Named<QPushButton>(parent, name);
-    made->setText(caption);
-    return made;
-}
-
-} // namespace
-
 MonthStartsEditor::MonthStartsEditor(Platform &platform, const HijriCalendar &calendar,
                                      HijriMonth shown, QWidget *parent)
     : QDialog(parent), m_platform(platform), m_calendar(calendar), m_shown(shown)
@@ -49,17 +38,19 @@ MonthStartsEditor::MonthStartsEditor(Platform &platform, const HijriCalendar &ca
     createAddRow(this);
     const QString shownText = AnnouncedMonthText(shown.year, shown.month);
     const std::array<QPushButton *, 5> actions{
-        button(this, optionsnames::RemoveButton, QStringLiteral("Remove")),
-        button(this, optionsnames::EarlierButton, QStringLiteral("This month began a day earlier")),
-        button(this, optionsnames::LaterButton, QStringLiteral("This month began a day later")),
-        button(this, optionsnames::ImportButton, QStringLiteral("Import month starts...")),
-        button(this, optionsnames::ExportButton, QStringLiteral("Export month starts..."))};
+        NamedButton(this, optionsnames::RemoveButton, QStringLiteral("Remove")),
+        NamedButton(this, optionsnames::EarlierButton,
+                    QStringLiteral("This month began a day earlier")),
+        NamedButton(this, optionsnames::LaterButton,
+                    QStringLiteral("This month began a day later")),
+        NamedButton(this, optionsnames::ImportButton, QStringLiteral("Import month starts...")),
+        NamedButton(this, optionsnames::ExportButton, QStringLiteral("Export month starts..."))};
     for (QPushButton *action : actions)
         column->addWidget(action);
     // "This month" is the one the main window shows.
     actions[1]->setToolTip(shownText);
     actions[2]->setToolTip(shownText);
-    auto *close = button(this, optionsnames::StartsCloseButton, QStringLiteral("Close"));
+    auto *close = NamedButton(this, optionsnames::StartsCloseButton, QStringLiteral("Close"));
     column->addWidget(close, 0, Qt::AlignRight);
     connect(actions[0], &QPushButton::clicked, this, &MonthStartsEditor::RemoveStart_Click);
     connect(actions[1], &QPushButton::clicked, this, &MonthStartsEditor::BeganEarlier_Click);
@@ -83,7 +74,7 @@ void MonthStartsEditor::createAddRow(QWidget *parent)
     m_year->setValue(m_shown.year);
     m_date = Named<QDateEdit>(parent, optionsnames::AddDate);
     m_date->setDisplayFormat(QStringLiteral("d MMMM yyyy"));
-    auto *add = button(parent, optionsnames::AddButton, QStringLiteral("Add"));
+    auto *add = NamedButton(parent, optionsnames::AddButton, QStringLiteral("Add"));
     for (QWidget *control : std::array<QWidget *, 4>{m_month, m_year, m_date, add})
         row->addWidget(control);
     static_cast<QBoxLayout *>(layout())->addLayout(row);
