@@ -57,6 +57,11 @@ QString FakePlatform::saveFileName(const QString &suggestedPath)
     return saveAnswer;
 }
 
+QString FakePlatform::openFileName([[maybe_unused]] const QString &folder)
+{
+    return openAnswer;
+}
+
 bool FakePlatform::printDocument(const QTextDocument &document)
 {
     printedDocuments.append(document.toPlainText());

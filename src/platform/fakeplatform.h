@@ -31,6 +31,7 @@ public:
     bool ended = false;              // endProgram() was called
     QStringList saveSuggestions;     // every saveFileName() suggestion
     QString saveAnswer;              // what saveFileName() returns
+    QString openAnswer;              // what openFileName() returns
     QStringList printedDocuments;    // the plain text of every printDocument() call
     bool printAnswer = true;         // what printDocument() returns
     QStringList notifications;       // every notify(), "title: text"
@@ -50,6 +51,7 @@ public:
     void openDocument(const QString &path, const QString &workingFolder) override;
     bool canOpenDocument(const QString &path) override;
     QString saveFileName(const QString &suggestedPath) override;
+    QString openFileName(const QString &folder) override;
     bool printDocument(const QTextDocument &document) override;
     void openWebAddress(const QUrl &) override;
     void endProgram() override;

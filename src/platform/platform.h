@@ -36,6 +36,9 @@ public:
     // A save dialog offering `suggestedPath`: the path chosen, or an empty
     // string when the user cancels. A platform without dialogs cancels.
     virtual QString saveFileName([[maybe_unused]] const QString &suggestedPath) { return {}; }
+    // An open dialog in `folder`: the file chosen, or an empty string when
+    // the user cancels. A platform without dialogs cancels.
+    virtual QString openFileName([[maybe_unused]] const QString &folder) { return {}; }
     // Prints `document` on a printer the user picks in the print dialog:
     // false when the user cancels. A platform without printers prints nothing.
     virtual bool printDocument([[maybe_unused]] const QTextDocument &document) { return false; }

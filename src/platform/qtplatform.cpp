@@ -192,6 +192,12 @@ QString QtPlatform::saveFileName(const QString &suggestedPath)
                                         suggestedPath, saveFilter(suggestedPath));
 }
 
+QString QtPlatform::openFileName(const QString &folder)
+{
+    return QFileDialog::getOpenFileName(QApplication::activeWindow(), QStringLiteral("Qarnivo"),
+                                        folder);
+}
+
 bool QtPlatform::printDocument(const QTextDocument &document)
 {
     QPrinter printer;

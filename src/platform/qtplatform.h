@@ -27,6 +27,7 @@ public:
     void openDocument(const QString &path, const QString &workingFolder) override;
     bool canOpenDocument(const QString &path) override;
     QString saveFileName(const QString &suggestedPath) override;
+    QString openFileName(const QString &folder) override;
     bool printDocument(const QTextDocument &document) override;
     void openWebAddress(const QUrl &) override;
     void notify(const QString &title, const QString &text) override;

@@ -1,6 +1,7 @@
 #include "widgets/namedcontrol.h"
 
 #include <QAction>
+#include <QPushButton>
 
 namespace qarnivo {
 
@@ -15,6 +16,13 @@ void SetControlName(QWidget *widget, const ControlName &name, int index)
     widget->setObjectName(ObjectName(name, index));
     if (*name.accessible)
         widget->setAccessibleName(QString::fromUtf8(name.accessible));
+}
+
+QPushButton *NamedButton(QWidget *parent, const ControlName &name, const QString &caption)
+{
+    auto *button = Named<QPushButton>(parent, name);
+    button->setText(caption);
+    return button;
 }
 
 QAction *NamedAction(QWidget *menu, const ControlName &name, const QString &caption)

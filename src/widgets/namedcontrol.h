@@ -10,6 +10,7 @@
 #include <QWidget>
 
 class QAction;
+class QPushButton;
 
 namespace qarnivo {
 
@@ -31,6 +32,9 @@ template <typename T> T *Named(QWidget *parent, const ControlName &name, int ind
     SetControlName(widget, name, index);
     return widget;
 }
+
+// A new push button with its caption, named.
+QPushButton *NamedButton(QWidget *parent, const ControlName &name, const QString &caption);
 
 // A command added to a menu bar or a menu, named.
 QAction *NamedAction(QWidget *menu, const ControlName &name, const QString &caption);

@@ -190,6 +190,11 @@ private slots:
         QCOMPARE(hijri.month == 10 && hijri.day == 1, reason.isEmpty());
         QCOMPARE(calendar.sourceOf(1447, 10) == HijriSource::Announced, reason.isEmpty());
         QCOMPARE(calendar.setAside().size(), size_t(reason.isEmpty() ? 0 : 1));
+        // The editor's line and the grid's tooltip.
+        const QString line = AnnouncedStartLines(calendar).value(0);
+        QVERIFY2(line.startsWith("1 Shawwal 1447 = 19 March 2026"), qPrintable(line));
+        QCOMPARE(line.contains(" (set aside: " + reason), !reason.isEmpty());
+        QCOMPARE(AnnouncedMarkTip(announced), "Begun by announcement on 19 March 2026");
         if (!reason.isEmpty())
             QVERIFY2(calendar.setAside().front().reason.contains(reason),
                      qPrintable(calendar.setAside().front().reason));

@@ -69,4 +69,18 @@ StartsChange WithMonthMoved(const HijriCalendar &calendar, int year, int month, 
     return WithAnnouncedStart(calendar, {year, month, firstDay});
 }
 
+QStringList AnnouncedStartLines(const HijriCalendar &calendar)
+{
+    QStringList lines;
+    for (const AnnouncedStart &start : calendar.announced().entries()) {
+        QString line = AnnouncedStartText(start);
+        for (const SetAsideStart &aside : calendar.setAside()) {
+            if (aside.start == start)
+                line += QStringLiteral(" (set aside: %1)").arg(aside.reason);
+        }
+        lines << line;
+    }
+    return lines;
+}
+
 } // namespace qarnivo

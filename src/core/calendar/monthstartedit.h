@@ -8,6 +8,8 @@
 
 #include "core/calendar/hijricalendar.h"
 
+#include <QStringList>
+
 namespace qarnivo {
 
 // The announcements after a change, or why the change is refused.
@@ -29,5 +31,9 @@ StartsChange WithImportedStarts(const HijriCalendar &calendar, const QString &fi
 // 1st the calendar gives it now. Back on the calendar's own 1st, the
 // announcement is withdrawn.
 StartsChange WithMonthMoved(const HijriCalendar &calendar, int year, int month, int days);
+
+// The editor's list: one line per announcement in the order of the months,
+// one the calendar sets aside followed by why.
+QStringList AnnouncedStartLines(const HijriCalendar &calendar);
 
 } // namespace qarnivo

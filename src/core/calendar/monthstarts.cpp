@@ -189,6 +189,11 @@ QString AnnouncedStartText(const AnnouncedStart &start)
         .arg(AnnouncedMonthText(start.year, start.month), westernText(start.firstDay));
 }
 
+QString AnnouncedMarkTip(qint32 firstDay)
+{
+    return QStringLiteral("Begun by announcement on %1").arg(westernText(firstDay));
+}
+
 std::optional<AnnouncedStart> ReadAnnouncedStart(const QString &text)
 {
     const QStringList sides = text.trimmed().split(u'=');

@@ -56,6 +56,9 @@ MonthStarts Merged(const MonthStarts &base, const MonthStarts &added);
 // "Ramadhan 1447" and "1 Ramadhan 1447 = 18 February 2026", as messages name them.
 QString AnnouncedMonthText(int year, int month);
 QString AnnouncedStartText(const AnnouncedStart &start);
+// The grid's tooltip on a month begun by announcement: "Begun by
+// announcement on 18 February 2026".
+QString AnnouncedMarkTip(qint32 firstDay);
 
 // One entry as stored and as the command line takes it: "1447-09=2026-02-18"
 // (Western date in the calendar in force, as everywhere in the program).

@@ -104,6 +104,7 @@ public:
     void setTrayShown(bool shown);
     void setRemindersOn(bool on);
     void setDayStartsAtSunset(bool on);
+    void setMonthStarts(const MonthStarts &starts);
 
     // The shown month's layout, then its redraw.
     void No_HMonthDays();
@@ -150,6 +151,9 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // After a new calendar object: every view of the dates redraws.
+    void followCalendar();
+    void showMonthCaption();
     // Building the window.
     void fitView(const QSize &wanted);
     void createMenus();

@@ -10,6 +10,7 @@
 #include "widgets/clickablepicture.h"
 #include "widgets/pictures.h"
 #include "windows/main/layout.h"
+#include "windows/options/options.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -39,7 +40,7 @@ void frmqarnivo::StartFirst()
     }
     HideMonthPictures();
     m_monthPictures[m_state.CurrentHijriMonth]->show();
-    m_monthCaption->setText(m_names.HMonthShort[m_state.CurrentHijriMonth]);
+    showMonthCaption();
     FillMonthGrid();
     markToday();
     m_selectedDay = m_state.CurrentHijriDay;
@@ -47,6 +48,20 @@ void frmqarnivo::StartFirst()
     m_yearBox->setText(QString::number(m_state.CurrentHijriYear));
     m_englishYearBox->setText(m_yearBox->text());
     describeDayCells();
+}
+
+// The month's name, with a sign and its tooltip when its start was announced.
+void frmqarnivo::showMonthCaption()
+{
+    const int month = m_state.CurrentHijriMonth;
+    const int year = m_state.CurrentHijriYear;
+    const bool announced = m_calendar.sourceOf(year, month) == HijriSource::Announced;
+    m_monthCaption->setText(m_names.HMonthShort[month] +
+                            (announced ? QStringLiteral(" \u2605") : QString()));
+    m_monthCaption->setToolTip(announced ? AnnouncedMarkTip(m_calendar.firstDayOf(year, month))
+                                         : QString());
+    if (m_options)
+        m_options->setShownMonth({month, year});
 }
 
 void frmqarnivo::FillMonthGrid()

@@ -131,6 +131,7 @@ StoredChoices frmqarnivo::currentChoices() const
     choices.systemTray = m_trayShown;
     choices.reminders = m_remindersOn;
     choices.dayStartsAtSunset = m_today.dayStartsAtSunset();
+    choices.monthStarts = m_calendar.announced();
     return choices;
 }
 
@@ -213,6 +214,18 @@ void frmqarnivo::setDayCorrection(qint16 days)
 void frmqarnivo::setHijriCalendar(CalendarKind calendar)
 {
     m_calendar = HijriCalendar(calendar, m_calendar.correction(), m_calendar.announced());
+    followCalendar();
+}
+
+// Announced starts move the days against the Western ones as a new calendar does.
+void frmqarnivo::setMonthStarts(const MonthStarts &starts)
+{
+    m_calendar = HijriCalendar(m_calendar.kind(), m_calendar.correction(), starts);
+    followCalendar();
+}
+
+void frmqarnivo::followCalendar()
+{
     if (m_prayerWindow)
         m_prayerWindow->setHijriCalendar(m_calendar);
     showTrayDay();
@@ -240,6 +253,8 @@ Options *frmqarnivo::optionsWindow()
         connect(m_options, &Options::remindersChanged, this, &frmqarnivo::setRemindersOn);
         connect(m_options, &Options::dayStartsAtSunsetChanged, this,
                 &frmqarnivo::setDayStartsAtSunset);
+        connect(m_options, &Options::monthStartsChanged, this, &frmqarnivo::setMonthStarts);
+        m_options->setShownMonth({m_state.CurrentHijriMonth, m_state.CurrentHijriYear});
     }
     return m_options;
 }

@@ -6,6 +6,7 @@
 #include "widgets/colourschemes.h"
 #include "widgets/contrast.h"
 #include "widgets/screenfit.h"
+#include "windows/options/monthstartseditor.h"
 #include "windows/options/optionsnames.h"
 
 #include <QButtonGroup>
@@ -56,7 +57,7 @@ Options::Options(Platform &platform, const StoredChoices &current, QWidget *pare
     m_closeButton->setText(QStringLiteral("Close"));
     m_closeButton->setGeometry(
         m_scale.rect(596, 0, 90, 28)
-            .translated(0, std::max(m_scale(268), prayerBottom + m_scale(8))));
+            .translated(0, std::max(m_scale(300), prayerBottom + m_scale(8))));
     connect(m_closeButton, &QPushButton::clicked, this, &Options::Cloze_Click);
     const QSize design(m_scale(698), m_closeButton->geometry().bottom() + 1 + m_scale(10));
     m_contents->setMinimumSize(design);
@@ -131,6 +132,24 @@ void Options::createCalendarControls()
     m_sunsetCheck->setGeometry(m_scale.rect(12, 266, 326, 24));
     m_sunsetCheck->setChecked(m_choices.dayStartsAtSunset);
     connect(m_sunsetCheck, &QCheckBox::clicked, this, &Options::DayStartsAtSunset_Click);
+    auto *starts = Named<QPushButton>(m_contents, optionsnames::MonthStartsButton);
+    starts->setText(QStringLiteral("Month starts..."));
+    starts->setToolTip(QStringLiteral("The months whose start your community announced"));
+    starts->setGeometry(m_scale.rect(12, 296, 160, 28));
+    connect(starts, &QPushButton::clicked, this, &Options::MonthStarts_Click);
+}
+
+// A modal dialog, so the calendar and the shown month stay as they were
+// when it opened.
+void Options::MonthStarts_Click()
+{
+    auto *dialog = new MonthStartsEditor(m_platform, m_choices.hijriCalendar(), m_shownMonth, this);
+    connect(dialog, &MonthStartsEditor::startsChanged, this, [this](const MonthStarts &starts) {
+        m_choices.monthStarts = starts;
+        emit monthStartsChanged(starts);
+    });
+    dialog->setModal(true);
+    dialog->show();
 }
 
 void Options::DayStartsAtSunset_Click()

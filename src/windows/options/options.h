@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/calendar/monthview.h"
 #include "core/prayer/prayertimes.h"
 #include "core/settings/storedchoices.h"
 #include "widgets/layoutscale.h"
@@ -33,6 +34,8 @@ public:
 
     // Selects scheme i's option as a click on it does.
     void selectScheme(int index);
+    // The month the main window shows, which the month starts dialog moves.
+    void setShownMonth(HijriMonth shown) { m_shownMonth = shown; }
 
 public slots:
     void Combo1_Click();
@@ -47,6 +50,7 @@ public slots:
     void SystemTray_Click();
     void PrayerReminders_Click();
     void DayStartsAtSunset_Click();
+    void MonthStarts_Click();
 
 signals:
     void correctionChanged(qint16 days);
@@ -56,6 +60,7 @@ signals:
     void trayShownChanged(bool shown);
     void remindersChanged(bool on);
     void dayStartsAtSunsetChanged(bool on);
+    void monthStartsChanged(const MonthStarts &starts);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -92,6 +97,7 @@ private:
     QCheckBox *m_tray = nullptr;
     QCheckBox *m_reminders = nullptr;
     QPushButton *m_closeButton = nullptr;
+    HijriMonth m_shownMonth{1, 1447};
 };
 
 } // namespace qarnivo

@@ -25,5 +25,21 @@ inline constexpr ControlName Clock24Check{"Clock24", "24-hour clock"};
 inline constexpr ControlName TrayCheck{"SystemTray", "Show in the system tray"};
 inline constexpr ControlName RemindersCheck{"PrayerReminders", "Remind me at prayer times"};
 inline constexpr ControlName CloseButton{"Cloze", "Close"};
+inline constexpr ControlName MonthStartsButton{"MonthStarts", "Announced month starts"};
+
+// The month starts dialog, opened from the Options window.
+inline constexpr ControlName StartsDialog{"MonthStartsEditor", "Announced month starts"};
+inline constexpr ControlName StartsList{"StartsList", "Announced months"};
+inline constexpr ControlName StartsNote{"StartsNote", ""};
+inline constexpr ControlName AddYear{"AddYear", "Hijri year"};
+inline constexpr ControlName AddMonth{"AddMonth", "Hijri month"};
+inline constexpr ControlName AddDate{"AddDate", "Gregorian day the month began"};
+inline constexpr ControlName AddButton{"AddStart", "Add"};
+inline constexpr ControlName RemoveButton{"RemoveStart", "Remove"};
+inline constexpr ControlName EarlierButton{"BeganEarlier", ""};
+inline constexpr ControlName LaterButton{"BeganLater", ""};
+inline constexpr ControlName ImportButton{"ImportStarts", ""};
+inline constexpr ControlName ExportButton{"ExportStarts", ""};
+inline constexpr ControlName StartsCloseButton{"CloseStarts", "Close"};
 
 } // namespace qarnivo::optionsnames

@@ -35,13 +35,6 @@ QLabel *namedLabel(QWidget *parent, const ControlName &name, const QString &text
     return label;
 }
 
-QPushButton *namedButton(QWidget *parent, const ControlName &name, const QString &text)
-{
-    auto *button = Named<QPushButton>(parent, name);
-    button->setText(text);
-    return button;
-}
-
 } // namespace
 
 PrayerTimesWindow::PrayerTimesWindow(Platform &platform, const PrayerSettings &settings,
@@ -166,7 +159,7 @@ QGroupBox *PrayerTimesWindow::createDayView()
 
 QLayout *PrayerTimesWindow::createMonthControls()
 {
-    m_previousMonth = namedButton(this, names::PreviousMonth, QStringLiteral("< Previous"));
+    m_previousMonth = NamedButton(this, names::PreviousMonth, QStringLiteral("< Previous"));
     m_previousMonth->setToolTip(QStringLiteral("Previous month"));
     m_monthList = Named<QComboBox>(this, names::MonthList);
     for (int month = 1; month <= 12; ++month)
@@ -174,7 +167,7 @@ QLayout *PrayerTimesWindow::createMonthControls()
     m_yearBox = Named<QSpinBox>(this, names::YearBox);
     m_yearBox->setRange(kFirstDay.year(), kLastDay.year());
     m_yearBox->setKeyboardTracking(false); // a year typed digit by digit counts once, whole
-    m_nextMonth = namedButton(this, names::NextMonth, QStringLiteral("Next >"));
+    m_nextMonth = NamedButton(this, names::NextMonth, QStringLiteral("Next >"));
     m_nextMonth->setToolTip(QStringLiteral("Next month"));
     connect(m_previousMonth, &QPushButton::clicked, this, &PrayerTimesWindow::PreviousMonth_Click);
     connect(m_nextMonth, &QPushButton::clicked, this, &PrayerTimesWindow::NextMonth_Click);
@@ -192,10 +185,10 @@ QLayout *PrayerTimesWindow::createMonthControls()
 
 QLayout *PrayerTimesWindow::createButtons()
 {
-    auto *print = namedButton(this, names::PrintButton, QStringLiteral("&Print..."));
-    auto *pdf = namedButton(this, names::PdfButton, QStringLiteral("Save as PD&F..."));
-    auto *csv = namedButton(this, names::CsvButton, QStringLiteral("&Export CSV..."));
-    auto *close = namedButton(this, names::CloseButton, QStringLiteral("Close"));
+    auto *print = NamedButton(this, names::PrintButton, QStringLiteral("&Print..."));
+    auto *pdf = NamedButton(this, names::PdfButton, QStringLiteral("Save as PD&F..."));
+    auto *csv = NamedButton(this, names::CsvButton, QStringLiteral("&Export CSV..."));
+    auto *close = NamedButton(this, names::CloseButton, QStringLiteral("Close"));
     connect(print, &QPushButton::clicked, this, &PrayerTimesWindow::Print_Click);
     connect(pdf, &QPushButton::clicked, this, &PrayerTimesWindow::SavePdf_Click);
     connect(csv, &QPushButton::clicked, this, &PrayerTimesWindow::ExportCsv_Click);
