@@ -447,16 +447,15 @@ int RunCommandLine(const QStringList &arguments, const CommandLineInput &input, 
                    .arg(QARNIVO_VERSION_MINOR);
         return kDone;
     }
-    if (parser.isSet(QStringLiteral("prayer-times")))
-        return PrintPrayerTimes(
-            parser, {input.stored.prayer, input.city, input.today, input.stored.hijriCalendar()},
-            out, err);
     StoredChoices choices = input.stored;
     if (!readCalendarChoices(parser, choices, err) || !readMonthStarts(parser, choices, err))
         return kRefused;
     const HijriCalendar calendar = choices.hijriCalendar();
     for (const SetAsideStart &aside : calendar.setAside())
         err << QStringLiteral("Set aside: %1").arg(aside.reason) << Qt::endl;
+    if (parser.isSet(QStringLiteral("prayer-times")))
+        return PrintPrayerTimes(parser, {input.stored.prayer, input.city, input.today, calendar},
+                                out, err);
     Printer printer(parser, calendar, input.today, out, err);
     const QStringList dates = parser.positionalArguments();
     if (parser.isSet(QStringLiteral("convert")))

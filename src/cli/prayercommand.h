@@ -20,7 +20,7 @@ struct PrayerChoices {
     PrayerSettings settings;
     std::optional<CityInfo> city; // the default city, when its file could be read
     QDate today;
-    HijriCalendar calendar; // the stored one, for the day's Hijri date
+    HijriCalendar calendar; // for the day's Hijri date, with the announced starts
 };
 
 void DescribePrayerOptions(QCommandLineParser &parser);

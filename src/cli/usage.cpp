@@ -35,9 +35,10 @@ const std::vector<Command> &commands()
           QStringLiteral("month-starts"), QStringLiteral("hijri-year")},
          0},
         {QStringLiteral("prayer-times"),
-         {QStringLiteral("json"), QStringLiteral("date"), QStringLiteral("latitude"),
-          QStringLiteral("longitude"), QStringLiteral("utc-offset"), QStringLiteral("dst"),
-          QStringLiteral("method"), QStringLiteral("asr"), QStringLiteral("high-latitude")},
+         calendar + QStringList{QStringLiteral("date"), QStringLiteral("latitude"),
+                                QStringLiteral("longitude"), QStringLiteral("utc-offset"),
+                                QStringLiteral("dst"), QStringLiteral("method"),
+                                QStringLiteral("asr"), QStringLiteral("high-latitude")},
          0},
     };
     return list;

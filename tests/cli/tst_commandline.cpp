@@ -150,8 +150,8 @@ private slots:
         row("two commands", "--today --month", "--today and --month do not go together");
         row("a prayer option with a conversion", "--convert 2024-03-11 --date 2024-03-11",
             "--convert does not take --date.");
-        row("a calendar option with the prayer times", "--prayer-times --correction 1",
-            "--prayer-times does not take --correction.");
+        row("a calendar option with the prayer times", "--prayer-times --hijri-year 1447",
+            "--prayer-times does not take --hijri-year.");
         row("JSON with an export, nothing written", "--export-ics x.ics --hijri-year 1446 --json",
             "--export-ics does not take --json.");
         row("a second month", "--month 1445-09 1445-10", "--month does not take \"1445-10\"");
@@ -214,8 +214,8 @@ private slots:
             "\"1447-09\" is not a month start");
         row("a bad file line", "", "--month --month-starts BAD", 2, "", "Line 2 of the file");
         row("no file", "", "--month --month-starts NONE", 2, "", "could not be read");
-        row("not with the prayer times", "", "--prayer-times --month-start 1447-09=2026-02-18", 2,
-            "", "--prayer-times does not take --month-start.");
+        row("a refused start with the prayer times", "",
+            "--prayer-times --month-start 1448-06=2026-11-16", 2, "", "1448");
     }
     void monthStarts()
     {
@@ -360,6 +360,9 @@ private slots:
             "{\"date\": \"2026-12-06\", \"hijri\": \"1448-06-25\", \"source\": \"tabular\", "
             "\"fajr\": \"04:50\", \"sunrise\": \"06:09\", \"dhuhr\": "
             "\"11:39\", \"asr\": \"15:31\", \"maghrib\": \"17:06\", \"isha\": \"18:25\"}");
+        row("an announced month start moves the Hijri date",
+            "--json --date 2026-12-06 --month-start 1448-06=2026-11-11", 0,
+            "\"hijri\": \"1448-06-26\", \"source\": \"announced\"");
         row("the Asr rule named", "--asr standard --date 2026-12-06", 0,
             "India - Bhubaneswar, 6 December 2026 (Karachi, standard Asr)");
         row("polar night: no sunrise, no Maghrib",
