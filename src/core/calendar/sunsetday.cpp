@@ -15,7 +15,7 @@ QString EveLine(const Ymd &hijri, const NameTables &names)
 {
     return QStringLiteral("Eve of %1 %2 %3")
         .arg(hijri.day)
-        .arg(names.HMonthName[hijri.month])
+        .arg(names.HMonthShort[hijri.month])
         .arg(hijri.year);
 }
 

@@ -22,8 +22,8 @@ struct Ymd;
 // day changes at midnight.
 bool IsHijriEve(const QDateTime &local, std::optional<int> maghribMinute);
 
-// "Eve of 1 Ramadhan-ul-Mubarak 1447": the Hijri day an eve belongs to, in
-// the long month names of the date lines.
+// "Eve of 1 Ramadhan 1447": the Hijri day an eve belongs to, with the short
+// month name, as the tray's tooltip has little room.
 QString EveLine(const Ymd &hijri, const NameTables &names);
 // Said where the day starts at sunset but today has no Maghrib.
 QString NoMaghribLine();
