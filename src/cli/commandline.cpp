@@ -406,14 +406,6 @@ bool readMonthStarts(const QCommandLineParser &parser, StoredChoices &choices, Q
 
 } // namespace
 
-QString IsoDate(int year, int month, int day)
-{
-    return QStringLiteral("%1-%2-%3")
-        .arg(year, 4, 10, QLatin1Char('0'))
-        .arg(month, 2, 10, QLatin1Char('0'))
-        .arg(day, 2, 10, QLatin1Char('0'));
-}
-
 bool WantsCommandLine(const QStringList &arguments)
 {
     for (const QString &argument : arguments.mid(1)) {

@@ -33,7 +33,4 @@ bool WantsCommandLine(const QStringList &arguments);
 int RunCommandLine(const QStringList &arguments, const CommandLineInput &input, QTextStream &out,
                    QTextStream &err);
 
-// "0622-07-16", "20874-05-30": the year zero-padded to four digits.
-QString IsoDate(int year, int month, int day);
-
 } // namespace qarnivo

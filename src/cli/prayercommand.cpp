@@ -2,6 +2,7 @@
 
 #include "cli/commandline.h"
 #include "cli/usage.h"
+#include "core/calendar/names.h"
 #include "core/places/place.h"
 #include "core/prayer/prayerclock.h"
 

@@ -63,16 +63,13 @@ ReadStart readStart(const QString &monthText, const QString &dateText)
 
 QString isoMonth(int year, int month)
 {
-    return QStringLiteral("%1-%2")
-        .arg(year, 4, 10, QLatin1Char('0'))
-        .arg(month, 2, 10, QLatin1Char('0'));
+    return IsoDate(year, month, 1).chopped(3);
 }
 
 QString isoDay(qint32 julianDay)
 {
     const Ymd western = JulianDayToGregorian(julianDay);
-    return isoMonth(western.year, western.month) +
-           QStringLiteral("-%1").arg(western.day, 2, 10, QLatin1Char('0'));
+    return IsoDate(western.year, western.month, western.day);
 }
 
 QString entriesText(const MonthStarts &starts, const QString &between, const QString &after)

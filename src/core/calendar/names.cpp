@@ -59,4 +59,12 @@ const NameTables &CalendarNames()
     return tables;
 }
 
+QString IsoDate(int year, int month, int day)
+{
+    return QStringLiteral("%1-%2-%3")
+        .arg(year, 4, 10, QLatin1Char('0'))
+        .arg(month, 2, 10, QLatin1Char('0'))
+        .arg(day, 2, 10, QLatin1Char('0'));
+}
+
 } // namespace qarnivo

@@ -22,4 +22,8 @@ void LoadWeekDayNames(NameTables &tables);
 // Both tables, loaded once, for pure code that writes dates into its texts.
 const NameTables &CalendarNames();
 
+// A date as files and scripts read it, "0622-07-16", "20874-05-30": the
+// year zero-padded to four digits.
+QString IsoDate(int year, int month, int day);
+
 } // namespace qarnivo
