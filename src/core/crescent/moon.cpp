@@ -1,6 +1,8 @@
 #include "core/crescent/angles.h"
 #include "core/crescent/ecliptic.h"
 
+#include <array>
+
 namespace qarnivo::crescent {
 
 namespace {
@@ -103,6 +105,30 @@ double Quartic(double t, double c0, double c1, double c2, double c3, double c4)
     return (((c4 * t + c3) * t + c2) * t + c1) * t + c0;
 }
 
+// A point on the unit circle (cos, sin); their product adds the angles.
+struct Turn {
+    double c = 1;
+    double s = 0;
+};
+Turn operator*(const Turn &a, const Turn &b)
+{
+    return {a.c * b.c - a.s * b.s, a.s * b.c + a.c * b.s};
+}
+
+// The turns by n x for n = -4..4, so that each term's angle is a product of
+// four of these rather than a sine of its own.
+using Turns = std::array<Turn, 9>;
+Turns TurnsOf(double degrees)
+{
+    Turns turns;
+    const Turn one{CosDeg(degrees), SinDeg(degrees)};
+    for (int n = 1; n <= 4; ++n) {
+        turns[4 + n] = turns[3 + n] * one;
+        turns[4 - n] = {turns[4 + n].c, -turns[4 + n].s};
+    }
+    return turns;
+}
+
 // The terms in M are multiplied by the decreasing eccentricity of the
 // Earth's orbit, once per unit of M.
 double EccentricityFactor(int m, double e)
@@ -130,18 +156,22 @@ EclipticPlace MoonAt(double t, double nutationLongitude)
     const double a3 = 313.45 + 481266.484 * t;
     const double e = 1 - t * (0.002516 + 0.0000074 * t);
 
+    const Turns td = TurnsOf(d), tm = TurnsOf(m), tmp = TurnsOf(mp), tf = TurnsOf(f);
+    const auto turn = [&](const auto &k) {
+        const Turn z = td[4 + k.d] * tm[4 + k.m] * tmp[4 + k.mp] * tf[4 + k.f];
+        const double factor = EccentricityFactor(k.m, e);
+        return Turn{factor * z.c, factor * z.s};
+    };
     double sl = 0;
     double sr = 0;
     for (const LongitudeTerm &k : kLongitude) {
-        const double arg = (k.d * d + k.m * m + k.mp * mp + k.f * f) * kRadians;
-        const double factor = EccentricityFactor(k.m, e);
-        sl += factor * k.longitude * std::sin(arg);
-        sr += factor * k.distance * std::cos(arg);
+        const Turn z = turn(k);
+        sl += k.longitude * z.s;
+        sr += k.distance * z.c;
     }
     double sb = 0;
     for (const LatitudeTerm &k : kLatitude)
-        sb += EccentricityFactor(k.m, e) * k.latitude *
-              SinDeg(k.d * d + k.m * m + k.mp * mp + k.f * f);
+        sb += k.latitude * turn(k).s;
     sl += 3958 * SinDeg(a1) + 1962 * SinDeg(lp - f) + 318 * SinDeg(a2);
     sb += -2235 * SinDeg(lp) + 382 * SinDeg(a3) + 175 * SinDeg(a1 - f) + 175 * SinDeg(a1 + f) +
           127 * SinDeg(lp - mp) - 115 * SinDeg(lp + mp);

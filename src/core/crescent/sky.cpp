@@ -50,7 +50,7 @@ Sky SkyAt(double julianDayUT)
 SkyTable::SkyTable(double first, double last, double step)
     : start_(first - step), step_(step), nutation_(NutationAt(CenturiesTT((first + last) / 2)))
 {
-    const int count = static_cast<int>(std::ceil((last - first) / step)) + 4;
+    const int count = static_cast<int>(std::ceil((last - first) / step)) + 3;
     nodes_.reserve(count);
     for (int i = 0; i < count; ++i) {
         const double t = CenturiesTT(start_ + i * step);
