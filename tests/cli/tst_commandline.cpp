@@ -420,7 +420,7 @@ private slots:
             "\"visible\":\"" + crescent::YallopWords(crescent::YallopClass::F) + "\",\"reason\"");
         row("no sunset in a polar summer",
             "--date 2026-06-21 --latitude 78.22 --longitude 15.65 --utc-offset 2", keys + " reason",
-            "\"sunset\":null,\"moonset\":null,\"lag_minutes\":null,\"best_time\":null,"
+            "\"sunset\":null,|\"lag_minutes\":null,\"best_time\":null,"
             "\"moon_age_hours\":null,\"arcl\":null,\"arcv\":null,\"daz\":null,\"width\":null,"
             "\"odeh_v\":null,\"odeh_zone\":null,\"yallop_q\":null,\"yallop_class\":null,"
             "\"criterion\":\"odeh\",\"visible\":\"not visible\",\"reason\":\"" +
