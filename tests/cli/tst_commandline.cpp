@@ -425,9 +425,10 @@ private slots:
             "\"odeh_v\":null,\"odeh_zone\":null,\"yallop_q\":null,\"yallop_class\":null,"
             "\"criterion\":\"odeh\",\"visible\":\"not visible\",\"reason\":\"" +
                 crescent::ObstacleWords(crescent::Obstacle::SunDoesNotSet) + "\"}");
-        // The city file's longitude is west positive and its offset is GMT minus local time.
+        // The city file's longitude is west positive and its offset is GMT minus local time;
+        // sunset in Bhubaneswar is near 12:15 UTC, a day after the new moon.
         row("the default city east positive", "--date 2026-02-18", keys,
-            "\"latitude\":20.267,\"longitude\":85.85,");
+            "\"latitude\":20.267,\"longitude\":85.85,|\"moon_age_hours\":24.");
     }
     void crescentJson()
     {
