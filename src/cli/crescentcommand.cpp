@@ -274,9 +274,10 @@ std::optional<CrescentMapRequest> mapRequest(const QCommandLineParser &parser,
     wanted.mark = requestedMark(parser, choices.city, problem);
     if (!problem.isEmpty())
         return std::nullopt;
-    problem = RefusedSaveTarget(wanted.output);
-    if (!problem.isEmpty())
+    if (const QString refused = RefusedSaveTarget(wanted.output); !refused.isEmpty()) {
+        problem = QStringLiteral("%1 could not be written: %2").arg(wanted.output, refused);
         return std::nullopt;
+    }
     wanted.date = *date;
     wanted.criterion = *criterion;
     return wanted;
