@@ -39,30 +39,10 @@ std::optional<qarnivo::CityInfo> defaultCity()
     return std::nullopt;
 }
 
-// The printing options run without a window or a display.
-int printAnswer(int argc, char *argv[])
-{
-    QCoreApplication app(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("Qarnivo"));
-    QCoreApplication::setOrganizationName(QStringLiteral("Qarnivo"));
-    const QSettings store(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Qarnivo"),
-                          QStringLiteral("Qarnivo"));
-    qarnivo::CommandLineInput input;
-    input.stored = qarnivo::ReadStoredChoices([&store](const QString &key) {
-        return qarnivo::SettingText(store.value(qarnivo::kSettingsSection + u'/' + key));
-    });
-    const QDateTime now = QDateTime::currentDateTime();
-    input.today = now.date();
-    input.time = now.time();
-    input.city = defaultCity();
-    QTextStream out(stdout);
-    QTextStream err(stderr);
-    return qarnivo::RunCommandLine(QCoreApplication::arguments(), input, out, err);
-}
-
-// The windows' module sits beside the program in the portable folder, and in
-// the library folder of an installed copy.
-int runWindows(int argc, char *argv[])
+// The windows' module: beside the program in the portable folder, and in
+// the library folder of an installed copy. Never closed: its code runs until
+// the program ends. Empty, with the reason told, when it cannot be loaded.
+void *windowsModule()
 {
     std::error_code error;
     const std::filesystem::path folder =
@@ -73,17 +53,68 @@ int runWindows(int argc, char *argv[])
           folder / QARNIVO_WINDOWS_MODULE_DIR / QARNIVO_WINDOWS_MODULE}) {
         if (!std::filesystem::exists(module, error))
             continue;
-        // Never closed: the windows' code runs until the program ends.
-        void *handle = dlopen(module.c_str(), RTLD_NOW | RTLD_LOCAL);
-        using Run = int (*)(int, char **);
-        if (const auto run =
-                handle ? reinterpret_cast<Run>(dlsym(handle, "qarnivo_run_windows")) : nullptr)
-            return run(argc, argv);
+        if (void *handle = dlopen(module.c_str(), RTLD_NOW | RTLD_LOCAL))
+            return handle;
         problem = dlerror();
     }
     std::fprintf(stderr, "Qarnivo: cannot load its windows (%s): %s\n", QARNIVO_WINDOWS_MODULE,
                  problem.c_str());
-    return 1;
+    return nullptr;
+}
+
+template <typename Entry> Entry moduleEntry(const char *name)
+{
+    void *const handle = windowsModule();
+    const auto entry = handle ? reinterpret_cast<Entry>(dlsym(handle, name)) : nullptr;
+    if (handle && !entry)
+        std::fprintf(stderr, "Qarnivo: its windows lack %s: %s\n", name, dlerror());
+    return entry;
+}
+
+// The crescent map needs QtGui, which lives with the windows; it is drawn
+// after the command line's application object is gone.
+int writeCrescentMap(int argc, char *argv[], const qarnivo::CrescentMapRequest &request)
+{
+    using Write = int (*)(int, char **, const qarnivo::CrescentMapRequest &);
+    const auto write = moduleEntry<Write>("qarnivo_write_crescent_map");
+    return write ? write(argc, argv, request) : 1;
+}
+
+// The printing options run without a window or a display.
+int printAnswer(int argc, char *argv[])
+{
+    std::optional<qarnivo::CrescentMapRequest> map;
+    int status = 0;
+    {
+        QCoreApplication app(argc, argv);
+        QCoreApplication::setApplicationName(QStringLiteral("Qarnivo"));
+        QCoreApplication::setOrganizationName(QStringLiteral("Qarnivo"));
+        const QSettings store(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Qarnivo"),
+                              QStringLiteral("Qarnivo"));
+        qarnivo::CommandLineInput input;
+        input.stored = qarnivo::ReadStoredChoices([&store](const QString &key) {
+            return qarnivo::SettingText(store.value(qarnivo::kSettingsSection + u'/' + key));
+        });
+        const QDateTime now = QDateTime::currentDateTime();
+        input.today = now.date();
+        input.time = now.time();
+        input.city = defaultCity();
+        input.writeCrescentMap = [&map](const qarnivo::CrescentMapRequest &request) {
+            map = request;
+            return 0;
+        };
+        QTextStream out(stdout);
+        QTextStream err(stderr);
+        status = qarnivo::RunCommandLine(QCoreApplication::arguments(), input, out, err);
+    }
+    return map ? writeCrescentMap(argc, argv, *map) : status;
+}
+
+int runWindows(int argc, char *argv[])
+{
+    using Run = int (*)(int, char **);
+    const auto run = moduleEntry<Run>("qarnivo_run_windows");
+    return run ? run(argc, argv) : 1;
 }
 
 } // namespace

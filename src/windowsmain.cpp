@@ -1,12 +1,16 @@
 // The windows' entry, in a module of its own that the program loads only when
 // it opens its windows (see main.cpp).
 
+#include "cli/crescentcommand.h"
 #include "platform/qtplatform.h"
 #include "platform/singleinstance.h"
+#include "widgets/crescentmappicture.h"
 #include "widgets/pictures.h"
 #include "windows/main/frmqarnivo.h"
 
 #include <QApplication>
+#include <QGuiApplication>
+#include <QTextStream>
 
 #include <unistd.h>
 
@@ -41,4 +45,30 @@ extern "C" Q_DECL_EXPORT int qarnivo_run_windows(int argc, char *argv[])
     if (platform.hasEnded())
         return 0;
     return QApplication::exec();
+}
+
+// --crescent-map, its options checked by the command line: the map drawn
+// with no display, and written whole.
+extern "C" Q_DECL_EXPORT int qarnivo_write_crescent_map(int argc, char *argv[],
+                                                        const qarnivo::CrescentMapRequest &request)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    const QGuiApplication app(argc, argv);
+    const QDate &date = request.date;
+    const auto map = qarnivo::crescent::ComputeCrescentMap(date.year(), date.month(), date.day(),
+                                                           request.criterion);
+    const std::optional<qarnivo::CrescentMapMark> mark =
+        request.mark ? std::optional(qarnivo::CrescentMapMark{
+                           request.mark->name, request.mark->latitude, request.mark->longitude})
+                     : std::nullopt;
+    const QString problem = qarnivo::SaveCrescentMapPicture(
+        request.output, qarnivo::DrawCrescentMap(map, qarnivo::LandOutlines(), mark));
+    if (!problem.isEmpty()) {
+        QTextStream(stderr)
+            << QStringLiteral("%1 could not be written: %2").arg(request.output, problem)
+            << Qt::endl;
+        return 1;
+    }
+    QTextStream(stdout) << request.output << Qt::endl;
+    return 0;
 }

@@ -33,13 +33,15 @@ qarnivo_install_deps() {
   qarnivo_install_node_packages
 }
 
-# The oracles of the page test (suncalc) and of the prayer times (adhan),
-# pinned by the lock file, installed here so that the tests themselves never
-# reach the network. A folder set up before adhan joined gets it too.
+# The oracles of the page test (suncalc), of the prayer times (adhan) and of
+# the crescent (astronomy-engine), pinned by the lock file, installed here so
+# that the tests themselves never reach the network. A folder set up before
+# one of them joined gets it too.
 qarnivo_install_node_packages() {
   local tools="$PWD/tools/sunpage"
   [ -f "$tools/node_modules/suncalc/package.json" ] &&
-    [ -f "$tools/node_modules/adhan/package.json" ] && return 0
+    [ -f "$tools/node_modules/adhan/package.json" ] &&
+    [ -f "$tools/node_modules/astronomy-engine/package.json" ] && return 0
   (cd "$tools" && { npm ci --no-audit --no-fund --loglevel=error ||
                     npm install --no-audit --no-fund --loglevel=error; })
 }

@@ -448,6 +448,12 @@ int RunCommandLine(const QStringList &arguments, const CommandLineInput &input, 
     if (parser.isSet(QStringLiteral("prayer-times")))
         return PrintPrayerTimes(parser, {input.stored.prayer, input.city, input.today, calendar},
                                 out, err);
+    // The stored "CrescentCriterion" choice goes here once the settings catalogue has it.
+    const CrescentChoices crescent{input.city, input.today, crescent::Criterion::Odeh};
+    if (parser.isSet(QStringLiteral("crescent")))
+        return PrintCrescent(parser, crescent, out, err);
+    if (parser.isSet(QStringLiteral("crescent-map")))
+        return WriteCrescentMap(parser, crescent, input.writeCrescentMap, err);
     Printer printer(parser, calendar, input.today, out, err);
     const QStringList dates = parser.positionalArguments();
     if (parser.isSet(QStringLiteral("convert")))

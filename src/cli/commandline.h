@@ -5,6 +5,7 @@
 // standard output, messages to standard error; the exit status is 0 when
 // done, 2 when any input was refused, 1 for anything else.
 
+#include "cli/crescentcommand.h"
 #include "core/places/cityfile.h"
 #include "core/settings/storedchoices.h"
 
@@ -25,6 +26,8 @@ struct CommandLineInput {
     QDate today;
     QTime time = QTime(0, 0);     // read by the sunset rule
     std::optional<CityInfo> city; // the default city, when its file could be read
+    // Draws the crescent map: it needs QtGui, which the command line never loads itself.
+    CrescentMapWriter writeCrescentMap;
 };
 
 // True when the arguments (program name first) ask for a printed answer.

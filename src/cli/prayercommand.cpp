@@ -1,9 +1,8 @@
 #include "cli/prayercommand.h"
 
 #include "cli/commandline.h"
-#include "cli/usage.h"
+#include "cli/dayandplace.h"
 #include "core/calendar/names.h"
-#include "core/places/place.h"
 #include "core/prayer/prayerclock.h"
 
 #include <QCommandLineParser>
@@ -21,68 +20,12 @@ constexpr int kRefused = 2;
 constexpr int kFirstYear = 1583;
 constexpr int kLastYear = 9999;
 
-const QString kLatitude = QStringLiteral("latitude");
-const QString kLongitude = QStringLiteral("longitude");
-const QString kUtcOffset = QStringLiteral("utc-offset");
-
 struct Request {
     QDate date;
     PrayerPlace place;
     QString placeName;
     PrayerSettings settings;
 };
-
-std::optional<QDate> requestedDate(const QCommandLineParser &parser, const QDate &today,
-                                   QString &problem)
-{
-    if (!parser.isSet(QStringLiteral("date")))
-        return today;
-    const QString text = parser.value(QStringLiteral("date"));
-    const QDate date = QDate::fromString(text.trimmed(), QStringLiteral("yyyy-MM-dd"));
-    if (!date.isValid() || date.year() < kFirstYear || date.year() > kLastYear) {
-        problem = QStringLiteral("\"%1\" is not a date from %2 to %3: write it as YYYY-MM-DD.")
-                      .arg(ShownArgument(text))
-                      .arg(kFirstYear)
-                      .arg(kLastYear);
-        return std::nullopt;
-    }
-    return date;
-}
-
-std::optional<PrayerPlace> requestedPlace(const QCommandLineParser &parser,
-                                          const PrayerChoices &choices, QString &name,
-                                          QString &problem)
-{
-    const int given = int(parser.isSet(kLatitude)) + int(parser.isSet(kLongitude)) +
-                      int(parser.isSet(kUtcOffset));
-    if (given == 0) {
-        const std::optional<PrayerPlace> city =
-            choices.city ? PrayerPlaceOfCity(*choices.city) : std::nullopt;
-        if (!city) {
-            problem = QStringLiteral("The default city cannot be read: give --latitude, "
-                                     "--longitude and --utc-offset.");
-            return std::nullopt;
-        }
-        name = choices.city->name.trimmed();
-        return city;
-    }
-    if (given < 3) {
-        problem = QStringLiteral("Give --latitude, --longitude and --utc-offset together.");
-        return std::nullopt;
-    }
-    const PlaceRead read = ReadPlace(
-        {QString(), parser.value(kLatitude), parser.value(kLongitude), parser.value(kUtcOffset)},
-        kCommandLineRules);
-    if (!read.ok()) {
-        problem = QStringLiteral("The latitude is -90 to 90 (north positive), the longitude "
-                                 "-180 to 180 (east positive) and the UTC offset -12 to 14 hours "
-                                 "(east positive).");
-        return std::nullopt;
-    }
-    const PrayerPlace place = PrayerPlaceOf(read.place);
-    name = QStringLiteral("%1, %2").arg(place.latitude).arg(place.longitude);
-    return place;
-}
 
 // The settings as stored, overridden by the options; a problem names the
 // option that could not be read.
@@ -128,9 +71,9 @@ std::optional<Request> request(const QCommandLineParser &parser, const PrayerCho
                                QString &problem)
 {
     Request wanted;
-    const auto date = requestedDate(parser, choices.today, problem);
+    const auto date = RequestedDate(parser, choices.today, kFirstYear, kLastYear, problem);
     const auto place =
-        date ? requestedPlace(parser, choices, wanted.placeName, problem) : std::nullopt;
+        date ? RequestedPlace(parser, choices.city, wanted.placeName, problem) : std::nullopt;
     const auto settings =
         place ? requestedSettings(parser, choices.settings, problem) : std::nullopt;
     if (!settings)
@@ -199,12 +142,15 @@ void DescribePrayerOptions(QCommandLineParser &parser)
     parser.addOptions({
         {QStringLiteral("prayer-times"),
          QStringLiteral("Prints the day's prayer times (default city and today unless told).")},
-        {QStringLiteral("date"), QStringLiteral("The day of --prayer-times, YYYY-MM-DD."),
+        {QStringLiteral("date"),
+         QStringLiteral("The day of --prayer-times, --crescent or --crescent-map, YYYY-MM-DD."),
          QStringLiteral("DATE")},
-        {kLatitude, QStringLiteral("Latitude in degrees, north positive."), QStringLiteral("L")},
-        {kLongitude, QStringLiteral("Longitude in degrees, east positive."), QStringLiteral("L")},
-        {kUtcOffset, QStringLiteral("Hours ahead of UTC, east positive (5.5 for India)."),
-         QStringLiteral("H")},
+        {QStringLiteral("latitude"), QStringLiteral("Latitude in degrees, north positive."),
+         QStringLiteral("L")},
+        {QStringLiteral("longitude"), QStringLiteral("Longitude in degrees, east positive."),
+         QStringLiteral("L")},
+        {QStringLiteral("utc-offset"),
+         QStringLiteral("Hours ahead of UTC, east positive (5.5 for India)."), QStringLiteral("H")},
         {QStringLiteral("dst"), QStringLiteral("Daylight saving time: one hour later.")},
         {QStringLiteral("method"),
          QStringLiteral("mwl, isna, egypt, karachi, umm-al-qura, dubai, moonsighting-committee, "

@@ -1,5 +1,6 @@
 #include "cli/usage.h"
 
+#include "cli/crescentcommand.h"
 #include "cli/prayercommand.h"
 
 #include <QCommandLineParser>
@@ -39,6 +40,15 @@ const std::vector<Command> &commands()
                                 QStringLiteral("longitude"), QStringLiteral("utc-offset"),
                                 QStringLiteral("dst"), QStringLiteral("method"),
                                 QStringLiteral("asr"), QStringLiteral("high-latitude")},
+         0},
+        {QStringLiteral("crescent"),
+         {QStringLiteral("date"), QStringLiteral("latitude"), QStringLiteral("longitude"),
+          QStringLiteral("utc-offset"), QStringLiteral("elevation"), QStringLiteral("criterion"),
+          QStringLiteral("json")},
+         0},
+        {QStringLiteral("crescent-map"),
+         {QStringLiteral("date"), QStringLiteral("output"), QStringLiteral("criterion"),
+          QStringLiteral("latitude"), QStringLiteral("longitude")},
          0},
     };
     return list;
@@ -141,13 +151,15 @@ void DescribeOptions(QCommandLineParser &parser)
          QStringLiteral("Announced 1sts from a FILE, one \"1447-09 2026-02-18\" a line."),
          QStringLiteral("FILE")},
         {QStringLiteral("json"),
-         QStringLiteral("Prints each date, a month (one object, its week rows as arrays) or "
-                        "the prayer times as a JSON object, one a line; \"source\" tells "
-                        "whether its Hijri month was announced.")},
+         QStringLiteral(
+             "Prints each date, a month (one object, its week rows as arrays) or "
+             "the prayer times or the crescent as a JSON object, one a line; \"source\" tells "
+             "whether its Hijri month was announced.")},
         {{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Shows this help.")},
         {{QStringLiteral("v"), QStringLiteral("version")}, QStringLiteral("Shows the version.")},
     });
     DescribePrayerOptions(parser);
+    DescribeCrescentOptions(parser);
     parser.addPositionalArgument(QStringLiteral("DATE"),
                                  QStringLiteral("A date written YYYY-MM-DD."),
                                  QStringLiteral("[DATE...]"));
@@ -191,9 +203,11 @@ QString UsageError(const QCommandLineParser &parser, bool parsed, const QStringL
     }
     if (named.empty()) {
         const QString given = listed(options, positionals);
-        return seeHelp(QStringLiteral("No command%1: give one of --convert, --to-gregorian, "
-                                      "--today, --month, --export-ics or --prayer-times.")
-                           .arg(given.isEmpty() ? QString() : QLatin1String(" for ") + given));
+        return seeHelp(
+            QStringLiteral("No command%1: give one of --convert, --to-gregorian, "
+                           "--today, --month, --export-ics, --prayer-times, --crescent or "
+                           "--crescent-map.")
+                .arg(given.isEmpty() ? QString() : QLatin1String(" for ") + given));
     }
     const Command &command = *named.front();
     if (named.size() > 1)

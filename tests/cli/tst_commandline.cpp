@@ -2,6 +2,7 @@
 // and messages, JSON lines, the month grid, and which arguments ask for it.
 
 #include "cli/commandline.h"
+#include "core/crescent/crescent.h"
 #include "core/readings/occasionexport.h"
 #include "testsupport.h"
 
@@ -20,8 +21,10 @@ struct Run {
     QString err;
 };
 
-Run run(const QStringList &options, int correction = 0, const QString &monthStarts = QString(),
-        bool sunset = false)
+Run run(
+    const QStringList &options, int correction = 0, const QString &monthStarts = QString(),
+    bool sunset = false, bool city = true,
+    const CrescentMapWriter &writer = [](const CrescentMapRequest &) { return 0; })
 {
     QString out;
     QString err;
@@ -32,7 +35,9 @@ Run run(const QStringList &options, int correction = 0, const QString &monthStar
     input.stored.monthStarts = MonthStartsFromSetting(monthStarts);
     input.stored.dayStartsAtSunset = sunset;
     input.today = QDate(2024, 3, 14);
-    input.city = DefaultCity();
+    if (city)
+        input.city = DefaultCity();
+    input.writeCrescentMap = writer;
     const int status = RunCommandLine(QStringList{QStringLiteral("Qarnivo")} + options, input,
                                       outStream, errStream);
     outStream.flush();
@@ -390,6 +395,153 @@ private slots:
         QVERIFY2(result.out.section(u'\n', 0, 0).contains(out), qPrintable(result.out));
         QCOMPARE(result.err.isEmpty(), status == 0);
         QCOMPARE(result.out.isEmpty(), status != 0);
+    }
+
+    // The evening's JSON: its keys in order, each value in its form or null; where the Sun does
+    // not set or the crescent cannot be there, the verdict and the reason.
+    void crescentJson_data()
+    {
+        columns<QString, QString, QString>({"options", "keys", "part"});
+        const QString keys = "date latitude longitude conjunction sunset moonset lag_minutes "
+                             "best_time moon_age_hours arcl arcv daz width odeh_v odeh_zone "
+                             "yallop_q yallop_class criterion visible";
+        const QString makkah = "--latitude 21.4225 --longitude 39.8262 --utc-offset 3";
+        // The new moon of 17 February 2026 at 12:01-12:02 UTC, sunset at 18:19 and moonset at
+        // 19:18 in Makkah (pieces split at '|').
+        row("Makkah, a day after the new moon", "--date 2026-02-18 " + makkah, keys,
+            "{\"date\":\"2026-02-18\",\"latitude\":21.4225,\"longitude\":39.8262,"
+            "\"conjunction\":\"2026-02-17T12:0|\"sunset\":\"18:|\"moonset\":\"19:");
+        row("Yallop's criterion named", "--date 2026-02-18 --criterion yallop " + makkah, keys,
+            "\"criterion\":\"yallop\",\"visible\":\"");
+        row("the eve of the new moon: not visible, and why", "--date 2026-02-16 " + makkah,
+            keys + " reason", "\"visible\":\"not visible\",\"reason\":\"");
+        row("Yallop's words for it", "--date 2026-02-16 --criterion yallop " + makkah,
+            keys + " reason",
+            "\"visible\":\"" + crescent::YallopWords(crescent::YallopClass::F) + "\",\"reason\"");
+        row("no sunset in a polar summer",
+            "--date 2026-06-21 --latitude 78.22 --longitude 15.65 --utc-offset 2", keys + " reason",
+            "\"sunset\":null,|\"lag_minutes\":null,\"best_time\":null,"
+            "\"moon_age_hours\":null,\"arcl\":null,\"arcv\":null,\"daz\":null,\"width\":null,"
+            "\"odeh_v\":null,\"odeh_zone\":null,\"yallop_q\":null,\"yallop_class\":null,"
+            "\"criterion\":\"odeh\",\"visible\":\"not visible\",\"reason\":\"" +
+                crescent::ObstacleWords(crescent::Obstacle::SunDoesNotSet) + "\"}");
+        // The city file's longitude is west positive and its offset is GMT minus local time;
+        // sunset in Bhubaneswar is near 12:15 UTC, a day after the new moon.
+        row("the default city east positive", "--date 2026-02-18", keys,
+            "\"latitude\":20.267,\"longitude\":85.85,|\"moon_age_hours\":24.");
+    }
+    void crescentJson()
+    {
+        const auto [options, keys, part] =
+            fetch<QString, QString, QString>("options", "keys", "part");
+        const Run result = run(("--crescent --json " + options).split(u' '));
+        QCOMPARE(result.status, 0);
+        QCOMPARE(result.out.count(u'\n'), 1);
+        for (const QString &piece : part.split(u'|'))
+            QVERIFY2(result.out.contains(piece), qPrintable(result.out));
+        static const QRegularExpression member("\"(\\w+)\":(null|\"[^\"]*\"|[-0-9.]+)");
+        static const QMap<QString, QString> forms{
+            {"date", "\"\\d{4}-\\d\\d-\\d\\d\""},
+            {"conjunction", "\"\\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\dZ\""},
+            {"sunset", "\"\\d\\d:\\d\\d\""},
+            {"moonset", "\"\\d\\d:\\d\\d\""},
+            {"best_time", "\"\\d\\d:\\d\\d\""},
+            {"lag_minutes", "-?\\d+"},
+            {"moon_age_hours", "-?\\d+\\.\\d"},
+            {"arcl", "-?\\d+\\.\\d\\d"},
+            {"arcv", "-?\\d+\\.\\d\\d"},
+            {"daz", "-?\\d+\\.\\d\\d"},
+            {"width", "\\d+\\.\\d{3}"},
+            {"odeh_v", "-?\\d+\\.\\d\\d"},
+            {"odeh_zone", "\"[A-D]\""},
+            {"yallop_q", "-?\\d+\\.\\d{3}"},
+            {"yallop_class", "\"[A-F]\""}};
+        QStringList found;
+        for (const QRegularExpressionMatch &match : member.globalMatch(result.out)) {
+            found << match.captured(1);
+            const QString value = match.captured(2);
+            const QString form = forms.value(match.captured(1));
+            QVERIFY2(value == "null" || form.isEmpty() ||
+                         QRegularExpression("^" + form + "$").match(value).hasMatch(),
+                     qPrintable(match.captured(0)));
+        }
+        QCOMPARE(found.join(u' '), keys);
+        QVERIFY(QJsonDocument::fromJson(result.out.toUtf8()).isObject());
+    }
+
+    // Every refusal is status 2 with a message and nothing printed.
+    void crescentRefuses_data()
+    {
+        columns<QString, bool>({"options", "city"});
+        row("not a date", "--crescent --date 2026-02-30", true);
+        row("before 1583", "--crescent --date 1582-12-31", true);
+        row("after 2500", "--crescent --date 2501-01-01", true);
+        row("a latitude alone", "--crescent --latitude 21.4", true);
+        row("a bad longitude", "--crescent --latitude 21 --longitude east --utc-offset 3", true);
+        row("an elevation that is no number", "--crescent --elevation high", true);
+        row("too high", "--crescent --elevation 9001", true);
+        row("too low", "--crescent --elevation -501", true);
+        row("an unknown criterion", "--crescent --criterion hilal", true);
+        row("no default city and no place", "--crescent", false);
+        row("a map without its date", "--crescent-map --output x.png", true);
+        row("a map without its file", "--crescent-map --date 2026-02-18", true);
+        row("a map of an unsupported date", "--crescent-map --date 2501-01-01 --output x.png",
+            true);
+        row("a map with a longitude alone",
+            "--crescent-map --date 2026-02-18 --output x.png --longitude 40", true);
+        row("a map with an unknown criterion",
+            "--crescent-map --date 2026-02-18 --output x.png --criterion hilal", true);
+    }
+    void crescentRefuses()
+    {
+        const auto [options, city] = fetch<QString, bool>("options", "city");
+        bool drawn = false;
+        const Run result = run(options.split(u' '), 0, QString(), false, city,
+                               [&drawn](const CrescentMapRequest &) {
+                                   drawn = true;
+                                   return 0;
+                               });
+        QCOMPARE(result.status, 2);
+        QVERIFY(!result.err.isEmpty() && result.out.isEmpty() && !drawn);
+    }
+
+    // The map's options reach the writer checked; a target that is no regular file is refused
+    // before anything is drawn.
+    void crescentMap_data()
+    {
+        columns<QString, QString, int, QString>({"target", "options", "status", "request"});
+        row("the default city marked", "file", "", 0,
+            "2026-02-18 odeh India - Bhubaneswar 20.267 85.85");
+        row("a place given, Yallop", "file", "--criterion yallop --latitude -33.9 --longitude 18.4",
+            0, "2026-02-18 yallop -33.9, 18.4 -33.9 18.4");
+        row("a pipe", "fifo", "", 2, "");
+        row("a folder", "folder", "", 2, "");
+    }
+    void crescentMap()
+    {
+        const auto [target, options, status, request] =
+            fetch<QString, QString, int, QString>("target", "options", "status", "request");
+        QTemporaryDir dir;
+        const QString path = dir.filePath("map.png");
+        if (target != "file" && !MakeSpecialFile(path, target))
+            QSKIP("this system does not let the test make that kind of file");
+        QString drawn;
+        const QStringList arguments =
+            QStringList{"--crescent-map", "--date", "2026-02-18", "--output", path} +
+            options.split(u' ', Qt::SkipEmptyParts);
+        const Run result =
+            run(arguments, 0, QString(), false, true,
+                [&drawn, &path](const CrescentMapRequest &wanted) {
+                    drawn = QStringList{wanted.date.toString(Qt::ISODate),
+                                        CriterionKey(wanted.criterion), wanted.mark->name,
+                                        QString::number(wanted.mark->latitude),
+                                        QString::number(wanted.mark->longitude)}
+                                .join(u' ');
+                    return wanted.output == path ? 0 : 1;
+                });
+        QCOMPARE(result.status, status);
+        QCOMPARE(drawn, request);
+        QCOMPARE(result.err.isEmpty(), status == 0);
     }
 
     void wantsCommandLine_data()

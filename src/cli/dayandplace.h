@@ -1,0 +1,29 @@
+#pragma once
+
+// The day and the place an astronomical command is asked about: --date, and
+// --latitude, --longitude and --utc-offset (east positive) or else the
+// default city, read in the city file's conventions and turned east positive.
+
+#include "core/places/cityfile.h"
+#include "core/prayer/prayertimes.h"
+
+#include <QDate>
+
+#include <optional>
+
+class QCommandLineParser;
+
+namespace qarnivo {
+
+// --date (YYYY-MM-DD, in the years given), or `today` when it is not set;
+// none, with the problem told, when it cannot be read.
+std::optional<QDate> RequestedDate(const QCommandLineParser &parser, const QDate &today,
+                                   int firstYear, int lastYear, QString &problem);
+
+// The place given, or the default city; `name` is the city's, or the
+// coordinates given.
+std::optional<PrayerPlace> RequestedPlace(const QCommandLineParser &parser,
+                                          const std::optional<CityInfo> &city, QString &name,
+                                          QString &problem);
+
+} // namespace qarnivo
