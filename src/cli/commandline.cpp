@@ -448,8 +448,7 @@ int RunCommandLine(const QStringList &arguments, const CommandLineInput &input, 
     if (parser.isSet(QStringLiteral("prayer-times")))
         return PrintPrayerTimes(parser, {input.stored.prayer, input.city, input.today, calendar},
                                 out, err);
-    // The stored "CrescentCriterion" choice goes here once the settings catalogue has it.
-    const CrescentChoices crescent{input.city, input.today, crescent::Criterion::Odeh};
+    const CrescentChoices crescent{input.city, input.today, input.stored.crescentCriterion};
     if (parser.isSet(QStringLiteral("crescent")))
         return PrintCrescent(parser, crescent, out, err);
     if (parser.isSet(QStringLiteral("crescent-map")))

@@ -3,8 +3,10 @@
 // overlap where they were not designed to, a text does not fit, or a text lacks contrast against
 // what is actually painted behind it.
 
+#include "core/crescent/crescentline.h"
 #include "widgets/contrast.h"
 #include "widgets/pictures.h"
+#include "windows/crescent/crescentwindow.h"
 #include "windows/options/options.h"
 #include "windows/prayertimes/prayerwindow.h"
 #include "windowsupport.h"
@@ -16,6 +18,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <QSignalSpy>
 #include <QStyleOption>
 #include <QTextEdit>
 #include <QTimer>
@@ -33,7 +36,7 @@ const QStringList kCalendarPart = [] {
          {WeekdayHeader, DayGrid, PreviousButton, NextButton, MonthCaption, MonthPicture, YearBox,
           GoButton, UrduYearRow, EnglishYearRow, EnglishYearBox, EnglishGoButton,
           mainnames::HijriDateLine, mainnames::GregorianDateLine, OccasionLine, ClockButton,
-          GridFrame})
+          GridFrame, mainnames::CrescentLine})
         names << ObjectName(name);
     return names;
 }();
@@ -129,6 +132,26 @@ void showWidestTexts(frmqarnivo &window)
     }
 }
 
+// Puts in the line about the new crescent the widest text the month's last days can show:
+// every grade of both criteria on the longest weekday and month.
+void showWidestCrescentLine(frmqarnivo &window)
+{
+    auto *line = window.centralWidget()->findChild<QLabel *>(ObjectName(mainnames::CrescentLine));
+    const QFontMetrics metrics(line->font());
+    QString widest;
+    for (int grade = 0; grade < 6; ++grade) {
+        crescent::Evening evening;
+        evening.odehZone = static_cast<crescent::OdehZone>(std::min(grade, 3));
+        evening.yallopClass = static_cast<crescent::YallopClass>(grade);
+        for (const auto criterion : {crescent::Criterion::Odeh, crescent::Criterion::Yallop}) {
+            const QString text = crescent::CrescentLine(QDate(2025, 9, 17), evening, criterion);
+            if (metrics.horizontalAdvance(text) > metrics.horizontalAdvance(widest))
+                widest = text;
+        }
+    }
+    line->setText(widest);
+}
+
 // One row's window over an application folder with the shipped place and country lists.
 struct Scene : AppFolder {
     std::unique_ptr<frmqarnivo> main;
@@ -167,11 +190,18 @@ struct Scene : AppFolder {
             calculator->LatLong_Click();   // the place panel
             calculator->GMToffset_Click(); // the country panel
             top = root = calculator;
+        } else if (view == "new crescent") {
+            main->CrescentMenu_Click();
+            auto *crescent = main->findChild<CrescentWindow *>();
+            QSignalSpy computed(crescent, &CrescentWindow::mapShown);
+            computed.wait(60000);
+            top = root = crescent;
         } else if (view.startsWith("prayer times")) {
             main->PrayerTimesMenu_Click();
             top = root = main->findChild<PrayerTimesWindow *>();
         } else {
             showWidestTexts(*main);
+            showWidestCrescentLine(*main);
             main->Timer1_Timer();
             if (view.endsWith("conversion"))
                 main->ConvertDate_Click();
@@ -512,9 +542,10 @@ void TestLayout::layoutRows()
                                                   {"Liberation Sans", 10}};
     for (const auto &[family, points] : fonts) {
         for (const bool dark : {false, true}) {
-            for (const char *view : {"short Urdu", "short English", "full Urdu", "full English",
-                                     "full English conversion", "full Urdu 12-hour", "options",
-                                     "calculator", "prayer times", "prayer times 12-hour"})
+            for (const char *view :
+                 {"short Urdu", "short English", "full Urdu", "full English",
+                  "full English conversion", "full Urdu 12-hour", "options", "calculator",
+                  "prayer times", "prayer times 12-hour", "new crescent"})
                 QTest::addRow("%s %d %s %s", family, points, dark ? "dark" : "light", view)
                     << QString(family) << points << dark << QString(view) << 0;
         }
@@ -525,7 +556,8 @@ void TestLayout::layoutRows()
 void TestLayout::fitsTheScreen_data()
 {
     columns<QString, int, bool, QString, int>({"family", "points", "dark", "view", "scheme"});
-    for (const char *view : {"short Urdu", "full Urdu", "options", "calculator", "prayer times"})
+    for (const char *view :
+         {"short Urdu", "full Urdu", "options", "calculator", "prayer times", "new crescent"})
         QTest::addRow("DejaVu Sans 13 %s", view)
             << "DejaVu Sans" << 13 << false << QString(view) << 0;
 }
@@ -540,7 +572,7 @@ void TestLayout::textContrast_data()
                 QTest::addRow("%s scheme %d %s", palette, scheme, view)
                     << "DejaVu Sans" << 9 << dark << QString(view) << scheme;
         }
-        for (const char *view : {"options", "calculator", "prayer times"})
+        for (const char *view : {"options", "calculator", "prayer times", "new crescent"})
             QTest::addRow("%s %s", palette, view)
                 << "DejaVu Sans" << 9 << dark << QString(view) << 0;
     }

@@ -257,7 +257,8 @@ private slots:
         QCOMPARE(w.setting(SettingKey::ShowFirst) + w.setting(SettingKey::WindowFull) +
                      w.setting(SettingKey::DovrellBG) + w.setting(SettingKey::ColorIndex),
                  "1False00");
-        QCOMPARE(w.main->size(), QSize(8840 / 15, 8700 / 15));
+        // The drawing's short view, and the line about the new crescent below it.
+        QCOMPARE(w.main->size(), QSize(8840 / 15, 8700 / 15 + 36));
         QVERIFY(!w.get<QAction>(mainnames::ConversionCommand)->isEnabled());
         QCOMPARE(w.get<QAction>(mainnames::ViewCommand)->text(), "&ViewFull");
         QCOMPARE(bannerColour(w.main.get()), w.main->palette().color(QPalette::Window));

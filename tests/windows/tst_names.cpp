@@ -3,6 +3,7 @@
 // a name from its table fails here.
 
 #include "windows/calculator/mapgmt.h"
+#include "windows/crescent/crescentwindow.h"
 #include "windows/options/monthstartseditor.h"
 #include "windows/options/options.h"
 #include "windows/prayertimes/prayerwindow.h"
@@ -72,6 +73,7 @@ private slots:
         w.open();
         w.trigger(QStringLiteral("PrayerTimesMenu"));
         w.trigger(QStringLiteral("Option1"));
+        w.trigger(QStringLiteral("CrescentMenu"));
         w.main->findChild<Options *>()->MonthStarts_Click();
         const QMap<QString, const QObject *> windows = {
             {QStringLiteral("frmqarnivo"), w.main.get()},
@@ -79,6 +81,7 @@ private slots:
             {QStringLiteral("WwtimeCal"), w.calc.data()},
             {QStringLiteral("MapGMT"), &w.main->mapWindow()},
             {QStringLiteral("MonthStartsEditor"), w.main->findChild<MonthStartsEditor *>()},
+            {QStringLiteral("NewCrescent"), w.main->findChild<CrescentWindow *>()},
             {QStringLiteral("PrayerTimes"), w.main->findChild<PrayerTimesWindow *>()}};
         const QMap<QString, QStringList> pinned = pinnedNames();
         QCOMPARE(pinned.keys(), windows.keys());

@@ -1,6 +1,7 @@
 // Renders the main window (short and full view, Urdu and English day names,
-// the conversion panel) and the Options window to PNG files, over a fake
-// platform, with the desktop face and palette given on the command line:
+// the conversion panel), the Options, Prayer Times and New Crescent windows
+// to PNG files, over a fake platform, with the desktop face and palette given
+// on the command line:
 //
 //   qarnivo-layoutshots --font "Cantarell" --size 11 [--dark] [--scheme N] OUTDIR
 
@@ -8,11 +9,13 @@
 #include "core/places/cityfile.h"
 #include "platform/fakeplatform.h"
 #include "widgets/pictures.h"
+#include "windows/crescent/crescentwindow.h"
 #include "windows/main/frmqarnivo.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
+#include <QEventLoop>
 #include <QPalette>
 #include <QStyle>
 #include <QStyleFactory>
@@ -74,6 +77,13 @@ void shootMainWindow(const QString &outFolder, const QString &prefix, bool full,
         window.PrayerTimesMenu_Click();
         if (QWidget *prayers = window.findChild<QWidget *>(QStringLiteral("PrayerTimes")))
             save(prayers, QDir(outFolder).filePath(QStringLiteral("prayer-times.png")));
+        window.CrescentMenu_Click();
+        if (auto *crescent = window.findChild<CrescentWindow *>()) {
+            QEventLoop computed;
+            QObject::connect(crescent, &CrescentWindow::mapShown, &computed, &QEventLoop::quit);
+            computed.exec();
+            save(crescent, QDir(outFolder).filePath(QStringLiteral("new-crescent.png")));
+        }
     }
 }
 

@@ -31,12 +31,15 @@ inline const QString SystemTray = QStringLiteral("SystemTray");           // Boo
 inline const QString PrayerReminders = QStringLiteral("PrayerReminders"); // Boolean, off
 // The Hijri day begins at the default city's Maghrib (else at midnight).
 inline const QString DayStartsAtSunset = QStringLiteral("DayStartsAtSunset"); // Boolean, off
+// Whose criterion judges the young crescent: "Odeh" or "Yallop" (crescent/crescentline.h).
+inline const QString CrescentCriterion = QStringLiteral("CrescentCriterion");
 // Where the windows were (their forms are in placement/windowfit.h): the main
 // window's position "x y", the others' saveGeometry() records in base64.
 inline const QString MainPosition = QStringLiteral("MainPosition");
 inline const QString OptionsGeometry = QStringLiteral("OptionsGeometry");
 inline const QString CalculatorGeometry = QStringLiteral("CalculatorGeometry");
 inline const QString PrayerTimesGeometry = QStringLiteral("PrayerTimesGeometry");
+inline const QString CrescentGeometry = QStringLiteral("CrescentGeometry");
 } // namespace SettingKey
 
 // Conversions of stored texts. A number is decimal text (blanks around it

@@ -1,5 +1,6 @@
 #include "core/settings/storedchoices.h"
 
+#include "core/crescent/crescentline.h"
 #include "core/settings/prayersettings.h"
 #include "core/settings/settingscatalogue.h"
 
@@ -28,6 +29,9 @@ StoredChoices ReadStoredChoices(const std::function<QString(const QString &key)>
     choices.systemTray = truth(SettingKey::SystemTray, choices.systemTray);
     choices.reminders = truth(SettingKey::PrayerReminders, choices.reminders);
     choices.dayStartsAtSunset = truth(SettingKey::DayStartsAtSunset, choices.dayStartsAtSunset);
+    choices.crescentCriterion =
+        crescent::CriterionFromSetting(stored(SettingKey::CrescentCriterion))
+            .value_or(choices.crescentCriterion);
     return choices;
 }
 

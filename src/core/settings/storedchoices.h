@@ -4,6 +4,7 @@
 // same way by the command line and by the windows.
 
 #include "core/calendar/hijricalendar.h"
+#include "core/crescent/crescent.h"
 #include "core/prayer/prayertimes.h"
 
 #include <QString>
@@ -26,6 +27,7 @@ struct StoredChoices {
     bool systemTray = false;
     bool reminders = false;
     bool dayStartsAtSunset = false; // else at midnight
+    crescent::Criterion crescentCriterion = crescent::Criterion::Odeh;
 
     HijriCalendar hijriCalendar() const { return HijriCalendar(calendar, correction, monthStarts); }
 };

@@ -17,6 +17,7 @@ inline constexpr ControlName TodayCommand{"Todayz", ""};
 inline constexpr ControlName ConversionCommand{"ConvertDate", ""};
 inline constexpr ControlName SunTimesCommand{"SunRiseSunSet", ""};
 inline constexpr ControlName PrayerTimesCommand{"PrayerTimesMenu", ""};
+inline constexpr ControlName CrescentCommand{"CrescentMenu", ""};
 inline constexpr ControlName TipsMenu{"DayTips", "Tips of the Days"};
 inline constexpr ControlName NextTipCommand{"TestTips", ""};
 inline constexpr ControlName ExportTipsCommand{"PrintTips", ""};
@@ -52,6 +53,7 @@ inline constexpr ControlName OccasionLine{"Label7", "Occasion of the selected da
 inline constexpr ControlName ClockButton{"Optionz",
                                          "Clock; switches between the full and the short view"};
 inline constexpr ControlName ClockTimer{"Timer1", ""};
+inline constexpr ControlName CrescentLine{"CrescentLine", "The new crescent at the month's end"};
 
 // The right-hand column.
 inline constexpr ControlName CityName{"Label12", "Default city"};

@@ -103,6 +103,9 @@ void frmqarnivo::createMenus()
         NamedAction(bar, mainnames::PrayerTimesCommand, QStringLiteral("&Prayer Times"));
     prayerTimes->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
     connect(prayerTimes, &QAction::triggered, this, &frmqarnivo::PrayerTimesMenu_Click);
+    QAction *crescent =
+        NamedAction(bar, mainnames::CrescentCommand, QStringLiteral("New &Crescent"));
+    connect(crescent, &QAction::triggered, this, &frmqarnivo::CrescentMenu_Click);
 }
 
 // The window at `wanted` (within the screen), never lower than the design's
@@ -263,6 +266,15 @@ void frmqarnivo::createDetailControls()
                                   QStringLiteral("background: transparent;"));
     m_occasionLine->setGeometry(
         m_scale.rect(grid.left(), grid.bottom() + 33, grid.width() - 100, 28));
+
+    // Two lines of a smaller face below the occasion, so that the longest
+    // verdict fits the grid's width.
+    m_crescentLine = Named<QLabel>(area, mainnames::CrescentLine);
+    m_crescentLine->setWordWrap(true);
+    m_crescentLine->setAlignment(Qt::AlignCenter);
+    m_crescentLine->setFont(m_scale.font(m_crescentLine->font(), 8.25));
+    m_crescentLine->setGeometry(
+        m_scale.rect(grid.left(), grid.bottom() + 63, grid.width(), kCrescentLineHeight - 2));
 
     m_clockButton = Named<QPushButton>(area, mainnames::ClockButton);
     m_clockButton->setText(QStringLiteral("Options"));

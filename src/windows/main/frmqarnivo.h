@@ -32,6 +32,7 @@
 #include "core/calendar/monthview.h"
 #include "core/calendar/names.h"
 #include "core/calendar/today.h"
+#include "core/crescent/crescent.h"
 #include "core/places/cityfile.h"
 #include "core/prayer/prayertoday.h"
 #include "core/readings/datetable.h"
@@ -59,6 +60,7 @@ namespace qarnivo {
 
 class ClickablePicture;
 class ConversionPanel;
+class CrescentWindow;
 class DecorationStacks;
 class MapGMT;
 class Options;
@@ -105,6 +107,7 @@ public:
     void setRemindersOn(bool on);
     void setDayStartsAtSunset(bool on);
     void setMonthStarts(const MonthStarts &starts);
+    void setCrescentCriterion(crescent::Criterion criterion);
 
     // The shown month's layout, then its redraw.
     void No_HMonthDays();
@@ -144,6 +147,7 @@ public slots:
     void Image1_Click(int month);
     void Image8_Click();
     void PrayerTimesMenu_Click();
+    void CrescentMenu_Click();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -231,6 +235,9 @@ private:
     // today's Hijri day changes at midnight; empty otherwise.
     QString sunsetNote() const;
 
+    // The new crescent: the line at the month's end, the 29th's tip.
+    void showCrescent();
+
     // Accessibility.
     void createAccessibility();
     void describeDayCells();
@@ -310,6 +317,12 @@ private:
     QLineEdit *m_hijriDateLine = nullptr;
     QLineEdit *m_gregorianDateLine = nullptr;
     QLabel *m_occasionLine = nullptr;
+    QLabel *m_crescentLine = nullptr;
+    // The shown month's 29th evening in words, the 29th's tip; empty where unknown.
+    QString m_crescentText;
+    static constexpr int kCrescentDay = 29;
+    crescent::Criterion m_crescentCriterion = crescent::Criterion::Odeh;
+    QPointer<CrescentWindow> m_crescentWindow;
     QTextEdit *m_readingBox = nullptr;
     QTextBrowser *m_infoPanel = nullptr;              // the panel over the window
     ClickablePicture *m_translationCredits = nullptr; // credits of the translation

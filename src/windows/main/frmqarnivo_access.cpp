@@ -59,7 +59,8 @@ void frmqarnivo::describeDayCells()
                     .arg(western.year);
             const QString occasion =
                 OccasionDisplayText(m_occasionText.at(m_state.CurrentHijriMonth, day));
-            QStringList notes{occasion, isToday(day) ? sunsetNote() : QString()};
+            QStringList notes{occasion, isToday(day) ? sunsetNote() : QString(),
+                              day == kCrescentDay ? m_crescentText : QString()};
             notes.removeAll(QString());
             for (const QString &note : notes)
                 description += QStringLiteral(". ") + note;

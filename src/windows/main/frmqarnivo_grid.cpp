@@ -43,6 +43,7 @@ void frmqarnivo::StartFirst()
     showMonthCaption();
     FillMonthGrid();
     markToday();
+    showCrescent();
     m_selectedDay = m_state.CurrentHijriDay;
     MarkSelectedDay();
     m_yearBox->setText(QString::number(m_state.CurrentHijriYear));

@@ -87,6 +87,7 @@ void frmqarnivo::followToday(const QDate &date)
     m_shownToday = date;
     if (m_state.CurrentHijriMonth != before.month || m_state.CurrentHijriYear != before.year) {
         markToday();
+        showCrescent();
         describeDayCells();
         return;
     }

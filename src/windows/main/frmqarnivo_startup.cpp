@@ -13,6 +13,7 @@
 #include "widgets/screenfit.h"
 #include "windows/calculator/mapgmt.h"
 #include "windows/calculator/wwtimecal.h"
+#include "windows/crescent/crescentwindow.h"
 #include "windows/main/conversionpanel.h"
 #include "windows/options/options.h"
 #include "windows/prayertimes/prayerwindow.h"
@@ -114,6 +115,7 @@ void frmqarnivo::readStartupSettings(const StoredChoices &choices)
     m_trayShown = choices.systemTray;
     m_remindersOn = choices.reminders;
     m_today.setDayStartsAtSunset(choices.dayStartsAtSunset);
+    m_crescentCriterion = choices.crescentCriterion;
 }
 
 StoredChoices frmqarnivo::currentChoices() const
@@ -132,6 +134,7 @@ StoredChoices frmqarnivo::currentChoices() const
     choices.reminders = m_remindersOn;
     choices.dayStartsAtSunset = m_today.dayStartsAtSunset();
     choices.monthStarts = m_calendar.announced();
+    choices.crescentCriterion = m_crescentCriterion;
     return choices;
 }
 
@@ -228,6 +231,8 @@ void frmqarnivo::followCalendar()
 {
     if (m_prayerWindow)
         m_prayerWindow->setHijriCalendar(m_calendar);
+    if (m_crescentWindow)
+        m_crescentWindow->setHijriCalendar(m_calendar);
     showTrayDay();
     SyncTodayHijri();
     finishMove();
@@ -254,6 +259,8 @@ Options *frmqarnivo::optionsWindow()
         connect(m_options, &Options::dayStartsAtSunsetChanged, this,
                 &frmqarnivo::setDayStartsAtSunset);
         connect(m_options, &Options::monthStartsChanged, this, &frmqarnivo::setMonthStarts);
+        connect(m_options, &Options::crescentCriterionChanged, this,
+                &frmqarnivo::setCrescentCriterion);
         m_options->setShownMonth({m_state.CurrentHijriMonth, m_state.CurrentHijriYear});
     }
     return m_options;

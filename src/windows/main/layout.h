@@ -8,7 +8,9 @@ namespace qarnivo::layout {
 
 inline constexpr int kFullWidth = 11970 / 15;
 inline constexpr int kShortWidth = 8840 / 15;
-inline constexpr int kShortHeight = 8700 / 15;
+// The drawing's height, and below it the line about the new crescent.
+inline constexpr int kCrescentLineHeight = 36;
+inline constexpr int kShortHeight = 8700 / 15 + kCrescentLineHeight;
 inline constexpr int kHeaderRowHeight = (550 + 7) / 15;
 inline constexpr int kDayRowHeight = (1000 + 7) / 15;
 // Each of the seven columns is as wide as "ZZZIZZZZZZZZ" in the small face

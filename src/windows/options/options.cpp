@@ -1,5 +1,6 @@
 #include "windows/options/options.h"
 
+#include "core/crescent/crescentline.h"
 #include "core/settings/settingscatalogue.h"
 #include "platform/platform.h"
 #include "platform/settingsstore.h"
@@ -50,6 +51,7 @@ Options::Options(Platform &platform, const StoredChoices &current, QWidget *pare
     createCorrectionControls();
     createSchemeControls();
     createCalendarControls();
+    createCrescentControls();
     // The prayer times take a second column, so the window stays low enough
     // for a small screen at a large desktop face.
     const int prayerBottom = createPrayerControls();
@@ -57,7 +59,7 @@ Options::Options(Platform &platform, const StoredChoices &current, QWidget *pare
     m_closeButton->setText(QStringLiteral("Close"));
     m_closeButton->setGeometry(
         m_scale.rect(596, 0, 90, 28)
-            .translated(0, std::max(m_scale(300), prayerBottom + m_scale(8))));
+            .translated(0, std::max(m_scale(332), prayerBottom + m_scale(8))));
     connect(m_closeButton, &QPushButton::clicked, this, &Options::Cloze_Click);
     const QSize design(m_scale(698), m_closeButton->geometry().bottom() + 1 + m_scale(10));
     m_contents->setMinimumSize(design);
@@ -137,6 +139,31 @@ void Options::createCalendarControls()
     starts->setToolTip(QStringLiteral("The months whose start your community announced"));
     starts->setGeometry(m_scale.rect(12, 296, 160, 28));
     connect(starts, &QPushButton::clicked, this, &Options::MonthStarts_Click);
+}
+
+// Whose criterion judges the new crescent, in the main window and the New
+// Crescent window.
+void Options::createCrescentControls()
+{
+    auto *caption = Named<QLabel>(m_contents, optionsnames::CrescentCaption);
+    caption->setText(QStringLiteral("Crescent criterion:"));
+    caption->setGeometry(m_scale.rect(12, 332, 136, 28));
+    m_crescentList = Named<QComboBox>(m_contents, optionsnames::CrescentList);
+    // An entry's index is its criterion.
+    m_crescentList->addItems(crescent::CriterionTitles());
+    m_crescentList->setToolTip(QStringLiteral("Who judges whether the new crescent can be seen"));
+    m_crescentList->setGeometry(m_scale.rect(150, 332, 188, 28));
+    caption->setBuddy(m_crescentList);
+    m_crescentList->setCurrentIndex(static_cast<int>(m_choices.crescentCriterion));
+    connect(m_crescentList, &QComboBox::activated, this, &Options::CrescentCriterion_Click);
+}
+
+void Options::CrescentCriterion_Click()
+{
+    m_choices.crescentCriterion = static_cast<crescent::Criterion>(m_crescentList->currentIndex());
+    WriteTextSetting(m_platform, SettingKey::CrescentCriterion,
+                     crescent::CriterionName(m_choices.crescentCriterion));
+    emit crescentCriterionChanged(m_choices.crescentCriterion);
 }
 
 // A modal dialog, so the calendar and the shown month stay as they were

@@ -51,6 +51,7 @@ public slots:
     void PrayerReminders_Click();
     void DayStartsAtSunset_Click();
     void MonthStarts_Click();
+    void CrescentCriterion_Click();
 
 signals:
     void correctionChanged(qint16 days);
@@ -61,6 +62,7 @@ signals:
     void remindersChanged(bool on);
     void dayStartsAtSunsetChanged(bool on);
     void monthStartsChanged(const MonthStarts &starts);
+    void crescentCriterionChanged(crescent::Criterion criterion);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -70,6 +72,7 @@ private:
     void createCorrectionControls();
     void createSchemeControls();
     void createCalendarControls();
+    void createCrescentControls();
     // In the right-hand column; returns the bottom of the prayer-time group.
     int createPrayerControls();
     void showPrayerSettings();
@@ -82,6 +85,7 @@ private:
     QComboBox *m_correctionList = nullptr;
     QComboBox *m_calendarList = nullptr;
     QCheckBox *m_sunsetCheck = nullptr;
+    QComboBox *m_crescentList = nullptr;
     QPushButton *m_applyButton = nullptr;
     QLabel *m_correctionHelp = nullptr;
     QGroupBox *m_schemeFrame = nullptr;

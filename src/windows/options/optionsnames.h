@@ -15,6 +15,8 @@ inline constexpr ControlName SchemeButton{"Option2", ""}; // (0..5)
 inline constexpr ControlName SchemeSample{"Label2", ""};  // (0..5)
 inline constexpr ControlName CalendarCaption{"CalendarCaption", "Calendar"};
 inline constexpr ControlName CalendarList{"CalendarList", "Hijri calendar"};
+inline constexpr ControlName CrescentCaption{"CrescentCaption", "Crescent criterion"};
+inline constexpr ControlName CrescentList{"CrescentCriterion", "Crescent criterion"};
 inline constexpr ControlName SunsetCheck{"DayStartsAtSunset", "The Hijri day begins at sunset"};
 inline constexpr ControlName PrayerFrame{"PrayerFrame", "Prayer times"};
 inline constexpr ControlName PrayerMethodList{"PrayerMethod", "Prayer time calculation method"};

@@ -66,7 +66,7 @@ PrayerTimesWindow::PrayerTimesWindow(Platform &platform, const PrayerSettings &s
     auto *print = new QShortcut(QKeySequence::Print, this);
     connect(print, &QShortcut::activated, this, &PrayerTimesWindow::Print_Click);
 
-    loadPlaces(defaultCity);
+    m_places->load(defaultCity, m_platform.applicationFolder());
     setDate(today.isValid() ? today : kFirstDay);
     const QSize least = m_scale.size(640, 560).expandedTo(contents->minimumSizeHint());
     contents->setMinimumSize(least);
@@ -105,23 +105,17 @@ QTableWidget *PrayerTimesWindow::createTimetable()
 
 void PrayerTimesWindow::createPlaceControls(QGridLayout *grid)
 {
-    m_placeList = Named<QComboBox>(this, names::PlaceList);
-    m_placeList->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    auto *placeCaption = new QLabel(QStringLiteral("&Place:"), this);
-    placeCaption->setBuddy(m_placeList);
     m_dayDate = Named<QDateEdit>(this, names::DayDate);
     m_dayDate->setCalendarPopup(true);
     m_dayDate->setDateRange(kFirstDay, kLastDay);
     m_dayDate->setDisplayFormat(QStringLiteral("d MMM yyyy"));
     auto *dateCaption = new QLabel(QStringLiteral("&Date:"), this);
     dateCaption->setBuddy(m_dayDate);
-    createPlaceFilter(grid);
-    grid->addWidget(placeCaption, 1, 0);
-    grid->addWidget(m_placeList, 1, 1);
+    m_places = new PlaceChooser(this, grid, 0, names::PlaceFilter, names::PlaceList);
     grid->addWidget(dateCaption, 1, 2);
     grid->addWidget(m_dayDate, 1, 3);
     grid->setColumnStretch(1, 1);
-    connect(m_placeList, &QComboBox::activated, this, &PrayerTimesWindow::PlaceList_Click);
+    connect(m_places, &PlaceChooser::chosen, this, &PrayerTimesWindow::PlaceList_Click);
     connect(m_dayDate, &QDateEdit::dateChanged, this, &PrayerTimesWindow::DayDate_Change);
 }
 
@@ -200,11 +194,6 @@ QLayout *PrayerTimesWindow::createButtons()
     row->addStretch(1);
     row->addWidget(close);
     return row;
-}
-
-const PrayerTimesWindow::Place &PrayerTimesWindow::place() const
-{
-    return m_places[qBound(0, m_placeList->currentIndex(), int(m_places.size()) - 1)];
 }
 
 void PrayerTimesWindow::closeEvent(QCloseEvent *event)

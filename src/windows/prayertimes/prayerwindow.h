@@ -2,9 +2,9 @@
 
 #include "core/calendar/hijricalendar.h"
 #include "core/places/cityfile.h"
-#include "core/places/placealiases.h"
 #include "core/prayer/prayertimes.h"
 #include "widgets/layoutscale.h"
+#include "widgets/placechooser.h"
 
 #include <QDate>
 #include <QList>
@@ -34,10 +34,10 @@ class Platform;
 // The Prayer Times window: one day's times for a place, and the timetable of
 // a whole Gregorian month beside the Hijri dates, to print, save as PDF or
 // export as CSV. The places are the default city, then those of the place
-// list in the application folder. It deletes itself when closed.
+// list in the application folder (widgets/placechooser.h). It deletes itself
+// when closed.
 //
-// prayerwindow.cpp builds it, prayerwindow_places.cpp fills and filters the
-// places, prayerwindow_timetable.cpp fills the month and
+// prayerwindow.cpp builds it, prayerwindow_timetable.cpp fills the month and
 // moves through it, prayerwindow_export.cpp prints and saves it.
 class PrayerTimesWindow : public QWidget {
     Q_OBJECT
@@ -57,8 +57,6 @@ public:
     void setDate(const QDate &date);
 
 public slots:
-    void PlaceFilter_Change();
-    void PlaceFilter_Enter();
     void PlaceList_Click();
     void DayDate_Change();
     void PreviousMonth_Click();
@@ -80,23 +78,16 @@ private:
     static inline const QDate kFirstDay{1583, 1, 1};
     static inline const QDate kLastDay{9999, 12, 31};
 
-    struct Place {
-        QString name;
-        std::optional<PrayerPlace> where; // none when the city's values cannot be read
-    };
-
     void createPlaceControls(QGridLayout *grid);
-    void createPlaceFilter(QGridLayout *grid);
     QGroupBox *createDayView();
     QTableWidget *createTimetable();
     QLayout *createMonthControls();
     QLayout *createButtons();
-    void loadPlaces(const CityInfo &defaultCity);
     void computeMonth();
     void fillTimetable();
     void showDay();
     void syncControls();
-    const Place &place() const;
+    const PlaceChooser::Entry &place() const { return m_places->place(); }
     std::unique_ptr<QTextDocument> timetableDocument() const;
     QString suggestedPath(const QString &suffix) const;
     void reportUnwritten(const QString &path, const QString &reason);
@@ -105,13 +96,10 @@ private:
     PrayerSettings m_settings;
     HijriCalendar m_calendar;
     const LayoutScale m_scale;
-    QList<Place> m_places;
-    const SpellingGroups m_placeAliases = ShippedPlaceAliases(); // other spellings the filter finds
+    PlaceChooser *m_places = nullptr;
     QDate m_date;
     std::vector<PrayerDay> m_days; // the shown month, one a day
 
-    QLineEdit *m_placeFilter = nullptr;
-    QComboBox *m_placeList = nullptr;
     QDateEdit *m_dayDate = nullptr;
     QLabel *m_gregorianDate = nullptr;
     QLabel *m_hijriDate = nullptr;

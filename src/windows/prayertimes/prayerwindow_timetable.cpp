@@ -62,7 +62,7 @@ void PrayerTimesWindow::setDate(const QDate &date)
 
 void PrayerTimesWindow::computeMonth()
 {
-    const Place &shown = place();
+    const PlaceChooser::Entry &shown = place();
     if (shown.where) {
         m_days = PrayerTimetable(m_date.year(), m_date.month(), *shown.where, m_settings);
         m_methodCaption->setText(QStringLiteral("Method: ") + MethodCaption(m_settings));

@@ -1,0 +1,133 @@
+#include "core/crescent/crescentline.h"
+
+#include <cmath>
+
+namespace qarnivo::crescent {
+
+namespace {
+
+const QString kNoValue = QStringLiteral("\u2014");
+
+// `value` with `decimals` and its unit, or a dash for none.
+QString number(double value, int decimals, const QString &unit = QString())
+{
+    return std::isnan(value) ? kNoValue : QString::number(value, 'f', decimals) + unit;
+}
+
+QChar gradeLetter(const Evening &evening, Criterion criterion)
+{
+    const int grade = criterion == Criterion::Yallop ? static_cast<int>(evening.yallopClass)
+                                                     : static_cast<int>(evening.odehZone);
+    return QChar(u'A' + grade);
+}
+
+QString gradeWords(const Evening &evening, Criterion criterion)
+{
+    return criterion == Criterion::Yallop ? YallopWords(evening.yallopClass)
+                                          : OdehWords(evening.odehZone);
+}
+
+} // namespace
+
+QString CriterionName(Criterion criterion)
+{
+    return criterion == Criterion::Yallop ? QStringLiteral("Yallop") : QStringLiteral("Odeh");
+}
+
+QStringList CriterionTitles()
+{
+    return {QStringLiteral("Odeh (2006)"), QStringLiteral("Yallop (1997)")};
+}
+
+std::optional<Criterion> CriterionFromSetting(const QString &text)
+{
+    for (const Criterion criterion : {Criterion::Odeh, Criterion::Yallop}) {
+        if (text == CriterionName(criterion))
+            return criterion;
+    }
+    return std::nullopt;
+}
+
+// Yallop's classes A to D can be seen, with optics from C; E and F cannot.
+bool SeenBy(const Evening &evening, Criterion criterion)
+{
+    if (evening.obstacle != Obstacle::None)
+        return false;
+    return criterion == Criterion::Yallop ? evening.yallopClass <= YallopClass::D
+                                          : evening.odehZone != OdehZone::D;
+}
+
+QString Verdict(const Evening &evening, Criterion criterion)
+{
+    if (evening.obstacle != Obstacle::None)
+        return ObstacleWords(evening.obstacle);
+    return QStringLiteral("%1 (%2 %3)")
+        .arg(gradeWords(evening, criterion), CriterionName(criterion),
+             gradeLetter(evening, criterion));
+}
+
+std::optional<Evening> EveningOf(const QDate &date, const Observer &observer, double utcOffset)
+{
+    if (!date.isValid() || !SupportedDate(date.year(), date.month(), date.day()))
+        return std::nullopt;
+    return EveningAt(observer, date.year(), date.month(), date.day(), utcOffset);
+}
+
+QString CrescentLine(const QDate &date, const Evening &evening, Criterion criterion)
+{
+    const QString verdict =
+        SeenBy(evening, criterion)
+            ? Verdict(evening, criterion)
+            : QStringLiteral("not visible; the month is completed to 30 days by sighting here");
+    return QStringLiteral("New crescent on the evening of %1: %2")
+        .arg(date.toString(QStringLiteral("dddd d MMMM yyyy")), verdict);
+}
+
+QDateTime DateTimeOfJulianDay(double julianDay)
+{
+    if (std::isnan(julianDay))
+        return {};
+    constexpr double kUnixEpoch = 2440587.5;
+    return QDateTime::fromMSecsSinceEpoch(std::llround((julianDay - kUnixEpoch) * 86'400'000.0),
+                                          Qt::UTC);
+}
+
+QString ClockTime(double julianDay, double utcOffset)
+{
+    const QDateTime utc = DateTimeOfJulianDay(julianDay);
+    return utc.isValid() ? utc.addSecs(std::lround(utcOffset * 3600)).toString(u"HH:mm") : kNoValue;
+}
+
+QStringList EveningRowTitles(Criterion criterion)
+{
+    const bool yallop = criterion == Criterion::Yallop;
+    return {QStringLiteral("Sunset"),
+            QStringLiteral("Moonset"),
+            QStringLiteral("Lag"),
+            QStringLiteral("Moon's age at sunset"),
+            yallop ? QStringLiteral("ARCL (geocentric)") : QStringLiteral("ARCL"),
+            yallop ? QStringLiteral("ARCV (geocentric)") : QStringLiteral("ARCV"),
+            QStringLiteral("DAZ"),
+            QStringLiteral("W"),
+            yallop ? QStringLiteral("q") : QStringLiteral("V"),
+            yallop ? QStringLiteral("Yallop's class") : QStringLiteral("Odeh's zone")};
+}
+
+QStringList EveningTexts(const Evening &evening, Criterion criterion, double utcOffset)
+{
+    const bool yallop = criterion == Criterion::Yallop;
+    const QString degrees = QStringLiteral("\u00b0");
+    return {ClockTime(evening.sunset, utcOffset),
+            ClockTime(evening.moonset, utcOffset),
+            number(evening.lagMinutes, 0, QStringLiteral(" min")),
+            number(evening.moonAgeHours, 1, QStringLiteral(" h")),
+            number(yallop ? evening.geocentricArcl : evening.arcl, 2, degrees),
+            number(yallop ? evening.geocentricArcv : evening.arcv, 2, degrees),
+            number(evening.daz, 2, degrees),
+            number(yallop ? evening.yallopWidth : evening.width, 2, QStringLiteral("\u2032")),
+            number(yallop ? evening.yallopQ : evening.odehV, yallop ? 3 : 2),
+            evening.obstacle != Obstacle::None ? kNoValue
+                                               : QString(gradeLetter(evening, criterion))};
+}
+
+} // namespace qarnivo::crescent
