@@ -2,6 +2,7 @@
 
 #include "cli/dayandplace.h"
 #include "cli/usage.h"
+#include "core/crescent/crescentline.h"
 #include "core/files/savefile.h"
 #include "core/places/place.h"
 
@@ -23,8 +24,6 @@ constexpr int kRefused = 2;
 
 constexpr double kLowestElevation = -500;
 constexpr double kHighestElevation = 9000;
-// Julian Day of the Unix epoch.
-constexpr double kUnixEpoch = 2440587.5;
 
 struct Request {
     QDate date;
@@ -103,24 +102,6 @@ std::optional<QString> fixed(double value, int decimals)
     return QString::number(value, 'f', decimals);
 }
 
-// Local HH:MM of an instant, rounded to the nearest minute.
-std::optional<QString> localTime(double julianDay, double utcOffset)
-{
-    if (std::isnan(julianDay))
-        return std::nullopt;
-    const qint64 minutes = std::llround((julianDay - kUnixEpoch) * 1440 + utcOffset * 60);
-    const qint64 clock = (minutes % 1440 + 1440) % 1440;
-    return QStringLiteral("%1:%2")
-        .arg(clock / 60, 2, 10, QLatin1Char('0'))
-        .arg(clock % 60, 2, 10, QLatin1Char('0'));
-}
-
-QDateTime utcMinute(double julianDay)
-{
-    return QDateTime::fromSecsSinceEpoch(std::llround((julianDay - kUnixEpoch) * 1440) * 60,
-                                         Qt::UTC);
-}
-
 bool judged(const Evening &evening, Criterion criterion)
 {
     return !std::isnan(criterion == Criterion::Odeh ? evening.odehV : evening.yallopQ);
@@ -165,13 +146,13 @@ void printJson(const Request &wanted, const Evening &evening, QTextStream &out)
         QStringLiteral("\"conjunction\":%1")
             .arg(jsonText(std::isnan(evening.conjunction)
                               ? std::nullopt
-                              : std::optional(utcMinute(evening.conjunction)
+                              : std::optional(DateTimeOfJulianDay(evening.conjunction)
                                                   .toString(QStringLiteral("yyyy-MM-ddTHH:mm")) +
                                               u'Z'))),
-        QStringLiteral("\"sunset\":%1").arg(jsonText(localTime(evening.sunset, offset))),
-        QStringLiteral("\"moonset\":%1").arg(jsonText(localTime(evening.moonset, offset))),
+        QStringLiteral("\"sunset\":%1").arg(jsonText(ClockMinute(evening.sunset, offset))),
+        QStringLiteral("\"moonset\":%1").arg(jsonText(ClockMinute(evening.moonset, offset))),
         QStringLiteral("\"lag_minutes\":%1").arg(number(fixed(evening.lagMinutes, 0))),
-        QStringLiteral("\"best_time\":%1").arg(jsonText(localTime(evening.bestTime, offset))),
+        QStringLiteral("\"best_time\":%1").arg(jsonText(ClockMinute(evening.bestTime, offset))),
         QStringLiteral("\"moon_age_hours\":%1").arg(number(fixed(evening.moonAgeHours, 1))),
         QStringLiteral("\"arcl\":%1").arg(number(fixed(evening.arcl, 2))),
         QStringLiteral("\"arcv\":%1").arg(number(fixed(evening.arcv, 2))),
@@ -201,15 +182,15 @@ void printBlock(const Request &wanted, const Evening &evening, QTextStream &out)
                .arg(wanted.placeName, c.toString(wanted.date, QStringLiteral("d MMMM yyyy")),
                     offset < 0 ? QStringLiteral("-") : QStringLiteral("+"))
                .arg(std::abs(offset));
-    const QString conjunction =
-        std::isnan(evening.conjunction)
-            ? QStringLiteral("--")
-            : c.toString(utcMinute(evening.conjunction), QStringLiteral("d MMMM yyyy HH:mm")) +
-                  QStringLiteral(" UTC");
+    const QString conjunction = std::isnan(evening.conjunction)
+                                    ? QStringLiteral("--")
+                                    : c.toString(DateTimeOfJulianDay(evening.conjunction),
+                                                 QStringLiteral("d MMMM yyyy HH:mm")) +
+                                          QStringLiteral(" UTC");
     const std::optional<QString> lag = fixed(evening.lagMinutes, 0);
     out << QStringLiteral("Conjunction  %1\n").arg(conjunction)
-        << QStringLiteral("Sunset       %1\n").arg(shown(localTime(evening.sunset, offset)))
-        << QStringLiteral("Moonset      %1\n").arg(shown(localTime(evening.moonset, offset)))
+        << QStringLiteral("Sunset       %1\n").arg(shown(ClockMinute(evening.sunset, offset)))
+        << QStringLiteral("Moonset      %1\n").arg(shown(ClockMinute(evening.moonset, offset)))
         << QStringLiteral("Lag          %1\n").arg(shown(lag, QStringLiteral(" minutes")))
         << QStringLiteral("Moon's age   %1\n")
                .arg(shown(fixed(evening.moonAgeHours, 1), QStringLiteral(" hours")))

@@ -6,6 +6,7 @@
 
 Q_DECLARE_METATYPE(qarnivo::crescent::Evening)
 Q_DECLARE_METATYPE(qarnivo::crescent::Criterion)
+Q_DECLARE_METATYPE(qarnivo::crescent::Obstacle)
 
 using namespace qarnivo;
 using namespace qarnivo::crescent;
@@ -57,6 +58,42 @@ private slots:
         const auto [evening, criterion, line] =
             fetch<Evening, Criterion, QString>("evening", "criterion", "line");
         QCOMPARE(CrescentLine(QDate(2026, 2, 18), evening, criterion), line);
+    }
+
+    // Where the crescent cannot be seen whatever its value, the window says
+    // why, with the grade that stands for it.
+    void obstacleVerdict_data()
+    {
+        columns<Obstacle, Criterion, QString>({"obstacle", "criterion", "verdict"});
+        row("the Moon sets first", Obstacle::MoonSetsFirst, Criterion::Odeh,
+            "not visible (Odeh D): the Moon sets before the Sun");
+        row("before the new moon", Obstacle::BeforeConjunction, Criterion::Yallop,
+            "not visible (Yallop F): the evening is before the new moon");
+    }
+    void obstacleVerdict()
+    {
+        const auto [obstacle, criterion, verdict] =
+            fetch<Obstacle, Criterion, QString>("obstacle", "criterion", "verdict");
+        QCOMPARE(Verdict(judged(OdehZone::D, YallopClass::F, obstacle), criterion), verdict);
+    }
+
+    // The minute an instant falls in, on the place's clock, also across
+    // midnight and for a clock behind UT.
+    void clockMinute_data()
+    {
+        columns<double, double, QString>({"julianDay", "utcOffset", "clock"});
+        // 2026-02-18 15:19:54 UT
+        const double sunset = 2461089.5 + (15 * 3600 + 19 * 60 + 54) / 86400.0;
+        row("Makkah's sunset", sunset, 3.0, "18:19");
+        row("a clock behind UT", sunset, -5.5, "09:49");
+        row("past midnight", sunset, 9.0, "00:19");
+        row("none", crescent::kNone, 3.0, "");
+    }
+    void clockMinute()
+    {
+        const auto [julianDay, utcOffset, clock] =
+            fetch<double, double, QString>("julianDay", "utcOffset", "clock");
+        QCOMPARE(ClockMinute(julianDay, utcOffset).value_or(QString()), clock);
     }
 };
 

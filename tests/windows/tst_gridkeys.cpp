@@ -64,11 +64,15 @@ private slots:
         QVERIFY(w.text(mainnames::OccasionLine).startsWith(occasion));
         // The day's occasion is its tip, and marks its top right corner in its text colour.
         const QTableWidgetItem *cell = w.days()->currentItem();
-        QCOMPARE(cell->toolTip(), w.text(mainnames::OccasionLine));
+        QStringList tip = cell->toolTip().split(u'\n');
+        // The 29th's tip also tells of the new crescent on its evening.
+        if (hijri.day == 29)
+            QVERIFY(tip.takeLast().startsWith("New crescent on the evening of "));
+        QCOMPARE(tip.join(u'\n'), w.text(mainnames::OccasionLine));
         const QImage shot = w.days()->grab().toImage();
         const QPoint corner = w.days()->visualItemRect(cell).topRight() + QPoint(-4, 4);
         QCOMPARE(shot.pixelColor(corner * shot.devicePixelRatio()) == cell->foreground().color(),
-                 !cell->toolTip().isEmpty());
+                 !w.text(mainnames::OccasionLine).isEmpty());
         QVERIFY(w.platform.messages.isEmpty());
     }
 

@@ -59,11 +59,11 @@ bool SeenBy(const Evening &evening, Criterion criterion)
 
 QString Verdict(const Evening &evening, Criterion criterion)
 {
+    const QString grade =
+        QStringLiteral("%1 %2").arg(CriterionName(criterion), gradeLetter(evening, criterion));
     if (evening.obstacle != Obstacle::None)
-        return ObstacleWords(evening.obstacle);
-    return QStringLiteral("%1 (%2 %3)")
-        .arg(gradeWords(evening, criterion), CriterionName(criterion),
-             gradeLetter(evening, criterion));
+        return QStringLiteral("not visible (%1): %2").arg(grade, ObstacleWords(evening.obstacle));
+    return QStringLiteral("%1 (%2)").arg(gradeWords(evening, criterion), grade);
 }
 
 std::optional<Evening> EveningOf(const QDate &date, const Observer &observer, double utcOffset)
@@ -92,10 +92,17 @@ QDateTime DateTimeOfJulianDay(double julianDay)
                                           Qt::UTC);
 }
 
-QString ClockTime(double julianDay, double utcOffset)
+std::optional<QString> ClockMinute(double julianDay, double utcOffset)
 {
     const QDateTime utc = DateTimeOfJulianDay(julianDay);
-    return utc.isValid() ? utc.addSecs(std::lround(utcOffset * 3600)).toString(u"HH:mm") : kNoValue;
+    if (!utc.isValid())
+        return std::nullopt;
+    return utc.addSecs(std::lround(utcOffset * 3600)).toString(u"HH:mm");
+}
+
+QString ClockTime(double julianDay, double utcOffset)
+{
+    return ClockMinute(julianDay, utcOffset).value_or(kNoValue);
 }
 
 QStringList EveningRowTitles(Criterion criterion)
@@ -126,8 +133,7 @@ QStringList EveningTexts(const Evening &evening, Criterion criterion, double utc
             number(evening.daz, 2, degrees),
             number(yallop ? evening.yallopWidth : evening.width, 2, QStringLiteral("\u2032")),
             number(yallop ? evening.yallopQ : evening.odehV, yallop ? 3 : 2),
-            evening.obstacle != Obstacle::None ? kNoValue
-                                               : QString(gradeLetter(evening, criterion))};
+            QString(gradeLetter(evening, criterion))};
 }
 
 } // namespace qarnivo::crescent

@@ -23,8 +23,9 @@ std::optional<Criterion> CriterionFromSetting(const QString &text);
 
 // Whether `criterion` finds the crescent visible, by eye or with optics.
 bool SeenBy(const Evening &evening, Criterion criterion);
-// The verdict's words and grade, "visible by naked eye (Odeh A)", or why the
-// crescent cannot be seen whatever the grade.
+// The verdict's words and grade, "visible by naked eye (Odeh A)", or "not
+// visible (Odeh D): the Moon sets before the Sun" where the crescent cannot be
+// seen whatever the criterion's value.
 QString Verdict(const Evening &evening, Criterion criterion);
 
 // The evening of `date` at `observer` (clocks `utcOffset` hours ahead of UT);
@@ -37,12 +38,15 @@ QString CrescentLine(const QDate &date, const Evening &evening, Criterion criter
 
 // An instant (JD UT) as a date and time in UTC; invalid for none.
 QDateTime DateTimeOfJulianDay(double julianDay);
-// "18:05" on the clock `utcOffset` hours ahead of UT; a dash for none.
+// "18:05" on the clock `utcOffset` hours ahead of UT: the minute the instant
+// falls in, as almanacs print it (18:05:50 is 18:05); none for none.
+std::optional<QString> ClockMinute(double julianDay, double utcOffset);
+// The same with a dash for none.
 QString ClockTime(double julianDay, double utcOffset);
 
 // The rows of an evening's table, "Sunset" to the grade, and one evening's
-// texts for them (a dash for the grade where the crescent cannot be seen
-// whatever it is). Yallop's rows give his geocentric ARCL and ARCV and his q,
+// texts for them (the grade is D or F where the crescent cannot be seen
+// whatever the criterion's value). Yallop's rows give his geocentric ARCL and ARCV and his q,
 // Odeh's the topocentric ones and V.
 QStringList EveningRowTitles(Criterion criterion);
 QStringList EveningTexts(const Evening &evening, Criterion criterion, double utcOffset);

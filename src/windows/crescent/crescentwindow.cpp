@@ -52,6 +52,9 @@ CrescentWindow::CrescentWindow(Platform &platform, const CityInfo &defaultCity, 
     m_evenings->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_evenings->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     m_evenings->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+    // Every row is shown; no scroll bar's room is kept below them.
+    m_evenings->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_evenings->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     layout->addWidget(m_evenings);
     // The verdicts' words below, where they may take two lines.
     m_verdicts = Named<QLabel>(contents, names::Verdicts);

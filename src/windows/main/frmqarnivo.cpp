@@ -103,9 +103,6 @@ void frmqarnivo::createMenus()
         NamedAction(bar, mainnames::PrayerTimesCommand, QStringLiteral("&Prayer Times"));
     prayerTimes->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
     connect(prayerTimes, &QAction::triggered, this, &frmqarnivo::PrayerTimesMenu_Click);
-    QAction *crescent =
-        NamedAction(bar, mainnames::CrescentCommand, QStringLiteral("New &Crescent"));
-    connect(crescent, &QAction::triggered, this, &frmqarnivo::CrescentMenu_Click);
 }
 
 // The window at `wanted` (within the screen), never lower than the design's
@@ -269,7 +266,10 @@ void frmqarnivo::createDetailControls()
 
     // Two lines of a smaller face below the occasion, so that the longest
     // verdict fits the grid's width.
-    m_crescentLine = Named<QLabel>(area, mainnames::CrescentLine);
+    // A click on it opens the New Crescent window.
+    m_crescentLine = Named<ClickablePicture>(area, mainnames::CrescentLine);
+    m_crescentLine->setCursor(Qt::PointingHandCursor);
+    connect(m_crescentLine, &ClickablePicture::clicked, this, &frmqarnivo::CrescentMenu_Click);
     m_crescentLine->setWordWrap(true);
     m_crescentLine->setAlignment(Qt::AlignCenter);
     m_crescentLine->setFont(m_scale.font(m_crescentLine->font(), 8.25));

@@ -317,7 +317,7 @@ private:
     QLineEdit *m_hijriDateLine = nullptr;
     QLineEdit *m_gregorianDateLine = nullptr;
     QLabel *m_occasionLine = nullptr;
-    QLabel *m_crescentLine = nullptr;
+    ClickablePicture *m_crescentLine = nullptr;
     // The shown month's 29th evening in words, the 29th's tip; empty where unknown.
     QString m_crescentText;
     static constexpr int kCrescentDay = 29;

@@ -6,6 +6,7 @@
 
 #include "core/calendar/conversion.h"
 #include "core/crescent/crescentline.h"
+#include "widgets/clickablepicture.h"
 #include "windows/crescent/crescentwindow.h"
 
 #include <QLabel>

@@ -44,6 +44,13 @@ void frmqarnivo::createHelpMenus()
         NamedAction(dayTips, mainnames::ExportTipsCommand, QStringLiteral("Print All Tips"));
     m_exportOccasionsCommand = NamedAction(dayTips, mainnames::ExportOccasionsCommand,
                                            QStringLiteral("Export Occasions..."));
+    // The menu bar is full in both views: the new crescent joins the
+    // calendar's other tools here.
+    dayTips->addSeparator();
+    QAction *crescent =
+        NamedAction(dayTips, mainnames::CrescentCommand, QStringLiteral("&New Crescent..."));
+    crescent->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N));
+    connect(crescent, &QAction::triggered, this, &frmqarnivo::CrescentMenu_Click);
     m_manualCommand = NamedAction(menuBar(), mainnames::ManualCommand, QStringLiteral("&Manual"));
     QMenu *about = menuBar()->addMenu(QStringLiteral("&About"));
     SetControlName(about, mainnames::AboutMenu);
