@@ -132,6 +132,16 @@ xdotool mousemove 1384 984 && sleep 3
 import -window root -crop 420x140+980+860 +repage "$work/tray-tooltip.png"
 rest
 
+# The New Crescent window, and the world map the command line draws.
+xdotool windowactivate --sync "$(window "$main")"
+xdotool key ctrl+shift+n && sleep 4
+place "^New Crescent$" 40 40
+rest
+grab "^New Crescent$" new-crescent.png
+xdotool windowactivate --sync "$(window "^New Crescent$")" && xdotool key Escape && sleep 0.5
+XDG_CONFIG_HOME="$work/config" "$program" --crescent-map --date 2026-02-18 \
+  --output "$work/crescent-map.png" >/dev/null
+
 # A refused date: 10 October 1582.
 xdotool windowactivate --sync "$(window "$main")"
 xdotool mousemove 783 470 click --repeat 3 1 && xdotool type 1582 && xdotool key Tab
@@ -143,7 +153,8 @@ grab "^Qarnivo$" refusal.png
 xdotool key Return
 
 for picture in calculator calculator-lists gmt-map main-short main-english main-full \
-               conversion-panel options refusal prayer-times-window printed-month tray-tooltip; do
+               conversion-panel options refusal prayer-times-window printed-month tray-tooltip \
+               new-crescent crescent-map; do
   cp "$work/$picture.png" "$images/$picture.png"
 done
 echo "Pictures written to $images"
