@@ -20,7 +20,6 @@ namespace {
 using namespace crescent;
 
 constexpr int kDone = 0;
-constexpr int kRefused = 2;
 
 constexpr double kLowestElevation = -500;
 constexpr double kHighestElevation = 9000;
@@ -294,32 +293,26 @@ void DescribeCrescentOptions(QCommandLineParser &parser)
 int PrintCrescent(const QCommandLineParser &parser, const CrescentChoices &choices,
                   QTextStream &out, QTextStream &err)
 {
-    QString problem;
-    const std::optional<Request> wanted = request(parser, choices, problem);
-    if (!wanted) {
-        err << problem << Qt::endl;
-        return kRefused;
-    }
-    const Evening evening = EveningAt(
-        {wanted->place.latitude, wanted->place.longitude, wanted->elevation}, wanted->date.year(),
-        wanted->date.month(), wanted->date.day(), wanted->place.utcOffset);
-    if (parser.isSet(QStringLiteral("json")))
-        printJson(*wanted, evening, out);
-    else
-        printBlock(*wanted, evening, out);
-    return kDone;
+    return AnswerRequest([&](QString &problem) { return request(parser, choices, problem); },
+                         [&](const Request &wanted) {
+                             const Evening evening = EveningAt(
+                                 {wanted.place.latitude, wanted.place.longitude, wanted.elevation},
+                                 wanted.date.year(), wanted.date.month(), wanted.date.day(),
+                                 wanted.place.utcOffset);
+                             if (parser.isSet(QStringLiteral("json")))
+                                 printJson(wanted, evening, out);
+                             else
+                                 printBlock(wanted, evening, out);
+                             return kDone;
+                         },
+                         err);
 }
 
 int WriteCrescentMap(const QCommandLineParser &parser, const CrescentChoices &choices,
                      const CrescentMapWriter &writer, QTextStream &err)
 {
-    QString problem;
-    const std::optional<CrescentMapRequest> wanted = mapRequest(parser, choices, problem);
-    if (!wanted) {
-        err << problem << Qt::endl;
-        return kRefused;
-    }
-    return writer(*wanted);
+    return AnswerRequest([&](QString &problem) { return mapRequest(parser, choices, problem); },
+                         writer, err);
 }
 
 } // namespace qarnivo

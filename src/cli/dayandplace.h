@@ -8,6 +8,7 @@
 #include "core/prayer/prayertimes.h"
 
 #include <QDate>
+#include <QTextStream>
 
 #include <optional>
 
@@ -25,5 +26,20 @@ std::optional<QDate> RequestedDate(const QCommandLineParser &parser, const QDate
 std::optional<PrayerPlace> RequestedPlace(const QCommandLineParser &parser,
                                           const std::optional<CityInfo> &city, QString &name,
                                           QString &problem);
+
+// Reads a request with `read` (which tells its problem) and answers it with
+// `answer`, which gives the status; 2, with the problem on `err`, when it is
+// refused.
+template <typename Read, typename Answer>
+int AnswerRequest(const Read &read, const Answer &answer, QTextStream &err)
+{
+    QString problem;
+    const auto wanted = read(problem);
+    if (!wanted) {
+        err << problem << Qt::endl;
+        return 2;
+    }
+    return answer(*wanted);
+}
 
 } // namespace qarnivo

@@ -14,7 +14,6 @@ namespace qarnivo {
 namespace {
 
 constexpr int kDone = 0;
-constexpr int kRefused = 2;
 
 // The engine's accuracy is checked from the Gregorian reform to 9999.
 constexpr int kFirstYear = 1583;
@@ -166,18 +165,17 @@ void DescribePrayerOptions(QCommandLineParser &parser)
 int PrintPrayerTimes(const QCommandLineParser &parser, const PrayerChoices &choices,
                      QTextStream &out, QTextStream &err)
 {
-    QString problem;
-    const std::optional<Request> wanted = request(parser, choices, problem);
-    if (!wanted) {
-        err << problem << Qt::endl;
-        return kRefused;
-    }
-    const PrayerDay day = PrayerTimesFor(wanted->date, wanted->place, wanted->settings);
-    if (parser.isSet(QStringLiteral("json")))
-        printJson(day, choices.calendar, out);
-    else
-        printTable(*wanted, day, out);
-    return kDone;
+    return AnswerRequest([&](QString &problem) { return request(parser, choices, problem); },
+                         [&](const Request &wanted) {
+                             const PrayerDay day =
+                                 PrayerTimesFor(wanted.date, wanted.place, wanted.settings);
+                             if (parser.isSet(QStringLiteral("json")))
+                                 printJson(day, choices.calendar, out);
+                             else
+                                 printTable(wanted, day, out);
+                             return kDone;
+                         },
+                         err);
 }
 
 } // namespace qarnivo
