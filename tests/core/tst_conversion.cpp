@@ -261,7 +261,8 @@ private slots:
         row("upper-case exponent with sign", "6220E-1", 622.0);
         row("exponent without digits is not read", "1447e", 1447.0);
         row("no comma decimals", "622,5", 622.0);
-        row("Arabic-Indic digits are not ASCII digits", QString::fromUtf8("١٤٤٧"), 0.0);
+        row("Arabic-Indic digits, as typed in Arabic", QString::fromUtf8("١٤٤٧"), 1447.0);
+        row("Extended Arabic-Indic digits, as typed in Urdu", QString::fromUtf8("۱۴۴۷x"), 1447.0);
     }
     void readLeadingNumber()
     {
