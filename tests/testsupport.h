@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QTranslator>
 #include <QtTest>
 
 #include <sys/stat.h>
@@ -35,6 +36,34 @@ template <typename... T, typename... Names> std::tuple<T...> fetch(Names... name
 {
     return {*static_cast<T *>(QTest::qData(names, qMetaTypeId<T>()))...};
 }
+
+// The program in another language for one scope: the shipped translation of
+// "ar" or "ur" installed and its digits the default; "" stays in English.
+class InLanguage {
+public:
+    explicit InLanguage(const QString &language)
+    {
+        if (language.isEmpty())
+            return;
+        m_loaded = m_translator.load(QStringLiteral(QARNIVO_TEST_QM_DIR "/qarnivo_") + language) &&
+                   QCoreApplication::installTranslator(&m_translator);
+        QLocale::setDefault(QLocale(language));
+    }
+    ~InLanguage()
+    {
+        QCoreApplication::removeTranslator(&m_translator);
+        QLocale::setDefault(m_before);
+    }
+    InLanguage(const InLanguage &) = delete;
+    InLanguage &operator=(const InLanguage &) = delete;
+    // False when a language was asked for and its translation is missing.
+    bool loaded() const { return m_loaded; }
+
+private:
+    QTranslator m_translator;
+    QLocale m_before;
+    bool m_loaded = true;
+};
 
 inline QString sourcePath(const QString &relative)
 {

@@ -296,6 +296,37 @@ private slots:
         QCOMPARE(result.err.isEmpty(), year != 9666);
     }
 
+    // JSON is for programs: English names and ASCII digits in every language.
+    void jsonWhateverTheLanguage_data()
+    {
+        columns<QString, QString>({"language", "options"});
+        for (const char *language : {"ar", "ur"}) {
+            for (const char *options : {"--convert 2024-03-11", "--today", "--month 1445-09",
+                                        "--prayer-times --date 2026-12-06", "--crescent"})
+                QTest::addRow("%s %s", language, options) << QString(language) << QString(options);
+        }
+    }
+    void jsonWhateverTheLanguage()
+    {
+        const auto [language, options] = fetch<QString, QString>("language", "options");
+        const QStringList arguments = ("--json " + options).split(u' ');
+        const Run english = run(arguments);
+        const InLanguage in(language);
+        QVERIFY(in.loaded());
+        QVERIFY(!english.out.isEmpty());
+        QCOMPARE(run(arguments).out, english.out);
+    }
+
+    // The grid a person reads: the month's name and the digits in the language.
+    void monthGridInUrdu()
+    {
+        const InLanguage in(QStringLiteral("ur"));
+        QVERIFY(in.loaded());
+        const QStringList lines = run({"--month", "1445-09"}).out.split(u'\n');
+        QCOMPARE(lines[0].trimmed(), "رمضان ۱۴۴۵");
+        QVERIFY2(lines[2].endsWith("[ ۴]  ۵   ۶   ۷   ۸   ۹"), qPrintable(lines[2]));
+    }
+
     void jsonLinesInTheOrderGiven()
     {
         const Run result = run({"--json", "--convert", "2024-03-11", "1582-10-10", "0622-07-16"});
