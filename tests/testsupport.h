@@ -5,6 +5,7 @@
 // so the suites of the core library use it too; the window suites add windowsupport.h.
 
 #include "core/calendar/conversion.h"
+#include "core/language/language.h"
 #include "core/places/cityfile.h"
 
 #include <QDir>
@@ -37,17 +38,16 @@ template <typename... T, typename... Names> std::tuple<T...> fetch(Names... name
     return {*static_cast<T *>(QTest::qData(names, qMetaTypeId<T>()))...};
 }
 
-// The program in another language for one scope: the shipped translation of
+// The program in another language for one scope: the embedded translation of
 // "ar" or "ur" installed and its digits the default; "" stays in English.
 class InLanguage {
 public:
-    explicit InLanguage(const QString &language)
+    explicit InLanguage(const QString &code)
     {
-        if (language.isEmpty())
-            return;
-        m_loaded = m_translator.load(QStringLiteral(QARNIVO_TEST_QM_DIR "/qarnivo_") + language) &&
-                   QCoreApplication::installTranslator(&m_translator);
-        QLocale::setDefault(QLocale(language));
+        QLocale::setDefault(NumberLocale(LanguageFromSetting(code.isEmpty() ? "en" : code)));
+        if (!code.isEmpty())
+            m_loaded = m_translator.load(QStringLiteral(":/translations/qarnivo_") + code) &&
+                       QCoreApplication::installTranslator(&m_translator);
     }
     ~InLanguage()
     {
@@ -60,8 +60,8 @@ public:
     bool loaded() const { return m_loaded; }
 
 private:
-    QTranslator m_translator;
     QLocale m_before;
+    QTranslator m_translator;
     bool m_loaded = true;
 };
 

@@ -62,38 +62,38 @@ constexpr std::array<const char *, 7> kWeekDayShort = {
     QT_TRANSLATE_NOOP("CalendarNames", "THU"), QT_TRANSLATE_NOOP("CalendarNames", "FRI"),
     QT_TRANSLATE_NOOP("CalendarNames", "SAT")};
 
-enum class Language { Shown, English };
+enum class Spelling { Shown, English };
 
 template <std::size_t N, std::size_t M>
 void fillFromOne(std::array<QString, N> &table, const std::array<const char *, M> &names,
-                 Language language)
+                 Spelling spelling)
 {
     static_assert(N == M + 1, "a table has one unused slot at index 0");
     table[0].clear();
     for (std::size_t i = 0; i < M; ++i)
-        table[i + 1] = language == Language::English
+        table[i + 1] = spelling == Spelling::English
                            ? QString::fromLatin1(names[i])
                            : QCoreApplication::translate("CalendarNames", names[i]);
 }
 
-void loadMonthNames(NameTables &tables, Language language)
+void loadMonthNames(NameTables &tables, Spelling spelling)
 {
-    fillFromOne(tables.HMonthName, kHijriLong, language);
-    fillFromOne(tables.HMonthShort, kHijriShort, language);
-    fillFromOne(tables.GMonthName, kGregorian, language);
+    fillFromOne(tables.HMonthName, kHijriLong, spelling);
+    fillFromOne(tables.HMonthShort, kHijriShort, spelling);
+    fillFromOne(tables.GMonthName, kGregorian, spelling);
 }
 
-void loadWeekDayNames(NameTables &tables, Language language)
+void loadWeekDayNames(NameTables &tables, Spelling spelling)
 {
-    fillFromOne(tables.WeekDayName, kWeekDayLong, language);
-    fillFromOne(tables.WeekDayShort, kWeekDayShort, language);
+    fillFromOne(tables.WeekDayName, kWeekDayLong, spelling);
+    fillFromOne(tables.WeekDayShort, kWeekDayShort, spelling);
 }
 
-NameTables allNames(Language language)
+NameTables allNames(Spelling spelling)
 {
     NameTables tables;
-    loadMonthNames(tables, language);
-    loadWeekDayNames(tables, language);
+    loadMonthNames(tables, spelling);
+    loadWeekDayNames(tables, spelling);
     return tables;
 }
 
@@ -101,22 +101,22 @@ NameTables allNames(Language language)
 
 void LoadMonthNames(NameTables &tables)
 {
-    loadMonthNames(tables, Language::Shown);
+    loadMonthNames(tables, Spelling::Shown);
 }
 
 void LoadWeekDayNames(NameTables &tables)
 {
-    loadWeekDayNames(tables, Language::Shown);
+    loadWeekDayNames(tables, Spelling::Shown);
 }
 
 NameTables CalendarNames()
 {
-    return allNames(Language::Shown);
+    return allNames(Spelling::Shown);
 }
 
 const NameTables &EnglishNames()
 {
-    static const NameTables tables = allNames(Language::English);
+    static const NameTables tables = allNames(Spelling::English);
     return tables;
 }
 
