@@ -1,5 +1,6 @@
 #include "cli/commandline.h"
 
+#include "cli/dayandplace.h"
 #include "cli/prayercommand.h"
 #include "cli/todaymoment.h"
 #include "cli/usage.h"
@@ -66,13 +67,6 @@ std::optional<HijriMonth> parseMonth(const QString &text)
     if (month.month < 1 || month.month > 12)
         return std::nullopt;
     return month;
-}
-
-// A date as the text forms show it, "18 February 2026", in the interface language.
-QString shownDate(const Ymd &date, const QString &monthName)
-{
-    return QCoreApplication::translate("CommandLine", "%1 %2 %3")
-        .arg(ShownNumber(date.day), monthName, ShownNumber(date.year));
 }
 
 // The window's messages break lines with CR LF; a terminal wants LF.
@@ -195,8 +189,8 @@ void Printer::printDate(qint32 day, int weekDay, std::optional<bool> eve)
             ? QCoreApplication::translate("CommandLine", "%1  %2  %3  %4 = %5 (from Maghrib)")
             : QCoreApplication::translate("CommandLine", "%1  %2  %3  %4 = %5");
     m_out << line.arg(gregorian, hijriIso, m_names.WeekDayName[weekDay],
-                      shownDate(western, m_names.GMonthName[western.month]),
-                      shownDate(hijri, m_names.HMonthShort[hijri.month]))
+                      ShownDate(western, m_names.GMonthName[western.month]),
+                      ShownDate(hijri, m_names.HMonthShort[hijri.month]))
           << fallbackNote(hijri.year) << '\n';
 }
 
@@ -320,9 +314,9 @@ void Printer::printGrid(const HijriMonth &shown, const MonthLayout &layout)
     const Ymd last = JulianDayToGregorian(layout.followingDay - 1);
     m_out << QCoreApplication::translate("CommandLine", "1 %1 = %2; %3 %1 = %4")
                  .arg(m_names.HMonthShort[shown.month],
-                      shownDate(first, m_names.GMonthName[first.month]),
+                      ShownDate(first, m_names.GMonthName[first.month]),
                       ShownNumber(layout.monthDays),
-                      shownDate(last, m_names.GMonthName[last.month]))
+                      ShownDate(last, m_names.GMonthName[last.month]))
           << '\n';
 }
 
@@ -362,7 +356,8 @@ std::optional<Language> readLanguage(const QCommandLineParser &parser, Language 
     const QString name = parser.value(QStringLiteral("lang"));
     const Language language = LanguageFromSetting(name);
     if (language == Language::System || name != LanguageSettingText(language)) {
-        err << "The language is en, ar or ur." << Qt::endl;
+        err << QCoreApplication::translate("CommandLine", "The language is en, ar or ur.")
+            << Qt::endl;
         return std::nullopt;
     }
     return language;
