@@ -10,6 +10,8 @@
 #include <QCoreApplication>
 #include <QTextStream>
 
+#include <algorithm>
+
 namespace qarnivo {
 
 namespace {
@@ -122,10 +124,14 @@ void printTable(const Request &wanted, const PrayerDay &day, QTextStream &out)
     out << title.arg(wanted.placeName, ShownDate(day.date),
                      PrayerMethodTitle(wanted.settings.method))
         << '\n';
+    // The times in one column, however long the language's names are.
+    qsizetype width = 9;
+    for (int p = 0; p < kPrayerCount; ++p)
+        width = std::max(width, PrayerName(static_cast<Prayer>(p)).size() + 2);
     for (int p = 0; p < kPrayerCount; ++p) {
         const auto prayer = static_cast<Prayer>(p);
         const auto minutes = day.at(prayer);
-        QString line = PrayerName(prayer).leftJustified(9) +
+        QString line = PrayerName(prayer).leftJustified(width) +
                        (minutes ? ShownDigits(FormatPrayerTime(*minutes, wanted.settings.clock24))
                                 : QStringLiteral("--"));
         if (!minutes && (prayer == Prayer::Sunrise || prayer == Prayer::Maghrib))
