@@ -661,6 +661,38 @@
         <source> h</source>
         <translation> ساعة</translation>
     </message>
+    <message>
+        <source>Sunset</source>
+        <translation>الغروب</translation>
+    </message>
+    <message>
+        <source>Moonset</source>
+        <translation>غروب القمر</translation>
+    </message>
+    <message>
+        <source>Lag</source>
+        <translation>المكث</translation>
+    </message>
+    <message>
+        <source>Moon&apos;s age at sunset</source>
+        <translation>عمر القمر عند الغروب</translation>
+    </message>
+    <message>
+        <source>ARCL (geocentric)</source>
+        <translation>ARCL (مركزي أرضي)</translation>
+    </message>
+    <message>
+        <source>ARCV (geocentric)</source>
+        <translation>ARCV (مركزي أرضي)</translation>
+    </message>
+    <message>
+        <source>Yallop&apos;s class</source>
+        <translation>فئة يالوب</translation>
+    </message>
+    <message>
+        <source>Odeh&apos;s zone</source>
+        <translation>منطقة عودة</translation>
+    </message>
 </context>
 <context>
     <name>DateLines</name>
@@ -1082,7 +1114,7 @@ Changes will be effective on next session.</source>
         <source>Default City Information could not be saved to &apos;%1&apos;:<byte value="xd"/>
 %2<byte value="xd"/>
 The file is unchanged. Correct the problem and click Update again.</source>
-        <translation>تعذّر حفظ بيانات المدينة الافتراضية في '%1':<byte value="xd"/>
+        <translation>تعذّر حفظ بيانات المدينة الافتراضية في &apos;%1&apos;:<byte value="xd"/>
 %2<byte value="xd"/>
 لم يتغيّر الملف. صحّح المشكلة وانقر على تحديث مرة أخرى.</translation>
     </message>
@@ -1093,7 +1125,7 @@ carefully. You may also change this default value from within the<byte value="xd
 program.<byte value="xd"/>
 <byte value="xd"/>
 RE-START THE PROGRAM TO TAKE EFFECT NEW VALUES.</source>
-        <translation>لم يُعثر على الملف 'InfoCity.txt'. وتيسيرًا عليك أُنشئ هذا الملف<byte value="xd"/>
+        <translation>لم يُعثر على الملف &apos;InfoCity.txt&apos;. وتيسيرًا عليك أُنشئ هذا الملف<byte value="xd"/>
 في مجلد البرنامج. يمكنك تغيير محتواه<byte value="xd"/>
 بحذر. ويمكنك أيضًا تغيير هذه القيمة الافتراضية من داخل<byte value="xd"/>
 البرنامج.<byte value="xd"/>
@@ -1352,7 +1384,7 @@ DOUBLE CLICK TO CLOSE</source>
         <source>Please read the Manual File &apos;Qarnivo User&apos;s Manual.pdf&apos; supplied<byte value="xd"/>
 with this software for updated features.<byte value="xd"/>
 </source>
-        <translation>يُرجى قراءة ملف الدليل 'Qarnivo User's Manual.pdf' المرفق<byte value="xd"/>
+        <translation>يُرجى قراءة ملف الدليل &apos;Qarnivo User&apos;s Manual.pdf&apos; المرفق<byte value="xd"/>
 بهذا البرنامج للاطلاع على الميزات المحدَّثة.<byte value="xd"/>
 </translation>
     </message>

@@ -661,6 +661,38 @@
         <source> h</source>
         <translation> گھنٹے</translation>
     </message>
+    <message>
+        <source>Sunset</source>
+        <translation>غروبِ آفتاب</translation>
+    </message>
+    <message>
+        <source>Moonset</source>
+        <translation>غروبِ قمر</translation>
+    </message>
+    <message>
+        <source>Lag</source>
+        <translation>مکث</translation>
+    </message>
+    <message>
+        <source>Moon&apos;s age at sunset</source>
+        <translation>غروبِ آفتاب کے وقت چاند کی عمر</translation>
+    </message>
+    <message>
+        <source>ARCL (geocentric)</source>
+        <translation>ARCL (ارض مرکزی)</translation>
+    </message>
+    <message>
+        <source>ARCV (geocentric)</source>
+        <translation>ARCV (ارض مرکزی)</translation>
+    </message>
+    <message>
+        <source>Yallop&apos;s class</source>
+        <translation>یالوپ کا درجہ</translation>
+    </message>
+    <message>
+        <source>Odeh&apos;s zone</source>
+        <translation>عودہ کا زون</translation>
+    </message>
 </context>
 <context>
     <name>DateLines</name>
@@ -1082,7 +1114,7 @@ Changes will be effective on next session.</source>
         <source>Default City Information could not be saved to &apos;%1&apos;:<byte value="xd"/>
 %2<byte value="xd"/>
 The file is unchanged. Correct the problem and click Update again.</source>
-        <translation>پہلے سے طے شدہ شہر کی معلومات '%1' میں محفوظ نہیں ہو سکیں:<byte value="xd"/>
+        <translation>پہلے سے طے شدہ شہر کی معلومات &apos;%1&apos; میں محفوظ نہیں ہو سکیں:<byte value="xd"/>
 %2<byte value="xd"/>
 فائل میں کوئی تبدیلی نہیں ہوئی۔ مسئلہ درست کر کے دوبارہ اپ ڈیٹ پر کلک کریں۔</translation>
     </message>
@@ -1093,7 +1125,7 @@ carefully. You may also change this default value from within the<byte value="xd
 program.<byte value="xd"/>
 <byte value="xd"/>
 RE-START THE PROGRAM TO TAKE EFFECT NEW VALUES.</source>
-        <translation>فائل 'InfoCity.txt' نہیں ملی۔ آپ کی سہولت کے لیے یہ فائل<byte value="xd"/>
+        <translation>فائل &apos;InfoCity.txt&apos; نہیں ملی۔ آپ کی سہولت کے لیے یہ فائل<byte value="xd"/>
 آپ کے پروگرام کے فولڈر میں بنا دی گئی ہے۔ آپ اس کا مواد<byte value="xd"/>
 احتیاط سے بدل سکتے ہیں۔ یہ پہلے سے طے شدہ قدر آپ<byte value="xd"/>
 پروگرام کے اندر سے بھی بدل سکتے ہیں۔<byte value="xd"/>
@@ -1353,7 +1385,7 @@ DOUBLE CLICK TO CLOSE</source>
 with this software for updated features.<byte value="xd"/>
 </source>
         <translation>تازہ ترین خصوصیات کے لیے براہِ کرم اس سافٹ ویئر کے ساتھ دی گئی<byte value="xd"/>
-رہنما فائل 'Qarnivo User's Manual.pdf' پڑھیں۔<byte value="xd"/>
+رہنما فائل &apos;Qarnivo User&apos;s Manual.pdf&apos; پڑھیں۔<byte value="xd"/>
 </translation>
     </message>
     <message>

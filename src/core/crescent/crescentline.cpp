@@ -120,19 +120,21 @@ QString ClockTime(double julianDay, double utcOffset)
 QStringList EveningRowTitles(Criterion criterion)
 {
     const bool yallop = criterion == Criterion::Yallop;
-    const auto tr = [](const char *text) { return QCoreApplication::translate("Crescent", text); };
+    const auto shown = [](const char *text) {
+        return QCoreApplication::translate("Crescent", text);
+    };
     return {
-        tr(QT_TRANSLATE_NOOP("Crescent", "Sunset")),
-        tr(QT_TRANSLATE_NOOP("Crescent", "Moonset")),
-        tr(QT_TRANSLATE_NOOP("Crescent", "Lag")),
-        tr(QT_TRANSLATE_NOOP("Crescent", "Moon's age at sunset")),
-        yallop ? tr(QT_TRANSLATE_NOOP("Crescent", "ARCL (geocentric)")) : QStringLiteral("ARCL"),
-        yallop ? tr(QT_TRANSLATE_NOOP("Crescent", "ARCV (geocentric)")) : QStringLiteral("ARCV"),
+        shown(QT_TRANSLATE_NOOP("Crescent", "Sunset")),
+        shown(QT_TRANSLATE_NOOP("Crescent", "Moonset")),
+        shown(QT_TRANSLATE_NOOP("Crescent", "Lag")),
+        shown(QT_TRANSLATE_NOOP("Crescent", "Moon's age at sunset")),
+        yallop ? shown(QT_TRANSLATE_NOOP("Crescent", "ARCL (geocentric)")) : QStringLiteral("ARCL"),
+        yallop ? shown(QT_TRANSLATE_NOOP("Crescent", "ARCV (geocentric)")) : QStringLiteral("ARCV"),
         QStringLiteral("DAZ"),
         QStringLiteral("W"),
         yallop ? QStringLiteral("q") : QStringLiteral("V"),
-        yallop ? tr(QT_TRANSLATE_NOOP("Crescent", "Yallop's class"))
-               : tr(QT_TRANSLATE_NOOP("Crescent", "Odeh's zone"))};
+        yallop ? shown(QT_TRANSLATE_NOOP("Crescent", "Yallop's class"))
+               : shown(QT_TRANSLATE_NOOP("Crescent", "Odeh's zone"))};
 }
 
 QStringList EveningTexts(const Evening &evening, Criterion criterion, double utcOffset)
