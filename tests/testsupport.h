@@ -5,11 +5,13 @@
 // so the suites of the core library use it too; the window suites add windowsupport.h.
 
 #include "core/calendar/conversion.h"
+#include "core/language/language.h"
 #include "core/places/cityfile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QTranslator>
 #include <QtTest>
 
 #include <sys/stat.h>
@@ -35,6 +37,33 @@ template <typename... T, typename... Names> std::tuple<T...> fetch(Names... name
 {
     return {*static_cast<T *>(QTest::qData(names, qMetaTypeId<T>()))...};
 }
+
+// The program in another language for one scope: the embedded translation of
+// "ar" or "ur" installed and its digits the default; "" stays in English.
+class InLanguage {
+public:
+    explicit InLanguage(const QString &code)
+    {
+        QLocale::setDefault(NumberLocale(LanguageFromSetting(code.isEmpty() ? "en" : code)));
+        if (!code.isEmpty())
+            m_loaded = m_translator.load(QStringLiteral(":/translations/qarnivo_") + code) &&
+                       QCoreApplication::installTranslator(&m_translator);
+    }
+    ~InLanguage()
+    {
+        QCoreApplication::removeTranslator(&m_translator);
+        QLocale::setDefault(m_before);
+    }
+    InLanguage(const InLanguage &) = delete;
+    InLanguage &operator=(const InLanguage &) = delete;
+    // False when a language was asked for and its translation is missing.
+    bool loaded() const { return m_loaded; }
+
+private:
+    QLocale m_before;
+    QTranslator m_translator;
+    bool m_loaded = true;
+};
 
 inline QString sourcePath(const QString &relative)
 {

@@ -2,6 +2,1440 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ar">
 <context>
+    <name>CalendarNames</name>
+    <message>
+        <source>Muharram-ul-Haraam</source>
+        <translation>محرم الحرام</translation>
+    </message>
+    <message>
+        <source>Safar-ul-Muzaffar</source>
+        <translation>صفر المظفر</translation>
+    </message>
+    <message>
+        <source>Rabi-ul-Awwal</source>
+        <translation>ربيع الأول</translation>
+    </message>
+    <message>
+        <source>Rabi-ul-Aakhir</source>
+        <translation>ربيع الآخر</translation>
+    </message>
+    <message>
+        <source>Jamaadil-Awwal</source>
+        <translation>جمادى الأولى</translation>
+    </message>
+    <message>
+        <source>Jamaadil -Aakhir</source>
+        <translation>جمادى الآخرة</translation>
+    </message>
+    <message>
+        <source>Rajjab-ul-Marjab</source>
+        <translation>رجب المرجب</translation>
+    </message>
+    <message>
+        <source>Sha&apos;aban-ul-Moazzam</source>
+        <translation>شعبان المعظم</translation>
+    </message>
+    <message>
+        <source>Ramadhan-ul-Mubarak</source>
+        <translation>رمضان المبارك</translation>
+    </message>
+    <message>
+        <source>Shawwal-ul-Mukarram</source>
+        <translation>شوال المكرم</translation>
+    </message>
+    <message>
+        <source>Dhiquadat-ul-Haraam</source>
+        <translation>ذو القعدة الحرام</translation>
+    </message>
+    <message>
+        <source>Dhul-Hijjah</source>
+        <translation>ذو الحجة</translation>
+    </message>
+    <message>
+        <source>Muharram</source>
+        <translation>محرم</translation>
+    </message>
+    <message>
+        <source>Safar</source>
+        <translation>صفر</translation>
+    </message>
+    <message>
+        <source>Jumadil-Awwal</source>
+        <translation>جمادى الأولى</translation>
+    </message>
+    <message>
+        <source>Jumadis -Sani</source>
+        <translation>جمادى الآخرة</translation>
+    </message>
+    <message>
+        <source>Rajjab</source>
+        <translation>رجب</translation>
+    </message>
+    <message>
+        <source>Sha&apos;aban</source>
+        <translation>شعبان</translation>
+    </message>
+    <message>
+        <source>Ramadhan</source>
+        <translation>رمضان</translation>
+    </message>
+    <message>
+        <source>Shawwal</source>
+        <translation>شوال</translation>
+    </message>
+    <message>
+        <source>Dhul-aquada</source>
+        <translation>ذو القعدة</translation>
+    </message>
+    <message>
+        <source>January</source>
+        <translation>يناير</translation>
+    </message>
+    <message>
+        <source>February</source>
+        <translation>فبراير</translation>
+    </message>
+    <message>
+        <source>March</source>
+        <translation>مارس</translation>
+    </message>
+    <message>
+        <source>April</source>
+        <translation>أبريل</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation>مايو</translation>
+    </message>
+    <message>
+        <source>June</source>
+        <translation>يونيو</translation>
+    </message>
+    <message>
+        <source>July</source>
+        <translation>يوليو</translation>
+    </message>
+    <message>
+        <source>August</source>
+        <translation>أغسطس</translation>
+    </message>
+    <message>
+        <source>September</source>
+        <translation>سبتمبر</translation>
+    </message>
+    <message>
+        <source>October</source>
+        <translation>أكتوبر</translation>
+    </message>
+    <message>
+        <source>November</source>
+        <translation>نوفمبر</translation>
+    </message>
+    <message>
+        <source>December</source>
+        <translation>ديسمبر</translation>
+    </message>
+    <message>
+        <source>Sunday</source>
+        <translation>الأحد</translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation>الاثنين</translation>
+    </message>
+    <message>
+        <source>Tuesday</source>
+        <translation>الثلاثاء</translation>
+    </message>
+    <message>
+        <source>Wednesday</source>
+        <translation>الأربعاء</translation>
+    </message>
+    <message>
+        <source>Thursday</source>
+        <translation>الخميس</translation>
+    </message>
+    <message>
+        <source>Friday</source>
+        <translation>الجمعة</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation>السبت</translation>
+    </message>
+    <message>
+        <source>SUN</source>
+        <translation>الأحد</translation>
+    </message>
+    <message>
+        <source>MON</source>
+        <translation>الاثنين</translation>
+    </message>
+    <message>
+        <source>TUE</source>
+        <translation>الثلاثاء</translation>
+    </message>
+    <message>
+        <source>WED</source>
+        <translation>الأربعاء</translation>
+    </message>
+    <message>
+        <source>THU</source>
+        <translation>الخميس</translation>
+    </message>
+    <message>
+        <source>FRI</source>
+        <translation>الجمعة</translation>
+    </message>
+    <message>
+        <source>SAT</source>
+        <translation>السبت</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>%1 %2 %3</source>
+        <translation>%1 %2 %3</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a date: write it as YYYY-MM-DD.</source>
+        <translation>«%1» ليس تاريخًا: اكتبه بالصيغة YYYY-MM-DD.</translation>
+    </message>
+    <message>
+        <source>  (arithmetical: outside the Umm al-Qura table, %1 to %2 AH)</source>
+        <translation>  (حسابي: خارج جدول أم القرى، من %1 إلى %2 هـ)</translation>
+    </message>
+    <message>
+        <source>%1  %2  %3  %4 = %5 (from Maghrib)</source>
+        <translation>%1  %2  %3  %4 = %5 (من المغرب)</translation>
+    </message>
+    <message>
+        <source>%1  %2  %3  %4 = %5</source>
+        <translation>%1  %2  %3  %4 = %5</translation>
+    </message>
+    <message>
+        <source>Name at least one date, written YYYY-MM-DD.</source>
+        <translation>اذكر تاريخًا واحدًا على الأقل بالصيغة YYYY-MM-DD.</translation>
+    </message>
+    <message>
+        <source>Calendar: Umm al-Qura (Saudi Arabia), correction %1 days</source>
+        <translation>التقويم: أم القرى (المملكة العربية السعودية)، التصحيح %1 يوم</translation>
+    </message>
+    <message>
+        <source>Calendar: arithmetical (tabular), correction %1 days</source>
+        <translation>التقويم: الحسابي (الجدولي)، التصحيح %1 يوم</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a Hijri month: write it as YYYY-MM.</source>
+        <translation>«%1» ليس شهرًا هجريًا: اكتبه بالصيغة YYYY-MM.</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source> Su  Mo  Tu  We  Th  Fr  Sa</source>
+        <translation>  ح   ن   ث   ر   خ   ج   س</translation>
+    </message>
+    <message>
+        <source>1 %1 = %2; %3 %1 = %4</source>
+        <translation>١ %1 = %2؛ %3 %1 = %4</translation>
+    </message>
+    <message>
+        <source>Name the Hijri year with --hijri-year, 1 to %1.</source>
+        <translation>اذكر السنة الهجرية بالخيار --hijri-year، من ١ إلى %1.</translation>
+    </message>
+    <message>
+        <source>%1 occasions of %2 AH written to %3</source>
+        <translation>كُتبت %1 مناسبة من سنة %2 هـ في %3</translation>
+    </message>
+    <message>
+        <source>The correction is a whole number of days, such as -1 or 2.</source>
+        <translation>التصحيح عدد صحيح من الأيام، مثل -1 أو 2.</translation>
+    </message>
+    <message>
+        <source>The calendar is tabular or umm-al-qura.</source>
+        <translation>التقويم هو tabular أو umm-al-qura.</translation>
+    </message>
+    <message>
+        <source>%1 could not be read: %2</source>
+        <translation>تعذّرت قراءة %1: %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a month start: write it as YYYY-MM=YYYY-MM-DD, from %2 to %3 AH.</source>
+        <translation>«%1» ليس بداية شهر: اكتبها بالصيغة YYYY-MM=YYYY-MM-DD، من %2 إلى %3 هـ.</translation>
+    </message>
+    <message>
+        <source>Set aside: %1</source>
+        <translation>مُستبعَد: %1</translation>
+    </message>
+    <message>
+        <source>The language is en, ar or ur.</source>
+        <translation>اللغة هي en أو ar أو ur.</translation>
+    </message>
+    <message>
+        <source>The criterion is odeh or yallop.</source>
+        <translation>المعيار هو odeh أو yallop.</translation>
+    </message>
+    <message>
+        <source>The elevation is %1 to %2 metres.</source>
+        <translation>الارتفاع من %1 إلى %2 متر.</translation>
+    </message>
+    <message>
+        <source>The new crescent is computed from %1 to %2.</source>
+        <translation>يُحسب الهلال الجديد من %1 إلى %2.</translation>
+    </message>
+    <message>
+        <source>%1 %2 UTC</source>
+        <translation>%1 %2 بالتوقيت العالمي</translation>
+    </message>
+    <message>
+        <source>Odeh V %1</source>
+        <translation>عودة V %1</translation>
+    </message>
+    <message>
+        <source>Yallop q %1</source>
+        <translation>يالوب q %1</translation>
+    </message>
+    <message>
+        <source>%1: not visible, %2</source>
+        <translation>%1: غير مرئي، %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 (zone %3)</source>
+        <translation>%1: %2 (المنطقة %3)</translation>
+    </message>
+    <message>
+        <source>%1: %2 (class %3)</source>
+        <translation>%1: %2 (الفئة %3)</translation>
+    </message>
+    <message>
+        <source>%1, evening of %2 (UTC%3%4)</source>
+        <translation>%1، مساء %2 (UTC%3%4)</translation>
+    </message>
+    <message>
+        <source>Conjunction  %1</source>
+        <translation>الاقتران     %1</translation>
+    </message>
+    <message>
+        <source>Sunset       %1</source>
+        <translation>الغروب       %1</translation>
+    </message>
+    <message>
+        <source>Moonset      %1</source>
+        <translation>غروب القمر   %1</translation>
+    </message>
+    <message>
+        <source>Lag          %1</source>
+        <translation>المكث        %1</translation>
+    </message>
+    <message>
+        <source> minutes</source>
+        <translation> دقيقة</translation>
+    </message>
+    <message>
+        <source>Moon&apos;s age   %1</source>
+        <translation>عمر القمر    %1</translation>
+    </message>
+    <message>
+        <source> hours</source>
+        <translation> ساعة</translation>
+    </message>
+    <message>
+        <source>Give --latitude (-90 to 90, north positive) and --longitude (-180 to 180, east positive) together.</source>
+        <translation>أعطِ ‎--latitude (من ‎-90 إلى 90، الشمال موجب) و‎--longitude (من ‎-180 إلى 180، الشرق موجب) معًا.</translation>
+    </message>
+    <message>
+        <source>--crescent-map needs --date YYYY-MM-DD and --output FILE.png.</source>
+        <translation>يحتاج ‎--crescent-map إلى ‎--date YYYY-MM-DD و‎--output FILE.png.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2</source>
+        <translation>تعذّرت كتابة %1: %2</translation>
+    </message>
+    <message>
+        <source>Prints whether the new crescent can be seen on the evening of --date (default today) at the default city or the place given.</source>
+        <translation>يطبع ما إذا كان الهلال الجديد يُرى مساء ‎--date (اليوم افتراضيًا) في المدينة الافتراضية أو المكان المعطى.</translation>
+    </message>
+    <message>
+        <source>Draws where on Earth the new crescent can be seen on the evening of --date as a PNG picture, --output FILE.png.</source>
+        <translation>يرسم أماكن رؤية الهلال الجديد على الأرض مساء ‎--date في صورة PNG، ‎--output FILE.png.</translation>
+    </message>
+    <message>
+        <source>The place&apos;s height above sea level, -500 to 9000 metres (default 0).</source>
+        <translation>ارتفاع المكان عن سطح البحر، من ‎-500 إلى 9000 متر (افتراضيًا 0).</translation>
+    </message>
+    <message>
+        <source>odeh or yallop (default: the stored choice, else odeh).</source>
+        <translation>odeh أو yallop (افتراضيًا: الاختيار المحفوظ، وإلا odeh).</translation>
+    </message>
+    <message>
+        <source>The picture --crescent-map writes.</source>
+        <translation>الصورة التي يكتبها ‎--crescent-map.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a date from %2 to %3: write it as YYYY-MM-DD.</source>
+        <translation>«%1» ليس تاريخًا من %2 إلى %3: اكتبه بالصيغة YYYY-MM-DD.</translation>
+    </message>
+    <message>
+        <source>The default city cannot be read: give --latitude, --longitude and --utc-offset.</source>
+        <translation>تتعذّر قراءة المدينة الافتراضية: أعطِ ‎--latitude و‎--longitude و‎--utc-offset.</translation>
+    </message>
+    <message>
+        <source>Give --latitude, --longitude and --utc-offset together.</source>
+        <translation>أعطِ ‎--latitude و‎--longitude و‎--utc-offset معًا.</translation>
+    </message>
+    <message>
+        <source>The latitude is -90 to 90 (north positive), the longitude -180 to 180 (east positive) and the UTC offset -12 to 14 hours (east positive).</source>
+        <translation>خط العرض من ‎-90 إلى 90 (الشمال موجب)، وخط الطول من ‎-180 إلى 180 (الشرق موجب)، وفرق التوقيت عن UTC من ‎-12 إلى 14 ساعة (الشرق موجب).</translation>
+    </message>
+    <message>
+        <source>The method is one of: %1.</source>
+        <translation>الطريقة إحدى: %1.</translation>
+    </message>
+    <message>
+        <source>The Asr rule is standard or hanafi.</source>
+        <translation>قاعدة العصر هي standard أو hanafi.</translation>
+    </message>
+    <message>
+        <source>The high-latitude rule is one of: %1.</source>
+        <translation>قاعدة العروض العليا إحدى: %1.</translation>
+    </message>
+    <message>
+        <source>--prayer-times takes no dates of its own: use --date.</source>
+        <translation>لا يأخذ ‎--prayer-times تواريخ خاصة به: استخدم ‎--date.</translation>
+    </message>
+    <message>
+        <source>%1, %2 (%3, Hanafi Asr)</source>
+        <translation>%1، %2 (%3، العصر وفق الحنفية)</translation>
+    </message>
+    <message>
+        <source>%1, %2 (%3, standard Asr)</source>
+        <translation>%1، %2 (%3، العصر وفق الجمهور)</translation>
+    </message>
+    <message>
+        <source>  (%1: %2)</source>
+        <translation>  (%1: %2)</translation>
+    </message>
+    <message>
+        <source>Prints the day&apos;s prayer times (default city and today unless told).</source>
+        <translation>يطبع مواقيت الصلاة لليوم (المدينة الافتراضية واليوم ما لم يُحدَّد غير ذلك).</translation>
+    </message>
+    <message>
+        <source>The day of --prayer-times, --crescent or --crescent-map, YYYY-MM-DD.</source>
+        <translation>يوم ‎--prayer-times أو ‎--crescent أو ‎--crescent-map، بالصيغة YYYY-MM-DD.</translation>
+    </message>
+    <message>
+        <source>Latitude in degrees, north positive.</source>
+        <translation>خط العرض بالدرجات، الشمال موجب.</translation>
+    </message>
+    <message>
+        <source>Longitude in degrees, east positive.</source>
+        <translation>خط الطول بالدرجات، الشرق موجب.</translation>
+    </message>
+    <message>
+        <source>Hours ahead of UTC, east positive (5.5 for India).</source>
+        <translation>الساعات المتقدمة على UTC، الشرق موجب (5.5 للهند).</translation>
+    </message>
+    <message>
+        <source>Daylight saving time: one hour later.</source>
+        <translation>التوقيت الصيفي: ساعة واحدة لاحقًا.</translation>
+    </message>
+    <message>
+        <source>mwl, isna, egypt, karachi, umm-al-qura, dubai, moonsighting-committee, kuwait, qatar, singapore, tehran or turkey.</source>
+        <translation>mwl أو isna أو egypt أو karachi أو umm-al-qura أو dubai أو moonsighting-committee أو kuwait أو qatar أو singapore أو tehran أو turkey.</translation>
+    </message>
+    <message>
+        <source>standard or hanafi.</source>
+        <translation>standard أو hanafi.</translation>
+    </message>
+    <message>
+        <source>middle-of-the-night, seventh-of-the-night or twilight-angle.</source>
+        <translation>middle-of-the-night أو seventh-of-the-night أو twilight-angle.</translation>
+    </message>
+    <message>
+        <source>The default city cannot be read: the Hijri day changes at midnight.</source>
+        <translation>تتعذّر قراءة المدينة الافتراضية: يتغيّر اليوم الهجري عند منتصف الليل.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a clock time: write it as YYYY-MM-DDTHH:MM.</source>
+        <translation>«%1» ليس وقتًا: اكتبه بالصيغة YYYY-MM-DDTHH:MM.</translation>
+    </message>
+    <message>
+        <source>The day starts at sunset or midnight.</source>
+        <translation>يبدأ اليوم عند الغروب (sunset) أو منتصف الليل (midnight).</translation>
+    </message>
+    <message>
+        <source>%1 See Qarnivo --help.</source>
+        <translation>%1 انظر Qarnivo --help.</translation>
+    </message>
+    <message>
+        <source>Unknown option: %1.</source>
+        <translation>خيار غير معروف: %1.</translation>
+    </message>
+    <message>
+        <source>Qarnivo, the Hijri calendar. Without options it opens its windows.</source>
+        <translation>Qarnivo، التقويم الهجري. يفتح نوافذه إذا لم تُعطَ خيارات.</translation>
+    </message>
+    <message>
+        <source>Converts each Gregorian DATE (Julian before 15 October 1582) to Hijri.</source>
+        <translation>يحوّل كل تاريخ DATE ميلادي (يولياني قبل 15 أكتوبر 1582) إلى هجري.</translation>
+    </message>
+    <message>
+        <source>Converts each Hijri DATE to Gregorian.</source>
+        <translation>يحوّل كل تاريخ DATE هجري إلى ميلادي.</translation>
+    </message>
+    <message>
+        <source>Prints today&apos;s Hijri and Gregorian date.</source>
+        <translation>يطبع تاريخ اليوم الهجري والميلادي.</translation>
+    </message>
+    <message>
+        <source>--today as at a clock time of the default city&apos;s UTC offset, YYYY-MM-DDTHH:MM.</source>
+        <translation>‎--today كما في وقت معيّن بتوقيت المدينة الافتراضية، YYYY-MM-DDTHH:MM.</translation>
+    </message>
+    <message>
+        <source>sunset (the Hijri day begins at the default city&apos;s Maghrib) or midnight (default: the stored choice).</source>
+        <translation>sunset (يبدأ اليوم الهجري عند مغرب المدينة الافتراضية) أو midnight (افتراضيًا: الاختيار المحفوظ).</translation>
+    </message>
+    <message>
+        <source>Prints a Hijri month (YYYY-MM, default today&apos;s) as a week grid.</source>
+        <translation>يطبع شهرًا هجريًا (YYYY-MM، افتراضيًا شهر اليوم) في جدول أسابيع.</translation>
+    </message>
+    <message>
+        <source>Writes the occasions of a Hijri year as an iCalendar FILE.</source>
+        <translation>يكتب مناسبات سنة هجرية في ملف iCalendar ‏FILE.</translation>
+    </message>
+    <message>
+        <source>The Hijri year to export.</source>
+        <translation>السنة الهجرية المراد تصديرها.</translation>
+    </message>
+    <message>
+        <source>tabular or umm-al-qura (default: the stored choice, else tabular).</source>
+        <translation>tabular أو umm-al-qura (افتراضيًا: الاختيار المحفوظ، وإلا tabular).</translation>
+    </message>
+    <message>
+        <source>The day correction of the Options window (default: the stored one): Hijri dates lie N days later.</source>
+        <translation>تصحيح الأيام في نافذة الخيارات (افتراضيًا: المحفوظ): تتأخر التواريخ الهجرية N يومًا.</translation>
+    </message>
+    <message>
+        <source>A Hijri month&apos;s announced 1st, such as 1447-09=2026-02-18, on top of the stored ones; may be given again.</source>
+        <translation>غرّة شهر هجري معلنة، مثل 1447-09=2026-02-18، فوق المحفوظة؛ ويجوز تكرارها.</translation>
+    </message>
+    <message>
+        <source>Announced 1sts from a FILE, one &quot;1447-09 2026-02-18&quot; a line.</source>
+        <translation>غُرر معلنة من ملف FILE، واحدة في كل سطر &quot;1447-09 2026-02-18&quot;.</translation>
+    </message>
+    <message>
+        <source>Prints each date, a month (one object, its week rows as arrays) or the prayer times or the crescent as a JSON object, one a line; &quot;source&quot; tells whether its Hijri month was announced.</source>
+        <translation>يطبع كل تاريخ، أو شهرًا (كائنًا واحدًا، صفوف أسابيعه مصفوفات)، أو مواقيت الصلاة، أو الهلال، كائن JSON في كل سطر؛ ويبيّن &quot;source&quot; ما إذا كان شهره الهجري معلنًا.</translation>
+    </message>
+    <message>
+        <source>The language of the answer: en, ar or ur (default: the stored choice, else the system&apos;s).</source>
+        <translation>لغة الإجابة: en أو ar أو ur (افتراضيًا: الاختيار المحفوظ، وإلا لغة النظام).</translation>
+    </message>
+    <message>
+        <source>Shows this help.</source>
+        <translation>يعرض هذه المساعدة.</translation>
+    </message>
+    <message>
+        <source>Shows the version.</source>
+        <translation>يعرض الإصدار.</translation>
+    </message>
+    <message>
+        <source>A date written YYYY-MM-DD.</source>
+        <translation>تاريخ مكتوب بالصيغة YYYY-MM-DD.</translation>
+    </message>
+    <message>
+        <source>No command: give one of --convert, --to-gregorian, --today, --month, --export-ics, --prayer-times, --crescent or --crescent-map.</source>
+        <translation>لا أمر: أعطِ أحد ‎--convert أو ‎--to-gregorian أو ‎--today أو ‎--month أو ‎--export-ics أو ‎--prayer-times أو ‎--crescent أو ‎--crescent-map.</translation>
+    </message>
+    <message>
+        <source>No command for %1: give one of --convert, --to-gregorian, --today, --month, --export-ics, --prayer-times, --crescent or --crescent-map.</source>
+        <translation>لا أمر لـ %1: أعطِ أحد ‎--convert أو ‎--to-gregorian أو ‎--today أو ‎--month أو ‎--export-ics أو ‎--prayer-times أو ‎--crescent أو ‎--crescent-map.</translation>
+    </message>
+    <message>
+        <source>--%1 and --%2 do not go together.</source>
+        <translation>لا يجتمع ‎--%1 و‎--%2.</translation>
+    </message>
+    <message>
+        <source>--%1 does not take %2.</source>
+        <translation>لا يأخذ ‎--%1 ‏%2.</translation>
+    </message>
+</context>
+<context>
+    <name>Crescent</name>
+    <message>
+        <source>visible by naked eye</source>
+        <translation>مرئي بالعين المجردة</translation>
+    </message>
+    <message>
+        <source>visible with optical aid, could be seen by naked eye</source>
+        <translation>مرئي بالأجهزة البصرية، وقد يُرى بالعين المجردة</translation>
+    </message>
+    <message>
+        <source>visible with optical aid only</source>
+        <translation>مرئي بالأجهزة البصرية فقط</translation>
+    </message>
+    <message>
+        <source>not visible</source>
+        <translation>غير مرئي</translation>
+    </message>
+    <message>
+        <source>easily visible</source>
+        <translation>مرئي بسهولة</translation>
+    </message>
+    <message>
+        <source>visible under perfect conditions</source>
+        <translation>مرئي في ظروف مثالية</translation>
+    </message>
+    <message>
+        <source>may need optical aid to find the crescent</source>
+        <translation>قد يلزم جهاز بصري لإيجاد الهلال</translation>
+    </message>
+    <message>
+        <source>will need optical aid to find the crescent</source>
+        <translation>يلزم جهاز بصري لإيجاد الهلال</translation>
+    </message>
+    <message>
+        <source>not visible with a telescope</source>
+        <translation>غير مرئي بالمقراب</translation>
+    </message>
+    <message>
+        <source>not visible, below the Danjon limit</source>
+        <translation>غير مرئي، دون حدّ دانجون</translation>
+    </message>
+    <message>
+        <source>the evening is before the new moon</source>
+        <translation>المساء قبل الاقتران</translation>
+    </message>
+    <message>
+        <source>the Moon sets before the Sun</source>
+        <translation>يغرب القمر قبل الشمس</translation>
+    </message>
+    <message>
+        <source>the Sun does not set</source>
+        <translation>لا تغرب الشمس</translation>
+    </message>
+    <message>
+        <source>the Moon does not set</source>
+        <translation>لا يغرب القمر</translation>
+    </message>
+    <message>
+        <source>Odeh (2006)</source>
+        <translation>عودة (2006)</translation>
+    </message>
+    <message>
+        <source>Yallop (1997)</source>
+        <translation>يالوب (1997)</translation>
+    </message>
+    <message>
+        <source>Yallop %1</source>
+        <translation>يالوب %1</translation>
+    </message>
+    <message>
+        <source>Odeh %1</source>
+        <translation>عودة %1</translation>
+    </message>
+    <message>
+        <source>not visible (%1): %2</source>
+        <translation>غير مرئي (%1): %2</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>not visible; the month is completed to 30 days by sighting here</source>
+        <translation>غير مرئي؛ يُتمّ الشهر ثلاثين يومًا بالرؤية هنا</translation>
+    </message>
+    <message>
+        <source>New crescent on the evening of %1: %2</source>
+        <translation>الهلال الجديد مساء %1: %2</translation>
+    </message>
+    <message>
+        <source> min</source>
+        <translation> دقيقة</translation>
+    </message>
+    <message>
+        <source> h</source>
+        <translation> ساعة</translation>
+    </message>
+    <message>
+        <source>Sunset</source>
+        <translation>الغروب</translation>
+    </message>
+    <message>
+        <source>Moonset</source>
+        <translation>غروب القمر</translation>
+    </message>
+    <message>
+        <source>Lag</source>
+        <translation>المكث</translation>
+    </message>
+    <message>
+        <source>Moon&apos;s age at sunset</source>
+        <translation>عمر القمر عند الغروب</translation>
+    </message>
+    <message>
+        <source>ARCL (geocentric)</source>
+        <translation>ARCL (مركزي أرضي)</translation>
+    </message>
+    <message>
+        <source>ARCV (geocentric)</source>
+        <translation>ARCV (مركزي أرضي)</translation>
+    </message>
+    <message>
+        <source>Yallop&apos;s class</source>
+        <translation>فئة يالوب</translation>
+    </message>
+    <message>
+        <source>Odeh&apos;s zone</source>
+        <translation>منطقة عودة</translation>
+    </message>
+</context>
+<context>
+    <name>DateLines</name>
+    <message>
+        <source>%1, %2 - %3 Hijri</source>
+        <translation>%1 %2 %3 هـ</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3 Hijri</source>
+        <translation>%1 %2 %3 هـ</translation>
+    </message>
+    <message>
+        <source>%1, %2 - %3 AD</source>
+        <translation>%1 %2 %3 م</translation>
+    </message>
+    <message>
+        <source>Eve of %1 %2 %3</source>
+        <translation>ليلة %1 %2 %3</translation>
+    </message>
+    <message>
+        <source>No Maghrib today: the Hijri day changes at midnight</source>
+        <translation>لا مغرب اليوم: يتغير اليوم الهجري عند منتصف الليل</translation>
+    </message>
+    <message>
+        <source>Check Date Range. Date value must be between:<byte value="xd"/>
+<byte value="xd"/>
+1, Muharram 1 AH and 2, Rabi-ul-Aakhir 9666 AH<byte value="xd"/>
+	   Corresponding to:<byte value="xd"/>
+   16, July 622 AD and 31, December 9999 AD</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid year value. Hijri year value should be between<byte value="xd"/>
+<byte value="xd"/>
+	      1 AH and 9666 AH</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Files</name>
+    <message>
+        <source>the disk took only part of it</source>
+        <translation>لم يستوعب القرص إلا جزءًا منه</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>ليس ملفًا عاديًا</translation>
+    </message>
+    <message>
+        <source>not every byte could be written</source>
+        <translation>تعذّرت كتابة بعض البايتات</translation>
+    </message>
+</context>
+<context>
+    <name>Help</name>
+    <message>
+        <source>Qarnivo of Tarvelonix<byte value="xd"/>
+	Version: %1.%2</source>
+        <translation>Qarnivo من Tarvelonix<byte value="xd"/>
+	الإصدار: %1.%2</translation>
+    </message>
+    <message>
+        <source>Qarnivo is free of cost. Write to us at %1<byte value="xd"/>
+or visit us in the town of Bhubaneswar, India.<byte value="xd"/>
+The newest copy of this calendar can always be had free of cost<byte value="xd"/>
+from our web site:<byte value="xd"/>
+	%2</source>
+        <translation>Qarnivo مجاني. راسلونا على %1<byte value="xd"/>
+أو زورونا في مدينة بوبانسوار بالهند.<byte value="xd"/>
+ويمكن الحصول دائمًا على أحدث نسخة من هذا التقويم مجانًا<byte value="xd"/>
+من موقعنا:<byte value="xd"/>
+	%2</translation>
+    </message>
+    <message>
+        <source>      INTERPRETATION OF THE MEANING OF THE NOBLE QURAN<byte value="xd"/>
+Translated into the English Language By<byte value="xd"/>
+Mohammed Marmaduke Pickthall (The Meaning of the Glorious Koran, 1930)<byte value="xd"/>
+Text from a public-domain plain-text edition of Pickthall&apos;s translation.</source>
+        <translation>      ترجمة معاني القرآن الكريم<byte value="xd"/>
+إلى اللغة الإنجليزية بقلم<byte value="xd"/>
+محمد مارمادوك بكتال (The Meaning of the Glorious Koran، 1930)<byte value="xd"/>
+النص من طبعة نصية عامة الملكية لترجمة بكتال.</translation>
+    </message>
+    <message>
+        <source>No program to show PDF documents was found, so this file cannot be opened:<byte value="xd"/>
+%1<byte value="xd"/>
+<byte value="xd"/>
+Install a PDF viewer (for example Evince or Okular) to read it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please visit our website addressed below to know about us.<byte value="xd"/>
+<byte value="xd"/>
+	  %1<byte value="xd"/>
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OUR SOFTWARE<byte value="xd"/>
+<byte value="xd"/>
+Qarnivo - the Hijri calendar with worldwide sunrise, sunset and Zawal timings.<byte value="xd"/>
+<byte value="xd"/>
+For details of our other work please visit %1<byte value="xd"/>
+<byte value="xd"/>
+DOUBLE CLICK TO CLOSE<byte value="xd"/>
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>The Year Value must be between 1 AH &amp; 20874 AH</source>
+        <translation>يجب أن تقع السنة بين ١ هـ و٢٠٨٧٤ هـ</translation>
+    </message>
+    <message>
+        <source>The Year Value must be between 622 AD &amp; 20874 AD i.e.<byte value="xd"/>
+from 1st Muharram 1 Hijri to 30.05.20874 AH/AD</source>
+        <translation>يجب أن تقع السنة بين ٦٢٢ م و٢٠٨٧٤ م، أي<byte value="xd"/>
+من ١ محرم ١ هـ إلى ٣٠.٠٥.٢٠٨٧٤ هـ/م</translation>
+    </message>
+    <message>
+        <source>Invalid Date. Dates prior to 16th July 622 AD (i.e. Before Hijri Era)<byte value="xd"/>
+might yield erroneous by this program.</source>
+        <translation>تاريخ غير صحيح. التواريخ السابقة لـ١٦ يوليو ٦٢٢ م (أي قبل التقويم الهجري)<byte value="xd"/>
+قد يُخطئ فيها هذا البرنامج.</translation>
+    </message>
+    <message>
+        <source>Invalid Date. Dates beyond 30th May 20874 AD shall<byte value="xd"/>
+might yield erroneous by this program.</source>
+        <translation>تاريخ غير صحيح. التواريخ بعد ٣٠ مايو ٢٠٨٧٤ م<byte value="xd"/>
+قد يُخطئ فيها هذا البرنامج.</translation>
+    </message>
+    <message>
+        <source>INVALID DATE, DAY VALUE SHOULD BE UPTO 29</source>
+        <translation>تاريخ غير صحيح، يجب ألا يتجاوز اليوم ٢٩</translation>
+    </message>
+    <message>
+        <source>Invalid date, Day value should be upto 28</source>
+        <translation>تاريخ غير صحيح، يجب ألا يتجاوز اليوم ٢٨</translation>
+    </message>
+    <message>
+        <source>Invalid date, Day value should be upto 30</source>
+        <translation>تاريخ غير صحيح، يجب ألا يتجاوز اليوم ٣٠</translation>
+    </message>
+    <message>
+        <source>Invalid Date. Dates between 5th October 1582 &amp; 14th October 1582<byte value="xd"/>
+are not valid due to adustment of in between 10 days to make the<byte value="xd"/>
+Gregorian at par with Julian Calendar.</source>
+        <translation>تاريخ غير صحيح. التواريخ بين ٥ أكتوبر ١٥٨٢ و١٤ أكتوبر ١٥٨٢<byte value="xd"/>
+غير صالحة، إذ حُذفت هذه الأيام العشرة عند الانتقال<byte value="xd"/>
+من التقويم اليولياني إلى التقويم الغريغوري.</translation>
+    </message>
+    <message>
+        <source>Invalid Date. Dates beyond to 30th Jumadil-Awwal 20874 AH<byte value="xd"/>
+might yield erroneous by this program.</source>
+        <translation>تاريخ غير صحيح. التواريخ بعد ٣٠ جمادى الأولى ٢٠٨٧٤ هـ<byte value="xd"/>
+قد يُخطئ فيها هذا البرنامج.</translation>
+    </message>
+    <message>
+        <source>Invalid date, %1 %2 has %3 days</source>
+        <translation>تاريخ غير صحيح، عدد أيام %1 %2 هو %3</translation>
+    </message>
+</context>
+<context>
+    <name>MonthStarts</name>
+    <message>
+        <source>Months from %1 to %2 AH may be announced.</source>
+        <translation>يمكن إعلان الشهور من %1 إلى %2 هـ.</translation>
+    </message>
+    <message>
+        <source> (set aside: %1)</source>
+        <translation> (مُستبعَد: %1)</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3</source>
+        <translation>%1 %2 %3</translation>
+    </message>
+    <message>
+        <source>write the Hijri month and the Gregorian day it began, such as 1447-09 2026-02-18</source>
+        <translation>اكتب الشهر الهجري واليوم الميلادي الذي بدأ فيه، مثل 1447-09 2026-02-18</translation>
+    </message>
+    <message>
+        <source>months from %1 to %2 AH may be announced</source>
+        <translation>يمكن إعلان الشهور من %1 إلى %2 هـ</translation>
+    </message>
+    <message>
+        <source>%1 is no date</source>
+        <translation>%1 ليس تاريخًا</translation>
+    </message>
+    <message>
+        <source>With %1, %2 would have %3 days; a month has 29 or 30.</source>
+        <translation>مع %1 يصبح عدد أيام %2 هو %3؛ والشهر ٢٩ أو ٣٠ يومًا.</translation>
+    </message>
+    <message>
+        <source>%1 is %2 days after the calendar&apos;s 1st of that month, %3; an announced month begins at most %4 days from it.</source>
+        <translation>%1 يقع بعد أول ذلك الشهر في التقويم (%3) بـ%2 يوم؛ ولا يبدأ الشهر المعلن على أكثر من %4 يوم منه.</translation>
+    </message>
+    <message>
+        <source>%1 is %2 days before the calendar&apos;s 1st of that month, %3; an announced month begins at most %4 days from it.</source>
+        <translation>%1 يقع قبل أول ذلك الشهر في التقويم (%3) بـ%2 يوم؛ ولا يبدأ الشهر المعلن على أكثر من %4 يوم منه.</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>1 %1 = %2</source>
+        <translation>١ %1 = %2</translation>
+    </message>
+    <message>
+        <source>Begun by announcement on %1</source>
+        <translation>بدأ بالإعلان في %1</translation>
+    </message>
+    <message>
+        <source>%1 is already on line %2</source>
+        <translation>%1 موجود من قبل في السطر %2</translation>
+    </message>
+    <message>
+        <source>Line %1 of the file: %2.</source>
+        <translation>السطر %1 من الملف: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>Occasions</name>
+    <message>
+        <source>Imam Husain &apos;RA&apos; reaches Karbala</source>
+        <translation>وصول الإمام الحسين رضي الله عنه إلى كربلاء</translation>
+    </message>
+    <message>
+        <source>Karbala: the water of the Furaat closed to Imam Husain &apos;RA&apos; &amp;&amp; his family</source>
+        <translation>كربلاء: منع ماء الفرات عن الإمام الحسين رضي الله عنه وأهل بيته</translation>
+    </message>
+    <message>
+        <source>Karbala: day of Hazrat Abbas Alamdar &apos;RA&apos;</source>
+        <translation>كربلاء: يوم العباس بن علي حامل اللواء رضي الله عنه</translation>
+    </message>
+    <message>
+        <source>Shab-e-Shahadat of Ahle-Bait &apos;RA&apos;</source>
+        <translation>ليلة استشهاد أهل البيت رضي الله عنهم</translation>
+    </message>
+    <message>
+        <source>Youm-e-Aa&apos;shurah/ Youm-e-Shahadat Imam Husain &apos;RA&apos;</source>
+        <translation>يوم عاشوراء/ يوم استشهاد الإمام الحسين رضي الله عنه</translation>
+    </message>
+    <message>
+        <source>Wafat Hazrat Muhammad bin Hanafiyya &apos;RA&apos;</source>
+        <translation>وفاة محمد بن الحنفية رضي الله عنه</translation>
+    </message>
+    <message>
+        <source>Wafat Imam Zain-ul-Abideen &apos;RA&apos;</source>
+        <translation>وفاة الإمام زين العابدين رضي الله عنه</translation>
+    </message>
+    <message>
+        <source>Wafat Hazrat Bilal Habshi &apos;RA&apos;</source>
+        <translation>وفاة بلال الحبشي رضي الله عنه</translation>
+    </message>
+    <message>
+        <source>Aakhri-Chahar Shamba</source>
+        <translation>آخر أربعاء من صفر</translation>
+    </message>
+    <message>
+        <source>Youm-e-Shahadat Imam Hasan &apos;RA&apos;</source>
+        <translation>يوم استشهاد الإمام الحسن رضي الله عنه</translation>
+    </message>
+    <message>
+        <source>Eid-Milad-un-Nabi, Wiladat/ Wafat Hazrat Muhammad &apos;SA&apos;</source>
+        <translation>المولد النبوي الشريف، مولد/ وفاة النبي محمد صلى الله عليه وسلم</translation>
+    </message>
+    <message>
+        <source>Wafat Hazrat Khwaja Ghulam Farid &apos;RA&apos;</source>
+        <translation>وفاة الخواجة غلام فريد رحمه الله</translation>
+    </message>
+    <message>
+        <source>Gayarwheen Sharif</source>
+        <translation>الحادية عشرة الشريفة</translation>
+    </message>
+    <message>
+        <source>Urs-Hazrat Nizamuddin Auliya &apos;RA&apos;, Delhi</source>
+        <translation>عرس نظام الدين أولياء رحمه الله، دلهي</translation>
+    </message>
+    <message>
+        <source>Wafat Hazrat Abu Bakr Siddiq &apos;RA&apos;</source>
+        <translation>وفاة أبي بكر الصديق رضي الله عنه</translation>
+    </message>
+    <message>
+        <source>Wafat Imam Ali Naqi &apos;RA&apos;</source>
+        <translation>وفاة الإمام علي النقي رضي الله عنه</translation>
+    </message>
+    <message>
+        <source>Urs-Hazrat Khwaja Moinuddin Chishti &apos;RA&apos;, Ajmer Sharif</source>
+        <translation>عرس الخواجة معين الدين الجشتي رحمه الله، أجمير الشريف</translation>
+    </message>
+    <message>
+        <source>Youm-e-Wiladat Hazrat Ali &apos;RA&apos;</source>
+        <translation>يوم مولد علي بن أبي طالب رضي الله عنه</translation>
+    </message>
+    <message>
+        <source>Wafat Hazrat Maulana Muhammad Ilyas &apos;RA&apos;</source>
+        <translation>وفاة الشيخ محمد إلياس رحمه الله</translation>
+    </message>
+    <message>
+        <source>SHAB-E-ME&apos;RAJ/ Wafat Hazrat Junaid Baghdadi &apos;RA&apos;</source>
+        <translation>ليلة المعراج/ وفاة الجنيد البغدادي رحمه الله</translation>
+    </message>
+    <message>
+        <source>Wiladat Imam Husain &apos;RA&apos;</source>
+        <translation>مولد الإمام الحسين رضي الله عنه</translation>
+    </message>
+    <message>
+        <source>Wafat Hazrat Shaikh Abu Saeed Abul Khair &apos;RA&apos;</source>
+        <translation>وفاة الشيخ أبي سعيد أبي الخير رحمه الله</translation>
+    </message>
+    <message>
+        <source>SHAB-E-BARAT</source>
+        <translation>ليلة النصف من شعبان</translation>
+    </message>
+    <message>
+        <source>Start of Ramazan-ul-Mubarak</source>
+        <translation>بداية شهر رمضان المبارك</translation>
+    </message>
+    <message>
+        <source>Wafat Hazrat Bibi Fatima-tuz-Zahra &apos;RA&apos;</source>
+        <translation>وفاة السيدة فاطمة الزهراء رضي الله عنها</translation>
+    </message>
+    <message>
+        <source>Wafat Hazrat Bibi Khadija-tul-Kubra &apos;RA&apos;</source>
+        <translation>وفاة السيدة خديجة الكبرى رضي الله عنها</translation>
+    </message>
+    <message>
+        <source>Nazul-e-Qur&apos;an/ Wafat Hazrat Bibi Ayesha Siddiqa &apos;RA&apos;/ Jang-e-Badar</source>
+        <translation>نزول القرآن/ وفاة السيدة عائشة الصديقة رضي الله عنها/ غزوة بدر</translation>
+    </message>
+    <message>
+        <source>Fatah-e-Makkah</source>
+        <translation>فتح مكة</translation>
+    </message>
+    <message>
+        <source>Shab-e-Quadra / Shahadat Hazrat Ali &apos;RA&apos;</source>
+        <translation>ليلة القدر / استشهاد علي بن أبي طالب رضي الله عنه</translation>
+    </message>
+    <message>
+        <source>LAILAT-UL-QUADRA</source>
+        <translation>ليلة القدر</translation>
+    </message>
+    <message>
+        <source>E&apos;ID-UL-FITRA</source>
+        <translation>عيد الفطر</translation>
+    </message>
+    <message>
+        <source>Wafat Hazrat Makhdoom Sharfuddin Yahya Maneri &apos;RA&apos;</source>
+        <translation>وفاة المخدوم شرف الدين يحيى المنيري رحمه الله</translation>
+    </message>
+    <message>
+        <source>YOUM-UL-HAJJ</source>
+        <translation>يوم الحج</translation>
+    </message>
+    <message>
+        <source>E&apos;ID-UL-AZHA</source>
+        <translation>عيد الأضحى</translation>
+    </message>
+    <message>
+        <source>Shahadat Hazrat Usman Ghani &apos;RA&apos;</source>
+        <translation>استشهاد عثمان بن عفان رضي الله عنه</translation>
+    </message>
+    <message>
+        <source>Happy New Year! TODAY is the starting day of Islamic HIJRI Calendar year %1.</source>
+        <translation>كل عام وأنتم بخير! اليوم أول أيام السنة الهجرية %1.</translation>
+    </message>
+</context>
+<context>
+    <name>Places</name>
+    <message>
+        <source>City must have some name. New values not saved.</source>
+        <translation>يجب أن يكون للمدينة اسم. لم تُحفظ القيم الجديدة.</translation>
+    </message>
+    <message>
+        <source>City details must not contain double quotes (&quot;). New values not saved.</source>
+        <translation>يجب ألا تحتوي بيانات المدينة على علامات اقتباس مزدوجة (&quot;). لم تُحفظ القيم الجديدة.</translation>
+    </message>
+    <message>
+        <source>Invalid Latitude value. Valid values are between -89.8 &amp; 89.8</source>
+        <translation>قيمة خط العرض غير صالحة. القيم الصالحة بين ‎-89.8 و89.8</translation>
+    </message>
+    <message>
+        <source>Invalid Longitude value.  Valid values are between -180 &amp; 180</source>
+        <translation>قيمة خط الطول غير صالحة. القيم الصالحة بين ‎-180 و180</translation>
+    </message>
+    <message>
+        <source>Invalid GMT Time offset value.  Valid values are between -12 &amp; 12</source>
+        <translation>قيمة فرق التوقيت عن غرينتش غير صالحة. القيم الصالحة بين ‎-12 و12</translation>
+    </message>
+    <message>
+        <source>Default City Information, saved successfully.<byte value="xd"/>
+Changes will be effective on next session.</source>
+        <translation>حُفظت بيانات المدينة الافتراضية بنجاح.<byte value="xd"/>
+تسري التغييرات في الجلسة القادمة.</translation>
+    </message>
+    <message>
+        <source>Default City Information could not be saved to &apos;%1&apos;:<byte value="xd"/>
+%2<byte value="xd"/>
+The file is unchanged. Correct the problem and click Update again.</source>
+        <translation>تعذّر حفظ بيانات المدينة الافتراضية في &apos;%1&apos;:<byte value="xd"/>
+%2<byte value="xd"/>
+لم يتغيّر الملف. صحّح المشكلة وانقر على تحديث مرة أخرى.</translation>
+    </message>
+    <message>
+        <source>It does not hold the city&apos;s name, latitude, longitude and GMT offset.</source>
+        <translation>لا يحتوي على اسم المدينة وخط العرض وخط الطول وفرق التوقيت عن غرينتش.</translation>
+    </message>
+    <message>
+        <source>It is not a text file that can be read.</source>
+        <translation>ليس ملفًا نصيًا يمكن قراءته.</translation>
+    </message>
+    <message>
+        <source>Search complete, no more found.<byte value="xd"/>
+Total found = (%1).</source>
+        <translation>اكتمل البحث، ولا مزيد من النتائج.<byte value="xd"/>
+المجموع = (%1).</translation>
+    </message>
+    <message>
+        <source>Select City by Double Click (%1)</source>
+        <translation>اختر المدينة بالنقر المزدوج (%1)</translation>
+    </message>
+    <message>
+        <source>File &apos;InfoCity.txt&apos; not found. For your convenience this file has been<byte value="xd"/>
+created in your application folder. You can change its contents<byte value="xd"/>
+carefully. You may also change this default value from within the<byte value="xd"/>
+program.<byte value="xd"/>
+<byte value="xd"/>
+RE-START THE PROGRAM TO TAKE EFFECT NEW VALUES.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The city file could not be created:<byte value="xd"/>
+%1<byte value="xd"/>
+%2<byte value="xd"/>
+<byte value="xd"/>
+The default city is shown for this session.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The city file cannot be used:<byte value="xd"/>
+%1<byte value="xd"/>
+%2<byte value="xd"/>
+<byte value="xd"/>
+The file is left as it is; the default city is shown for this session.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Prayer</name>
+    <message>
+        <source>polar day</source>
+        <translation>نهار قطبي</translation>
+    </message>
+    <message>
+        <source>polar night</source>
+        <translation>ليل قطبي</translation>
+    </message>
+    <message>
+        <source>the sun does not set</source>
+        <translation>لا تغرب الشمس</translation>
+    </message>
+    <message>
+        <source>the sun does not rise</source>
+        <translation>لا تشرق الشمس</translation>
+    </message>
+    <message>
+        <source>%1 (tomorrow) in %2</source>
+        <translation>%1 (غدًا) بعد %2</translation>
+    </message>
+    <message>
+        <source>%1 in %2</source>
+        <translation>%1 بعد %2</translation>
+    </message>
+    <message>
+        <source>AM</source>
+        <translation>ص</translation>
+    </message>
+    <message>
+        <source>PM</source>
+        <translation>م</translation>
+    </message>
+    <message>
+        <source>Fajr</source>
+        <translation>الفجر</translation>
+    </message>
+    <message>
+        <source>Sunrise</source>
+        <translation>الشروق</translation>
+    </message>
+    <message>
+        <source>Dhuhr</source>
+        <translation>الظهر</translation>
+    </message>
+    <message>
+        <source>Asr</source>
+        <translation>العصر</translation>
+    </message>
+    <message>
+        <source>Maghrib</source>
+        <translation>المغرب</translation>
+    </message>
+    <message>
+        <source>Isha</source>
+        <translation>العشاء</translation>
+    </message>
+    <message>
+        <source>Muslim World League</source>
+        <translation>رابطة العالم الإسلامي</translation>
+    </message>
+    <message>
+        <source>ISNA (North America)</source>
+        <translation>ISNA (أمريكا الشمالية)</translation>
+    </message>
+    <message>
+        <source>Egyptian</source>
+        <translation>الهيئة المصرية</translation>
+    </message>
+    <message>
+        <source>Karachi</source>
+        <translation>كراتشي</translation>
+    </message>
+    <message>
+        <source>Umm al-Qura</source>
+        <translation>أم القرى</translation>
+    </message>
+    <message>
+        <source>Dubai</source>
+        <translation>دبي</translation>
+    </message>
+    <message>
+        <source>Moonsighting Committee</source>
+        <translation>لجنة رؤية الهلال</translation>
+    </message>
+    <message>
+        <source>Kuwait</source>
+        <translation>الكويت</translation>
+    </message>
+    <message>
+        <source>Qatar</source>
+        <translation>قطر</translation>
+    </message>
+    <message>
+        <source>Singapore</source>
+        <translation>سنغافورة</translation>
+    </message>
+    <message>
+        <source>Tehran</source>
+        <translation>طهران</translation>
+    </message>
+    <message>
+        <source>Turkey</source>
+        <translation>تركيا</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3 %4</source>
+        <translation>%1 %2 %3 %4</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation>أحد</translation>
+    </message>
+    <message>
+        <source>Mon</source>
+        <translation>إثنين</translation>
+    </message>
+    <message>
+        <source>Tue</source>
+        <translation>ثلاثاء</translation>
+    </message>
+    <message>
+        <source>Wed</source>
+        <translation>أربعاء</translation>
+    </message>
+    <message>
+        <source>Thu</source>
+        <translation>خميس</translation>
+    </message>
+    <message>
+        <source>Fri</source>
+        <translation>جمعة</translation>
+    </message>
+    <message>
+        <source>Sat</source>
+        <translation>سبت</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3</source>
+        <translation>%1 %2 %3</translation>
+    </message>
+    <message>
+        <source>%1, Hanafi Asr</source>
+        <translation>%1، العصر وفق الحنفية</translation>
+    </message>
+    <message>
+        <source>%1, standard Asr</source>
+        <translation>%1، العصر وفق الجمهور</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>التاريخ</translation>
+    </message>
+    <message>
+        <source>Hijri date</source>
+        <translation>التاريخ الهجري</translation>
+    </message>
+    <message>
+        <source>Prayer Times: %1, %2</source>
+        <translation>مواقيت الصلاة: %1، %2</translation>
+    </message>
+    <message>
+        <source>Method: %1</source>
+        <translation>الطريقة: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Readings</name>
+    <message>
+        <source>%1 could not be written: %2</source>
+        <translation>تعذّرت كتابة %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 occasions after 31 December 9999 left out: iCalendar dates have four-digit years.</source>
+        <translation>أُسقطت %1 مناسبة بعد 31 ديسمبر 9999: سنوات تواريخ iCalendar من أربعة أرقام.</translation>
+    </message>
+    <message>
+        <source>divine command to use a (Hijra) calendar</source>
+        <translation>الأمر الإلهي باتخاذ التقويم (الهجري)</translation>
+    </message>
+    <message>
+        <source>Surah II-Al-Baqarah, Ayat: 189:</source>
+        <translation>سورة البقرة (2)، الآية: 189:</translation>
+    </message>
+    <message>
+        <source>Surah IX-Al-Taubah, Ayat:36:</source>
+        <translation>سورة التوبة (9)، الآية: 36:</translation>
+    </message>
+    <message>
+        <source>Surah IX-Al-Taubah, Ayat:37:</source>
+        <translation>سورة التوبة (9)، الآية: 37:</translation>
+    </message>
+    <message>
+        <source>All Tips (Thoughts of the Day) may be printed in a text file %1. Would you like to create a text file of these Tips?</source>
+        <translation>يمكن طباعة جميع النصائح (خواطر اليوم) في ملف نصي %1. هل تودّ إنشاء ملف نصي بهذه النصائح؟</translation>
+    </message>
+    <message>
+        <source>DONE! FILE CREATED SUCCESSFULLY (117 kB)</source>
+        <translation>تم! أُنشئ الملف بنجاح (117 ك.ب)</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be created.<byte value="xd"/>
+%2</source>
+        <translation>تعذّر إنشاء الملف %1.<byte value="xd"/>
+%2</translation>
+    </message>
+    <message>
+        <source>BISME ALLAH - AR-RAHMAN - AR-RAHEEM</source>
+        <translation>بسم الله الرحمن الرحيم</translation>
+    </message>
+    <message>
+        <source>MONTH: %1</source>
+        <translation>الشهر: %1</translation>
+    </message>
+    <message>
+        <source>Day - %1: </source>
+        <translation>اليوم - %1: </translation>
+    </message>
+    <message>
+        <source>For more on the Hijri calendar, visit us at %1<byte value="xd"/>
+<byte value="xd"/>
+DOUBLE CLICK TO CLOSE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please read the Manual File &apos;Qarnivo User&apos;s Manual.pdf&apos; supplied<byte value="xd"/>
+with this software for updated features.<byte value="xd"/>
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>The settings file %1 cannot be read or written: its folder or the file itself is not open to you. Your changes will not be kept after Qarnivo closes.</source>
+        <translation>يتعذّر قراءة ملف الإعدادات %1 أو الكتابة فيه: فمجلده أو الملف نفسه غير متاح لك. لن تُحفظ تغييراتك بعد إغلاق Qarnivo.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is damaged and cannot be read. Your changes will not be kept after Qarnivo closes.</source>
+        <translation>ملف الإعدادات %1 تالف ولا يمكن قراءته. لن تُحفظ تغييراتك بعد إغلاق Qarnivo.</translation>
+    </message>
+</context>
+<context>
+    <name>SunPage</name>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>تتعذّر كتابة %1: %2</translation>
+    </message>
+    <message>
+        <source>the old page cannot be replaced</source>
+        <translation>تتعذّر الاستعاضة عن الصفحة القديمة</translation>
+    </message>
+    <message>
+        <source>the page cannot be put in place</source>
+        <translation>يتعذّر وضع الصفحة في مكانها</translation>
+    </message>
+    <message>
+        <source>Error found in one of originally packaged files.<byte value="xd"/>
+Re-install to rectify this problem.</source>
+        <translation>وُجد خطأ في أحد الملفات المرفقة أصلًا بالبرنامج.<byte value="xd"/>
+أعد التثبيت لإصلاح هذه المشكلة.</translation>
+    </message>
+    <message>
+        <source>The system folder is unknown.</source>
+        <translation>مجلد النظام غير معروف.</translation>
+    </message>
+    <message>
+        <source>Cannot open %1.</source>
+        <translation>يتعذّر فتح %1.</translation>
+    </message>
+    <message>
+        <source>%1 was not found.</source>
+        <translation>لم يُعثر على %1.</translation>
+    </message>
+    <message>
+        <source>Cannot read %1.</source>
+        <translation>تتعذّر قراءة %1.</translation>
+    </message>
+    <message>
+        <source>%1 is far too large.</source>
+        <translation>%1 كبير جدًا.</translation>
+    </message>
+    <message>
+        <source>The page would be %1 bytes long, outside %2 to %3.</source>
+        <translation>سيكون طول الصفحة %1 بايت، خارج المدى من %2 إلى %3.</translation>
+    </message>
+</context>
+<context>
     <name>qarnivo::Options</name>
     <message>
         <source>Language:</source>

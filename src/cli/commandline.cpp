@@ -1,5 +1,6 @@
 #include "cli/commandline.h"
 
+#include "cli/dayandplace.h"
 #include "cli/prayercommand.h"
 #include "cli/todaymoment.h"
 #include "cli/usage.h"
@@ -12,6 +13,7 @@
 #include "core/readings/occasionexport.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -79,8 +81,6 @@ public:
             QTextStream &out, QTextStream &err)
         : m_parser(parser), m_calendar(calendar), m_today(today), m_out(out), m_err(err)
     {
-        LoadMonthNames(m_names);
-        LoadWeekDayNames(m_names);
     }
 
     int convert(const QStringList &dates, bool toGregorian);
@@ -95,9 +95,10 @@ private:
     void printGrid(const HijriMonth &shown, const MonthLayout &layout);
     void printMonthJson(const HijriMonth &shown, const MonthLayout &layout);
     QString calendarName(int hijriYear) const;
-    QString monthTitle(const HijriMonth &shown) const
+    // The title in JSON: English, ASCII digits.
+    static QString monthTitle(const HijriMonth &shown)
     {
-        return QStringLiteral("%1 %2").arg(m_names.HMonthShort[shown.month]).arg(shown.year);
+        return QStringLiteral("%1 %2").arg(EnglishNames().HMonthShort[shown.month]).arg(shown.year);
     }
     QString fallbackNote(int hijriYear) const;
     QString sourceName(const Ymd &hijri) const
@@ -110,14 +111,15 @@ private:
     const QDate m_today;
     QTextStream &m_out;
     QTextStream &m_err;
-    NameTables m_names;
+    const NameTables m_names = CalendarNames();
 };
 
 std::optional<qint32> Printer::refuseOrConvert(const QString &text, bool toGregorian)
 {
     const std::optional<Ymd> typed = parseDate(text, toGregorian ? 30 : 31);
     if (!typed) {
-        m_err << QStringLiteral("\"%1\" is not a date: write it as YYYY-MM-DD.")
+        m_err << QCoreApplication::translate("CommandLine",
+                                             "\"%1\" is not a date: write it as YYYY-MM-DD.")
                      .arg(ShownArgument(text))
               << Qt::endl;
         return std::nullopt;
@@ -151,9 +153,10 @@ QString Printer::calendarName(int hijriYear) const
 QString Printer::fallbackNote(int hijriYear) const
 {
     return m_calendar.outsideTable(hijriYear)
-               ? QStringLiteral("  (arithmetical: outside the Umm al-Qura table, %1 to %2 AH)")
-                     .arg(ummalqura::kFirstTableYear)
-                     .arg(ummalqura::kLastTableYear)
+               ? QCoreApplication::translate(
+                     "CommandLine", "  (arithmetical: outside the Umm al-Qura table, %1 to %2 AH)")
+                     .arg(ShownNumber(ummalqura::kFirstTableYear),
+                          ShownNumber(ummalqura::kLastTableYear))
                : QString();
 }
 
@@ -161,39 +164,42 @@ void Printer::printDate(qint32 day, int weekDay, std::optional<bool> eve)
 {
     const Ymd western = JulianDayToGregorian(day);
     const Ymd hijri = m_calendar.hijriOf(day + (eve.value_or(false) ? 1 : 0));
-    const QString hijriText = QStringLiteral("%1 %2 %3")
-                                  .arg(hijri.day)
-                                  .arg(m_names.HMonthShort[hijri.month])
-                                  .arg(hijri.year);
-    const QString westernText = QStringLiteral("%1 %2 %3")
-                                    .arg(western.day)
-                                    .arg(m_names.GMonthName[western.month])
-                                    .arg(western.year);
     const QString gregorian = IsoDate(western.year, western.month, western.day);
     const QString hijriIso = IsoDate(hijri.year, hijri.month, hijri.day);
-    const QString weekDayName = m_names.WeekDayName[weekDay];
     if (m_parser.isSet(QStringLiteral("json"))) {
-        QJsonObject object{{QStringLiteral("calendar"), calendarName(hijri.year)},
-                           {QStringLiteral("source"), sourceName(hijri)},
-                           {QStringLiteral("gregorian"), gregorian},
-                           {QStringLiteral("hijri"), hijriIso},
-                           {QStringLiteral("weekday"), weekDayName},
-                           {QStringLiteral("hijri_text"), hijriText},
-                           {QStringLiteral("gregorian_text"), westernText}};
+        const NameTables &english = EnglishNames();
+        const auto text = [](const Ymd &date, const QString &monthName) {
+            return QStringLiteral("%1 %2 %3").arg(date.day).arg(monthName).arg(date.year);
+        };
+        QJsonObject object{
+            {QStringLiteral("calendar"), calendarName(hijri.year)},
+            {QStringLiteral("source"), sourceName(hijri)},
+            {QStringLiteral("gregorian"), gregorian},
+            {QStringLiteral("hijri"), hijriIso},
+            {QStringLiteral("weekday"), english.WeekDayName[weekDay]},
+            {QStringLiteral("hijri_text"), text(hijri, english.HMonthShort[hijri.month])},
+            {QStringLiteral("gregorian_text"), text(western, english.GMonthName[western.month])}};
         if (eve)
             object.insert(QStringLiteral("eve"), *eve);
         m_out << QJsonDocument(object).toJson(QJsonDocument::Compact) << '\n';
         return;
     }
-    m_out << gregorian << "  " << hijriIso << "  " << weekDayName << "  " << westernText << " = "
-          << hijriText << (eve.value_or(false) ? " (from Maghrib)" : "") << fallbackNote(hijri.year)
-          << '\n';
+    const QString line =
+        eve.value_or(false)
+            ? QCoreApplication::translate("CommandLine", "%1  %2  %3  %4 = %5 (from Maghrib)")
+            : QCoreApplication::translate("CommandLine", "%1  %2  %3  %4 = %5");
+    m_out << line.arg(gregorian, hijriIso, m_names.WeekDayName[weekDay],
+                      ShownDate(western, m_names.GMonthName[western.month]),
+                      ShownDate(hijri, m_names.HMonthShort[hijri.month]))
+          << fallbackNote(hijri.year) << '\n';
 }
 
 int Printer::convert(const QStringList &dates, bool toGregorian)
 {
     if (dates.isEmpty()) {
-        m_err << "Name at least one date, written YYYY-MM-DD." << Qt::endl;
+        m_err << QCoreApplication::translate("CommandLine",
+                                             "Name at least one date, written YYYY-MM-DD.")
+              << Qt::endl;
         return kRefused;
     }
     int status = kDone;
@@ -217,10 +223,14 @@ int Printer::today(const TodayMoment &moment)
         return kRefused;
     printDate(*day, WeekDayOf(*day), moment.eve);
     if (!m_parser.isSet(QStringLiteral("json")))
-        m_out << "Calendar: "
-              << (m_calendar.kind() == CalendarKind::UmmAlQura ? "Umm al-Qura (Saudi Arabia)"
-                                                               : "arithmetical (tabular)")
-              << ", correction " << m_calendar.correction() << " days\n";
+        m_out << (m_calendar.kind() == CalendarKind::UmmAlQura
+                      ? QCoreApplication::translate(
+                            "CommandLine",
+                            "Calendar: Umm al-Qura (Saudi Arabia), correction %1 days")
+                      : QCoreApplication::translate(
+                            "CommandLine", "Calendar: arithmetical (tabular), correction %1 days"))
+                     .arg(ShownNumber(m_calendar.correction()))
+              << '\n';
     return kDone;
 }
 
@@ -233,7 +243,8 @@ int Printer::month(const QStringList &arguments)
     } else {
         const std::optional<HijriMonth> typed = parseMonth(arguments.first());
         if (!typed) {
-            m_err << QStringLiteral("\"%1\" is not a Hijri month: write it as YYYY-MM.")
+            m_err << QCoreApplication::translate(
+                         "CommandLine", "\"%1\" is not a Hijri month: write it as YYYY-MM.")
                          .arg(ShownArgument(arguments.first()))
                   << Qt::endl;
             return kRefused;
@@ -283,9 +294,10 @@ void Printer::printGrid(const HijriMonth &shown, const MonthLayout &layout)
 {
     const QDate today = m_today;
     const qint32 todayNumber = GregorianToJulianDay(today.year(), today.month(), today.day());
-    const QString title = monthTitle(shown);
+    const QString title = QCoreApplication::translate("CommandLine", "%1 %2")
+                              .arg(m_names.HMonthShort[shown.month], ShownNumber(shown.year));
     m_out << QString(qMax(0, (28 - int(title.size())) / 2), u' ') << title << '\n';
-    m_out << " Su  Mo  Tu  We  Th  Fr  Sa\n";
+    m_out << QCoreApplication::translate("CommandLine", " Su  Mo  Tu  We  Th  Fr  Sa") << '\n';
     for (const auto &week : layout.days) {
         if (week[0] == 0 && week[6] == 0)
             continue;
@@ -293,22 +305,19 @@ void Printer::printGrid(const HijriMonth &shown, const MonthLayout &layout)
         for (const int day : week) {
             const bool isToday = day > 0 && layout.firstDay + day - 1 == todayNumber;
             line += day == 0  ? QStringLiteral("    ")
-                    : isToday ? QStringLiteral("[%1]").arg(day, 2)
-                              : QStringLiteral(" %1 ").arg(day, 2);
+                    : isToday ? QStringLiteral("[%1]").arg(ShownNumber(day), 2)
+                              : QStringLiteral(" %1 ").arg(ShownNumber(day), 2);
         }
         m_out << line.remove(QRegularExpression(QStringLiteral("\\s+$"))) << '\n';
     }
     const Ymd first = JulianDayToGregorian(layout.firstDay);
     const Ymd last = JulianDayToGregorian(layout.followingDay - 1);
-    m_out << QStringLiteral("1 %1 = %2 %3 %4; %5 %1 = %6 %7 %8\n")
-                 .arg(m_names.HMonthShort[shown.month])
-                 .arg(first.day)
-                 .arg(m_names.GMonthName[first.month])
-                 .arg(first.year)
-                 .arg(layout.monthDays)
-                 .arg(last.day)
-                 .arg(m_names.GMonthName[last.month])
-                 .arg(last.year);
+    m_out << QCoreApplication::translate("CommandLine", "1 %1 = %2; %3 %1 = %4")
+                 .arg(m_names.HMonthShort[shown.month],
+                      ShownDate(first, m_names.GMonthName[first.month]),
+                      ShownNumber(layout.monthDays),
+                      ShownDate(last, m_names.GMonthName[last.month]))
+          << '\n';
 }
 
 int Printer::exportOccasions(const QString &path)
@@ -316,9 +325,10 @@ int Printer::exportOccasions(const QString &path)
     bool number = false;
     const int year = m_parser.value(QStringLiteral("hijri-year")).toInt(&number);
     if (!number || year < 1 || year > kLastViewYear) {
-        m_err
-            << QStringLiteral("Name the Hijri year with --hijri-year, 1 to %1.").arg(kLastViewYear)
-            << Qt::endl;
+        m_err << QCoreApplication::translate("CommandLine",
+                                             "Name the Hijri year with --hijri-year, 1 to %1.")
+                     .arg(ShownNumber(kLastViewYear))
+              << Qt::endl;
         return kRefused;
     }
     const QString problem = SaveOccasionFile(
@@ -328,10 +338,9 @@ int Printer::exportOccasions(const QString &path)
         // A device or pipe named as the file is the caller's mistake, not a failed write.
         return RefusedSaveTarget(path).isEmpty() ? kFailed : kRefused;
     }
-    m_out << QStringLiteral("%1 occasions of %2 AH written to %3\n")
-                 .arg(OccasionCount(year, m_calendar))
-                 .arg(year)
-                 .arg(path);
+    m_out << QCoreApplication::translate("CommandLine", "%1 occasions of %2 AH written to %3")
+                 .arg(ShownNumber(OccasionCount(year, m_calendar)), ShownNumber(year), path)
+          << '\n';
     const QString leftOut = OccasionsLeftOutNote(OccasionsLeftOut(year, m_calendar));
     if (!leftOut.isEmpty())
         m_err << leftOut << Qt::endl;
@@ -347,7 +356,8 @@ std::optional<Language> readLanguage(const QCommandLineParser &parser, Language 
     const QString name = parser.value(QStringLiteral("lang"));
     const Language language = LanguageFromSetting(name);
     if (language == Language::System || name != LanguageSettingText(language)) {
-        err << "The language is en, ar or ur." << Qt::endl;
+        err << QCoreApplication::translate("CommandLine", "The language is en, ar or ur.")
+            << Qt::endl;
         return std::nullopt;
     }
     return language;
@@ -361,7 +371,9 @@ bool readCalendarChoices(const QCommandLineParser &parser, StoredChoices &choice
         bool number = false;
         const int correction = parser.value(QStringLiteral("correction")).toInt(&number);
         if (!number || correction < -32768 || correction > 32767) {
-            err << "The correction is a whole number of days, such as -1 or 2." << Qt::endl;
+            err << QCoreApplication::translate(
+                       "CommandLine", "The correction is a whole number of days, such as -1 or 2.")
+                << Qt::endl;
             return false;
         }
         choices.correction = static_cast<qint16>(correction);
@@ -373,7 +385,9 @@ bool readCalendarChoices(const QCommandLineParser &parser, StoredChoices &choice
         } else if (name == QLatin1String("umm-al-qura")) {
             choices.calendar = CalendarKind::UmmAlQura;
         } else {
-            err << "The calendar is tabular or umm-al-qura." << Qt::endl;
+            err << QCoreApplication::translate("CommandLine",
+                                               "The calendar is tabular or umm-al-qura.")
+                << Qt::endl;
             return false;
         }
     }
@@ -395,7 +409,8 @@ bool readMonthStarts(const QCommandLineParser &parser, StoredChoices &choices, Q
         const QString path = parser.value(QStringLiteral("month-starts"));
         QFile file(path);
         if (!file.open(QIODevice::ReadOnly)) {
-            err << QStringLiteral("%1 could not be read: %2").arg(path, file.errorString())
+            err << QCoreApplication::translate("CommandLine", "%1 could not be read: %2")
+                       .arg(path, file.errorString())
                 << Qt::endl;
             return false;
         }
@@ -405,11 +420,11 @@ bool readMonthStarts(const QCommandLineParser &parser, StoredChoices &choices, Q
     for (const QString &text : parser.values(QStringLiteral("month-start"))) {
         const std::optional<AnnouncedStart> start = ReadAnnouncedStart(text);
         if (!start) {
-            err << QStringLiteral("\"%1\" is not a month start: write it as "
-                                  "YYYY-MM=YYYY-MM-DD, from %2 to %3 AH.")
-                       .arg(ShownArgument(text))
-                       .arg(kFirstAnnouncedYear)
-                       .arg(kLastAnnouncedYear)
+            err << QCoreApplication::translate("CommandLine",
+                                               "\"%1\" is not a month start: write it as "
+                                               "YYYY-MM=YYYY-MM-DD, from %2 to %3 AH.")
+                       .arg(ShownArgument(text), ShownNumber(kFirstAnnouncedYear),
+                            ShownNumber(kLastAnnouncedYear))
                 << Qt::endl;
             return false;
         }
@@ -467,7 +482,8 @@ int RunCommandLine(const QStringList &arguments, const CommandLineInput &input, 
         return kRefused;
     const HijriCalendar calendar = choices.hijriCalendar();
     for (const SetAsideStart &aside : calendar.setAside())
-        err << QStringLiteral("Set aside: %1").arg(aside.reason) << Qt::endl;
+        err << QCoreApplication::translate("CommandLine", "Set aside: %1").arg(aside.reason)
+            << Qt::endl;
     if (parser.isSet(QStringLiteral("prayer-times")))
         return PrintPrayerTimes(parser, {input.stored.prayer, input.city, input.today, calendar},
                                 out, err);

@@ -2,11 +2,14 @@
 
 #include "cli/dayandplace.h"
 #include "cli/usage.h"
+#include "core/calendar/names.h"
 #include "core/crescent/crescentline.h"
 #include "core/files/savefile.h"
+#include "core/language/digits.h"
 #include "core/places/place.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QLocale>
 #include <QTextStream>
@@ -42,7 +45,7 @@ std::optional<Criterion> requestedCriterion(const QCommandLineParser &parser, Cr
         if (name == CriterionKey(criterion))
             return criterion;
     }
-    problem = QStringLiteral("The criterion is odeh or yallop.");
+    problem = QCoreApplication::translate("CommandLine", "The criterion is odeh or yallop.");
     return std::nullopt;
 }
 
@@ -54,9 +57,8 @@ std::optional<double> requestedElevation(const QCommandLineParser &parser, QStri
     const double metres = parser.value(QStringLiteral("elevation")).trimmed().toDouble(&number);
     // Written as "inside" so that NaN is refused.
     if (!number || !(metres >= kLowestElevation && metres <= kHighestElevation)) {
-        problem = QStringLiteral("The elevation is %1 to %2 metres.")
-                      .arg(kLowestElevation)
-                      .arg(kHighestElevation);
+        problem = QCoreApplication::translate("CommandLine", "The elevation is %1 to %2 metres.")
+                      .arg(ShownNumber(kLowestElevation), ShownNumber(kHighestElevation));
         return std::nullopt;
     }
     return metres;
@@ -67,9 +69,9 @@ std::optional<QDate> supportedDate(const QCommandLineParser &parser, const QDate
 {
     const std::optional<QDate> date = RequestedDate(parser, today, kFirstYear, kLastYear, problem);
     if (date && !SupportedDate(date->year(), date->month(), date->day())) {
-        problem = QStringLiteral("The new crescent is computed from %1 to %2.")
-                      .arg(kFirstYear)
-                      .arg(kLastYear);
+        problem = QCoreApplication::translate("CommandLine",
+                                              "The new crescent is computed from %1 to %2.")
+                      .arg(ShownNumber(kFirstYear), ShownNumber(kLastYear));
         return std::nullopt;
     }
     return date;
@@ -106,12 +108,12 @@ bool judged(const Evening &evening, Criterion criterion)
     return !std::isnan(criterion == Criterion::Odeh ? evening.odehV : evening.yallopQ);
 }
 
-QString verdict(const Evening &evening, Criterion criterion)
+QString verdict(const Evening &evening, Criterion criterion, Wording wording)
 {
     const bool seen = evening.obstacle == Obstacle::None;
     if (criterion == Criterion::Odeh)
-        return OdehWords(seen ? evening.odehZone : OdehZone::D);
-    return YallopWords(seen ? evening.yallopClass : YallopClass::F);
+        return OdehWords(seen ? evening.odehZone : OdehZone::D, wording);
+    return YallopWords(seen ? evening.yallopClass : YallopClass::F, wording);
 }
 
 QString zoneLetter(const Evening &evening, Criterion criterion)
@@ -162,54 +164,79 @@ void printJson(const Request &wanted, const Evening &evening, QTextStream &out)
         QStringLiteral("\"yallop_q\":%1").arg(number(fixed(evening.yallopQ, 3))),
         QStringLiteral("\"yallop_class\":%1").arg(jsonText(letter(Criterion::Yallop))),
         QStringLiteral("\"criterion\":\"%1\"").arg(CriterionKey(wanted.criterion)),
-        QStringLiteral("\"visible\":\"%1\"").arg(verdict(evening, wanted.criterion))};
+        QStringLiteral("\"visible\":\"%1\"")
+            .arg(verdict(evening, wanted.criterion, Wording::English))};
     if (evening.obstacle != Obstacle::None)
-        members << QStringLiteral("\"reason\":\"%1\"").arg(ObstacleWords(evening.obstacle));
+        members << QStringLiteral("\"reason\":\"%1\"")
+                       .arg(ObstacleWords(evening.obstacle, Wording::English));
     out << u'{' << members.join(u',') << QStringLiteral("}\n");
 }
 
-QString shown(const std::optional<QString> &text, const QString &unit = QString())
+const QString kNoNumber = QStringLiteral("--");
+
+// A value in the interface language's digits with its unit, or "--" for none.
+QString amount(double value, int decimals, const QString &unit = QString())
 {
-    return text ? *text + unit : QStringLiteral("--");
+    return std::isnan(value) ? kNoNumber : QLocale().toString(value, 'f', decimals) + unit;
+}
+
+QString clock(double julianDay, double offset)
+{
+    return ShownDigits(ClockMinute(julianDay, offset).value_or(kNoNumber));
+}
+
+QString conjunctionText(double julianDay)
+{
+    if (std::isnan(julianDay))
+        return kNoNumber;
+    const QDateTime utc = DateTimeOfJulianDay(julianDay);
+    return QCoreApplication::translate("CommandLine", "%1 %2 UTC")
+        .arg(ShownDate(utc.date()), ShownDigits(utc.toString(QStringLiteral("HH:mm"))));
+}
+
+void printVerdict(const Request &wanted, const Evening &evening, QTextStream &out)
+{
+    const bool odeh = wanted.criterion == Criterion::Odeh;
+    const QString value =
+        odeh ? QCoreApplication::translate("CommandLine", "Odeh V %1").arg(amount(evening.odehV, 2))
+             : QCoreApplication::translate("CommandLine", "Yallop q %1")
+                   .arg(amount(evening.yallopQ, 3));
+    if (evening.obstacle != Obstacle::None) {
+        out << QCoreApplication::translate("CommandLine", "%1: not visible, %2")
+                   .arg(value, ObstacleWords(evening.obstacle))
+            << '\n';
+        return;
+    }
+    const QString line = odeh ? QCoreApplication::translate("CommandLine", "%1: %2 (zone %3)")
+                              : QCoreApplication::translate("CommandLine", "%1: %2 (class %3)");
+    out << line.arg(value, verdict(evening, wanted.criterion, Wording::Shown),
+                    zoneLetter(evening, wanted.criterion))
+        << '\n';
 }
 
 void printBlock(const Request &wanted, const Evening &evening, QTextStream &out)
 {
     const double offset = wanted.place.utcOffset;
-    const QLocale c = QLocale::c();
-    out << QStringLiteral("%1, evening of %2 (UTC%3%4)\n")
-               .arg(wanted.placeName, c.toString(wanted.date, QStringLiteral("d MMMM yyyy")),
-                    offset < 0 ? QStringLiteral("-") : QStringLiteral("+"))
-               .arg(std::abs(offset));
-    const QString conjunction = std::isnan(evening.conjunction)
-                                    ? QStringLiteral("--")
-                                    : c.toString(DateTimeOfJulianDay(evening.conjunction),
-                                                 QStringLiteral("d MMMM yyyy HH:mm")) +
-                                          QStringLiteral(" UTC");
-    const std::optional<QString> lag = fixed(evening.lagMinutes, 0);
-    out << QStringLiteral("Conjunction  %1\n").arg(conjunction)
-        << QStringLiteral("Sunset       %1\n").arg(shown(ClockMinute(evening.sunset, offset)))
-        << QStringLiteral("Moonset      %1\n").arg(shown(ClockMinute(evening.moonset, offset)))
-        << QStringLiteral("Lag          %1\n").arg(shown(lag, QStringLiteral(" minutes")))
-        << QStringLiteral("Moon's age   %1\n")
-               .arg(shown(fixed(evening.moonAgeHours, 1), QStringLiteral(" hours")))
-        << QStringLiteral("ARCL %1  ARCV %2  DAZ %3  W %4\n")
-               .arg(shown(fixed(evening.arcl, 2), QStringLiteral("°")),
-                    shown(fixed(evening.arcv, 2), QStringLiteral("°")),
-                    shown(fixed(evening.daz, 2), QStringLiteral("°")),
-                    shown(fixed(evening.width, 3), QStringLiteral("'")));
-    const bool odeh = wanted.criterion == Criterion::Odeh;
-    const QString value = odeh
-                              ? QStringLiteral("Odeh V %1").arg(shown(fixed(evening.odehV, 2)))
-                              : QStringLiteral("Yallop q %1").arg(shown(fixed(evening.yallopQ, 3)));
-    if (evening.obstacle != Obstacle::None) {
-        out << QStringLiteral("%1: not visible, %2\n").arg(value, ObstacleWords(evening.obstacle));
-        return;
-    }
-    out << QStringLiteral("%1: %2 (%3 %4)\n")
-               .arg(value, verdict(evening, wanted.criterion),
-                    odeh ? QStringLiteral("zone") : QStringLiteral("class"),
-                    zoneLetter(evening, wanted.criterion));
+    const auto line = [&out](const char *text, const QString &value) {
+        out << QCoreApplication::translate("CommandLine", text).arg(value) << '\n';
+    };
+    out << QCoreApplication::translate("CommandLine", "%1, evening of %2 (UTC%3%4)")
+               .arg(wanted.placeName, ShownDate(wanted.date),
+                    offset < 0 ? QStringLiteral("-") : QStringLiteral("+"),
+                    QLocale().toString(std::abs(offset), 'g', QLocale::FloatingPointShortest))
+        << '\n';
+    line(QT_TRANSLATE_NOOP("CommandLine", "Conjunction  %1"), conjunctionText(evening.conjunction));
+    line(QT_TRANSLATE_NOOP("CommandLine", "Sunset       %1"), clock(evening.sunset, offset));
+    line(QT_TRANSLATE_NOOP("CommandLine", "Moonset      %1"), clock(evening.moonset, offset));
+    line(QT_TRANSLATE_NOOP("CommandLine", "Lag          %1"),
+         amount(evening.lagMinutes, 0, QCoreApplication::translate("CommandLine", " minutes")));
+    line(QT_TRANSLATE_NOOP("CommandLine", "Moon's age   %1"),
+         amount(evening.moonAgeHours, 1, QCoreApplication::translate("CommandLine", " hours")));
+    const QString degrees = QStringLiteral("°");
+    out << QStringLiteral("ARCL %1  ARCV %2  DAZ %3  W %4\n")
+               .arg(amount(evening.arcl, 2, degrees), amount(evening.arcv, 2, degrees),
+                    amount(evening.daz, 2, degrees), amount(evening.width, 3, QStringLiteral("'")));
+    printVerdict(wanted, evening, out);
 }
 
 // The place marked on the map: the one given, else the default city when
@@ -228,8 +255,9 @@ std::optional<MapMark> requestedMark(const QCommandLineParser &parser,
     const PlaceRead read =
         ReadPlace({QString(), latitude, longitude, QStringLiteral("0")}, kCommandLineRules);
     if (latitude.isNull() || longitude.isNull() || !read.ok()) {
-        problem = QStringLiteral("Give --latitude (-90 to 90, north positive) and --longitude "
-                                 "(-180 to 180, east positive) together.");
+        problem = QCoreApplication::translate(
+            "CommandLine", "Give --latitude (-90 to 90, north positive) and --longitude (-180 to "
+                           "180, east positive) together.");
         return std::nullopt;
     }
     const PrayerPlace place = PrayerPlaceOf(read.place);
@@ -241,7 +269,8 @@ std::optional<CrescentMapRequest> mapRequest(const QCommandLineParser &parser,
                                              const CrescentChoices &choices, QString &problem)
 {
     if (!parser.isSet(QStringLiteral("date")) || !parser.isSet(QStringLiteral("output"))) {
-        problem = QStringLiteral("--crescent-map needs --date YYYY-MM-DD and --output FILE.png.");
+        problem = QCoreApplication::translate(
+            "CommandLine", "--crescent-map needs --date YYYY-MM-DD and --output FILE.png.");
         return std::nullopt;
     }
     CrescentMapRequest wanted;
@@ -255,7 +284,8 @@ std::optional<CrescentMapRequest> mapRequest(const QCommandLineParser &parser,
     if (!problem.isEmpty())
         return std::nullopt;
     if (const QString refused = RefusedSaveTarget(wanted.output); !refused.isEmpty()) {
-        problem = QStringLiteral("%1 could not be written: %2").arg(wanted.output, refused);
+        problem = QCoreApplication::translate("CommandLine", "%1 could not be written: %2")
+                      .arg(wanted.output, refused);
         return std::nullopt;
     }
     wanted.date = *date;
@@ -274,18 +304,23 @@ void DescribeCrescentOptions(QCommandLineParser &parser)
 {
     parser.addOptions({
         {QStringLiteral("crescent"),
-         QStringLiteral("Prints whether the new crescent can be seen on the evening of --date "
-                        "(default today) at the default city or the place given.")},
+         QCoreApplication::translate(
+             "CommandLine", "Prints whether the new crescent can be seen on the evening of --date "
+                            "(default today) at the default city or the place given.")},
         {QStringLiteral("crescent-map"),
-         QStringLiteral("Draws where on Earth the new crescent can be seen on the evening of "
-                        "--date as a PNG picture, --output FILE.png.")},
+         QCoreApplication::translate(
+             "CommandLine", "Draws where on Earth the new crescent can be seen on the evening of "
+                            "--date as a PNG picture, --output FILE.png.")},
         {QStringLiteral("elevation"),
-         QStringLiteral("The place's height above sea level, -500 to 9000 metres (default 0)."),
+         QCoreApplication::translate(
+             "CommandLine", "The place's height above sea level, -500 to 9000 metres (default 0)."),
          QStringLiteral("M")},
         {QStringLiteral("criterion"),
-         QStringLiteral("odeh or yallop (default: the stored choice, else odeh)."),
+         QCoreApplication::translate("CommandLine",
+                                     "odeh or yallop (default: the stored choice, else odeh)."),
          QStringLiteral("NAME")},
-        {QStringLiteral("output"), QStringLiteral("The picture --crescent-map writes."),
+        {QStringLiteral("output"),
+         QCoreApplication::translate("CommandLine", "The picture --crescent-map writes."),
          QStringLiteral("FILE")},
     });
 }

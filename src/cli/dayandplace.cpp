@@ -1,9 +1,11 @@
 #include "cli/dayandplace.h"
 
 #include "cli/usage.h"
+#include "core/calendar/names.h"
 #include "core/places/place.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 
 namespace qarnivo {
 
@@ -15,6 +17,18 @@ const QString kUtcOffset = QStringLiteral("utc-offset");
 
 } // namespace
 
+QString ShownDate(const Ymd &date, const QString &monthName)
+{
+    return QCoreApplication::translate("CommandLine", "%1 %2 %3")
+        .arg(ShownNumber(date.day), monthName, ShownNumber(date.year));
+}
+
+QString ShownDate(const QDate &date)
+{
+    return ShownDate({date.year(), date.month(), date.day()},
+                     CalendarNames().GMonthName[date.month()]);
+}
+
 std::optional<QDate> RequestedDate(const QCommandLineParser &parser, const QDate &today,
                                    int firstYear, int lastYear, QString &problem)
 {
@@ -23,10 +37,9 @@ std::optional<QDate> RequestedDate(const QCommandLineParser &parser, const QDate
     const QString text = parser.value(QStringLiteral("date"));
     const QDate date = QDate::fromString(text.trimmed(), QStringLiteral("yyyy-MM-dd"));
     if (!date.isValid() || date.year() < firstYear || date.year() > lastYear) {
-        problem = QStringLiteral("\"%1\" is not a date from %2 to %3: write it as YYYY-MM-DD.")
-                      .arg(ShownArgument(text))
-                      .arg(firstYear)
-                      .arg(lastYear);
+        problem = QCoreApplication::translate(
+                      "CommandLine", "\"%1\" is not a date from %2 to %3: write it as YYYY-MM-DD.")
+                      .arg(ShownArgument(text), ShownNumber(firstYear), ShownNumber(lastYear));
         return std::nullopt;
     }
     return date;
@@ -41,24 +54,26 @@ std::optional<PrayerPlace> RequestedPlace(const QCommandLineParser &parser,
     if (given == 0) {
         const std::optional<PrayerPlace> place = city ? PrayerPlaceOfCity(*city) : std::nullopt;
         if (!place) {
-            problem = QStringLiteral("The default city cannot be read: give --latitude, "
-                                     "--longitude and --utc-offset.");
+            problem = QCoreApplication::translate("CommandLine",
+                                                  "The default city cannot be read: give "
+                                                  "--latitude, --longitude and --utc-offset.");
             return std::nullopt;
         }
         name = city->name.trimmed();
         return place;
     }
     if (given < 3) {
-        problem = QStringLiteral("Give --latitude, --longitude and --utc-offset together.");
+        problem = QCoreApplication::translate(
+            "CommandLine", "Give --latitude, --longitude and --utc-offset together.");
         return std::nullopt;
     }
     const PlaceRead read = ReadPlace(
         {QString(), parser.value(kLatitude), parser.value(kLongitude), parser.value(kUtcOffset)},
         kCommandLineRules);
     if (!read.ok()) {
-        problem = QStringLiteral("The latitude is -90 to 90 (north positive), the longitude "
-                                 "-180 to 180 (east positive) and the UTC offset -12 to 14 hours "
-                                 "(east positive).");
+        problem = QCoreApplication::translate(
+            "CommandLine", "The latitude is -90 to 90 (north positive), the longitude -180 to 180 "
+                           "(east positive) and the UTC offset -12 to 14 hours (east positive).");
         return std::nullopt;
     }
     const PrayerPlace place = PrayerPlaceOf(read.place);

@@ -4,6 +4,7 @@
 // --latitude, --longitude and --utc-offset (east positive) or else the
 // default city, read in the city file's conventions and turned east positive.
 
+#include "core/calendar/conversion.h"
 #include "core/places/cityfile.h"
 #include "core/prayer/prayertimes.h"
 
@@ -15,6 +16,10 @@
 class QCommandLineParser;
 
 namespace qarnivo {
+
+// A date as the text forms show it, "18 February 2026", in the interface language.
+QString ShownDate(const Ymd &date, const QString &monthName);
+QString ShownDate(const QDate &date);
 
 // --date (YYYY-MM-DD, in the years given), or `today` when it is not set;
 // none, with the problem told, when it cannot be read.

@@ -3,11 +3,14 @@
 #include "cli/commandline.h"
 #include "cli/dayandplace.h"
 #include "core/calendar/names.h"
+#include "core/language/digits.h"
 #include "core/prayer/prayerclock.h"
 
 #include <QCommandLineParser>
-#include <QLocale>
+#include <QCoreApplication>
 #include <QTextStream>
+
+#include <algorithm>
 
 namespace qarnivo {
 
@@ -37,8 +40,8 @@ std::optional<PrayerSettings> requestedSettings(const QCommandLineParser &parser
             QStringList keys;
             for (int m = 0; m < kPrayerMethodCount; ++m)
                 keys << PrayerMethodKey(static_cast<PrayerMethod>(m));
-            problem =
-                QStringLiteral("The method is one of: %1.").arg(keys.join(QStringLiteral(", ")));
+            problem = QCoreApplication::translate("CommandLine", "The method is one of: %1.")
+                          .arg(keys.join(QStringLiteral(", ")));
             return std::nullopt;
         }
         settings.method = *method;
@@ -46,7 +49,8 @@ std::optional<PrayerSettings> requestedSettings(const QCommandLineParser &parser
     if (parser.isSet(QStringLiteral("asr"))) {
         const QString rule = parser.value(QStringLiteral("asr"));
         if (rule != QLatin1String("standard") && rule != QLatin1String("hanafi")) {
-            problem = QStringLiteral("The Asr rule is standard or hanafi.");
+            problem =
+                QCoreApplication::translate("CommandLine", "The Asr rule is standard or hanafi.");
             return std::nullopt;
         }
         settings.asr = rule == QLatin1String("hanafi") ? AsrRule::Hanafi : AsrRule::Standard;
@@ -57,8 +61,9 @@ std::optional<PrayerSettings> requestedSettings(const QCommandLineParser &parser
                                           QStringLiteral("twilight-angle")};
         const qsizetype rule = rules.indexOf(parser.value(QStringLiteral("high-latitude")));
         if (rule < 0) {
-            problem = QStringLiteral("The high-latitude rule is one of: %1.")
-                          .arg(rules.join(QStringLiteral(", ")));
+            problem =
+                QCoreApplication::translate("CommandLine", "The high-latitude rule is one of: %1.")
+                    .arg(rules.join(QStringLiteral(", ")));
             return std::nullopt;
         }
         settings.highLatitude = static_cast<HighLatitudeRule>(rule);
@@ -78,7 +83,8 @@ std::optional<Request> request(const QCommandLineParser &parser, const PrayerCho
     if (!settings)
         return std::nullopt;
     if (!parser.positionalArguments().isEmpty()) {
-        problem = QStringLiteral("--prayer-times takes no dates of its own: use --date.");
+        problem = QCoreApplication::translate(
+            "CommandLine", "--prayer-times takes no dates of its own: use --date.");
         return std::nullopt;
     }
     wanted.date = *date;
@@ -86,11 +92,6 @@ std::optional<Request> request(const QCommandLineParser &parser, const PrayerCho
     wanted.place.daylightSaving = parser.isSet(QStringLiteral("dst"));
     wanted.settings = *settings;
     return wanted;
-}
-
-QString jsonKey(Prayer prayer)
-{
-    return PrayerName(prayer).toLower();
 }
 
 // In the day's order rather than a JSON object's sorted keys; every value is
@@ -107,29 +108,35 @@ void printJson(const PrayerDay &day, const HijriCalendar &calendar, QTextStream 
         const auto prayer = static_cast<Prayer>(p);
         const auto minutes = day.at(prayer);
         members << QStringLiteral("\"%1\": %2")
-                       .arg(jsonKey(prayer), minutes
-                                                 ? u'"' + FormatPrayerTime(*minutes, true) + u'"'
-                                                 : QStringLiteral("null"));
+                       .arg(PrayerKey(prayer), minutes
+                                                   ? u'"' + FormatPrayerTime(*minutes, true) + u'"'
+                                                   : QStringLiteral("null"));
     }
     out << u'{' << members.join(QStringLiteral(", ")) << QStringLiteral("}\n");
 }
 
 void printTable(const Request &wanted, const PrayerDay &day, QTextStream &out)
 {
-    const QString asr = wanted.settings.asr == AsrRule::Hanafi ? QStringLiteral("Hanafi Asr")
-                                                               : QStringLiteral("standard Asr");
-    out << QStringLiteral("%1, %2 (%3, %4)\n")
-               .arg(wanted.placeName,
-                    QLocale::c().toString(day.date, QStringLiteral("d MMMM yyyy")),
-                    PrayerMethodTitle(wanted.settings.method), asr);
+    const QString title =
+        wanted.settings.asr == AsrRule::Hanafi
+            ? QCoreApplication::translate("CommandLine", "%1, %2 (%3, Hanafi Asr)")
+            : QCoreApplication::translate("CommandLine", "%1, %2 (%3, standard Asr)");
+    out << title.arg(wanted.placeName, ShownDate(day.date),
+                     PrayerMethodTitle(wanted.settings.method))
+        << '\n';
+    // The times in one column, however long the language's names are.
+    qsizetype width = 9;
+    for (int p = 0; p < kPrayerCount; ++p)
+        width = std::max(width, PrayerName(static_cast<Prayer>(p)).size() + 2);
     for (int p = 0; p < kPrayerCount; ++p) {
         const auto prayer = static_cast<Prayer>(p);
         const auto minutes = day.at(prayer);
-        QString line =
-            PrayerName(prayer).leftJustified(9) +
-            (minutes ? FormatPrayerTime(*minutes, wanted.settings.clock24) : QStringLiteral("--"));
+        QString line = PrayerName(prayer).leftJustified(width) +
+                       (minutes ? ShownDigits(FormatPrayerTime(*minutes, wanted.settings.clock24))
+                                : QStringLiteral("--"));
         if (!minutes && (prayer == Prayer::Sunrise || prayer == Prayer::Maghrib))
-            line += QStringLiteral("  (%1: %2)").arg(PolarText(day.polar), PolarReason(day.polar));
+            line += QCoreApplication::translate("CommandLine", "  (%1: %2)")
+                        .arg(PolarText(day.polar), PolarReason(day.polar));
         out << line << '\n';
     }
 }
@@ -140,24 +147,35 @@ void DescribePrayerOptions(QCommandLineParser &parser)
 {
     parser.addOptions({
         {QStringLiteral("prayer-times"),
-         QStringLiteral("Prints the day's prayer times (default city and today unless told).")},
+         QCoreApplication::translate(
+             "CommandLine", "Prints the day's prayer times (default city and today unless told).")},
         {QStringLiteral("date"),
-         QStringLiteral("The day of --prayer-times, --crescent or --crescent-map, YYYY-MM-DD."),
+         QCoreApplication::translate(
+             "CommandLine", "The day of --prayer-times, --crescent or --crescent-map, YYYY-MM-DD."),
          QStringLiteral("DATE")},
-        {QStringLiteral("latitude"), QStringLiteral("Latitude in degrees, north positive."),
+        {QStringLiteral("latitude"),
+         QCoreApplication::translate("CommandLine", "Latitude in degrees, north positive."),
          QStringLiteral("L")},
-        {QStringLiteral("longitude"), QStringLiteral("Longitude in degrees, east positive."),
+        {QStringLiteral("longitude"),
+         QCoreApplication::translate("CommandLine", "Longitude in degrees, east positive."),
          QStringLiteral("L")},
         {QStringLiteral("utc-offset"),
-         QStringLiteral("Hours ahead of UTC, east positive (5.5 for India)."), QStringLiteral("H")},
-        {QStringLiteral("dst"), QStringLiteral("Daylight saving time: one hour later.")},
+         QCoreApplication::translate("CommandLine",
+                                     "Hours ahead of UTC, east positive (5.5 for India)."),
+         QStringLiteral("H")},
+        {QStringLiteral("dst"),
+         QCoreApplication::translate("CommandLine", "Daylight saving time: one hour later.")},
         {QStringLiteral("method"),
-         QStringLiteral("mwl, isna, egypt, karachi, umm-al-qura, dubai, moonsighting-committee, "
-                        "kuwait, qatar, singapore, tehran or turkey."),
+         QCoreApplication::translate(
+             "CommandLine",
+             "mwl, isna, egypt, karachi, umm-al-qura, dubai, moonsighting-committee, "
+             "kuwait, qatar, singapore, tehran or turkey."),
          QStringLiteral("NAME")},
-        {QStringLiteral("asr"), QStringLiteral("standard or hanafi."), QStringLiteral("RULE")},
+        {QStringLiteral("asr"), QCoreApplication::translate("CommandLine", "standard or hanafi."),
+         QStringLiteral("RULE")},
         {QStringLiteral("high-latitude"),
-         QStringLiteral("middle-of-the-night, seventh-of-the-night or twilight-angle."),
+         QCoreApplication::translate(
+             "CommandLine", "middle-of-the-night, seventh-of-the-night or twilight-angle."),
          QStringLiteral("RULE")},
     });
 }

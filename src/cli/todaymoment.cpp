@@ -5,6 +5,7 @@
 #include "core/prayer/prayertimes.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <QTextStream>
 
@@ -33,7 +34,10 @@ bool isEve(const QDateTime &at, const CommandLineInput &input, QTextStream &err)
     const std::optional<PrayerPlace> place =
         input.city ? PrayerPlaceOfCity(*input.city) : std::nullopt;
     if (!place) {
-        err << "The default city cannot be read: the Hijri day changes at midnight." << Qt::endl;
+        err << QCoreApplication::translate(
+                   "CommandLine",
+                   "The default city cannot be read: the Hijri day changes at midnight.")
+            << Qt::endl;
         return false;
     }
     return IsHijriEve(at,
@@ -50,7 +54,8 @@ std::optional<TodayMoment> ReadTodayMoment(const QCommandLineParser &parser,
         const QString text = parser.value(QStringLiteral("at"));
         const std::optional<QDateTime> read = readAt(text);
         if (!read) {
-            err << QStringLiteral("\"%1\" is not a clock time: write it as YYYY-MM-DDTHH:MM.")
+            err << QCoreApplication::translate(
+                       "CommandLine", "\"%1\" is not a clock time: write it as YYYY-MM-DDTHH:MM.")
                        .arg(ShownArgument(text))
                 << Qt::endl;
             return std::nullopt;
@@ -61,7 +66,9 @@ std::optional<TodayMoment> ReadTodayMoment(const QCommandLineParser &parser,
     if (parser.isSet(QStringLiteral("day-starts"))) {
         const QString start = parser.value(QStringLiteral("day-starts"));
         if (start != QLatin1String("sunset") && start != QLatin1String("midnight")) {
-            err << "The day starts at sunset or midnight." << Qt::endl;
+            err << QCoreApplication::translate("CommandLine",
+                                               "The day starts at sunset or midnight.")
+                << Qt::endl;
             return std::nullopt;
         }
         sunset = start == QLatin1String("sunset");

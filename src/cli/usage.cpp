@@ -4,6 +4,7 @@
 #include "cli/prayercommand.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 
 #include <algorithm>
 #include <vector>
@@ -56,7 +57,7 @@ const std::vector<Command> &commands()
 
 QString seeHelp(const QString &problem)
 {
-    return problem + QStringLiteral(" See Qarnivo --help.");
+    return QCoreApplication::translate("CommandLine", "%1 See Qarnivo --help.").arg(problem);
 }
 
 QString quoted(const QString &argument)
@@ -82,7 +83,8 @@ QString unknownOptions(const QStringList &unknown, const QStringList &arguments)
         if (holdsUnknown && !shown.contains(quoted(typed)))
             shown << quoted(typed);
     }
-    return seeHelp(QStringLiteral("Unknown option: %1.").arg(shown.join(QLatin1String(", "))));
+    return seeHelp(QCoreApplication::translate("CommandLine", "Unknown option: %1.")
+                       .arg(shown.join(QLatin1String(", "))));
 }
 
 // The options given, by their long names, each once.
@@ -114,59 +116,77 @@ QString listed(const QStringList &options, const QStringList &positionals)
 
 void DescribeOptions(QCommandLineParser &parser)
 {
-    parser.setApplicationDescription(
-        QStringLiteral("Qarnivo, the Hijri calendar. Without options it opens its windows."));
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "CommandLine", "Qarnivo, the Hijri calendar. Without options it opens its windows."));
     parser.addOptions({
         {QStringLiteral("convert"),
-         QStringLiteral("Converts each Gregorian DATE (Julian before 15 October 1582) to Hijri.")},
-        {QStringLiteral("to-gregorian"), QStringLiteral("Converts each Hijri DATE to Gregorian.")},
-        {QStringLiteral("today"), QStringLiteral("Prints today's Hijri and Gregorian date.")},
+         QCoreApplication::translate(
+             "CommandLine",
+             "Converts each Gregorian DATE (Julian before 15 October 1582) to Hijri.")},
+        {QStringLiteral("to-gregorian"),
+         QCoreApplication::translate("CommandLine", "Converts each Hijri DATE to Gregorian.")},
+        {QStringLiteral("today"),
+         QCoreApplication::translate("CommandLine", "Prints today's Hijri and Gregorian date.")},
         {QStringLiteral("at"),
-         QStringLiteral("--today as at a clock time of the default city's UTC offset, "
-                        "YYYY-MM-DDTHH:MM."),
+         QCoreApplication::translate("CommandLine",
+                                     "--today as at a clock time of the default city's UTC offset, "
+                                     "YYYY-MM-DDTHH:MM."),
          QStringLiteral("TIME")},
         {QStringLiteral("day-starts"),
-         QStringLiteral("sunset (the Hijri day begins at the default city's Maghrib) or "
-                        "midnight (default: the stored choice)."),
+         QCoreApplication::translate(
+             "CommandLine", "sunset (the Hijri day begins at the default city's Maghrib) or "
+                            "midnight (default: the stored choice)."),
          QStringLiteral("WHEN")},
         {QStringLiteral("month"),
-         QStringLiteral("Prints a Hijri month (YYYY-MM, default today's) as a week grid.")},
+         QCoreApplication::translate(
+             "CommandLine", "Prints a Hijri month (YYYY-MM, default today's) as a week grid.")},
         {QStringLiteral("export-ics"),
-         QStringLiteral("Writes the occasions of a Hijri year as an iCalendar FILE."),
+         QCoreApplication::translate("CommandLine",
+                                     "Writes the occasions of a Hijri year as an iCalendar FILE."),
          QStringLiteral("FILE")},
-        {QStringLiteral("hijri-year"), QStringLiteral("The Hijri year to export."),
+        {QStringLiteral("hijri-year"),
+         QCoreApplication::translate("CommandLine", "The Hijri year to export."),
          QStringLiteral("Y")},
         {QStringLiteral("calendar"),
-         QStringLiteral("tabular or umm-al-qura (default: the stored choice, else tabular)."),
+         QCoreApplication::translate(
+             "CommandLine", "tabular or umm-al-qura (default: the stored choice, else tabular)."),
          QStringLiteral("NAME")},
         {QStringLiteral("correction"),
-         QStringLiteral("The day correction of the Options window (default: the stored one): "
-                        "Hijri dates lie N days later."),
+         QCoreApplication::translate(
+             "CommandLine", "The day correction of the Options window (default: the stored one): "
+                            "Hijri dates lie N days later."),
          QStringLiteral("N")},
         {QStringLiteral("month-start"),
-         QStringLiteral("A Hijri month's announced 1st, such as 1447-09=2026-02-18, on top of "
-                        "the stored ones; may be given again."),
+         QCoreApplication::translate(
+             "CommandLine", "A Hijri month's announced 1st, such as 1447-09=2026-02-18, on top of "
+                            "the stored ones; may be given again."),
          QStringLiteral("YYYY-MM=YYYY-MM-DD")},
         {QStringLiteral("month-starts"),
-         QStringLiteral("Announced 1sts from a FILE, one \"1447-09 2026-02-18\" a line."),
+         QCoreApplication::translate(
+             "CommandLine", "Announced 1sts from a FILE, one \"1447-09 2026-02-18\" a line."),
          QStringLiteral("FILE")},
         {QStringLiteral("json"),
-         QStringLiteral(
+         QCoreApplication::translate(
+             "CommandLine",
              "Prints each date, a month (one object, its week rows as arrays) or "
              "the prayer times or the crescent as a JSON object, one a line; \"source\" tells "
              "whether its Hijri month was announced.")},
         {QStringLiteral("lang"),
-         QStringLiteral("The language of the answer: en, ar or ur (default: the stored choice, "
-                        "else the system's)."),
+         QCoreApplication::translate(
+             "CommandLine", "The language of the answer: en, ar or ur (default: the stored choice, "
+                            "else the system's)."),
          QStringLiteral("LANGUAGE")},
-        {{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Shows this help.")},
-        {{QStringLiteral("v"), QStringLiteral("version")}, QStringLiteral("Shows the version.")},
+        {{QStringLiteral("h"), QStringLiteral("help")},
+         QCoreApplication::translate("CommandLine", "Shows this help.")},
+        {{QStringLiteral("v"), QStringLiteral("version")},
+         QCoreApplication::translate("CommandLine", "Shows the version.")},
     });
     DescribePrayerOptions(parser);
     DescribeCrescentOptions(parser);
-    parser.addPositionalArgument(QStringLiteral("DATE"),
-                                 QStringLiteral("A date written YYYY-MM-DD."),
-                                 QStringLiteral("[DATE...]"));
+    parser.addPositionalArgument(
+        QStringLiteral("DATE"),
+        QCoreApplication::translate("CommandLine", "A date written YYYY-MM-DD."),
+        QStringLiteral("[DATE...]"));
 }
 
 QString ShownArgument(const QString &argument)
@@ -209,24 +229,31 @@ QString UsageError(const QCommandLineParser &parser, bool parsed, const QStringL
     }
     if (named.empty()) {
         const QString given = listed(options, positionals);
-        return seeHelp(
-            QStringLiteral("No command%1: give one of --convert, --to-gregorian, "
-                           "--today, --month, --export-ics, --prayer-times, --crescent or "
-                           "--crescent-map.")
-                .arg(given.isEmpty() ? QString() : QLatin1String(" for ") + given));
+        return seeHelp(given.isEmpty()
+                           ? QCoreApplication::translate(
+                                 "CommandLine", "No command: give one of --convert, "
+                                                "--to-gregorian, --today, --month, --export-ics, "
+                                                "--prayer-times, --crescent or --crescent-map.")
+                           : QCoreApplication::translate(
+                                 "CommandLine",
+                                 "No command for %1: give one of --convert, --to-gregorian, "
+                                 "--today, --month, --export-ics, --prayer-times, --crescent or "
+                                 "--crescent-map.")
+                                 .arg(given));
     }
     const Command &command = *named.front();
     if (named.size() > 1)
         return seeHelp(
-            QStringLiteral("--%1 and --%2 do not go together.").arg(command.name, named[1]->name));
+            QCoreApplication::translate("CommandLine", "--%1 and --%2 do not go together.")
+                .arg(command.name, named[1]->name));
     options.removeIf([&command](const QString &name) { return command.options.contains(name); });
     positionals.remove(0, command.positionals == kAnyNumber
                               ? positionals.size()
                               : std::min<qsizetype>(command.positionals, positionals.size()));
     if (options.isEmpty() && positionals.isEmpty())
         return QString();
-    return seeHelp(
-        QStringLiteral("--%1 does not take %2.").arg(command.name, listed(options, positionals)));
+    return seeHelp(QCoreApplication::translate("CommandLine", "--%1 does not take %2.")
+                       .arg(command.name, listed(options, positionals)));
 }
 
 } // namespace qarnivo

@@ -306,6 +306,61 @@ private slots:
         QCOMPARE(result.err.isEmpty(), year != 9666);
     }
 
+    // JSON is for programs: English names and ASCII digits in every language.
+    void jsonWhateverTheLanguage_data()
+    {
+        columns<QString, QString>({"language", "options"});
+        for (const char *language : {"ar", "ur"}) {
+            for (const char *options :
+                 {"--convert 2024-03-11", "--today", "--month 1445-09",
+                  "--prayer-times --date 2026-12-06", "--crescent", "--crescent --date 2026-02-16"})
+                QTest::addRow("%s %s", language, options) << QString(language) << QString(options);
+        }
+    }
+    void jsonWhateverTheLanguage()
+    {
+        const auto [language, options] = fetch<QString, QString>("language", "options");
+        const QStringList arguments = ("--json " + options).split(u' ');
+        const Run english = run(arguments);
+        const InLanguage in(language);
+        QVERIFY(in.loaded());
+        QVERIFY(!english.out.isEmpty());
+        QCOMPARE(run(arguments + QStringList{"--lang", language}).out, english.out);
+    }
+
+    // The text forms and refusals a person reads, in the language and its digits.
+    void textInLanguage_data()
+    {
+        columns<QString, QString, int, QString>({"language", "options", "line", "shown"});
+        const QString makkah = " --latitude 21.42 --longitude 39.83 --utc-offset 3";
+        row("Urdu sunrise", QString("ur"), "--prayer-times --date 2026-12-06" + makkah, 2,
+            QString("طلوع آفتاب  ۰۶:۴۵"));
+        row("Arabic verdict", QString("ar"),
+            "--crescent --date 2025-03-30 --criterion yallop" + makkah, 7,
+            QString("يالوب q ٠٫٩٧٤: مرئي بسهولة (الفئة A)"));
+        row("Arabic refusal", QString("ar"), QString("--today --day-starts dawn"), 0,
+            QString("يبدأ اليوم عند الغروب (sunset) أو منتصف الليل (midnight)."));
+    }
+    void textInLanguage()
+    {
+        const auto [language, options, line, shown] =
+            fetch<QString, QString, int, QString>("language", "options", "line", "shown");
+        const InLanguage in(language);
+        QVERIFY(in.loaded());
+        const Run result = run(options.split(u' '));
+        QCOMPARE((result.status == 0 ? result.out : result.err).split(u'\n').value(line), shown);
+    }
+
+    // The grid a person reads: the month's name and the digits in the language.
+    void monthGridInUrdu()
+    {
+        const InLanguage in(QStringLiteral("ur"));
+        QVERIFY(in.loaded());
+        const QStringList lines = run({"--month", "1445-09"}).out.split(u'\n');
+        QCOMPARE(lines[0].trimmed(), "رمضان ۱۴۴۵");
+        QCOMPARE(lines[2], "      ۱   ۲   ۳ [ ۴]  ۵   ۶");
+    }
+
     void jsonLinesInTheOrderGiven()
     {
         const Run result = run({"--json", "--convert", "2024-03-11", "1582-10-10", "0622-07-16"});

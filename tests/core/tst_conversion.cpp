@@ -8,6 +8,8 @@
 #include "core/calendar/leadingnumber.h"
 #include "core/calendar/monthview.h"
 #include "core/calendar/names.h"
+#include "core/calendar/sunsetday.h"
+#include "core/readings/occasions.h"
 #include "testsupport.h"
 
 #include <QCalendar>
@@ -153,6 +155,42 @@ private slots:
                 HijriToJulianDay(h.year, h.month, h.day) != jd)
                 QFAIL(qPrintable(QStringLiteral("JD %1: ours %2, Qt's %3").arg(jd).arg(ours, qt)));
         }
+    }
+
+    // The shown texts in the interface language, its digits included; with no
+    // translation the English of before, and the English table whatever the language.
+    void shownInLanguage_data()
+    {
+        columns<QString, QString, QString>({"language", "text", "shown"});
+        const QStringList texts{"month", "weekday", "date line", "eve", "occasion", "english"};
+        const QList<QStringList> shown{{"", "Ramadhan-ul-Mubarak", "Friday",
+                                        "1, Ramadhan - 1447 Hijri", "Eve of 1 Ramadhan 1447",
+                                        "E'ID-UL-FITRA", "Ramadhan"},
+                                       {"ar", "رمضان المبارك", "الجمعة", "١ رمضان ١٤٤٧ هـ",
+                                        "ليلة ١ رمضان ١٤٤٧", "عيد الفطر", "Ramadhan"},
+                                       {"ur", "رمضان المبارک", "جمعہ", "۱ رمضان ۱۴۴۷ ہجری",
+                                        "شبِ ۱ رمضان ۱۴۴۷", "عید الفطر", "Ramadhan"}};
+        for (const QStringList &language : shown) {
+            for (qsizetype i = 0; i < texts.size(); ++i)
+                QTest::addRow("%s %s", qPrintable(language[0]), qPrintable(texts[i]))
+                    << language[0] << texts[i] << language[i + 1];
+        }
+    }
+    void shownInLanguage()
+    {
+        const auto [language, text, shown] =
+            fetch<QString, QString, QString>("language", "text", "shown");
+        const InLanguage in(language);
+        QVERIFY(in.loaded());
+        const NameTables names = CalendarNames();
+        const QHash<QString, QString> texts{
+            {"month", names.HMonthName[9]},
+            {"weekday", names.WeekDayName[6]},
+            {"date line", HijriDateLine(1, names.HMonthShort[9], 1447)},
+            {"eve", EveLine({1447, 9, 1}, names)},
+            {"occasion", BuildOccasionTable(1447).at(10, 1)},
+            {"english", EnglishNames().HMonthShort[9]}};
+        QCOMPARE(texts.value(text), shown);
     }
 
     // The program's own spellings, blanks and capitals included, as the windows show them.
@@ -354,5 +392,5 @@ private slots:
     void hijriDate() { verifyDate(CheckHijriInput); }
 };
 
-QTEST_APPLESS_MAIN(TestConversion)
+QTEST_GUILESS_MAIN(TestConversion)
 #include "tst_conversion.moc"

@@ -77,6 +77,34 @@ private slots:
         QCOMPARE(Verdict(judged(OdehZone::D, YallopClass::F, obstacle), criterion), verdict);
     }
 
+    // The words a person reads in the interface language, its digits included.
+    void shownInLanguage_data()
+    {
+        columns<QString, QString, QString>({"language", "text", "shown"});
+        row("Arabic line", QString("ar"), QString("line"),
+            QString("الهلال الجديد مساء الأربعاء ١٨ فبراير ٢٠٢٦: مرئي بالعين المجردة (عودة A)"));
+        row("Urdu obstacle", QString("ur"), QString("obstacle"),
+            QString("نظر نہیں آئے گا (یالوپ F): چاند سورج سے پہلے غروب ہو جاتا ہے"));
+        row("Arabic age", QString("ar"), QString("age"), QString("١٨٫٥ ساعة"));
+        row("Urdu row title", QString("ur"), QString("title"), QString("یالوپ کا درجہ"));
+    }
+    void shownInLanguage()
+    {
+        const auto [language, text, shown] =
+            fetch<QString, QString, QString>("language", "text", "shown");
+        const InLanguage in(language);
+        QVERIFY(in.loaded());
+        Evening young = judged(OdehZone::A, YallopClass::A);
+        young.moonAgeHours = 18.5;
+        const QHash<QString, QString> texts{
+            {"line", CrescentLine(QDate(2026, 2, 18), young, Criterion::Odeh)},
+            {"obstacle", Verdict(judged(OdehZone::D, YallopClass::F, Obstacle::MoonSetsFirst),
+                                 Criterion::Yallop)},
+            {"age", EveningTexts(young, Criterion::Odeh, 3).at(3)},
+            {"title", EveningRowTitles(Criterion::Yallop).last()}};
+        QCOMPARE(texts.value(text), shown);
+    }
+
     // The minute an instant falls in, on the place's clock, also across
     // midnight and for a clock behind UT.
     void clockMinute_data()
@@ -97,5 +125,5 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(TestCrescentLine)
+QTEST_GUILESS_MAIN(TestCrescentLine)
 #include "tst_crescentline.moc"

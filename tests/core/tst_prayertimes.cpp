@@ -4,6 +4,7 @@
 
 #include "core/places/place.h"
 #include "core/prayer/prayertimes.h"
+#include "core/prayer/timetabletext.h"
 #include "testsupport.h"
 
 #include <limits>
@@ -134,6 +135,19 @@ private slots:
         for (const PrayerDay &day : month)
             QCOMPARE(minutesOf(day), minutesOf(PrayerTimesFor(day.date, kRaleigh, {})));
         QVERIFY(PrayerTimetable(2024, 13, kRaleigh, {}).empty());
+    }
+
+    // The CSV's titles follow the interface language; its dates and times stay as programs read
+    // them.
+    void csvInUrdu()
+    {
+        const std::vector<PrayerDay> days{PrayerTimesFor(QDate(2024, 3, 11), kMakkah, {})};
+        const QByteArray english = TimetableCsv(days);
+        const InLanguage in("ur");
+        QVERIFY(in.loaded());
+        const QList<QByteArray> records = TimetableCsv(days).split('\n');
+        QCOMPARE(records[0], QByteArray("تاریخ,ہجری تاریخ,فجر,طلوع آفتاب,ظہر,عصر,مغرب,عشاء\r"));
+        QCOMPARE(records[1], english.split('\n')[1]);
     }
 
     void adjustmentsAndDaylightSaving()

@@ -177,16 +177,23 @@ private slots:
     // follow the same rules.
     void nextPrayerAndDue_data()
     {
-        columns<int, int, QString, QString>({"isha", "second", "next", "due"});
-        row("before Fajr", 1260, 4 * 3600, "Fajr in 1:00:00", "Fajr Dhuhr Asr Maghrib Isha");
-        row("Fajr's own minute", 1260, 5 * 3600, "Dhuhr in 7:00:00", "Dhuhr Asr Maghrib Isha");
-        row("after Isha", 1260, 22 * 3600, "Fajr (tomorrow) in 7:01:00", QString());
-        row("Isha after midnight", 1470, 86399, "Isha in 0:30:01", "Isha");
+        columns<int, int, QString, QString, QString>({"isha", "second", "next", "due", "language"});
+        row("before Fajr", 1260, 4 * 3600, "Fajr in 1:00:00", "Fajr Dhuhr Asr Maghrib Isha",
+            QString());
+        row("Fajr's own minute", 1260, 5 * 3600, "Dhuhr in 7:00:00", "Dhuhr Asr Maghrib Isha",
+            QString());
+        row("after Isha", 1260, 22 * 3600, "Fajr (tomorrow) in 7:01:00", QString(), QString());
+        row("Isha after midnight", 1470, 86399, "Isha in 0:30:01", "Isha", QString());
+        row("Arabic, before Fajr", 1260, 4 * 3600, "الفجر بعد ١:٠٠:٠٠",
+            "الفجر الظهر العصر المغرب العشاء", QString("ar"));
+        row("Urdu, after Isha", 1260, 22 * 3600, "فجر (کل) ۷:۰۱:۰۰ میں", QString(), QString("ur"));
     }
     void nextPrayerAndDue()
     {
-        const auto [isha, second, next, due] =
-            fetch<int, int, QString, QString>("isha", "second", "next", "due");
+        const auto [isha, second, next, due, language] =
+            fetch<int, int, QString, QString, QString>("isha", "second", "next", "due", "language");
+        const InLanguage in(language);
+        QVERIFY(in.loaded());
         // Fajr 05:00, sunrise 06:00, Dhuhr 12:00, Asr 15:00, Maghrib 18:00.
         const PrayerDay today = dayWith({300, 360, 720, 900, 1080, isha});
         const PrayerDay tomorrow = dayWith({301, 361, 720, 900, 1080, isha});

@@ -1,5 +1,9 @@
 #include "core/calendar/monthstartedit.h"
 
+#include "core/calendar/names.h"
+
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace qarnivo {
@@ -36,9 +40,10 @@ StartsChange checked(const HijriCalendar &calendar, const MonthStarts &wanted,
 StartsChange WithAnnouncedStart(const HijriCalendar &calendar, const AnnouncedStart &start)
 {
     if (start.year < kFirstAnnouncedYear || start.year > kLastAnnouncedYear)
-        return {calendar.announced(), QStringLiteral("Months from %1 to %2 AH may be announced.")
-                                          .arg(kFirstAnnouncedYear)
-                                          .arg(kLastAnnouncedYear)};
+        return {
+            calendar.announced(),
+            QCoreApplication::translate("MonthStarts", "Months from %1 to %2 AH may be announced.")
+                .arg(ShownNumber(kFirstAnnouncedYear), ShownNumber(kLastAnnouncedYear))};
     MonthStarts wanted = calendar.announced();
     wanted.set(start);
     MonthStarts changed;
@@ -76,7 +81,8 @@ QStringList AnnouncedStartLines(const HijriCalendar &calendar)
         QString line = AnnouncedStartText(start);
         for (const SetAsideStart &aside : calendar.setAside()) {
             if (aside.start == start)
-                line += QStringLiteral(" (set aside: %1)").arg(aside.reason);
+                line += QCoreApplication::translate("MonthStarts", " (set aside: %1)")
+                            .arg(aside.reason);
         }
         lines << line;
     }

@@ -3,6 +3,7 @@
 #include "core/calendar/monthview.h"
 #include "core/calendar/names.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -25,10 +26,9 @@ bool fairLength(int days)
 QString westernText(qint32 julianDay)
 {
     const Ymd western = JulianDayToGregorian(julianDay);
-    return QStringLiteral("%1 %2 %3")
-        .arg(western.day)
-        .arg(CalendarNames().GMonthName[western.month])
-        .arg(western.year);
+    return QCoreApplication::translate("MonthStarts", "%1 %2 %3")
+        .arg(ShownNumber(western.day), CalendarNames().GMonthName[western.month],
+             ShownNumber(western.year));
 }
 
 // A start read from its month and date texts, or why it cannot be.
@@ -44,20 +44,23 @@ ReadStart readStart(const QString &monthText, const QString &dateText)
     const QRegularExpressionMatch m = month.match(monthText);
     const QRegularExpressionMatch d = date.match(dateText);
     if (!m.hasMatch() || !d.hasMatch())
-        return {std::nullopt, QStringLiteral("write the Hijri month and the Gregorian day it "
-                                             "began, such as 1447-09 2026-02-18")};
+        return {std::nullopt, QCoreApplication::translate(
+                                  "MonthStarts", "write the Hijri month and the Gregorian day it "
+                                                 "began, such as 1447-09 2026-02-18")};
     const AnnouncedStart start{m.captured(1).toInt(), m.captured(2).toInt(), 0};
     if (start.year < kFirstAnnouncedYear || start.year > kLastAnnouncedYear || start.month < 1 ||
         start.month > 12)
-        return {std::nullopt, QStringLiteral("months from %1 to %2 AH may be announced")
-                                  .arg(kFirstAnnouncedYear)
-                                  .arg(kLastAnnouncedYear)};
+        return {
+            std::nullopt,
+            QCoreApplication::translate("MonthStarts", "months from %1 to %2 AH may be announced")
+                .arg(ShownNumber(kFirstAnnouncedYear), ShownNumber(kLastAnnouncedYear))};
     const Ymd western{d.captured(1).toInt(), d.captured(2).toInt(), d.captured(3).toInt()};
     const qint32 day = GregorianToJulianDay(western.year, western.month, western.day);
     const Ymd back = JulianDayToGregorian(day);
     if (western.month < 1 || western.month > 12 || back.year != western.year ||
         back.month != western.month || back.day != western.day)
-        return {std::nullopt, QStringLiteral("%1 is no date").arg(dateText)};
+        return {std::nullopt,
+                QCoreApplication::translate("MonthStarts", "%1 is no date").arg(dateText)};
     return {AnnouncedStart{start.year, start.month, day}, QString()};
 }
 
@@ -89,9 +92,10 @@ qint32 firstDayIn(const MonthStarts &applied, CalendarKind kind, int correction,
 
 QString lengthFault(const AnnouncedStart &start, const HijriMonth &month, int days)
 {
-    return QStringLiteral("With %1, %2 would have %3 days; a month has 29 or 30.")
-        .arg(AnnouncedStartText(start), AnnouncedMonthText(month.year, month.month))
-        .arg(days);
+    return QCoreApplication::translate("MonthStarts",
+                                       "With %1, %2 would have %3 days; a month has 29 or 30.")
+        .arg(AnnouncedStartText(start), AnnouncedMonthText(month.year, month.month),
+             ShownNumber(days));
 }
 
 std::optional<QString> faultOf(const AnnouncedStart &start, const MonthStarts &applied,
@@ -100,13 +104,17 @@ std::optional<QString> faultOf(const AnnouncedStart &start, const MonthStarts &a
     const qint32 calendarDay = CalendarFirstDay(kind, correction, start.year, start.month);
     const int apart = start.firstDay - calendarDay;
     if (std::abs(apart) > kMostDaysFromCalendar)
-        return QStringLiteral("%1 is %2 days %3 the calendar's 1st of that month, %4; an "
-                              "announced month begins at most %5 days from it.")
-            .arg(AnnouncedStartText(start))
-            .arg(std::abs(apart))
-            .arg(apart > 0 ? QStringLiteral("after") : QStringLiteral("before"),
-                 westernText(calendarDay))
-            .arg(kMostDaysFromCalendar);
+        return (apart > 0
+                    ? QCoreApplication::translate("MonthStarts",
+                                                  "%1 is %2 days after the calendar's 1st of that "
+                                                  "month, %3; an announced month begins "
+                                                  "at most %4 days from it.")
+                    : QCoreApplication::translate("MonthStarts",
+                                                  "%1 is %2 days before the calendar's 1st of that "
+                                                  "month, %3; an announced month begins "
+                                                  "at most %4 days from it."))
+            .arg(AnnouncedStartText(start), ShownNumber(std::abs(apart)), westernText(calendarDay),
+                 ShownNumber(kMostDaysFromCalendar));
     const HijriMonth own{start.month, start.year};
     const HijriMonth before = PreviousHijriMonth(own);
     if (const int days = start.firstDay - firstDayIn(applied, kind, correction, before);
@@ -177,18 +185,20 @@ MonthStarts Merged(const MonthStarts &base, const MonthStarts &added)
 
 QString AnnouncedMonthText(int year, int month)
 {
-    return QStringLiteral("%1 %2").arg(CalendarNames().HMonthShort[month]).arg(year);
+    return QCoreApplication::translate("MonthStarts", "%1 %2")
+        .arg(CalendarNames().HMonthShort[month], ShownNumber(year));
 }
 
 QString AnnouncedStartText(const AnnouncedStart &start)
 {
-    return QStringLiteral("1 %1 = %2")
+    return QCoreApplication::translate("MonthStarts", "1 %1 = %2")
         .arg(AnnouncedMonthText(start.year, start.month), westernText(start.firstDay));
 }
 
 QString AnnouncedMarkTip(qint32 firstDay)
 {
-    return QStringLiteral("Begun by announcement on %1").arg(westernText(firstDay));
+    return QCoreApplication::translate("MonthStarts", "Begun by announcement on %1")
+        .arg(westernText(firstDay));
 }
 
 std::optional<AnnouncedStart> ReadAnnouncedStart(const QString &text)
@@ -235,12 +245,14 @@ SharedStarts ReadSharingFile(const QString &text)
             if (isNew)
                 starts.set(*read.start);
             else
-                why = QStringLiteral("%1 is already on line %2")
-                          .arg(AnnouncedMonthText(read.start->year, read.start->month))
-                          .arg(earlier->second);
+                why = QCoreApplication::translate("MonthStarts", "%1 is already on line %2")
+                          .arg(AnnouncedMonthText(read.start->year, read.start->month),
+                               ShownNumber(earlier->second));
         }
         if (!why.isEmpty())
-            return {MonthStarts(), QStringLiteral("Line %1 of the file: %2.").arg(number).arg(why)};
+            return {MonthStarts(),
+                    QCoreApplication::translate("MonthStarts", "Line %1 of the file: %2.")
+                        .arg(ShownNumber(number), why)};
     }
     return {starts, QString()};
 }

@@ -1,5 +1,9 @@
 #include "core/calendar/monthview.h"
 
+#include "core/calendar/names.h"
+
+#include <QCoreApplication>
+
 namespace qarnivo {
 
 MonthGrid LayOutMonth(int firstWeekDay, int monthDays)
@@ -17,17 +21,20 @@ MonthGrid LayOutMonth(int firstWeekDay, int monthDays)
 
 QString HijriDateLine(int day, const QString &longMonthName, int year)
 {
-    return QStringLiteral("%1, %2 - %3 Hijri").arg(day).arg(longMonthName).arg(year);
+    return QCoreApplication::translate("DateLines", "%1, %2 - %3 Hijri")
+        .arg(ShownNumber(day), longMonthName, ShownNumber(year));
 }
 
 QString HijriSelectionLine(int day, const QString &longMonthName, int year)
 {
-    return QStringLiteral("%1, %2, %3 Hijri").arg(day).arg(longMonthName).arg(year);
+    return QCoreApplication::translate("DateLines", "%1, %2, %3 Hijri")
+        .arg(ShownNumber(day), longMonthName, ShownNumber(year));
 }
 
 QString GregorianDateLine(int day, const QString &monthName, int year)
 {
-    return QStringLiteral("%1, %2 - %3 AD").arg(day).arg(monthName).arg(year);
+    return QCoreApplication::translate("DateLines", "%1, %2 - %3 AD")
+        .arg(ShownNumber(day), monthName, ShownNumber(year));
 }
 
 bool InMonthView(int month, int year)
@@ -52,16 +59,18 @@ HijriMonth PreviousHijriMonth(HijriMonth shown)
 
 QString DateRangeMessage()
 {
-    return QStringLiteral("Check Date Range. Date value must be between:\r\n\r\n"
-                          "1, Muharram 1 AH and 2, Rabi-ul-Aakhir 9666 AH\r\n"
-                          "\t   Corresponding to:\r\n"
-                          "   16, July 622 AD and 31, December 9999 AD");
+    return QCoreApplication::translate("DateLines",
+                                       "Check Date Range. Date value must be between:\r\n\r\n"
+                                       "1, Muharram 1 AH and 2, Rabi-ul-Aakhir 9666 AH\r\n"
+                                       "\t   Corresponding to:\r\n"
+                                       "   16, July 622 AD and 31, December 9999 AD");
 }
 
 QString InvalidYearMessage()
 {
-    return QStringLiteral("Invalid year value. Hijri year value should be between\r\n\r\n"
-                          "\t      1 AH and 9666 AH");
+    return QCoreApplication::translate(
+        "DateLines", "Invalid year value. Hijri year value should be between\r\n\r\n"
+                     "\t      1 AH and 9666 AH");
 }
 
 } // namespace qarnivo

@@ -16,11 +16,20 @@ struct NameTables {
     std::array<QString, 8> WeekDayShort; // "SUN" .. "SAT"
 };
 
+// The names as shown, in the interface language (the translators installed).
 void LoadMonthNames(NameTables &tables);
 void LoadWeekDayNames(NameTables &tables);
 
-// Both tables, loaded once, for pure code that writes dates into its texts.
-const NameTables &CalendarNames();
+// Both tables as shown, for pure code that writes dates into its texts; read
+// anew each time, so that a translator installed later is heard.
+NameTables CalendarNames();
+
+// The English names, whatever the language: for JSON and what programs read.
+const NameTables &EnglishNames();
+
+// A number as the user reads it: the default locale's digits (Arabic ٠١٢,
+// Urdu ۰۱۲), with no group separator, as years and days are written.
+QString ShownNumber(qint64 number);
 
 // A date as files and scripts read it, "0622-07-16", "20874-05-30": the
 // year zero-padded to four digits.

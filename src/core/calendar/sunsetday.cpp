@@ -3,6 +3,8 @@
 #include "core/calendar/conversion.h"
 #include "core/calendar/names.h"
 
+#include <QCoreApplication>
+
 namespace qarnivo {
 
 bool IsHijriEve(const QDateTime &local, std::optional<int> maghribMinute)
@@ -13,15 +15,14 @@ bool IsHijriEve(const QDateTime &local, std::optional<int> maghribMinute)
 
 QString EveLine(const Ymd &hijri, const NameTables &names)
 {
-    return QStringLiteral("Eve of %1 %2 %3")
-        .arg(hijri.day)
-        .arg(names.HMonthShort[hijri.month])
-        .arg(hijri.year);
+    return QCoreApplication::translate("DateLines", "Eve of %1 %2 %3")
+        .arg(ShownNumber(hijri.day), names.HMonthShort[hijri.month], ShownNumber(hijri.year));
 }
 
 QString NoMaghribLine()
 {
-    return QStringLiteral("No Maghrib today: the Hijri day changes at midnight");
+    return QCoreApplication::translate("DateLines",
+                                       "No Maghrib today: the Hijri day changes at midnight");
 }
 
 } // namespace qarnivo

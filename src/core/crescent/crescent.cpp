@@ -3,6 +3,7 @@
 #include "core/crescent/evening.h"
 #include "core/crescent/timescale.h"
 
+#include <QCoreApplication>
 #include <QDate>
 
 namespace qarnivo::crescent {
@@ -70,55 +71,81 @@ YallopClass YallopClassOf(double q)
     return YallopClass::F;
 }
 
-QString OdehWords(OdehZone zone)
+namespace {
+
+const char *odehText(OdehZone zone)
 {
     switch (zone) {
     case OdehZone::A:
-        return QStringLiteral("visible by naked eye");
+        return QT_TRANSLATE_NOOP("Crescent", "visible by naked eye");
     case OdehZone::B:
-        return QStringLiteral("visible with optical aid, could be seen by naked eye");
+        return QT_TRANSLATE_NOOP("Crescent",
+                                 "visible with optical aid, could be seen by naked eye");
     case OdehZone::C:
-        return QStringLiteral("visible with optical aid only");
+        return QT_TRANSLATE_NOOP("Crescent", "visible with optical aid only");
     case OdehZone::D:
         break;
     }
-    return QStringLiteral("not visible");
+    return QT_TRANSLATE_NOOP("Crescent", "not visible");
 }
 
-QString YallopWords(YallopClass yallopClass)
+const char *yallopText(YallopClass yallopClass)
 {
     switch (yallopClass) {
     case YallopClass::A:
-        return QStringLiteral("easily visible");
+        return QT_TRANSLATE_NOOP("Crescent", "easily visible");
     case YallopClass::B:
-        return QStringLiteral("visible under perfect conditions");
+        return QT_TRANSLATE_NOOP("Crescent", "visible under perfect conditions");
     case YallopClass::C:
-        return QStringLiteral("may need optical aid to find the crescent");
+        return QT_TRANSLATE_NOOP("Crescent", "may need optical aid to find the crescent");
     case YallopClass::D:
-        return QStringLiteral("will need optical aid to find the crescent");
+        return QT_TRANSLATE_NOOP("Crescent", "will need optical aid to find the crescent");
     case YallopClass::E:
-        return QStringLiteral("not visible with a telescope");
+        return QT_TRANSLATE_NOOP("Crescent", "not visible with a telescope");
     case YallopClass::F:
         break;
     }
-    return QStringLiteral("not visible, below the Danjon limit");
+    return QT_TRANSLATE_NOOP("Crescent", "not visible, below the Danjon limit");
 }
 
-QString ObstacleWords(Obstacle obstacle)
+const char *obstacleText(Obstacle obstacle)
 {
     switch (obstacle) {
     case Obstacle::BeforeConjunction:
-        return QStringLiteral("the evening is before the new moon");
+        return QT_TRANSLATE_NOOP("Crescent", "the evening is before the new moon");
     case Obstacle::MoonSetsFirst:
-        return QStringLiteral("the Moon sets before the Sun");
+        return QT_TRANSLATE_NOOP("Crescent", "the Moon sets before the Sun");
     case Obstacle::SunDoesNotSet:
-        return QStringLiteral("the Sun does not set");
+        return QT_TRANSLATE_NOOP("Crescent", "the Sun does not set");
     case Obstacle::MoonDoesNotSet:
-        return QStringLiteral("the Moon does not set");
+        return QT_TRANSLATE_NOOP("Crescent", "the Moon does not set");
     case Obstacle::None:
         break;
     }
-    return {};
+    return "";
+}
+
+QString worded(const char *text, Wording wording)
+{
+    return wording == Wording::English ? QString::fromLatin1(text)
+                                       : QCoreApplication::translate("Crescent", text);
+}
+
+} // namespace
+
+QString OdehWords(OdehZone zone, Wording wording)
+{
+    return worded(odehText(zone), wording);
+}
+
+QString YallopWords(YallopClass yallopClass, Wording wording)
+{
+    return worded(yallopText(yallopClass), wording);
+}
+
+QString ObstacleWords(Obstacle obstacle, Wording wording)
+{
+    return worded(obstacleText(obstacle), wording);
 }
 
 } // namespace qarnivo::crescent

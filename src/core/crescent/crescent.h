@@ -73,11 +73,15 @@ OdehZone OdehZoneOf(double v);
 double YallopQ(double arcv, double width);
 YallopClass YallopClassOf(double q);
 
+// Whom words are for: a person reads them in the interface language, a
+// program (JSON) in English whatever the language.
+enum class Wording { Shown, English };
+
 // The verdict in words: "visible by naked eye", ..., "not visible"; and
 // Yallop's class's words.
-QString OdehWords(OdehZone zone);
-QString YallopWords(YallopClass yallopClass);
+QString OdehWords(OdehZone zone, Wording wording = Wording::Shown);
+QString YallopWords(YallopClass yallopClass, Wording wording = Wording::Shown);
 // Why an evening is not visible: "the Moon sets before the Sun", ...
-QString ObstacleWords(Obstacle obstacle);
+QString ObstacleWords(Obstacle obstacle, Wording wording = Wording::Shown);
 
 } // namespace qarnivo::crescent

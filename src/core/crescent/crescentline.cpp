@@ -1,5 +1,11 @@
 #include "core/crescent/crescentline.h"
 
+#include "core/calendar/names.h"
+#include "core/prayer/timetabletext.h"
+
+#include <QCoreApplication>
+#include <QLocale>
+
 #include <cmath>
 
 namespace qarnivo::crescent {
@@ -11,7 +17,7 @@ const QString kNoValue = QStringLiteral("\u2014");
 // `value` with `decimals` and its unit, or a dash for none.
 QString number(double value, int decimals, const QString &unit = QString())
 {
-    return std::isnan(value) ? kNoValue : QString::number(value, 'f', decimals) + unit;
+    return std::isnan(value) ? kNoValue : QLocale().toString(value, 'f', decimals) + unit;
 }
 
 QChar gradeLetter(const Evening &evening, Criterion criterion)
@@ -36,7 +42,8 @@ QString CriterionName(Criterion criterion)
 
 QStringList CriterionTitles()
 {
-    return {QStringLiteral("Odeh (2006)"), QStringLiteral("Yallop (1997)")};
+    return {QCoreApplication::translate("Crescent", "Odeh (2006)"),
+            QCoreApplication::translate("Crescent", "Yallop (1997)")};
 }
 
 std::optional<Criterion> CriterionFromSetting(const QString &text)
@@ -60,10 +67,14 @@ bool SeenBy(const Evening &evening, Criterion criterion)
 QString Verdict(const Evening &evening, Criterion criterion)
 {
     const QString grade =
-        QStringLiteral("%1 %2").arg(CriterionName(criterion), gradeLetter(evening, criterion));
+        (criterion == Criterion::Yallop ? QCoreApplication::translate("Crescent", "Yallop %1")
+                                        : QCoreApplication::translate("Crescent", "Odeh %1"))
+            .arg(gradeLetter(evening, criterion));
     if (evening.obstacle != Obstacle::None)
-        return QStringLiteral("not visible (%1): %2").arg(grade, ObstacleWords(evening.obstacle));
-    return QStringLiteral("%1 (%2)").arg(gradeWords(evening, criterion), grade);
+        return QCoreApplication::translate("Crescent", "not visible (%1): %2")
+            .arg(grade, ObstacleWords(evening.obstacle));
+    return QCoreApplication::translate("Crescent", "%1 (%2)")
+        .arg(gradeWords(evening, criterion), grade);
 }
 
 std::optional<Evening> EveningOf(const QDate &date, const Observer &observer, double utcOffset)
@@ -78,9 +89,10 @@ QString CrescentLine(const QDate &date, const Evening &evening, Criterion criter
     const QString verdict =
         SeenBy(evening, criterion)
             ? Verdict(evening, criterion)
-            : QStringLiteral("not visible; the month is completed to 30 days by sighting here");
-    return QStringLiteral("New crescent on the evening of %1: %2")
-        .arg(date.toString(QStringLiteral("dddd d MMMM yyyy")), verdict);
+            : QCoreApplication::translate(
+                  "Crescent", "not visible; the month is completed to 30 days by sighting here");
+    return QCoreApplication::translate("Crescent", "New crescent on the evening of %1: %2")
+        .arg(GregorianDateText(date), verdict);
 }
 
 QDateTime DateTimeOfJulianDay(double julianDay)
@@ -108,16 +120,21 @@ QString ClockTime(double julianDay, double utcOffset)
 QStringList EveningRowTitles(Criterion criterion)
 {
     const bool yallop = criterion == Criterion::Yallop;
-    return {QStringLiteral("Sunset"),
-            QStringLiteral("Moonset"),
-            QStringLiteral("Lag"),
-            QStringLiteral("Moon's age at sunset"),
-            yallop ? QStringLiteral("ARCL (geocentric)") : QStringLiteral("ARCL"),
-            yallop ? QStringLiteral("ARCV (geocentric)") : QStringLiteral("ARCV"),
-            QStringLiteral("DAZ"),
-            QStringLiteral("W"),
-            yallop ? QStringLiteral("q") : QStringLiteral("V"),
-            yallop ? QStringLiteral("Yallop's class") : QStringLiteral("Odeh's zone")};
+    const auto shown = [](const char *text) {
+        return QCoreApplication::translate("Crescent", text);
+    };
+    return {
+        shown(QT_TRANSLATE_NOOP("Crescent", "Sunset")),
+        shown(QT_TRANSLATE_NOOP("Crescent", "Moonset")),
+        shown(QT_TRANSLATE_NOOP("Crescent", "Lag")),
+        shown(QT_TRANSLATE_NOOP("Crescent", "Moon's age at sunset")),
+        yallop ? shown(QT_TRANSLATE_NOOP("Crescent", "ARCL (geocentric)")) : QStringLiteral("ARCL"),
+        yallop ? shown(QT_TRANSLATE_NOOP("Crescent", "ARCV (geocentric)")) : QStringLiteral("ARCV"),
+        QStringLiteral("DAZ"),
+        QStringLiteral("W"),
+        yallop ? QStringLiteral("q") : QStringLiteral("V"),
+        yallop ? shown(QT_TRANSLATE_NOOP("Crescent", "Yallop's class"))
+               : shown(QT_TRANSLATE_NOOP("Crescent", "Odeh's zone"))};
 }
 
 QStringList EveningTexts(const Evening &evening, Criterion criterion, double utcOffset)
@@ -126,8 +143,8 @@ QStringList EveningTexts(const Evening &evening, Criterion criterion, double utc
     const QString degrees = QStringLiteral("\u00b0");
     return {ClockTime(evening.sunset, utcOffset),
             ClockTime(evening.moonset, utcOffset),
-            number(evening.lagMinutes, 0, QStringLiteral(" min")),
-            number(evening.moonAgeHours, 1, QStringLiteral(" h")),
+            number(evening.lagMinutes, 0, QCoreApplication::translate("Crescent", " min")),
+            number(evening.moonAgeHours, 1, QCoreApplication::translate("Crescent", " h")),
             number(yallop ? evening.geocentricArcl : evening.arcl, 2, degrees),
             number(yallop ? evening.geocentricArcv : evening.arcv, 2, degrees),
             number(evening.daz, 2, degrees),

@@ -1,5 +1,6 @@
 #include "core/files/savefile.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QSaveFile>
 
@@ -10,7 +11,7 @@ namespace {
 QString reasonOf(const QFileDevice &file, const char *fallback)
 {
     // A failed flush may leave no error text behind; the user still needs one.
-    return file.error() == QFileDevice::NoError ? QString::fromLatin1(fallback)
+    return file.error() == QFileDevice::NoError ? QCoreApplication::translate("Files", fallback)
                                                 : file.errorString();
 }
 
@@ -18,7 +19,7 @@ QString reasonOf(const QFileDevice &file, const char *fallback)
 QString flushed(QFileDevice &file, SaveFault fault)
 {
     if (!file.flush() || fault == SaveFault::DiskFull)
-        return reasonOf(file, "the disk took only part of it");
+        return reasonOf(file, QT_TRANSLATE_NOOP("Files", "the disk took only part of it"));
     return {};
 }
 
@@ -28,7 +29,7 @@ QString RefusedSaveTarget(const QString &path)
 {
     const QFileInfo info(path);
     if (info.exists() && !info.isFile())
-        return QStringLiteral("it is not a regular file");
+        return QCoreApplication::translate("Files", "it is not a regular file");
     return {};
 }
 
@@ -39,7 +40,7 @@ QString WriteAll(QFileDevice &file, const QByteArray &bytes, SaveFault fault)
     for (qsizetype written = 0; written < bytes.size();) {
         const qint64 count = file.write(bytes.constData() + written, bytes.size() - written);
         if (count <= 0)
-            return reasonOf(file, "not every byte could be written");
+            return reasonOf(file, QT_TRANSLATE_NOOP("Files", "not every byte could be written"));
         written += count;
     }
     return flushed(file, fault);

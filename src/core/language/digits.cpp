@@ -1,5 +1,7 @@
 #include "core/language/digits.h"
 
+#include <QLocale>
+
 namespace qarnivo {
 
 QString AsciiDigits(const QString &text)
@@ -20,6 +22,21 @@ QString AsciiDigits(const QString &text)
             ascii += letter;
     }
     return ascii;
+}
+
+QString ShownDigits(const QString &ascii)
+{
+    const QString zero = QLocale().zeroDigit();
+    if (zero == u"0")
+        return ascii;
+    QString shown;
+    for (const QChar letter : ascii) {
+        if (letter.isDigit() && letter.unicode() < 0x80)
+            shown += QChar(zero.at(0).unicode() + (letter.unicode() - u'0'));
+        else
+            shown += letter;
+    }
+    return shown;
 }
 
 } // namespace qarnivo

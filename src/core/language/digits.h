@@ -11,4 +11,8 @@ namespace qarnivo {
 // character is kept.
 QString AsciiDigits(const QString &text);
 
+// The reverse for a text made with ASCII digits (a clock time "18:05"): its
+// digits in the default locale's, every other character kept.
+QString ShownDigits(const QString &ascii);
+
 } // namespace qarnivo

@@ -3,13 +3,13 @@
 #include "core/calendar/leadingnumber.h"
 #include "core/places/place.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 
 namespace qarnivo {
 
 namespace {
-
-const QString kCrLf = QStringLiteral("\r\n");
 
 CityCheck refuse(CityCheck::Outcome outcome, const CityInfo &city, const QString &text)
 {
@@ -75,11 +75,13 @@ CityCheck CheckCityBoxes(const CityInfo &boxes, const CityInfo &current)
     using Outcome = CityCheck::Outcome;
     if (boxes.name.isEmpty())
         return refuse(Outcome::EmptyName, current,
-                      QStringLiteral("City must have some name. New values not saved."));
+                      QCoreApplication::translate(
+                          "Places", "City must have some name. New values not saved."));
     if (holdsDoubleQuote(boxes))
         return refuse(
             Outcome::DoubleQuote, current,
-            QStringLiteral(
+            QCoreApplication::translate(
+                "Places",
                 "City details must not contain double quotes (\"). New values not saved."));
 
     const PlaceRead read = ReadPlace(boxes, kCityBoxRules);
@@ -91,15 +93,18 @@ CityCheck CheckCityBoxes(const CityInfo &boxes, const CityInfo &current)
     case PlaceFault::Latitude:
         return refuse(
             Outcome::BadLatitude, city,
-            QStringLiteral("Invalid Latitude value. Valid values are between -89.8 & 89.8"));
+            QCoreApplication::translate(
+                "Places", "Invalid Latitude value. Valid values are between -89.8 & 89.8"));
     case PlaceFault::Longitude:
         return refuse(
             Outcome::BadLongitude, city,
-            QStringLiteral("Invalid Longitude value.  Valid values are between -180 & 180"));
+            QCoreApplication::translate(
+                "Places", "Invalid Longitude value.  Valid values are between -180 & 180"));
     case PlaceFault::Offset:
         return refuse(
             Outcome::BadOffset, city,
-            QStringLiteral("Invalid GMT Time offset value.  Valid values are between -12 & 12"));
+            QCoreApplication::translate(
+                "Places", "Invalid GMT Time offset value.  Valid values are between -12 & 12"));
     }
     return {Outcome::Valid, city, std::nullopt};
 }
@@ -112,8 +117,9 @@ QStringList CitySaveLines(const CityInfo &boxes)
 
 Message CitySavedMessage()
 {
-    return {QStringLiteral("Default City Information, saved successfully.") + kCrLf +
-                QStringLiteral("Changes will be effective on next session."),
+    return {QCoreApplication::translate("Places",
+                                        "Default City Information, saved successfully.\r\n"
+                                        "Changes will be effective on next session."),
             MsgIcon::Information, MsgButtons::Ok};
 }
 
@@ -121,11 +127,12 @@ Message CitySaveOutcome(const QString &path, const QString &reason)
 {
     if (reason.isEmpty())
         return CitySavedMessage();
-    return {
-        QStringLiteral("Default City Information could not be saved to '") + path +
-            QStringLiteral("':") + kCrLf + reason + kCrLf +
-            QStringLiteral("The file is unchanged. Correct the problem and click Update again."),
-        MsgIcon::Critical, MsgButtons::Ok};
+    return {QCoreApplication::translate(
+                "Places", "Default City Information could not be saved to '%1':\r\n%2\r\n"
+                          "The file is unchanged. Correct the problem and click Update "
+                          "again.")
+                .arg(path, reason),
+            MsgIcon::Critical, MsgButtons::Ok};
 }
 
 } // namespace qarnivo

@@ -4,13 +4,13 @@
 #include "core/files/textfile.h"
 #include "core/places/fieldreader.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 
 namespace qarnivo {
 
 namespace {
-
-const QString kCrLf = QStringLiteral("\r\n");
 
 // The value of `text` with `decimals` decimals and at least `integerDigits`
 // digits before the point; halves are rounded away from zero.
@@ -75,32 +75,32 @@ CityInfo DefaultCity()
 
 QString MissingCityFileMessage()
 {
-    return QStringLiteral(
-               "File 'InfoCity.txt' not found. For your convenience this file has been") +
-           kCrLf +
-           QStringLiteral("created in your application folder. You can change its contents") +
-           kCrLf +
-           QStringLiteral("carefully. You may also change this default value from within the") +
-           kCrLf + QStringLiteral("program.") + kCrLf + kCrLf +
-           QStringLiteral("RE-START THE PROGRAM TO TAKE EFFECT NEW VALUES.");
+    return QCoreApplication::translate(
+        "Places", "File 'InfoCity.txt' not found. For your convenience this file has been\r\n"
+                  "created in your application folder. You can change its contents\r\n"
+                  "carefully. You may also change this default value from within the\r\n"
+                  "program.\r\n\r\nRE-START THE PROGRAM TO TAKE EFFECT NEW VALUES.");
 }
 
 QString CityFileNotWrittenMessage(const QString &path, const QString &reason)
 {
-    return QStringLiteral("The city file could not be created:") + kCrLf + path + kCrLf + reason +
-           kCrLf + kCrLf + QStringLiteral("The default city is shown for this session.");
+    return QCoreApplication::translate("Places", "The city file could not be created:\r\n%1\r\n%2"
+                                                 "\r\n\r\nThe default city is shown for this "
+                                                 "session.")
+        .arg(path, reason);
 }
 
 QString CityFileUnusableMessage(const QString &path, CityFileRead::Status status)
 {
     const QString reason =
         status == CityFileRead::Status::TooFewFields
-            ? QStringLiteral(
-                  "It does not hold the city's name, latitude, longitude and GMT offset.")
-            : QStringLiteral("It is not a text file that can be read.");
-    return QStringLiteral("The city file cannot be used:") + kCrLf + path + kCrLf + reason + kCrLf +
-           kCrLf +
-           QStringLiteral("The file is left as it is; the default city is shown for this session.");
+            ? QCoreApplication::translate(
+                  "Places", "It does not hold the city's name, latitude, longitude and GMT offset.")
+            : QCoreApplication::translate("Places", "It is not a text file that can be read.");
+    return QCoreApplication::translate("Places", "The city file cannot be used:\r\n%1\r\n%2\r\n"
+                                                 "\r\nThe file is left as it is; the default "
+                                                 "city is shown for this session.")
+        .arg(path, reason);
 }
 
 QString CityNameDisplay(const QString &name)

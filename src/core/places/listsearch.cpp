@@ -1,6 +1,9 @@
 #include "core/places/listsearch.h"
 
+#include "core/calendar/names.h"
 #include "core/places/wildcard.h"
+
+#include <QCoreApplication>
 
 #include <algorithm>
 
@@ -29,8 +32,9 @@ QString SearchPattern(const QString &searchText)
 
 Message SearchSummaryMessage(int foundCount)
 {
-    return {QStringLiteral("Search complete, no more found.\r\nTotal found = (") +
-                QString::number(foundCount) + QStringLiteral(")."),
+    return {QCoreApplication::translate("Places",
+                                        "Search complete, no more found.\r\nTotal found = (%1).")
+                .arg(ShownNumber(foundCount)),
             MsgIcon::Information, MsgButtons::Ok};
 }
 

@@ -1,8 +1,11 @@
 #include "core/places/placelist.h"
 
 #include "core/calendar/leadingnumber.h"
+#include "core/calendar/names.h"
 #include "core/files/textfile.h"
 #include "core/places/fieldreader.h"
+
+#include <QCoreApplication>
 
 #include <cmath>
 
@@ -70,7 +73,8 @@ CityInfo PlaceBoxTexts(const PlaceRecord &place)
 
 QString PlacePanelCaption(qsizetype placeCount)
 {
-    return QStringLiteral("Select City by Double Click (") + QString::number(placeCount) + u')';
+    return QCoreApplication::translate("Places", "Select City by Double Click (%1)")
+        .arg(ShownNumber(placeCount));
 }
 
 } // namespace qarnivo

@@ -1,5 +1,9 @@
 #include "core/prayer/prayerclock.h"
 
+#include "core/language/digits.h"
+
+#include <QCoreApplication>
+
 namespace qarnivo {
 
 namespace {
@@ -22,26 +26,30 @@ std::optional<NextPrayerAt> NextPrayerFrom(const PrayerDay &today, const PrayerD
 
 QString PolarText(PolarState state)
 {
-    return state == PolarState::PolarDay     ? QStringLiteral("polar day")
-           : state == PolarState::PolarNight ? QStringLiteral("polar night")
+    return state == PolarState::PolarDay     ? QCoreApplication::translate("Prayer", "polar day")
+           : state == PolarState::PolarNight ? QCoreApplication::translate("Prayer", "polar night")
                                              : QString();
 }
 
 QString PolarReason(PolarState state)
 {
-    return state == PolarState::PolarDay     ? QStringLiteral("the sun does not set")
-           : state == PolarState::PolarNight ? QStringLiteral("the sun does not rise")
-                                             : QString();
+    return state == PolarState::PolarDay
+               ? QCoreApplication::translate("Prayer", "the sun does not set")
+           : state == PolarState::PolarNight
+               ? QCoreApplication::translate("Prayer", "the sun does not rise")
+               : QString();
 }
 
 QString CountdownText(const NextPrayerAt &next)
 {
     const int seconds = next.secondsLeft;
-    return QStringLiteral("%1%2 in %3:%4:%5")
-        .arg(PrayerName(next.prayer), next.tomorrow ? QStringLiteral(" (tomorrow)") : QString())
-        .arg(seconds / 3600)
-        .arg(seconds / 60 % 60, 2, 10, QLatin1Char('0'))
-        .arg(seconds % 60, 2, 10, QLatin1Char('0'));
+    const QString clock = ShownDigits(QStringLiteral("%1:%2:%3")
+                                          .arg(seconds / 3600)
+                                          .arg(seconds / 60 % 60, 2, 10, QLatin1Char('0'))
+                                          .arg(seconds % 60, 2, 10, QLatin1Char('0')));
+    return (next.tomorrow ? QCoreApplication::translate("Prayer", "%1 (tomorrow) in %2")
+                          : QCoreApplication::translate("Prayer", "%1 in %2"))
+        .arg(PrayerName(next.prayer), clock);
 }
 
 QList<Prayer> PrayersDue(const PrayerDay &day, int afterMinute, int uptoMinute)

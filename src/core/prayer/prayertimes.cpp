@@ -2,6 +2,8 @@
 
 #include "core/places/place.h"
 
+#include <QCoreApplication>
+
 namespace qarnivo {
 
 PrayerPlace PrayerPlaceOf(const Place &place)
@@ -32,15 +34,32 @@ QString FormatPrayerTime(int minutes, bool clock24)
     return QStringLiteral("%1:%2 %3")
         .arg(hour % 12 == 0 ? 12 : hour % 12)
         .arg(minute, 2, 10, QLatin1Char('0'))
-        .arg(hour < 12 ? QStringLiteral("AM") : QStringLiteral("PM"));
+        .arg(hour < 12 ? QCoreApplication::translate("Prayer", "AM")
+                       : QCoreApplication::translate("Prayer", "PM"));
 }
+
+namespace {
+
+const char *prayerText(Prayer prayer)
+{
+    static const char *const names[kPrayerCount] = {
+        QT_TRANSLATE_NOOP("Prayer", "Fajr"),    QT_TRANSLATE_NOOP("Prayer", "Sunrise"),
+        QT_TRANSLATE_NOOP("Prayer", "Dhuhr"),   QT_TRANSLATE_NOOP("Prayer", "Asr"),
+        QT_TRANSLATE_NOOP("Prayer", "Maghrib"), QT_TRANSLATE_NOOP("Prayer", "Isha")};
+    const int index = static_cast<int>(prayer);
+    return index >= 0 && index < kPrayerCount ? names[index] : "";
+}
+
+} // namespace
 
 QString PrayerName(Prayer prayer)
 {
-    static const char *const names[kPrayerCount] = {"Fajr", "Sunrise", "Dhuhr",
-                                                    "Asr",  "Maghrib", "Isha"};
-    const int index = static_cast<int>(prayer);
-    return index >= 0 && index < kPrayerCount ? QString::fromLatin1(names[index]) : QString();
+    return QCoreApplication::translate("Prayer", prayerText(prayer));
+}
+
+QString PrayerKey(Prayer prayer)
+{
+    return QString::fromLatin1(prayerText(prayer)).toLower();
 }
 
 } // namespace qarnivo

@@ -111,8 +111,10 @@ std::optional<Prayer> NextPrayer(const PrayerDay &day, int minute);
 // 1440 show the next day's clock time.
 QString FormatPrayerTime(int minutes, bool clock24);
 
-// "Fajr", "Sunrise", "Dhuhr", "Asr", "Maghrib", "Isha".
+// "Fajr", "Sunrise", "Dhuhr", "Asr", "Maghrib", "Isha", in the interface
+// language; and "fajr", ..., "isha", the names programs read whatever it is.
 QString PrayerName(Prayer prayer);
+QString PrayerKey(Prayer prayer);
 
 // Names of methods: the command line's ("mwl", "isna", "egypt", "karachi",
 // "umm-al-qura", "dubai", "moonsighting-committee", "kuwait", "qatar",

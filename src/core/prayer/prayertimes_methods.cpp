@@ -1,5 +1,6 @@
 #include "core/prayer/prayertimes_methods.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace qarnivo {
@@ -8,18 +9,39 @@ namespace {
 
 // In PrayerMethod order.
 const PrayerMethodParameters kMethods[kPrayerMethodCount] = {
-    {"mwl", "Muslim World League", 18, 17, 0, 0, {0, 0, 1, 0, 0, 0}, false},
-    {"isna", "ISNA (North America)", 15, 15, 0, 0, {0, 0, 1, 0, 0, 0}, false},
-    {"egypt", "Egyptian", 19.5, 17.5, 0, 0, {0, 0, 1, 0, 0, 0}, false},
-    {"karachi", "Karachi", 18, 18, 0, 0, {0, 0, 1, 0, 0, 0}, false},
-    {"umm-al-qura", "Umm al-Qura", 18.5, 0, 90, 0, {}, false},
-    {"dubai", "Dubai", 18.2, 18.2, 0, 0, {0, -3, 3, 3, 3, 0}, false},
-    {"moonsighting-committee", "Moonsighting Committee", 18, 18, 0, 0, {0, 0, 5, 0, 3, 0}, false},
-    {"kuwait", "Kuwait", 18, 17.5, 0, 0, {}, false},
-    {"qatar", "Qatar", 18, 0, 90, 0, {}, false},
-    {"singapore", "Singapore", 20, 18, 0, 0, {0, 0, 1, 0, 0, 0}, true},
-    {"tehran", "Tehran", 17.7, 14, 0, 4.5, {}, false},
-    {"turkey", "Turkey", 18, 17, 0, 0, {0, -7, 5, 4, 7, 0}, false},
+    {"mwl",
+     QT_TRANSLATE_NOOP("Prayer", "Muslim World League"),
+     18,
+     17,
+     0,
+     0,
+     {0, 0, 1, 0, 0, 0},
+     false},
+    {"isna",
+     QT_TRANSLATE_NOOP("Prayer", "ISNA (North America)"),
+     15,
+     15,
+     0,
+     0,
+     {0, 0, 1, 0, 0, 0},
+     false},
+    {"egypt", QT_TRANSLATE_NOOP("Prayer", "Egyptian"), 19.5, 17.5, 0, 0, {0, 0, 1, 0, 0, 0}, false},
+    {"karachi", QT_TRANSLATE_NOOP("Prayer", "Karachi"), 18, 18, 0, 0, {0, 0, 1, 0, 0, 0}, false},
+    {"umm-al-qura", QT_TRANSLATE_NOOP("Prayer", "Umm al-Qura"), 18.5, 0, 90, 0, {}, false},
+    {"dubai", QT_TRANSLATE_NOOP("Prayer", "Dubai"), 18.2, 18.2, 0, 0, {0, -3, 3, 3, 3, 0}, false},
+    {"moonsighting-committee",
+     QT_TRANSLATE_NOOP("Prayer", "Moonsighting Committee"),
+     18,
+     18,
+     0,
+     0,
+     {0, 0, 5, 0, 3, 0},
+     false},
+    {"kuwait", QT_TRANSLATE_NOOP("Prayer", "Kuwait"), 18, 17.5, 0, 0, {}, false},
+    {"qatar", QT_TRANSLATE_NOOP("Prayer", "Qatar"), 18, 0, 90, 0, {}, false},
+    {"singapore", QT_TRANSLATE_NOOP("Prayer", "Singapore"), 20, 18, 0, 0, {0, 0, 1, 0, 0, 0}, true},
+    {"tehran", QT_TRANSLATE_NOOP("Prayer", "Tehran"), 17.7, 14, 0, 4.5, {}, false},
+    {"turkey", QT_TRANSLATE_NOOP("Prayer", "Turkey"), 18, 17, 0, 0, {0, -7, 5, 4, 7, 0}, false},
 };
 
 } // namespace
@@ -46,7 +68,7 @@ std::optional<PrayerMethod> PrayerMethodFromKey(const QString &key)
 
 QString PrayerMethodTitle(PrayerMethod method)
 {
-    return QString::fromLatin1(PrayerMethodParametersOf(method).title);
+    return QCoreApplication::translate("Prayer", PrayerMethodParametersOf(method).title);
 }
 
 QString AsrRuleSetting(AsrRule rule)

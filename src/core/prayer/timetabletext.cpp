@@ -1,6 +1,9 @@
 #include "core/prayer/timetabletext.h"
 
 #include "core/calendar/names.h"
+#include "core/language/digits.h"
+
+#include <QCoreApplication>
 
 namespace qarnivo {
 
@@ -10,52 +13,70 @@ const QString kNoTime = QStringLiteral("\u2014");
 constexpr int kFriday = 5; // QDate::dayOfWeek(): 1 = Monday
 
 // QDate counts weekdays from Monday = 1, the name tables from Sunday = 1.
-QString weekDayName(const QDate &date)
+int weekDayIndex(const QDate &date)
 {
-    return CalendarNames().WeekDayName[date.dayOfWeek() % 7 + 1];
+    return date.dayOfWeek() % 7 + 1;
+}
+
+QString asciiNumber(qint64 number)
+{
+    return QString::number(number);
+}
+
+// The Hijri date in `names`, its numbers by `number` and laid out by `form`.
+QString hijriText(const QDate &date, const HijriCalendar &calendar, const NameTables &names,
+                  QString (*number)(qint64), const QString &form)
+{
+    const Ymd hijri = calendar.hijriOf(date);
+    return form.arg(number(hijri.day), names.HMonthShort[hijri.month], number(hijri.year));
 }
 
 } // namespace
 
 QString GregorianDateText(const QDate &date)
 {
-    return QStringLiteral("%1 %2 %3 %4")
-        .arg(weekDayName(date))
-        .arg(date.day())
-        .arg(CalendarNames().GMonthName[date.month()])
-        .arg(date.year());
+    const NameTables names = CalendarNames();
+    return QCoreApplication::translate("Prayer", "%1 %2 %3 %4")
+        .arg(names.WeekDayName[weekDayIndex(date)], ShownNumber(date.day()),
+             names.GMonthName[date.month()], ShownNumber(date.year()));
 }
 
 QString TimetableDayText(const QDate &date)
 {
-    return weekDayName(date).left(3) + u' ' + QString::number(date.day());
+    static const char *const days[] = {
+        QT_TRANSLATE_NOOP("Prayer", "Sun"), QT_TRANSLATE_NOOP("Prayer", "Mon"),
+        QT_TRANSLATE_NOOP("Prayer", "Tue"), QT_TRANSLATE_NOOP("Prayer", "Wed"),
+        QT_TRANSLATE_NOOP("Prayer", "Thu"), QT_TRANSLATE_NOOP("Prayer", "Fri"),
+        QT_TRANSLATE_NOOP("Prayer", "Sat")};
+    return QCoreApplication::translate("Prayer", "%1 %2")
+        .arg(QCoreApplication::translate("Prayer", days[weekDayIndex(date) - 1]),
+             ShownNumber(date.day()));
 }
 
 QString HijriDateText(const QDate &date, const HijriCalendar &calendar)
 {
-    const Ymd hijri = calendar.hijriOf(date);
-    return QStringLiteral("%1 %2 %3")
-        .arg(hijri.day)
-        .arg(CalendarNames().HMonthShort[hijri.month])
-        .arg(hijri.year);
+    return hijriText(date, calendar, CalendarNames(), ShownNumber,
+                     QCoreApplication::translate("Prayer", "%1 %2 %3"));
 }
 
 QString MonthTitle(int year, int month)
 {
-    return CalendarNames().GMonthName[month] + u' ' + QString::number(year);
+    return QCoreApplication::translate("Prayer", "%1 %2")
+        .arg(CalendarNames().GMonthName[month], ShownNumber(year));
 }
 
 QString MethodCaption(const PrayerSettings &settings)
 {
-    return PrayerMethodTitle(settings.method) + (settings.asr == AsrRule::Hanafi
-                                                     ? QStringLiteral(", Hanafi Asr")
-                                                     : QStringLiteral(", standard Asr"));
+    return (settings.asr == AsrRule::Hanafi
+                ? QCoreApplication::translate("Prayer", "%1, Hanafi Asr")
+                : QCoreApplication::translate("Prayer", "%1, standard Asr"))
+        .arg(PrayerMethodTitle(settings.method));
 }
 
 QString PrayerTimeText(const PrayerDay &day, Prayer prayer, bool clock24)
 {
     const std::optional<int> minutes = day.at(prayer);
-    return minutes ? FormatPrayerTime(*minutes, clock24) : kNoTime;
+    return minutes ? ShownDigits(FormatPrayerTime(*minutes, clock24)) : kNoTime;
 }
 
 QString TimetableFileName(const QString &place, int year, int month, const QString &suffix)
@@ -86,12 +107,15 @@ QByteArray CsvRecord(const QStringList &fields)
 
 QByteArray TimetableCsv(const std::vector<PrayerDay> &days, const HijriCalendar &calendar)
 {
-    QStringList header = {QStringLiteral("Date"), QStringLiteral("Hijri date")};
+    QStringList header = {QCoreApplication::translate("Prayer", "Date"),
+                          QCoreApplication::translate("Prayer", "Hijri date")};
     for (Prayer prayer : kDayTimes)
         header.append(PrayerName(prayer));
     QByteArray csv = CsvRecord(header);
     for (const PrayerDay &day : days) {
-        QStringList fields = {day.date.toString(Qt::ISODate), HijriDateText(day.date, calendar)};
+        QStringList fields = {
+            day.date.toString(Qt::ISODate),
+            hijriText(day.date, calendar, EnglishNames(), asciiNumber, QStringLiteral("%1 %2 %3"))};
         for (Prayer prayer : kDayTimes) {
             const std::optional<int> minutes = day.at(prayer);
             fields.append(minutes ? FormatPrayerTime(*minutes, true) : QString());
@@ -104,14 +128,21 @@ QByteArray TimetableCsv(const std::vector<PrayerDay> &days, const HijriCalendar 
 QString TimetableHtml(const QString &place, int year, int month, const std::vector<PrayerDay> &days,
                       const PrayerSettings &settings, const HijriCalendar &calendar)
 {
-    QString html = QStringLiteral("<html><body>"
-                                  "<h2 align=\"center\">Prayer Times: %1, %2</h2>"
-                                  "<p align=\"center\">Method: %3</p>"
-                                  "<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\" "
-                                  "align=\"center\" style=\"border-collapse: collapse\">"
-                                  "<tr><th>Date</th><th>Hijri date</th>")
-                       .arg(place.toHtmlEscaped(), MonthTitle(year, month).toHtmlEscaped(),
-                            MethodCaption(settings).toHtmlEscaped());
+    const QString title = QCoreApplication::translate("Prayer", "Prayer Times: %1, %2")
+                              .arg(place, MonthTitle(year, month))
+                              .toHtmlEscaped();
+    const QString method = QCoreApplication::translate("Prayer", "Method: %1")
+                               .arg(MethodCaption(settings))
+                               .toHtmlEscaped();
+    QString html =
+        QStringLiteral("<html><body>"
+                       "<h2 align=\"center\">%1</h2>"
+                       "<p align=\"center\">%2</p>"
+                       "<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\" "
+                       "align=\"center\" style=\"border-collapse: collapse\">"
+                       "<tr><th>%3</th><th>%4</th>")
+            .arg(title, method, QCoreApplication::translate("Prayer", "Date").toHtmlEscaped(),
+                 QCoreApplication::translate("Prayer", "Hijri date").toHtmlEscaped());
     for (Prayer prayer : kDayTimes)
         html += QStringLiteral("<th>%1</th>").arg(PrayerName(prayer).toHtmlEscaped());
     html += QStringLiteral("</tr>");

@@ -3,6 +3,7 @@
 #include "core/files/savefile.h"
 #include "core/readings/occasions.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QDir>
 
@@ -85,7 +86,7 @@ QString SaveOccasionFile(const QString &path, const QByteArray &content)
     const QString reason = SaveBytes(path, content);
     if (reason.isEmpty())
         return {};
-    return QStringLiteral("%1 could not be written: %2")
+    return QCoreApplication::translate("Readings", "%1 could not be written: %2")
         .arg(QDir::toNativeSeparators(path), reason);
 }
 
@@ -111,9 +112,10 @@ QString OccasionsLeftOutNote(int leftOut)
 {
     if (leftOut == 0)
         return {};
-    return QStringLiteral("%1 occasions after 31 December 9999 left out: iCalendar dates have "
-                          "four-digit years.")
-        .arg(leftOut);
+    return QCoreApplication::translate("Readings",
+                                       "%1 occasions after 31 December 9999 left out: iCalendar "
+                                       "dates have four-digit years.")
+        .arg(ShownNumber(leftOut));
 }
 
 QByteArray OccasionCalendar(int hijriYear, const HijriCalendar &calendar, const NameTables &names,

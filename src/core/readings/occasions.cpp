@@ -1,5 +1,9 @@
 #include "core/readings/occasions.h"
 
+#include "core/calendar/names.h"
+
+#include <QCoreApplication>
+
 #include <array>
 
 namespace qarnivo {
@@ -19,68 +23,90 @@ struct FixedOccasion {
 // Several occasions of one day are joined by "/ ", "&&" shows as one "&".
 constexpr std::array kFixedOccasions = {
     // Muharram-ul-Haraam. The events of Karbala, 61 AH.
-    FixedOccasion{1, 2, "Imam Husain 'RA' reaches Karbala"},
+    FixedOccasion{1, 2, QT_TRANSLATE_NOOP("Occasions", "Imam Husain 'RA' reaches Karbala")},
     FixedOccasion{1, 7,
-                  "Karbala: the water of the Furaat closed to Imam Husain 'RA' && his family"},
-    FixedOccasion{1, 8, "Karbala: day of Hazrat Abbas Alamdar 'RA'"},
-    FixedOccasion{1, 9, "Shab-e-Shahadat of Ahle-Bait 'RA'"},
-    FixedOccasion{1, 10, "Youm-e-Aa'shurah/ Youm-e-Shahadat Imam Husain 'RA'"},
-    FixedOccasion{1, 11, "Wafat Hazrat Muhammad bin Hanafiyya 'RA'"},
-    FixedOccasion{1, 18, "Wafat Imam Zain-ul-Abideen 'RA'"},
-    FixedOccasion{1, 20, "Wafat Hazrat Bilal Habshi 'RA'"},
+                  QT_TRANSLATE_NOOP(
+                      "Occasions",
+                      "Karbala: the water of the Furaat closed to Imam Husain 'RA' && his family")},
+    FixedOccasion{1, 8,
+                  QT_TRANSLATE_NOOP("Occasions", "Karbala: day of Hazrat Abbas Alamdar 'RA'")},
+    FixedOccasion{1, 9, QT_TRANSLATE_NOOP("Occasions", "Shab-e-Shahadat of Ahle-Bait 'RA'")},
+    FixedOccasion{
+        1, 10,
+        QT_TRANSLATE_NOOP("Occasions", "Youm-e-Aa'shurah/ Youm-e-Shahadat Imam Husain 'RA'")},
+    FixedOccasion{1, 11,
+                  QT_TRANSLATE_NOOP("Occasions", "Wafat Hazrat Muhammad bin Hanafiyya 'RA'")},
+    FixedOccasion{1, 18, QT_TRANSLATE_NOOP("Occasions", "Wafat Imam Zain-ul-Abideen 'RA'")},
+    FixedOccasion{1, 20, QT_TRANSLATE_NOOP("Occasions", "Wafat Hazrat Bilal Habshi 'RA'")},
     // Safar-ul-Muzaffar.
-    FixedOccasion{2, 26, "Aakhri-Chahar Shamba"},
-    FixedOccasion{2, 28, "Youm-e-Shahadat Imam Hasan 'RA'"},
+    FixedOccasion{2, 26, QT_TRANSLATE_NOOP("Occasions", "Aakhri-Chahar Shamba")},
+    FixedOccasion{2, 28, QT_TRANSLATE_NOOP("Occasions", "Youm-e-Shahadat Imam Hasan 'RA'")},
     // Rabi-ul-Awwal.
-    FixedOccasion{3, 12, "Eid-Milad-un-Nabi, Wiladat/ Wafat Hazrat Muhammad 'SA'"},
+    FixedOccasion{
+        3, 12,
+        QT_TRANSLATE_NOOP("Occasions", "Eid-Milad-un-Nabi, Wiladat/ Wafat Hazrat Muhammad 'SA'")},
     // Rabi-ul-Aakhir.
-    FixedOccasion{4, 7, "Wafat Hazrat Khwaja Ghulam Farid 'RA'"},
-    FixedOccasion{4, 11, "Gayarwheen Sharif"},
-    FixedOccasion{4, 19, "Urs-Hazrat Nizamuddin Auliya 'RA', Delhi"},
+    FixedOccasion{4, 7, QT_TRANSLATE_NOOP("Occasions", "Wafat Hazrat Khwaja Ghulam Farid 'RA'")},
+    FixedOccasion{4, 11, QT_TRANSLATE_NOOP("Occasions", "Gayarwheen Sharif")},
+    FixedOccasion{4, 19,
+                  QT_TRANSLATE_NOOP("Occasions", "Urs-Hazrat Nizamuddin Auliya 'RA', Delhi")},
     // Jamaadil -Aakhir.
-    FixedOccasion{6, 22, "Wafat Hazrat Abu Bakr Siddiq 'RA'"},
+    FixedOccasion{6, 22, QT_TRANSLATE_NOOP("Occasions", "Wafat Hazrat Abu Bakr Siddiq 'RA'")},
     // Rajjab-ul-Marjab.
-    FixedOccasion{7, 4, "Wafat Imam Ali Naqi 'RA'"},
-    FixedOccasion{7, 6, "Urs-Hazrat Khwaja Moinuddin Chishti 'RA', Ajmer Sharif"},
-    FixedOccasion{7, 13, "Youm-e-Wiladat Hazrat Ali 'RA'"},
-    FixedOccasion{7, 21, "Wafat Hazrat Maulana Muhammad Ilyas 'RA'"},
-    FixedOccasion{7, 27, "SHAB-E-ME'RAJ/ Wafat Hazrat Junaid Baghdadi 'RA'"},
+    FixedOccasion{7, 4, QT_TRANSLATE_NOOP("Occasions", "Wafat Imam Ali Naqi 'RA'")},
+    FixedOccasion{
+        7, 6,
+        QT_TRANSLATE_NOOP("Occasions", "Urs-Hazrat Khwaja Moinuddin Chishti 'RA', Ajmer Sharif")},
+    FixedOccasion{7, 13, QT_TRANSLATE_NOOP("Occasions", "Youm-e-Wiladat Hazrat Ali 'RA'")},
+    FixedOccasion{7, 21,
+                  QT_TRANSLATE_NOOP("Occasions", "Wafat Hazrat Maulana Muhammad Ilyas 'RA'")},
+    FixedOccasion{
+        7, 27, QT_TRANSLATE_NOOP("Occasions", "SHAB-E-ME'RAJ/ Wafat Hazrat Junaid Baghdadi 'RA'")},
     // Sha'aban-ul-Moazzam.
-    FixedOccasion{8, 3, "Wiladat Imam Husain 'RA'"},
-    FixedOccasion{8, 4, "Wafat Hazrat Shaikh Abu Saeed Abul Khair 'RA'"},
-    FixedOccasion{8, 15, "SHAB-E-BARAT"},
+    FixedOccasion{8, 3, QT_TRANSLATE_NOOP("Occasions", "Wiladat Imam Husain 'RA'")},
+    FixedOccasion{8, 4,
+                  QT_TRANSLATE_NOOP("Occasions", "Wafat Hazrat Shaikh Abu Saeed Abul Khair 'RA'")},
+    FixedOccasion{8, 15, QT_TRANSLATE_NOOP("Occasions", "SHAB-E-BARAT")},
     // Ramadhan-ul-Mubarak.
-    FixedOccasion{9, 1, "Start of Ramazan-ul-Mubarak"},
-    FixedOccasion{9, 3, "Wafat Hazrat Bibi Fatima-tuz-Zahra 'RA'"},
-    FixedOccasion{9, 10, "Wafat Hazrat Bibi Khadija-tul-Kubra 'RA'"},
-    FixedOccasion{9, 17, "Nazul-e-Qur'an/ Wafat Hazrat Bibi Ayesha Siddiqa 'RA'/ Jang-e-Badar"},
-    FixedOccasion{9, 20, "Fatah-e-Makkah"},
-    FixedOccasion{9, 21, "Shab-e-Quadra / Shahadat Hazrat Ali 'RA'"},
-    FixedOccasion{9, 22, "LAILAT-UL-QUADRA"},
-    FixedOccasion{9, 23, "LAILAT-UL-QUADRA"},
-    FixedOccasion{9, 24, "LAILAT-UL-QUADRA"},
-    FixedOccasion{9, 25, "LAILAT-UL-QUADRA"},
-    FixedOccasion{9, 26, "LAILAT-UL-QUADRA"},
-    FixedOccasion{9, 27, "LAILAT-UL-QUADRA"},
-    FixedOccasion{9, 28, "LAILAT-UL-QUADRA"},
-    FixedOccasion{9, 29, "LAILAT-UL-QUADRA"},
+    FixedOccasion{9, 1, QT_TRANSLATE_NOOP("Occasions", "Start of Ramazan-ul-Mubarak")},
+    FixedOccasion{9, 3, QT_TRANSLATE_NOOP("Occasions", "Wafat Hazrat Bibi Fatima-tuz-Zahra 'RA'")},
+    FixedOccasion{9, 10,
+                  QT_TRANSLATE_NOOP("Occasions", "Wafat Hazrat Bibi Khadija-tul-Kubra 'RA'")},
+    FixedOccasion{
+        9, 17,
+        QT_TRANSLATE_NOOP("Occasions",
+                          "Nazul-e-Qur'an/ Wafat Hazrat Bibi Ayesha Siddiqa 'RA'/ Jang-e-Badar")},
+    FixedOccasion{9, 20, QT_TRANSLATE_NOOP("Occasions", "Fatah-e-Makkah")},
+    FixedOccasion{9, 21,
+                  QT_TRANSLATE_NOOP("Occasions", "Shab-e-Quadra / Shahadat Hazrat Ali 'RA'")},
+    FixedOccasion{9, 22, QT_TRANSLATE_NOOP("Occasions", "LAILAT-UL-QUADRA")},
+    FixedOccasion{9, 23, QT_TRANSLATE_NOOP("Occasions", "LAILAT-UL-QUADRA")},
+    FixedOccasion{9, 24, QT_TRANSLATE_NOOP("Occasions", "LAILAT-UL-QUADRA")},
+    FixedOccasion{9, 25, QT_TRANSLATE_NOOP("Occasions", "LAILAT-UL-QUADRA")},
+    FixedOccasion{9, 26, QT_TRANSLATE_NOOP("Occasions", "LAILAT-UL-QUADRA")},
+    FixedOccasion{9, 27, QT_TRANSLATE_NOOP("Occasions", "LAILAT-UL-QUADRA")},
+    FixedOccasion{9, 28, QT_TRANSLATE_NOOP("Occasions", "LAILAT-UL-QUADRA")},
+    FixedOccasion{9, 29, QT_TRANSLATE_NOOP("Occasions", "LAILAT-UL-QUADRA")},
     // Shawwal-ul-Mukarram.
-    FixedOccasion{10, 1, "E'ID-UL-FITRA"},
-    FixedOccasion{10, 6, "Wafat Hazrat Makhdoom Sharfuddin Yahya Maneri 'RA'"},
+    FixedOccasion{10, 1, QT_TRANSLATE_NOOP("Occasions", "E'ID-UL-FITRA")},
+    FixedOccasion{
+        10, 6,
+        QT_TRANSLATE_NOOP("Occasions", "Wafat Hazrat Makhdoom Sharfuddin Yahya Maneri 'RA'")},
     // Dhul-Hijjah.
-    FixedOccasion{12, 8, "YOUM-UL-HAJJ"},
-    FixedOccasion{12, 9, "YOUM-UL-HAJJ"},
-    FixedOccasion{12, 10, "E'ID-UL-AZHA"},
-    FixedOccasion{12, 18, "Shahadat Hazrat Usman Ghani 'RA'"},
+    FixedOccasion{12, 8, QT_TRANSLATE_NOOP("Occasions", "YOUM-UL-HAJJ")},
+    FixedOccasion{12, 9, QT_TRANSLATE_NOOP("Occasions", "YOUM-UL-HAJJ")},
+    FixedOccasion{12, 10, QT_TRANSLATE_NOOP("Occasions", "E'ID-UL-AZHA")},
+    FixedOccasion{12, 18, QT_TRANSLATE_NOOP("Occasions", "Shahadat Hazrat Usman Ghani 'RA'")},
 };
 
 } // namespace
 
 QString NewYearGreeting(int hijriYear)
 {
-    return QStringLiteral("Happy New Year! TODAY is the starting day of Islamic HIJRI Calendar "
-                          "year %1.")
-        .arg(hijriYear);
+    return QCoreApplication::translate(
+               "Occasions", "Happy New Year! TODAY is the starting day of Islamic HIJRI Calendar "
+                            "year %1.")
+        .arg(ShownNumber(hijriYear));
 }
 
 DateTable BuildOccasionTable(int currentHijriYear)
@@ -88,7 +114,8 @@ DateTable BuildOccasionTable(int currentHijriYear)
     DateTable table;
     table.set(1, 1, NewYearGreeting(currentHijriYear));
     for (const FixedOccasion &occasion : kFixedOccasions)
-        table.set(occasion.month, occasion.day, QString::fromLatin1(occasion.text));
+        table.set(occasion.month, occasion.day,
+                  QCoreApplication::translate("Occasions", occasion.text));
     return table;
 }
 

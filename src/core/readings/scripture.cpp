@@ -2,6 +2,7 @@
 
 #include "core/readings/recordfile.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace qarnivo {
@@ -36,15 +37,19 @@ QString ScripturePassage(int chapter, int verse)
 QString DivineCalendarText(const PassageMap &passages, const QString &webAddress)
 {
     const QStringList blocks{
-        QStringLiteral("divine command to use a (Hijra) calendar").toUpper() + kCrLf,
-        passageBlock(QStringLiteral("Surah II-Al-Baqarah, Ayat: 189:"),
+        QCoreApplication::translate("Readings", "divine command to use a (Hijra) calendar")
+                .toUpper() +
+            kCrLf,
+        passageBlock(QCoreApplication::translate("Readings", "Surah II-Al-Baqarah, Ayat: 189:"),
                      passages.value(QStringLiteral("2:189"))),
-        passageBlock(QStringLiteral("Surah IX-Al-Taubah, Ayat:36:"),
+        passageBlock(QCoreApplication::translate("Readings", "Surah IX-Al-Taubah, Ayat:36:"),
                      passages.value(QStringLiteral("9:36"))),
-        passageBlock(QStringLiteral("Surah IX-Al-Taubah, Ayat:37:"),
+        passageBlock(QCoreApplication::translate("Readings", "Surah IX-Al-Taubah, Ayat:37:"),
                      passages.value(QStringLiteral("9:37"))),
-        QStringLiteral("For more on the Hijri calendar, visit us at ") + webAddress + kCrLf +
-            kCrLf + QStringLiteral("DOUBLE CLICK TO CLOSE"),
+        QCoreApplication::translate(
+            "Readings",
+            "For more on the Hijri calendar, visit us at %1\r\n\r\nDOUBLE CLICK TO CLOSE")
+            .arg(webAddress),
     };
     QString text;
     for (const QString &block : blocks)
@@ -59,8 +64,9 @@ QString DivineCalendarText(const QString &webAddress)
 
 QString CalendarFeaturesText()
 {
-    return QStringLiteral("Please read the Manual File 'Qarnivo User's Manual.pdf' supplied") +
-           kCrLf + QStringLiteral("with this software for updated features.") + kCrLf;
+    return QCoreApplication::translate("Readings",
+                                       "Please read the Manual File 'Qarnivo User's Manual.pdf' "
+                                       "supplied\r\nwith this software for updated features.\r\n");
 }
 
 } // namespace qarnivo

@@ -4,6 +4,7 @@
 #include "core/files/textfile.h"
 #include "core/readings/recordfile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QRegularExpression>
 
@@ -76,30 +77,35 @@ QString FullTipsPath(const QString &applicationFolder)
 
 QString PrintTipsQuestion(const QString &applicationFolder)
 {
-    return QStringLiteral("All Tips (Thoughts of the Day) may be printed in a text file ") +
-           QDir::toNativeSeparators(FullTipsPath(applicationFolder)) +
-           QStringLiteral(". Would you like to create a text file of these Tips?");
+    return QCoreApplication::translate("Readings",
+                                       "All Tips (Thoughts of the Day) may be printed in a text "
+                                       "file %1. Would you like to create a text file of these "
+                                       "Tips?")
+        .arg(QDir::toNativeSeparators(FullTipsPath(applicationFolder)));
 }
 
 QString PrintTipsDoneText()
 {
-    return QStringLiteral("DONE! FILE CREATED SUCCESSFULLY (117 kB)");
+    return QCoreApplication::translate("Readings", "DONE! FILE CREATED SUCCESSFULLY (117 kB)");
 }
 
 QString PrintTipsFailedText(const QString &path, const QString &reason)
 {
-    return QStringLiteral("The file %1 could not be created.\r\n%2")
+    return QCoreApplication::translate("Readings", "The file %1 could not be created.\r\n%2")
         .arg(QDir::toNativeSeparators(path), reason);
 }
 
 QStringList FullTipsLines(const DateTable &thoughts, const NameTables &names)
 {
-    QStringList lines{QStringLiteral("BISME ALLAH - AR-RAHMAN - AR-RAHEEM"), QString()};
+    QStringList lines{
+        QCoreApplication::translate("Readings", "BISME ALLAH - AR-RAHMAN - AR-RAHEEM"), QString()};
     for (int month = 1; month <= DateTable::kLastMonth; ++month) {
-        lines.append(QStringLiteral("MONTH: ") + names.HMonthName[month].toUpper());
+        lines.append(QCoreApplication::translate("Readings", "MONTH: %1")
+                         .arg(names.HMonthName[month].toUpper()));
         for (int day = 1; day <= DateTable::kLastDay; ++day) {
             QStringList reading = thoughts.at(month, day).split(QStringLiteral("\r\n"));
-            reading.first().prepend(QStringLiteral("Day - %1: ").arg(day));
+            reading.first().prepend(
+                QCoreApplication::translate("Readings", "Day - %1: ").arg(ShownNumber(day)));
             lines.append(reading);
             lines.append(QString());
         }

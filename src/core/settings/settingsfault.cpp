@@ -1,18 +1,22 @@
 #include "core/settings/settingsfault.h"
 
+#include <QCoreApplication>
+
 namespace qarnivo {
 
 QString SettingsFaultText(const QString &path, QSettings::Status status)
 {
     switch (status) {
     case QSettings::AccessError:
-        return QStringLiteral("The settings file %1 cannot be read or written: its folder "
-                              "or the file itself is not open to you. Your changes will not "
-                              "be kept after Qarnivo closes.")
+        return QCoreApplication::translate(
+                   "Settings", "The settings file %1 cannot be read or written: its folder "
+                               "or the file itself is not open to you. Your changes will not "
+                               "be kept after Qarnivo closes.")
             .arg(path);
     case QSettings::FormatError:
-        return QStringLiteral("The settings file %1 is damaged and cannot be read. Your "
-                              "changes will not be kept after Qarnivo closes.")
+        return QCoreApplication::translate(
+                   "Settings", "The settings file %1 is damaged and cannot be read. Your "
+                               "changes will not be kept after Qarnivo closes.")
             .arg(path);
     case QSettings::NoError:
         break;

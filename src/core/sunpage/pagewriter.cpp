@@ -1,10 +1,12 @@
 #include "core/sunpage/pagewriter.h"
 
 #include "core/calendar/leadingnumber.h"
+#include "core/calendar/names.h"
 #include "core/files/savefile.h"
 #include "core/files/textfile.h"
 #include "core/prayer/prayertimes_methods.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -148,21 +150,23 @@ PageWriteResult saveBytes(const QString &pagePath, const QByteArray &page)
     // A device or pipe of the page's name is left alone, not removed.
     if (const QString refused = RefusedSaveTarget(pagePath); !refused.isEmpty())
         return {PageWriteResult::Status::WriteFailed,
-                QStringLiteral("Cannot write %1: %2").arg(nativePath(pagePath), refused),
+                QCoreApplication::translate("SunPage", "Cannot write %1: %2")
+                    .arg(nativePath(pagePath), refused),
                 page.size()};
     QFile part(partPath);
     QString reason = part.open(QIODevice::WriteOnly | QIODevice::Truncate) ? WriteAll(part, page)
                                                                            : part.errorString();
     part.close();
     if (reason.isEmpty() && QFileInfo::exists(pagePath) && !QFile::remove(pagePath))
-        reason = QStringLiteral("the old page cannot be replaced");
+        reason = QCoreApplication::translate("SunPage", "the old page cannot be replaced");
     if (reason.isEmpty() && !QFile::rename(partPath, pagePath))
-        reason = QStringLiteral("the page cannot be put in place");
+        reason = QCoreApplication::translate("SunPage", "the page cannot be put in place");
     if (reason.isEmpty())
         return {PageWriteResult::Status::Ok, {}, page.size()};
     QFile::remove(partPath);
     return failure(pagePath, PageWriteResult::Status::WriteFailed,
-                   QStringLiteral("Cannot write %1: %2").arg(nativePath(pagePath), reason),
+                   QCoreApplication::translate("SunPage", "Cannot write %1: %2")
+                       .arg(nativePath(pagePath), reason),
                    page.size());
 }
 
@@ -271,8 +275,8 @@ bool PageLengthAccepted(qint64 bytes)
 
 QString PageLengthMessage()
 {
-    return QStringLiteral("Error found in one of originally packaged files.\r\n"
-                          "Re-install to rectify this problem.");
+    return QCoreApplication::translate("SunPage", "Error found in one of originally packaged "
+                                                  "files.\r\nRe-install to rectify this problem.");
 }
 
 PageWriteResult WritePage(const QString &systemFolder, const QString &applicationFolder,
@@ -281,7 +285,8 @@ PageWriteResult WritePage(const QString &systemFolder, const QString &applicatio
 {
     using Status = PageWriteResult::Status;
     if (systemFolder.isEmpty())
-        return {Status::NoSystemFolder, QStringLiteral("The system folder is unknown."), 0};
+        return {Status::NoSystemFolder,
+                QCoreApplication::translate("SunPage", "The system folder is unknown."), 0};
     const QString pagePath = QDir(systemFolder).filePath(kPageFileName);
 
     // The city file must be there, although the page takes the city from
@@ -292,8 +297,9 @@ PageWriteResult WritePage(const QString &systemFolder, const QString &applicatio
     const QFileInfo cityFile(cityPath);
     if (!cityFile.isFile() || !cityFile.isReadable()) {
         const bool missing = !cityFile.exists();
-        return failure(pagePath, missing ? Status::CityFileMissing : Status::Unreadable,
-                       QStringLiteral("Cannot open %1.").arg(nativePath(cityPath)));
+        return failure(
+            pagePath, missing ? Status::CityFileMissing : Status::Unreadable,
+            QCoreApplication::translate("SunPage", "Cannot open %1.").arg(nativePath(cityPath)));
     }
 
     const QString bodyPath = QDir(systemFolder).filePath(kPageBodyFileName);
@@ -302,24 +308,27 @@ PageWriteResult WritePage(const QString &systemFolder, const QString &applicatio
     case TextFileRead::Status::Ok:
         break;
     case TextFileRead::Status::NotFound:
-        return failure(pagePath, Status::BodyMissing,
-                       QStringLiteral("%1 was not found.").arg(nativePath(bodyPath)));
+        return failure(
+            pagePath, Status::BodyMissing,
+            QCoreApplication::translate("SunPage", "%1 was not found.").arg(nativePath(bodyPath)));
     case TextFileRead::Status::Unreadable:
-        return failure(pagePath, Status::Unreadable,
-                       QStringLiteral("Cannot read %1.").arg(nativePath(bodyPath)));
+        return failure(
+            pagePath, Status::Unreadable,
+            QCoreApplication::translate("SunPage", "Cannot read %1.").arg(nativePath(bodyPath)));
     case TextFileRead::Status::TooLarge:
         return failure(pagePath, Status::WrongLength,
-                       QStringLiteral("%1 is far too large.").arg(nativePath(bodyPath)),
+                       QCoreApplication::translate("SunPage", "%1 is far too large.")
+                           .arg(nativePath(bodyPath)),
                        QFileInfo(bodyPath).size());
     }
 
     const QByteArray page = PageText(pageLines, city, settings, body.text);
     if (!PageLengthAccepted(page.size())) {
         return failure(pagePath, Status::WrongLength,
-                       QStringLiteral("The page would be %1 bytes long, outside %2 to %3.")
-                           .arg(page.size())
-                           .arg(kPageMinimumBytes)
-                           .arg(kPageMaximumBytes),
+                       QCoreApplication::translate(
+                           "SunPage", "The page would be %1 bytes long, outside %2 to %3.")
+                           .arg(ShownNumber(page.size()), ShownNumber(kPageMinimumBytes),
+                                ShownNumber(kPageMaximumBytes)),
                        page.size());
     }
     return saveBytes(pagePath, page);
