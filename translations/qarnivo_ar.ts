@@ -709,26 +709,32 @@
         <translation>%1 %2 %3 م</translation>
     </message>
     <message>
+        <source>Check Date Range. Date value must be between:<byte value="xd"/>
+<byte value="xd"/>
+1, Muharram 1 AH and 2, Rabi-ul-Aakhir 9666 AH<byte value="xd"/>
+	   Corresponding to:<byte value="xd"/>
+   16, July 622 AD and 31, December 9999 AD</source>
+        <translation>تحقق من نطاق التاريخ. يجب أن يقع التاريخ بين:<byte value="xd"/>
+<byte value="xd"/>
+١ محرم ١ هـ و٢ ربيع الآخر ٩٦٦٦ هـ<byte value="xd"/>
+	   الموافق:<byte value="xd"/>
+   ١٦ يوليو ٦٢٢ م و٣١ ديسمبر ٩٩٩٩ م</translation>
+    </message>
+    <message>
+        <source>Invalid year value. Hijri year value should be between<byte value="xd"/>
+<byte value="xd"/>
+	      1 AH and 9666 AH</source>
+        <translation>قيمة السنة غير صحيحة. يجب أن تكون السنة الهجرية بين<byte value="xd"/>
+<byte value="xd"/>
+	      ١ هـ و٩٦٦٦ هـ</translation>
+    </message>
+    <message>
         <source>Eve of %1 %2 %3</source>
         <translation>ليلة %1 %2 %3</translation>
     </message>
     <message>
         <source>No Maghrib today: the Hijri day changes at midnight</source>
         <translation>لا مغرب اليوم: يتغير اليوم الهجري عند منتصف الليل</translation>
-    </message>
-    <message>
-        <source>Check Date Range. Date value must be between:<byte value="xd"/>
-<byte value="xd"/>
-1, Muharram 1 AH and 2, Rabi-ul-Aakhir 9666 AH<byte value="xd"/>
-	   Corresponding to:<byte value="xd"/>
-   16, July 622 AD and 31, December 9999 AD</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Invalid year value. Hijri year value should be between<byte value="xd"/>
-<byte value="xd"/>
-	      1 AH and 9666 AH</source>
-        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -755,6 +761,26 @@
 	الإصدار: %1.%2</translation>
     </message>
     <message>
+        <source>No program to show PDF documents was found, so this file cannot be opened:<byte value="xd"/>
+%1<byte value="xd"/>
+<byte value="xd"/>
+Install a PDF viewer (for example Evince or Okular) to read it.</source>
+        <translation>لم يُعثر على برنامج لعرض مستندات PDF، لذا يتعذّر فتح هذا الملف:<byte value="xd"/>
+%1<byte value="xd"/>
+<byte value="xd"/>
+ثبّت عارض PDF (مثل Evince أو Okular) لقراءته.</translation>
+    </message>
+    <message>
+        <source>Please visit our website addressed below to know about us.<byte value="xd"/>
+<byte value="xd"/>
+	  %1<byte value="xd"/>
+</source>
+        <translation>يُرجى زيارة موقعنا المذكور أدناه للتعرّف علينا.<byte value="xd"/>
+<byte value="xd"/>
+	  %1<byte value="xd"/>
+</translation>
+    </message>
+    <message>
         <source>Qarnivo is free of cost. Write to us at %1<byte value="xd"/>
 or visit us in the town of Bhubaneswar, India.<byte value="xd"/>
 The newest copy of this calendar can always be had free of cost<byte value="xd"/>
@@ -777,20 +803,6 @@ Text from a public-domain plain-text edition of Pickthall&apos;s translation.</s
 النص من طبعة نصية عامة الملكية لترجمة بكتال.</translation>
     </message>
     <message>
-        <source>No program to show PDF documents was found, so this file cannot be opened:<byte value="xd"/>
-%1<byte value="xd"/>
-<byte value="xd"/>
-Install a PDF viewer (for example Evince or Okular) to read it.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Please visit our website addressed below to know about us.<byte value="xd"/>
-<byte value="xd"/>
-	  %1<byte value="xd"/>
-</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>OUR SOFTWARE<byte value="xd"/>
 <byte value="xd"/>
 Qarnivo - the Hijri calendar with worldwide sunrise, sunset and Zawal timings.<byte value="xd"/>
@@ -799,7 +811,14 @@ For details of our other work please visit %1<byte value="xd"/>
 <byte value="xd"/>
 DOUBLE CLICK TO CLOSE<byte value="xd"/>
 </source>
-        <translation type="unfinished"></translation>
+        <translation>برامجنا<byte value="xd"/>
+<byte value="xd"/>
+Qarnivo - التقويم الهجري مع أوقات الشروق والغروب والزوال في أنحاء العالم.<byte value="xd"/>
+<byte value="xd"/>
+لتفاصيل أعمالنا الأخرى يُرجى زيارة %1<byte value="xd"/>
+<byte value="xd"/>
+انقر نقرًا مزدوجًا للإغلاق<byte value="xd"/>
+</translation>
     </message>
 </context>
 <context>
@@ -1100,12 +1119,50 @@ The file is unchanged. Correct the problem and click Update again.</source>
 لم يتغيّر الملف. صحّح المشكلة وانقر على تحديث مرة أخرى.</translation>
     </message>
     <message>
+        <source>File &apos;InfoCity.txt&apos; not found. For your convenience this file has been<byte value="xd"/>
+created in your application folder. You can change its contents<byte value="xd"/>
+carefully. You may also change this default value from within the<byte value="xd"/>
+program.<byte value="xd"/>
+<byte value="xd"/>
+RE-START THE PROGRAM TO TAKE EFFECT NEW VALUES.</source>
+        <translation>لم يُعثر على الملف &apos;InfoCity.txt&apos;. وتيسيرًا عليك أُنشئ هذا الملف<byte value="xd"/>
+في مجلد البرنامج. يمكنك تغيير محتواه<byte value="xd"/>
+بحذر. ويمكنك أيضًا تغيير هذه القيمة الافتراضية من داخل<byte value="xd"/>
+البرنامج.<byte value="xd"/>
+<byte value="xd"/>
+أعد تشغيل البرنامج لتسري القيم الجديدة.</translation>
+    </message>
+    <message>
+        <source>The city file could not be created:<byte value="xd"/>
+%1<byte value="xd"/>
+%2<byte value="xd"/>
+<byte value="xd"/>
+The default city is shown for this session.</source>
+        <translation>تعذّر إنشاء ملف المدينة:<byte value="xd"/>
+%1<byte value="xd"/>
+%2<byte value="xd"/>
+<byte value="xd"/>
+تُعرض المدينة الافتراضية في هذه الجلسة.</translation>
+    </message>
+    <message>
         <source>It does not hold the city&apos;s name, latitude, longitude and GMT offset.</source>
         <translation>لا يحتوي على اسم المدينة وخط العرض وخط الطول وفرق التوقيت عن غرينتش.</translation>
     </message>
     <message>
         <source>It is not a text file that can be read.</source>
         <translation>ليس ملفًا نصيًا يمكن قراءته.</translation>
+    </message>
+    <message>
+        <source>The city file cannot be used:<byte value="xd"/>
+%1<byte value="xd"/>
+%2<byte value="xd"/>
+<byte value="xd"/>
+The file is left as it is; the default city is shown for this session.</source>
+        <translation>يتعذّر استخدام ملف المدينة:<byte value="xd"/>
+%1<byte value="xd"/>
+%2<byte value="xd"/>
+<byte value="xd"/>
+تُرك الملف كما هو؛ وتُعرض المدينة الافتراضية في هذه الجلسة.</translation>
     </message>
     <message>
         <source>Search complete, no more found.<byte value="xd"/>
@@ -1116,31 +1173,6 @@ Total found = (%1).</source>
     <message>
         <source>Select City by Double Click (%1)</source>
         <translation>اختر المدينة بالنقر المزدوج (%1)</translation>
-    </message>
-    <message>
-        <source>File &apos;InfoCity.txt&apos; not found. For your convenience this file has been<byte value="xd"/>
-created in your application folder. You can change its contents<byte value="xd"/>
-carefully. You may also change this default value from within the<byte value="xd"/>
-program.<byte value="xd"/>
-<byte value="xd"/>
-RE-START THE PROGRAM TO TAKE EFFECT NEW VALUES.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The city file could not be created:<byte value="xd"/>
-%1<byte value="xd"/>
-%2<byte value="xd"/>
-<byte value="xd"/>
-The default city is shown for this session.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The city file cannot be used:<byte value="xd"/>
-%1<byte value="xd"/>
-%2<byte value="xd"/>
-<byte value="xd"/>
-The file is left as it is; the default city is shown for this session.</source>
-        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1341,6 +1373,22 @@ The file is left as it is; the default city is shown for this session.</source>
         <translation>سورة التوبة (9)، الآية: 37:</translation>
     </message>
     <message>
+        <source>For more on the Hijri calendar, visit us at %1<byte value="xd"/>
+<byte value="xd"/>
+DOUBLE CLICK TO CLOSE</source>
+        <translation>للمزيد عن التقويم الهجري، زورونا على %1<byte value="xd"/>
+<byte value="xd"/>
+انقر نقرًا مزدوجًا للإغلاق</translation>
+    </message>
+    <message>
+        <source>Please read the Manual File &apos;Qarnivo User&apos;s Manual.pdf&apos; supplied<byte value="xd"/>
+with this software for updated features.<byte value="xd"/>
+</source>
+        <translation>يُرجى قراءة ملف الدليل &apos;Qarnivo User&apos;s Manual.pdf&apos; المرفق<byte value="xd"/>
+بهذا البرنامج للاطلاع على الميزات المحدَّثة.<byte value="xd"/>
+</translation>
+    </message>
+    <message>
         <source>All Tips (Thoughts of the Day) may be printed in a text file %1. Would you like to create a text file of these Tips?</source>
         <translation>يمكن طباعة جميع النصائح (خواطر اليوم) في ملف نصي %1. هل تودّ إنشاء ملف نصي بهذه النصائح؟</translation>
     </message>
@@ -1365,18 +1413,6 @@ The file is left as it is; the default city is shown for this session.</source>
     <message>
         <source>Day - %1: </source>
         <translation>اليوم - %1: </translation>
-    </message>
-    <message>
-        <source>For more on the Hijri calendar, visit us at %1<byte value="xd"/>
-<byte value="xd"/>
-DOUBLE CLICK TO CLOSE</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Please read the Manual File &apos;Qarnivo User&apos;s Manual.pdf&apos; supplied<byte value="xd"/>
-with this software for updated features.<byte value="xd"/>
-</source>
-        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

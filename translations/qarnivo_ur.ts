@@ -709,26 +709,32 @@
         <translation>%1 %2 %3 عیسوی</translation>
     </message>
     <message>
+        <source>Check Date Range. Date value must be between:<byte value="xd"/>
+<byte value="xd"/>
+1, Muharram 1 AH and 2, Rabi-ul-Aakhir 9666 AH<byte value="xd"/>
+	   Corresponding to:<byte value="xd"/>
+   16, July 622 AD and 31, December 9999 AD</source>
+        <translation>تاریخ کی حد دیکھیں۔ تاریخ ان کے درمیان ہونی چاہیے:<byte value="xd"/>
+<byte value="xd"/>
+۱ محرم ۱ ہجری اور ۲ ربیع الثانی ۹۶۶۶ ہجری<byte value="xd"/>
+	   بمطابق:<byte value="xd"/>
+   ۱۶ جولائی ۶۲۲ عیسوی اور ۳۱ دسمبر ۹۹۹۹ عیسوی</translation>
+    </message>
+    <message>
+        <source>Invalid year value. Hijri year value should be between<byte value="xd"/>
+<byte value="xd"/>
+	      1 AH and 9666 AH</source>
+        <translation>سال کی قدر درست نہیں۔ ہجری سال ان کے درمیان ہونا چاہیے<byte value="xd"/>
+<byte value="xd"/>
+	      ۱ ہجری اور ۹۶۶۶ ہجری</translation>
+    </message>
+    <message>
         <source>Eve of %1 %2 %3</source>
         <translation>شبِ %1 %2 %3</translation>
     </message>
     <message>
         <source>No Maghrib today: the Hijri day changes at midnight</source>
         <translation>آج مغرب نہیں: ہجری دن آدھی رات کو بدلتا ہے</translation>
-    </message>
-    <message>
-        <source>Check Date Range. Date value must be between:<byte value="xd"/>
-<byte value="xd"/>
-1, Muharram 1 AH and 2, Rabi-ul-Aakhir 9666 AH<byte value="xd"/>
-	   Corresponding to:<byte value="xd"/>
-   16, July 622 AD and 31, December 9999 AD</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Invalid year value. Hijri year value should be between<byte value="xd"/>
-<byte value="xd"/>
-	      1 AH and 9666 AH</source>
-        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -755,6 +761,26 @@
 	ورژن: %1.%2</translation>
     </message>
     <message>
+        <source>No program to show PDF documents was found, so this file cannot be opened:<byte value="xd"/>
+%1<byte value="xd"/>
+<byte value="xd"/>
+Install a PDF viewer (for example Evince or Okular) to read it.</source>
+        <translation>PDF دستاویزات دکھانے والا کوئی پروگرام نہیں ملا، اس لیے یہ فائل نہیں کھولی جا سکتی:<byte value="xd"/>
+%1<byte value="xd"/>
+<byte value="xd"/>
+اسے پڑھنے کے لیے کوئی PDF ویور (مثلاً Evince یا Okular) انسٹال کریں۔</translation>
+    </message>
+    <message>
+        <source>Please visit our website addressed below to know about us.<byte value="xd"/>
+<byte value="xd"/>
+	  %1<byte value="xd"/>
+</source>
+        <translation>ہمارے بارے میں جاننے کے لیے براہِ کرم نیچے دی گئی ہماری ویب سائٹ دیکھیں۔<byte value="xd"/>
+<byte value="xd"/>
+	  %1<byte value="xd"/>
+</translation>
+    </message>
+    <message>
         <source>Qarnivo is free of cost. Write to us at %1<byte value="xd"/>
 or visit us in the town of Bhubaneswar, India.<byte value="xd"/>
 The newest copy of this calendar can always be had free of cost<byte value="xd"/>
@@ -777,20 +803,6 @@ Text from a public-domain plain-text edition of Pickthall&apos;s translation.</s
 متن پکتھال کے ترجمے کے ایک عوامی ملکیت والے سادہ متن ایڈیشن سے۔</translation>
     </message>
     <message>
-        <source>No program to show PDF documents was found, so this file cannot be opened:<byte value="xd"/>
-%1<byte value="xd"/>
-<byte value="xd"/>
-Install a PDF viewer (for example Evince or Okular) to read it.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Please visit our website addressed below to know about us.<byte value="xd"/>
-<byte value="xd"/>
-	  %1<byte value="xd"/>
-</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>OUR SOFTWARE<byte value="xd"/>
 <byte value="xd"/>
 Qarnivo - the Hijri calendar with worldwide sunrise, sunset and Zawal timings.<byte value="xd"/>
@@ -799,7 +811,14 @@ For details of our other work please visit %1<byte value="xd"/>
 <byte value="xd"/>
 DOUBLE CLICK TO CLOSE<byte value="xd"/>
 </source>
-        <translation type="unfinished"></translation>
+        <translation>ہمارے سافٹ ویئر<byte value="xd"/>
+<byte value="xd"/>
+Qarnivo - ہجری کیلنڈر، دنیا بھر کے طلوع، غروب اور زوال کے اوقات کے ساتھ۔<byte value="xd"/>
+<byte value="xd"/>
+ہمارے دوسرے کاموں کی تفصیل کے لیے براہِ کرم %1 دیکھیں<byte value="xd"/>
+<byte value="xd"/>
+بند کرنے کے لیے ڈبل کلک کریں<byte value="xd"/>
+</translation>
     </message>
 </context>
 <context>
@@ -1100,12 +1119,50 @@ The file is unchanged. Correct the problem and click Update again.</source>
 فائل میں کوئی تبدیلی نہیں ہوئی۔ مسئلہ درست کر کے دوبارہ اپ ڈیٹ پر کلک کریں۔</translation>
     </message>
     <message>
+        <source>File &apos;InfoCity.txt&apos; not found. For your convenience this file has been<byte value="xd"/>
+created in your application folder. You can change its contents<byte value="xd"/>
+carefully. You may also change this default value from within the<byte value="xd"/>
+program.<byte value="xd"/>
+<byte value="xd"/>
+RE-START THE PROGRAM TO TAKE EFFECT NEW VALUES.</source>
+        <translation>فائل &apos;InfoCity.txt&apos; نہیں ملی۔ آپ کی سہولت کے لیے یہ فائل<byte value="xd"/>
+آپ کے پروگرام کے فولڈر میں بنا دی گئی ہے۔ آپ اس کا مواد<byte value="xd"/>
+احتیاط سے بدل سکتے ہیں۔ یہ پہلے سے طے شدہ قدر آپ<byte value="xd"/>
+پروگرام کے اندر سے بھی بدل سکتے ہیں۔<byte value="xd"/>
+<byte value="xd"/>
+نئی قدریں نافذ کرنے کے لیے پروگرام دوبارہ شروع کریں۔</translation>
+    </message>
+    <message>
+        <source>The city file could not be created:<byte value="xd"/>
+%1<byte value="xd"/>
+%2<byte value="xd"/>
+<byte value="xd"/>
+The default city is shown for this session.</source>
+        <translation>شہر کی فائل نہیں بنائی جا سکی:<byte value="xd"/>
+%1<byte value="xd"/>
+%2<byte value="xd"/>
+<byte value="xd"/>
+اس بار پہلے سے طے شدہ شہر دکھایا جا رہا ہے۔</translation>
+    </message>
+    <message>
         <source>It does not hold the city&apos;s name, latitude, longitude and GMT offset.</source>
         <translation>اس میں شہر کا نام، عرض بلد، طول بلد اور GMT سے فرق موجود نہیں۔</translation>
     </message>
     <message>
         <source>It is not a text file that can be read.</source>
         <translation>یہ پڑھی جا سکنے والی متنی فائل نہیں ہے۔</translation>
+    </message>
+    <message>
+        <source>The city file cannot be used:<byte value="xd"/>
+%1<byte value="xd"/>
+%2<byte value="xd"/>
+<byte value="xd"/>
+The file is left as it is; the default city is shown for this session.</source>
+        <translation>شہر کی فائل استعمال نہیں کی جا سکتی:<byte value="xd"/>
+%1<byte value="xd"/>
+%2<byte value="xd"/>
+<byte value="xd"/>
+فائل جیسی تھی ویسی چھوڑ دی گئی ہے؛ اس بار پہلے سے طے شدہ شہر دکھایا جا رہا ہے۔</translation>
     </message>
     <message>
         <source>Search complete, no more found.<byte value="xd"/>
@@ -1116,31 +1173,6 @@ Total found = (%1).</source>
     <message>
         <source>Select City by Double Click (%1)</source>
         <translation>ڈبل کلک سے شہر منتخب کریں (%1)</translation>
-    </message>
-    <message>
-        <source>File &apos;InfoCity.txt&apos; not found. For your convenience this file has been<byte value="xd"/>
-created in your application folder. You can change its contents<byte value="xd"/>
-carefully. You may also change this default value from within the<byte value="xd"/>
-program.<byte value="xd"/>
-<byte value="xd"/>
-RE-START THE PROGRAM TO TAKE EFFECT NEW VALUES.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The city file could not be created:<byte value="xd"/>
-%1<byte value="xd"/>
-%2<byte value="xd"/>
-<byte value="xd"/>
-The default city is shown for this session.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The city file cannot be used:<byte value="xd"/>
-%1<byte value="xd"/>
-%2<byte value="xd"/>
-<byte value="xd"/>
-The file is left as it is; the default city is shown for this session.</source>
-        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1341,6 +1373,22 @@ The file is left as it is; the default city is shown for this session.</source>
         <translation>سورۃ التوبہ (9)، آیت: 37:</translation>
     </message>
     <message>
+        <source>For more on the Hijri calendar, visit us at %1<byte value="xd"/>
+<byte value="xd"/>
+DOUBLE CLICK TO CLOSE</source>
+        <translation>ہجری کیلنڈر کے بارے میں مزید جاننے کے لیے ہمیں %1 پر دیکھیں<byte value="xd"/>
+<byte value="xd"/>
+بند کرنے کے لیے ڈبل کلک کریں</translation>
+    </message>
+    <message>
+        <source>Please read the Manual File &apos;Qarnivo User&apos;s Manual.pdf&apos; supplied<byte value="xd"/>
+with this software for updated features.<byte value="xd"/>
+</source>
+        <translation>تازہ ترین خصوصیات کے لیے براہِ کرم اس سافٹ ویئر کے ساتھ دی گئی<byte value="xd"/>
+رہنما فائل &apos;Qarnivo User&apos;s Manual.pdf&apos; پڑھیں۔<byte value="xd"/>
+</translation>
+    </message>
+    <message>
         <source>All Tips (Thoughts of the Day) may be printed in a text file %1. Would you like to create a text file of these Tips?</source>
         <translation>تمام مشورے (آج کا خیال) ایک متنی فائل %1 میں چھاپے جا سکتے ہیں۔ کیا آپ ان مشوروں کی متنی فائل بنانا چاہیں گے؟</translation>
     </message>
@@ -1365,18 +1413,6 @@ The file is left as it is; the default city is shown for this session.</source>
     <message>
         <source>Day - %1: </source>
         <translation>دن - %1: </translation>
-    </message>
-    <message>
-        <source>For more on the Hijri calendar, visit us at %1<byte value="xd"/>
-<byte value="xd"/>
-DOUBLE CLICK TO CLOSE</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Please read the Manual File &apos;Qarnivo User&apos;s Manual.pdf&apos; supplied<byte value="xd"/>
-with this software for updated features.<byte value="xd"/>
-</source>
-        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
