@@ -106,7 +106,7 @@ void frmqarnivo::grCal0_Click()
         ShowUrduHeader();
         m_dayView = QStringLiteral("Urdu");
         m_englishYearRow->hide();
-        dayFont.setFamily(QStringLiteral("Tarvelonix"));
+        dayFont.setFamily(nativeDayFamily());
     } else {
         dayFont.setFamily(QStringLiteral("Arial"));
         ShowEnglishHeader();
@@ -114,6 +114,7 @@ void frmqarnivo::grCal0_Click()
         m_dayView = QStringLiteral("English");
     }
     m_dayGrid->setFont(dayFont);
+    FillMonthGrid();
 }
 
 } // namespace qarnivo
