@@ -1,6 +1,6 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
-<TS version="2.1" language="ar_EG">
+<TS version="2.1" language="ar">
 <context>
     <name>AccessibleName</name>
     <message>
@@ -288,6 +288,18 @@
         <translation>تغيير نافذة العرض</translation>
     </message>
     <message>
+        <source>Latitude:</source>
+        <translation>خط العرض:</translation>
+    </message>
+    <message>
+        <source>Longitude:</source>
+        <translation>خط الطول:</translation>
+    </message>
+    <message>
+        <source>TIME ZONE</source>
+        <translation>المنطقة الزمنية</translation>
+    </message>
+    <message>
         <source>Thought of the Day</source>
         <translation>خاطرة اليوم</translation>
     </message>
@@ -426,18 +438,6 @@ of your city of choice. Want to know?<byte value="xd"/>
         <translation>انقر عنصر القائمة «الشروق والغروب» لمعرفة أوقات الشروق والغروب<byte value="xd"/>
 في المدينة التي تختارها. أتريد أن تعرف؟<byte value="xd"/>
 </translation>
-    </message>
-    <message>
-        <source>Latitude:</source>
-        <translation>خط العرض:</translation>
-    </message>
-    <message>
-        <source>Longitude:</source>
-        <translation>خط الطول:</translation>
-    </message>
-    <message>
-        <source>TIME ZONE</source>
-        <translation>المنطقة الزمنية</translation>
     </message>
 </context>
 </TS>

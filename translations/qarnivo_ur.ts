@@ -1,6 +1,6 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
-<TS version="2.1" language="ur_PK">
+<TS version="2.1" language="ur">
 <context>
     <name>AccessibleName</name>
     <message>
@@ -288,6 +288,18 @@
         <translation>منظر کی کھڑکی بدلیں</translation>
     </message>
     <message>
+        <source>Latitude:</source>
+        <translation>عرض بلد:</translation>
+    </message>
+    <message>
+        <source>Longitude:</source>
+        <translation>طول بلد:</translation>
+    </message>
+    <message>
+        <source>TIME ZONE</source>
+        <translation>منطقۂ وقت</translation>
+    </message>
+    <message>
         <source>Thought of the Day</source>
         <translation>آج کا خیال</translation>
     </message>
@@ -426,18 +438,6 @@ of your city of choice. Want to know?<byte value="xd"/>
         <translation>اپنے پسندیدہ شہر کے طلوع و غروبِ آفتاب کے اوقات جاننے کے لیے «طلوع و غروب»<byte value="xd"/>
 مینو پر کلک کریں۔ کیا آپ جاننا چاہتے ہیں؟<byte value="xd"/>
 </translation>
-    </message>
-    <message>
-        <source>Latitude:</source>
-        <translation>عرض بلد:</translation>
-    </message>
-    <message>
-        <source>Longitude:</source>
-        <translation>طول بلد:</translation>
-    </message>
-    <message>
-        <source>TIME ZONE</source>
-        <translation>منطقۂ وقت</translation>
     </message>
 </context>
 </TS>
