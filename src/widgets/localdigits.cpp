@@ -17,16 +17,6 @@ QString LocalDigits(const QString &text)
     return shown;
 }
 
-QString AsciiDigitsOf(const QString &text)
-{
-    QString ascii = text;
-    for (QChar &c : ascii) {
-        if (c.isDigit() && c.digitValue() >= 0)
-            c = QChar(u'0' + c.digitValue());
-    }
-    return ascii;
-}
-
 QString LocalNumber(qint64 number)
 {
     return LocalDigits(QString::number(number));

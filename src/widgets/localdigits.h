@@ -14,8 +14,4 @@ QString LocalDigits(const QString &text);
 // `number` in the default locale's digits.
 QString LocalNumber(qint64 number);
 
-// `text` with the digits of any script read back as ASCII digits, for the
-// readers of typed numbers.
-QString AsciiDigitsOf(const QString &text);
-
 } // namespace qarnivo

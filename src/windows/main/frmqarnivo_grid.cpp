@@ -36,12 +36,7 @@ bool urduChosen()
 // digits, which a Nastaliq face draws. The English view keeps ASCII digits.
 QString dayNumberText(int day, bool englishView)
 {
-    if (englishView || !urduChosen())
-        return QString::number(day);
-    QString digits = QString::number(day);
-    for (QChar &c : digits)
-        c = QChar(0x06F0 + c.digitValue());
-    return digits;
+    return englishView || !urduChosen() ? QString::number(day) : LocalNumber(day);
 }
 
 // The weekday names of the header's own view: Arabic pictures in Arabic,
