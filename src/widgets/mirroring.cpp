@@ -13,24 +13,27 @@ QList<QWidget *> placedChildren(const QWidget *area)
     return area->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
 }
 
-// Moves the children by the change of the area's width, so that their
-// distance from its right edge stays.
+// Moves the children by the change of the area's width since they were last
+// placed, so that their distance from its right edge stays. A hidden area
+// is told its size only once shown, without the size before: the width is
+// kept here.
 class RightEdgeKeeper : public QObject {
 public:
-    using QObject::QObject;
+    explicit RightEdgeKeeper(QWidget *area) : QObject(area), m_placedWidth(area->width()) {}
 
     bool eventFilter(QObject *watched, QEvent *event) override
     {
         if (event->type() == QEvent::Resize) {
-            const auto *resize = static_cast<QResizeEvent *>(event);
-            const int shift = resize->size().width() - resize->oldSize().width();
-            if (resize->oldSize().isValid() && shift != 0) {
-                for (QWidget *child : placedChildren(static_cast<QWidget *>(watched)))
-                    child->move(child->x() + shift, child->y());
-            }
+            const int width = static_cast<QResizeEvent *>(event)->size().width();
+            for (QWidget *child : placedChildren(static_cast<QWidget *>(watched)))
+                child->move(child->x() + width - m_placedWidth, child->y());
+            m_placedWidth = width;
         }
         return QObject::eventFilter(watched, event);
     }
+
+private:
+    int m_placedWidth;
 };
 
 } // namespace

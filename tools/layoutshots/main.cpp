@@ -3,8 +3,13 @@
 // to PNG files, over a fake platform, with the desktop face and palette given
 // on the command line:
 //
-//   qarnivo-layoutshots --font "Cantarell" --size 11 [--dark] [--scheme N] OUTDIR
+//   qarnivo-layoutshots --font "Cantarell" --size 11 [--dark] [--scheme N]
+//                       [--language ar|ur] OUTDIR
+//
+// A language other than English is laid out right to left in its own face,
+// as the program starts in it.
 
+#include "cli/translators.h"
 #include "core/files/textfile.h"
 #include "core/places/cityfile.h"
 #include "platform/fakeplatform.h"
@@ -16,6 +21,7 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <QEventLoop>
+#include <QFontDatabase>
 #include <QPalette>
 #include <QStyle>
 #include <QStyleFactory>
@@ -41,6 +47,18 @@ QPalette darkPalette()
     dark.setColor(QPalette::ToolTipBase, QColor(53, 53, 53));
     dark.setColor(QPalette::ToolTipText, QColor(230, 230, 230));
     return dark;
+}
+
+// The desktop face, or the language's own where it has one.
+QString startLanguage(const QString &code, const QString &desktopFamily)
+{
+    const Language language = LanguageFromSetting(code);
+    if (language == Language::System)
+        return desktopFamily;
+    InstallLanguage(language);
+    QApplication::setLayoutDirection(IsRightToLeft(language) ? Qt::RightToLeft : Qt::LeftToRight);
+    const QString own = LanguageFontFamily(language, QFontDatabase::families());
+    return own.isEmpty() ? desktopFamily : own;
 }
 
 void save(QWidget *window, const QString &path)
@@ -99,7 +117,9 @@ int main(int argc, char *argv[])
                         QStringLiteral("points"), QStringLiteral("9")},
                        {QStringLiteral("dark"), QStringLiteral("A dark palette.")},
                        {QStringLiteral("scheme"), QStringLiteral("Grid colour scheme."),
-                        QStringLiteral("n"), QStringLiteral("0")}});
+                        QStringLiteral("n"), QStringLiteral("0")},
+                       {QStringLiteral("language"), QStringLiteral("en, ar or ur."),
+                        QStringLiteral("code"), QStringLiteral("en")}});
     parser.addPositionalArgument(QStringLiteral("outdir"),
                                  QStringLiteral("Folder for the pictures."));
     parser.process(app);
@@ -110,8 +130,9 @@ int main(int argc, char *argv[])
     QApplication::setPalette(parser.isSet(QStringLiteral("dark"))
                                  ? darkPalette()
                                  : QApplication::style()->standardPalette());
-    QApplication::setFont(
-        QFont(parser.value(QStringLiteral("font")), parser.value(QStringLiteral("size")).toInt()));
+    const QString family = startLanguage(parser.value(QStringLiteral("language")),
+                                         parser.value(QStringLiteral("font")));
+    QApplication::setFont(QFont(family, parser.value(QStringLiteral("size")).toInt()));
     RegisterBundledFonts();
     const int scheme = parser.value(QStringLiteral("scheme")).toInt();
     shootMainWindow(outFolder, QStringLiteral("main-short"), false, QStringLiteral("Urdu"), scheme,
