@@ -78,7 +78,10 @@ void ConversionPanel::createControls()
 
     // A compact face keeps the longest month name readable in the narrow
     // column the panel has on the main window.
-    const QFont compact = scale.font(font(), 8);
+    // A face with tall lines (Nastaliq) is made smaller until a line fits a
+    // box's text room.
+    const QFont compact = FontToFit(scale.font(font(), 8), QStringLiteral("0"), scale.size(36, 18),
+                                    6 * scale.factor());
     for (QWidget *w : {static_cast<QWidget *>(m_westernDay), static_cast<QWidget *>(m_westernMonth),
                        static_cast<QWidget *>(m_westernYear), static_cast<QWidget *>(m_hijriDay),
                        static_cast<QWidget *>(m_hijriMonth), static_cast<QWidget *>(m_hijriYear)})

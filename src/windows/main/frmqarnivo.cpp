@@ -233,7 +233,7 @@ void frmqarnivo::createGrids()
     m_weekdayHeader->setToolTip(tr("Click to switch between Urdu and English day names"));
 
     m_dayGrid = CreateCellGrid(area, mainnames::DayGrid, 6, 7);
-    QFont dayFont = m_scale.font(m_dayGrid->font(), 27.75);
+    QFont dayFont = m_scale.font(m_dayGrid->font(), kDayPoints);
     dayFont.setBold(true);
     m_dayGrid->setFont(dayFont);
     m_dayGrid->verticalHeader()->setDefaultSectionSize(m_scale(kDayRowHeight));
@@ -274,9 +274,12 @@ void frmqarnivo::createDetailControls()
     connect(m_crescentLine, &ClickablePicture::clicked, this, &frmqarnivo::CrescentMenu_Click);
     m_crescentLine->setWordWrap(true);
     m_crescentLine->setAlignment(Qt::AlignCenter);
-    m_crescentLine->setFont(m_scale.font(m_crescentLine->font(), 8.25));
     m_crescentLine->setGeometry(
         m_scale.rect(grid.left(), grid.bottom() + 63, grid.width(), kCrescentLineHeight - 2));
+    // A face with tall lines (Naskh, Nastaliq) is made smaller until two lines fit.
+    m_crescentLine->setFont(FontToFit(m_scale.font(m_crescentLine->font(), 8.25),
+                                      QStringLiteral("0\n0"), m_crescentLine->size(),
+                                      6 * m_scale.factor()));
 
     m_clockButton = Named<QPushButton>(area, mainnames::ClockButton);
     m_clockButton->setText(tr("Options"));

@@ -213,9 +213,12 @@ QString frmqarnivo::nativeDayFamily() const
 
 void frmqarnivo::setDayFontFamily(const QString &family)
 {
-    QFont dayFont = m_dayGrid->font();
+    QFont dayFont = m_scale.font(m_dayGrid->font(), layout::kDayPoints);
     dayFont.setFamily(family);
-    m_dayGrid->setFont(dayFont);
+    // A face with tall lines (Nastaliq) is made smaller until a day fits its cell.
+    const QSize cell(m_scale(layout::kColumnWidth) - 4, m_scale(layout::kDayRowHeight) - 2);
+    const QString widest = dayNumberText(30, m_dayView == QLatin1String("English"));
+    m_dayGrid->setFont(FontToFit(dayFont, widest, cell, layout::kDayPoints / 2 * m_scale.factor()));
 }
 
 } // namespace qarnivo
