@@ -196,6 +196,25 @@
     </message>
 </context>
 <context>
+    <name>qarnivo::Options</name>
+    <message>
+        <source>Language:</source>
+        <translation>اللغة:</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>النظام</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>الإنجليزية</translation>
+    </message>
+    <message>
+        <source>The language changes when Qarnivo starts again.</source>
+        <translation>تتغير اللغة عند تشغيل Qarnivo من جديد.</translation>
+    </message>
+</context>
+<context>
     <name>qarnivo::PrayerPanel</name>
     <message>
         <source>Time of %1</source>
