@@ -6,6 +6,7 @@
 #include "core/crescent/crescentline.h"
 #include "core/language/language.h"
 #include "widgets/contrast.h"
+#include "widgets/languagelook.h"
 #include "widgets/pictures.h"
 #include "windows/crescent/crescentwindow.h"
 #include "windows/options/options.h"
@@ -163,14 +164,13 @@ struct Scene : AppFolder {
     QTranslator translator; // the language's texts, removed with the scene
     ~Scene() { speak(Language::English); }
 
-    // The language as the program starts in it: its texts, its digits, its direction.
+    // The language as the program starts in it: its texts, digits, direction and face.
     void speak(Language language)
     {
         QLocale::setDefault(language == Language::English
                                 ? QLocale(QLocale::English, QLocale::UnitedStates) // "12:59:59 PM"
                                 : NumberLocale(language));
-        QApplication::setLayoutDirection(IsRightToLeft(language) ? Qt::RightToLeft
-                                                                 : Qt::LeftToRight);
+        ApplyLanguageLook(language, QFontDatabase::families());
         if (translator.load("qarnivo_" + LanguageCode(language), ":/translations"))
             QCoreApplication::installTranslator(&translator);
     }
@@ -182,8 +182,8 @@ struct Scene : AppFolder {
             QTest::qSkip(qPrintable(family + " is not installed"), __FILE__, __LINE__);
             return false;
         }
-        speak(LanguageFromSetting(language));
         QApplication::setFont(QFont(family, points));
+        speak(LanguageFromSetting(language));
         QApplication::setPalette(dark ? darkPalette() : QApplication::style()->standardPalette());
         platform.fonts = QFontDatabase::families();
         platform.clock = QDateTime(QDate(2025, 11, 5), QTime(12, 59, 59));

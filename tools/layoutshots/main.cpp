@@ -6,13 +6,14 @@
 //   qarnivo-layoutshots --font "Cantarell" --size 11 [--dark] [--scheme N]
 //                       [--language ar|ur] OUTDIR
 //
-// A language other than English is laid out right to left in its own face,
-// as the program starts in it.
+// A language (the stored choice's forms) is shown as the program starts in it:
+// its texts, digits, direction and face.
 
 #include "cli/translators.h"
 #include "core/files/textfile.h"
 #include "core/places/cityfile.h"
 #include "platform/fakeplatform.h"
+#include "widgets/languagelook.h"
 #include "widgets/pictures.h"
 #include "windows/crescent/crescentwindow.h"
 #include "windows/main/frmqarnivo.h"
@@ -47,18 +48,6 @@ QPalette darkPalette()
     dark.setColor(QPalette::ToolTipBase, QColor(53, 53, 53));
     dark.setColor(QPalette::ToolTipText, QColor(230, 230, 230));
     return dark;
-}
-
-// The desktop face, or the language's own where it has one.
-QString startLanguage(const QString &code, const QString &desktopFamily)
-{
-    const Language language = LanguageFromSetting(code);
-    if (language == Language::System)
-        return desktopFamily;
-    InstallLanguage(language);
-    QApplication::setLayoutDirection(IsRightToLeft(language) ? Qt::RightToLeft : Qt::LeftToRight);
-    const QString own = LanguageFontFamily(language, QFontDatabase::families());
-    return own.isEmpty() ? desktopFamily : own;
 }
 
 void save(QWidget *window, const QString &path)
@@ -130,9 +119,11 @@ int main(int argc, char *argv[])
     QApplication::setPalette(parser.isSet(QStringLiteral("dark"))
                                  ? darkPalette()
                                  : QApplication::style()->standardPalette());
-    const QString family = startLanguage(parser.value(QStringLiteral("language")),
-                                         parser.value(QStringLiteral("font")));
-    QApplication::setFont(QFont(family, parser.value(QStringLiteral("size")).toInt()));
+    QApplication::setFont(
+        QFont(parser.value(QStringLiteral("font")), parser.value(QStringLiteral("size")).toInt()));
+    const Language language = LanguageFromSetting(parser.value(QStringLiteral("language")));
+    InstallLanguage(language);
+    ApplyLanguageLook(language, QFontDatabase::families());
     RegisterBundledFonts();
     const int scheme = parser.value(QStringLiteral("scheme")).toInt();
     shootMainWindow(outFolder, QStringLiteral("main-short"), false, QStringLiteral("Urdu"), scheme,

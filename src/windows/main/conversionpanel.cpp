@@ -4,7 +4,6 @@
 #include "core/calendar/hijricalendar.h"
 #include "core/calendar/leadingnumber.h"
 #include "core/calendar/names.h"
-#include "core/language/digits.h"
 #include "platform/platform.h"
 #include "widgets/arrowpicture.h"
 #include "widgets/clickablepicture.h"
@@ -33,7 +32,7 @@ QLineEdit *yearBox(QWidget *parent, const ControlName &name, const QString &text
 
 int yearOf(const QLineEdit *box)
 {
-    return RoundHalfEven(ReadLeadingNumber(AsciiDigits(box->text())));
+    return RoundHalfEven(ReadLeadingNumber(box->text()));
 }
 
 } // namespace
@@ -154,8 +153,7 @@ Ymd ConversionPanel::hijriInput() const
 void ConversionPanel::Greg_Hijri_Click()
 {
     const Ymd typed = gregorianInput();
-    const CheckedDate checked =
-        CheckGregorianInput(AsciiDigits(m_westernYear->text()), typed.month, typed.day);
+    const CheckedDate checked = CheckGregorianInput(m_westernYear->text(), typed.month, typed.day);
     if (refused(checked, m_westernYear))
         return;
     const qint32 jd = GregorianToJulianDay(checked.date.year, checked.date.month, checked.date.day);
@@ -166,8 +164,7 @@ void ConversionPanel::Greg_Hijri_Click()
 void ConversionPanel::Hijri_Greg_Click()
 {
     const Ymd typed = hijriInput();
-    const CheckedDate checked =
-        CheckHijriInput(AsciiDigits(m_hijriYear->text()), typed.month, typed.day);
+    const CheckedDate checked = CheckHijriInput(m_hijriYear->text(), typed.month, typed.day);
     if (refused(checked, m_hijriYear) ||
         refused({checked.date, CheckHijriDay(m_calendar, checked.date)}, m_hijriYear))
         return;

@@ -7,7 +7,6 @@
 #include "core/calendar/checks.h"
 #include "core/calendar/leadingnumber.h"
 #include "core/calendar/monthview.h"
-#include "core/language/digits.h"
 #include "platform/platform.h"
 #include "widgets/localdigits.h"
 #include "windows/main/conversionpanel.h"
@@ -55,7 +54,7 @@ void frmqarnivo::GoToYrE_Click()
 
 void frmqarnivo::goToYear(QLineEdit *yearBox, QLineEdit *otherBox)
 {
-    const int year = RoundHalfEven(ReadLeadingNumber(AsciiDigits(yearBox->text())));
+    const int year = RoundHalfEven(ReadLeadingNumber(yearBox->text()));
     otherBox->setText(LocalNumber(year));
     if (year < 1 || year > kLastViewYear) {
         m_platform.messageBox(InvalidYearMessage(), MsgIcon::Critical, MsgButtons::Ok);
