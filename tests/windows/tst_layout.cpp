@@ -4,7 +4,9 @@
 // what is actually painted behind it.
 
 #include "core/crescent/crescentline.h"
+#include "core/language/language.h"
 #include "widgets/contrast.h"
+#include "widgets/languagelook.h"
 #include "widgets/pictures.h"
 #include "windows/crescent/crescentwindow.h"
 #include "windows/options/options.h"
@@ -22,6 +24,7 @@
 #include <QStyleOption>
 #include <QTextEdit>
 #include <QTimer>
+#include <QTranslator>
 
 using namespace qarnivo;
 using namespace qarnivo::testing;
@@ -158,15 +161,29 @@ struct Scene : AppFolder {
     QWidget *top = nullptr;  // the window under test
     QWidget *root = nullptr; // where its controls lie: the main window's central widget
     QString view;
+    QTranslator translator; // the language's texts, removed with the scene
+    ~Scene() { speak(Language::English); }
 
-    // Applies the font and palette, then opens the window as a user would.
-    bool open(const QString &family, int points, bool dark, int scheme)
+    // The language as the program starts in it: its texts, digits, direction and face.
+    void speak(Language language)
+    {
+        QLocale::setDefault(language == Language::English
+                                ? QLocale(QLocale::English, QLocale::UnitedStates) // "12:59:59 PM"
+                                : NumberLocale(language));
+        ApplyLanguageLook(language, QFontDatabase::families());
+        if (translator.load("qarnivo_" + LanguageCode(language), ":/translations"))
+            QCoreApplication::installTranslator(&translator);
+    }
+
+    // Applies the language, font and palette, then opens the window as a user would.
+    bool open(const QString &family, int points, bool dark, int scheme, const QString &language)
     {
         if (!QFontDatabase::families().contains(family)) {
             QTest::qSkip(qPrintable(family + " is not installed"), __FILE__, __LINE__);
             return false;
         }
         QApplication::setFont(QFont(family, points));
+        speak(LanguageFromSetting(language));
         QApplication::setPalette(dark ? darkPalette() : QApplication::style()->standardPalette());
         platform.fonts = QFontDatabase::families();
         platform.clock = QDateTime(QDate(2025, 11, 5), QTime(12, 59, 59));
@@ -276,12 +293,13 @@ QStringList outsideProblems(const Scene &scene)
         const QRect clip = scene.clipOf(w);
         if (scene.isMain()) {
             // The banner lies below the window's normal height by design; the short view
-            // hides the side column, which lies wholly beyond its right edge.
+            // hides the side column, which lies wholly beyond its far edge.
             bool calendar = false;
             for (const QWidget *p = w; p != scene.root; p = p->parentWidget())
                 calendar = calendar || kCalendarPart.contains(p->objectName().section(u'(', 0, 0));
             if (w->objectName() == ObjectName(mainnames::Banner) ||
-                (scene.view.startsWith("short") && !calendar && rect.left() > clip.right()))
+                (scene.view.startsWith("short") && !calendar &&
+                 (rect.left() > clip.right() || rect.right() < clip.left())))
                 continue;
         }
         if (!clip.contains(rect))
@@ -400,7 +418,7 @@ QStringList textFitProblems(const Scene &scene)
             const QRect cell(0, 0, narrowest - 4, grid->rowHeight(0) - 2);
             for (int day = 1; grid->objectName() == ObjectName(mainnames::DayGrid) && day <= 30;
                  ++day)
-                check(w, QString::number(day), cell, grid->font());
+                check(w, QLocale().toString(day), cell, grid->font());
         } else if (auto *combo = qobject_cast<QComboBox *>(w)) {
             for (int i = 0; i < combo->count(); ++i)
                 check(w, combo->itemText(i), textRoom(w), w->font());
@@ -514,7 +532,6 @@ private slots:
     {
         QApplication::setStyle(QStringLiteral("Fusion"));
         RegisterBundledFonts();
-        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); // "12:59:59 PM"
     }
     void controlsInsideWindow_data() { layoutRows(); }
     void controlsInsideWindow() { verifyRow("inside the window", outsideProblems); }
@@ -534,7 +551,8 @@ private:
 
 void TestLayout::layoutRows()
 {
-    columns<QString, int, bool, QString, int>({"family", "points", "dark", "view", "scheme"});
+    columns<QString, int, bool, QString, int, QString>(
+        {"family", "points", "dark", "view", "scheme", "language"});
     const std::pair<const char *, int> fonts[] = {{"DejaVu Sans", 9},
                                                   {"DejaVu Sans", 13},
                                                   {"Cantarell", 11},
@@ -547,7 +565,18 @@ void TestLayout::layoutRows()
                   "full English conversion", "full Urdu 12-hour", "options", "calculator",
                   "prayer times", "prayer times 12-hour", "new crescent"})
                 QTest::addRow("%s %d %s %s", family, points, dark ? "dark" : "light", view)
-                    << QString(family) << points << dark << QString(view) << 0;
+                    << QString(family) << points << dark << QString(view) << 0 << QString("en");
+        }
+    }
+    // Arabic and Urdu, right to left, in their own faces; Nastaliq is tall.
+    const std::pair<const char *, const char *> languages[] = {{"ar", "Noto Naskh Arabic"},
+                                                               {"ur", "Noto Nastaliq Urdu"}};
+    for (const auto &[language, family] : languages) {
+        for (const bool dark : {false, true}) {
+            for (const char *view :
+                 {"short Urdu", "full Urdu", "full English", "full English conversion"})
+                QTest::addRow("%s %s %s", language, dark ? "dark" : "light", view)
+                    << QString(family) << 10 << dark << QString(view) << 0 << QString(language);
         }
     }
 }
@@ -555,26 +584,28 @@ void TestLayout::layoutRows()
 // The large face grows every design beyond the test's screen.
 void TestLayout::fitsTheScreen_data()
 {
-    columns<QString, int, bool, QString, int>({"family", "points", "dark", "view", "scheme"});
+    columns<QString, int, bool, QString, int, QString>(
+        {"family", "points", "dark", "view", "scheme", "language"});
     for (const char *view :
          {"short Urdu", "full Urdu", "options", "calculator", "prayer times", "new crescent"})
         QTest::addRow("DejaVu Sans 13 %s", view)
-            << "DejaVu Sans" << 13 << false << QString(view) << 0;
+            << "DejaVu Sans" << 13 << false << QString(view) << 0 << QString("en");
 }
 
 void TestLayout::textContrast_data()
 {
-    columns<QString, int, bool, QString, int>({"family", "points", "dark", "view", "scheme"});
+    columns<QString, int, bool, QString, int, QString>(
+        {"family", "points", "dark", "view", "scheme", "language"});
     for (const bool dark : {false, true}) {
         const char *palette = dark ? "dark" : "light";
         for (int scheme = 0; scheme < kColourSchemeCount; ++scheme) {
             for (const char *view : {"full Urdu", "full English conversion"})
                 QTest::addRow("%s scheme %d %s", palette, scheme, view)
-                    << "DejaVu Sans" << 9 << dark << QString(view) << scheme;
+                    << "DejaVu Sans" << 9 << dark << QString(view) << scheme << QString("en");
         }
         for (const char *view : {"options", "calculator", "prayer times", "new crescent"})
             QTest::addRow("%s %s", palette, view)
-                << "DejaVu Sans" << 9 << dark << QString(view) << 0;
+                << "DejaVu Sans" << 9 << dark << QString(view) << 0 << QString("en");
     }
 }
 
@@ -582,11 +613,12 @@ void TestLayout::textContrast_data()
 // run lists them all.
 void TestLayout::verifyRow(const char *check, QStringList (*problemsOf)(const Scene &))
 {
-    const auto [family, points, dark, view, scheme] =
-        fetch<QString, int, bool, QString, int>("family", "points", "dark", "view", "scheme");
+    const auto [family, points, dark, view, scheme, language] =
+        fetch<QString, int, bool, QString, int, QString>("family", "points", "dark", "view",
+                                                         "scheme", "language");
     Scene scene;
     scene.view = view;
-    if (!scene.open(family, points, dark, scheme))
+    if (!scene.open(family, points, dark, scheme, language))
         return;
     for (const QString &problem : problemsOf(scene))
         QTest::qVerify(false, check, qPrintable(problem), __FILE__, __LINE__);
