@@ -31,6 +31,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QTranslator>
 
 #include <memory>
 
@@ -57,6 +58,33 @@ inline const QByteArray kPlaces("Bhubaneswar,20.27,-85.85,-5.5\r\n"
                                 "\"Washington, D.C.\",38.9072,77.0369,5\r\n"
                                 "Sydney,-33.8688,-151.2093,-10\r\n");
 inline const QByteArray kCountries("Japan (-9)\r\nArgentina (3)\r\nBelarus (-1)\r\n");
+
+// The program's language for one test, as the program sets it at start: its translations (in
+// the suites that have them), its digits and its direction; the English program comes back after.
+struct ShownLanguage {
+    QTranslator translator;
+    const QLocale previous;
+    explicit ShownLanguage(const QLocale &locale)
+    {
+        QLocale::setDefault(locale);
+        QApplication::setLayoutDirection(locale.textDirection());
+#ifdef QARNIVO_QM_DIR
+        if (locale.language() != QLocale::English &&
+            (!translator.load(locale, QStringLiteral("qarnivo"), QStringLiteral("_"),
+                              QStringLiteral(QARNIVO_QM_DIR)) ||
+             !QApplication::installTranslator(&translator)))
+            qFatal("no translations for %s", qPrintable(locale.name()));
+#endif
+    }
+    ~ShownLanguage()
+    {
+        QApplication::removeTranslator(&translator);
+        QApplication::setLayoutDirection(Qt::LeftToRight);
+        QLocale::setDefault(previous);
+    }
+    ShownLanguage(const ShownLanguage &) = delete;
+    ShownLanguage &operator=(const ShownLanguage &) = delete;
+};
 
 // A temporary application folder over a fake platform: today's clock, the Arabic numeral font
 // (named in other capitals, as a desktop may), the main window first, and the default city file.

@@ -60,7 +60,7 @@
     </message>
     <message>
         <source>C&amp;riterion:</source>
-        <translation>&amp;معیارِ رویت:</translation>
+        <translation>&amp;معیار:</translation>
     </message>
     <message>
         <source>Evening of the 29th</source>
@@ -320,7 +320,7 @@ The Hijri Calendar is based on LUNAR year. There are about 354.53059 days in a L
     </message>
     <message>
         <source>Fi&amp;nd:</source>
-        <translation>&amp;تلاش کریں:</translation>
+        <translation>&amp;تلاش:</translation>
     </message>
     <message>
         <source>&amp;Place:</source>
