@@ -4,6 +4,7 @@
 // milliseconds instead of loading a hundred libraries it does not use.
 
 #include "cli/commandline.h"
+#include "cli/translators.h"
 #include "core/files/appfolder.h"
 #include "core/settings/settingscatalogue.h"
 #include "core/settings/storedchoices.h"
@@ -11,6 +12,7 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
+#include <QProcessEnvironment>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTextStream>
@@ -102,6 +104,10 @@ int printAnswer(int argc, char *argv[])
         input.writeCrescentMap = [&map](const qarnivo::CrescentMapRequest &request) {
             map = request;
             return 0;
+        };
+        input.useLanguage = [](qarnivo::Language language) {
+            qarnivo::InstallLanguage(
+                qarnivo::ResolvedLanguage(language, QProcessEnvironment::systemEnvironment()));
         };
         QTextStream out(stdout);
         QTextStream err(stderr);

@@ -2,14 +2,18 @@
 // it opens its windows (see main.cpp).
 
 #include "cli/crescentcommand.h"
+#include "cli/translators.h"
+#include "core/settings/settingscatalogue.h"
 #include "platform/qtplatform.h"
 #include "platform/singleinstance.h"
 #include "widgets/crescentmappicture.h"
+#include "widgets/languagelook.h"
 #include "widgets/pictures.h"
 #include "windows/main/frmqarnivo.h"
 
 #include <QApplication>
 #include <QGuiApplication>
+#include <QProcessEnvironment>
 #include <QTextStream>
 
 #include <unistd.h>
@@ -32,6 +36,13 @@ extern "C" Q_DECL_EXPORT int qarnivo_run_windows(int argc, char *argv[])
     qarnivo::RegisterBundledFonts();
 
     qarnivo::QtPlatform platform;
+    // Before any window exists: every text and number is made in the chosen language.
+    const qarnivo::Language language = qarnivo::ResolvedLanguage(
+        qarnivo::LanguageFromSetting(
+            platform.readSetting(qarnivo::kSettingsSection, qarnivo::SettingKey::Language, {})),
+        QProcessEnvironment::systemEnvironment());
+    qarnivo::InstallLanguage(language);
+    qarnivo::ApplyLanguageLook(language, platform.fontFamilies());
     // Two programs on one settings file would delete each other's files; a
     // second start shows the running program instead.
     qarnivo::SingleInstance instance(platform.settingsFileName());

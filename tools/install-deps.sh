@@ -6,6 +6,7 @@ set -euo pipefail
 QARNIVO_PACKAGES=(
   cmake make g++ pkg-config
   qt6-base-dev qt6-webengine-dev libgl-dev
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   fonts-dejavu-core python3-fonttools
   fonts-noto-core fonts-cantarell fonts-liberation2
   appstream desktop-file-utils python3-icalendar libicu-dev

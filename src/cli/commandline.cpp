@@ -338,6 +338,21 @@ int Printer::exportOccasions(const QString &path)
     return kDone;
 }
 
+// --lang over the stored choice; nothing, with the reason told, when it is refused.
+std::optional<Language> readLanguage(const QCommandLineParser &parser, Language stored,
+                                     QTextStream &err)
+{
+    if (!parser.isSet(QStringLiteral("lang")))
+        return stored;
+    const QString name = parser.value(QStringLiteral("lang"));
+    const Language language = LanguageFromSetting(name);
+    if (language == Language::System || name != LanguageSettingText(language)) {
+        err << "The language is en, ar or ur." << Qt::endl;
+        return std::nullopt;
+    }
+    return language;
+}
+
 // --calendar and --correction over the stored choices; false, with the
 // reason told, when one is refused.
 bool readCalendarChoices(const QCommandLineParser &parser, StoredChoices &choices, QTextStream &err)
@@ -425,12 +440,20 @@ int RunCommandLine(const QStringList &arguments, const CommandLineInput &input, 
     QCommandLineParser parser;
     DescribeOptions(parser);
     const bool parsed = parser.parse(arguments);
+    const std::optional<Language> language = readLanguage(parser, input.stored.language, err);
+    if (!language)
+        return kRefused;
+    if (input.useLanguage)
+        input.useLanguage(*language);
     if (const QString problem = UsageError(parser, parsed, arguments); !problem.isEmpty()) {
         err << problem << Qt::endl;
         return kRefused;
     }
     if (parser.isSet(QStringLiteral("help"))) {
-        out << parser.helpText();
+        // Described again, now that the chosen language's translation is in place.
+        QCommandLineParser translated;
+        DescribeOptions(translated);
+        out << translated.helpText();
         return kDone;
     }
     if (parser.isSet(QStringLiteral("version"))) {

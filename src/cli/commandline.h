@@ -13,6 +13,7 @@
 #include <QStringList>
 #include <QTime>
 
+#include <functional>
 #include <optional>
 
 class QTextStream;
@@ -28,6 +29,9 @@ struct CommandLineInput {
     std::optional<CityInfo> city; // the default city, when its file could be read
     // Draws the crescent map: it needs QtGui, which the command line never loads itself.
     CrescentMapWriter writeCrescentMap;
+    // Takes the language of the answer (--lang, else the stored choice) before anything is
+    // written; System is the environment's to resolve.
+    std::function<void(Language)> useLanguage;
 };
 
 // True when the arguments (program name first) ask for a printed answer.

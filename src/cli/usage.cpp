@@ -155,6 +155,10 @@ void DescribeOptions(QCommandLineParser &parser)
              "Prints each date, a month (one object, its week rows as arrays) or "
              "the prayer times or the crescent as a JSON object, one a line; \"source\" tells "
              "whether its Hijri month was announced.")},
+        {QStringLiteral("lang"),
+         QStringLiteral("The language of the answer: en, ar or ur (default: the stored choice, "
+                        "else the system's)."),
+         QStringLiteral("LANGUAGE")},
         {{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Shows this help.")},
         {{QStringLiteral("v"), QStringLiteral("version")}, QStringLiteral("Shows the version.")},
     });
@@ -195,6 +199,8 @@ QString UsageError(const QCommandLineParser &parser, bool parsed, const QStringL
     QStringList options = givenOptions(parser);
     if (options.contains(QLatin1String("help")) || options.contains(QLatin1String("version")))
         return QString();
+    // Every command answers in the chosen language.
+    options.removeOne(QStringLiteral("lang"));
     QStringList positionals = parser.positionalArguments();
     std::vector<const Command *> named;
     for (const Command &command : commands()) {

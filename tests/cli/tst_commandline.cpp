@@ -2,6 +2,7 @@
 // and messages, JSON lines, the month grid, and which arguments ask for it.
 
 #include "cli/commandline.h"
+#include "cli/translators.h"
 #include "core/crescent/crescent.h"
 #include "core/readings/occasionexport.h"
 #include "testsupport.h"
@@ -9,9 +10,12 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QTranslator>
 
 using namespace qarnivo;
 using namespace qarnivo::testing;
+
+Q_DECLARE_METATYPE(qarnivo::Language)
 
 namespace {
 
@@ -24,7 +28,8 @@ struct Run {
 Run run(
     const QStringList &options, int correction = 0, const QString &monthStarts = QString(),
     bool sunset = false, bool city = true,
-    const CrescentMapWriter &writer = [](const CrescentMapRequest &) { return 0; })
+    const CrescentMapWriter &writer = [](const CrescentMapRequest &) { return 0; },
+    const std::function<void(Language)> &useLanguage = {})
 {
     QString out;
     QString err;
@@ -38,6 +43,8 @@ Run run(
     if (city)
         input.city = DefaultCity();
     input.writeCrescentMap = writer;
+    input.stored.language = Language::Urdu;
+    input.useLanguage = useLanguage;
     const int status = RunCommandLine(QStringList{QStringLiteral("Qarnivo")} + options, input,
                                       outStream, errStream);
     outStream.flush();
@@ -173,6 +180,9 @@ private slots:
         row("--at past the day's end", "--today --at 2026-12-06T24:00", "is not a clock time");
         row("--at on 30 February", "--today --at 2026-02-30T12:00", "is not a clock time");
         row("an unknown day start", "--today --day-starts dawn", "sunset or midnight");
+        row("an unknown language", "--today --lang fr", "The language is en, ar or ur.");
+        row("the system is no --lang", "--today --lang system", "The language is en, ar or ur.");
+        row("--lang alone", "--lang ar", "No command: give one of");
         row("--at with a conversion", "--convert 2024-03-11 --at 2024-03-11T12:00",
             "--convert does not take --at.");
     }
@@ -313,6 +323,60 @@ private slots:
                               {"gregorian_text", "11 March 2024"}}));
         QCOMPARE(QJsonDocument::fromJson(lines[1].toUtf8()).object().value("hijri").toString(),
                  QStringLiteral("0001-01-01"));
+    }
+
+    // --lang with every command, over the stored Urdu.
+    void language_data()
+    {
+        columns<QString, Language>({"options", "language"});
+        row("stored", "--convert 2024-03-11", Language::Urdu);
+        row("convert", "--convert 2024-03-11 --lang ar", Language::Arabic);
+        row("to Gregorian", "--lang en --to-gregorian 1445-09-01", Language::English);
+        row("today", "--today --lang ur", Language::Urdu);
+        row("month", "--month 1445-09 --lang ar", Language::Arabic);
+        row("prayer times", "--prayer-times --lang ar", Language::Arabic);
+        row("crescent", "--crescent --date 2025-03-29 --lang en", Language::English);
+        row("crescent map", "--crescent-map --date 2025-03-29 --output m.png --lang ar",
+            Language::Arabic);
+        row("help", "--help --lang ar", Language::Arabic);
+    }
+    void language()
+    {
+        const auto [options, language] = fetch<QString, Language>("options", "language");
+        QList<Language> taken;
+        const Run result = run(
+            options.split(u' '), 0, {}, false, true, [](const CrescentMapRequest &) { return 0; },
+            [&taken](Language chosen) { taken << chosen; });
+        QVERIFY2(result.status == 0, qPrintable(result.err));
+        QCOMPARE(taken, QList<Language>{language});
+    }
+
+    // Whatever the language, JSON stays as programs read it; the language's translations,
+    // the program's and Qt's, are found inside the program.
+    void jsonInEveryLanguage_data()
+    {
+        columns<QString>({"language"});
+        row("Arabic", QString("ar"));
+        row("Urdu", QString("ur"));
+    }
+    void jsonInEveryLanguage()
+    {
+        const auto [language] = fetch<QString>("language");
+        const QStringList options{"--json", "--convert", "2024-03-11", "--lang"};
+        const Run english = run(options + QStringList{"en"});
+        const Run chosen = run(
+            options + QStringList{language}, 0, {}, false, true,
+            [](const CrescentMapRequest &) { return 0; }, InstallLanguage);
+        const QString qtCancel = QCoreApplication::translate("QPlatformTheme", "Cancel");
+        const QString shown = QLocale().toString(12);
+        for (QTranslator *translator : qApp->findChildren<QTranslator *>()) {
+            QCoreApplication::removeTranslator(translator);
+            delete translator;
+        }
+        QLocale::setDefault(NumberLocale(Language::English));
+        QCOMPARE(chosen.out, english.out);
+        QVERIFY2(qtCancel != "Cancel", "Qt's texts are translated");
+        QCOMPARE(shown, NumberLocale(LanguageFromSetting(language)).toString(12));
     }
 
     void monthGrid()

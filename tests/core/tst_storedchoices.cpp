@@ -40,12 +40,13 @@ QString summary(const StoredChoices &c)
                        c.systemTray ? "tray" : "no tray",
                        c.reminders ? "reminders" : "quiet",
                        c.dayStartsAtSunset ? "sunset" : "midnight",
-                       crescent::CriterionName(c.crescentCriterion)}
+                       crescent::CriterionName(c.crescentCriterion),
+                       LanguageSettingText(c.language)}
         .join(u'|');
 }
 
 const QString kDefaults = "0|Tabular||karachi|Hanafi|MiddleOfTheNight|0,0,0,0,0,0|24h|short|normal|"
-                          "0|0|Urdu|first|no tray|quiet|midnight|Odeh";
+                          "0|0|Urdu|first|no tray|quiet|midnight|Odeh|system";
 
 } // namespace
 
@@ -65,17 +66,18 @@ private slots:
                         "PrayerAdjustments=5,0,-3,0,0,60", "Clock24=False", "WindowFull=True",
                         "WindowMax=1", "DovrellBG=3", "ColorIndex=4", "DayView=English",
                         "Show First=false", "SystemTray=TRUE", "PrayerReminders=-1",
-                        "DayStartsAtSunset=True", "CrescentCriterion=Yallop"},
+                        "DayStartsAtSunset=True", "CrescentCriterion=Yallop", "Language=ur"},
             QString(
                 "-2|UmmAlQura|1447-09=2026-02-18 "
                 "1447-10=2026-03-20|egypt|Standard|TwilightAngle|5,0,-3,0,0,60|12h|full|max|3|4|"
-                "English|later|tray|reminders|sunset|Yallop"));
+                "English|later|tray|reminders|sunset|Yallop|ur"));
         row("garbage keeps every default",
             QStringList{"Correction=abc", "Calendar=ummalqura", "MonthStarts=1447-09",
                         "PrayerMethod=Karachi", "AsrRule=hanafi", "HighLatitudeRule=x",
                         "PrayerAdjustments=1,2", "Clock24=no", "WindowFull=maybe", "WindowMax=yes",
                         "DovrellBG=3x", "ColorIndex=five", "Show First=Y", "SystemTray=on",
-                        "PrayerReminders=?", "DayStartsAtSunset=dusk", "CrescentCriterion=yallop"},
+                        "PrayerReminders=?", "DayStartsAtSunset=dusk", "CrescentCriterion=yallop",
+                        "Language=Urdu"},
             kDefaults);
         row("blanks keep every default",
             QStringList{"Correction=", "Calendar=", "PrayerMethod=", "AsrRule=",
@@ -85,18 +87,18 @@ private slots:
         row("blanks around numbers, a half rounded to even",
             QStringList{"Correction= 2.5 ", "ColorIndex= 5", "WindowFull= 1 "},
             QString("2|Tabular||karachi|Hanafi|MiddleOfTheNight|0,0,0,0,0,0|24h|full|normal|0|5|"
-                    "Urdu|first|no tray|quiet|midnight|Odeh"));
+                    "Urdu|first|no tray|quiet|midnight|Odeh|system"));
         row("beyond 16 bits and beyond an hour",
             QStringList{"Correction=32768", "DovrellBG=-32769", "ColorIndex=1e400",
                         "PrayerAdjustments=61,0,0,0,0,0"},
             kDefaults);
         row("16-bit limits are kept", QStringList{"Correction=-32768", "DovrellBG=32767"},
             QString("-32768|Tabular||karachi|Hanafi|MiddleOfTheNight|0,0,0,0,0,0|24h|short|"
-                    "normal|32767|0|Urdu|first|no tray|quiet|midnight|Odeh"));
+                    "normal|32767|0|Urdu|first|no tray|quiet|midnight|Odeh|system"));
         // The window, not the store, brings a scheme out of range back to the first.
         row("a scheme out of range is read as stored", QStringList{"ColorIndex=9"},
             QString("0|Tabular||karachi|Hanafi|MiddleOfTheNight|0,0,0,0,0,0|24h|short|normal|0|9|"
-                    "Urdu|first|no tray|quiet|midnight|Odeh"));
+                    "Urdu|first|no tray|quiet|midnight|Odeh|system"));
     }
     void read()
     {

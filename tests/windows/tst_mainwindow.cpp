@@ -186,6 +186,8 @@ private slots:
         row("forward from Rabi-ul-Awwal 9666", QDate(9999, 12, 1),
             ObjectName(mainnames::NextButton), "", kRangeMessage);
         row("Safar of 9666 is shown", QDate(2025, 8, 1), "9666", "Safar 9666", "");
+        row("a year in Arabic digits", today, "١٤٤٨", "Jumadil-Awwal 1448", "");
+        row("a year in Urdu digits", QDate(2025, 8, 1), "۹۶۶۶", "Safar 9666", "");
         row("Jumadil-Awwal of 9666 is past the range", today, "9666", "", kRangeMessage);
         row("year 0", today, "0", "", kInvalidYear);
     }

@@ -201,6 +201,37 @@ private slots:
         }
     }
 
+    // The language list starts at the stored choice, each entry in its own script; a choice is
+    // stored at once and the note tells when it takes effect.
+    void languageChoice_data()
+    {
+        columns<QString, int, QString>({"stored", "chosen", "written"});
+        row("nothing stored, then Urdu", "", 3, "ur");
+        row("Urdu, then English", "ur", 1, "en");
+        row("Arabic, then System", "ar", 0, "system");
+        row("unreadable, then Arabic", "Arabic", 2, "ar");
+    }
+    void languageChoice()
+    {
+        const auto [stored, chosen, written] =
+            fetch<QString, int, QString>("stored", "chosen", "written");
+        Window w;
+        w.setSetting(SettingKey::Language, stored);
+        w.load();
+        w.trigger(mainnames::SettingsCommand);
+        auto *options = w.main->findChild<Options *>(QStringLiteral("Options"));
+        auto *list = control<QComboBox>(options, optionsnames::LanguageList);
+        auto *note = control<QLabel>(options, optionsnames::LanguageNote);
+        QCOMPARE(list->currentIndex(), static_cast<int>(LanguageFromSetting(stored)));
+        QCOMPARE(list->itemText(2) + list->itemText(3), "العربيةاردو");
+        QVERIFY(note->isHidden());
+        list->setCurrentIndex(chosen);
+        emit list->activated(chosen);
+        QCOMPARE(w.setting(SettingKey::Language), written);
+        QVERIFY(!note->isHidden());
+        QCOMPARE(note->text(), "The language changes when Qarnivo starts again.");
+    }
+
     // A click on a sample colours the grid and its frame in that sample's colours, readable and
     // unlike any other scheme, and stores the choice; the next opening ticks it again.
     void colourSchemes_data()

@@ -1,5 +1,7 @@
 #include "core/calendar/leadingnumber.h"
 
+#include "core/language/digits.h"
+
 #include <climits>
 #include <cmath>
 
@@ -50,8 +52,9 @@ qsizetype numberEnd(const QString &text, qsizetype start)
 
 } // namespace
 
-QString ReadLeadingNumberText(const QString &text)
+QString ReadLeadingNumberText(const QString &typed)
 {
+    const QString text = AsciiDigits(typed);
     qsizetype start = 0;
     while (start < text.size() && (text.at(start) == u' ' || text.at(start) == u'\t'))
         ++start;

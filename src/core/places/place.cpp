@@ -1,6 +1,7 @@
 #include "core/places/place.h"
 
 #include "core/calendar/leadingnumber.h"
+#include "core/language/digits.h"
 
 #include <cmath>
 
@@ -28,7 +29,7 @@ std::optional<double> ReadPlaceNumber(const QString &text, NumberForm form)
         break;
     }
     bool ok = false;
-    const double value = text.trimmed().toDouble(&ok);
+    const double value = AsciiDigits(text).trimmed().toDouble(&ok);
     return ok ? std::optional(value) : std::nullopt;
 }
 

@@ -33,6 +33,8 @@ inline const QString PrayerReminders = QStringLiteral("PrayerReminders"); // Boo
 inline const QString DayStartsAtSunset = QStringLiteral("DayStartsAtSunset"); // Boolean, off
 // Whose criterion judges the young crescent: "Odeh" or "Yallop" (crescent/crescentline.h).
 inline const QString CrescentCriterion = QStringLiteral("CrescentCriterion");
+// The language of the texts: "system", "en", "ar" or "ur" (language/language.h).
+inline const QString Language = QStringLiteral("Language");
 // Where the windows were (their forms are in placement/windowfit.h): the main
 // window's position "x y", the others' saveGeometry() records in base64.
 inline const QString MainPosition = QStringLiteral("MainPosition");

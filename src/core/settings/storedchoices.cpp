@@ -32,6 +32,7 @@ StoredChoices ReadStoredChoices(const std::function<QString(const QString &key)>
     choices.crescentCriterion =
         crescent::CriterionFromSetting(stored(SettingKey::CrescentCriterion))
             .value_or(choices.crescentCriterion);
+    choices.language = LanguageFromSetting(stored(SettingKey::Language));
     return choices;
 }
 

@@ -5,6 +5,7 @@
 
 #include "core/calendar/hijricalendar.h"
 #include "core/crescent/crescent.h"
+#include "core/language/language.h"
 #include "core/prayer/prayertimes.h"
 
 #include <QString>
@@ -28,6 +29,7 @@ struct StoredChoices {
     bool reminders = false;
     bool dayStartsAtSunset = false; // else at midnight
     crescent::Criterion crescentCriterion = crescent::Criterion::Odeh;
+    Language language = Language::System; // as chosen; the environment resolves System
 
     HijriCalendar hijriCalendar() const { return HijriCalendar(calendar, correction, monthStarts); }
 };

@@ -135,6 +135,8 @@ StoredChoices frmqarnivo::currentChoices() const
     choices.dayStartsAtSunset = m_today.dayStartsAtSunset();
     choices.monthStarts = m_calendar.announced();
     choices.crescentCriterion = m_crescentCriterion;
+    // As stored, not as running: a new choice takes effect at the next start.
+    choices.language = LanguageFromSetting(ReadTextSetting(m_platform, SettingKey::Language, {}));
     return choices;
 }
 

@@ -50,14 +50,15 @@ Options::Options(Platform &platform, const StoredChoices &current, QWidget *pare
     createSchemeControls();
     createCalendarControls();
     createCrescentControls();
+    const int languageBottom = createLanguageControls();
     // The prayer times take a second column, so the window stays low enough
     // for a small screen at a large desktop face.
     const int prayerBottom = createPrayerControls();
     m_closeButton = Named<QPushButton>(m_contents, optionsnames::CloseButton);
     m_closeButton->setText(tr("Close"));
-    m_closeButton->setGeometry(
-        m_scale.rect(596, 0, 90, 28)
-            .translated(0, std::max(m_scale(332), prayerBottom + m_scale(8))));
+    m_closeButton->setGeometry(m_scale.rect(596, 0, 90, 28)
+                                   .translated(0, std::max({m_scale(332), prayerBottom + m_scale(8),
+                                                            languageBottom + m_scale(8)})));
     connect(m_closeButton, &QPushButton::clicked, this, &Options::Cloze_Click);
     const QSize design(m_scale(698), m_closeButton->geometry().bottom() + 1 + m_scale(10));
     m_contents->setMinimumSize(design);
@@ -155,6 +156,36 @@ void Options::createCrescentControls()
     caption->setBuddy(m_crescentList);
     m_crescentList->setCurrentIndex(static_cast<int>(m_choices.crescentCriterion));
     connect(m_crescentList, &QComboBox::activated, this, &Options::CrescentCriterion_Click);
+}
+
+// The language of the texts, each entry in its own; it takes effect at the
+// next start, since every window is built in the language it starts with.
+int Options::createLanguageControls()
+{
+    auto *caption = Named<QLabel>(m_contents, optionsnames::LanguageCaption);
+    caption->setText(tr("Language:"));
+    caption->setGeometry(m_scale.rect(12, 368, 136, 28));
+    m_languageList = Named<QComboBox>(m_contents, optionsnames::LanguageList);
+    // An entry's index is its language.
+    m_languageList->addItems(
+        {tr("System"), tr("English"), QStringLiteral("العربية"), QStringLiteral("اردو")});
+    m_languageList->setGeometry(m_scale.rect(150, 368, 188, 28));
+    caption->setBuddy(m_languageList);
+    m_languageList->setCurrentIndex(static_cast<int>(m_choices.language));
+    connect(m_languageList, &QComboBox::activated, this, &Options::LanguageList_Click);
+    m_languageNote = Named<QLabel>(m_contents, optionsnames::LanguageNote);
+    m_languageNote->setText(tr("The language changes when Qarnivo starts again."));
+    m_languageNote->setWordWrap(true);
+    m_languageNote->setGeometry(m_scale.rect(12, 400, 326, 40));
+    m_languageNote->hide();
+    return m_languageNote->geometry().bottom();
+}
+
+void Options::LanguageList_Click()
+{
+    m_choices.language = static_cast<Language>(m_languageList->currentIndex());
+    WriteTextSetting(m_platform, SettingKey::Language, LanguageSettingText(m_choices.language));
+    m_languageNote->show();
 }
 
 void Options::CrescentCriterion_Click()

@@ -52,6 +52,7 @@ public slots:
     void DayStartsAtSunset_Click();
     void MonthStarts_Click();
     void CrescentCriterion_Click();
+    void LanguageList_Click();
 
 signals:
     void correctionChanged(qint16 days);
@@ -73,6 +74,8 @@ private:
     void createSchemeControls();
     void createCalendarControls();
     void createCrescentControls();
+    // Below the crescent's; returns the bottom of the note.
+    int createLanguageControls();
     // In the right-hand column; returns the bottom of the prayer-time group.
     int createPrayerControls();
     void showPrayerSettings();
@@ -86,6 +89,8 @@ private:
     QComboBox *m_calendarList = nullptr;
     QCheckBox *m_sunsetCheck = nullptr;
     QComboBox *m_crescentList = nullptr;
+    QComboBox *m_languageList = nullptr;
+    QLabel *m_languageNote = nullptr;
     QPushButton *m_applyButton = nullptr;
     QLabel *m_correctionHelp = nullptr;
     QGroupBox *m_schemeFrame = nullptr;
