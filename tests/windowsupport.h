@@ -6,6 +6,7 @@
 
 #include "core/files/textfile.h"
 #include "core/help/helptexts.h"
+#include "core/language/language.h"
 #include "core/places/offsetlist.h"
 #include "core/places/placelist.h"
 #include "core/settings/settingscatalogue.h"
@@ -59,22 +60,20 @@ inline const QByteArray kPlaces("Bhubaneswar,20.27,-85.85,-5.5\r\n"
                                 "Sydney,-33.8688,-151.2093,-10\r\n");
 inline const QByteArray kCountries("Japan (-9)\r\nArgentina (3)\r\nBelarus (-1)\r\n");
 
-// The program's language for one test, as the program sets it at start: its translations (in
-// the suites that have them), its digits and its direction; the English program comes back after.
+// The program's language for one test, as the program sets it at start: its texts, its digits
+// and its direction; the English program comes back after.
 struct ShownLanguage {
     QTranslator translator;
     const QLocale previous;
-    explicit ShownLanguage(const QLocale &locale)
+    explicit ShownLanguage(Language language)
     {
-        QLocale::setDefault(locale);
-        QApplication::setLayoutDirection(locale.textDirection());
-#ifdef QARNIVO_QM_DIR
-        if (locale.language() != QLocale::English &&
-            (!translator.load(locale, QStringLiteral("qarnivo"), QStringLiteral("_"),
-                              QStringLiteral(QARNIVO_QM_DIR)) ||
-             !QApplication::installTranslator(&translator)))
-            qFatal("no translations for %s", qPrintable(locale.name()));
-#endif
+        QLocale::setDefault(NumberLocale(language));
+        QApplication::setLayoutDirection(IsRightToLeft(language) ? Qt::RightToLeft
+                                                                 : Qt::LeftToRight);
+        const QString code = LanguageCode(language);
+        if (!code.isEmpty() && (!translator.load("qarnivo_" + code, ":/translations") ||
+                                !QApplication::installTranslator(&translator)))
+            qFatal("no translations for %s", qPrintable(code));
     }
     ~ShownLanguage()
     {

@@ -168,9 +168,9 @@ struct Scene : AppFolder {
             return false;
         }
         if (view.endsWith(" in Arabic"))
-            language = std::make_unique<ShownLanguage>(QLocale(QLocale::Arabic, QLocale::Egypt));
+            language = std::make_unique<ShownLanguage>(Language::Arabic);
         if (view.endsWith(" in Urdu"))
-            language = std::make_unique<ShownLanguage>(QLocale(QLocale::Urdu, QLocale::India));
+            language = std::make_unique<ShownLanguage>(Language::Urdu);
         QApplication::setFont(QFont(family, points));
         QApplication::setPalette(dark ? darkPalette() : QApplication::style()->standardPalette());
         platform.fonts = QFontDatabase::families();
