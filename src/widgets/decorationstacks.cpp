@@ -31,7 +31,8 @@ DecorationStacks::DecorationStacks(QWidget *starParent, const QRect &starPlace,
 QLabel *DecorationStacks::look(QWidget *parent, const char *name, int member,
                                const QPixmap &picture, const QRect &place)
 {
-    auto *label = Named<QLabel>(parent, ControlName{name, "Decoration"}, member);
+    auto *label = Named<QLabel>(
+        parent, ControlName{name, QT_TRANSLATE_NOOP("AccessibleName", "Decoration")}, member);
     label->setPixmap(picture);
     label->setAlignment(Qt::AlignCenter);
     label->setGeometry(place);

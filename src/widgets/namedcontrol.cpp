@@ -1,6 +1,7 @@
 #include "widgets/namedcontrol.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QPushButton>
 
 namespace qarnivo {
@@ -15,7 +16,7 @@ void SetControlName(QWidget *widget, const ControlName &name, int index)
 {
     widget->setObjectName(ObjectName(name, index));
     if (*name.accessible)
-        widget->setAccessibleName(QString::fromUtf8(name.accessible));
+        widget->setAccessibleName(QCoreApplication::translate("AccessibleName", name.accessible));
 }
 
 QPushButton *NamedButton(QWidget *parent, const ControlName &name, const QString &caption)

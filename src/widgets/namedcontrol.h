@@ -15,8 +15,10 @@ class QPushButton;
 namespace qarnivo {
 
 struct ControlName {
-    const char *object;     // an element of a control array adds "(index)"
-    const char *accessible; // empty: the control's own caption is read
+    const char *object; // an element of a control array adds "(index)"
+    // Translated in the context "AccessibleName" (marked where it is written
+    // with QT_TRANSLATE_NOOP); empty: the control's own caption is read.
+    const char *accessible;
 };
 
 // "Image1" with index 3 is "Image1(3)"; a negative index names no element.

@@ -88,6 +88,13 @@ QPixmap WeekDayPicture(int column)
     return Resource(QStringLiteral(":/pictures/weekday%1.png").arg(column));
 }
 
+QPixmap ArabicWeekDayPicture(int column)
+{
+    if (column < 0 || column > 6)
+        return {};
+    return Resource(QStringLiteral(":/pictures/arabicday%1.png").arg(column));
+}
+
 QPixmap DecorationPicture(DecorationSet set, int member)
 {
     switch (set) {

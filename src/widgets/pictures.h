@@ -48,6 +48,8 @@ inline constexpr QSize kMonthNameSize{160, 60};
 // (Saturday), 80 x 36, to fit a header cell. A null pixmap for any other
 // column.
 QPixmap WeekDayPicture(int column);
+// The same in Arabic (الأحد ... السبت), drawn alike in Noto Naskh Arabic.
+QPixmap ArabicWeekDayPicture(int column);
 inline constexpr QSize kWeekDaySize{80, 36};
 
 // The stacked decorations. Image4 (1..3) are three looks of one

@@ -3,9 +3,12 @@
 
 #include "core/calendar/names.h"
 #include "core/help/maker.h"
+#include "widgets/arrowpicture.h"
 #include "windowsupport.h"
 
 #include <QKeySequence>
+#include <QPushButton>
+#include <QScopeGuard>
 #include <QTextEdit>
 
 using namespace qarnivo;
@@ -74,6 +77,44 @@ private slots:
         QCOMPARE(shot.pixelColor(corner * shot.devicePixelRatio()) == cell->foreground().color(),
                  !w.text(mainnames::OccasionLine).isEmpty());
         QVERIFY(w.platform.messages.isEmpty());
+    }
+
+    // In a right-to-left layout the window reads from the right: the week starts in the rightmost
+    // column, the next month's arrow stands left and points left, the side column lies left of
+    // the calendar, and Left steps to the next day.
+    void layoutFollowsDirection_data()
+    {
+        columns<bool>({"rightToLeft"});
+        row("left to right", false);
+        row("right to left", true);
+    }
+    void layoutFollowsDirection()
+    {
+        const auto [rightToLeft] = fetch<bool>("rightToLeft");
+        QApplication::setLayoutDirection(rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
+        const auto restore = qScopeGuard([] { QApplication::setLayoutDirection(Qt::LeftToRight); });
+        Window w;
+        w.setSetting(SettingKey::WindowFull, "True");
+        w.load();
+        const auto left = [&w](const ControlName &name) {
+            return w.get(name)->mapTo(w.main.get(), QPoint()).x();
+        };
+        QCOMPARE(left(mainnames::NextButton) < left(mainnames::PreviousButton), rightToLeft);
+        QCOMPARE(left(prayernames::Panel) < left(mainnames::DayGrid), rightToLeft);
+        auto *next = w.get<QPushButton>(mainnames::NextButton);
+        const QImage forward =
+            RedArrowPicture(rightToLeft ? ArrowDirection::Left : ArrowDirection::Right,
+                            next->iconSize())
+                .toImage();
+        QCOMPARE(next->icon().pixmap(next->iconSize(), 1.0).toImage(), forward);
+        for (auto *grid : {w.days(), w.get<QTableWidget>(mainnames::WeekdayHeader)}) {
+            const auto columnLeft = [grid](int column) {
+                return grid->visualRect(grid->model()->index(0, column)).left();
+            };
+            QCOMPARE(columnLeft(0) > columnLeft(6), rightToLeft);
+        }
+        QTest::keyClick(w.days(), Qt::Key_Left);
+        QVERIFY(w.text(mainnames::HijriDateLine).startsWith(rightToLeft ? "15, " : "13, "));
     }
 
     // Escape closes the information panel, then the conversion panel; with neither open it

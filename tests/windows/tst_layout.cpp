@@ -4,7 +4,9 @@
 // what is actually painted behind it.
 
 #include "core/crescent/crescentline.h"
+#include "core/language/language.h"
 #include "widgets/contrast.h"
+#include "widgets/languagelook.h"
 #include "widgets/pictures.h"
 #include "windows/crescent/crescentwindow.h"
 #include "windows/options/options.h"
@@ -22,6 +24,7 @@
 #include <QStyleOption>
 #include <QTextEdit>
 #include <QTimer>
+#include <QTranslator>
 
 using namespace qarnivo;
 using namespace qarnivo::testing;
@@ -154,24 +157,33 @@ void showWidestCrescentLine(frmqarnivo &window)
 
 // One row's window over an application folder with the shipped place and country lists.
 struct Scene : AppFolder {
-    std::unique_ptr<ShownLanguage> language; // outlives the windows shown in it
     std::unique_ptr<frmqarnivo> main;
     QWidget *top = nullptr;  // the window under test
     QWidget *root = nullptr; // where its controls lie: the main window's central widget
     QString view;
+    QTranslator translator; // the language's texts, removed with the scene
+    ~Scene() { speak(Language::English); }
 
-    // Applies the font and palette, then opens the window as a user would.
-    bool open(const QString &family, int points, bool dark, int scheme)
+    // The language as the program starts in it: its texts, digits, direction and face.
+    void speak(Language language)
+    {
+        QLocale::setDefault(language == Language::English
+                                ? QLocale(QLocale::English, QLocale::UnitedStates) // "12:59:59 PM"
+                                : NumberLocale(language));
+        ApplyLanguageLook(language, QFontDatabase::families());
+        if (translator.load("qarnivo_" + LanguageCode(language), ":/translations"))
+            QCoreApplication::installTranslator(&translator);
+    }
+
+    // Applies the language, font and palette, then opens the window as a user would.
+    bool open(const QString &family, int points, bool dark, int scheme, const QString &language)
     {
         if (!QFontDatabase::families().contains(family)) {
             QTest::qSkip(qPrintable(family + " is not installed"), __FILE__, __LINE__);
             return false;
         }
-        if (view.endsWith(" in Arabic"))
-            language = std::make_unique<ShownLanguage>(Language::Arabic);
-        if (view.endsWith(" in Urdu"))
-            language = std::make_unique<ShownLanguage>(Language::Urdu);
         QApplication::setFont(QFont(family, points));
+        speak(LanguageFromSetting(language));
         QApplication::setPalette(dark ? darkPalette() : QApplication::style()->standardPalette());
         platform.fonts = QFontDatabase::families();
         platform.clock = QDateTime(QDate(2025, 11, 5), QTime(12, 59, 59));
@@ -184,7 +196,7 @@ struct Scene : AppFolder {
             QFile::copy(sourcePath("resources/data/") + list, path(list));
         main = std::make_unique<frmqarnivo>(platform);
         main->Form_Load();
-        if (view.startsWith("options")) {
+        if (view == "options") {
             main->Option1_Click();
             top = root = main->findChild<Options *>();
         } else if (view == "calculator") {
@@ -195,7 +207,7 @@ struct Scene : AppFolder {
             calculator->LatLong_Click();   // the place panel
             calculator->GMToffset_Click(); // the country panel
             top = root = calculator;
-        } else if (view.startsWith("new crescent")) {
+        } else if (view == "new crescent") {
             main->CrescentMenu_Click();
             auto *crescent = main->findChild<CrescentWindow *>();
             QSignalSpy computed(crescent, &CrescentWindow::mapShown);
@@ -281,12 +293,13 @@ QStringList outsideProblems(const Scene &scene)
         const QRect clip = scene.clipOf(w);
         if (scene.isMain()) {
             // The banner lies below the window's normal height by design; the short view
-            // hides the side column, which lies wholly beyond its right edge.
+            // hides the side column, which lies wholly beyond its far edge.
             bool calendar = false;
             for (const QWidget *p = w; p != scene.root; p = p->parentWidget())
                 calendar = calendar || kCalendarPart.contains(p->objectName().section(u'(', 0, 0));
             if (w->objectName() == ObjectName(mainnames::Banner) ||
-                (scene.view.startsWith("short") && !calendar && rect.left() > clip.right()))
+                (scene.view.startsWith("short") && !calendar &&
+                 (rect.left() > clip.right() || rect.right() < clip.left())))
                 continue;
         }
         if (!clip.contains(rect))
@@ -405,7 +418,7 @@ QStringList textFitProblems(const Scene &scene)
             const QRect cell(0, 0, narrowest - 4, grid->rowHeight(0) - 2);
             for (int day = 1; grid->objectName() == ObjectName(mainnames::DayGrid) && day <= 30;
                  ++day)
-                check(w, QString::number(day), cell, grid->font());
+                check(w, QLocale().toString(day), cell, grid->font());
         } else if (auto *combo = qobject_cast<QComboBox *>(w)) {
             for (int i = 0; i < combo->count(); ++i)
                 check(w, combo->itemText(i), textRoom(w), w->font());
@@ -519,29 +532,36 @@ private slots:
     {
         QApplication::setStyle(QStringLiteral("Fusion"));
         RegisterBundledFonts();
-        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); // "12:59:59 PM"
     }
     void controlsInsideWindow_data() { layoutRows(); }
     void controlsInsideWindow() { verifyRow("inside the window", outsideProblems); }
     void noUndesignedOverlap_data() { layoutRows(); }
     void noUndesignedOverlap() { verifyRow("no overlap", overlapProblems); }
-    void textsFit_data() { layoutRows(false); }
-    void textsFit() { verifyRow("text fits", textFitProblems); }
+    void textsFit_data() { layoutRows(); }
+    void textsFit()
+    {
+        QFETCH(QString, view);
+        QFETCH(QString, language);
+        if (language == "ur" && (view == "prayer times" || view == "new crescent"))
+            QSKIP(
+                "Nastaliq's letters come out up to 2 px wider once drawn than Qt measures them "
+                "before, so the place chooser's captions, sized by that measure, miss by as much");
+        verifyRow("text fits", textFitProblems);
+    }
     void fitsTheScreen_data();
     void fitsTheScreen() { verifyRow("fits the screen", screenProblems); }
     void textContrast_data();
     void textContrast() { verifyRow("enough contrast", contrastProblems); }
 
 private:
-    // Noto Nastaliq Urdu's advances grow by a pixel or two once its glyphs are first drawn, so a
-    // caption sized before measures short after: the Urdu rows check placement, not fit.
-    static void layoutRows(bool urdu = true);
+    static void layoutRows();
     static void verifyRow(const char *check, QStringList (*problemsOf)(const Scene &));
 };
 
-void TestLayout::layoutRows(bool urdu)
+void TestLayout::layoutRows()
 {
-    columns<QString, int, bool, QString, int>({"family", "points", "dark", "view", "scheme"});
+    columns<QString, int, bool, QString, int, QString>(
+        {"family", "points", "dark", "view", "scheme", "language"});
     const std::pair<const char *, int> fonts[] = {{"DejaVu Sans", 9},
                                                   {"DejaVu Sans", 13},
                                                   {"Cantarell", 11},
@@ -554,20 +574,19 @@ void TestLayout::layoutRows(bool urdu)
                   "full English conversion", "full Urdu 12-hour", "options", "calculator",
                   "prayer times", "prayer times 12-hour", "new crescent"})
                 QTest::addRow("%s %d %s %s", family, points, dark ? "dark" : "light", view)
-                    << QString(family) << points << dark << QString(view) << 0;
+                    << QString(family) << points << dark << QString(view) << 0 << QString("en");
         }
     }
-    // The right-to-left languages, each in the face its readers' desktops give it.
-    for (const auto &[family, language] :
-         {std::pair{"Noto Naskh Arabic", "Arabic"}, {"Noto Nastaliq Urdu", "Urdu"}}) {
+    // Arabic and Urdu, right to left, in their own faces; Nastaliq is tall.
+    const std::pair<const char *, const char *> languages[] = {{"ar", "Noto Naskh Arabic"},
+                                                               {"ur", "Noto Nastaliq Urdu"}};
+    for (const auto &[language, family] : languages) {
         for (const bool dark : {false, true}) {
-            if (!urdu && language == std::string_view("Urdu"))
-                continue;
-            for (const char *view : {"options", "prayer times", "new crescent"}) {
-                const QString shown = QStringLiteral("%1 in %2").arg(view, language);
-                QTest::addRow("%s 10 %s %s", family, dark ? "dark" : "light", qPrintable(shown))
-                    << QString(family) << 10 << dark << shown << 0;
-            }
+            for (const char *view :
+                 {"short Urdu", "full Urdu", "full English", "full English conversion", "options",
+                  "prayer times", "new crescent"})
+                QTest::addRow("%s %s %s", language, dark ? "dark" : "light", view)
+                    << QString(family) << 10 << dark << QString(view) << 0 << QString(language);
         }
     }
 }
@@ -575,26 +594,28 @@ void TestLayout::layoutRows(bool urdu)
 // The large face grows every design beyond the test's screen.
 void TestLayout::fitsTheScreen_data()
 {
-    columns<QString, int, bool, QString, int>({"family", "points", "dark", "view", "scheme"});
+    columns<QString, int, bool, QString, int, QString>(
+        {"family", "points", "dark", "view", "scheme", "language"});
     for (const char *view :
          {"short Urdu", "full Urdu", "options", "calculator", "prayer times", "new crescent"})
         QTest::addRow("DejaVu Sans 13 %s", view)
-            << "DejaVu Sans" << 13 << false << QString(view) << 0;
+            << "DejaVu Sans" << 13 << false << QString(view) << 0 << QString("en");
 }
 
 void TestLayout::textContrast_data()
 {
-    columns<QString, int, bool, QString, int>({"family", "points", "dark", "view", "scheme"});
+    columns<QString, int, bool, QString, int, QString>(
+        {"family", "points", "dark", "view", "scheme", "language"});
     for (const bool dark : {false, true}) {
         const char *palette = dark ? "dark" : "light";
         for (int scheme = 0; scheme < kColourSchemeCount; ++scheme) {
             for (const char *view : {"full Urdu", "full English conversion"})
                 QTest::addRow("%s scheme %d %s", palette, scheme, view)
-                    << "DejaVu Sans" << 9 << dark << QString(view) << scheme;
+                    << "DejaVu Sans" << 9 << dark << QString(view) << scheme << QString("en");
         }
         for (const char *view : {"options", "calculator", "prayer times", "new crescent"})
             QTest::addRow("%s %s", palette, view)
-                << "DejaVu Sans" << 9 << dark << QString(view) << 0;
+                << "DejaVu Sans" << 9 << dark << QString(view) << 0 << QString("en");
     }
 }
 
@@ -602,11 +623,12 @@ void TestLayout::textContrast_data()
 // run lists them all.
 void TestLayout::verifyRow(const char *check, QStringList (*problemsOf)(const Scene &))
 {
-    const auto [family, points, dark, view, scheme] =
-        fetch<QString, int, bool, QString, int>("family", "points", "dark", "view", "scheme");
+    const auto [family, points, dark, view, scheme, language] =
+        fetch<QString, int, bool, QString, int, QString>("family", "points", "dark", "view",
+                                                         "scheme", "language");
     Scene scene;
     scene.view = view;
-    if (!scene.open(family, points, dark, scheme))
+    if (!scene.open(family, points, dark, scheme, language))
         return;
     for (const QString &problem : problemsOf(scene))
         QTest::qVerify(false, check, qPrintable(problem), __FILE__, __LINE__);

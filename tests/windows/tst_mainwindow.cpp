@@ -3,12 +3,14 @@
 // to the next start, the exit, and the conversion panel.
 
 #include "core/calendar/names.h"
+#include "core/language/language.h"
 #include "core/readings/scripture.h"
 #include "windowsupport.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QScrollArea>
 #include <QTextEdit>
@@ -18,6 +20,7 @@ using namespace qarnivo;
 using namespace qarnivo::testing;
 
 Q_DECLARE_METATYPE(qarnivo::Ymd)
+Q_DECLARE_METATYPE(qarnivo::Language)
 
 namespace {
 
@@ -85,6 +88,30 @@ private slots:
     // The window's sizes are the design's on the design's own face; other faces are the
     // layout suite's.
     void initTestCase() { QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 9)); }
+
+    // The year, the day numbers and a typed year in the language's digits; the numeral face
+    // draws ASCII day numbers as Arabic-Indic ones, but Urdu writes its own digits.
+    void numbersInTheLanguagesDigits_data()
+    {
+        columns<Language, QString, QString, QString>({"language", "year", "today", "typed"});
+        row("English", Language::English, "1447", "14", "1448");
+        row("Arabic", Language::Arabic, "١٤٤٧", "14", "١٤٤٨");
+        row("Urdu", Language::Urdu, "۱۴۴۷", "۱۴", "۱۴۴۸");
+    }
+    void numbersInTheLanguagesDigits()
+    {
+        const auto [language, year, today, typed] =
+            fetch<Language, QString, QString, QString>("language", "year", "today", "typed");
+        QLocale::setDefault(NumberLocale(language));
+        const auto restore = qScopeGuard([] { QLocale::setDefault(QLocale::system()); });
+        Window w;
+        w.load();
+        QCOMPARE(w.text(mainnames::YearBox), year);
+        QCOMPARE(w.days()->currentItem()->text(), today);
+        w.goToYear(typed);
+        QCOMPARE(w.shownMonth(), w.main->names().HMonthShort[5] + ' ' + typed);
+        QVERIFY(w.platform.messages.isEmpty());
+    }
 
     // 5 November 2025 is 14 Jumadil-Awwal 1447, the 1st a Thursday. A click on an empty cell
     // selects no day; Today comes back to the clock's date.

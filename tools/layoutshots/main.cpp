@@ -3,11 +3,17 @@
 // to PNG files, over a fake platform, with the desktop face and palette given
 // on the command line:
 //
-//   qarnivo-layoutshots --font "Cantarell" --size 11 [--dark] [--scheme N] OUTDIR
+//   qarnivo-layoutshots --font "Cantarell" --size 11 [--dark] [--scheme N]
+//                       [--language ar|ur] OUTDIR
+//
+// A language (the stored choice's forms) is shown as the program starts in it:
+// its texts, digits, direction and face.
 
+#include "cli/translators.h"
 #include "core/files/textfile.h"
 #include "core/places/cityfile.h"
 #include "platform/fakeplatform.h"
+#include "widgets/languagelook.h"
 #include "widgets/pictures.h"
 #include "windows/crescent/crescentwindow.h"
 #include "windows/main/frmqarnivo.h"
@@ -16,6 +22,7 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <QEventLoop>
+#include <QFontDatabase>
 #include <QPalette>
 #include <QStyle>
 #include <QStyleFactory>
@@ -99,7 +106,9 @@ int main(int argc, char *argv[])
                         QStringLiteral("points"), QStringLiteral("9")},
                        {QStringLiteral("dark"), QStringLiteral("A dark palette.")},
                        {QStringLiteral("scheme"), QStringLiteral("Grid colour scheme."),
-                        QStringLiteral("n"), QStringLiteral("0")}});
+                        QStringLiteral("n"), QStringLiteral("0")},
+                       {QStringLiteral("language"), QStringLiteral("en, ar or ur."),
+                        QStringLiteral("code"), QStringLiteral("en")}});
     parser.addPositionalArgument(QStringLiteral("outdir"),
                                  QStringLiteral("Folder for the pictures."));
     parser.process(app);
@@ -112,6 +121,9 @@ int main(int argc, char *argv[])
                                  : QApplication::style()->standardPalette());
     QApplication::setFont(
         QFont(parser.value(QStringLiteral("font")), parser.value(QStringLiteral("size")).toInt()));
+    const Language language = LanguageFromSetting(parser.value(QStringLiteral("language")));
+    InstallLanguage(language);
+    ApplyLanguageLook(language, QFontDatabase::families());
     RegisterBundledFonts();
     const int scheme = parser.value(QStringLiteral("scheme")).toInt();
     shootMainWindow(outFolder, QStringLiteral("main-short"), false, QStringLiteral("Urdu"), scheme,

@@ -62,6 +62,7 @@ QList<Picture> AllPictures(const ScriptFonts &fonts)
 {
     QList<Picture> pictures = MonthNamePictures(fonts);
     pictures += WeekDayPictures(fonts);
+    pictures += ArabicWeekDayPictures(fonts);
     pictures += StarOrnamentPictures();
     pictures += RosetteOrnamentPictures();
     pictures += InvocationPicture(fonts);

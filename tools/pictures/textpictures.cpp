@@ -36,6 +36,16 @@ const QStringList &UrduWeekDayNames()
     return names;
 }
 
+const QStringList &ArabicWeekDayNames()
+{
+    static const QStringList names = {
+        QStringLiteral("الأحد"),    QStringLiteral("الاثنين"), QStringLiteral("الثلاثاء"),
+        QStringLiteral("الأربعاء"), QStringLiteral("الخميس"),  QStringLiteral("الجمعة"),
+        QStringLiteral("السبت"),
+    };
+    return names;
+}
+
 struct TextLook {
     QColor fill;
     QColor outline;
@@ -124,6 +134,13 @@ QList<Picture> WeekDayPictures(const ScriptFonts &fonts)
 {
     const TextLook look{InkGreen(), LightGold(), 1.0};
     return TextSet(UrduWeekDayNames(), fonts.naskh, {QStringLiteral("weekday%1"), 0, 1},
+                   QSize(80, 36), QRectF(3, 2, 74, 32), look);
+}
+
+QList<Picture> ArabicWeekDayPictures(const ScriptFonts &fonts)
+{
+    const TextLook look{InkGreen(), LightGold(), 1.0};
+    return TextSet(ArabicWeekDayNames(), fonts.naskh, {QStringLiteral("arabicday%1"), 0, 1},
                    QSize(80, 36), QRectF(3, 2, 74, 32), look);
 }
 

@@ -19,6 +19,8 @@ QList<Picture> MonthNamePictures(const ScriptFonts &fonts);
 // Image2 (0..6): the Urdu weekday names, Sunday first, 80 x 36, in Naskh,
 // which stays legible at the height of a header cell where Nastaliq would not.
 QList<Picture> WeekDayPictures(const ScriptFonts &fonts);
+// The Arabic weekday names, Sunday first, alike: the header in Arabic.
+QList<Picture> ArabicWeekDayPictures(const ScriptFonts &fonts);
 
 // Image8: the invocation "In the Name of Allah, the Most Gracious, the Most
 // Merciful" in Arabic, between two small gold stars, 360 x 80.

@@ -8,6 +8,8 @@
 #include "widgets/arrowpicture.h"
 #include "widgets/clickablepicture.h"
 #include "widgets/layoutscale.h"
+#include "widgets/localdigits.h"
+#include "widgets/mirroring.h"
 #include "windows/main/panelnames.h"
 
 #include <QComboBox>
@@ -37,8 +39,8 @@ int yearOf(const QLineEdit *box)
 
 ConversionPanel::ConversionPanel(Platform &platform, const HijriCalendar &calendar,
                                  const NameTables &names, QWidget *parent)
-    : QGroupBox(QStringLiteral("Date Conversion (±1)"), parent), m_platform(platform),
-      m_calendar(calendar), m_names(names)
+    : QGroupBox(tr("Date Conversion (±1)"), parent), m_platform(platform), m_calendar(calendar),
+      m_names(names)
 {
     SetControlName(this, panelnames::Panel);
     // The panel lies over other pictures of the window; it hides them.
@@ -57,9 +59,9 @@ void ConversionPanel::createControls()
     m_hijriMonth = Named<QComboBox>(this, panelnames::HijriMonth);
     m_hijriYear = yearBox(this, panelnames::HijriYear, QStringLiteral("1427"));
     m_toHijriButton = Named<QPushButton>(this, panelnames::ToHijriButton);
-    m_toHijriButton->setText(QStringLiteral("Gregorian to Hijri"));
+    m_toHijriButton->setText(tr("Gregorian to Hijri"));
     m_toGregorianButton = Named<QPushButton>(this, panelnames::ToGregorianButton);
-    m_toGregorianButton->setText(QStringLiteral("Hijri to Gregorian"));
+    m_toGregorianButton->setText(tr("Hijri to Gregorian"));
     m_downArrow = Named<ClickablePicture>(this, panelnames::DownArrow);
     const LayoutScale scale = LayoutScale::ForFont(font());
     const QSize arrowSize = scale.size(22, 26);
@@ -67,7 +69,7 @@ void ConversionPanel::createControls()
     m_upArrow = Named<ClickablePicture>(this, panelnames::UpArrow);
     m_upArrow->setPixmap(RedArrowPicture(ArrowDirection::Up, arrowSize, devicePixelRatioF()));
     m_weekDayLabel = Named<QLabel>(this, panelnames::WeekDay);
-    m_weekDayLabel->setText(QStringLiteral("±1 day"));
+    m_weekDayLabel->setText(tr("±1 day"));
     m_weekDayLabel->setAlignment(Qt::AlignCenter);
     QFont bold = m_weekDayLabel->font();
     bold.setBold(true);
@@ -75,7 +77,10 @@ void ConversionPanel::createControls()
 
     // A compact face keeps the longest month name readable in the narrow
     // column the panel has on the main window.
-    const QFont compact = scale.font(font(), 8);
+    // A face with tall lines (Nastaliq) is made smaller until a line fits a
+    // box's text room.
+    const QFont compact = FontToFit(scale.font(font(), 8), QStringLiteral("0"), scale.size(36, 18),
+                                    6 * scale.factor());
     for (QWidget *w : {static_cast<QWidget *>(m_westernDay), static_cast<QWidget *>(m_westernMonth),
                        static_cast<QWidget *>(m_westernYear), static_cast<QWidget *>(m_hijriDay),
                        static_cast<QWidget *>(m_hijriMonth), static_cast<QWidget *>(m_hijriYear)})
@@ -93,9 +98,10 @@ void ConversionPanel::createControls()
     m_hijriYear->setGeometry(scale.rect(157, 118, 40, 24));
     m_weekDayLabel->setGeometry(scale.rect(5, 148, 192, 22));
     setFixedSize(scale.size(202, 176));
+    MirrorForRightToLeft(this);
 
-    m_toHijriButton->setToolTip(QStringLiteral("Convert the Gregorian date above to Hijri"));
-    m_toGregorianButton->setToolTip(QStringLiteral("Convert the Hijri date below to Gregorian"));
+    m_toHijriButton->setToolTip(tr("Convert the Gregorian date above to Hijri"));
+    m_toGregorianButton->setToolTip(tr("Convert the Hijri date below to Gregorian"));
     m_downArrow->setToolTip(m_toHijriButton->toolTip());
     m_upArrow->setToolTip(m_toGregorianButton->toolTip());
 
@@ -108,9 +114,9 @@ void ConversionPanel::createControls()
 void ConversionPanel::FillLists()
 {
     for (int day = 1; day <= 31; ++day)
-        m_westernDay->addItem(QString::number(day));
+        m_westernDay->addItem(LocalNumber(day));
     for (int day = 1; day <= 30; ++day)
-        m_hijriDay->addItem(QString::number(day));
+        m_hijriDay->addItem(LocalNumber(day));
     for (int month = 1; month <= 12; ++month) {
         m_hijriMonth->addItem(m_names.HMonthShort[month]);
         m_westernMonth->addItem(m_names.GMonthName[month]);
@@ -123,14 +129,14 @@ void ConversionPanel::setGregorianInput(const Ymd &date)
 {
     m_westernDay->setCurrentIndex(date.day - 1);
     m_westernMonth->setCurrentIndex(date.month - 1);
-    m_westernYear->setText(QString::number(date.year));
+    m_westernYear->setText(LocalNumber(date.year));
 }
 
 void ConversionPanel::setHijriInput(const Ymd &date)
 {
     m_hijriDay->setCurrentIndex(date.day - 1);
     m_hijriMonth->setCurrentIndex(date.month - 1);
-    m_hijriYear->setText(QString::number(date.year));
+    m_hijriYear->setText(LocalNumber(date.year));
 }
 
 Ymd ConversionPanel::gregorianInput() const

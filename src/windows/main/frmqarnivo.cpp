@@ -5,6 +5,7 @@
 #include "widgets/clickablepicture.h"
 #include "widgets/contrast.h"
 #include "widgets/handfont.h"
+#include "widgets/mirroring.h"
 #include "widgets/pictures.h"
 #include "widgets/screenfit.h"
 #include "windows/main/controlnames.h"
@@ -56,7 +57,7 @@ frmqarnivo::frmqarnivo(Platform &platform, QWidget *parent)
     : QMainWindow(parent), m_platform(platform), m_scale(LayoutScale::ForFont(font()))
 {
     setObjectName(QStringLiteral("frmqarnivo"));
-    setWindowTitle(QStringLiteral("Qarnivo with Worldwide Sunrise Sunset timings"));
+    setWindowTitle(tr("Qarnivo with Worldwide Sunrise Sunset timings"));
     m_contents = ScrollingContents(this);
     createMenus();
     createCalendarControls();
@@ -66,6 +67,8 @@ frmqarnivo::frmqarnivo(Platform &platform, QWidget *parent)
     createHelpControls();
     createFeedbackControls();
     createAccessibility();
+    for (QWidget *area : {m_contents, m_urduYearRow, m_englishYearRow})
+        MirrorForRightToLeft(area);
     fitView(m_scale.size(kFullWidth, kShortHeight));
 
     m_clockTimer = new QTimer(this);
@@ -78,14 +81,12 @@ frmqarnivo::frmqarnivo(Platform &platform, QWidget *parent)
 void frmqarnivo::createMenus()
 {
     QMenuBar *bar = menuBar();
-    m_exitCommand = NamedAction(bar, mainnames::ExitCommand, QStringLiteral("E&xit"));
-    m_settingsCommand = NamedAction(bar, mainnames::SettingsCommand, QStringLiteral("&Settings"));
-    m_viewCommand = NamedAction(bar, mainnames::ViewCommand, QStringLiteral("&ViewShort"));
-    m_todayCommand = NamedAction(bar, mainnames::TodayCommand, QStringLiteral("&Today"));
-    m_conversionCommand =
-        NamedAction(bar, mainnames::ConversionCommand, QStringLiteral("Date &Conversion"));
-    m_sunTimesCommand =
-        NamedAction(bar, mainnames::SunTimesCommand, QStringLiteral("Sun&riseSunset"));
+    m_exitCommand = NamedAction(bar, mainnames::ExitCommand, tr("E&xit"));
+    m_settingsCommand = NamedAction(bar, mainnames::SettingsCommand, tr("&Settings"));
+    m_viewCommand = NamedAction(bar, mainnames::ViewCommand, tr("&ViewShort"));
+    m_todayCommand = NamedAction(bar, mainnames::TodayCommand, tr("&Today"));
+    m_conversionCommand = NamedAction(bar, mainnames::ConversionCommand, tr("Date &Conversion"));
+    m_sunTimesCommand = NamedAction(bar, mainnames::SunTimesCommand, tr("Sun&riseSunset"));
 
     m_exitCommand->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     m_todayCommand->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
@@ -99,8 +100,7 @@ void frmqarnivo::createMenus()
     connect(m_conversionCommand, &QAction::triggered, this, &frmqarnivo::ConvertDate_Click);
     connect(m_sunTimesCommand, &QAction::triggered, this, &frmqarnivo::SunRiseSunSet_Click);
     m_sunTimesCommand->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
-    QAction *prayerTimes =
-        NamedAction(bar, mainnames::PrayerTimesCommand, QStringLiteral("&Prayer Times"));
+    QAction *prayerTimes = NamedAction(bar, mainnames::PrayerTimesCommand, tr("&Prayer Times"));
     prayerTimes->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
     connect(prayerTimes, &QAction::triggered, this, &frmqarnivo::PrayerTimesMenu_Click);
 }
@@ -144,16 +144,19 @@ void frmqarnivo::createMonthLine()
     const int gridWidth = kGridWidth;
     const QSize arrowSize = m_scale.size(26, 20);
     m_previousButton = Named<QPushButton>(area, mainnames::PreviousButton);
-    m_previousButton->setIcon(
-        RedArrowPicture(ArrowDirection::Left, arrowSize, devicePixelRatioF()));
+    // Back points to where the reading comes from: left, or right in a
+    // right-to-left layout, where the buttons change sides too.
+    const ArrowDirection back = isRightToLeft() ? ArrowDirection::Right : ArrowDirection::Left;
+    const ArrowDirection forward = isRightToLeft() ? ArrowDirection::Left : ArrowDirection::Right;
+    m_previousButton->setIcon(RedArrowPicture(back, arrowSize, devicePixelRatioF()));
     m_previousButton->setIconSize(arrowSize);
     m_previousButton->setGeometry(m_scale.rect(left, 4, 42, 36));
-    m_previousButton->setToolTip(QStringLiteral("Previous month"));
+    m_previousButton->setToolTip(tr("Previous month"));
     m_nextButton = Named<QPushButton>(area, mainnames::NextButton);
-    m_nextButton->setIcon(RedArrowPicture(ArrowDirection::Right, arrowSize, devicePixelRatioF()));
+    m_nextButton->setIcon(RedArrowPicture(forward, arrowSize, devicePixelRatioF()));
     m_nextButton->setIconSize(arrowSize);
     m_nextButton->setGeometry(m_scale.rect(left + gridWidth - 42, 4, 42, 36));
-    m_nextButton->setToolTip(QStringLiteral("Next month"));
+    m_nextButton->setToolTip(tr("Next month"));
 
     m_monthCaption = Named<QLabel>(area, mainnames::MonthCaption);
     m_monthCaption->setFont(
@@ -194,7 +197,7 @@ void frmqarnivo::createYearRows()
         year->setAlignment(Qt::AlignCenter);
         year->setMaxLength(16);
         year->setGeometry(m_scale.rect(0, 0, 74, 32));
-        year->setToolTip(QStringLiteral("Type a Hijri year and press GO"));
+        year->setToolTip(tr("Type a Hijri year and press GO"));
     }
     QFont yearFont = m_scale.font(m_yearBox->font(), 14);
     yearFont.setBold(true);
@@ -202,7 +205,7 @@ void frmqarnivo::createYearRows()
     yearFont.setFamily(QStringLiteral("Times New Roman"));
     m_englishYearBox->setFont(yearFont);
     for (QPushButton *go : {m_goButton, m_englishGoButton}) {
-        go->setText(QStringLiteral(" G  O "));
+        go->setText(tr(" G  O "));
         go->setGeometry(m_scale.rect(78, 0, 52, 32));
     }
     connect(m_yearBox, &QLineEdit::returnPressed, this, &frmqarnivo::GoToYear_Click);
@@ -227,11 +230,10 @@ void frmqarnivo::createGrids()
     m_weekdayHeader->verticalHeader()->setDefaultSectionSize(m_scale(kHeaderRowHeight));
     m_weekdayHeader->setGeometry(m_scale.rect(left, kGridTop, gridWidth, kHeaderRowHeight + 2));
     m_weekdayHeader->setFocusPolicy(Qt::NoFocus);
-    m_weekdayHeader->setToolTip(
-        QStringLiteral("Click to switch between Urdu and English day names"));
+    m_weekdayHeader->setToolTip(tr("Click to switch between Urdu and English day names"));
 
     m_dayGrid = CreateCellGrid(area, mainnames::DayGrid, 6, 7);
-    QFont dayFont = m_scale.font(m_dayGrid->font(), 27.75);
+    QFont dayFont = m_scale.font(m_dayGrid->font(), kDayPoints);
     dayFont.setBold(true);
     m_dayGrid->setFont(dayFont);
     m_dayGrid->verticalHeader()->setDefaultSectionSize(m_scale(kDayRowHeight));
@@ -272,13 +274,16 @@ void frmqarnivo::createDetailControls()
     connect(m_crescentLine, &ClickablePicture::clicked, this, &frmqarnivo::CrescentMenu_Click);
     m_crescentLine->setWordWrap(true);
     m_crescentLine->setAlignment(Qt::AlignCenter);
-    m_crescentLine->setFont(m_scale.font(m_crescentLine->font(), 8.25));
     m_crescentLine->setGeometry(
         m_scale.rect(grid.left(), grid.bottom() + 63, grid.width(), kCrescentLineHeight - 2));
+    // A face with tall lines (Naskh, Nastaliq) is made smaller until two lines fit.
+    m_crescentLine->setFont(FontToFit(m_scale.font(m_crescentLine->font(), 8.25),
+                                      QStringLiteral("0\n0"), m_crescentLine->size(),
+                                      6 * m_scale.factor()));
 
     m_clockButton = Named<QPushButton>(area, mainnames::ClockButton);
-    m_clockButton->setText(QStringLiteral("Options"));
-    m_clockButton->setToolTip(QStringLiteral("Change View Window"));
+    m_clockButton->setText(tr("Options"));
+    m_clockButton->setToolTip(tr("Change View Window"));
     connect(m_clockButton, &QPushButton::clicked, this, &frmqarnivo::Optionz_Click);
     m_clockButton->setGeometry(m_scale.rect(grid.right() - 95, grid.bottom() + 31, 96, 26));
 }
@@ -295,12 +300,14 @@ void frmqarnivo::createSideControls()
         QLabel **label;
     };
     const std::array<CityRow, 3> rows = {
-        CityRow{mainnames::LatitudeCaption, "Latitude:", mainnames::CityLatitude, &m_cityLatitude},
-        CityRow{mainnames::LongitudeCaption, "Longitude:", mainnames::CityLongitude,
+        CityRow{mainnames::LatitudeCaption, QT_TR_NOOP("Latitude:"), mainnames::CityLatitude,
+                &m_cityLatitude},
+        CityRow{mainnames::LongitudeCaption, QT_TR_NOOP("Longitude:"), mainnames::CityLongitude,
                 &m_cityLongitude},
-        CityRow{mainnames::TimeZoneCaption, "TIME ZONE", mainnames::CityTimeZone, &m_cityTimeZone}};
+        CityRow{mainnames::TimeZoneCaption, QT_TR_NOOP("TIME ZONE"), mainnames::CityTimeZone,
+                &m_cityTimeZone}};
     for (int i = 0; i < 3; ++i) {
-        QLabel *caption = cityLabel(area, rows[i].caption, QString::fromLatin1(rows[i].text));
+        QLabel *caption = cityLabel(area, rows[i].caption, tr(rows[i].text));
         caption->setGeometry(m_scale.rect(kSideLeft, 30 + 20 * i, 80, 20));
         m_cityCaptions[i] = caption;
         QLabel *value = cityLabel(area, rows[i].value, QString(), true);
@@ -315,7 +322,7 @@ void frmqarnivo::createSideControls()
     colourReadingBox(false);
     // Below the city and today's prayer times.
     m_readingBox->setGeometry(m_scale.rect(kSideLeft, 180, kSideWidth, 186));
-    m_readingBox->setToolTip(QStringLiteral("Thought of the Day"));
+    m_readingBox->setToolTip(tr("Thought of the Day"));
 
     createPrayerControls();
 

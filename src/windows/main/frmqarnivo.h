@@ -203,6 +203,8 @@ private:
     void HideMonthPictures();
     void CheckArabicFont();
     void setDayFontFamily(const QString &family);
+    // The face of the day numbers in the language's own view.
+    QString nativeDayFamily() const;
 
     // Navigation.
     void showMonth(int month, int year);
@@ -264,6 +266,7 @@ private:
 
     // Settings mirrors.
     bool m_windowFull = false;
+    bool m_viewFull = true; // the view shown now; the View item names the other
     bool m_windowMax = false;
     qint16 m_dovrellBG = 0;
     qint16 m_colorIndex = 0;

@@ -8,6 +8,7 @@
 #include "widgets/accessiblenames.h"
 #include "widgets/cellgrid.h"
 #include "widgets/clickablepicture.h"
+#include "widgets/localdigits.h"
 #include "windows/main/conversionpanel.h"
 
 #include <QLabel>
@@ -46,17 +47,14 @@ void frmqarnivo::describeDayCells()
             if (day < 1 || !cell)
                 continue;
             const Ymd western = JulianDayToGregorian(m_month.firstDay + day - 1);
-            const QString hijri = QStringLiteral("%1 %2 %3 Hijri")
-                                      .arg(day)
-                                      .arg(m_names.HMonthName[m_state.CurrentHijriMonth])
-                                      .arg(m_state.CurrentHijriYear);
+            const QString hijri =
+                tr("%1 %2 %3 Hijri")
+                    .arg(LocalNumber(day), m_names.HMonthName[m_state.CurrentHijriMonth],
+                         LocalNumber(m_state.CurrentHijriYear));
             QString description =
-                hijri + (isToday(day) ? QStringLiteral(", today, ") : QStringLiteral(", ")) +
-                m_names.WeekDayName[column + 1] +
-                QStringLiteral(" %1 %2 %3")
-                    .arg(western.day)
-                    .arg(m_names.GMonthName[western.month])
-                    .arg(western.year);
+                (isToday(day) ? tr("%1, today, %2 %3 %4 %5") : tr("%1, %2 %3 %4 %5"))
+                    .arg(hijri, m_names.WeekDayName[column + 1], LocalNumber(western.day),
+                         m_names.GMonthName[western.month], LocalNumber(western.year));
             const QString occasion =
                 OccasionDisplayText(m_occasionText.at(m_state.CurrentHijriMonth, day));
             QStringList notes{occasion, isToday(day) ? sunsetNote() : QString(),

@@ -8,12 +8,14 @@
 #include "platform/platform.h"
 #include "widgets/cellgrid.h"
 #include "widgets/clickablepicture.h"
+#include "widgets/localdigits.h"
 #include "widgets/pictures.h"
 #include "windows/main/layout.h"
 #include "windows/options/options.h"
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QTableWidget>
 
 namespace qarnivo {
@@ -24,16 +26,37 @@ const QString kArabicNumeralFont = ArabicNumeralFamily();
 const QColor kSelectedBackground(255, 224, 192);
 const QColor kSelectedText(255, 0, 0);
 
+bool urduChosen()
+{
+    return QLocale().language() == QLocale::Urdu;
+}
+
+// The day numbers are Arabic-Indic in every language, drawn from ASCII digits
+// by the numeral face; Urdu writes them in its own (Extended Arabic-Indic)
+// digits, which a Nastaliq face draws. The English view keeps ASCII digits.
+QString dayNumberText(int day, bool englishView)
+{
+    return englishView || !urduChosen() ? QString::number(day) : LocalNumber(day);
+}
+
+// The weekday names of the header's own view: Arabic pictures in Arabic,
+// Urdu ones otherwise.
+QPixmap weekDayPicture(int column)
+{
+    return QLocale().language() == QLocale::Arabic ? pictures::ArabicWeekDayPicture(column)
+                                                   : pictures::WeekDayPicture(column);
+}
+
 } // namespace
 
 void frmqarnivo::StartFirst()
 {
     ClearCellGrid(m_dayGrid);
     if (m_month.monthDays > 30) {
-        m_platform.messageBox(QStringLiteral("Error - No. of Days is shown as %1. Contact software "
-                                             "vendor for necessary\r\naction. In the mean time "
-                                             "the no. of days is being taken as 30.\r\n")
-                                  .arg(m_month.monthDays),
+        m_platform.messageBox(tr("Error - No. of Days is shown as %1. Contact software "
+                                 "vendor for necessary\r\naction. In the mean time "
+                                 "the no. of days is being taken as 30.\r\n")
+                                  .arg(LocalNumber(m_month.monthDays)),
                               MsgIcon::Critical, MsgButtons::Ok);
         m_month.monthDays = 30;
         m_month.days = LayOutMonth(m_month.firstWeekDay, m_month.monthDays);
@@ -46,7 +69,7 @@ void frmqarnivo::StartFirst()
     showCrescent();
     m_selectedDay = m_state.CurrentHijriDay;
     MarkSelectedDay();
-    m_yearBox->setText(QString::number(m_state.CurrentHijriYear));
+    m_yearBox->setText(LocalNumber(m_state.CurrentHijriYear));
     m_englishYearBox->setText(m_yearBox->text());
     describeDayCells();
 }
@@ -74,7 +97,8 @@ void frmqarnivo::FillMonthGrid()
             if (m_month.days[row][column] == 0)
                 continue;
             QTableWidgetItem *cell = GridCell(m_dayGrid, row, column);
-            cell->setText(QString::number(m_month.days[row][column]));
+            cell->setText(
+                dayNumberText(m_month.days[row][column], m_dayView == QLatin1String("English")));
             cell->setTextAlignment(Qt::AlignCenter);
         }
     }
@@ -130,7 +154,7 @@ void frmqarnivo::ShowUrduHeader()
         QTableWidgetItem *cell = GridCell(m_weekdayHeader, 0, column);
         cell->setText(QString());
         cell->setData(Qt::DecorationRole,
-                      designPicture(pictures::WeekDayPicture(column), pictures::kWeekDaySize));
+                      designPicture(weekDayPicture(column), pictures::kWeekDaySize));
         cell->setToolTip(m_names.WeekDayName[column + 1]);
     }
     GridCell(m_dayGrid, 5, 1)
@@ -162,18 +186,17 @@ void frmqarnivo::CheckArabicFont()
     const bool installed = std::any_of(fonts.begin(), fonts.end(), [](const QString &family) {
         return family.compare(kArabicNumeralFont, Qt::CaseInsensitive) == 0;
     });
-    setDayFontFamily(kArabicNumeralFont);
+    setDayFontFamily(nativeDayFamily());
     QFont yearFont = m_yearBox->font();
     yearFont.setFamily(kArabicNumeralFont);
     m_yearBox->setFont(yearFont);
     if (installed)
         return;
-    m_platform.messageBox(
-        QStringLiteral("Tarvelonix Font is not installed in your system. You will not be\r\n"
-                       "able to view Arabic DATE numbers in the calendar. You can\r\n"
-                       "download and install it from the following website:\r\n\r\n") +
-            QString(9, u' ') + kArabicFontPage,
-        MsgIcon::Critical, MsgButtons::Ok);
+    m_platform.messageBox(tr("Tarvelonix Font is not installed in your system. You will not be\r\n"
+                             "able to view Arabic DATE numbers in the calendar. You can\r\n"
+                             "download and install it from the following website:\r\n\r\n") +
+                              QString(9, u' ') + kArabicFontPage,
+                          MsgIcon::Critical, MsgButtons::Ok);
     const QString fallback = QStringLiteral("Arial");
     setDayFontFamily(fallback);
     for (QLineEdit *year : {m_yearBox, m_englishYearBox}) {
@@ -183,11 +206,19 @@ void frmqarnivo::CheckArabicFont()
     }
 }
 
+QString frmqarnivo::nativeDayFamily() const
+{
+    return urduChosen() ? QStringLiteral("Noto Nastaliq Urdu") : kArabicNumeralFont;
+}
+
 void frmqarnivo::setDayFontFamily(const QString &family)
 {
-    QFont dayFont = m_dayGrid->font();
+    QFont dayFont = m_scale.font(m_dayGrid->font(), layout::kDayPoints);
     dayFont.setFamily(family);
-    m_dayGrid->setFont(dayFont);
+    // A face with tall lines (Nastaliq) is made smaller until a day fits its cell.
+    const QSize cell(m_scale(layout::kColumnWidth) - 4, m_scale(layout::kDayRowHeight) - 2);
+    const QString widest = dayNumberText(30, m_dayView == QLatin1String("English"));
+    m_dayGrid->setFont(FontToFit(dayFont, widest, cell, layout::kDayPoints / 2 * m_scale.factor()));
 }
 
 } // namespace qarnivo

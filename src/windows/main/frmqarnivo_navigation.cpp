@@ -8,6 +8,7 @@
 #include "core/calendar/leadingnumber.h"
 #include "core/calendar/monthview.h"
 #include "platform/platform.h"
+#include "widgets/localdigits.h"
 #include "windows/main/conversionpanel.h"
 
 #include <QLineEdit>
@@ -54,7 +55,7 @@ void frmqarnivo::GoToYrE_Click()
 void frmqarnivo::goToYear(QLineEdit *yearBox, QLineEdit *otherBox)
 {
     const int year = RoundHalfEven(ReadLeadingNumber(yearBox->text()));
-    otherBox->setText(QString::number(year));
+    otherBox->setText(LocalNumber(year));
     if (year < 1 || year > kLastViewYear) {
         m_platform.messageBox(InvalidYearMessage(), MsgIcon::Critical, MsgButtons::Ok);
         return;
@@ -136,12 +137,12 @@ void frmqarnivo::showHijriLine(const QString &text)
 {
     const bool outside = m_calendar.outsideTable(m_state.CurrentHijriYear);
     m_hijriDateLine->setText(outside ? text + QStringLiteral(" *") : text);
-    m_hijriDateLine->setToolTip(
-        outside ? QStringLiteral("* The Umm al-Qura table runs from %1 to %2 AH; this year "
-                                 "follows the arithmetical calendar.")
-                      .arg(ummalqura::kFirstTableYear)
-                      .arg(ummalqura::kLastTableYear)
-                : QString());
+    m_hijriDateLine->setToolTip(outside
+                                    ? tr("* The Umm al-Qura table runs from %1 to %2 AH; this year "
+                                         "follows the arithmetical calendar.")
+                                          .arg(LocalNumber(ummalqura::kFirstTableYear),
+                                               LocalNumber(ummalqura::kLastTableYear))
+                                    : QString());
 }
 
 void frmqarnivo::writeGregorianLine()

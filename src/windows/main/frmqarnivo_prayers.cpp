@@ -8,6 +8,7 @@
 #include "core/calendar/sunsetday.h"
 #include "core/prayer/prayertoday.h"
 #include "platform/platform.h"
+#include "widgets/localdigits.h"
 #include "windows/main/layout.h"
 #include "windows/main/prayerpanel.h"
 #include "windows/main/prayertray.h"
@@ -116,14 +117,15 @@ void frmqarnivo::remindPrayer(Prayer prayer)
     if (!m_remindersOn)
         return;
     const PrayerSettings &settings = m_prayerToday->settings();
-    QString text = QStringLiteral("It is time for %1 (%2) in %3.")
-                       .arg(PrayerName(prayer),
-                            FormatPrayerTime(*m_prayerToday->day().at(prayer), settings.clock24),
-                            m_city.name.trimmed());
+    QString text =
+        tr("It is time for %1 (%2) in %3.")
+            .arg(PrayerName(prayer),
+                 LocalDigits(FormatPrayerTime(*m_prayerToday->day().at(prayer), settings.clock24)),
+                 m_city.name.trimmed());
     // From Maghrib, when the day begins at sunset, the prayer is the next Hijri day's.
     if (m_today.sunsetState() == SunsetState::Eve)
         text += u'\n' + sunsetNote();
-    m_platform.notify(QStringLiteral("%1 prayer").arg(PrayerName(prayer)), text);
+    m_platform.notify(tr("%1 prayer").arg(PrayerName(prayer)), text);
 }
 
 void frmqarnivo::PrayerTimesMenu_Click()

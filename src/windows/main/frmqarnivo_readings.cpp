@@ -18,6 +18,7 @@
 #include "widgets/contrast.h"
 #include "widgets/handfont.h"
 #include "widgets/layoutscale.h"
+#include "widgets/localdigits.h"
 #include "widgets/pictures.h"
 #include "windows/main/controlnames.h"
 #include "windows/main/layout.h"
@@ -36,37 +37,31 @@ namespace qarnivo {
 
 void frmqarnivo::createHelpMenus()
 {
-    QMenu *dayTips = menuBar()->addMenu(QStringLiteral("Tips of the Days"));
+    QMenu *dayTips = menuBar()->addMenu(tr("Tips of the Days"));
     SetControlName(dayTips, mainnames::TipsMenu);
-    m_nextTipCommand =
-        NamedAction(dayTips, mainnames::NextTipCommand, QStringLiteral("Next Day Tip"));
-    m_exportTipsCommand =
-        NamedAction(dayTips, mainnames::ExportTipsCommand, QStringLiteral("Print All Tips"));
-    m_exportOccasionsCommand = NamedAction(dayTips, mainnames::ExportOccasionsCommand,
-                                           QStringLiteral("Export Occasions..."));
+    m_nextTipCommand = NamedAction(dayTips, mainnames::NextTipCommand, tr("Next Day Tip"));
+    m_exportTipsCommand = NamedAction(dayTips, mainnames::ExportTipsCommand, tr("Print All Tips"));
+    m_exportOccasionsCommand =
+        NamedAction(dayTips, mainnames::ExportOccasionsCommand, tr("Export Occasions..."));
     // The menu bar is full in both views: the new crescent joins the
     // calendar's other tools here.
     dayTips->addSeparator();
-    QAction *crescent =
-        NamedAction(dayTips, mainnames::CrescentCommand, QStringLiteral("&New Crescent..."));
+    QAction *crescent = NamedAction(dayTips, mainnames::CrescentCommand, tr("&New Crescent..."));
     crescent->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N));
     connect(crescent, &QAction::triggered, this, &frmqarnivo::CrescentMenu_Click);
-    m_manualCommand = NamedAction(menuBar(), mainnames::ManualCommand, QStringLiteral("&Manual"));
-    QMenu *about = menuBar()->addMenu(QStringLiteral("&About"));
+    m_manualCommand = NamedAction(menuBar(), mainnames::ManualCommand, tr("&Manual"));
+    QMenu *about = menuBar()->addMenu(tr("&About"));
     SetControlName(about, mainnames::AboutMenu);
-    m_divineCalendarCommand = NamedAction(about, mainnames::DivineCalendarCommand,
-                                          QStringLiteral("HIJRA - A Divine Calendar"));
+    m_divineCalendarCommand =
+        NamedAction(about, mainnames::DivineCalendarCommand, tr("HIJRA - A Divine Calendar"));
     m_featuresCommand =
-        NamedAction(about, mainnames::FeaturesCommand, QStringLiteral("Hijri Calendar Features"));
+        NamedAction(about, mainnames::FeaturesCommand, tr("Hijri Calendar Features"));
     about->addSeparator();
-    m_versionCommand =
-        NamedAction(about, mainnames::VersionCommand, QStringLiteral("Software Version"));
-    m_developersCommand =
-        NamedAction(about, mainnames::DevelopersCommand, QStringLiteral("About Developers"));
-    m_getFreeCommand =
-        NamedAction(about, mainnames::GetFreeCommand, QStringLiteral("Get this Free Calendar"));
+    m_versionCommand = NamedAction(about, mainnames::VersionCommand, tr("Software Version"));
+    m_developersCommand = NamedAction(about, mainnames::DevelopersCommand, tr("About Developers"));
+    m_getFreeCommand = NamedAction(about, mainnames::GetFreeCommand, tr("Get this Free Calendar"));
     m_ourSoftwareCommand =
-        NamedAction(about, mainnames::OurSoftwareCommand, QStringLiteral("About Our Softwares"));
+        NamedAction(about, mainnames::OurSoftwareCommand, tr("About Our Softwares"));
 
     m_manualCommand->setShortcut(QKeySequence::HelpContents);
     m_exportTipsCommand->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
@@ -95,20 +90,19 @@ void frmqarnivo::createHelpControls()
     m_infoPanel->setStyleSheet(
         QStringLiteral("QTextEdit { background: white; color: rgb(0, 0, 192); }"));
     m_infoPanel->setGeometry(m_scale.rect(16, 16, 560, 520));
-    m_infoPanel->setToolTip(QStringLiteral("Double click to close"));
+    m_infoPanel->setToolTip(tr("Double click to close"));
     m_infoPanel->viewport()->installEventFilter(this);
     m_infoPanel->hide();
 
     m_translationCredits = Named<ClickablePicture>(area, mainnames::TranslationCredits);
     m_translationCredits->setPixmap(OpenBookPicture(m_scale.size(40, 40), devicePixelRatioF()));
-    m_translationCredits->setToolTip(
-        QStringLiteral("Double click for the translation of the readings"));
+    m_translationCredits->setToolTip(tr("Double click for the translation of the readings"));
     m_translationCredits->installEventFilter(this);
     m_translationCredits->setGeometry(
         m_scale.rect(layout::kSideLeft + layout::kSideWidth - 44, 430, 40, 40));
 
     m_webLink = Named<QLabel>(area, mainnames::WebLink);
-    m_webLink->setText(QStringLiteral("Visit our web site"));
+    m_webLink->setText(tr("Visit our web site"));
     m_webLink->setAlignment(Qt::AlignCenter);
     m_webLink->setCursor(Qt::PointingHandCursor);
     m_webLink->setStyleSheet(readableRule(QColor(0, 0, 255), kSmallTextContrast));
@@ -169,10 +163,9 @@ void frmqarnivo::ExportOccasions_Click()
         m_platform.messageBox(problem, MsgIcon::Exclamation, MsgButtons::Ok);
         return;
     }
-    QString done = QStringLiteral("DONE! %1 occasions of %2 AH written to %3")
-                       .arg(OccasionCount(year, m_calendar))
-                       .arg(year)
-                       .arg(QDir::toNativeSeparators(path));
+    QString done = tr("DONE! %1 occasions of %2 AH written to %3")
+                       .arg(LocalNumber(OccasionCount(year, m_calendar)), LocalNumber(year),
+                            QDir::toNativeSeparators(path));
     const QString leftOut = OccasionsLeftOutNote(OccasionsLeftOut(year, m_calendar));
     if (!leftOut.isEmpty())
         done += QStringLiteral("\r\n") + leftOut;

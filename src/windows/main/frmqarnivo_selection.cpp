@@ -101,19 +101,18 @@ void frmqarnivo::selectDay(const Ymd &day)
 
 void frmqarnivo::grCal0_Click()
 {
-    QFont dayFont = m_dayGrid->font();
     if (m_dayView != QLatin1String("Urdu")) {
         ShowUrduHeader();
         m_dayView = QStringLiteral("Urdu");
         m_englishYearRow->hide();
-        dayFont.setFamily(QStringLiteral("Tarvelonix"));
+        setDayFontFamily(nativeDayFamily());
     } else {
-        dayFont.setFamily(QStringLiteral("Arial"));
+        m_dayView = QStringLiteral("English");
+        setDayFontFamily(QStringLiteral("Arial"));
         ShowEnglishHeader();
         m_englishYearRow->show();
-        m_dayView = QStringLiteral("English");
     }
-    m_dayGrid->setFont(dayFont);
+    FillMonthGrid();
 }
 
 } // namespace qarnivo

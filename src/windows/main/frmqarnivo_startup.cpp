@@ -10,6 +10,7 @@
 #include "platform/platform.h"
 #include "platform/settingsstore.h"
 #include "widgets/clickablepicture.h"
+#include "widgets/localdigits.h"
 #include "widgets/screenfit.h"
 #include "windows/calculator/mapgmt.h"
 #include "windows/calculator/wwtimecal.h"
@@ -183,9 +184,9 @@ bool frmqarnivo::loadCity()
 void frmqarnivo::showCity()
 {
     m_cityName->setText(CityNameDisplay(m_city.name));
-    m_cityLatitude->setText(LatitudeDisplay(m_city.latitude));
-    m_cityLongitude->setText(LongitudeDisplay(m_city.longitude));
-    m_cityTimeZone->setText(OffsetDisplay(m_city.offsetGMT));
+    m_cityLatitude->setText(LocalDigits(LatitudeDisplay(m_city.latitude)));
+    m_cityLongitude->setText(LocalDigits(LongitudeDisplay(m_city.longitude)));
+    m_cityTimeZone->setText(LocalDigits(OffsetDisplay(m_city.offsetGMT)));
 }
 
 // The stored scheme paints the grid and is stored again, one out of range
@@ -302,7 +303,7 @@ void frmqarnivo::Timer1_Timer()
     QString format = QLocale().timeFormat(QLocale::LongFormat);
     format.remove(QStringLiteral(" t")).remove(u't');
     const QDateTime now = m_platform.now();
-    m_clockButton->setText(now.time().toString(format.trimmed()));
+    m_clockButton->setText(QLocale().toString(now.time(), format.trimmed()));
     // The day's times move on each tick (the panel, the tray's countdown and
     // the reminders follow them); a new date reaches every view through Today.
     m_today.setNow(now);

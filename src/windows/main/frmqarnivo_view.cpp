@@ -47,8 +47,8 @@ QColor bannerColour(int index, const QColor &windowColour)
     }
 }
 
-const QString kInvocation =
-    QStringLiteral("In the Name of Allâh, the Most Beneficent, the Most Merciful.");
+const char *const kInvocation = QT_TRANSLATE_NOOP(
+    "qarnivo::frmqarnivo", "In the Name of Allâh, the Most Beneficent, the Most Merciful.");
 
 } // namespace
 
@@ -79,12 +79,12 @@ void frmqarnivo::createFeedbackControls()
     m_banner->setPixmap(designPicture(pictures::BannerPicture(), pictures::kBannerSize));
     m_banner->setAlignment(Qt::AlignCenter);
     m_banner->setGeometry(m_scale.rect(0, layout::kShortHeight, layout::kFullWidth, 60));
-    m_banner->setToolTip(QStringLiteral("Click to change the colour"));
+    m_banner->setToolTip(tr("Click to change the colour"));
     connect(m_banner, &ClickablePicture::clicked, this, &frmqarnivo::Picture2_Click);
 
     for (QLabel *label :
          {m_cityName, m_cityCaptions[0], m_cityCaptions[1], m_cityLatitude, m_cityLongitude}) {
-        label->setToolTip(QStringLiteral("Double Click for more..."));
+        label->setToolTip(tr("Double Click for more..."));
         label->installEventFilter(this);
         m_cityLabels.append(label);
     }
@@ -97,15 +97,15 @@ void frmqarnivo::createFeedbackControls()
 void frmqarnivo::Optionz_Click()
 {
     setWindowState(windowState() & ~(Qt::WindowMaximized | Qt::WindowMinimized));
-    const bool fullNow = m_viewCommand->text() == QLatin1String("&ViewShort");
-    if (fullNow) {
-        fitView(m_scale.size(layout::kShortWidth, layout::kShortHeight));
-        m_viewCommand->setText(QStringLiteral("&ViewFull"));
-    } else {
+    m_viewFull = !m_viewFull;
+    if (m_viewFull) {
         fitView(QSize(m_scale(layout::kFullWidth), height()));
-        m_viewCommand->setText(QStringLiteral("&ViewShort"));
+        m_viewCommand->setText(tr("&ViewShort"));
+    } else {
+        fitView(m_scale.size(layout::kShortWidth, layout::kShortHeight));
+        m_viewCommand->setText(tr("&ViewFull"));
     }
-    m_windowFull = !fullNow;
+    m_windowFull = m_viewFull;
     m_conversionCommand->setEnabled(m_windowFull);
     WriteBoolSetting(m_platform, SettingKey::WindowFull, m_windowFull);
 }
@@ -127,7 +127,7 @@ void frmqarnivo::Image1_Click(int month)
 
 void frmqarnivo::Image8_Click()
 {
-    m_platform.messageBox(kInvocation.toUpper(), MsgIcon::Information, MsgButtons::Ok);
+    m_platform.messageBox(tr(kInvocation).toUpper(), MsgIcon::Information, MsgButtons::Ok);
 }
 
 bool frmqarnivo::eventFilter(QObject *watched, QEvent *event)
@@ -222,8 +222,8 @@ void frmqarnivo::resetFeedback()
 void frmqarnivo::askForSunriseTimes()
 {
     const MsgAnswer answer = m_platform.messageBox(
-        QStringLiteral("Click SunriseSunset menu item to know the Sunrise and Sunset timings\r\n"
-                       "of your city of choice. Want to know?\r\n"),
+        tr("Click SunriseSunset menu item to know the Sunrise and Sunset timings\r\n"
+           "of your city of choice. Want to know?\r\n"),
         MsgIcon::Information, MsgButtons::YesNoCancel);
     if (answer == MsgAnswer::Yes)
         m_sunTimesCommand->trigger();

@@ -16,6 +16,8 @@ inline constexpr int kDayRowHeight = (1000 + 7) / 15;
 // Each of the seven columns is as wide as "ZZZIZZZZZZZZ" in the small face
 // the window was drawn for: 1200 twips.
 inline constexpr int kColumnWidth = 1200 / 15;
+// The face of the day numbers, in points.
+inline constexpr qreal kDayPoints = 27.75;
 inline constexpr int kGridWidth = 7 * kColumnWidth + 2;
 inline constexpr int kGridLeft = (kShortWidth - kGridWidth) / 2;
 inline constexpr int kTopRowHeight = 44;

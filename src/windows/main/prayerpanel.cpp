@@ -2,6 +2,7 @@
 
 #include "core/prayer/prayertoday.h"
 #include "widgets/contrast.h"
+#include "widgets/localdigits.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -29,7 +30,7 @@ PrayerPanel::PrayerPanel(const PrayerToday &today, QWidget *parent)
         SetControlName(m_names[p], prayernames::Name, p);
         m_times[p] = new QLabel(this);
         SetControlName(m_times[p], prayernames::Time, p);
-        m_times[p]->setAccessibleName(QStringLiteral("Time of %1").arg(PrayerName(prayer)));
+        m_times[p]->setAccessibleName(tr("Time of %1").arg(PrayerName(prayer)));
         m_times[p]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         const int column = p / kRows * 2;
         grid->addWidget(m_names[p], p % kRows, column);
@@ -55,7 +56,8 @@ void PrayerPanel::showTimes()
         ReadableColour(QColor(0, 128, 0), palette().color(QPalette::Window), kSmallTextContrast);
     for (int p = 0; p < kPrayerCount; ++p) {
         const auto minutes = day.minutes[p];
-        m_times[p]->setText(minutes ? FormatPrayerTime(*minutes, clock24) : QStringLiteral("--"));
+        m_times[p]->setText(minutes ? LocalDigits(FormatPrayerTime(*minutes, clock24))
+                                    : QStringLiteral("--"));
         const bool marked = next && !next->tomorrow && static_cast<int>(next->prayer) == p;
         const QString rule =
             marked ? TextColourRule(mark) + QStringLiteral("font-weight: bold;") : QString();
@@ -64,12 +66,12 @@ void PrayerPanel::showTimes()
     }
     QString line;
     if (!m_today.hasPlace())
-        line = QStringLiteral("The default city's values cannot be read.");
+        line = tr("The default city's values cannot be read.");
     else if (day.polar != PolarState::None)
-        line = QStringLiteral("Polar %1: %2 today")
+        line = tr("Polar %1: %2 today")
                    .arg(PolarText(day.polar).section(u' ', 1), PolarReason(day.polar));
     else if (next)
-        line = CountdownText(*next);
+        line = LocalDigits(CountdownText(*next));
     m_countdown->setText(line);
     fitFace();
 }

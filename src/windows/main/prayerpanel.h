@@ -7,6 +7,8 @@
 #include "core/prayer/prayertimes.h"
 #include "widgets/namedcontrol.h"
 
+#include <QCoreApplication>
+
 #include <QWidget>
 
 #include <array>
@@ -16,10 +18,12 @@ class QLabel;
 namespace qarnivo {
 
 namespace prayernames {
-inline constexpr ControlName Panel{"PrayerPanel", "Today's prayer times"};
+inline constexpr ControlName Panel{"PrayerPanel",
+                                   QT_TRANSLATE_NOOP("AccessibleName", "Today's prayer times")};
 inline constexpr ControlName Name{"PanelPrayerName", ""}; // (0..5), in Prayer order
 inline constexpr ControlName Time{"PanelPrayerTime", ""}; // (0..5)
-inline constexpr ControlName Countdown{"NextPrayer", "Next prayer"};
+inline constexpr ControlName Countdown{"NextPrayer",
+                                       QT_TRANSLATE_NOOP("AccessibleName", "Next prayer")};
 } // namespace prayernames
 
 class PrayerToday;

@@ -1,6 +1,7 @@
 #include "windows/main/prayertray.h"
 
 #include "core/prayer/prayertoday.h"
+#include "widgets/localdigits.h"
 
 #include <QAction>
 #include <QMenu>
@@ -23,7 +24,7 @@ QPixmap TrayDayPicture(int day, int side)
     face.setPixelSize(side * (day >= 10 ? 11 : 14) / 20);
     painter.setFont(face);
     painter.setPen(Qt::white);
-    painter.drawText(QRect(0, 0, side, side), Qt::AlignCenter, QString::number(day));
+    painter.drawText(QRect(0, 0, side, side), Qt::AlignCenter, LocalNumber(day));
     return picture;
 }
 
@@ -36,13 +37,12 @@ PrayerTray::PrayerTray(const PrayerToday &today, QWidget *owner) : QObject(owner
         action->setObjectName(QLatin1String(name.object));
         return action;
     };
-    connect(add(traynames::Calendar, QStringLiteral("&Calendar")), &QAction::triggered, this,
+    connect(add(traynames::Calendar, tr("&Calendar")), &QAction::triggered, this,
             &PrayerTray::calendarWanted);
-    connect(add(traynames::PrayerTimes, QStringLiteral("&Prayer Times")), &QAction::triggered, this,
+    connect(add(traynames::PrayerTimes, tr("&Prayer Times")), &QAction::triggered, this,
             &PrayerTray::prayerTimesWanted);
     m_menu->addSeparator();
-    connect(add(traynames::Exit, QStringLiteral("E&xit")), &QAction::triggered, this,
-            &PrayerTray::exitWanted);
+    connect(add(traynames::Exit, tr("E&xit")), &QAction::triggered, this, &PrayerTray::exitWanted);
     m_icon = new QSystemTrayIcon(this);
     m_icon->setContextMenu(m_menu);
     connect(m_icon, &QSystemTrayIcon::activated, this,
@@ -78,7 +78,7 @@ void PrayerTray::showToolTip()
 {
     QString tip = m_today.day().date.isValid() ? m_dateLine : QStringLiteral("Qarnivo");
     if (const auto next = m_today.next())
-        tip += u'\n' + CountdownText(*next);
+        tip += u'\n' + LocalDigits(CountdownText(*next));
     m_icon->setToolTip(tip);
 }
 

@@ -6,6 +6,7 @@
 #include "platform/settingsstore.h"
 #include "widgets/colourschemes.h"
 #include "widgets/contrast.h"
+#include "widgets/mirroring.h"
 #include "widgets/screenfit.h"
 #include "windows/options/monthstartseditor.h"
 #include "windows/options/optionsnames.h"
@@ -19,24 +20,10 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QStyle>
 
 #include <algorithm>
 
 namespace qarnivo {
-
-namespace {
-
-// Hand-placed controls stand mirrored when the language runs right to left,
-// where a layout would have put them.
-void mirrorChildren(QWidget *parent, int width)
-{
-    const QRect across(0, 0, width, 1);
-    for (QWidget *child : parent->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
-        child->setGeometry(QStyle::visualRect(Qt::RightToLeft, across, child->geometry()));
-}
-
-} // namespace
 
 Options::Options(Platform &platform, const StoredChoices &current, QWidget *parent)
     : QWidget(parent, Qt::Window), m_platform(platform), m_choices(current),
@@ -62,10 +49,8 @@ Options::Options(Platform &platform, const StoredChoices &current, QWidget *pare
     connect(m_closeButton, &QPushButton::clicked, this, &Options::Cloze_Click);
     const QSize design(m_scale(698), m_closeButton->geometry().bottom() + 1 + m_scale(10));
     m_contents->setMinimumSize(design);
-    if (isRightToLeft()) {
-        mirrorChildren(m_schemeFrame, m_schemeFrame->width());
-        mirrorChildren(m_contents, design.width());
-    }
+    MirrorForRightToLeft(m_schemeFrame);
+    MirrorForRightToLeft(m_contents);
     FitToScreen(this, design, design);
     RestoreStoredGeometry(this,
                           ReadTextSetting(m_platform, SettingKey::OptionsGeometry, QString()));
