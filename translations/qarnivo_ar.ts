@@ -167,6 +167,194 @@
         <source>Next prayer</source>
         <translation>الصلاة التالية</translation>
     </message>
+    <message>
+        <source>Menu</source>
+        <translation>القائمة</translation>
+    </message>
+    <message>
+        <source>Sunrise and sunset page</source>
+        <translation>صفحة الشروق والغروب</translation>
+    </message>
+    <message>
+        <source>Default city and lists</source>
+        <translation>المدينة الافتراضية والقوائم</translation>
+    </message>
+    <message>
+        <source>Startup</source>
+        <translation>البدء</translation>
+    </message>
+    <message>
+        <source>Places</source>
+        <translation>الأماكن</translation>
+    </message>
+    <message>
+        <source>GMT offsets of countries</source>
+        <translation>فروق توقيت البلدان عن GMT</translation>
+    </message>
+    <message>
+        <source>About the calculator</source>
+        <translation>عن الحاسبة</translation>
+    </message>
+    <message>
+        <source>World map of GMT time zones</source>
+        <translation>خريطة العالم لمناطق التوقيت</translation>
+    </message>
+    <message>
+        <source>World map</source>
+        <translation>خريطة العالم</translation>
+    </message>
+    <message>
+        <source>The new moon</source>
+        <translation>الاقتران</translation>
+    </message>
+    <message>
+        <source>Find a place</source>
+        <translation>البحث عن مكان</translation>
+    </message>
+    <message>
+        <source>Place</source>
+        <translation>المكان</translation>
+    </message>
+    <message>
+        <source>Crescent criterion</source>
+        <translation>معيار الهلال</translation>
+    </message>
+    <message>
+        <source>The evenings of the 29th and the 30th</source>
+        <translation>مساءا التاسع والعشرين والثلاثين</translation>
+    </message>
+    <message>
+        <source>The verdicts of the evenings</source>
+        <translation>حكم كل مساء</translation>
+    </message>
+    <message>
+        <source>Evening of the map</source>
+        <translation>مساء الخريطة</translation>
+    </message>
+    <message>
+        <source>Where the crescent can be seen</source>
+        <translation>أين يمكن رؤية الهلال</translation>
+    </message>
+    <message>
+        <source>Save Map</source>
+        <translation>حفظ الخريطة</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>إغلاق</translation>
+    </message>
+    <message>
+        <source>What the Hijri date correction does</source>
+        <translation>عمل تصحيح التاريخ الهجري</translation>
+    </message>
+    <message>
+        <source>Hijri date correction</source>
+        <translation>تصحيح التاريخ الهجري</translation>
+    </message>
+    <message>
+        <source>Apply Correction</source>
+        <translation>تطبيق التصحيح</translation>
+    </message>
+    <message>
+        <source>Click to Select Grid Color Schemes</source>
+        <translation>انقر لاختيار ألوان الشبكة</translation>
+    </message>
+    <message>
+        <source>Hijri calendar</source>
+        <translation>التقويم الهجري</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>اللغة</translation>
+    </message>
+    <message>
+        <source>The Hijri day begins at sunset</source>
+        <translation>يبدأ اليوم الهجري عند الغروب</translation>
+    </message>
+    <message>
+        <source>Prayer times</source>
+        <translation>مواقيت الصلاة</translation>
+    </message>
+    <message>
+        <source>Prayer time calculation method</source>
+        <translation>طريقة حساب مواقيت الصلاة</translation>
+    </message>
+    <message>
+        <source>Asr rule</source>
+        <translation>مذهب العصر</translation>
+    </message>
+    <message>
+        <source>Rule for high latitudes</source>
+        <translation>قاعدة خطوط العرض العليا</translation>
+    </message>
+    <message>
+        <source>24-hour clock</source>
+        <translation>نظام ٢٤ ساعة</translation>
+    </message>
+    <message>
+        <source>Show in the system tray</source>
+        <translation>إظهار في علبة النظام</translation>
+    </message>
+    <message>
+        <source>Remind me at prayer times</source>
+        <translation>ذكّرني بأوقات الصلاة</translation>
+    </message>
+    <message>
+        <source>Announced month starts</source>
+        <translation>بدايات الشهور المعلنة</translation>
+    </message>
+    <message>
+        <source>Announced months</source>
+        <translation>الشهور المعلنة</translation>
+    </message>
+    <message>
+        <source>Gregorian day the month began</source>
+        <translation>اليوم الميلادي الذي بدأ فيه الشهر</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>إضافة</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>إزالة</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>التاريخ</translation>
+    </message>
+    <message>
+        <source>The day&apos;s prayer times</source>
+        <translation>مواقيت صلاة اليوم</translation>
+    </message>
+    <message>
+        <source>Gregorian date</source>
+        <translation>التاريخ الميلادي</translation>
+    </message>
+    <message>
+        <source>Hijri date</source>
+        <translation>التاريخ الهجري</translation>
+    </message>
+    <message>
+        <source>Calculation method</source>
+        <translation>طريقة الحساب</translation>
+    </message>
+    <message>
+        <source>Month timetable</source>
+        <translation>جدول الشهر</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>طباعة</translation>
+    </message>
+    <message>
+        <source>Save as PDF</source>
+        <translation>حفظ بصيغة PDF</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>تصدير CSV</translation>
+    </message>
 </context>
 <context>
     <name>CrescentMap</name>

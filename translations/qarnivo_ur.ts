@@ -167,6 +167,194 @@
         <source>Next prayer</source>
         <translation>اگلی نماز</translation>
     </message>
+    <message>
+        <source>Menu</source>
+        <translation>مینو</translation>
+    </message>
+    <message>
+        <source>Sunrise and sunset page</source>
+        <translation>طلوع و غروب کا صفحہ</translation>
+    </message>
+    <message>
+        <source>Default city and lists</source>
+        <translation>طے شدہ شہر اور فہرستیں</translation>
+    </message>
+    <message>
+        <source>Startup</source>
+        <translation>آغاز</translation>
+    </message>
+    <message>
+        <source>Places</source>
+        <translation>مقامات</translation>
+    </message>
+    <message>
+        <source>GMT offsets of countries</source>
+        <translation>ممالک کا GMT سے فرق</translation>
+    </message>
+    <message>
+        <source>About the calculator</source>
+        <translation>حساب کے بارے میں</translation>
+    </message>
+    <message>
+        <source>World map of GMT time zones</source>
+        <translation>GMT کے اوقاتی علاقوں کا عالمی نقشہ</translation>
+    </message>
+    <message>
+        <source>World map</source>
+        <translation>عالمی نقشہ</translation>
+    </message>
+    <message>
+        <source>The new moon</source>
+        <translation>اقتران</translation>
+    </message>
+    <message>
+        <source>Find a place</source>
+        <translation>مقام تلاش کریں</translation>
+    </message>
+    <message>
+        <source>Place</source>
+        <translation>مقام</translation>
+    </message>
+    <message>
+        <source>Crescent criterion</source>
+        <translation>ہلال کا معیار</translation>
+    </message>
+    <message>
+        <source>The evenings of the 29th and the 30th</source>
+        <translation>۲۹ویں اور ۳۰ویں کی شامیں</translation>
+    </message>
+    <message>
+        <source>The verdicts of the evenings</source>
+        <translation>شاموں کے نتائج</translation>
+    </message>
+    <message>
+        <source>Evening of the map</source>
+        <translation>نقشے کی شام</translation>
+    </message>
+    <message>
+        <source>Where the crescent can be seen</source>
+        <translation>ہلال کہاں دیکھا جا سکتا ہے</translation>
+    </message>
+    <message>
+        <source>Save Map</source>
+        <translation>نقشہ محفوظ کریں</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>بند کریں</translation>
+    </message>
+    <message>
+        <source>What the Hijri date correction does</source>
+        <translation>ہجری تاریخ کی تصحیح کیا کرتی ہے</translation>
+    </message>
+    <message>
+        <source>Hijri date correction</source>
+        <translation>ہجری تاریخ کی تصحیح</translation>
+    </message>
+    <message>
+        <source>Apply Correction</source>
+        <translation>تصحیح لاگو کریں</translation>
+    </message>
+    <message>
+        <source>Click to Select Grid Color Schemes</source>
+        <translation>جدول کے رنگ منتخب کرنے کے لیے کلک کریں</translation>
+    </message>
+    <message>
+        <source>Hijri calendar</source>
+        <translation>ہجری کیلنڈر</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>زبان</translation>
+    </message>
+    <message>
+        <source>The Hijri day begins at sunset</source>
+        <translation>ہجری دن غروبِ آفتاب پر شروع ہوتا ہے</translation>
+    </message>
+    <message>
+        <source>Prayer times</source>
+        <translation>اوقاتِ نماز</translation>
+    </message>
+    <message>
+        <source>Prayer time calculation method</source>
+        <translation>اوقاتِ نماز کے حساب کا طریقہ</translation>
+    </message>
+    <message>
+        <source>Asr rule</source>
+        <translation>عصر کا طریقہ</translation>
+    </message>
+    <message>
+        <source>Rule for high latitudes</source>
+        <translation>بلند عرض البلد کا قاعدہ</translation>
+    </message>
+    <message>
+        <source>24-hour clock</source>
+        <translation>۲۴ گھنٹے کی گھڑی</translation>
+    </message>
+    <message>
+        <source>Show in the system tray</source>
+        <translation>سسٹم ٹرے میں دکھائیں</translation>
+    </message>
+    <message>
+        <source>Remind me at prayer times</source>
+        <translation>نماز کے اوقات پر یاد دلائیں</translation>
+    </message>
+    <message>
+        <source>Announced month starts</source>
+        <translation>مہینوں کے اعلان شدہ آغاز</translation>
+    </message>
+    <message>
+        <source>Announced months</source>
+        <translation>اعلان شدہ مہینے</translation>
+    </message>
+    <message>
+        <source>Gregorian day the month began</source>
+        <translation>عیسوی دن جب مہینہ شروع ہوا</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>شامل کریں</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>ہٹائیں</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>تاریخ</translation>
+    </message>
+    <message>
+        <source>The day&apos;s prayer times</source>
+        <translation>دن کے اوقاتِ نماز</translation>
+    </message>
+    <message>
+        <source>Gregorian date</source>
+        <translation>عیسوی تاریخ</translation>
+    </message>
+    <message>
+        <source>Hijri date</source>
+        <translation>ہجری تاریخ</translation>
+    </message>
+    <message>
+        <source>Calculation method</source>
+        <translation>حساب کا طریقہ</translation>
+    </message>
+    <message>
+        <source>Month timetable</source>
+        <translation>مہینے کا نظام الاوقات</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>پرنٹ</translation>
+    </message>
+    <message>
+        <source>Save as PDF</source>
+        <translation>PDF میں محفوظ کریں</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>CSV برآمد کریں</translation>
+    </message>
 </context>
 <context>
     <name>CrescentMap</name>
