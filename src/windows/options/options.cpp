@@ -18,6 +18,7 @@
 #include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -57,8 +58,9 @@ Options::Options(Platform &platform, const StoredChoices &current, QWidget *pare
 
     setAccessibleName(windowTitle());
     for (int i = 0; i < kColourSchemeCount; ++i) {
-        m_schemeButtons[i]->setAccessibleName(tr("Colour scheme %1").arg(i));
-        m_schemeSamples[i]->setAccessibleName(tr("Sample of colour scheme %1").arg(i));
+        m_schemeButtons[i]->setAccessibleName(tr("Colour scheme %1").arg(QLocale().toString(i)));
+        m_schemeSamples[i]->setAccessibleName(
+            tr("Sample of colour scheme %1").arg(QLocale().toString(i)));
     }
 
     // Setting the entry at load counts as a choice, so Apply starts enabled.
@@ -222,7 +224,7 @@ void Options::createSchemeControls()
         const int left = 14 + 52 * i;
         m_schemeButtons[i] = Named<QRadioButton>(m_schemeFrame, optionsnames::SchemeButton, i);
         m_schemeButtons[i]->setGeometry(m_scale.rect(left + 14, 98, 20, 24));
-        m_schemeButtons[i]->setToolTip(tr("Colour scheme %1").arg(i));
+        m_schemeButtons[i]->setToolTip(tr("Colour scheme %1").arg(QLocale().toString(i)));
         m_schemeGroup->addButton(m_schemeButtons[i], i);
 
         m_schemeSamples[i] = Named<QLabel>(m_schemeFrame, optionsnames::SchemeSample, i);
