@@ -6,6 +6,7 @@
 
 #include "core/files/textfile.h"
 #include "core/help/helptexts.h"
+#include "core/language/language.h"
 #include "core/places/offsetlist.h"
 #include "core/places/placelist.h"
 #include "core/settings/settingscatalogue.h"
@@ -31,6 +32,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QTranslator>
 
 #include <memory>
 
@@ -57,6 +59,31 @@ inline const QByteArray kPlaces("Bhubaneswar,20.27,-85.85,-5.5\r\n"
                                 "\"Washington, D.C.\",38.9072,77.0369,5\r\n"
                                 "Sydney,-33.8688,-151.2093,-10\r\n");
 inline const QByteArray kCountries("Japan (-9)\r\nArgentina (3)\r\nBelarus (-1)\r\n");
+
+// The program's language for one test, as the program sets it at start: its texts, its digits
+// and its direction; the English program comes back after.
+struct ShownLanguage {
+    QTranslator translator;
+    const QLocale previous;
+    explicit ShownLanguage(Language language)
+    {
+        QLocale::setDefault(NumberLocale(language));
+        QApplication::setLayoutDirection(IsRightToLeft(language) ? Qt::RightToLeft
+                                                                 : Qt::LeftToRight);
+        const QString code = LanguageCode(language);
+        if (!code.isEmpty() && (!translator.load("qarnivo_" + code, ":/translations") ||
+                                !QApplication::installTranslator(&translator)))
+            qFatal("no translations for %s", qPrintable(code));
+    }
+    ~ShownLanguage()
+    {
+        QApplication::removeTranslator(&translator);
+        QApplication::setLayoutDirection(Qt::LeftToRight);
+        QLocale::setDefault(previous);
+    }
+    ShownLanguage(const ShownLanguage &) = delete;
+    ShownLanguage &operator=(const ShownLanguage &) = delete;
+};
 
 // A temporary application folder over a fake platform: today's clock, the Arabic numeral font
 // (named in other capitals, as a desktop may), the main window first, and the default city file.

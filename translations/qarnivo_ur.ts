@@ -167,6 +167,233 @@
         <source>Next prayer</source>
         <translation>اگلی نماز</translation>
     </message>
+    <message>
+        <source>Menu</source>
+        <translation>مینو</translation>
+    </message>
+    <message>
+        <source>Sunrise and sunset page</source>
+        <translation>طلوع و غروب کا صفحہ</translation>
+    </message>
+    <message>
+        <source>Default city and lists</source>
+        <translation>طے شدہ شہر اور فہرستیں</translation>
+    </message>
+    <message>
+        <source>Startup</source>
+        <translation>آغاز</translation>
+    </message>
+    <message>
+        <source>Places</source>
+        <translation>مقامات</translation>
+    </message>
+    <message>
+        <source>GMT offsets of countries</source>
+        <translation>ممالک کا GMT سے فرق</translation>
+    </message>
+    <message>
+        <source>About the calculator</source>
+        <translation>حساب کے بارے میں</translation>
+    </message>
+    <message>
+        <source>World map of GMT time zones</source>
+        <translation>GMT کے اوقاتی علاقوں کا عالمی نقشہ</translation>
+    </message>
+    <message>
+        <source>World map</source>
+        <translation>عالمی نقشہ</translation>
+    </message>
+    <message>
+        <source>The new moon</source>
+        <translation>اقتران</translation>
+    </message>
+    <message>
+        <source>Find a place</source>
+        <translation>مقام تلاش کریں</translation>
+    </message>
+    <message>
+        <source>Place</source>
+        <translation>مقام</translation>
+    </message>
+    <message>
+        <source>Crescent criterion</source>
+        <translation>ہلال کا معیار</translation>
+    </message>
+    <message>
+        <source>The evenings of the 29th and the 30th</source>
+        <translation>۲۹ویں اور ۳۰ویں کی شامیں</translation>
+    </message>
+    <message>
+        <source>The verdicts of the evenings</source>
+        <translation>شاموں کے نتائج</translation>
+    </message>
+    <message>
+        <source>Evening of the map</source>
+        <translation>نقشے کی شام</translation>
+    </message>
+    <message>
+        <source>Where the crescent can be seen</source>
+        <translation>ہلال کہاں دیکھا جا سکتا ہے</translation>
+    </message>
+    <message>
+        <source>Save Map</source>
+        <translation>نقشہ محفوظ کریں</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>بند کریں</translation>
+    </message>
+    <message>
+        <source>What the Hijri date correction does</source>
+        <translation>ہجری تاریخ کی تصحیح کیا کرتی ہے</translation>
+    </message>
+    <message>
+        <source>Hijri date correction</source>
+        <translation>ہجری تاریخ کی تصحیح</translation>
+    </message>
+    <message>
+        <source>Apply Correction</source>
+        <translation>تصحیح لاگو کریں</translation>
+    </message>
+    <message>
+        <source>Click to Select Grid Color Schemes</source>
+        <translation>جدول کے رنگ منتخب کرنے کے لیے کلک کریں</translation>
+    </message>
+    <message>
+        <source>Hijri calendar</source>
+        <translation>ہجری کیلنڈر</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>زبان</translation>
+    </message>
+    <message>
+        <source>The Hijri day begins at sunset</source>
+        <translation>ہجری دن غروبِ آفتاب پر شروع ہوتا ہے</translation>
+    </message>
+    <message>
+        <source>Prayer times</source>
+        <translation>اوقاتِ نماز</translation>
+    </message>
+    <message>
+        <source>Prayer time calculation method</source>
+        <translation>اوقاتِ نماز کے حساب کا طریقہ</translation>
+    </message>
+    <message>
+        <source>Asr rule</source>
+        <translation>عصر کا طریقہ</translation>
+    </message>
+    <message>
+        <source>Rule for high latitudes</source>
+        <translation>بلند عرض البلد کا قاعدہ</translation>
+    </message>
+    <message>
+        <source>24-hour clock</source>
+        <translation>۲۴ گھنٹے کی گھڑی</translation>
+    </message>
+    <message>
+        <source>Show in the system tray</source>
+        <translation>سسٹم ٹرے میں دکھائیں</translation>
+    </message>
+    <message>
+        <source>Remind me at prayer times</source>
+        <translation>نماز کے اوقات پر یاد دلائیں</translation>
+    </message>
+    <message>
+        <source>Announced month starts</source>
+        <translation>مہینوں کے اعلان شدہ آغاز</translation>
+    </message>
+    <message>
+        <source>Announced months</source>
+        <translation>اعلان شدہ مہینے</translation>
+    </message>
+    <message>
+        <source>Gregorian day the month began</source>
+        <translation>عیسوی دن جب مہینہ شروع ہوا</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>شامل کریں</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>ہٹائیں</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>تاریخ</translation>
+    </message>
+    <message>
+        <source>The day&apos;s prayer times</source>
+        <translation>دن کے اوقاتِ نماز</translation>
+    </message>
+    <message>
+        <source>Gregorian date</source>
+        <translation>عیسوی تاریخ</translation>
+    </message>
+    <message>
+        <source>Hijri date</source>
+        <translation>ہجری تاریخ</translation>
+    </message>
+    <message>
+        <source>Calculation method</source>
+        <translation>حساب کا طریقہ</translation>
+    </message>
+    <message>
+        <source>Month timetable</source>
+        <translation>مہینے کا نظام الاوقات</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>پرنٹ</translation>
+    </message>
+    <message>
+        <source>Save as PDF</source>
+        <translation>PDF میں محفوظ کریں</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>CSV برآمد کریں</translation>
+    </message>
+</context>
+<context>
+    <name>CrescentMap</name>
+    <message>
+        <source>%1°N</source>
+        <translation>%1° ش</translation>
+    </message>
+    <message>
+        <source>%1°S</source>
+        <translation>%1° ج</translation>
+    </message>
+    <message>
+        <source>%1°E</source>
+        <translation>%1° مشرق</translation>
+    </message>
+    <message>
+        <source>%1°W</source>
+        <translation>%1° مغرب</translation>
+    </message>
+    <message>
+        <source>Moon sets before the Sun</source>
+        <translation>چاند سورج سے پہلے غروب ہوتا ہے</translation>
+    </message>
+    <message>
+        <source>no sunset or no moonset</source>
+        <translation>سورج یا چاند غروب نہیں ہوتا</translation>
+    </message>
+    <message>
+        <source>Odeh</source>
+        <translation>عودہ</translation>
+    </message>
+    <message>
+        <source>Yallop</source>
+        <translation>یالوپ</translation>
+    </message>
+    <message>
+        <source>New crescent, evening of %1 (%2)</source>
+        <translation>نیا چاند، %1 کی شام (%2)</translation>
+    </message>
 </context>
 <context>
     <name>CalendarNames</name>
@@ -1666,6 +1893,123 @@ Re-install to rectify this problem.</source>
     </message>
 </context>
 <context>
+    <name>qarnivo::CrescentWindow</name>
+    <message>
+        <source>New Crescent</source>
+        <translation>نیا چاند</translation>
+    </message>
+    <message>
+        <source>&amp;Save Map...</source>
+        <translation>نقشہ &amp;محفوظ کریں...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>بند کریں</translation>
+    </message>
+    <message>
+        <source>&amp;Month:</source>
+        <translation>&amp;مہینہ:</translation>
+    </message>
+    <message>
+        <source>C&amp;riterion:</source>
+        <translation>&amp;معیار:</translation>
+    </message>
+    <message>
+        <source>Evening of the 29th</source>
+        <translation>۲۹ویں کی شام</translation>
+    </message>
+    <message>
+        <source>Evening of the 30th</source>
+        <translation>۳۰ویں کی شام</translation>
+    </message>
+    <message>
+        <source>M&amp;ap:</source>
+        <translation>&amp;نقشہ:</translation>
+    </message>
+    <message>
+        <source>The values of %1 cannot be read.</source>
+        <translation>%1 کی قدریں پڑھی نہیں جا سکتیں۔</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>New moon: %1 UTC (%2 local time in %3)</source>
+        <translation>اقتران: %1 UTC (%3 کے مقامی وقت کے مطابق %2)</translation>
+    </message>
+    <message>
+        <source>Computing the map…</source>
+        <translation>نقشہ تیار کیا جا رہا ہے…</translation>
+    </message>
+    <message>
+        <source>The map could not be saved:<byte value="xd"/>
+%1<byte value="xd"/>
+%2</source>
+        <translation>نقشہ محفوظ نہیں ہو سکا:<byte value="xd"/>
+%1<byte value="xd"/>
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>qarnivo::MapGMT</name>
+    <message>
+        <source>Regional Adjustment of Hijri Date</source>
+        <translation>ہجری تاریخ کی علاقائی تصحیح</translation>
+    </message>
+    <message>
+        <source>Click to Close this map</source>
+        <translation>یہ نقشہ بند کرنے کے لیے کلک کریں</translation>
+    </message>
+    <message>
+        <source>Click to Close</source>
+        <translation>بند کرنے کے لیے کلک کریں</translation>
+    </message>
+</context>
+<context>
+    <name>qarnivo::MonthStartsEditor</name>
+    <message>
+        <source>Announced month starts</source>
+        <translation>مہینوں کے اعلان شدہ آغاز</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>ہٹائیں</translation>
+    </message>
+    <message>
+        <source>This month began a day earlier</source>
+        <translation>یہ مہینہ ایک دن پہلے شروع ہوا</translation>
+    </message>
+    <message>
+        <source>This month began a day later</source>
+        <translation>یہ مہینہ ایک دن بعد شروع ہوا</translation>
+    </message>
+    <message>
+        <source>Import month starts...</source>
+        <translation>مہینوں کے آغاز درآمد کریں...</translation>
+    </message>
+    <message>
+        <source>Export month starts...</source>
+        <translation>مہینوں کے آغاز برآمد کریں...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>بند کریں</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>شامل کریں</translation>
+    </message>
+    <message>
+        <source>%1 could not be read.</source>
+        <translation>%1 پڑھی نہیں جا سکی۔</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2</source>
+        <translation>%1 لکھی نہیں جا سکی: %2</translation>
+    </message>
+</context>
+<context>
     <name>qarnivo::Options</name>
     <message>
         <source>Language:</source>
@@ -1682,6 +2026,177 @@ Re-install to rectify this problem.</source>
     <message>
         <source>The language changes when Qarnivo starts again.</source>
         <translation>زبان Qarnivo کے دوبارہ شروع ہونے پر بدلے گی۔</translation>
+    </message>
+    <message>
+        <source>Setting Options</source>
+        <translation>ترتیبات</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>بند کریں</translation>
+    </message>
+    <message>
+        <source>Colour scheme %1</source>
+        <translation>رنگ سکیم %1</translation>
+    </message>
+    <message>
+        <source>Sample of colour scheme %1</source>
+        <translation>رنگ سکیم %1 کا نمونہ</translation>
+    </message>
+    <message>
+        <source>Hijri Date Correction???</source>
+        <translation>ہجری تاریخ کی تصحیح؟؟؟</translation>
+    </message>
+    <message>
+        <source>Click to learn what the correction does</source>
+        <translation>تصحیح کا کام جاننے کے لیے کلک کریں</translation>
+    </message>
+    <message>
+        <source>Move 2 Days Backward</source>
+        <translation>۲ دن پیچھے کریں</translation>
+    </message>
+    <message>
+        <source>Move 1 Day Backward</source>
+        <translation>۱ دن پیچھے کریں</translation>
+    </message>
+    <message>
+        <source>No Correction</source>
+        <translation>کوئی تصحیح نہیں</translation>
+    </message>
+    <message>
+        <source>Move 1 Day Forward</source>
+        <translation>۱ دن آگے کریں</translation>
+    </message>
+    <message>
+        <source>Move 2 Days Forward</source>
+        <translation>۲ دن آگے کریں</translation>
+    </message>
+    <message>
+        <source>Apply Correction</source>
+        <translation>تصحیح لاگو کریں</translation>
+    </message>
+    <message>
+        <source>Calendar:</source>
+        <translation>کیلنڈر:</translation>
+    </message>
+    <message>
+        <source>Arithmetical (tabular)</source>
+        <translation>حسابی (جدولی)</translation>
+    </message>
+    <message>
+        <source>Umm al-Qura (Saudi Arabia)</source>
+        <translation>ام القریٰ (سعودی عرب)</translation>
+    </message>
+    <message>
+        <source>The Hijri day begins at sunset</source>
+        <translation>ہجری دن غروبِ آفتاب پر شروع ہوتا ہے</translation>
+    </message>
+    <message>
+        <source>From Maghrib in the default city, today is the next Hijri day.</source>
+        <translation>طے شدہ شہر میں مغرب سے آج اگلا ہجری دن ہوتا ہے۔</translation>
+    </message>
+    <message>
+        <source>Month starts...</source>
+        <translation>مہینوں کا آغاز...</translation>
+    </message>
+    <message>
+        <source>The months whose start your community announced</source>
+        <translation>وہ مہینے جن کے آغاز کا اعلان آپ کی برادری نے کیا</translation>
+    </message>
+    <message>
+        <source>Crescent criterion:</source>
+        <translation>ہلال کا معیار:</translation>
+    </message>
+    <message>
+        <source>Who judges whether the new crescent can be seen</source>
+        <translation>کون طے کرے کہ نیا چاند دیکھا جا سکتا ہے</translation>
+    </message>
+    <message>
+        <source>Click to Select Grid Color Schemes</source>
+        <translation>جدول کے رنگ منتخب کرنے کے لیے کلک کریں</translation>
+    </message>
+    <message>
+        <source>			CORRECTION FOR HIJRI DATE<byte value="xd"/>
+<byte value="xd"/>
+The Hijri Calendar is based on LUNAR year. There are about 354.53059 days in a Lunar year while it is  about 365.2421989 days in Solar year. The date change takes place at  Mid-Night in Gregorian system while the change in date  takes place at Sun-Set in the Hijri date system. There  is no International Date Line in the Hijri System.  In view of above facts, the Hijri Calendar requires a slight  correction depending upon the place of its USE. This part  of the program helps you to make necessary correction.</source>
+        <translation>			ہجری تاریخ کی تصحیح<byte value="xd"/>
+<byte value="xd"/>
+ہجری کیلنڈر قمری سال پر مبنی ہے۔ قمری سال میں تقریباً ۳۵۴٫۵۳۰۵۹ دن ہوتے ہیں جبکہ شمسی سال میں تقریباً ۳۶۵٫۲۴۲۱۹۸۹ دن۔ عیسوی نظام میں تاریخ آدھی رات کو بدلتی ہے جبکہ ہجری نظام میں غروبِ آفتاب پر۔ ہجری نظام میں کوئی بین الاقوامی خطِ تاریخ نہیں ہے۔ اس لیے ہجری کیلنڈر کو استعمال کی جگہ کے لحاظ سے معمولی تصحیح کی ضرورت ہوتی ہے۔ پروگرام کا یہ حصہ ضروری تصحیح کرنے میں آپ کی مدد کرتا ہے۔</translation>
+    </message>
+    <message>
+        <source>Prayer Times</source>
+        <translation>اوقاتِ نماز</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>جمہور</translation>
+    </message>
+    <message>
+        <source>Hanafi</source>
+        <translation>حنفی</translation>
+    </message>
+    <message>
+        <source>Middle of the night</source>
+        <translation>نصف شب</translation>
+    </message>
+    <message>
+        <source>Seventh of the night</source>
+        <translation>رات کا ساتواں حصہ</translation>
+    </message>
+    <message>
+        <source>Twilight angle</source>
+        <translation>شفق کا زاویہ</translation>
+    </message>
+    <message>
+        <source>&amp;Method:</source>
+        <translation>&amp;طریقہ:</translation>
+    </message>
+    <message>
+        <source>&amp;Asr:</source>
+        <translation>&amp;عصر:</translation>
+    </message>
+    <message>
+        <source>&amp;High latitudes:</source>
+        <translation>&amp;بلند عرض البلد:</translation>
+    </message>
+    <message>
+        <source>Minutes added to %1</source>
+        <translation>%1 میں شامل کیے گئے منٹ</translation>
+    </message>
+    <message>
+        <source>Minutes added to each time:</source>
+        <translation>ہر وقت میں شامل کیے گئے منٹ:</translation>
+    </message>
+    <message>
+        <source>24-hour clock</source>
+        <translation>۲۴ گھنٹے کی گھڑی</translation>
+    </message>
+    <message>
+        <source>Show in the system tray</source>
+        <translation>سسٹم ٹرے میں دکھائیں</translation>
+    </message>
+    <message>
+        <source>Remind me at prayer times</source>
+        <translation>نماز کے اوقات پر یاد دلائیں</translation>
+    </message>
+</context>
+<context>
+    <name>qarnivo::PlaceChooser</name>
+    <message>
+        <source>Type part of a name, e.g. Mecca or Bombay</source>
+        <translation>نام کا کچھ حصہ لکھیں، مثلاً Mecca یا Bombay</translation>
+    </message>
+    <message>
+        <source>Fi&amp;nd:</source>
+        <translation>&amp;تلاش:</translation>
+    </message>
+    <message>
+        <source>&amp;Place:</source>
+        <translation>&amp;مقام:</translation>
+    </message>
+    <message>
+        <source>The default city</source>
+        <translation>طے شدہ شہر</translation>
     </message>
 </context>
 <context>
@@ -1700,6 +2215,85 @@ Re-install to rectify this problem.</source>
     </message>
 </context>
 <context>
+    <name>qarnivo::PrayerTimesWindow</name>
+    <message>
+        <source>Prayer Times</source>
+        <translation>اوقاتِ نماز</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>تاریخ</translation>
+    </message>
+    <message>
+        <source>Hijri date</source>
+        <translation>ہجری تاریخ</translation>
+    </message>
+    <message>
+        <source>&amp;Date:</source>
+        <translation>&amp;تاریخ:</translation>
+    </message>
+    <message>
+        <source>The day&apos;s prayer times</source>
+        <translation>دن کے اوقاتِ نماز</translation>
+    </message>
+    <message>
+        <source>&lt; Previous</source>
+        <translation>&lt; پچھلا</translation>
+    </message>
+    <message>
+        <source>Previous month</source>
+        <translation>پچھلا مہینہ</translation>
+    </message>
+    <message>
+        <source>Next &gt;</source>
+        <translation>اگلا &gt;</translation>
+    </message>
+    <message>
+        <source>Next month</source>
+        <translation>اگلا مہینہ</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;پرنٹ کریں...</translation>
+    </message>
+    <message>
+        <source>Save as PD&amp;F...</source>
+        <translation>PDF میں &amp;محفوظ کریں...</translation>
+    </message>
+    <message>
+        <source>&amp;Export CSV...</source>
+        <translation>CSV &amp;برآمد کریں...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>بند کریں</translation>
+    </message>
+    <message>
+        <source>The file could not be written:<byte value="xd"/>
+%1<byte value="xd"/>
+%2</source>
+        <translation>فائل لکھی نہیں جا سکی:<byte value="xd"/>
+%1<byte value="xd"/>
+%2</translation>
+    </message>
+    <message>
+        <source>Prayer Times %1 %2</source>
+        <translation>اوقاتِ نماز %1 %2</translation>
+    </message>
+    <message>
+        <source>Method: %1</source>
+        <translation>طریقہ: %1</translation>
+    </message>
+    <message>
+        <source>No times: the latitude, longitude or GMT offset of %1 cannot be read.</source>
+        <translation>کوئی اوقات نہیں: %1 کا عرض البلد، طول البلد یا GMT سے فرق پڑھا نہیں جا سکتا۔</translation>
+    </message>
+    <message>
+        <source>%1 AH</source>
+        <translation>%1 ہجری</translation>
+    </message>
+</context>
+<context>
     <name>qarnivo::PrayerTray</name>
     <message>
         <source>&amp;Calendar</source>
@@ -1712,6 +2306,169 @@ Re-install to rectify this problem.</source>
     <message>
         <source>E&amp;xit</source>
         <translation>&amp;باہر نکلیں</translation>
+    </message>
+</context>
+<context>
+    <name>qarnivo::WwtimeCal</name>
+    <message>
+        <source>FREE Service: Ask Longitude &amp; Latitude of any place around the world from %1</source>
+        <translation>مفت سروس: دنیا کے کسی بھی مقام کا طول البلد اور عرض البلد %1 سے پوچھیں</translation>
+    </message>
+    <message>
+        <source> Worldwide Sunrise/ Sunset/ Zawal Time Calculator</source>
+        <translation> دنیا بھر کے طلوع، غروب اور زوال کے اوقات کا حساب</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;بند کریں</translation>
+    </message>
+    <message>
+        <source>&amp;Refresh</source>
+        <translation>&amp;تازہ کریں</translation>
+    </message>
+    <message>
+        <source>&amp;Manual</source>
+        <translation>&amp;ہدایات</translation>
+    </message>
+    <message>
+        <source>&amp;GMT Offsets</source>
+        <translation>GMT سے &amp;فرق</translation>
+    </message>
+    <message>
+        <source>&amp;Select City</source>
+        <translation>شہر &amp;منتخب کریں</translation>
+    </message>
+    <message>
+        <source>&amp;World GMT Map</source>
+        <translation>دنیا کا GMT &amp;نقشہ</translation>
+    </message>
+    <message>
+        <source>Edit default City Info</source>
+        <translation>طے شدہ شہر کی معلومات میں ترمیم</translation>
+    </message>
+    <message>
+        <source>City Name</source>
+        <translation>شہر کا نام</translation>
+    </message>
+    <message>
+        <source>Latitude in º (deg)</source>
+        <translation>عرض البلد ڈگری (º) میں</translation>
+    </message>
+    <message>
+        <source>Longitude in º (deg)</source>
+        <translation>طول البلد ڈگری (º) میں</translation>
+    </message>
+    <message>
+        <source>Offset from GMT (Hrs)</source>
+        <translation>GMT سے فرق (گھنٹے)</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>ترمیم</translation>
+    </message>
+    <message>
+        <source>Show First at Startup</source>
+        <translation>شروع میں پہلے دکھائیں</translation>
+    </message>
+    <message>
+        <source>Open this window instead of the calendar at start</source>
+        <translation>شروع پر کیلنڈر کے بجائے یہ ونڈو کھولیں</translation>
+    </message>
+    <message>
+        <source>Select City by Double Click</source>
+        <translation>ڈبل کلک سے شہر منتخب کریں</translation>
+    </message>
+    <message>
+        <source>Search city /string:</source>
+        <translation>شہر / عبارت تلاش کریں:</translation>
+    </message>
+    <message>
+        <source>Find Next</source>
+        <translation>اگلا تلاش کریں</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>بند کریں</translation>
+    </message>
+    <message>
+        <source>You can ADD a city</source>
+        <translation>آپ شہر شامل کر سکتے ہیں</translation>
+    </message>
+    <message>
+        <source>GMT Offsets (Hrs.)- Countries displayed in Alphabetical order</source>
+        <translation>GMT سے فرق (گھنٹے) - ممالک حروفِ تہجی کی ترتیب میں</translation>
+    </message>
+    <message>
+        <source>Search city /country:</source>
+        <translation>شہر / ملک تلاش کریں:</translation>
+    </message>
+    <message>
+        <source>You can ADD a City/ Country</source>
+        <translation>آپ شہر / ملک شامل کر سکتے ہیں</translation>
+    </message>
+    <message>
+        <source>Sunrise, Sunset and Zawal times for every place</source>
+        <translation>ہر مقام کے لیے طلوع، غروب اور زوال کے اوقات</translation>
+    </message>
+    <message>
+        <source> STOP </source>
+        <translation> روکیں </translation>
+    </message>
+    <message>
+        <source>Visit: %1</source>
+        <translation>دیکھیں: %1</translation>
+    </message>
+    <message>
+        <source>Visit Tarvelonix Website</source>
+        <translation>Tarvelonix کی ویب سائٹ دیکھیں</translation>
+    </message>
+    <message>
+        <source> START </source>
+        <translation> شروع کریں </translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>اپ ڈیٹ کریں</translation>
+    </message>
+    <message>
+        <source>The application folder is unknown.</source>
+        <translation>پروگرام کا فولڈر معلوم نہیں۔</translation>
+    </message>
+    <message>
+        <source>Open the text file &apos;AddCity.txt&apos; and add a City/ Place information<byte value="xd"/>
+in the given format ONLY. Erroneous entry may lead to Error.</source>
+        <translation>متنی فائل 'AddCity.txt' کھولیں اور شہر / مقام کی معلومات<byte value="xd"/>
+صرف دیے گئے طریقے سے شامل کریں۔ غلط اندراج سے خرابی ہو سکتی ہے۔</translation>
+    </message>
+    <message>
+        <source>Open the text file &apos;GMT Offsets.txt&apos; and add a Country or City<byte value="xd"/>
+in the given format ONLY. Erroneous entry may lead to Error.</source>
+        <translation>متنی فائل 'GMT Offsets.txt' کھولیں اور کوئی ملک یا شہر<byte value="xd"/>
+صرف دیے گئے طریقے سے شامل کریں۔ غلط اندراج سے خرابی ہو سکتی ہے۔</translation>
+    </message>
+    <message>
+        <source>The boxes show a built-in city. Click Edit, then Update, to write the default city&apos;s file again; the page follows at the next opening of this window.</source>
+        <translation>خانوں میں ایک پہلے سے موجود شہر دکھایا گیا ہے۔ طے شدہ شہر کی فائل دوبارہ لکھنے کے لیے «ترمیم» اور پھر «اپ ڈیٹ کریں» پر کلک کریں؛ صفحہ اس ونڈو کے اگلی بار کھلنے پر آئے گا۔</translation>
+    </message>
+    <message>
+        <source>Re-install the program to restore its page file.</source>
+        <translation>صفحے کی فائل بحال کرنے کے لیے پروگرام دوبارہ انسٹال کریں۔</translation>
+    </message>
+    <message>
+        <source>Correct the problem, then close this window and open it again.</source>
+        <translation>مسئلہ درست کریں، پھر یہ ونڈو بند کر کے دوبارہ کھولیں۔</translation>
+    </message>
+    <message>
+        <source>The page file is missing.</source>
+        <translation>صفحے کی فائل موجود نہیں۔</translation>
+    </message>
+    <message>
+        <source>The sunrise, sunset and Zawal page cannot be shown.</source>
+        <translation>طلوع، غروب اور زوال کا صفحہ دکھایا نہیں جا سکتا۔</translation>
+    </message>
+    <message>
+        <source>%1 is no longer there.</source>
+        <translation>%1 اب موجود نہیں۔</translation>
     </message>
 </context>
 <context>

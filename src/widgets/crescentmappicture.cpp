@@ -3,6 +3,7 @@
 #include "core/files/savefile.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDate>
 #include <QFile>
 #include <QLocale>
@@ -102,11 +103,20 @@ void drawLand(QPainter &painter, const CrescentMap &map, const QList<LandRing> &
     painter.restore();
 }
 
-QString degrees(int value, QChar positive, QChar negative)
+QString degrees(int value, const char *positive, const char *negative)
 {
-    return value == 0
-               ? QStringLiteral("0°")
-               : QStringLiteral("%1°%2").arg(std::abs(value)).arg(value > 0 ? positive : negative);
+    const char *form = value > 0 ? positive : value < 0 ? negative : "%1°";
+    return QCoreApplication::translate("CrescentMap", form)
+        .arg(QLocale().toString(std::abs(value)));
+}
+
+// The map stays west to east in every language; its legend reads from the
+// right when the language does.
+QRect visual(const QPainter &painter, const QRect &within, const QRect &rect)
+{
+    if (painter.layoutDirection() == Qt::LeftToRight)
+        return rect;
+    return rect.translated(within.left() + within.right() - rect.right() - rect.left(), 0);
 }
 
 void drawGraticule(QPainter &painter, const CrescentMap &map)
@@ -122,15 +132,18 @@ void drawGraticule(QPainter &painter, const CrescentMap &map)
         const qreal y = mapPoint(map, latitude, 0).y();
         painter.drawLine(QPointF(frame.left(), y), QPointF(frame.right(), y));
         painter.setPen(QColor(kInk));
-        painter.drawText(QRectF(0, y - 8, kLeft - 4, 16), Qt::AlignRight | Qt::AlignVCenter,
-                         degrees(latitude, u'N', u'S'));
+        painter.drawText(QRectF(0, y - 8, kLeft - 4, 16),
+                         Qt::AlignAbsolute | Qt::AlignRight | Qt::AlignVCenter,
+                         degrees(latitude, QT_TRANSLATE_NOOP("CrescentMap", "%1°N"),
+                                 QT_TRANSLATE_NOOP("CrescentMap", "%1°S")));
         painter.setPen(QPen(QColor(0, 0, 0, 90), 1, Qt::DotLine));
     }
     painter.setPen(QColor(kInk));
     for (int longitude = -180; longitude <= 180; longitude += kGraticule) {
         const qreal x = mapPoint(map, 0, longitude).x();
         painter.drawText(QRectF(x - 30, frame.bottom() + 2, 60, kScaleHeight - 4), Qt::AlignCenter,
-                         degrees(longitude, u'E', u'W'));
+                         degrees(longitude, QT_TRANSLATE_NOOP("CrescentMap", "%1°E"),
+                                 QT_TRANSLATE_NOOP("CrescentMap", "%1°W")));
     }
     painter.setPen(QPen(QColor(kInk), 1));
     painter.setBrush(Qt::NoBrush);
@@ -148,26 +161,30 @@ void drawMark(QPainter &painter, const CrescentMap &map, const CrescentMapMark &
     painter.drawEllipse(at, 5, 5);
     painter.setPen(QPen(QColor(kInk), 2));
     painter.drawEllipse(at, 5, 5);
+    // A place's name reads in its own script's direction, whatever the legend's.
+    painter.setLayoutDirection(mark.name.isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight);
     const QRectF label(at.x() + 9, at.y() - 9, 300, 18);
     painter.setPen(Qt::white);
     for (const QPointF &shift : {QPointF(-1, 0), QPointF(1, 0), QPointF(0, -1), QPointF(0, 1)})
-        painter.drawText(label.translated(shift), Qt::AlignLeft | Qt::AlignVCenter, mark.name);
+        painter.drawText(label.translated(shift),
+                         Qt::AlignAbsolute | Qt::AlignLeft | Qt::AlignVCenter, mark.name);
     painter.setPen(QColor(kInk));
-    painter.drawText(label, Qt::AlignLeft | Qt::AlignVCenter, mark.name);
+    painter.drawText(label, Qt::AlignAbsolute | Qt::AlignLeft | Qt::AlignVCenter, mark.name);
     painter.restore();
 }
 
-void drawSwatch(QPainter &painter, const QPoint &at, const QColor &colour, bool hatched,
+void drawSwatch(QPainter &painter, const QRect &item, const QColor &colour, bool hatched,
                 const QString &words)
 {
-    const QRect swatch(at, QSize(kSwatch, kSwatch));
+    const QRect swatch = visual(painter, item, QRect(item.topLeft(), QSize(kSwatch, kSwatch)));
     painter.fillRect(swatch, colour);
     if (hatched)
         painter.fillRect(swatch, QBrush(kHatch, Qt::BDiagPattern));
     painter.setPen(QColor(kInk));
     painter.drawRect(swatch);
-    painter.drawText(QRect(at.x() + kSwatch + 6, at.y() - 2, 600, kSwatch + 4),
-                     Qt::AlignLeft | Qt::AlignVCenter, words);
+    const QRect text(item.left() + kSwatch + 6, item.top() - 2, item.width() - kSwatch - 6,
+                     kSwatch + 4);
+    painter.drawText(visual(painter, item, text), Qt::AlignLeft | Qt::AlignVCenter, words);
 }
 
 void drawLegend(QPainter &painter, const CrescentMap &map)
@@ -177,17 +194,18 @@ void drawLegend(QPainter &painter, const CrescentMap &map)
     const int columnWidth = frame.width() / 2;
     const int lines = legendLines(map);
     const auto place = [&](int item) {
-        return QPoint(frame.left() + (item / lines) * columnWidth,
-                      top + (item % lines) * kLegendLine);
+        return visual(painter, frame,
+                      QRect(frame.left() + (item / lines) * columnWidth,
+                            top + (item % lines) * kLegendLine, columnWidth, kLegendLine));
     };
     const int grades = gradeCount(map.criterion);
     for (int grade = 0; grade < grades; ++grade)
         drawSwatch(painter, place(grade), CrescentGradeColour(map.criterion, grade), false,
                    gradeWords(map.criterion, grade));
     drawSwatch(painter, place(grades), CrescentGradeColour(map.criterion, grades - 1), true,
-               QStringLiteral("Moon sets before the Sun"));
+               QCoreApplication::translate("CrescentMap", "Moon sets before the Sun"));
     drawSwatch(painter, place(grades + 1), QColor(kNoSetting), false,
-               QStringLiteral("no sunset or no moonset"));
+               QCoreApplication::translate("CrescentMap", "no sunset or no moonset"));
 }
 
 void drawTitle(QPainter &painter, const CrescentMap &map, int width)
@@ -198,12 +216,14 @@ void drawTitle(QPainter &painter, const CrescentMap &map, int width)
     painter.setFont(font);
     painter.setPen(QColor(kInk));
     const QString date =
-        QLocale::c().toString(QDate(map.year, map.month, map.day), QStringLiteral("d MMMM yyyy"));
+        QLocale().toString(QDate(map.year, map.month, map.day), QStringLiteral("d MMMM yyyy"));
+    const QString who = map.criterion == Criterion::Odeh
+                            ? QCoreApplication::translate("CrescentMap", "Odeh")
+                            : QCoreApplication::translate("CrescentMap", "Yallop");
     painter.drawText(QRect(kLeft, 0, width - kLeft - kRight, kTop),
                      Qt::AlignLeft | Qt::AlignVCenter,
-                     QStringLiteral("New crescent, evening of %1 (%2)")
-                         .arg(date, map.criterion == Criterion::Odeh ? QStringLiteral("Odeh")
-                                                                     : QStringLiteral("Yallop")));
+                     QCoreApplication::translate("CrescentMap", "New crescent, evening of %1 (%2)")
+                         .arg(date, who));
     painter.restore();
 }
 
@@ -233,6 +253,7 @@ QImage DrawCrescentMap(const CrescentMap &map, const QList<LandRing> &land,
     QImage image(size, QImage::Format_ARGB32);
     image.fill(kPaper);
     QPainter painter(&image);
+    painter.setLayoutDirection(QLocale().textDirection());
     drawTitle(painter, map, size.width());
     drawCells(painter, map);
     drawLand(painter, map, land);

@@ -19,13 +19,13 @@ PlaceChooser::PlaceChooser(QWidget *parent, QGridLayout *grid, int row,
     : QObject(parent)
 {
     m_filter = Named<QLineEdit>(parent, filterName);
-    m_filter->setPlaceholderText(QStringLiteral("Type part of a name, e.g. Mecca or Bombay"));
+    m_filter->setPlaceholderText(tr("Type part of a name, e.g. Mecca or Bombay"));
     m_filter->setClearButtonEnabled(true);
-    auto *filterCaption = new QLabel(QStringLiteral("Fi&nd:"), parent);
+    auto *filterCaption = new QLabel(tr("Fi&nd:"), parent);
     filterCaption->setBuddy(m_filter);
     m_list = Named<QComboBox>(parent, listName);
     m_list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    auto *listCaption = new QLabel(QStringLiteral("&Place:"), parent);
+    auto *listCaption = new QLabel(tr("&Place:"), parent);
     listCaption->setBuddy(m_list);
     grid->addWidget(filterCaption, row, 0);
     grid->addWidget(m_filter, row, 1);
@@ -56,7 +56,7 @@ void PlaceChooser::load(const CityInfo &defaultCity, const QString &applicationF
     }
     for (const Entry &entry : std::as_const(m_places))
         m_list->addItem(entry.name);
-    m_list->setItemData(0, QStringLiteral("The default city"), Qt::ToolTipRole);
+    m_list->setItemData(0, tr("The default city"), Qt::ToolTipRole);
 }
 
 const PlaceChooser::Entry &PlaceChooser::place() const

@@ -64,6 +64,36 @@ private slots:
         QCOMPARE(colours.size(), grades + 1);
     }
 
+    // The legend reads from the right in a right-to-left language; the map stays west to east.
+    void legendFollowsTheLanguage_data()
+    {
+        columns<QLocale>({"locale"});
+        row("English", QLocale(QLocale::English, QLocale::UnitedStates));
+        row("Arabic", QLocale(QLocale::Arabic, QLocale::Egypt));
+    }
+    void legendFollowsTheLanguage()
+    {
+        const auto [locale] = fetch<QLocale>("locale");
+        const QLocale previous;
+        QLocale::setDefault(locale);
+        const CrescentMap map = ComputeCrescentMap(2026, 2, 18, Criterion::Odeh, {-60, 60, 2});
+        const QImage image = DrawCrescentMap(map, {}, std::nullopt);
+        QLocale::setDefault(previous);
+        const QColor firstGrade = CrescentGradeColour(Criterion::Odeh, 0);
+        const std::optional<QPoint> cell = plainCell(map, 0);
+        QVERIFY(cell);
+        QCOMPARE(image.pixelColor(*cell), firstGrade);
+        std::optional<int> swatch;
+        for (int y = CrescentMapPixel(map, -60, 0).y() + 1; y < image.height() && !swatch; ++y) {
+            for (int x = 0; x < image.width() && !swatch; ++x) {
+                if (image.pixelColor(x, y) == firstGrade)
+                    swatch = x;
+            }
+        }
+        QVERIFY(swatch);
+        QCOMPARE(*swatch > image.width() / 2, locale.textDirection() == Qt::RightToLeft);
+    }
+
     void landOutlinesCompiledIn() { QVERIFY(LandOutlines().size() > 100); }
 
     void saved_data()

@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListView>
+#include <QSpinBox>
 
 using namespace qarnivo;
 using namespace qarnivo::testing;
@@ -78,6 +79,7 @@ PrayerDay day(const QDate &date, std::array<std::optional<int>, kPrayerCount> mi
 } // namespace
 
 Q_DECLARE_METATYPE(qarnivo::PrayerDay)
+Q_DECLARE_METATYPE(qarnivo::Language)
 
 class TestPrayerWindow : public QObject {
     Q_OBJECT
@@ -117,6 +119,42 @@ private slots:
         const auto [prayerDay, record] = fetch<PrayerDay, QByteArray>("day", "record");
         QCOMPARE(TimetableCsv({prayerDay}),
                  "Date,Hijri date,Fajr,Sunrise,Dhuhr,Asr,Maghrib,Isha\r\n" + record + "\r\n");
+    }
+
+    // A right-to-left language runs the month from the right, "< Previous" right of "Next >",
+    // and the year in its own digits; the CSV keeps ASCII digits, its dates, commas and CR LF.
+    void inLanguage_data()
+    {
+        columns<Language, QString>({"language", "year"});
+        row("English", Language::English, QString("2025"));
+        row("Arabic", Language::Arabic, QString("٢٠٢٥"));
+        row("Urdu", Language::Urdu, QString("۲۰۲۵"));
+    }
+    void inLanguage()
+    {
+        const auto [language, year] = fetch<Language, QString>("language", "year");
+        const ShownLanguage shown(language);
+        Prayers p;
+        p.window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(p.window));
+        const auto middle = [&p](const ControlName &name) {
+            const auto *button = control<QPushButton>(p.window, name);
+            return button->mapTo(p.window.data(), button->rect().center()).x();
+        };
+        QCOMPARE(middle(prayerwindownames::PreviousMonth) > middle(prayerwindownames::NextMonth),
+                 IsRightToLeft(language));
+        QCOMPARE(control<QSpinBox>(p.window, prayerwindownames::YearBox)->text(), year);
+
+        p.platform.saveAnswer = p.path("out.csv");
+        p.click(prayerwindownames::CsvButton);
+        const QString csv = QString::fromUtf8(readBytes(p.path("out.csv")));
+        const QStringList records = csv.split("\r\n");
+        QCOMPARE(records.size(), 1 + 30 + 1); // the titles, November's days, nothing after the end
+        QVERIFY(records[1].startsWith("2025-11-01,") && records[30].startsWith("2025-11-30,"));
+        for (const QString &record : records.mid(0, 31))
+            QCOMPARE(record.count(u','), 7);
+        for (const QChar c : csv)
+            QVERIFY2(!c.isDigit() || c.unicode() < 128, qPrintable(csv));
     }
 
     // November 2025 crosses from Jumadil-Awwal into Jumadis -Sani; its Fridays are marked.

@@ -34,20 +34,19 @@ ClickablePicture *caption(QWidget *parent, const ControlName &name, const QStrin
 MapGMT::MapGMT(QWidget *parent) : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("MapGMT"));
-    setWindowTitle(QStringLiteral("Regional Adjustment of Hijri Date"));
+    setWindowTitle(tr("Regional Adjustment of Hijri Date"));
 
     m_mapPicture = Named<ClickablePicture>(nullptr, calculatornames::MapPicture);
     m_mapPicture->setPixmap(pictures::WorldGmtMap(devicePixelRatioF()));
     m_mapPicture->setFixedSize(pictures::kWorldGmtMapSize);
-    m_mapPicture->setToolTip(QStringLiteral("Click to Close this map"));
+    m_mapPicture->setToolTip(tr("Click to Close this map"));
     m_scroller = new QScrollArea(this);
     SetControlName(m_scroller, calculatornames::MapScroller);
     m_scroller->setWidget(m_mapPicture);
     m_scroller->setAlignment(Qt::AlignCenter);
 
-    m_closeCaption =
-        caption(this, calculatornames::MapCloseCaption, QStringLiteral("Click to Close this map"));
-    m_closeNote = caption(this, calculatornames::MapCloseNote, QStringLiteral("Click to Close"));
+    m_closeCaption = caption(this, calculatornames::MapCloseCaption, tr("Click to Close this map"));
+    m_closeNote = caption(this, calculatornames::MapCloseNote, tr("Click to Close"));
     auto *captions = new QHBoxLayout;
     captions->addWidget(m_closeCaption);
     captions->addStretch(1);

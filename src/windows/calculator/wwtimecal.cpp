@@ -80,9 +80,9 @@ void setBackColour(QWidget *widget, const QColor &colour)
 
 QString EffectLabelText()
 {
-    return QStringLiteral(
-               "FREE Service: Ask Longitude & Latitude of any place around the world from ") +
-           kMakerMailAddress;
+    return WwtimeCal::tr(
+               "FREE Service: Ask Longitude & Latitude of any place around the world from %1")
+        .arg(kMakerMailAddress);
 }
 
 } // namespace
@@ -108,7 +108,7 @@ WwtimeCal::WwtimeCal(Platform &platform, SunPageHost &host, QWidget *parent)
     : QWidget(parent, Qt::Window), m_platform(platform), m_host(host)
 {
     setObjectName(QStringLiteral("WwtimeCal"));
-    setWindowTitle(QStringLiteral(" Worldwide Sunrise/ Sunset/ Zawal Time Calculator"));
+    setWindowTitle(tr(" Worldwide Sunrise/ Sunset/ Zawal Time Calculator"));
     setAttribute(Qt::WA_DeleteOnClose);
     setMouseTracking(true);
 
@@ -172,12 +172,12 @@ void WwtimeCal::createMenus(QMenuBar *bar)
     const auto command = [bar](const ControlName &name, const QString &caption) {
         return NamedAction(bar, name, caption);
     };
-    m_closeCommand = command(calculatornames::CloseCommand, QStringLiteral("&Close"));
-    m_refreshCommand = command(calculatornames::RefreshCommand, QStringLiteral("&Refresh"));
-    m_manualCommand = command(calculatornames::ManualCommand, QStringLiteral("&Manual"));
-    m_offsetsCommand = command(calculatornames::OffsetsCommand, QStringLiteral("&GMT Offsets"));
-    m_placesCommand = command(calculatornames::PlacesCommand, QStringLiteral("&Select City"));
-    m_mapCommand = command(calculatornames::MapCommand, QStringLiteral("&World GMT Map"));
+    m_closeCommand = command(calculatornames::CloseCommand, tr("&Close"));
+    m_refreshCommand = command(calculatornames::RefreshCommand, tr("&Refresh"));
+    m_manualCommand = command(calculatornames::ManualCommand, tr("&Manual"));
+    m_offsetsCommand = command(calculatornames::OffsetsCommand, tr("&GMT Offsets"));
+    m_placesCommand = command(calculatornames::PlacesCommand, tr("&Select City"));
+    m_mapCommand = command(calculatornames::MapCommand, tr("&World GMT Map"));
     connect(m_closeCommand, &QAction::triggered, this, &WwtimeCal::Cloze_Click);
     connect(m_refreshCommand, &QAction::triggered, this, &WwtimeCal::Refresh_Click);
     connect(m_manualCommand, &QAction::triggered, this, &WwtimeCal::Manual_Click);
@@ -189,11 +189,10 @@ void WwtimeCal::createMenus(QMenuBar *bar)
 QGroupBox *WwtimeCal::createCityFrame()
 {
     m_cityFrame = Named<QGroupBox>(this, calculatornames::CityFrame);
-    m_cityFrame->setTitle(QStringLiteral("Edit default City Info"));
+    m_cityFrame->setTitle(tr("Edit default City Info"));
     auto *grid = new QGridLayout(m_cityFrame);
-    const std::array<QString, 4> captions{
-        QStringLiteral("City Name"), QStringLiteral("Latitude in º (deg)"),
-        QStringLiteral("Longitude in º (deg)"), QStringLiteral("Offset from GMT (Hrs)")};
+    const std::array<QString, 4> captions{tr("City Name"), tr("Latitude in º (deg)"),
+                                          tr("Longitude in º (deg)"), tr("Offset from GMT (Hrs)")};
     const QFont boxFont(QStringLiteral("Arial"), 10);
     for (int i = 0; i < 4; ++i) {
         m_cityCaptions[i] = namedLabel(m_cityFrame, calculatornames::CityCaption, captions[i], i);
@@ -204,7 +203,7 @@ QGroupBox *WwtimeCal::createCityFrame()
         grid->addWidget(m_cityBoxes[i], i, 1);
     }
     grid->setColumnStretch(1, 1);
-    m_editButton = namedButton(m_cityFrame, calculatornames::EditButton, QStringLiteral("Edit"));
+    m_editButton = namedButton(m_cityFrame, calculatornames::EditButton, tr("Edit"));
     grid->addWidget(m_editButton, 4, 1, Qt::AlignRight);
     connect(m_editButton, &QPushButton::clicked, this, &WwtimeCal::Edit_Click);
     LockCityBoxes();
@@ -217,8 +216,8 @@ QWidget *WwtimeCal::createStartupBox()
     auto *row = new QHBoxLayout(m_startupRow);
     row->setContentsMargins(4, 0, 4, 0);
     m_showFirstBox = Named<QCheckBox>(m_startupRow, calculatornames::ShowFirstBox);
-    m_showFirstBox->setText(QStringLiteral("Show First at Startup"));
-    m_showFirstBox->setToolTip(QStringLiteral("Open this window instead of the calendar at start"));
+    m_showFirstBox->setText(tr("Show First at Startup"));
+    m_showFirstBox->setToolTip(tr("Open this window instead of the calendar at start"));
     row->addWidget(m_showFirstBox);
     row->addStretch(1);
     return m_startupRow;
@@ -227,21 +226,20 @@ QWidget *WwtimeCal::createStartupBox()
 QGroupBox *WwtimeCal::createPlaceFrame()
 {
     m_placeFrame = Named<QGroupBox>(this, calculatornames::PlaceFrame);
-    m_placeFrame->setTitle(QStringLiteral("Select City by Double Click"));
+    m_placeFrame->setTitle(tr("Select City by Double Click"));
     auto *layout = new QGridLayout(m_placeFrame);
     m_placeList = Named<QListWidget>(m_placeFrame, calculatornames::PlaceList);
     m_placeList->setFont(QFont(QStringLiteral("Arial"), 10));
     m_placeList->setMinimumHeight(90);
-    m_placeSearchCaption = namedLabel(m_placeFrame, calculatornames::PlaceSearchCaption,
-                                      QStringLiteral("Search city /string:"));
+    m_placeSearchCaption =
+        namedLabel(m_placeFrame, calculatornames::PlaceSearchCaption, tr("Search city /string:"));
     m_placeSearchBox = Named<QLineEdit>(m_placeFrame, calculatornames::PlaceSearchBox);
     m_placeSearchCaption->setBuddy(m_placeSearchBox);
     m_placeFindButton =
-        namedButton(m_placeFrame, calculatornames::PlaceFindButton, QStringLiteral("Find Next"));
-    m_placeCloseButton =
-        namedButton(m_placeFrame, calculatornames::PlaceCloseButton, QStringLiteral("Close"));
+        namedButton(m_placeFrame, calculatornames::PlaceFindButton, tr("Find Next"));
+    m_placeCloseButton = namedButton(m_placeFrame, calculatornames::PlaceCloseButton, tr("Close"));
     m_addPlaceNote = Named<ClickablePicture>(m_placeFrame, calculatornames::AddPlaceNote);
-    m_addPlaceNote->setText(QStringLiteral("You can ADD a city"));
+    m_addPlaceNote->setText(tr("You can ADD a city"));
     setForeColour(m_addPlaceNote, QColor(0, 0, 192));
     layout->addWidget(m_placeList, 0, 0, 1, 3);
     layout->addWidget(m_placeSearchCaption, 1, 0, 1, 3);
@@ -268,7 +266,7 @@ QGroupBox *WwtimeCal::createCountryFrame()
     auto *layout = new QGridLayout;
     m_countryHeading =
         namedLabel(m_countryFrame, calculatornames::CountryHeading,
-                   QStringLiteral("GMT Offsets (Hrs.)- Countries displayed in Alphabetical order"));
+                   tr("GMT Offsets (Hrs.)- Countries displayed in Alphabetical order"));
     m_countryHeading->setWordWrap(true);
     // A wrapped label's height is not counted in the window's smallest size,
     // so the heading's two lines are reserved outright.
@@ -280,15 +278,15 @@ QGroupBox *WwtimeCal::createCountryFrame()
     m_countryCount =
         namedLabel(m_countryFrame, calculatornames::CountryCount, QStringLiteral("(0)"));
     m_countrySearchCaption = namedLabel(m_countryFrame, calculatornames::CountrySearchCaption,
-                                        QStringLiteral("Search city /country:"));
+                                        tr("Search city /country:"));
     m_countrySearchBox = Named<QLineEdit>(m_countryFrame, calculatornames::CountrySearchBox);
     m_countrySearchCaption->setBuddy(m_countrySearchBox);
-    m_countryFindButton = namedButton(m_countryFrame, calculatornames::CountryFindButton,
-                                      QStringLiteral("Find Next"));
+    m_countryFindButton =
+        namedButton(m_countryFrame, calculatornames::CountryFindButton, tr("Find Next"));
     m_countryCloseButton =
-        namedButton(m_countryFrame, calculatornames::CountryCloseButton, QStringLiteral("Close"));
+        namedButton(m_countryFrame, calculatornames::CountryCloseButton, tr("Close"));
     m_addCountryNote = Named<ClickablePicture>(m_countryFrame, calculatornames::AddCountryNote);
-    m_addCountryNote->setText(QStringLiteral("You can ADD a City/ Country"));
+    m_addCountryNote->setText(tr("You can ADD a City/ Country"));
     setForeColour(m_addCountryNote, QColor(0, 0, 192));
     column->addWidget(m_countryHeading);
     column->addWidget(m_countryList, 1);
@@ -317,7 +315,7 @@ QGroupBox *WwtimeCal::createDecorationFrame()
     createDecorationStacks(m_aboutFrame);
 
     m_aboutTitle = namedLabel(m_aboutFrame, calculatornames::AboutTitle,
-                              QStringLiteral("Sunrise, Sunset and Zawal times for every place"));
+                              tr("Sunrise, Sunset and Zawal times for every place"));
     QFont titleFont = m_aboutTitle->font();
     titleFont.setBold(true);
     m_aboutTitle->setFont(titleFont);
@@ -327,13 +325,13 @@ QGroupBox *WwtimeCal::createDecorationFrame()
     m_effectLabel->setWordWrap(true);
     setForeColour(m_effectLabel, kEffectBlue);
     m_effectSwitch = Named<ClickablePicture>(m_aboutFrame, calculatornames::EffectSwitch);
-    m_effectSwitch->setText(QStringLiteral(" STOP "));
+    m_effectSwitch->setText(tr(" STOP "));
     setBackColour(m_effectSwitch, kRunningGreen);
     setForeColour(m_effectSwitch, Qt::white);
     m_webLink = Named<ClickablePicture>(m_aboutFrame, calculatornames::WebLink);
     m_webLink->setTextFormat(Qt::PlainText);
-    m_webLink->setText(QStringLiteral("Visit: ") + kMakerWebAddress);
-    m_webLink->setToolTip(QStringLiteral("Visit Tarvelonix Website"));
+    m_webLink->setText(tr("Visit: %1").arg(kMakerWebAddress));
+    m_webLink->setToolTip(tr("Visit Tarvelonix Website"));
     setForeColour(m_webLink, QColor(0, 0, 192));
 
     auto *texts = new QVBoxLayout;
@@ -412,12 +410,12 @@ void WwtimeCal::toggleColourEffect()
 {
     if (m_effectTimer->isActive()) {
         m_effectTimer->stop();
-        m_effectSwitch->setText(QStringLiteral(" START "));
+        m_effectSwitch->setText(tr(" START "));
         setBackColour(m_effectSwitch, kStoppedRed);
         setForeColour(m_effectLabel, kStoppedRed);
     } else {
         m_effectTimer->start(kEffectIntervalMs);
-        m_effectSwitch->setText(QStringLiteral(" STOP "));
+        m_effectSwitch->setText(tr(" STOP "));
         setBackColour(m_effectSwitch, kRunningGreen);
         setForeColour(m_effectLabel, kEffectBlue);
     }

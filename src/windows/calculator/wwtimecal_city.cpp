@@ -24,9 +24,6 @@ namespace {
 const QColor kLockedBack(224, 224, 224);
 const QColor kEditingBack(255, 192, 192);
 
-const QString kEditCaption = QStringLiteral("Edit");
-const QString kUpdateCaption = QStringLiteral("Update");
-
 } // namespace
 
 void WwtimeCal::tell(const BoxMessage &message)
@@ -71,16 +68,16 @@ void WwtimeCal::LockCityBoxes()
 // and locks them again. A refusal or a failed save keeps them open.
 void WwtimeCal::Edit_Click()
 {
-    if (m_editButton->text() == kEditCaption) {
+    if (m_editButton->text() == tr("Edit")) {
         setBoxesEditing(true);
-        m_editButton->setText(kUpdateCaption);
+        m_editButton->setText(tr("Update"));
         return;
     }
     ValidateCity();
     if (!m_cityValid)
         return;
     if (SaveCityFile())
-        m_editButton->setText(kEditCaption);
+        m_editButton->setText(tr("Edit"));
 }
 
 // Copies the boxes into the default city as far as they pass, and says why
@@ -100,7 +97,7 @@ bool WwtimeCal::SaveCityFile()
 {
     const QString folder = m_platform.applicationFolder();
     const QString path = QDir(folder).filePath(kCityFileName);
-    const QString reason = folder.isEmpty() ? QStringLiteral("The application folder is unknown.")
+    const QString reason = folder.isEmpty() ? tr("The application folder is unknown.")
                                             : SaveTextFile(path, CitySaveLines(boxTexts()));
     if (!reason.isEmpty()) {
         setBoxesEditing(true);
@@ -178,15 +175,15 @@ void WwtimeCal::keyPressEvent(QKeyEvent *event)
 
 void WwtimeCal::Label5_Click()
 {
-    tell({QStringLiteral("Open the text file 'AddCity.txt' and add a City/ Place information\r\n"
-                         "in the given format ONLY. Erroneous entry may lead to Error."),
+    tell({tr("Open the text file 'AddCity.txt' and add a City/ Place information\r\n"
+             "in the given format ONLY. Erroneous entry may lead to Error."),
           MsgIcon::Information, MsgButtons::Ok});
 }
 
 void WwtimeCal::Label9_Click()
 {
-    tell({QStringLiteral("Open the text file 'GMT Offsets.txt' and add a Country or City\r\n"
-                         "in the given format ONLY. Erroneous entry may lead to Error."),
+    tell({tr("Open the text file 'GMT Offsets.txt' and add a Country or City\r\n"
+             "in the given format ONLY. Erroneous entry may lead to Error."),
           MsgIcon::Information, MsgButtons::Ok});
 }
 

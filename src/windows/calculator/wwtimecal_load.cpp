@@ -45,19 +45,19 @@ QString hintFor(PageWriteResult::Status status)
     using Status = PageWriteResult::Status;
     switch (status) {
     case Status::CityFileMissing:
-        return QStringLiteral("The boxes show a built-in city. Click Edit, then Update, to write "
-                              "the default city's file again; the page follows at the next "
-                              "opening of this window.");
+        return WwtimeCal::tr("The boxes show a built-in city. Click Edit, then Update, to write "
+                             "the default city's file again; the page follows at the next "
+                             "opening of this window.");
     case Status::BodyMissing:
     case Status::WrongLength:
-        return QStringLiteral("Re-install the program to restore its page file.");
+        return WwtimeCal::tr("Re-install the program to restore its page file.");
     case Status::NoSystemFolder:
     case Status::Unreadable:
     case Status::WriteFailed:
     case Status::Ok:
         break;
     }
-    return QStringLiteral("Correct the problem, then close this window and open it again.");
+    return WwtimeCal::tr("Correct the problem, then close this window and open it again.");
 }
 
 } // namespace
@@ -71,14 +71,14 @@ CityInfo BuiltInBoxCity()
 QString PageNotShownHtml(const PageWriteResult &result)
 {
     const QString reason =
-        result.reason.isEmpty() ? QStringLiteral("The page file is missing.") : result.reason;
+        result.reason.isEmpty() ? WwtimeCal::tr("The page file is missing.") : result.reason;
     return QStringLiteral("<html><head><meta charset=\"utf-8\">"
                           "<title>Worldwide Sunrise, Sunset And Solar Noon Time Calculator</title>"
                           "</head><body style=\"font-family: Arial, Helvetica, sans-serif; "
                           "background: #C0C0C0; margin: 24px;\">"
-                          "<h3>The sunrise, sunset and Zawal page cannot be shown.</h3>"
-                          "<p id=\"reason\">%1</p><p>%2</p></body></html>")
-        .arg(reason.toHtmlEscaped(), hintFor(result.status).toHtmlEscaped());
+                          "<h3>%1</h3><p id=\"reason\">%2</p><p>%3</p></body></html>")
+        .arg(WwtimeCal::tr("The sunrise, sunset and Zawal page cannot be shown.").toHtmlEscaped(),
+             reason.toHtmlEscaped(), hintFor(result.status).toHtmlEscaped());
 }
 
 void WwtimeCal::Form_Load()
@@ -122,8 +122,7 @@ void WwtimeCal::showPage()
     if (m_pageProblem.isEmpty()) {
         PageWriteResult gone;
         gone.status = PageWriteResult::Status::WriteFailed;
-        gone.reason =
-            QStringLiteral("%1 is no longer there.").arg(QDir::toNativeSeparators(pagePath()));
+        gone.reason = tr("%1 is no longer there.").arg(QDir::toNativeSeparators(pagePath()));
         m_pageProblem = PageNotShownHtml(gone);
     }
     showNote(m_pageProblem);

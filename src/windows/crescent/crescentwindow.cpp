@@ -17,6 +17,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTableWidget>
@@ -37,7 +38,7 @@ CrescentWindow::CrescentWindow(Platform &platform, const CityInfo &defaultCity, 
     : QWidget(parent, Qt::Window), m_platform(platform), m_scale(LayoutScale::ForFont(font()))
 {
     setObjectName(QStringLiteral("NewCrescent"));
-    setWindowTitle(QStringLiteral("New Crescent"));
+    setWindowTitle(tr("New Crescent"));
     setAccessibleName(windowTitle());
     setAttribute(Qt::WA_DeleteOnClose);
 
@@ -68,9 +69,9 @@ CrescentWindow::CrescentWindow(Platform &platform, const CityInfo &defaultCity, 
     layout->addWidget(m_mapPicture, 1);
 
     auto *buttons = new QHBoxLayout;
-    m_saveButton = NamedButton(contents, names::SaveButton, QStringLiteral("&Save Map..."));
+    m_saveButton = NamedButton(contents, names::SaveButton, tr("&Save Map..."));
     m_saveButton->setEnabled(false);
-    QPushButton *close = NamedButton(contents, names::CloseButton, QStringLiteral("Close"));
+    QPushButton *close = NamedButton(contents, names::CloseButton, tr("Close"));
     buttons->addStretch();
     buttons->addWidget(m_saveButton);
     buttons->addWidget(close);
@@ -100,7 +101,7 @@ QLayout *CrescentWindow::createChoices()
     for (int month = 1; month <= 12; ++month)
         m_monthList->addItem(monthNames.HMonthName[month]);
     m_yearBox = Named<QSpinBox>(this, names::YearBox);
-    auto *monthCaption = new QLabel(QStringLiteral("&Month:"), this);
+    auto *monthCaption = new QLabel(tr("&Month:"), this);
     monthCaption->setBuddy(m_monthList);
     auto *monthRow = new QHBoxLayout;
     monthRow->addWidget(m_monthList, 1);
@@ -112,12 +113,11 @@ QLayout *CrescentWindow::createChoices()
     m_criterionList = Named<QComboBox>(this, names::CriterionList);
     // An entry's index is its criterion.
     m_criterionList->addItems(crescent::CriterionTitles());
-    auto *criterionCaption = new QLabel(QStringLiteral("C&riterion:"), this);
+    auto *criterionCaption = new QLabel(tr("C&riterion:"), this);
     criterionCaption->setBuddy(m_criterionList);
     m_mapEvening = Named<QComboBox>(this, names::MapEvening);
-    m_mapEvening->addItems(
-        {QStringLiteral("Evening of the 29th"), QStringLiteral("Evening of the 30th")});
-    auto *eveningCaption = new QLabel(QStringLiteral("M&ap:"), this);
+    m_mapEvening->addItems({tr("Evening of the 29th"), tr("Evening of the 30th")});
+    auto *eveningCaption = new QLabel(tr("M&ap:"), this);
     eveningCaption->setBuddy(m_mapEvening);
     grid->addWidget(criterionCaption, 0, 2);
     grid->addWidget(m_criterionList, 0, 3);
@@ -204,19 +204,18 @@ void CrescentWindow::showEvenings()
     m_evenings->setRowCount(titles.size());
     m_evenings->setVerticalHeaderLabels(titles);
     m_evenings->clearContents();
-    m_conjunction->setText(
-        place.where ? QString()
-                    : QStringLiteral("The values of %1 cannot be read.").arg(place.name));
+    m_conjunction->setText(place.where ? QString()
+                                       : tr("The values of %1 cannot be read.").arg(place.name));
     QStringList verdicts;
     for (int evening = 0; evening < kEvenings; ++evening) {
-        const QString date = eveningDate(evening).toString(kDateForm);
+        const QString date = QLocale().toString(eveningDate(evening), kDateForm);
         m_evenings->setHorizontalHeaderItem(evening, new QTableWidgetItem(date));
         if (const auto found = eveningAt(evening)) {
             const QStringList texts =
                 crescent::EveningTexts(*found, m_criterion, place.where->utcOffset);
             for (int row = 0; row < texts.size(); ++row)
                 m_evenings->setItem(row, evening, new QTableWidgetItem(texts[row]));
-            verdicts << date + QStringLiteral(": ") + crescent::Verdict(*found, m_criterion);
+            verdicts << tr("%1: %2").arg(date, crescent::Verdict(*found, m_criterion));
             if (evening == 0)
                 showConjunction(found->conjunction, place);
         }
@@ -238,9 +237,10 @@ void CrescentWindow::showConjunction(double julianDay, const PlaceChooser::Entry
     const QDateTime utc = crescent::DateTimeOfJulianDay(julianDay);
     const QString form = kDateForm + QStringLiteral(" HH:mm");
     m_conjunction->setText(
-        QStringLiteral("New moon: %1 UTC (%2 local time in %3)")
-            .arg(utc.toString(form),
-                 utc.addSecs(qRound(place.where->utcOffset * 3600)).toString(form), place.name));
+        tr("New moon: %1 UTC (%2 local time in %3)")
+            .arg(QLocale().toString(utc, form),
+                 QLocale().toString(utc.addSecs(qRound(place.where->utcOffset * 3600)), form),
+                 place.name));
 }
 
 void CrescentWindow::closeEvent(QCloseEvent *event)

@@ -31,7 +31,7 @@ void CrescentWindow::requestMap()
         m_mapPicture->setText(QString());
         return;
     }
-    m_mapPicture->setText(QStringLiteral("Computing the map\u2026"));
+    m_mapPicture->setText(tr("Computing the map\u2026"));
     const crescent::Criterion criterion = m_criterion;
     const QList<crescent::LandRing> land = m_land;
     const std::optional<CrescentMapMark> mark = m_mark;
@@ -97,7 +97,7 @@ void CrescentWindow::SaveMap_Click()
     if (path.isEmpty() || m_map.isNull())
         return;
     if (const QString reason = SaveCrescentMapPicture(path, m_map); !reason.isEmpty())
-        m_platform.messageBox(QStringLiteral("The map could not be saved:\r\n%1\r\n%2")
+        m_platform.messageBox(tr("The map could not be saved:\r\n%1\r\n%2")
                                   .arg(QDir::toNativeSeparators(path), reason),
                               MsgIcon::Exclamation, MsgButtons::Ok);
 }

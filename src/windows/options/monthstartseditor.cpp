@@ -25,7 +25,7 @@ MonthStartsEditor::MonthStartsEditor(Platform &platform, const HijriCalendar &ca
     : QDialog(parent), m_platform(platform), m_calendar(calendar), m_shown(shown)
 {
     SetControlName(this, optionsnames::StartsDialog);
-    setWindowTitle(QStringLiteral("Announced month starts"));
+    setWindowTitle(tr("Announced month starts"));
     setAttribute(Qt::WA_DeleteOnClose);
     auto *column = new QVBoxLayout(this);
     auto *note = Named<QLabel>(this, optionsnames::StartsNote);
@@ -38,19 +38,17 @@ MonthStartsEditor::MonthStartsEditor(Platform &platform, const HijriCalendar &ca
     createAddRow(this);
     const QString shownText = AnnouncedMonthText(shown.year, shown.month);
     const std::array<QPushButton *, 5> actions{
-        NamedButton(this, optionsnames::RemoveButton, QStringLiteral("Remove")),
-        NamedButton(this, optionsnames::EarlierButton,
-                    QStringLiteral("This month began a day earlier")),
-        NamedButton(this, optionsnames::LaterButton,
-                    QStringLiteral("This month began a day later")),
-        NamedButton(this, optionsnames::ImportButton, QStringLiteral("Import month starts...")),
-        NamedButton(this, optionsnames::ExportButton, QStringLiteral("Export month starts..."))};
+        NamedButton(this, optionsnames::RemoveButton, tr("Remove")),
+        NamedButton(this, optionsnames::EarlierButton, tr("This month began a day earlier")),
+        NamedButton(this, optionsnames::LaterButton, tr("This month began a day later")),
+        NamedButton(this, optionsnames::ImportButton, tr("Import month starts...")),
+        NamedButton(this, optionsnames::ExportButton, tr("Export month starts..."))};
     for (QPushButton *action : actions)
         column->addWidget(action);
     // "This month" is the one the main window shows.
     actions[1]->setToolTip(shownText);
     actions[2]->setToolTip(shownText);
-    auto *close = NamedButton(this, optionsnames::StartsCloseButton, QStringLiteral("Close"));
+    auto *close = NamedButton(this, optionsnames::StartsCloseButton, tr("Close"));
     column->addWidget(close, 0, Qt::AlignRight);
     connect(actions[0], &QPushButton::clicked, this, &MonthStartsEditor::RemoveStart_Click);
     connect(actions[1], &QPushButton::clicked, this, &MonthStartsEditor::BeganEarlier_Click);
@@ -74,7 +72,7 @@ void MonthStartsEditor::createAddRow(QWidget *parent)
     m_year->setValue(m_shown.year);
     m_date = Named<QDateEdit>(parent, optionsnames::AddDate);
     m_date->setDisplayFormat(QStringLiteral("d MMMM yyyy"));
-    auto *add = NamedButton(parent, optionsnames::AddButton, QStringLiteral("Add"));
+    auto *add = NamedButton(parent, optionsnames::AddButton, tr("Add"));
     for (QWidget *control : std::array<QWidget *, 4>{m_month, m_year, m_date, add})
         row->addWidget(control);
     static_cast<QBoxLayout *>(layout())->addLayout(row);
@@ -143,9 +141,8 @@ void MonthStartsEditor::ImportStarts_Click()
         return;
     const TextFileRead read = ReadTextFile(path);
     if (read.status != TextFileRead::Status::Ok) {
-        m_platform.messageBox(
-            QStringLiteral("%1 could not be read.").arg(QDir::toNativeSeparators(path)),
-            MsgIcon::Exclamation, MsgButtons::Ok);
+        m_platform.messageBox(tr("%1 could not be read.").arg(QDir::toNativeSeparators(path)),
+                              MsgIcon::Exclamation, MsgButtons::Ok);
         return;
     }
     apply(WithImportedStarts(m_calendar, read.text));
@@ -159,9 +156,9 @@ void MonthStartsEditor::ExportStarts_Click()
         return;
     const QString reason = SaveBytes(path, SharingFileText(m_calendar.announced()).toUtf8());
     if (!reason.isEmpty())
-        m_platform.messageBox(QStringLiteral("%1 could not be written: %2")
-                                  .arg(QDir::toNativeSeparators(path), reason),
-                              MsgIcon::Exclamation, MsgButtons::Ok);
+        m_platform.messageBox(
+            tr("%1 could not be written: %2").arg(QDir::toNativeSeparators(path), reason),
+            MsgIcon::Exclamation, MsgButtons::Ok);
 }
 
 } // namespace qarnivo

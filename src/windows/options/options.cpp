@@ -6,6 +6,7 @@
 #include "platform/settingsstore.h"
 #include "widgets/colourschemes.h"
 #include "widgets/contrast.h"
+#include "widgets/mirroring.h"
 #include "widgets/screenfit.h"
 #include "windows/options/monthstartseditor.h"
 #include "windows/options/optionsnames.h"
@@ -17,6 +18,7 @@
 #include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -24,28 +26,12 @@
 
 namespace qarnivo {
 
-namespace {
-
-const QString kCorrectionHelp =
-    QStringLiteral("\t\t\tCORRECTION FOR HIJRI DATE\r\n\r\n"
-                   "The Hijri Calendar is based on LUNAR year. "
-                   "There are about 354.53059 days in a Lunar year while it is  "
-                   "about 365.2421989 days in Solar year. The date change takes place at  "
-                   "Mid-Night in Gregorian system while the change in date  "
-                   "takes place at Sun-Set in the Hijri date system. There  "
-                   "is no International Date Line in the Hijri System.  "
-                   "In view of above facts, the Hijri Calendar requires a slight  "
-                   "correction depending upon the place of its USE. This part  "
-                   "of the program helps you to make necessary correction.");
-
-} // namespace
-
 Options::Options(Platform &platform, const StoredChoices &current, QWidget *parent)
     : QWidget(parent, Qt::Window), m_platform(platform), m_choices(current),
       m_scale(LayoutScale::ForFont(font()))
 {
     setObjectName(QStringLiteral("Options"));
-    setWindowTitle(QStringLiteral("Setting Options"));
+    setWindowTitle(tr("Setting Options"));
     setAttribute(Qt::WA_DeleteOnClose);
     m_contents = ScrollingContents(this);
     createCorrectionControls();
@@ -57,21 +43,24 @@ Options::Options(Platform &platform, const StoredChoices &current, QWidget *pare
     // for a small screen at a large desktop face.
     const int prayerBottom = createPrayerControls();
     m_closeButton = Named<QPushButton>(m_contents, optionsnames::CloseButton);
-    m_closeButton->setText(QStringLiteral("Close"));
+    m_closeButton->setText(tr("Close"));
     m_closeButton->setGeometry(m_scale.rect(596, 0, 90, 28)
                                    .translated(0, std::max({m_scale(332), prayerBottom + m_scale(8),
                                                             languageBottom + m_scale(8)})));
     connect(m_closeButton, &QPushButton::clicked, this, &Options::Cloze_Click);
     const QSize design(m_scale(698), m_closeButton->geometry().bottom() + 1 + m_scale(10));
     m_contents->setMinimumSize(design);
+    MirrorForRightToLeft(m_schemeFrame);
+    MirrorForRightToLeft(m_contents);
     FitToScreen(this, design, design);
     RestoreStoredGeometry(this,
                           ReadTextSetting(m_platform, SettingKey::OptionsGeometry, QString()));
 
     setAccessibleName(windowTitle());
     for (int i = 0; i < kColourSchemeCount; ++i) {
-        m_schemeButtons[i]->setAccessibleName(QStringLiteral("Colour scheme %1").arg(i));
-        m_schemeSamples[i]->setAccessibleName(QStringLiteral("Sample of colour scheme %1").arg(i));
+        m_schemeButtons[i]->setAccessibleName(tr("Colour scheme %1").arg(QLocale().toString(i)));
+        m_schemeSamples[i]->setAccessibleName(
+            tr("Sample of colour scheme %1").arg(QLocale().toString(i)));
     }
 
     // Setting the entry at load counts as a choice, so Apply starts enabled.
@@ -88,24 +77,23 @@ void Options::closeEvent(QCloseEvent *event)
 void Options::createCorrectionControls()
 {
     m_correctionHelp = Named<QLabel>(m_contents, optionsnames::CorrectionHelp);
-    m_correctionHelp->setText(QStringLiteral("Hijri Date Correction???"));
+    m_correctionHelp->setText(tr("Hijri Date Correction???"));
     m_correctionHelp->setStyleSheet(
         TextColourRule(ReadableColour(QColor(192, 0, 0), palette().color(QPalette::Window),
                                       kSmallTextContrast)) +
         QStringLiteral("font-weight: bold;"));
     m_correctionHelp->setCursor(Qt::WhatsThisCursor);
-    m_correctionHelp->setToolTip(QStringLiteral("Click to learn what the correction does"));
+    m_correctionHelp->setToolTip(tr("Click to learn what the correction does"));
     m_correctionHelp->setGeometry(m_scale.rect(12, 10, 326, 22));
     m_correctionHelp->installEventFilter(this);
 
     m_correctionList = Named<QComboBox>(m_contents, optionsnames::CorrectionList);
-    m_correctionList->addItems(
-        {QStringLiteral("Move 2 Days Backward"), QStringLiteral("Move 1 Day Backward"),
-         QStringLiteral("No Correction"), QStringLiteral("Move 1 Day Forward"),
-         QStringLiteral("Move 2 Days Forward")});
+    m_correctionList->addItems({tr("Move 2 Days Backward"), tr("Move 1 Day Backward"),
+                                tr("No Correction"), tr("Move 1 Day Forward"),
+                                tr("Move 2 Days Forward")});
     m_correctionList->setGeometry(m_scale.rect(12, 38, 190, 28));
     m_applyButton = Named<QPushButton>(m_contents, optionsnames::ApplyButton);
-    m_applyButton->setText(QStringLiteral("Apply Correction"));
+    m_applyButton->setText(tr("Apply Correction"));
     m_applyButton->setGeometry(m_scale.rect(210, 38, 128, 28));
     connect(m_correctionList, &QComboBox::activated, this, &Options::Combo1_Click);
     connect(m_applyButton, &QPushButton::clicked, this, &Options::Apply_Click);
@@ -116,11 +104,10 @@ void Options::createCorrectionControls()
 void Options::createCalendarControls()
 {
     auto *caption = Named<QLabel>(m_contents, optionsnames::CalendarCaption);
-    caption->setText(QStringLiteral("Calendar:"));
+    caption->setText(tr("Calendar:"));
     caption->setGeometry(m_scale.rect(12, 230, 74, 28));
     m_calendarList = Named<QComboBox>(m_contents, optionsnames::CalendarList);
-    m_calendarList->addItems(
-        {QStringLiteral("Arithmetical (tabular)"), QStringLiteral("Umm al-Qura (Saudi Arabia)")});
+    m_calendarList->addItems({tr("Arithmetical (tabular)"), tr("Umm al-Qura (Saudi Arabia)")});
     m_calendarList->setToolTip(
         QStringLiteral("Umm al-Qura follows the official month starts from 1300 to 1600 AH; "
                        "outside them the arithmetical calendar applies."));
@@ -129,15 +116,14 @@ void Options::createCalendarControls()
     m_calendarList->setCurrentIndex(m_choices.calendar == CalendarKind::UmmAlQura);
     connect(m_calendarList, &QComboBox::activated, this, &Options::CalendarList_Click);
     m_sunsetCheck = Named<QCheckBox>(m_contents, optionsnames::SunsetCheck);
-    m_sunsetCheck->setText(QStringLiteral("The Hijri day begins at sunset"));
-    m_sunsetCheck->setToolTip(
-        QStringLiteral("From Maghrib in the default city, today is the next Hijri day."));
+    m_sunsetCheck->setText(tr("The Hijri day begins at sunset"));
+    m_sunsetCheck->setToolTip(tr("From Maghrib in the default city, today is the next Hijri day."));
     m_sunsetCheck->setGeometry(m_scale.rect(12, 266, 326, 24));
     m_sunsetCheck->setChecked(m_choices.dayStartsAtSunset);
     connect(m_sunsetCheck, &QCheckBox::clicked, this, &Options::DayStartsAtSunset_Click);
     auto *starts = Named<QPushButton>(m_contents, optionsnames::MonthStartsButton);
-    starts->setText(QStringLiteral("Month starts..."));
-    starts->setToolTip(QStringLiteral("The months whose start your community announced"));
+    starts->setText(tr("Month starts..."));
+    starts->setToolTip(tr("The months whose start your community announced"));
     starts->setGeometry(m_scale.rect(12, 296, 160, 28));
     connect(starts, &QPushButton::clicked, this, &Options::MonthStarts_Click);
 }
@@ -147,12 +133,12 @@ void Options::createCalendarControls()
 void Options::createCrescentControls()
 {
     auto *caption = Named<QLabel>(m_contents, optionsnames::CrescentCaption);
-    caption->setText(QStringLiteral("Crescent criterion:"));
+    caption->setText(tr("Crescent criterion:"));
     caption->setGeometry(m_scale.rect(12, 332, 136, 28));
     m_crescentList = Named<QComboBox>(m_contents, optionsnames::CrescentList);
     // An entry's index is its criterion.
     m_crescentList->addItems(crescent::CriterionTitles());
-    m_crescentList->setToolTip(QStringLiteral("Who judges whether the new crescent can be seen"));
+    m_crescentList->setToolTip(tr("Who judges whether the new crescent can be seen"));
     m_crescentList->setGeometry(m_scale.rect(150, 332, 188, 28));
     caption->setBuddy(m_crescentList);
     m_crescentList->setCurrentIndex(static_cast<int>(m_choices.crescentCriterion));
@@ -229,7 +215,7 @@ void Options::CalendarList_Click()
 void Options::createSchemeControls()
 {
     m_schemeFrame = Named<QGroupBox>(m_contents, optionsnames::SchemeFrame);
-    m_schemeFrame->setTitle(QStringLiteral("Click to Select Grid Color Schemes"));
+    m_schemeFrame->setTitle(tr("Click to Select Grid Color Schemes"));
     m_schemeFrame->setGeometry(m_scale.rect(12, 80, 326, 140));
     m_schemeGroup = new QButtonGroup(this);
     const QFont sampleFont =
@@ -238,7 +224,7 @@ void Options::createSchemeControls()
         const int left = 14 + 52 * i;
         m_schemeButtons[i] = Named<QRadioButton>(m_schemeFrame, optionsnames::SchemeButton, i);
         m_schemeButtons[i]->setGeometry(m_scale.rect(left + 14, 98, 20, 24));
-        m_schemeButtons[i]->setToolTip(QStringLiteral("Colour scheme %1").arg(i));
+        m_schemeButtons[i]->setToolTip(tr("Colour scheme %1").arg(QLocale().toString(i)));
         m_schemeGroup->addButton(m_schemeButtons[i], i);
 
         m_schemeSamples[i] = Named<QLabel>(m_schemeFrame, optionsnames::SchemeSample, i);
@@ -312,7 +298,18 @@ void Options::Option2_Click(int index)
 
 void Options::Label1_Click()
 {
-    m_platform.messageBox(kCorrectionHelp, MsgIcon::None, MsgButtons::Ok);
+    m_platform.messageBox(
+        tr("\t\t\tCORRECTION FOR HIJRI DATE\r\n\r\n"
+           "The Hijri Calendar is based on LUNAR year. "
+           "There are about 354.53059 days in a Lunar year while it is  "
+           "about 365.2421989 days in Solar year. The date change takes place at  "
+           "Mid-Night in Gregorian system while the change in date  "
+           "takes place at Sun-Set in the Hijri date system. There  "
+           "is no International Date Line in the Hijri System.  "
+           "In view of above facts, the Hijri Calendar requires a slight  "
+           "correction depending upon the place of its USE. This part  "
+           "of the program helps you to make necessary correction."),
+        MsgIcon::None, MsgButtons::Ok);
 }
 
 void Options::Cloze_Click()

@@ -35,22 +35,21 @@ QComboBox *choiceList(QWidget *parent, const ControlName &name, const QStringLis
 int Options::createPrayerControls()
 {
     m_prayerFrame = Named<QGroupBox>(m_contents, optionsnames::PrayerFrame);
-    m_prayerFrame->setTitle(QStringLiteral("Prayer Times"));
+    m_prayerFrame->setTitle(tr("Prayer Times"));
     auto *form = new QFormLayout(m_prayerFrame);
 
     QStringList methods;
     for (int m = 0; m < kPrayerMethodCount; ++m)
         methods << PrayerMethodTitle(static_cast<PrayerMethod>(m));
     m_methodList = choiceList(m_prayerFrame, optionsnames::PrayerMethodList, methods);
-    m_asrList = choiceList(m_prayerFrame, optionsnames::AsrRuleList,
-                           {QStringLiteral("Standard"), QStringLiteral("Hanafi")});
+    m_asrList =
+        choiceList(m_prayerFrame, optionsnames::AsrRuleList, {tr("Standard"), tr("Hanafi")});
     m_highLatitudeList =
         choiceList(m_prayerFrame, optionsnames::HighLatitudeList,
-                   {QStringLiteral("Middle of the night"), QStringLiteral("Seventh of the night"),
-                    QStringLiteral("Twilight angle")});
-    form->addRow(QStringLiteral("&Method:"), m_methodList);
-    form->addRow(QStringLiteral("&Asr:"), m_asrList);
-    form->addRow(QStringLiteral("&High latitudes:"), m_highLatitudeList);
+                   {tr("Middle of the night"), tr("Seventh of the night"), tr("Twilight angle")});
+    form->addRow(tr("&Method:"), m_methodList);
+    form->addRow(tr("&Asr:"), m_asrList);
+    form->addRow(tr("&High latitudes:"), m_highLatitudeList);
 
     // One box of minutes per time, three to a row in the order the day runs.
     auto *adjustments = new QGridLayout;
@@ -58,8 +57,8 @@ int Options::createPrayerControls()
         const QString prayer = PrayerName(static_cast<Prayer>(p));
         auto *box = Named<QSpinBox>(m_prayerFrame, optionsnames::AdjustmentBox, p);
         box->setRange(-kMaximumAdjustment, kMaximumAdjustment);
-        box->setToolTip(QStringLiteral("Minutes added to %1").arg(prayer));
-        box->setAccessibleName(QStringLiteral("Minutes added to %1").arg(prayer));
+        box->setToolTip(tr("Minutes added to %1").arg(prayer));
+        box->setAccessibleName(tr("Minutes added to %1").arg(prayer));
         auto *caption = new QLabel(prayer, m_prayerFrame);
         caption->setBuddy(box);
         adjustments->addWidget(caption, p / 3, p % 3 * 2);
@@ -67,15 +66,15 @@ int Options::createPrayerControls()
         m_adjustmentBoxes[p] = box;
         connect(box, &QSpinBox::valueChanged, this, &Options::PrayerSettings_Change);
     }
-    form->addRow(new QLabel(QStringLiteral("Minutes added to each time:"), m_prayerFrame));
+    form->addRow(new QLabel(tr("Minutes added to each time:"), m_prayerFrame));
     form->addRow(adjustments);
 
     m_clock24 = Named<QCheckBox>(m_prayerFrame, optionsnames::Clock24Check);
-    m_clock24->setText(QStringLiteral("24-hour clock"));
+    m_clock24->setText(tr("24-hour clock"));
     m_tray = Named<QCheckBox>(m_prayerFrame, optionsnames::TrayCheck);
-    m_tray->setText(QStringLiteral("Show in the system tray"));
+    m_tray->setText(tr("Show in the system tray"));
     m_reminders = Named<QCheckBox>(m_prayerFrame, optionsnames::RemindersCheck);
-    m_reminders->setText(QStringLiteral("Remind me at prayer times"));
+    m_reminders->setText(tr("Remind me at prayer times"));
     for (QCheckBox *check : {m_clock24, m_tray, m_reminders})
         form->addRow(check);
 

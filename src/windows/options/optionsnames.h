@@ -7,44 +7,69 @@
 
 namespace qarnivo::optionsnames {
 
-inline constexpr ControlName CorrectionHelp{"Label1", "What the Hijri date correction does"};
-inline constexpr ControlName CorrectionList{"Combo1", "Hijri date correction"};
-inline constexpr ControlName ApplyButton{"Apply", "Apply Correction"};
-inline constexpr ControlName SchemeFrame{"Frame2", "Click to Select Grid Color Schemes"};
+inline constexpr ControlName CorrectionHelp{
+    "Label1", QT_TRANSLATE_NOOP("AccessibleName", "What the Hijri date correction does")};
+inline constexpr ControlName CorrectionList{
+    "Combo1", QT_TRANSLATE_NOOP("AccessibleName", "Hijri date correction")};
+inline constexpr ControlName ApplyButton{"Apply",
+                                         QT_TRANSLATE_NOOP("AccessibleName", "Apply Correction")};
+inline constexpr ControlName SchemeFrame{
+    "Frame2", QT_TRANSLATE_NOOP("AccessibleName", "Click to Select Grid Color Schemes")};
 inline constexpr ControlName SchemeButton{"Option2", ""}; // (0..5)
 inline constexpr ControlName SchemeSample{"Label2", ""};  // (0..5)
-inline constexpr ControlName CalendarCaption{"CalendarCaption", "Calendar"};
-inline constexpr ControlName CalendarList{"CalendarList", "Hijri calendar"};
-inline constexpr ControlName CrescentCaption{"CrescentCaption", "Crescent criterion"};
-inline constexpr ControlName CrescentList{"CrescentCriterion", "Crescent criterion"};
-inline constexpr ControlName LanguageCaption{"LanguageCaption", "Language"};
-inline constexpr ControlName LanguageList{"LanguageList", "Language"};
+inline constexpr ControlName CalendarCaption{"CalendarCaption",
+                                             QT_TRANSLATE_NOOP("AccessibleName", "Calendar")};
+inline constexpr ControlName CalendarList{"CalendarList",
+                                          QT_TRANSLATE_NOOP("AccessibleName", "Hijri calendar")};
+inline constexpr ControlName CrescentCaption{
+    "CrescentCaption", QT_TRANSLATE_NOOP("AccessibleName", "Crescent criterion")};
+inline constexpr ControlName CrescentList{
+    "CrescentCriterion", QT_TRANSLATE_NOOP("AccessibleName", "Crescent criterion")};
+inline constexpr ControlName LanguageCaption{"LanguageCaption",
+                                             QT_TRANSLATE_NOOP("AccessibleName", "Language")};
+inline constexpr ControlName LanguageList{"LanguageList",
+                                          QT_TRANSLATE_NOOP("AccessibleName", "Language")};
 inline constexpr ControlName LanguageNote{"LanguageNote", ""};
-inline constexpr ControlName SunsetCheck{"DayStartsAtSunset", "The Hijri day begins at sunset"};
-inline constexpr ControlName PrayerFrame{"PrayerFrame", "Prayer times"};
-inline constexpr ControlName PrayerMethodList{"PrayerMethod", "Prayer time calculation method"};
-inline constexpr ControlName AsrRuleList{"AsrRule", "Asr rule"};
-inline constexpr ControlName HighLatitudeList{"HighLatitudeRule", "Rule for high latitudes"};
+inline constexpr ControlName SunsetCheck{
+    "DayStartsAtSunset", QT_TRANSLATE_NOOP("AccessibleName", "The Hijri day begins at sunset")};
+inline constexpr ControlName PrayerFrame{"PrayerFrame",
+                                         QT_TRANSLATE_NOOP("AccessibleName", "Prayer times")};
+inline constexpr ControlName PrayerMethodList{
+    "PrayerMethod", QT_TRANSLATE_NOOP("AccessibleName", "Prayer time calculation method")};
+inline constexpr ControlName AsrRuleList{"AsrRule",
+                                         QT_TRANSLATE_NOOP("AccessibleName", "Asr rule")};
+inline constexpr ControlName HighLatitudeList{
+    "HighLatitudeRule", QT_TRANSLATE_NOOP("AccessibleName", "Rule for high latitudes")};
 inline constexpr ControlName AdjustmentBox{"PrayerAdjustment", ""}; // (0..5)
-inline constexpr ControlName Clock24Check{"Clock24", "24-hour clock"};
-inline constexpr ControlName TrayCheck{"SystemTray", "Show in the system tray"};
-inline constexpr ControlName RemindersCheck{"PrayerReminders", "Remind me at prayer times"};
-inline constexpr ControlName CloseButton{"Cloze", "Close"};
-inline constexpr ControlName MonthStartsButton{"MonthStarts", "Announced month starts"};
+inline constexpr ControlName Clock24Check{"Clock24",
+                                          QT_TRANSLATE_NOOP("AccessibleName", "24-hour clock")};
+inline constexpr ControlName TrayCheck{
+    "SystemTray", QT_TRANSLATE_NOOP("AccessibleName", "Show in the system tray")};
+inline constexpr ControlName RemindersCheck{
+    "PrayerReminders", QT_TRANSLATE_NOOP("AccessibleName", "Remind me at prayer times")};
+inline constexpr ControlName CloseButton{"Cloze", QT_TRANSLATE_NOOP("AccessibleName", "Close")};
+inline constexpr ControlName MonthStartsButton{
+    "MonthStarts", QT_TRANSLATE_NOOP("AccessibleName", "Announced month starts")};
 
 // The month starts dialog, opened from the Options window.
-inline constexpr ControlName StartsDialog{"MonthStartsEditor", "Announced month starts"};
-inline constexpr ControlName StartsList{"StartsList", "Announced months"};
+inline constexpr ControlName StartsDialog{
+    "MonthStartsEditor", QT_TRANSLATE_NOOP("AccessibleName", "Announced month starts")};
+inline constexpr ControlName StartsList{"StartsList",
+                                        QT_TRANSLATE_NOOP("AccessibleName", "Announced months")};
 inline constexpr ControlName StartsNote{"StartsNote", ""};
-inline constexpr ControlName AddYear{"AddYear", "Hijri year"};
-inline constexpr ControlName AddMonth{"AddMonth", "Hijri month"};
-inline constexpr ControlName AddDate{"AddDate", "Gregorian day the month began"};
-inline constexpr ControlName AddButton{"AddStart", "Add"};
-inline constexpr ControlName RemoveButton{"RemoveStart", "Remove"};
+inline constexpr ControlName AddYear{"AddYear", QT_TRANSLATE_NOOP("AccessibleName", "Hijri year")};
+inline constexpr ControlName AddMonth{"AddMonth",
+                                      QT_TRANSLATE_NOOP("AccessibleName", "Hijri month")};
+inline constexpr ControlName AddDate{
+    "AddDate", QT_TRANSLATE_NOOP("AccessibleName", "Gregorian day the month began")};
+inline constexpr ControlName AddButton{"AddStart", QT_TRANSLATE_NOOP("AccessibleName", "Add")};
+inline constexpr ControlName RemoveButton{"RemoveStart",
+                                          QT_TRANSLATE_NOOP("AccessibleName", "Remove")};
 inline constexpr ControlName EarlierButton{"BeganEarlier", ""};
 inline constexpr ControlName LaterButton{"BeganLater", ""};
 inline constexpr ControlName ImportButton{"ImportStarts", ""};
 inline constexpr ControlName ExportButton{"ExportStarts", ""};
-inline constexpr ControlName StartsCloseButton{"CloseStarts", "Close"};
+inline constexpr ControlName StartsCloseButton{"CloseStarts",
+                                               QT_TRANSLATE_NOOP("AccessibleName", "Close")};
 
 } // namespace qarnivo::optionsnames

@@ -44,7 +44,7 @@ PrayerTimesWindow::PrayerTimesWindow(Platform &platform, const PrayerSettings &s
       m_scale(LayoutScale::ForFont(font()))
 {
     setObjectName(QStringLiteral("PrayerTimes"));
-    setWindowTitle(QStringLiteral("Prayer Times"));
+    setWindowTitle(tr("Prayer Times"));
     setAccessibleName(windowTitle());
     setAttribute(Qt::WA_DeleteOnClose);
 
@@ -82,7 +82,7 @@ PrayerTimesWindow::~PrayerTimesWindow() = default;
 QTableWidget *PrayerTimesWindow::createTimetable()
 {
     auto *table = Named<QTableWidget>(this, names::Timetable);
-    QStringList headers = {QStringLiteral("Date"), QStringLiteral("Hijri date")};
+    QStringList headers = {tr("Date"), tr("Hijri date")};
     for (Prayer prayer : kDayTimes)
         headers.append(PrayerName(prayer));
     table->setColumnCount(static_cast<int>(headers.size()));
@@ -109,7 +109,7 @@ void PrayerTimesWindow::createPlaceControls(QGridLayout *grid)
     m_dayDate->setCalendarPopup(true);
     m_dayDate->setDateRange(kFirstDay, kLastDay);
     m_dayDate->setDisplayFormat(QStringLiteral("d MMM yyyy"));
-    auto *dateCaption = new QLabel(QStringLiteral("&Date:"), this);
+    auto *dateCaption = new QLabel(tr("&Date:"), this);
     dateCaption->setBuddy(m_dayDate);
     m_places = new PlaceChooser(this, grid, 0, names::PlaceFilter, names::PlaceList);
     grid->addWidget(dateCaption, 1, 2);
@@ -122,7 +122,7 @@ void PrayerTimesWindow::createPlaceControls(QGridLayout *grid)
 QGroupBox *PrayerTimesWindow::createDayView()
 {
     auto *box = Named<QGroupBox>(this, names::DayBox);
-    box->setTitle(QStringLiteral("The day's prayer times"));
+    box->setTitle(tr("The day's prayer times"));
     auto *grid = new QGridLayout(box);
     m_gregorianDate = namedLabel(box, names::GregorianDate, QString());
     m_hijriDate = namedLabel(box, names::HijriDate, QString());
@@ -153,16 +153,16 @@ QGroupBox *PrayerTimesWindow::createDayView()
 
 QLayout *PrayerTimesWindow::createMonthControls()
 {
-    m_previousMonth = NamedButton(this, names::PreviousMonth, QStringLiteral("< Previous"));
-    m_previousMonth->setToolTip(QStringLiteral("Previous month"));
+    m_previousMonth = NamedButton(this, names::PreviousMonth, tr("< Previous"));
+    m_previousMonth->setToolTip(tr("Previous month"));
     m_monthList = Named<QComboBox>(this, names::MonthList);
     for (int month = 1; month <= 12; ++month)
         m_monthList->addItem(MonthTitle(2000, month).section(u' ', 0, 0));
     m_yearBox = Named<QSpinBox>(this, names::YearBox);
     m_yearBox->setRange(kFirstDay.year(), kLastDay.year());
     m_yearBox->setKeyboardTracking(false); // a year typed digit by digit counts once, whole
-    m_nextMonth = NamedButton(this, names::NextMonth, QStringLiteral("Next >"));
-    m_nextMonth->setToolTip(QStringLiteral("Next month"));
+    m_nextMonth = NamedButton(this, names::NextMonth, tr("Next >"));
+    m_nextMonth->setToolTip(tr("Next month"));
     connect(m_previousMonth, &QPushButton::clicked, this, &PrayerTimesWindow::PreviousMonth_Click);
     connect(m_nextMonth, &QPushButton::clicked, this, &PrayerTimesWindow::NextMonth_Click);
     connect(m_monthList, &QComboBox::activated, this, &PrayerTimesWindow::MonthList_Click);
@@ -179,10 +179,10 @@ QLayout *PrayerTimesWindow::createMonthControls()
 
 QLayout *PrayerTimesWindow::createButtons()
 {
-    auto *print = NamedButton(this, names::PrintButton, QStringLiteral("&Print..."));
-    auto *pdf = NamedButton(this, names::PdfButton, QStringLiteral("Save as PD&F..."));
-    auto *csv = NamedButton(this, names::CsvButton, QStringLiteral("&Export CSV..."));
-    auto *close = NamedButton(this, names::CloseButton, QStringLiteral("Close"));
+    auto *print = NamedButton(this, names::PrintButton, tr("&Print..."));
+    auto *pdf = NamedButton(this, names::PdfButton, tr("Save as PD&F..."));
+    auto *csv = NamedButton(this, names::CsvButton, tr("&Export CSV..."));
+    auto *close = NamedButton(this, names::CloseButton, tr("Close"));
     connect(print, &QPushButton::clicked, this, &PrayerTimesWindow::Print_Click);
     connect(pdf, &QPushButton::clicked, this, &PrayerTimesWindow::SavePdf_Click);
     connect(csv, &QPushButton::clicked, this, &PrayerTimesWindow::ExportCsv_Click);

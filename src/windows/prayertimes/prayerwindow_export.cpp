@@ -35,7 +35,7 @@ QString PrayerTimesWindow::suggestedPath(const QString &suffix) const
 
 void PrayerTimesWindow::reportUnwritten(const QString &path, const QString &reason)
 {
-    m_platform.messageBox(QStringLiteral("The file could not be written:\r\n%1\r\n%2")
+    m_platform.messageBox(tr("The file could not be written:\r\n%1\r\n%2")
                               .arg(QDir::toNativeSeparators(path), reason),
                           MsgIcon::Exclamation, MsgButtons::Ok);
 }
@@ -55,8 +55,8 @@ void PrayerTimesWindow::SavePdf_Click()
         writer.setPageSize(QPageSize(QPageSize::A4));
         writer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
         writer.setCreator(QStringLiteral("Qarnivo"));
-        writer.setTitle(QStringLiteral("Prayer Times %1 %2")
-                            .arg(place().name, MonthTitle(m_date.year(), m_date.month())));
+        writer.setTitle(
+            tr("Prayer Times %1 %2").arg(place().name, MonthTitle(m_date.year(), m_date.month())));
         timetableDocument()->print(&writer);
     }
     if (const QString reason = FinishSave(file); !reason.isEmpty())

@@ -65,14 +65,14 @@ void PrayerTimesWindow::computeMonth()
     const PlaceChooser::Entry &shown = place();
     if (shown.where) {
         m_days = PrayerTimetable(m_date.year(), m_date.month(), *shown.where, m_settings);
-        m_methodCaption->setText(QStringLiteral("Method: ") + MethodCaption(m_settings));
+        m_methodCaption->setText(tr("Method: %1").arg(MethodCaption(m_settings)));
     } else {
         m_days.clear();
         const QDate first(m_date.year(), m_date.month(), 1);
         for (int day = 0; day < first.daysInMonth(); ++day)
             m_days.push_back(PrayerDay{first.addDays(day), {}, PolarState::None});
         m_methodCaption->setText(
-            QStringLiteral("No times: the latitude, longitude or GMT offset of %1 cannot be read.")
+            tr("No times: the latitude, longitude or GMT offset of %1 cannot be read.")
                 .arg(shown.name));
     }
     fillTimetable();
@@ -114,7 +114,7 @@ void PrayerTimesWindow::showDay()
     const int index = m_date.day() - 1;
     const PrayerDay &day = m_days.at(index);
     m_gregorianDate->setText(GregorianDateText(m_date));
-    m_hijriDate->setText(HijriDateText(m_date, m_calendar) + QStringLiteral(" AH"));
+    m_hijriDate->setText(tr("%1 AH").arg(HijriDateText(m_date, m_calendar)));
     for (int i = 0; i < kPrayerCount; ++i) {
         const Prayer prayer = kDayTimes[i];
         const bool sunEvent = prayer == Prayer::Sunrise || prayer == Prayer::Maghrib;

@@ -7,23 +7,34 @@
 
 namespace qarnivo::prayerwindownames {
 
-inline constexpr ControlName PlaceFilter{"PlaceFilter", "Find a place"};
-inline constexpr ControlName PlaceList{"PlaceList", "Place"};
-inline constexpr ControlName DayDate{"DayDate", "Date"};
-inline constexpr ControlName DayBox{"DayBox", "The day's prayer times"};
-inline constexpr ControlName GregorianDate{"GregorianDate", "Gregorian date"};
-inline constexpr ControlName HijriDate{"HijriDate", "Hijri date"};
+inline constexpr ControlName PlaceFilter{"PlaceFilter",
+                                         QT_TRANSLATE_NOOP("AccessibleName", "Find a place")};
+inline constexpr ControlName PlaceList{"PlaceList", QT_TRANSLATE_NOOP("AccessibleName", "Place")};
+inline constexpr ControlName DayDate{"DayDate", QT_TRANSLATE_NOOP("AccessibleName", "Date")};
+inline constexpr ControlName DayBox{"DayBox",
+                                    QT_TRANSLATE_NOOP("AccessibleName", "The day's prayer times")};
+inline constexpr ControlName GregorianDate{"GregorianDate",
+                                           QT_TRANSLATE_NOOP("AccessibleName", "Gregorian date")};
+inline constexpr ControlName HijriDate{"HijriDate",
+                                       QT_TRANSLATE_NOOP("AccessibleName", "Hijri date")};
 inline constexpr ControlName PrayerCaption{"PrayerCaption", ""}; // (0..5), in Prayer order
 inline constexpr ControlName PrayerTime{"PrayerTime", ""};       // (0..5), in Prayer order
-inline constexpr ControlName MethodCaption{"MethodCaption", "Calculation method"};
-inline constexpr ControlName PreviousMonth{"PreviousMonth", "Previous month"};
-inline constexpr ControlName MonthList{"MonthList", "Month"};
-inline constexpr ControlName YearBox{"YearBox", "Year"};
-inline constexpr ControlName NextMonth{"NextMonth", "Next month"};
-inline constexpr ControlName Timetable{"Timetable", "Month timetable"};
-inline constexpr ControlName PrintButton{"PrintTimetable", "Print"};
-inline constexpr ControlName PdfButton{"SavePdf", "Save as PDF"};
-inline constexpr ControlName CsvButton{"ExportCsv", "Export CSV"};
-inline constexpr ControlName CloseButton{"Cloze", "Close"};
+inline constexpr ControlName MethodCaption{
+    "MethodCaption", QT_TRANSLATE_NOOP("AccessibleName", "Calculation method")};
+inline constexpr ControlName PreviousMonth{"PreviousMonth",
+                                           QT_TRANSLATE_NOOP("AccessibleName", "Previous month")};
+inline constexpr ControlName MonthList{"MonthList", QT_TRANSLATE_NOOP("AccessibleName", "Month")};
+inline constexpr ControlName YearBox{"YearBox", QT_TRANSLATE_NOOP("AccessibleName", "Year")};
+inline constexpr ControlName NextMonth{"NextMonth",
+                                       QT_TRANSLATE_NOOP("AccessibleName", "Next month")};
+inline constexpr ControlName Timetable{"Timetable",
+                                       QT_TRANSLATE_NOOP("AccessibleName", "Month timetable")};
+inline constexpr ControlName PrintButton{"PrintTimetable",
+                                         QT_TRANSLATE_NOOP("AccessibleName", "Print")};
+inline constexpr ControlName PdfButton{"SavePdf",
+                                       QT_TRANSLATE_NOOP("AccessibleName", "Save as PDF")};
+inline constexpr ControlName CsvButton{"ExportCsv",
+                                       QT_TRANSLATE_NOOP("AccessibleName", "Export CSV")};
+inline constexpr ControlName CloseButton{"Cloze", QT_TRANSLATE_NOOP("AccessibleName", "Close")};
 
 } // namespace qarnivo::prayerwindownames
