@@ -357,45 +357,6 @@
     </message>
 </context>
 <context>
-    <name>CrescentMap</name>
-    <message>
-        <source>%1°N</source>
-        <translation>%1° ش</translation>
-    </message>
-    <message>
-        <source>%1°S</source>
-        <translation>%1° ج</translation>
-    </message>
-    <message>
-        <source>%1°E</source>
-        <translation>%1° ق</translation>
-    </message>
-    <message>
-        <source>%1°W</source>
-        <translation>%1° غ</translation>
-    </message>
-    <message>
-        <source>Moon sets before the Sun</source>
-        <translation>يغرب القمر قبل الشمس</translation>
-    </message>
-    <message>
-        <source>no sunset or no moonset</source>
-        <translation>لا غروب للشمس أو لا غروب للقمر</translation>
-    </message>
-    <message>
-        <source>Odeh</source>
-        <translation>عودة</translation>
-    </message>
-    <message>
-        <source>Yallop</source>
-        <translation>يالوب</translation>
-    </message>
-    <message>
-        <source>New crescent, evening of %1 (%2)</source>
-        <translation>الهلال الجديد، مساء %1 (%2)</translation>
-    </message>
-</context>
-<context>
     <name>CalendarNames</name>
     <message>
         <source>Muharram-ul-Haraam</source>
@@ -1086,6 +1047,45 @@
     <message>
         <source>Odeh&apos;s zone</source>
         <translation>منطقة عودة</translation>
+    </message>
+</context>
+<context>
+    <name>CrescentMap</name>
+    <message>
+        <source>%1°N</source>
+        <translation>%1° ش</translation>
+    </message>
+    <message>
+        <source>%1°S</source>
+        <translation>%1° ج</translation>
+    </message>
+    <message>
+        <source>%1°E</source>
+        <translation>%1° ق</translation>
+    </message>
+    <message>
+        <source>%1°W</source>
+        <translation>%1° غ</translation>
+    </message>
+    <message>
+        <source>Moon sets before the Sun</source>
+        <translation>يغرب القمر قبل الشمس</translation>
+    </message>
+    <message>
+        <source>no sunset or no moonset</source>
+        <translation>لا غروب للشمس أو لا غروب للقمر</translation>
+    </message>
+    <message>
+        <source>Odeh</source>
+        <translation>عودة</translation>
+    </message>
+    <message>
+        <source>Yallop</source>
+        <translation>يالوب</translation>
+    </message>
+    <message>
+        <source>New crescent, evening of %1 (%2)</source>
+        <translation>الهلال الجديد، مساء %1 (%2)</translation>
     </message>
 </context>
 <context>
@@ -2437,13 +2437,13 @@ The Hijri Calendar is based on LUNAR year. There are about 354.53059 days in a L
     <message>
         <source>Open the text file &apos;AddCity.txt&apos; and add a City/ Place information<byte value="xd"/>
 in the given format ONLY. Erroneous entry may lead to Error.</source>
-        <translation>افتح الملف النصي 'AddCity.txt' وأضف بيانات مدينة / مكان<byte value="xd"/>
+        <translation>افتح الملف النصي &apos;AddCity.txt&apos; وأضف بيانات مدينة / مكان<byte value="xd"/>
 بالصيغة المعطاة فقط. قد يؤدي الإدخال الخاطئ إلى خطأ.</translation>
     </message>
     <message>
         <source>Open the text file &apos;GMT Offsets.txt&apos; and add a Country or City<byte value="xd"/>
 in the given format ONLY. Erroneous entry may lead to Error.</source>
-        <translation>افتح الملف النصي 'GMT Offsets.txt' وأضف بلدًا أو مدينة<byte value="xd"/>
+        <translation>افتح الملف النصي &apos;GMT Offsets.txt&apos; وأضف بلدًا أو مدينة<byte value="xd"/>
 بالصيغة المعطاة فقط. قد يؤدي الإدخال الخاطئ إلى خطأ.</translation>
     </message>
     <message>

@@ -357,45 +357,6 @@
     </message>
 </context>
 <context>
-    <name>CrescentMap</name>
-    <message>
-        <source>%1°N</source>
-        <translation>%1° ش</translation>
-    </message>
-    <message>
-        <source>%1°S</source>
-        <translation>%1° ج</translation>
-    </message>
-    <message>
-        <source>%1°E</source>
-        <translation>%1° مشرق</translation>
-    </message>
-    <message>
-        <source>%1°W</source>
-        <translation>%1° مغرب</translation>
-    </message>
-    <message>
-        <source>Moon sets before the Sun</source>
-        <translation>چاند سورج سے پہلے غروب ہوتا ہے</translation>
-    </message>
-    <message>
-        <source>no sunset or no moonset</source>
-        <translation>سورج یا چاند غروب نہیں ہوتا</translation>
-    </message>
-    <message>
-        <source>Odeh</source>
-        <translation>عودہ</translation>
-    </message>
-    <message>
-        <source>Yallop</source>
-        <translation>یالوپ</translation>
-    </message>
-    <message>
-        <source>New crescent, evening of %1 (%2)</source>
-        <translation>نیا چاند، %1 کی شام (%2)</translation>
-    </message>
-</context>
-<context>
     <name>CalendarNames</name>
     <message>
         <source>Muharram-ul-Haraam</source>
@@ -1086,6 +1047,45 @@
     <message>
         <source>Odeh&apos;s zone</source>
         <translation>عودہ کا زون</translation>
+    </message>
+</context>
+<context>
+    <name>CrescentMap</name>
+    <message>
+        <source>%1°N</source>
+        <translation>%1° ش</translation>
+    </message>
+    <message>
+        <source>%1°S</source>
+        <translation>%1° ج</translation>
+    </message>
+    <message>
+        <source>%1°E</source>
+        <translation>%1° مشرق</translation>
+    </message>
+    <message>
+        <source>%1°W</source>
+        <translation>%1° مغرب</translation>
+    </message>
+    <message>
+        <source>Moon sets before the Sun</source>
+        <translation>چاند سورج سے پہلے غروب ہوتا ہے</translation>
+    </message>
+    <message>
+        <source>no sunset or no moonset</source>
+        <translation>سورج یا چاند غروب نہیں ہوتا</translation>
+    </message>
+    <message>
+        <source>Odeh</source>
+        <translation>عودہ</translation>
+    </message>
+    <message>
+        <source>Yallop</source>
+        <translation>یالوپ</translation>
+    </message>
+    <message>
+        <source>New crescent, evening of %1 (%2)</source>
+        <translation>نیا چاند، %1 کی شام (%2)</translation>
     </message>
 </context>
 <context>
@@ -2437,13 +2437,13 @@ The Hijri Calendar is based on LUNAR year. There are about 354.53059 days in a L
     <message>
         <source>Open the text file &apos;AddCity.txt&apos; and add a City/ Place information<byte value="xd"/>
 in the given format ONLY. Erroneous entry may lead to Error.</source>
-        <translation>متنی فائل 'AddCity.txt' کھولیں اور شہر / مقام کی معلومات<byte value="xd"/>
+        <translation>متنی فائل &apos;AddCity.txt&apos; کھولیں اور شہر / مقام کی معلومات<byte value="xd"/>
 صرف دیے گئے طریقے سے شامل کریں۔ غلط اندراج سے خرابی ہو سکتی ہے۔</translation>
     </message>
     <message>
         <source>Open the text file &apos;GMT Offsets.txt&apos; and add a Country or City<byte value="xd"/>
 in the given format ONLY. Erroneous entry may lead to Error.</source>
-        <translation>متنی فائل 'GMT Offsets.txt' کھولیں اور کوئی ملک یا شہر<byte value="xd"/>
+        <translation>متنی فائل &apos;GMT Offsets.txt&apos; کھولیں اور کوئی ملک یا شہر<byte value="xd"/>
 صرف دیے گئے طریقے سے شامل کریں۔ غلط اندراج سے خرابی ہو سکتی ہے۔</translation>
     </message>
     <message>
