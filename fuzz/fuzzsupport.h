@@ -112,8 +112,34 @@ inline qsizetype ReferenceNumberEnd(const QString &text, qsizetype start)
 
 // The value of the number that begins `text` after blanks and tabs, read by
 // the C library (correctly rounded), or 0 when there is none.
-inline double ReferenceLeadingNumber(const QString &text)
+// A typed number's characters as the readers take them: the two Arabic
+// digit sets as 0-9, the Arabic decimal separator as a point, the minus sign
+// as a hyphen, and the direction marks gone.
+inline QString ReferenceTypedAscii(const QString &typed)
 {
+    static const QString arabic = QString::fromUtf8("\u0660\u0661\u0662\u0663\u0664\u0665"
+                                                    "\u0666\u0667\u0668\u0669");
+    static const QString extended = QString::fromUtf8("\u06F0\u06F1\u06F2\u06F3\u06F4"
+                                                      "\u06F5\u06F6\u06F7\u06F8\u06F9");
+    QString text;
+    for (const QChar c : typed) {
+        if (arabic.contains(c))
+            text += QChar(char16_t(u'0' + arabic.indexOf(c)));
+        else if (extended.contains(c))
+            text += QChar(char16_t(u'0' + extended.indexOf(c)));
+        else if (c == QChar(0x066B))
+            text += u'.';
+        else if (c == QChar(0x2212))
+            text += u'-';
+        else if (c != QChar(0x061C) && c != QChar(0x200E) && c != QChar(0x200F))
+            text += c;
+    }
+    return text;
+}
+
+inline double ReferenceLeadingNumber(const QString &typed)
+{
+    const QString text = ReferenceTypedAscii(typed);
     qsizetype start = 0;
     while (start < text.size() && (text[start] == u' ' || text[start] == u'\t'))
         ++start;
