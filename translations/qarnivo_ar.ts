@@ -1568,6 +1568,10 @@ Total found = (%1).</source>
         <source>Select City by Double Click (%1)</source>
         <translation>اختر المدينة بالنقر المزدوج (%1)</translation>
     </message>
+    <message>
+        <source>%1 Hours</source>
+        <translation>%1 ساعة</translation>
+    </message>
 </context>
 <context>
     <name>Prayer</name>

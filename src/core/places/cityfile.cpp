@@ -124,7 +124,7 @@ QString LongitudeDisplay(const QString &longitude)
 
 QString OffsetDisplay(const QString &offsetGMT)
 {
-    return fixedNumber(offsetGMT, 1, 1) + QStringLiteral(" Hours");
+    return QCoreApplication::translate("Places", "%1 Hours").arg(fixedNumber(offsetGMT, 1, 1));
 }
 
 } // namespace qarnivo
