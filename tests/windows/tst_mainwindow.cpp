@@ -113,6 +113,18 @@ private slots:
         QVERIFY(w.platform.messages.isEmpty());
     }
 
+    // The header's other view is English whatever the language.
+    void englishHeaderInArabic()
+    {
+        const ShownLanguage arabic(Language::Arabic);
+        Window w;
+        w.load();
+        auto *header = w.get<QTableWidget>(mainnames::WeekdayHeader);
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                          header->visualItemRect(header->item(0, 3)).center());
+        QCOMPARE(header->item(0, 0)->text() + header->item(0, 6)->text(), "SUNSAT");
+    }
+
     // 5 November 2025 is 14 Jumadil-Awwal 1447, the 1st a Thursday. A click on an empty cell
     // selects no day; Today comes back to the clock's date.
     void startupDrawsTodaysMonth()

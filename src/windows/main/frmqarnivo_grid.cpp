@@ -169,7 +169,8 @@ void frmqarnivo::ShowEnglishHeader()
     for (int column = 0; column < 7; ++column) {
         QTableWidgetItem *cell = GridCell(m_weekdayHeader, 0, column);
         cell->setData(Qt::DecorationRole, QVariant());
-        cell->setText(m_names.WeekDayShort[column + 1]);
+        // The header's other view is English in every language.
+        cell->setText(EnglishNames().WeekDayShort[column + 1]);
         cell->setTextAlignment(Qt::AlignCenter);
     }
 }
