@@ -8,7 +8,7 @@
 #include "widgets/arrowpicture.h"
 #include "widgets/clickablepicture.h"
 #include "widgets/layoutscale.h"
-#include "widgets/localdigits.h"
+
 #include "widgets/mirroring.h"
 #include "windows/main/panelnames.h"
 
@@ -114,9 +114,9 @@ void ConversionPanel::createControls()
 void ConversionPanel::FillLists()
 {
     for (int day = 1; day <= 31; ++day)
-        m_westernDay->addItem(LocalNumber(day));
+        m_westernDay->addItem(ShownNumber(day));
     for (int day = 1; day <= 30; ++day)
-        m_hijriDay->addItem(LocalNumber(day));
+        m_hijriDay->addItem(ShownNumber(day));
     for (int month = 1; month <= 12; ++month) {
         m_hijriMonth->addItem(m_names.HMonthShort[month]);
         m_westernMonth->addItem(m_names.GMonthName[month]);
@@ -129,14 +129,14 @@ void ConversionPanel::setGregorianInput(const Ymd &date)
 {
     m_westernDay->setCurrentIndex(date.day - 1);
     m_westernMonth->setCurrentIndex(date.month - 1);
-    m_westernYear->setText(LocalNumber(date.year));
+    m_westernYear->setText(ShownNumber(date.year));
 }
 
 void ConversionPanel::setHijriInput(const Ymd &date)
 {
     m_hijriDay->setCurrentIndex(date.day - 1);
     m_hijriMonth->setCurrentIndex(date.month - 1);
-    m_hijriYear->setText(LocalNumber(date.year));
+    m_hijriYear->setText(ShownNumber(date.year));
 }
 
 Ymd ConversionPanel::gregorianInput() const

@@ -4,11 +4,11 @@
 #include "windows/main/frmqarnivo.h"
 
 #include "core/calendar/monthview.h"
+#include "core/calendar/names.h"
 #include "core/readings/occasions.h"
 #include "widgets/accessiblenames.h"
 #include "widgets/cellgrid.h"
 #include "widgets/clickablepicture.h"
-#include "widgets/localdigits.h"
 #include "windows/main/conversionpanel.h"
 
 #include <QLabel>
@@ -49,12 +49,12 @@ void frmqarnivo::describeDayCells()
             const Ymd western = JulianDayToGregorian(m_month.firstDay + day - 1);
             const QString hijri =
                 tr("%1 %2 %3 Hijri")
-                    .arg(LocalNumber(day), m_names.HMonthName[m_state.CurrentHijriMonth],
-                         LocalNumber(m_state.CurrentHijriYear));
+                    .arg(ShownNumber(day), m_names.HMonthName[m_state.CurrentHijriMonth],
+                         ShownNumber(m_state.CurrentHijriYear));
             QString description =
                 (isToday(day) ? tr("%1, today, %2 %3 %4 %5") : tr("%1, %2 %3 %4 %5"))
-                    .arg(hijri, m_names.WeekDayName[column + 1], LocalNumber(western.day),
-                         m_names.GMonthName[western.month], LocalNumber(western.year));
+                    .arg(hijri, m_names.WeekDayName[column + 1], ShownNumber(western.day),
+                         m_names.GMonthName[western.month], ShownNumber(western.year));
             const QString occasion =
                 OccasionDisplayText(m_occasionText.at(m_state.CurrentHijriMonth, day));
             QStringList notes{occasion, isToday(day) ? sunsetNote() : QString(),

@@ -4,11 +4,11 @@
 #include "windows/main/frmqarnivo.h"
 
 #include "core/calendar/monthview.h"
+#include "core/calendar/names.h"
 #include "core/help/maker.h"
 #include "platform/platform.h"
 #include "widgets/cellgrid.h"
 #include "widgets/clickablepicture.h"
-#include "widgets/localdigits.h"
 #include "widgets/pictures.h"
 #include "windows/main/layout.h"
 #include "windows/options/options.h"
@@ -36,7 +36,7 @@ bool urduChosen()
 // digits, which a Nastaliq face draws. The English view keeps ASCII digits.
 QString dayNumberText(int day, bool englishView)
 {
-    return englishView || !urduChosen() ? QString::number(day) : LocalNumber(day);
+    return englishView || !urduChosen() ? QString::number(day) : ShownNumber(day);
 }
 
 // The weekday names of the header's own view: Arabic pictures in Arabic,
@@ -56,7 +56,7 @@ void frmqarnivo::StartFirst()
         m_platform.messageBox(tr("Error - No. of Days is shown as %1. Contact software "
                                  "vendor for necessary\r\naction. In the mean time "
                                  "the no. of days is being taken as 30.\r\n")
-                                  .arg(LocalNumber(m_month.monthDays)),
+                                  .arg(ShownNumber(m_month.monthDays)),
                               MsgIcon::Critical, MsgButtons::Ok);
         m_month.monthDays = 30;
         m_month.days = LayOutMonth(m_month.firstWeekDay, m_month.monthDays);
@@ -69,7 +69,7 @@ void frmqarnivo::StartFirst()
     showCrescent();
     m_selectedDay = m_state.CurrentHijriDay;
     MarkSelectedDay();
-    m_yearBox->setText(LocalNumber(m_state.CurrentHijriYear));
+    m_yearBox->setText(ShownNumber(m_state.CurrentHijriYear));
     m_englishYearBox->setText(m_yearBox->text());
     describeDayCells();
 }

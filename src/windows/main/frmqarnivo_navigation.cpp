@@ -7,8 +7,8 @@
 #include "core/calendar/checks.h"
 #include "core/calendar/leadingnumber.h"
 #include "core/calendar/monthview.h"
+#include "core/calendar/names.h"
 #include "platform/platform.h"
-#include "widgets/localdigits.h"
 #include "windows/main/conversionpanel.h"
 
 #include <QLineEdit>
@@ -55,7 +55,7 @@ void frmqarnivo::GoToYrE_Click()
 void frmqarnivo::goToYear(QLineEdit *yearBox, QLineEdit *otherBox)
 {
     const int year = RoundHalfEven(ReadLeadingNumber(yearBox->text()));
-    otherBox->setText(LocalNumber(year));
+    otherBox->setText(ShownNumber(year));
     if (year < 1 || year > kLastViewYear) {
         m_platform.messageBox(InvalidYearMessage(), MsgIcon::Critical, MsgButtons::Ok);
         return;
@@ -140,8 +140,8 @@ void frmqarnivo::showHijriLine(const QString &text)
     m_hijriDateLine->setToolTip(outside
                                     ? tr("* The Umm al-Qura table runs from %1 to %2 AH; this year "
                                          "follows the arithmetical calendar.")
-                                          .arg(LocalNumber(ummalqura::kFirstTableYear),
-                                               LocalNumber(ummalqura::kLastTableYear))
+                                          .arg(ShownNumber(ummalqura::kFirstTableYear),
+                                               ShownNumber(ummalqura::kLastTableYear))
                                     : QString());
 }
 

@@ -6,9 +6,9 @@
 
 #include "core/calendar/conversion.h"
 #include "core/calendar/sunsetday.h"
+#include "core/language/digits.h"
 #include "core/prayer/prayertoday.h"
 #include "platform/platform.h"
-#include "widgets/localdigits.h"
 #include "windows/main/layout.h"
 #include "windows/main/prayerpanel.h"
 #include "windows/main/prayertray.h"
@@ -120,7 +120,7 @@ void frmqarnivo::remindPrayer(Prayer prayer)
     QString text =
         tr("It is time for %1 (%2) in %3.")
             .arg(PrayerName(prayer),
-                 LocalDigits(FormatPrayerTime(*m_prayerToday->day().at(prayer), settings.clock24)),
+                 ShownDigits(FormatPrayerTime(*m_prayerToday->day().at(prayer), settings.clock24)),
                  m_city.name.trimmed());
     // From Maghrib, when the day begins at sunset, the prayer is the next Hijri day's.
     if (m_today.sunsetState() == SunsetState::Eve)

@@ -3,6 +3,7 @@
 
 #include "windows/main/frmqarnivo.h"
 
+#include "core/calendar/names.h"
 #include "core/help/helptexts.h"
 #include "core/help/links.h"
 #include "core/help/maker.h"
@@ -18,7 +19,6 @@
 #include "widgets/contrast.h"
 #include "widgets/handfont.h"
 #include "widgets/layoutscale.h"
-#include "widgets/localdigits.h"
 #include "widgets/pictures.h"
 #include "windows/main/controlnames.h"
 #include "windows/main/layout.h"
@@ -164,7 +164,7 @@ void frmqarnivo::ExportOccasions_Click()
         return;
     }
     QString done = tr("DONE! %1 occasions of %2 AH written to %3")
-                       .arg(LocalNumber(OccasionCount(year, m_calendar)), LocalNumber(year),
+                       .arg(ShownNumber(OccasionCount(year, m_calendar)), ShownNumber(year),
                             QDir::toNativeSeparators(path));
     const QString leftOut = OccasionsLeftOutNote(OccasionsLeftOut(year, m_calendar));
     if (!leftOut.isEmpty())

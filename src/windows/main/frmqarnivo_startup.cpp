@@ -4,13 +4,13 @@
 
 #include "core/calendar/monthview.h"
 #include "core/files/textfile.h"
+#include "core/language/digits.h"
 #include "core/placement/windowfit.h"
 #include "core/settings/settingscatalogue.h"
 #include "core/sunpage/pagewriter.h"
 #include "platform/platform.h"
 #include "platform/settingsstore.h"
 #include "widgets/clickablepicture.h"
-#include "widgets/localdigits.h"
 #include "widgets/screenfit.h"
 #include "windows/calculator/mapgmt.h"
 #include "windows/calculator/wwtimecal.h"
@@ -184,9 +184,9 @@ bool frmqarnivo::loadCity()
 void frmqarnivo::showCity()
 {
     m_cityName->setText(CityNameDisplay(m_city.name));
-    m_cityLatitude->setText(LocalDigits(LatitudeDisplay(m_city.latitude)));
-    m_cityLongitude->setText(LocalDigits(LongitudeDisplay(m_city.longitude)));
-    m_cityTimeZone->setText(LocalDigits(OffsetDisplay(m_city.offsetGMT)));
+    m_cityLatitude->setText(ShownDigits(LatitudeDisplay(m_city.latitude)));
+    m_cityLongitude->setText(ShownDigits(LongitudeDisplay(m_city.longitude)));
+    m_cityTimeZone->setText(ShownDigits(OffsetDisplay(m_city.offsetGMT)));
 }
 
 // The stored scheme paints the grid and is stored again, one out of range

@@ -1,8 +1,8 @@
 #include "windows/main/prayerpanel.h"
 
+#include "core/language/digits.h"
 #include "core/prayer/prayertoday.h"
 #include "widgets/contrast.h"
-#include "widgets/localdigits.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -56,7 +56,7 @@ void PrayerPanel::showTimes()
         ReadableColour(QColor(0, 128, 0), palette().color(QPalette::Window), kSmallTextContrast);
     for (int p = 0; p < kPrayerCount; ++p) {
         const auto minutes = day.minutes[p];
-        m_times[p]->setText(minutes ? LocalDigits(FormatPrayerTime(*minutes, clock24))
+        m_times[p]->setText(minutes ? ShownDigits(FormatPrayerTime(*minutes, clock24))
                                     : QStringLiteral("--"));
         const bool marked = next && !next->tomorrow && static_cast<int>(next->prayer) == p;
         const QString rule =
@@ -71,7 +71,7 @@ void PrayerPanel::showTimes()
         line = tr("Polar %1: %2 today")
                    .arg(PolarText(day.polar).section(u' ', 1), PolarReason(day.polar));
     else if (next)
-        line = LocalDigits(CountdownText(*next));
+        line = ShownDigits(CountdownText(*next));
     m_countdown->setText(line);
     fitFace();
 }

@@ -1,7 +1,8 @@
 #include "windows/main/prayertray.h"
 
+#include "core/calendar/names.h"
+#include "core/language/digits.h"
 #include "core/prayer/prayertoday.h"
-#include "widgets/localdigits.h"
 
 #include <QAction>
 #include <QMenu>
@@ -24,7 +25,7 @@ QPixmap TrayDayPicture(int day, int side)
     face.setPixelSize(side * (day >= 10 ? 11 : 14) / 20);
     painter.setFont(face);
     painter.setPen(Qt::white);
-    painter.drawText(QRect(0, 0, side, side), Qt::AlignCenter, LocalNumber(day));
+    painter.drawText(QRect(0, 0, side, side), Qt::AlignCenter, ShownNumber(day));
     return picture;
 }
 
@@ -78,7 +79,7 @@ void PrayerTray::showToolTip()
 {
     QString tip = m_today.day().date.isValid() ? m_dateLine : QStringLiteral("Qarnivo");
     if (const auto next = m_today.next())
-        tip += u'\n' + LocalDigits(CountdownText(*next));
+        tip += u'\n' + ShownDigits(CountdownText(*next));
     m_icon->setToolTip(tip);
 }
 
