@@ -75,9 +75,10 @@ extern "C" Q_DECL_EXPORT int qarnivo_write_crescent_map(int argc, char *argv[],
     const QString problem = qarnivo::SaveCrescentMapPicture(
         request.output, qarnivo::DrawCrescentMap(map, qarnivo::LandOutlines(), mark));
     if (!problem.isEmpty()) {
-        QTextStream(stderr)
-            << QStringLiteral("%1 could not be written: %2").arg(request.output, problem)
-            << Qt::endl;
+        QTextStream(stderr) << QCoreApplication::translate("CommandLine",
+                                                           "%1 could not be written: %2")
+                                   .arg(request.output, problem)
+                            << Qt::endl;
         return 1;
     }
     QTextStream(stdout) << request.output << Qt::endl;

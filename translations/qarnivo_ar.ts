@@ -355,6 +355,10 @@
         <source>Export CSV</source>
         <translation>تصدير CSV</translation>
     </message>
+    <message>
+        <source>Sunrise, sunset and Zawal page</source>
+        <translation>صفحة الشروق والغروب والزوال</translation>
+    </message>
 </context>
 <context>
     <name>CalendarNames</name>
@@ -978,11 +982,11 @@
     </message>
     <message>
         <source>Odeh (2006)</source>
-        <translation>عودة (2006)</translation>
+        <translation>عودة (٢٠٠٦)</translation>
     </message>
     <message>
         <source>Yallop (1997)</source>
-        <translation>يالوب (1997)</translation>
+        <translation>يالوب (١٩٩٧)</translation>
     </message>
     <message>
         <source>Yallop %1</source>
@@ -1047,6 +1051,10 @@
     <message>
         <source>Odeh&apos;s zone</source>
         <translation>منطقة عودة</translation>
+    </message>
+    <message>
+        <source>The picture could not be made.</source>
+        <translation>تعذّر إنشاء الصورة.</translation>
     </message>
 </context>
 <context>
@@ -1144,6 +1152,42 @@
     <message>
         <source>not every byte could be written</source>
         <translation>تعذّرت كتابة بعض البايتات</translation>
+    </message>
+    <message>
+        <source>its folder does not exist</source>
+        <translation>مجلده غير موجود</translation>
+    </message>
+    <message>
+        <source>it does not exist</source>
+        <translation>غير موجود</translation>
+    </message>
+    <message>
+        <source>permission denied</source>
+        <translation>لا يوجد إذن بذلك</translation>
+    </message>
+    <message>
+        <source>it could not be read to the end</source>
+        <translation>تعذّرت قراءته حتى نهايته</translation>
+    </message>
+    <message>
+        <source>the new file could not take the old one&apos;s place</source>
+        <translation>تعذّر أن يحلّ الملف الجديد محل القديم</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>كل الملفات (*)</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>ملفات CSV ‏(*.csv)</translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf)</source>
+        <translation>مستندات PDF ‏(*.pdf)</translation>
+    </message>
+    <message>
+        <source>iCalendar files (*.ics)</source>
+        <translation>ملفات التقويم (*.ics)</translation>
     </message>
 </context>
 <context>
@@ -1792,7 +1836,7 @@ with this software for updated features.<byte value="xd"/>
     </message>
     <message>
         <source>DONE! FILE CREATED SUCCESSFULLY (117 kB)</source>
-        <translation>تم! أُنشئ الملف بنجاح (117 ك.ب)</translation>
+        <translation>تم! أُنشئ الملف بنجاح (١١٧ كيلوبايت)</translation>
     </message>
     <message>
         <source>The file %1 could not be created.<byte value="xd"/>
@@ -1811,6 +1855,50 @@ with this software for updated features.<byte value="xd"/>
     <message>
         <source>Day - %1: </source>
         <translation>اليوم - %1: </translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>السطر %1: %2</translation>
+    </message>
+    <message>
+        <source>the record before has no text</source>
+        <translation>السجل السابق بلا نص</translation>
+    </message>
+    <message>
+        <source>text before the first record</source>
+        <translation>نص قبل السجل الأول</translation>
+    </message>
+    <message>
+        <source>the last record has no text</source>
+        <translation>السجل الأخير بلا نص</translation>
+    </message>
+    <message>
+        <source>%1 is missing</source>
+        <translation>%1 مفقود</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read</source>
+        <translation>تتعذّر قراءة %1</translation>
+    </message>
+    <message>
+        <source>%1 is too large</source>
+        <translation>%1 كبير جدًا</translation>
+    </message>
+    <message>
+        <source>[%1] names no Hijri month and day</source>
+        <translation>[%1] لا يسمّي شهرًا ويومًا هجريين</translation>
+    </message>
+    <message>
+        <source>[%1] is given twice</source>
+        <translation>[%1] مذكور مرتين</translation>
+    </message>
+    <message>
+        <source>[%1] has no reading</source>
+        <translation>[%1] بلا قراءة</translation>
+    </message>
+    <message>
+        <source>%1 readings instead of %2</source>
+        <translation>%1 قراءة بدلًا من %2</translation>
     </message>
 </context>
 <context>
@@ -2012,6 +2100,10 @@ Re-install to rectify this problem.</source>
         <source>%1 could not be written: %2</source>
         <translation>تعذرت كتابة %1: %2</translation>
     </message>
+    <message>
+        <source>An announced month begins on its announced day, whatever the day correction.</source>
+        <translation>يبدأ الشهر المُعلَن في يومه المُعلَن، أيًّا كان تصحيح اليوم.</translation>
+    </message>
 </context>
 <context>
     <name>qarnivo::Options</name>
@@ -2182,6 +2274,10 @@ The Hijri Calendar is based on LUNAR year. There are about 354.53059 days in a L
     <message>
         <source>Remind me at prayer times</source>
         <translation>ذكّرني بأوقات الصلاة</translation>
+    </message>
+    <message>
+        <source>Umm al-Qura follows the official month starts from 1300 to 1600 AH; outside them the arithmetical calendar applies.</source>
+        <translation>يتبع تقويم أم القرى بدايات الشهور الرسمية من ١٣٠٠ إلى ١٦٠٠ هـ؛ وخارجها يُعمل بالتقويم الحسابي.</translation>
     </message>
 </context>
 <context>

@@ -355,6 +355,10 @@
         <source>Export CSV</source>
         <translation>CSV برآمد کریں</translation>
     </message>
+    <message>
+        <source>Sunrise, sunset and Zawal page</source>
+        <translation>طلوع، غروب اور زوال کا صفحہ</translation>
+    </message>
 </context>
 <context>
     <name>CalendarNames</name>
@@ -978,11 +982,11 @@
     </message>
     <message>
         <source>Odeh (2006)</source>
-        <translation>عودہ (2006)</translation>
+        <translation>عودہ (۲۰۰۶)</translation>
     </message>
     <message>
         <source>Yallop (1997)</source>
-        <translation>یالوپ (1997)</translation>
+        <translation>یالوپ (۱۹۹۷)</translation>
     </message>
     <message>
         <source>Yallop %1</source>
@@ -1047,6 +1051,10 @@
     <message>
         <source>Odeh&apos;s zone</source>
         <translation>عودہ کا زون</translation>
+    </message>
+    <message>
+        <source>The picture could not be made.</source>
+        <translation>تصویر نہیں بن سکی۔</translation>
     </message>
 </context>
 <context>
@@ -1144,6 +1152,42 @@
     <message>
         <source>not every byte could be written</source>
         <translation>تمام بائٹ لکھے نہیں جا سکے</translation>
+    </message>
+    <message>
+        <source>its folder does not exist</source>
+        <translation>اس کا فولڈر موجود نہیں</translation>
+    </message>
+    <message>
+        <source>it does not exist</source>
+        <translation>یہ موجود نہیں</translation>
+    </message>
+    <message>
+        <source>permission denied</source>
+        <translation>اس کی اجازت نہیں</translation>
+    </message>
+    <message>
+        <source>it could not be read to the end</source>
+        <translation>اسے آخر تک پڑھا نہیں جا سکا</translation>
+    </message>
+    <message>
+        <source>the new file could not take the old one&apos;s place</source>
+        <translation>نئی فائل پرانی کی جگہ نہیں لے سکی</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>تمام فائلیں (*)</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV فائلیں (*.csv)</translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf)</source>
+        <translation>PDF دستاویزات (*.pdf)</translation>
+    </message>
+    <message>
+        <source>iCalendar files (*.ics)</source>
+        <translation>کیلنڈر فائلیں (*.ics)</translation>
     </message>
 </context>
 <context>
@@ -1792,7 +1836,7 @@ with this software for updated features.<byte value="xd"/>
     </message>
     <message>
         <source>DONE! FILE CREATED SUCCESSFULLY (117 kB)</source>
-        <translation>ہو گیا! فائل کامیابی سے بن گئی (117 kB)</translation>
+        <translation>ہو گیا! فائل کامیابی سے بن گئی (۱۱۷ کلو بائٹ)</translation>
     </message>
     <message>
         <source>The file %1 could not be created.<byte value="xd"/>
@@ -1811,6 +1855,50 @@ with this software for updated features.<byte value="xd"/>
     <message>
         <source>Day - %1: </source>
         <translation>دن - %1: </translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>سطر %1: %2</translation>
+    </message>
+    <message>
+        <source>the record before has no text</source>
+        <translation>پچھلے اندراج میں کوئی متن نہیں</translation>
+    </message>
+    <message>
+        <source>text before the first record</source>
+        <translation>پہلے اندراج سے پہلے متن</translation>
+    </message>
+    <message>
+        <source>the last record has no text</source>
+        <translation>آخری اندراج میں کوئی متن نہیں</translation>
+    </message>
+    <message>
+        <source>%1 is missing</source>
+        <translation>%1 موجود نہیں</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read</source>
+        <translation>%1 پڑھا نہیں جا سکتا</translation>
+    </message>
+    <message>
+        <source>%1 is too large</source>
+        <translation>%1 بہت بڑا ہے</translation>
+    </message>
+    <message>
+        <source>[%1] names no Hijri month and day</source>
+        <translation>[%1] کسی ہجری مہینے اور دن کا نام نہیں</translation>
+    </message>
+    <message>
+        <source>[%1] is given twice</source>
+        <translation>[%1] دو بار دیا گیا ہے</translation>
+    </message>
+    <message>
+        <source>[%1] has no reading</source>
+        <translation>[%1] کا کوئی مطالعہ نہیں</translation>
+    </message>
+    <message>
+        <source>%1 readings instead of %2</source>
+        <translation>%2 کے بجائے %1 مطالعے</translation>
     </message>
 </context>
 <context>
@@ -2012,6 +2100,10 @@ Re-install to rectify this problem.</source>
         <source>%1 could not be written: %2</source>
         <translation>%1 لکھی نہیں جا سکی: %2</translation>
     </message>
+    <message>
+        <source>An announced month begins on its announced day, whatever the day correction.</source>
+        <translation>اعلان شدہ مہینہ اپنے اعلان شدہ دن سے شروع ہوتا ہے، دن کی تصحیح جو بھی ہو۔</translation>
+    </message>
 </context>
 <context>
     <name>qarnivo::Options</name>
@@ -2182,6 +2274,10 @@ The Hijri Calendar is based on LUNAR year. There are about 354.53059 days in a L
     <message>
         <source>Remind me at prayer times</source>
         <translation>نماز کے اوقات پر یاد دلائیں</translation>
+    </message>
+    <message>
+        <source>Umm al-Qura follows the official month starts from 1300 to 1600 AH; outside them the arithmetical calendar applies.</source>
+        <translation>اُمّ القریٰ ۱۳۰۰ سے ۱۶۰۰ ہجری تک سرکاری مہینوں کے آغاز پر چلتا ہے؛ ان سے باہر حسابی کیلنڈر لاگو ہوتا ہے۔</translation>
     </message>
 </context>
 <context>

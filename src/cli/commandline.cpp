@@ -410,7 +410,7 @@ bool readMonthStarts(const QCommandLineParser &parser, StoredChoices &choices, Q
         QFile file(path);
         if (!file.open(QIODevice::ReadOnly)) {
             err << QCoreApplication::translate("CommandLine", "%1 could not be read: %2")
-                       .arg(path, file.errorString())
+                       .arg(path, FailureReason(file))
                 << Qt::endl;
             return false;
         }

@@ -5,6 +5,7 @@
 #include "core/settings/settingscatalogue.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDBusInterface>
 #include <QDesktopServices>
 #include <QDir>
@@ -71,12 +72,15 @@ MsgAnswer fromQtButton(int button)
 QString saveFilter(const QString &suggestedPath)
 {
     const QString suffix = QFileInfo(suggestedPath).suffix().toLower();
-    const QString all = QStringLiteral("All files (*)");
+    const QString all = QCoreApplication::translate("Files", "All files (*)");
     if (suffix == u"csv")
-        return QStringLiteral("CSV files (*.csv);;") + all;
+        return QCoreApplication::translate("Files", "CSV files (*.csv)") + QStringLiteral(";;") +
+               all;
     if (suffix == u"pdf")
-        return QStringLiteral("PDF documents (*.pdf);;") + all;
-    return QStringLiteral("iCalendar files (*.ics);;") + all;
+        return QCoreApplication::translate("Files", "PDF documents (*.pdf)") +
+               QStringLiteral(";;") + all;
+    return QCoreApplication::translate("Files", "iCalendar files (*.ics)") + QStringLiteral(";;") +
+           all;
 }
 
 } // namespace

@@ -275,7 +275,7 @@ QString SaveCrescentMapPicture(const QString &path, const QImage &image)
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     if (!image.save(&buffer, "PNG"))
-        return QStringLiteral("The picture could not be made.");
+        return QCoreApplication::translate("Crescent", "The picture could not be made.");
     return SaveBytes(path, bytes);
 }
 

@@ -159,6 +159,34 @@ private slots:
         QVERIFY(!QFileInfo(path).isFile());
     }
 
+    // A failed save or read says why in the program's words, which the languages translate.
+    void failureReasons_data()
+    {
+        columns<QString, QString, QString>({"file", "mode", "reason"});
+        row("save into a missing folder", "missing/out.txt", "save", "its folder does not exist");
+        row("read a missing file", "none.txt", "read", "it does not exist");
+        row("read in a missing folder", "missing/none.txt", "read", "its folder does not exist");
+        row("save into a read-only folder", "locked/out.txt", "save", "permission denied");
+    }
+    void failureReasons()
+    {
+        const auto [file, mode, reason] =
+            fetch<QString, QString, QString>("file", "mode", "reason");
+        QTemporaryDir dir;
+        QDir(dir.path()).mkdir("locked");
+        QFile::setPermissions(dir.filePath("locked"),
+                              QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        if (file.startsWith("locked") && QFileInfo(dir.filePath("locked")).isWritable())
+            QSKIP("this user writes into read-only folders");
+        if (mode == "save") {
+            QCOMPARE(SaveBytes(dir.filePath(file), "x"), reason);
+            return;
+        }
+        QFile read(dir.filePath(file));
+        QVERIFY(!read.open(QIODevice::ReadOnly));
+        QCOMPARE(FailureReason(read), reason);
+    }
+
     // The fields read, "|" between them.
     void readFields_data()
     {

@@ -1,6 +1,7 @@
 #include "core/crescent/crescentline.h"
 
 #include "core/calendar/names.h"
+#include "core/language/digits.h"
 #include "core/prayer/timetabletext.h"
 
 #include <QCoreApplication>
@@ -141,8 +142,8 @@ QStringList EveningTexts(const Evening &evening, Criterion criterion, double utc
 {
     const bool yallop = criterion == Criterion::Yallop;
     const QString degrees = QStringLiteral("\u00b0");
-    return {ClockTime(evening.sunset, utcOffset),
-            ClockTime(evening.moonset, utcOffset),
+    return {ShownDigits(ClockTime(evening.sunset, utcOffset)),
+            ShownDigits(ClockTime(evening.moonset, utcOffset)),
             number(evening.lagMinutes, 0, QCoreApplication::translate("Crescent", " min")),
             number(evening.moonAgeHours, 1, QCoreApplication::translate("Crescent", " h")),
             number(yallop ? evening.geocentricArcl : evening.arcl, 2, degrees),

@@ -1,6 +1,7 @@
 #include "core/files/savefile.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
 
@@ -8,11 +9,15 @@ namespace qarnivo {
 
 namespace {
 
+QString filesText(const char *text)
+{
+    return QCoreApplication::translate("Files", text);
+}
+
 QString reasonOf(const QFileDevice &file, const char *fallback)
 {
     // A failed flush may leave no error text behind; the user still needs one.
-    return file.error() == QFileDevice::NoError ? QCoreApplication::translate("Files", fallback)
-                                                : file.errorString();
+    return file.error() == QFileDevice::NoError ? filesText(fallback) : FailureReason(file);
 }
 
 // Buffered bytes meet a full disk only when they are flushed.
@@ -24,6 +29,33 @@ QString flushed(QFileDevice &file, SaveFault fault)
 }
 
 } // namespace
+
+QString FailureReason(const QFileDevice &file)
+{
+    const QFileInfo target(file.fileName());
+    const QFileInfo folder(target.absolutePath());
+    switch (file.error()) {
+    case QFileDevice::OpenError:
+    case QFileDevice::PermissionsError:
+        if (!folder.isDir())
+            return filesText(QT_TRANSLATE_NOOP("Files", "its folder does not exist"));
+        if (!target.exists() && folder.isWritable())
+            return filesText(QT_TRANSLATE_NOOP("Files", "it does not exist"));
+        return filesText(QT_TRANSLATE_NOOP("Files", "permission denied"));
+    case QFileDevice::ReadError:
+        return filesText(QT_TRANSLATE_NOOP("Files", "it could not be read to the end"));
+    case QFileDevice::WriteError:
+    case QFileDevice::ResourceError:
+        return filesText(QT_TRANSLATE_NOOP("Files", "not every byte could be written"));
+    case QFileDevice::RenameError:
+    case QFileDevice::CopyError:
+    case QFileDevice::RemoveError:
+        return filesText(
+            QT_TRANSLATE_NOOP("Files", "the new file could not take the old one's place"));
+    default:
+        return file.errorString();
+    }
+}
 
 QString RefusedSaveTarget(const QString &path)
 {
@@ -54,7 +86,7 @@ QString OpenSave(QSaveFile &file)
     // Unbuffered, so that a full disk is met by the write itself and reported
     // with the system's reason.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return file.errorString();
+        return FailureReason(file);
     return {};
 }
 
@@ -62,13 +94,13 @@ QString FinishSave(QSaveFile &file, SaveFault fault)
 {
     // not const: returned by moving
     QString reason =
-        file.error() != QFileDevice::NoError ? file.errorString() : flushed(file, fault);
+        file.error() != QFileDevice::NoError ? FailureReason(file) : flushed(file, fault);
     if (!reason.isEmpty()) {
         file.cancelWriting(); // the old file stays as it was
         return reason;
     }
     if (!file.commit())
-        return file.errorString();
+        return FailureReason(file);
     return {};
 }
 

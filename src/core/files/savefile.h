@@ -21,6 +21,10 @@ enum class SaveFault { None, DiskFull };
 // A device, pipe or folder of that name is never replaced.
 QString RefusedSaveTarget(const QString &path);
 
+// Why `file` failed, in the interface language: the system's own words come in the system's
+// language, so the common failures are told in the program's.
+QString FailureReason(const QFileDevice &file);
+
 // Writes the bytes and flushes them; the reason when not all reached the
 // disk, else an empty string.
 QString WriteAll(QFileDevice &file, const QByteArray &bytes, SaveFault fault = SaveFault::None);

@@ -2,6 +2,8 @@
 
 #include "core/files/textfile.h"
 
+#include <QLocale>
+
 #include <algorithm>
 
 namespace qarnivo {
@@ -78,7 +80,7 @@ QStringList CountryOffsetList(const QStringList &fileLines)
 
 QString CountryCountCaption(qsizetype entryCount)
 {
-    return u'(' + QString::number(entryCount) + u')';
+    return u'(' + QLocale().toString(entryCount) + u')';
 }
 
 } // namespace qarnivo

@@ -2,6 +2,7 @@
 
 #include "core/files/textfile.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <QStringList>
 
@@ -32,7 +33,7 @@ QString keyOf(const QString &line)
 
 QString lineError(qsizetype index, const QString &what)
 {
-    return QStringLiteral("line %1: %2").arg(index + 1).arg(what);
+    return QCoreApplication::translate("Readings", "line %1: %2").arg(index + 1).arg(what);
 }
 
 } // namespace
@@ -53,17 +54,21 @@ RecordFileRead ParseRecordFile(const QString &text)
         const QString key = keyOf(line);
         if (!key.isEmpty()) {
             if (!result.records.isEmpty() && body.isEmpty())
-                return {{}, lineError(i, QStringLiteral("the record before has no text"))};
+                return {{},
+                        lineError(i, QCoreApplication::translate("Readings",
+                                                                 "the record before has no text"))};
             closeRecord();
             result.records.append({key, {}});
         } else if (!result.records.isEmpty()) {
             body.append(line);
         } else if (!line.isEmpty() && !line.startsWith(u'#')) {
-            return {{}, lineError(i, QStringLiteral("text before the first record"))};
+            return {{},
+                    lineError(i, QCoreApplication::translate("Readings",
+                                                             "text before the first record"))};
         }
     }
     if (!result.records.isEmpty() && body.isEmpty())
-        return {{}, QStringLiteral("the last record has no text")};
+        return {{}, QCoreApplication::translate("Readings", "the last record has no text")};
     closeRecord();
     return result;
 }
@@ -75,11 +80,11 @@ RecordFileRead ReadRecordFile(const QString &path)
     case TextFileRead::Status::Ok:
         break;
     case TextFileRead::Status::NotFound:
-        return {{}, QStringLiteral("%1 is missing").arg(path)};
+        return {{}, QCoreApplication::translate("Readings", "%1 is missing").arg(path)};
     case TextFileRead::Status::Unreadable:
-        return {{}, QStringLiteral("%1 cannot be read").arg(path)};
+        return {{}, QCoreApplication::translate("Readings", "%1 cannot be read").arg(path)};
     case TextFileRead::Status::TooLarge:
-        return {{}, QStringLiteral("%1 is too large").arg(path)};
+        return {{}, QCoreApplication::translate("Readings", "%1 is too large").arg(path)};
     }
     RecordFileRead result = ParseRecordFile(file.text);
     if (!result.error.isEmpty())

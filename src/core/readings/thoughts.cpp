@@ -29,17 +29,22 @@ ThoughtTableRead tableFromRecords(const QList<Record> &records)
         const int month = match.hasMatch() ? match.captured(1).toInt() : 0;
         const int day = match.hasMatch() ? match.captured(2).toInt() : 0;
         if (!DateTable::holds(month, day))
-            return failed(QStringLiteral("[%1] names no Hijri month and day").arg(record.key));
+            return failed(
+                QCoreApplication::translate("Readings", "[%1] names no Hijri month and day")
+                    .arg(record.key));
         if (!table.at(month, day).isEmpty())
-            return failed(QStringLiteral("[%1] is given twice").arg(record.key));
+            return failed(
+                QCoreApplication::translate("Readings", "[%1] is given twice").arg(record.key));
         if (record.text.trimmed().isEmpty())
-            return failed(QStringLiteral("[%1] has no reading").arg(record.key));
+            return failed(
+                QCoreApplication::translate("Readings", "[%1] has no reading").arg(record.key));
         table.set(month, day, record.text);
     }
     const int expected = DateTable::kLastMonth * DateTable::kLastDay;
     if (table.filledCount() != expected) {
-        return failed(
-            QStringLiteral("%1 readings instead of %2").arg(table.filledCount()).arg(expected));
+        return failed(QCoreApplication::translate("Readings", "%1 readings instead of %2")
+                          .arg(table.filledCount())
+                          .arg(expected));
     }
     return {table, {}};
 }

@@ -155,7 +155,7 @@ PageWriteResult saveBytes(const QString &pagePath, const QByteArray &page)
                 page.size()};
     QFile part(partPath);
     QString reason = part.open(QIODevice::WriteOnly | QIODevice::Truncate) ? WriteAll(part, page)
-                                                                           : part.errorString();
+                                                                           : FailureReason(part);
     part.close();
     if (reason.isEmpty() && QFileInfo::exists(pagePath) && !QFile::remove(pagePath))
         reason = QCoreApplication::translate("SunPage", "the old page cannot be replaced");

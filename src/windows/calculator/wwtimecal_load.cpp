@@ -18,6 +18,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -145,7 +146,8 @@ QWebEngineView *WwtimeCal::ensureBrowser()
     m_profile->setPersistentCookiesPolicy(QWebEngineProfile::NoPersistentCookies);
     m_browser = new QWebEngineView(m_profile, m_browserArea);
     m_browser->setObjectName(QStringLiteral("WebBrowser1"));
-    m_browser->setAccessibleName(QStringLiteral("Sunrise, sunset and Zawal page"));
+    m_browser->setAccessibleName(
+        QCoreApplication::translate("AccessibleName", "Sunrise, sunset and Zawal page"));
     m_browser->setContextMenuPolicy(Qt::NoContextMenu);
     m_browserArea->layout()->addWidget(m_browser);
     return m_browser;

@@ -30,8 +30,8 @@ MonthStartsEditor::MonthStartsEditor(Platform &platform, const HijriCalendar &ca
     auto *column = new QVBoxLayout(this);
     auto *note = Named<QLabel>(this, optionsnames::StartsNote);
     note->setWordWrap(true);
-    note->setText(QStringLiteral("An announced month begins on its announced day, "
-                                 "whatever the day correction."));
+    note->setText(tr("An announced month begins on its announced day, "
+                     "whatever the day correction."));
     column->addWidget(note);
     m_list = Named<QListWidget>(this, optionsnames::StartsList);
     column->addWidget(m_list);

@@ -109,8 +109,8 @@ void Options::createCalendarControls()
     m_calendarList = Named<QComboBox>(m_contents, optionsnames::CalendarList);
     m_calendarList->addItems({tr("Arithmetical (tabular)"), tr("Umm al-Qura (Saudi Arabia)")});
     m_calendarList->setToolTip(
-        QStringLiteral("Umm al-Qura follows the official month starts from 1300 to 1600 AH; "
-                       "outside them the arithmetical calendar applies."));
+        tr("Umm al-Qura follows the official month starts from 1300 to 1600 AH; "
+           "outside them the arithmetical calendar applies."));
     m_calendarList->setGeometry(m_scale.rect(88, 230, 250, 28));
     caption->setBuddy(m_calendarList);
     m_calendarList->setCurrentIndex(m_choices.calendar == CalendarKind::UmmAlQura);
