@@ -496,9 +496,11 @@ QStringList contrastProblems(const Scene &scene)
                 if (!item || item->text().isEmpty())
                     continue;
                 // A selected cell takes the desktop theme's own highlight colours, not the
-                // program's; a cell scrolled out of sight is not painted at all.
+                // program's; a cell scrolled out of sight, in the table or in the window, is not
+                // painted at all.
                 const QRect rect = grid->visualItemRect(item);
-                if (item->isSelected() || !grid->viewport()->rect().contains(rect.center()))
+                if (item->isSelected() ||
+                    !grid->viewport()->visibleRegion().contains(rect.center()))
                     continue;
                 const QColor text = item->foreground().style() != Qt::NoBrush
                                         ? item->foreground().color()
@@ -594,6 +596,14 @@ void TestLayout::fitsTheScreen_data()
          {"short Urdu", "full Urdu", "options", "calculator", "prayer times", "new crescent"})
         QTest::addRow("DejaVu Sans 13 %s", view)
             << "DejaVu Sans" << 13 << false << QString(view) << 0 << QString("en");
+    // Nastaliq's tall lines grow the Urdu windows most.
+    for (const char *view :
+         {"short Urdu", "full Urdu", "options", "prayer times", "new crescent"}) {
+        QTest::addRow("ar %s", view)
+            << "DejaVu Sans" << 10 << false << QString(view) << 0 << QString("ar");
+        QTest::addRow("ur %s", view)
+            << "DejaVu Sans" << 10 << false << QString(view) << 0 << QString("ur");
+    }
 }
 
 void TestLayout::textContrast_data()
@@ -610,6 +620,11 @@ void TestLayout::textContrast_data()
         for (const char *view : {"options", "calculator", "prayer times", "new crescent"})
             QTest::addRow("%s %s", palette, view)
                 << "DejaVu Sans" << 9 << dark << QString(view) << 0 << QString("en");
+        for (const char *language : {"ar", "ur"}) {
+            for (const char *view : {"full Urdu", "options", "prayer times", "new crescent"})
+                QTest::addRow("%s %s %s", language, palette, view)
+                    << "DejaVu Sans" << 9 << dark << QString(view) << 0 << QString(language);
+        }
     }
 }
 

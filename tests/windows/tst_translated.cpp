@@ -223,6 +223,7 @@ private slots:
         app.setSetting(SettingKey::WindowFull, window == "main short" ? "False" : "True");
         frmqarnivo main(app.platform);
         main.Form_Load();
+        main.Timer1_Timer(); // the clock's morning time, "AM" in Qt's Urdu
         QWidget *top = &main;
         if (window == "main conversion") {
             main.ConvertDate_Click();

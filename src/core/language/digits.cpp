@@ -1,6 +1,8 @@
 #include "core/language/digits.h"
 
+#include <QCoreApplication>
 #include <QLocale>
+#include <QTime>
 
 namespace qarnivo {
 
@@ -37,6 +39,19 @@ QString ShownDigits(const QString &ascii)
             shown += letter;
     }
     return shown;
+}
+
+QString LocalClockText(const QTime &time)
+{
+    const QLocale locale;
+    QString format = locale.timeFormat(QLocale::LongFormat);
+    format.remove(QStringLiteral(" t")).remove(u't');
+    QString text = locale.toString(time, format.trimmed());
+    const QString half = time.hour() < 12 ? locale.amText() : locale.pmText();
+    if (!half.isEmpty())
+        text.replace(half, time.hour() < 12 ? QCoreApplication::translate("Prayer", "AM")
+                                            : QCoreApplication::translate("Prayer", "PM"));
+    return text;
 }
 
 } // namespace qarnivo

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+class QTime;
+
 namespace qarnivo {
 
 // A typed number as the readers of numbers take it: Arabic-Indic (U+0660..)
@@ -14,5 +16,9 @@ QString AsciiDigits(const QString &text);
 // The reverse for a text made with ASCII digits (a clock time "18:05"): its
 // digits in the default locale's, every other character kept.
 QString ShownDigits(const QString &ascii);
+
+// `time` in the default locale's long time format without a time zone name,
+// its AM and PM in the program's own words: Qt's Urdu keeps the English ones.
+QString LocalClockText(const QTime &time);
 
 } // namespace qarnivo

@@ -300,10 +300,8 @@ void frmqarnivo::Exit_Click()
 void frmqarnivo::Timer1_Timer()
 {
     // The user's own time format, without a time zone name.
-    QString format = QLocale().timeFormat(QLocale::LongFormat);
-    format.remove(QStringLiteral(" t")).remove(u't');
     const QDateTime now = m_platform.now();
-    m_clockButton->setText(QLocale().toString(now.time(), format.trimmed()));
+    m_clockButton->setText(LocalClockText(now.time()));
     // The day's times move on each tick (the panel, the tray's countdown and
     // the reminders follow them); a new date reaches every view through Today.
     m_today.setNow(now);
