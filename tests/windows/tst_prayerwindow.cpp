@@ -155,6 +155,15 @@ private slots:
             QCOMPARE(record.count(u','), 7);
         for (const QChar c : csv)
             QVERIFY2(!c.isDigit() || c.unicode() < 128, qPrintable(csv));
+
+        // The printed month reads from the right too: Fajr, then the Hijri date on its left.
+        p.click(prayerwindownames::PrintButton);
+        const QStringList lines = p.platform.printedDocuments.value(0).split(u'\n');
+        const qsizetype heading = lines.indexOf(PrayerName(Prayer::Fajr));
+        QVERIFY(heading > 0);
+        QCOMPARE(lines.value(heading + 1), IsRightToLeft(language)
+                                               ? QCoreApplication::translate("Prayer", "Hijri date")
+                                               : PrayerName(Prayer::Sunrise));
     }
 
     // November 2025 crosses from Jumadil-Awwal into Jumadis -Sani; its Fridays are marked.

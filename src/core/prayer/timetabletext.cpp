@@ -4,6 +4,9 @@
 #include "core/language/digits.h"
 
 #include <QCoreApplication>
+#include <QLocale>
+
+#include <algorithm>
 
 namespace qarnivo {
 
@@ -134,30 +137,35 @@ QString TimetableHtml(const QString &place, int year, int month, const std::vect
     const QString method = QCoreApplication::translate("Prayer", "Method: %1")
                                .arg(MethodCaption(settings))
                                .toHtmlEscaped();
-    QString html =
-        QStringLiteral("<html><body>"
-                       "<h2 align=\"center\">%1</h2>"
-                       "<p align=\"center\">%2</p>"
-                       "<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\" "
-                       "align=\"center\" style=\"border-collapse: collapse\">"
-                       "<tr><th>%3</th><th>%4</th>")
-            .arg(title, method, QCoreApplication::translate("Prayer", "Date").toHtmlEscaped(),
-                 QCoreApplication::translate("Prayer", "Hijri date").toHtmlEscaped());
+    // Qt's printed tables keep their columns left to right whatever the text's
+    // direction, so a right-to-left language's columns are laid out reversed.
+    const bool rightToLeft = QLocale().textDirection() == Qt::RightToLeft;
+    const auto row = [rightToLeft](QStringList cells, const QString &cellForm) {
+        if (rightToLeft)
+            std::reverse(cells.begin(), cells.end());
+        QString html = QStringLiteral("<tr>");
+        for (const QString &cell : cells)
+            html += cellForm.arg(cell.toHtmlEscaped());
+        return html + QStringLiteral("</tr>");
+    };
+    QStringList headings = {QCoreApplication::translate("Prayer", "Date"),
+                            QCoreApplication::translate("Prayer", "Hijri date")};
     for (Prayer prayer : kDayTimes)
-        html += QStringLiteral("<th>%1</th>").arg(PrayerName(prayer).toHtmlEscaped());
-    html += QStringLiteral("</tr>");
+        headings.append(PrayerName(prayer));
+    QString html =
+        QStringLiteral("<html><body%1>"
+                       "<h2 align=\"center\">%2</h2>"
+                       "<p align=\"center\">%3</p>"
+                       "<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\" "
+                       "align=\"center\" style=\"border-collapse: collapse\">")
+            .arg(rightToLeft ? QStringLiteral(" dir=\"rtl\"") : QString(), title, method) +
+        row(headings, QStringLiteral("<th>%1</th>"));
     for (const PrayerDay &day : days) {
-        const bool friday = day.date.dayOfWeek() == kFriday;
         QStringList cells = {TimetableDayText(day.date), HijriDateText(day.date, calendar)};
         for (Prayer prayer : kDayTimes)
             cells.append(PrayerTimeText(day, prayer, settings.clock24));
-        html += QStringLiteral("<tr>");
-        for (const QString &cell : cells) {
-            const QString text = cell.toHtmlEscaped();
-            html += friday ? QStringLiteral("<td><b>%1</b></td>").arg(text)
-                           : QStringLiteral("<td>%1</td>").arg(text);
-        }
-        html += QStringLiteral("</tr>");
+        html += row(cells, day.date.dayOfWeek() == kFriday ? QStringLiteral("<td><b>%1</b></td>")
+                                                           : QStringLiteral("<td>%1</td>"));
     }
     return html + QStringLiteral("</table></body></html>");
 }
