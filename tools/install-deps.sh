@@ -7,6 +7,7 @@ QARNIVO_PACKAGES=(
   cmake make g++ pkg-config
   qt6-base-dev qt6-webengine-dev libgl-dev
   qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
+  qt6-multimedia-dev gstreamer1.0-plugins-base gstreamer1.0-plugins-good
   fonts-dejavu-core python3-fonttools
   fonts-noto-core fonts-cantarell fonts-liberation2
   appstream desktop-file-utils python3-icalendar libicu-dev

@@ -2,6 +2,8 @@
 
 #include <QTextDocument>
 
+#include <utility>
+
 namespace qarnivo {
 
 FakePlatform::FakePlatform() : clock(QDate(2025, 12, 5), QTime(10, 0)) {}
@@ -91,6 +93,32 @@ void FakePlatform::openWebAddress(const QUrl &url)
 void FakePlatform::endProgram()
 {
     ended = true;
+}
+
+void FakePlatform::playSound(const QString &path, int volume, const SoundEnded &ended)
+{
+    if (soundPlaying())
+        stopSound();
+    sounds.append({path, volume});
+    if (!path.isEmpty() && !soundFailure.isEmpty()) {
+        ended(soundFailure);
+        return;
+    }
+    m_soundEnded = ended;
+}
+
+void FakePlatform::stopSound()
+{
+    if (!soundPlaying())
+        return;
+    ++soundStops;
+    endSound();
+}
+
+void FakePlatform::endSound()
+{
+    if (const SoundEnded ended = std::exchange(m_soundEnded, nullptr))
+        ended(QString());
 }
 
 QString FakePlatform::lastMessage() const

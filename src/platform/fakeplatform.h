@@ -36,6 +36,13 @@ public:
     bool printAnswer = true;         // what printDocument() returns
     QStringList notifications;       // every notify(), "title: text"
     bool documentViewer = true;      // what canOpenDocument() returns
+    struct Sound {
+        QString path; // empty: the built-in chime
+        int volume;
+    };
+    QList<Sound> sounds;  // every playSound(), in order
+    int soundStops = 0;   // every stopSound() while a sound played
+    QString soundFailure; // when set, every file (never the chime) fails with it
 
     FakePlatform();
 
@@ -56,9 +63,18 @@ public:
     void openWebAddress(const QUrl &) override;
     void endProgram() override;
     void notify(const QString &title, const QString &text) override;
+    void playSound(const QString &path, int volume, const SoundEnded &ended) override;
+    void stopSound() override;
+
+    bool soundPlaying() const { return bool(m_soundEnded); }
+    // The sound playing reaches its end.
+    void endSound();
 
     // The text of the last message box, or an empty string when none was shown.
     QString lastMessage() const;
+
+private:
+    SoundEnded m_soundEnded; // of the sound playing
 };
 
 } // namespace qarnivo

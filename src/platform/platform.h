@@ -8,6 +8,8 @@
 #include <QStringList>
 #include <QUrl>
 
+#include <functional>
+
 class QTextDocument;
 
 namespace qarnivo {
@@ -46,6 +48,19 @@ public:
     virtual void notify([[maybe_unused]] const QString &title, [[maybe_unused]] const QString &text)
     {
     }
+    // Told once when a sound ends: an empty text when it played to its end or
+    // was stopped, else why it could not be played.
+    using SoundEnded = std::function<void(const QString &failure)>;
+    // Plays the sound file at `path` (an empty path: the built-in chime) at
+    // `volume` 0..100, stopping a sound still playing. While it plays a
+    // notification offers to stop it where the desktop can. A platform
+    // without sound plays nothing: the sound ends at once.
+    virtual void playSound([[maybe_unused]] const QString &path, [[maybe_unused]] int volume,
+                           const SoundEnded &ended)
+    {
+        ended(QString());
+    }
+    virtual void stopSound() {}
 };
 
 } // namespace qarnivo

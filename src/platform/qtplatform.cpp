@@ -1,5 +1,7 @@
 #include "platform/qtplatform.h"
 
+#include "platform/soundplayer.h"
+
 #include "core/files/appfolder.h"
 #include "core/help/links.h"
 #include "core/settings/settingscatalogue.h"
@@ -214,6 +216,8 @@ bool QtPlatform::printDocument(const QTextDocument &document)
 
 // Through the desktop's notification service (freedesktop.org), where the
 // session has one; elsewhere nothing is shown.
+QtPlatform::~QtPlatform() = default;
+
 void QtPlatform::notify(const QString &title, const QString &text)
 {
     QDBusInterface service(QStringLiteral("org.freedesktop.Notifications"),
@@ -221,9 +225,28 @@ void QtPlatform::notify(const QString &title, const QString &text)
                            QStringLiteral("org.freedesktop.Notifications"));
     if (!service.isValid())
         return;
+    // While the adhan plays the notification offers to stop it; a desktop
+    // without actions leaves the button out.
+    const QStringList actions =
+        m_sound && m_sound->playing()
+            ? QStringList{QStringLiteral("stop"), QCoreApplication::translate("Prayer", "Stop")}
+            : QStringList();
     service.asyncCall(QStringLiteral("Notify"), QStringLiteral("Qarnivo"), 0u,
-                      QStringLiteral("example.qarnivo.Qarnivo"), title, text, QStringList(),
+                      QStringLiteral("example.qarnivo.Qarnivo"), title, text, actions,
                       QVariantMap(), -1);
+}
+
+void QtPlatform::playSound(const QString &path, int volume, const SoundEnded &ended)
+{
+    if (!m_sound)
+        m_sound = std::make_unique<SoundPlayer>();
+    m_sound->play(path, volume, ended);
+}
+
+void QtPlatform::stopSound()
+{
+    if (m_sound)
+        m_sound->stop();
 }
 
 void QtPlatform::openDocument(const QString &path, const QString &workingFolder)

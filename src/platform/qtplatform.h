@@ -5,7 +5,11 @@
 
 #include <QSettings>
 
+#include <memory>
+
 namespace qarnivo {
+
+class SoundPlayer;
 
 // The real platform: Qt's message boxes, settings store, clock, fonts and the
 // desktop's handlers for documents and web addresses.
@@ -14,6 +18,7 @@ public:
     // A settings file that cannot be read or written is reported once
     // through `settingsFault`, or in a message box when none is given.
     explicit QtPlatform(SettingsFaultReporter::Report settingsFault = {});
+    ~QtPlatform() override;
 
     MsgAnswer messageBox(const QString &text, MsgIcon, MsgButtons) override;
     QString readSetting(const QString &section, const QString &key,
@@ -31,6 +36,8 @@ public:
     bool printDocument(const QTextDocument &document) override;
     void openWebAddress(const QUrl &) override;
     void notify(const QString &title, const QString &text) override;
+    void playSound(const QString &path, int volume, const SoundEnded &ended) override;
+    void stopSound() override;
     void endProgram() override;
 
     // True once endProgram() was called; main() checks it before entering the
@@ -43,6 +50,7 @@ private:
     SettingsFaultReporter m_settingsFault;
     QString m_applicationFolder; // found on first use
     bool m_ended = false;
+    std::unique_ptr<SoundPlayer> m_sound; // made at the first sound
 };
 
 } // namespace qarnivo

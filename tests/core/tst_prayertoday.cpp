@@ -1,5 +1,6 @@
 // Today's prayer times as the clock keeps them: the day recomputed, the next prayer and its
-// countdown past Isha, the reminders a tick owes, polar days and nights, the clock arithmetic.
+// countdown past Isha, the alerts and reminders a tick owes, polar days and nights, the clock
+// arithmetic.
 
 #include "core/calendar/hijricalendar.h"
 #include "core/calendar/today.h"
@@ -19,9 +20,25 @@ std::optional<PrayerPlace> placeNamed(const QString &name)
 {
     if (name == "Tromso")
         return kTromso;
+    std::optional<PrayerPlace> bhubaneswar = PrayerPlaceOfCity(DefaultCity());
     if (name == "Bhubaneswar")
-        return PrayerPlaceOfCity(DefaultCity());
+        return bhubaneswar;
+    if (name == "Bhubaneswar DST") {
+        bhubaneswar->daylightSaving = true;
+        return bhubaneswar;
+    }
     return std::nullopt;
+}
+
+// "Fajr" at a prayer's time, "Fajr-15 04:35" for a reminder 15 minutes before.
+QString alertName(const AlertDue &due)
+{
+    const QString name = PrayerName(due.prayer);
+    return due.minutesBefore == 0 ? name
+                                  : QString("%1-%2 %3")
+                                        .arg(name)
+                                        .arg(due.minutesBefore)
+                                        .arg(due.at.time().toString("hh:mm"));
 }
 
 QDateTime momentOf(const QString &text)
@@ -39,8 +56,8 @@ struct Watched {
     {
         QObject::connect(&today, &PrayerToday::timesChanged, [this] { ++timesChanged; });
         QObject::connect(&today, &PrayerToday::settingsChanged, [this] { ++settingsChanged; });
-        QObject::connect(&today, &PrayerToday::prayerDue,
-                         [this](Prayer prayer) { due << PrayerName(prayer); });
+        QObject::connect(&today, &PrayerToday::alertDue,
+                         [this](const AlertDue &alert) { due << alertName(alert); });
         today.setPlace(placeNamed(place));
         today.setNow(now);
         timesChanged = 0; // counted from here on
@@ -136,9 +153,11 @@ private slots:
         QCOMPARE(w.countdown(), countdown);
     }
 
-    // The prayers announced by a run of ticks: one for each prayer whose minute came since the
-    // tick before, none for sunrise or a time the day lacks; none at the first tick, and none
-    // when the clock went back or onto another day.
+    // The alerts announced by a run of ticks ("from..to" ticks every 30 seconds; "place X"
+    // moves to another place while running): one for each time whose minute came since the tick
+    // before, and for each reminder, once only; none for sunrise's own time or a time the day
+    // lacks; none at the first tick, when the clock went back, or when it slept past by more
+    // than five minutes. Reminders: Fajr 15, Sunrise 10, Dhuhr 10 minutes before.
     void reminders_data()
     {
         columns<QString, QStringList, QString>({"place", "ticks", "due"});
@@ -146,52 +165,111 @@ private slots:
             QStringList{"2026-12-06 04:49:59", "2026-12-06 04:50:00"}, "Fajr");
         row("within Fajr's minute", "Bhubaneswar",
             QStringList{"2026-12-06 04:50:00", "2026-12-06 04:50:59"}, QString());
-        row("past sunrise", "Bhubaneswar",
-            QStringList{"2026-12-06 04:50:00", "2026-12-06 11:39:00"}, "Dhuhr");
-        row("the whole day", "Bhubaneswar",
-            QStringList{"2026-12-06 00:00:00", "2026-12-06 23:59:59"},
-            "Fajr Dhuhr Asr Maghrib Isha");
+        row("the whole day", "Bhubaneswar", QStringList{"2026-12-06 00:00:00..2026-12-06 23:59:59"},
+            "Fajr-15 04:35 Fajr Sunrise-10 05:59 Dhuhr-10 11:29 Dhuhr Asr Maghrib Isha");
         row("first tick", "Bhubaneswar", QStringList{"2026-12-06 12:00:00"}, QString());
         row("set back and forth", "Bhubaneswar",
             QStringList{"2026-12-06 11:38:00", "2026-12-06 11:37:00", "2026-12-06 11:39:00"},
             "Dhuhr");
+        row("back over a minute already told", "Bhubaneswar",
+            QStringList{"2026-12-06 11:38:00", "2026-12-06 11:39:00", "2026-12-06 11:37:00",
+                        "2026-12-06 11:39:00"},
+            "Dhuhr");
+        row("slept past by five minutes", "Bhubaneswar",
+            QStringList{"2026-12-06 11:36:00", "2026-12-06 11:44:00"}, "Dhuhr");
+        row("slept past by more", "Bhubaneswar",
+            QStringList{"2026-12-06 11:36:00", "2026-12-06 11:44:01"}, QString());
         row("a day later", "Bhubaneswar", QStringList{"2026-12-06 04:00:00", "2026-12-07 12:00:00"},
             QString());
-        row("polar night", "Tromso", QStringList{"2026-12-06 00:00:00", "2026-12-06 23:59:59"},
-            "Fajr Dhuhr Isha");
-        row("polar day", "Tromso", QStringList{"2026-06-21 00:00:00", "2026-06-21 23:59:59"},
-            "Dhuhr Asr");
+        row("daylight saving", "Bhubaneswar DST",
+            QStringList{"2026-12-06 11:00:00..2026-12-06 13:00:00"}, "Dhuhr-10 12:29 Dhuhr");
+        row("daylight saving switched on after Dhuhr", "Bhubaneswar",
+            QStringList{"2026-12-06 11:00:00..2026-12-06 11:45:00", "place Bhubaneswar DST",
+                        "2026-12-06 11:45:00..2026-12-06 13:00:00"},
+            "Dhuhr-10 11:29 Dhuhr");
+        row("daylight saving switched on before the reminder", "Bhubaneswar",
+            QStringList{"2026-12-06 11:00:00..2026-12-06 11:20:00", "place Bhubaneswar DST",
+                        "2026-12-06 11:20:00..2026-12-06 13:00:00"},
+            "Dhuhr-10 12:29 Dhuhr");
+        row("polar night", "Tromso", QStringList{"2026-12-06 00:00:00..2026-12-06 23:59:59"},
+            "Fajr-15 05:56 Fajr Dhuhr-10 11:26 Dhuhr Isha");
+        row("polar day", "Tromso", QStringList{"2026-06-21 00:00:00..2026-06-21 23:59:59"},
+            "Dhuhr-10 11:37 Dhuhr Asr");
     }
     void reminders()
     {
         const auto [place, ticks, due] =
             fetch<QString, QStringList, QString>("place", "ticks", "due");
-        Watched w(place, momentOf(ticks.first()));
-        for (const QString &tick : ticks.mid(1))
-            w.today.setNow(momentOf(tick));
+        Watched w(place, momentOf(ticks.first().section("..", 0, 0)));
+        w.today.setReminderMinutes({15, 10, 10, 0, 0, 0});
+        for (const QString &tick : ticks) {
+            if (tick.startsWith("place ")) {
+                w.today.setPlace(placeNamed(tick.mid(6)));
+                continue;
+            }
+            const QDateTime from = momentOf(tick.section("..", 0, 0));
+            const QDateTime to = tick.contains("..") ? momentOf(tick.section("..", 1)) : from;
+            for (QDateTime moment = from; moment <= to; moment = moment.addSecs(30))
+                w.today.setNow(moment);
+        }
         QCOMPARE(w.due.join(u' '), due);
     }
 
+    // The alerts owed between two clock readings on made-up days (Fajr 05:00, sunrise 06:00,
+    // Dhuhr 12:00, Asr 15:00, Maghrib 18:00), the day before's Isha at `isha` minutes: an Isha
+    // past midnight is found on the next date, and its reminder before midnight.
+    void alertsDue_data()
+    {
+        columns<int, QString, QString, QString>({"isha", "last", "now", "due"});
+        row("Isha past midnight", 1470, "2026-12-07 00:29:00", "2026-12-07 00:30:00",
+            "2026-12-06 Isha 2026-12-07 00:30");
+        row("its reminder before midnight", 1470, "2026-12-06 23:40:00", "2026-12-06 23:45:00",
+            "2026-12-06 Isha-45 2026-12-06 23:45");
+        row("Fajr's reminder the evening before", 1200, "2026-12-07 04:14:00",
+            "2026-12-07 04:15:00", "2026-12-07 Fajr-45 2026-12-07 04:15");
+        row("two in one tick, in order", 1200, "2026-12-06 17:57:00", "2026-12-06 18:00:00",
+            "2026-12-06 Maghrib-2 2026-12-06 17:58 2026-12-06 Maghrib 2026-12-06 18:00");
+        row("the later end counts, not the earlier", 1200, "2026-12-06 12:00:00",
+            "2026-12-06 12:00:30", QString());
+        row("the clock back", 1200, "2026-12-06 12:01:00", "2026-12-06 11:59:00", QString());
+    }
+    void alertsDue()
+    {
+        const auto [isha, last, now, due] =
+            fetch<int, QString, QString, QString>("isha", "last", "now", "due");
+        const auto day = [isha](const QDate &date) {
+            PrayerDay made = dayWith({300, 360, 720, 900, 1080, isha});
+            made.date = date;
+            return made;
+        };
+        const QDate first(2026, 12, 6);
+        QStringList found;
+        for (const AlertDue &alert : AlertsDue({day(first), day(first.addDays(1))},
+                                               {45, 0, 0, 0, 2, 45}, momentOf(last), momentOf(now)))
+            found << alert.day.toString(Qt::ISODate) + ' ' +
+                         (alert.minutesBefore ? PrayerName(alert.prayer) + '-' +
+                                                    QString::number(alert.minutesBefore)
+                                              : PrayerName(alert.prayer)) +
+                         ' ' + alert.at.toString("yyyy-MM-dd hh:mm");
+        QCOMPARE(found.join(u' '), due);
+    }
+
     // The clock arithmetic on a made-up day. At its own minute a prayer has begun; an Isha
-    // after midnight still belongs to its day. The reminders owed from that second to 25:00
-    // follow the same rules.
+    // after midnight still belongs to its day.
     void nextPrayerAndDue_data()
     {
-        columns<int, int, QString, QString, QString>({"isha", "second", "next", "due", "language"});
-        row("before Fajr", 1260, 4 * 3600, "Fajr in 1:00:00", "Fajr Dhuhr Asr Maghrib Isha",
-            QString());
-        row("Fajr's own minute", 1260, 5 * 3600, "Dhuhr in 7:00:00", "Dhuhr Asr Maghrib Isha",
-            QString());
-        row("after Isha", 1260, 22 * 3600, "Fajr (tomorrow) in 7:01:00", QString(), QString());
-        row("Isha after midnight", 1470, 86399, "Isha in 0:30:01", "Isha", QString());
-        row("Arabic, before Fajr", 1260, 4 * 3600, "الفجر بعد ١:٠٠:٠٠",
-            "الفجر الظهر العصر المغرب العشاء", QString("ar"));
-        row("Urdu, after Isha", 1260, 22 * 3600, "فجر (کل) ۷:۰۱:۰۰ میں", QString(), QString("ur"));
+        columns<int, int, QString, QString>({"isha", "second", "next", "language"});
+        row("before Fajr", 1260, 4 * 3600, "Fajr in 1:00:00", QString());
+        row("Fajr's own minute", 1260, 5 * 3600, "Dhuhr in 7:00:00", QString());
+        row("after Isha", 1260, 22 * 3600, "Fajr (tomorrow) in 7:01:00", QString());
+        row("Isha after midnight", 1470, 86399, "Isha in 0:30:01", QString());
+        row("Arabic, before Fajr", 1260, 4 * 3600, "الفجر بعد ١:٠٠:٠٠", QString("ar"));
+        row("Urdu, after Isha", 1260, 22 * 3600, "فجر (کل) ۷:۰۱:۰۰ میں", QString("ur"));
     }
     void nextPrayerAndDue()
     {
-        const auto [isha, second, next, due, language] =
-            fetch<int, int, QString, QString, QString>("isha", "second", "next", "due", "language");
+        const auto [isha, second, next, language] =
+            fetch<int, int, QString, QString>("isha", "second", "next", "language");
         const InLanguage in(language);
         QVERIFY(in.loaded());
         // Fajr 05:00, sunrise 06:00, Dhuhr 12:00, Asr 15:00, Maghrib 18:00.
@@ -200,10 +278,6 @@ private slots:
         const auto found = NextPrayerFrom(today, tomorrow, second);
         QVERIFY(found);
         QCOMPARE(CountdownText(*found), next);
-        QStringList names;
-        for (const Prayer prayer : PrayersDue(today, second / 60, 1500))
-            names << PrayerName(prayer);
-        QCOMPARE(names.join(u' '), due);
     }
 
     // The Hijri day from sunset, the clock fed as the window feeds it (the time, then the

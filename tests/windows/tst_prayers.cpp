@@ -1,14 +1,19 @@
 // The prayer times on the windows: the main window's panel and its countdown, the Options
 // window's choices, the reminders, the tray and the Prayer Times window's menu item.
 
+#include "core/sound/chime.h"
 #include "widgets/cellgrid.h"
 #include "windows/main/prayertray.h"
 #include "windows/prayertimes/prayerwindow.h"
 #include "windowsupport.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QMenu>
+#include <QPushButton>
+#include <QSlider>
 #include <QSpinBox>
 
 using namespace qarnivo;
@@ -146,6 +151,161 @@ private slots:
                  QStringList(
                      {"Fajr prayer: It is time for Fajr (04:50) in India - Bhubaneswar.",
                       "Maghrib prayer: It is time for Maghrib (17:06) in India - Bhubaneswar."}));
+    }
+
+    // What a prayer's time brings, as stored: a notification, the adhan (the chime, the user's
+    // file, Fajr's own, at the stored volume), or nothing; a missing or unplayable file is told
+    // and the chime plays instead; the switch off silences everything. Friday 4 December 2026:
+    // Fajr 04:49, Dhuhr 11:38; Sunday 6 December: Fajr 04:50, Dhuhr 11:39.
+    void alerts_data()
+    {
+        columns<QStringList, QString, QStringList, QString>({"stored", "at", "sounds", "told"});
+        const QString notify = "notification notification notification notification notification";
+        const QString dhuhrSound = "notification sound notification notification notification";
+        const QString allSound = "sound sound sound sound sound";
+        row("a notification", QStringList{"PrayerReminders=True", "PrayerAlerts=" + notify},
+            "2026-12-06 11:39", QStringList(),
+            "Dhuhr prayer: It is time for Dhuhr (11:39) in India - Bhubaneswar.");
+        row("none stored: a notification", QStringList{"PrayerReminders=True"}, "2026-12-06 11:39",
+            QStringList(), "Dhuhr prayer: It is time for Dhuhr (11:39) in India - Bhubaneswar.");
+        row("the chime", QStringList{"PrayerReminders=True", "PrayerAlerts=" + dhuhrSound},
+            "2026-12-06 11:39", QStringList{"chime 80"},
+            "Dhuhr prayer: It is time for Dhuhr (11:39) in India - Bhubaneswar.");
+        row("silent",
+            QStringList{"PrayerReminders=True",
+                        "PrayerAlerts=notification silent notification notification notification"},
+            "2026-12-06 11:39", QStringList(), QString());
+        row("the user's file, quieter",
+            QStringList{"PrayerReminders=True", "PrayerAlerts=" + allSound, "PrayerSound=adhan.ogg",
+                        "PrayerVolume=40"},
+            "2026-12-06 11:39", QStringList{"adhan.ogg 40"},
+            "Dhuhr prayer: It is time for Dhuhr (11:39) in India - Bhubaneswar.");
+        row("Fajr's own file",
+            QStringList{"PrayerReminders=True", "PrayerAlerts=" + allSound, "PrayerSound=adhan.ogg",
+                        "PrayerFajrSound=fajr.ogg"},
+            "2026-12-06 04:50", QStringList{"fajr.ogg 80"},
+            "Fajr prayer: It is time for Fajr (04:50) in India - Bhubaneswar.");
+        row("a missing file",
+            QStringList{"PrayerReminders=True", "PrayerAlerts=" + allSound, "PrayerSound=gone.ogg"},
+            "2026-12-06 11:39", QStringList{"chime 80"},
+            "The adhan could not be played: gone.ogg: it does not exist. The chime plays "
+            "instead.|Dhuhr prayer: It is time for Dhuhr (11:39) in India - Bhubaneswar.");
+        row("an unplayable file",
+            QStringList{"PrayerReminders=True", "PrayerAlerts=" + allSound, "PrayerSound=adhan.ogg",
+                        "fail"},
+            "2026-12-06 11:39", QStringList{"adhan.ogg 80", "chime 80"},
+            "The adhan could not be played: adhan.ogg: it cannot be played. The chime plays "
+            "instead.|Dhuhr prayer: It is time for Dhuhr (11:39) in India - Bhubaneswar.");
+        row("switched off", QStringList{"PrayerReminders=False", "PrayerAlerts=" + allSound},
+            "2026-12-06 11:39", QStringList(), QString());
+        row("a reminder ahead",
+            QStringList{"PrayerReminders=True", "PrayerReminderMinutes=15 0 10 0 0 0"},
+            "2026-12-06 11:29", QStringList(),
+            "Dhuhr soon: Dhuhr in 10 min (11:39) in India - Bhubaneswar.");
+        row("Jumu'ah's reminder",
+            QStringList{"PrayerReminders=True", "PrayerReminderMinutes=0 0 10 0 0 0"},
+            "2026-12-04 11:28", QStringList(),
+            "Jumu'ah soon: Jumu'ah in 10 min (11:38) in India - Bhubaneswar.");
+        row("Fajr's end", QStringList{"PrayerReminders=True", "PrayerReminderMinutes=0 20 0 0 0 0"},
+            "2026-12-06 05:49", QStringList(),
+            "Fajr ends soon: The time of Fajr ends in 20 min, at sunrise (06:09), in India - "
+            "Bhubaneswar.");
+    }
+    void alerts()
+    {
+        const auto [stored, at, sounds, told] =
+            fetch<QStringList, QString, QStringList, QString>("stored", "at", "sounds", "told");
+        const QDateTime moment = QDateTime::fromString(at, "yyyy-MM-dd hh:mm");
+        PrayerWindow w(QTime(0, 0));
+        w.platform.clock = moment.addSecs(-30);
+        QVERIFY(writeBytes(w.path("adhan.ogg"), "OggS") && writeBytes(w.path("fajr.ogg"), "OggS"));
+        for (const QString &setting : stored) {
+            if (setting == "fail")
+                w.platform.soundFailure = "it cannot be played";
+            else
+                w.setSetting(setting.section(u'=', 0, 0), setting.endsWith(".ogg")
+                                                              ? w.path(setting.section(u'=', 1))
+                                                              : setting.section(u'=', 1));
+        }
+        w.load();
+        w.tickAt(moment);
+        QStringList played;
+        for (const auto &sound : w.platform.sounds)
+            played << (sound.path.isEmpty() ? QString("chime") : QFileInfo(sound.path).fileName()) +
+                          ' ' + QString::number(sound.volume);
+        QCOMPARE(played, sounds);
+        QCOMPARE(w.platform.notifications.join(u'|').replace(w.path(QString()) + '/', QString()),
+                 told);
+    }
+
+    // While the adhan plays the main window and the tray offer to stop it; either stops it, and
+    // both go when it ends by itself.
+    void stopTheAdhan_data()
+    {
+        columns<QString>({"how"});
+        row("the window's button", QString("button"));
+        row("the tray's menu", QString("tray"));
+        row("played to its end", QString("end"));
+    }
+    void stopTheAdhan()
+    {
+        const auto [how] = fetch<QString>("how");
+        PrayerWindow w(QTime(11, 38, 50));
+        w.setSetting(SettingKey::PrayerReminders, "True");
+        w.setSetting(SettingKey::PrayerAlerts, "sound sound sound sound sound");
+        w.load();
+        auto *stop = w.get<QPushButton>(mainnames::StopSoundButton);
+        QAction *trayStop = w.main->findChild<PrayerTray *>()->menu()->findChild<QAction *>(
+            ObjectName(traynames::StopSound));
+        QVERIFY(!stop->isVisible() && !trayStop->isVisible());
+        w.tickAt(QDateTime(kDay, QTime(11, 39)));
+        QVERIFY(w.platform.soundPlaying() && stop->isVisible() && trayStop->isVisible());
+        if (how == "button")
+            stop->click();
+        else if (how == "tray")
+            trayStop->trigger();
+        else
+            w.platform.endSound();
+        QCOMPARE(w.platform.soundStops, how == "end" ? 0 : 1);
+        QVERIFY(!w.platform.soundPlaying() && !stop->isVisible() && !trayStop->isVisible());
+        w.tickAt(QDateTime(kDay, QTime(11, 39, 30))); // the same prayer never twice
+        QCOMPARE(w.platform.sounds.size(), 1);
+    }
+
+    // The dialog stores each choice at once and the running window follows it: Fajr's adhan from
+    // a chosen file at a lower volume, a reminder before Dhuhr; the built-in chime goes with
+    // the program.
+    void alertsDialogStoresAndApplies()
+    {
+        PrayerWindow w(QTime(4, 0));
+        w.setSetting(SettingKey::PrayerReminders, "True");
+        w.load();
+        QWidget *options = w.options();
+        control<QPushButton>(options, optionsnames::AlertsButton)->click();
+        auto *dialog = options->findChild<QWidget *>(ObjectName(optionsnames::AlertsDialog));
+        QVERIFY(dialog && dialog->isVisible());
+        auto *fajr = control<QComboBox>(dialog, optionsnames::AlertList, 0);
+        fajr->setCurrentIndex(static_cast<int>(PrayerAlert::Sound));
+        QMetaObject::invokeMethod(dialog, "AlertList_Click");
+        w.platform.openAnswer = w.path("fajr.ogg");
+        QVERIFY(writeBytes(w.platform.openAnswer, "OggS"));
+        control<QPushButton>(dialog, optionsnames::SoundChoose, 1)->click();
+        control<QSlider>(dialog, optionsnames::VolumeSlider)->setValue(30);
+        control<QSpinBox>(dialog, optionsnames::ReminderBox, 2)->setValue(10);
+        QCOMPARE(QStringList(
+                     {w.setting(SettingKey::PrayerAlerts), w.setting(SettingKey::PrayerFajrSound),
+                      w.setting(SettingKey::PrayerSound), w.setting(SettingKey::PrayerVolume),
+                      w.setting(SettingKey::PrayerReminderMinutes)}),
+                 QStringList({"sound notification notification notification notification",
+                              w.path("fajr.ogg"), QString(), "30", "0 0 10 0 0 0"}));
+        w.tickAt(QDateTime(kDay, QTime(4, 50)));
+        w.tickAt(QDateTime(kDay, QTime(11, 29)));
+        QCOMPARE(w.platform.sounds.size(), 1);
+        QCOMPARE(w.platform.sounds[0].path + ' ' + QString::number(w.platform.sounds[0].volume),
+                 w.path("fajr.ogg") + " 30");
+        QVERIFY(w.platform.notifications.last().startsWith("Dhuhr soon: "));
+        QFile chime(":/sounds/chime.wav");
+        QVERIFY(chime.open(QIODevice::ReadOnly) && chime.readAll() == ChimeWav());
     }
 
     // The tray: the day's picture, the tooltip with the Hijri date and the next prayer, Exit

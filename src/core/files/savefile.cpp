@@ -30,6 +30,20 @@ QString flushed(QFileDevice &file, SaveFault fault)
 
 } // namespace
 
+QString UnreadableFile(const QString &path)
+{
+    const QFileInfo file(path);
+    if (!QFileInfo(file.absolutePath()).isDir())
+        return filesText(QT_TRANSLATE_NOOP("Files", "its folder does not exist"));
+    if (!file.exists())
+        return filesText(QT_TRANSLATE_NOOP("Files", "it does not exist"));
+    if (!file.isFile())
+        return filesText(QT_TRANSLATE_NOOP("Files", "it is not a regular file"));
+    if (!file.isReadable())
+        return filesText(QT_TRANSLATE_NOOP("Files", "permission denied"));
+    return {};
+}
+
 QString FailureReason(const QFileDevice &file)
 {
     const QFileInfo target(file.fileName());

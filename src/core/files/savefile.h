@@ -21,6 +21,10 @@ enum class SaveFault { None, DiskFull };
 // A device, pipe or folder of that name is never replaced.
 QString RefusedSaveTarget(const QString &path);
 
+// Empty when `path` is a regular file that can be read; else why not, in
+// the same words as FailureReason.
+QString UnreadableFile(const QString &path);
+
 // Why `file` failed, in the interface language: the system's own words come in the system's
 // language, so the common failures are told in the program's.
 QString FailureReason(const QFileDevice &file);

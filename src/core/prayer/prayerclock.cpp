@@ -52,15 +52,4 @@ QString CountdownText(const NextPrayerAt &next)
         .arg(PrayerName(next.prayer), clock);
 }
 
-QList<Prayer> PrayersDue(const PrayerDay &day, int afterMinute, int uptoMinute)
-{
-    QList<Prayer> due;
-    for (const Prayer prayer : kFivePrayers) {
-        const std::optional<int> minute = day.at(prayer);
-        if (minute && *minute > afterMinute && *minute <= uptoMinute)
-            due.append(prayer);
-    }
-    return due;
-}
-
 } // namespace qarnivo

@@ -1,7 +1,7 @@
 #pragma once
 
 // What the clock makes of a day's prayer times: the next prayer with its
-// countdown, and the prayers whose time came between two ticks.
+// countdown.
 
 #include "core/prayer/prayertimes.h"
 
@@ -28,9 +28,5 @@ QString PolarReason(PolarState state);
 
 // "Asr in 1:05:09"; "Fajr (tomorrow) in 7:30:00".
 QString CountdownText(const NextPrayerAt &next);
-
-// The five prayers (never sunrise) whose minute lies after `afterMinute` and
-// at or before `uptoMinute`: the reminders one clock tick owes.
-QList<Prayer> PrayersDue(const PrayerDay &day, int afterMinute, int uptoMinute);
 
 } // namespace qarnivo

@@ -1,15 +1,11 @@
 #include "core/prayer/prayertoday.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace qarnivo {
 
 namespace {
-
-int minuteOf(const QDateTime &moment)
-{
-    return moment.time().msecsSinceStartOfDay() / 60000;
-}
 
 bool samePlace(const std::optional<PrayerPlace> &a, const std::optional<PrayerPlace> &b)
 {
@@ -40,17 +36,32 @@ void PrayerToday::setSettings(const PrayerSettings &settings)
     recompute();
 }
 
+void PrayerToday::setReminderMinutes(const std::array<int, kPrayerCount> &minutes)
+{
+    m_reminderMinutes = minutes;
+}
+
 void PrayerToday::setNow(const QDateTime &now)
 {
     const QDateTime last = std::exchange(m_now, now);
     if (now.date() != last.date())
         recompute();
     emit ticked();
-    // A clock set back, or moved onto another day, owes no reminders.
-    if (last.date() != now.date() || now < last)
-        return;
-    for (const Prayer prayer : PrayersDue(m_today, minuteOf(last), minuteOf(now)))
-        emit prayerDue(prayer);
+    const QDate oldest = now.date().addDays(-2);
+    m_announced.removeIf([&oldest](const AlertDue &due) { return due.day < oldest; });
+    for (const AlertDue &due :
+         AlertsDue({m_yesterday, m_today, m_tomorrow}, m_reminderMinutes, last, now)) {
+        // Times moved by new settings or a new place may come round again.
+        const bool announced =
+            std::any_of(m_announced.cbegin(), m_announced.cend(), [&due](const AlertDue &done) {
+                return done.prayer == due.prayer && done.minutesBefore == due.minutesBefore &&
+                       done.day == due.day;
+            });
+        if (announced)
+            continue;
+        m_announced.append(due);
+        emit alertDue(due);
+    }
 }
 
 std::optional<NextPrayerAt> PrayerToday::next() const
@@ -61,10 +72,11 @@ std::optional<NextPrayerAt> PrayerToday::next() const
 void PrayerToday::recompute()
 {
     if (m_place && m_now.isValid()) {
+        m_yesterday = PrayerTimesFor(m_now.date().addDays(-1), *m_place, m_settings);
         m_today = PrayerTimesFor(m_now.date(), *m_place, m_settings);
         m_tomorrow = PrayerTimesFor(m_now.date().addDays(1), *m_place, m_settings);
     } else {
-        m_today = m_tomorrow = PrayerDay{};
+        m_yesterday = m_today = m_tomorrow = PrayerDay{};
     }
     emit timesChanged();
 }

@@ -2,10 +2,11 @@
 
 // Today's prayer times for the default city, kept by the clock: the day's
 // times computed once per day, place or settings, the next prayer and its
-// countdown, and the prayers whose time came between two ticks. The main
-// window's panel, its tray icon and the reminders all draw from this one
-// object, so they never disagree.
+// countdown, and the prayer times and reminders whose moment came between two
+// ticks. The main window's panel, its tray icon and the alerts all draw from
+// this one object, so they never disagree.
 
+#include "core/prayer/prayeralerts.h"
 #include "core/prayer/prayerclock.h"
 #include "core/prayer/prayertimes.h"
 
@@ -24,9 +25,12 @@ public:
     // A place of none says the city's values cannot be used: no times.
     void setPlace(const std::optional<PrayerPlace> &place);
     void setSettings(const PrayerSettings &settings);
-    // Each clock tick. A new date brings that day's times; the prayers whose
-    // minute came since the previous tick are announced (none when the clock
-    // went back or onto another day).
+    // Minutes before each of the six times, in Prayer order; 0 is off.
+    void setReminderMinutes(const std::array<int, kPrayerCount> &minutes);
+    // Each clock tick. A new date brings that day's times; the times and
+    // reminders whose moment came since the previous tick are announced,
+    // each once only, however the clock or the times move (none when the
+    // clock went back or slept past them; see AlertsDue).
     void setNow(const QDateTime &now);
 
     bool hasPlace() const { return m_place.has_value(); }
@@ -44,7 +48,7 @@ signals:
     void timesChanged();
     // The clock moved on: the next prayer and its countdown with it.
     void ticked();
-    void prayerDue(Prayer prayer);
+    void alertDue(const qarnivo::AlertDue &due);
 
 private:
     void recompute();
@@ -52,8 +56,11 @@ private:
     std::optional<PrayerPlace> m_place;
     PrayerSettings m_settings;
     QDateTime m_now;
+    PrayerDay m_yesterday;
     PrayerDay m_today;
     PrayerDay m_tomorrow;
+    std::array<int, kPrayerCount> m_reminderMinutes{};
+    QList<AlertDue> m_announced; // of the last days, so that none comes twice
 };
 
 } // namespace qarnivo

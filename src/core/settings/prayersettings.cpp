@@ -27,4 +27,27 @@ QList<QPair<QString, QString>> PrayerSettingsTexts(const PrayerSettings &setting
             {SettingKey::Clock24, BoolSettingText(settings.clock24)}};
 }
 
+AlertChoices AlertChoicesFrom(const std::function<QString(const QString &key)> &stored)
+{
+    AlertChoices choices;
+    choices.alerts = AlertsFromSetting(stored(SettingKey::PrayerAlerts)).value_or(choices.alerts);
+    choices.reminderMinutes = ReminderMinutesFromSetting(stored(SettingKey::PrayerReminderMinutes))
+                                  .value_or(choices.reminderMinutes);
+    choices.sound = stored(SettingKey::PrayerSound);
+    choices.fajrSound = stored(SettingKey::PrayerFajrSound);
+    const std::optional<qint16> volume = SettingToInt16(stored(SettingKey::PrayerVolume));
+    if (volume && *volume >= 0 && *volume <= 100)
+        choices.volume = *volume;
+    return choices;
+}
+
+QList<QPair<QString, QString>> AlertChoicesTexts(const AlertChoices &choices)
+{
+    return {{SettingKey::PrayerAlerts, AlertsSetting(choices.alerts)},
+            {SettingKey::PrayerReminderMinutes, ReminderMinutesSetting(choices.reminderMinutes)},
+            {SettingKey::PrayerSound, choices.sound},
+            {SettingKey::PrayerFajrSound, choices.fajrSound},
+            {SettingKey::PrayerVolume, QString::number(choices.volume)}};
+}
+
 } // namespace qarnivo

@@ -29,6 +29,15 @@ inline const QString PrayerAdjustments = QStringLiteral("PrayerAdjustments");
 inline const QString Clock24 = QStringLiteral("Clock24");
 inline const QString SystemTray = QStringLiteral("SystemTray");           // Boolean, off
 inline const QString PrayerReminders = QStringLiteral("PrayerReminders"); // Boolean, off
+// What each of the five prayers brings, "notification sound ..." and the
+// minutes of the reminders before the six times, "15 0 10 0 0 0"
+// (prayer/prayeralerts.h); the adhan files (empty: the built-in chime) and
+// their volume, 0..100.
+inline const QString PrayerAlerts = QStringLiteral("PrayerAlerts");
+inline const QString PrayerReminderMinutes = QStringLiteral("PrayerReminderMinutes");
+inline const QString PrayerSound = QStringLiteral("PrayerSound");
+inline const QString PrayerFajrSound = QStringLiteral("PrayerFajrSound");
+inline const QString PrayerVolume = QStringLiteral("PrayerVolume");
 // The Hijri day begins at the default city's Maghrib (else at midnight).
 inline const QString DayStartsAtSunset = QStringLiteral("DayStartsAtSunset"); // Boolean, off
 // Whose criterion judges the young crescent: "Odeh" or "Yallop" (crescent/crescentline.h).

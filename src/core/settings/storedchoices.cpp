@@ -28,6 +28,7 @@ StoredChoices ReadStoredChoices(const std::function<QString(const QString &key)>
     choices.showFirst = truth(SettingKey::ShowFirst, choices.showFirst);
     choices.systemTray = truth(SettingKey::SystemTray, choices.systemTray);
     choices.reminders = truth(SettingKey::PrayerReminders, choices.reminders);
+    choices.alerts = AlertChoicesFrom(stored);
     choices.dayStartsAtSunset = truth(SettingKey::DayStartsAtSunset, choices.dayStartsAtSunset);
     choices.crescentCriterion =
         crescent::CriterionFromSetting(stored(SettingKey::CrescentCriterion))

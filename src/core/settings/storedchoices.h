@@ -6,6 +6,7 @@
 #include "core/calendar/hijricalendar.h"
 #include "core/crescent/crescent.h"
 #include "core/language/language.h"
+#include "core/prayer/prayeralerts.h"
 #include "core/prayer/prayertimes.h"
 
 #include <QString>
@@ -26,7 +27,8 @@ struct StoredChoices {
     QString dayView = QStringLiteral("Urdu");
     bool showFirst = true; // the calculator window before the calendar
     bool systemTray = false;
-    bool reminders = false;
+    bool reminders = false; // the alerts and reminders at all
+    AlertChoices alerts;
     bool dayStartsAtSunset = false; // else at midnight
     crescent::Criterion crescentCriterion = crescent::Criterion::Odeh;
     Language language = Language::System; // as chosen; the environment resolves System

@@ -70,6 +70,9 @@ inline constexpr ControlName ClockButton{
 inline constexpr ControlName ClockTimer{"Timer1", ""};
 inline constexpr ControlName CrescentLine{
     "CrescentLine", QT_TRANSLATE_NOOP("AccessibleName", "The new crescent at the month's end")};
+// Shown while the adhan plays, at the end of the crescent line's band.
+inline constexpr ControlName StopSoundButton{"StopSound",
+                                             QT_TRANSLATE_NOOP("AccessibleName", "Stop the adhan")};
 
 // The right-hand column.
 inline constexpr ControlName CityName{"Label12",

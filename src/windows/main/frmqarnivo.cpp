@@ -281,6 +281,14 @@ void frmqarnivo::createDetailControls()
                                       QStringLiteral("0\n0"), m_crescentLine->size(),
                                       6 * m_scale.factor()));
 
+    m_stopSoundButton = Named<QPushButton>(area, mainnames::StopSoundButton);
+    m_stopSoundButton->setText(tr("Stop"));
+    m_stopSoundButton->setToolTip(tr("Stop the adhan"));
+    m_stopSoundButton->setGeometry(
+        m_scale.rect(grid.right() - 95, grid.bottom() + 63, 96, kCrescentLineHeight - 6));
+    m_stopSoundButton->hide();
+    connect(m_stopSoundButton, &QPushButton::clicked, this, &frmqarnivo::StopSound_Click);
+
     m_clockButton = Named<QPushButton>(area, mainnames::ClockButton);
     m_clockButton->setText(tr("Options"));
     m_clockButton->setToolTip(tr("Change View Window"));

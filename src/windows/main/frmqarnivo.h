@@ -105,6 +105,7 @@ public:
     void setPrayerSettings(const PrayerSettings &settings);
     void setTrayShown(bool shown);
     void setRemindersOn(bool on);
+    void setAlerts(const AlertChoices &alerts);
     void setDayStartsAtSunset(bool on);
     void setMonthStarts(const MonthStarts &starts);
     void setCrescentCriterion(crescent::Criterion criterion);
@@ -142,6 +143,7 @@ public slots:
     void Label8_Click();
     void Text6_DblClick();
     void Optionz_Click();
+    void StopSound_Click();
     void SunRiseSunSet_Click();
     void Picture2_Click();
     void Image1_Click(int month);
@@ -232,7 +234,9 @@ private:
     void createPrayerControls();
     void startPrayerTimes();
     void showTrayDay();
-    void remindPrayer(Prayer prayer);
+    void remindPrayer(const AlertDue &due);
+    void playAdhan(const QString &path);
+    void showSoundPlaying(bool playing);
     // What the sunset rule adds to today's tips: the eve it is, or that
     // today's Hijri day changes at midnight; empty otherwise.
     QString sunsetNote() const;
@@ -337,6 +341,7 @@ private:
     PrayerToday *m_prayerToday = nullptr; // today's times, which the panel and the tray draw
     bool m_trayShown = false;
     bool m_remindersOn = false;
+    AlertChoices m_alerts;
     PrayerPanel *m_prayerPanel = nullptr;
     PrayerTray *m_tray = nullptr;
     QPointer<PrayerTimesWindow> m_prayerWindow;
@@ -350,6 +355,7 @@ private:
     QLabel *m_cityTimeZone = nullptr;
     std::array<QLabel *, 3> m_cityCaptions{}; // "Latitude:", "Longitude:", "TIME ZONE"
     QPushButton *m_clockButton = nullptr;
+    QPushButton *m_stopSoundButton = nullptr;
     QTimer *m_clockTimer = nullptr;
 
     // Created on first use and when closed, afresh at the next.

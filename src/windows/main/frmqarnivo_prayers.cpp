@@ -6,13 +6,18 @@
 
 #include "core/calendar/conversion.h"
 #include "core/calendar/sunsetday.h"
+#include "core/files/savefile.h"
 #include "core/language/digits.h"
 #include "core/prayer/prayertoday.h"
 #include "platform/platform.h"
+#include "widgets/clickablepicture.h"
 #include "windows/main/layout.h"
 #include "windows/main/prayerpanel.h"
 #include "windows/main/prayertray.h"
 #include "windows/prayertimes/prayerwindow.h"
+
+#include <QDir>
+#include <QPushButton>
 
 namespace qarnivo {
 
@@ -21,7 +26,7 @@ using namespace layout;
 void frmqarnivo::createPrayerControls()
 {
     m_prayerToday = new PrayerToday(this);
-    connect(m_prayerToday, &PrayerToday::prayerDue, this, &frmqarnivo::remindPrayer);
+    connect(m_prayerToday, &PrayerToday::alertDue, this, &frmqarnivo::remindPrayer);
     // Today's Maghrib is where the Hijri day begins when it begins at sunset.
     connect(m_prayerToday, &PrayerToday::timesChanged, this, [this] {
         const PrayerDay &day = m_prayerToday->day();
@@ -30,6 +35,7 @@ void frmqarnivo::createPrayerControls()
     m_prayerPanel = new PrayerPanel(*m_prayerToday, m_contents);
     m_prayerPanel->setGeometry(m_scale.rect(kSideLeft, 94, kSideWidth, 82));
     m_tray = new PrayerTray(*m_prayerToday, this);
+    connect(m_tray, &PrayerTray::stopSoundWanted, this, &frmqarnivo::StopSound_Click);
     connect(m_tray, &PrayerTray::calendarWanted, this, [this] {
         showNormal();
         activateWindow();
@@ -86,6 +92,13 @@ void frmqarnivo::setRemindersOn(bool on)
     m_remindersOn = on;
 }
 
+void frmqarnivo::setAlerts(const AlertChoices &alerts)
+{
+    m_prayerToday->setNow(m_platform.now()); // as with the switch: the new choices count from now
+    m_alerts = alerts;
+    m_prayerToday->setReminderMinutes(alerts.reminderMinutes);
+}
+
 // The tray shows today's Hijri day, in the chosen calendar; an eve by its
 // name.
 void frmqarnivo::showTrayDay()
@@ -112,20 +125,65 @@ QString frmqarnivo::sunsetNote() const
     return QString();
 }
 
-void frmqarnivo::remindPrayer(Prayer prayer)
+// A prayer's time brings what the user chose for it: nothing, a notification,
+// or a notification and the adhan; a reminder before a time is a notification.
+void frmqarnivo::remindPrayer(const AlertDue &due)
 {
-    if (!m_remindersOn)
+    const PrayerAlert alert =
+        due.minutesBefore == 0 ? m_alerts.alertOf(due.prayer) : PrayerAlert::Notification;
+    if (!m_remindersOn || alert == PrayerAlert::Silent)
         return;
     const PrayerSettings &settings = m_prayerToday->settings();
-    QString text =
-        tr("It is time for %1 (%2) in %3.")
-            .arg(PrayerName(prayer),
-                 ShownDigits(FormatPrayerTime(*m_prayerToday->day().at(prayer), settings.clock24)),
-                 m_city.name.trimmed());
+    const int minute = due.at.time().msecsSinceStartOfDay() / 60000 + due.minutesBefore;
+    QString text = AlertText(due, ShownDigits(FormatPrayerTime(minute, settings.clock24)),
+                             m_city.name.trimmed());
     // From Maghrib, when the day begins at sunset, the prayer is the next Hijri day's.
-    if (m_today.sunsetState() == SunsetState::Eve)
+    if (due.minutesBefore == 0 && m_today.sunsetState() == SunsetState::Eve)
         text += u'\n' + sunsetNote();
-    m_platform.notify(tr("%1 prayer").arg(PrayerName(prayer)), text);
+    if (alert == PrayerAlert::Sound)
+        playAdhan(m_alerts.soundOf(due.prayer));
+    m_platform.notify(AlertTitle(due), text);
+}
+
+// The user's file, or the chime when the file is missing or will not play;
+// the user is told which file and why.
+void frmqarnivo::playAdhan(const QString &path)
+{
+    const auto failed = [this, path](const QString &why) {
+        m_platform.notify(
+            tr("The adhan could not be played"),
+            tr("%1: %2. The chime plays instead.").arg(QDir::toNativeSeparators(path), why));
+        playAdhan(QString());
+    };
+    if (const QString problem = path.isEmpty() ? QString() : UnreadableFile(path);
+        !problem.isEmpty()) {
+        failed(problem);
+        return;
+    }
+    showSoundPlaying(true);
+    const QPointer<frmqarnivo> window(this);
+    m_platform.playSound(path, m_alerts.volume, [window, path, failed](const QString &failure) {
+        if (!window)
+            return;
+        window->showSoundPlaying(false);
+        if (!failure.isEmpty() && !path.isEmpty())
+            failed(failure);
+    });
+}
+
+void frmqarnivo::showSoundPlaying(bool playing)
+{
+    m_stopSoundButton->setVisible(playing);
+    // The crescent line's text keeps clear of the button.
+    const int room = playing ? m_stopSoundButton->width() + m_scale(4) : 0;
+    m_crescentLine->setContentsMargins(isRightToLeft() ? room : 0, 0, isRightToLeft() ? 0 : room,
+                                       0);
+    m_tray->setSoundPlaying(playing);
+}
+
+void frmqarnivo::StopSound_Click()
+{
+    m_platform.stopSound();
 }
 
 void frmqarnivo::PrayerTimesMenu_Click()

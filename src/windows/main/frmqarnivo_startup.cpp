@@ -115,6 +115,8 @@ void frmqarnivo::readStartupSettings(const StoredChoices &choices)
     m_prayerToday->setSettings(choices.prayer);
     m_trayShown = choices.systemTray;
     m_remindersOn = choices.reminders;
+    m_alerts = choices.alerts;
+    m_prayerToday->setReminderMinutes(m_alerts.reminderMinutes);
     m_today.setDayStartsAtSunset(choices.dayStartsAtSunset);
     m_crescentCriterion = choices.crescentCriterion;
 }
@@ -133,6 +135,7 @@ StoredChoices frmqarnivo::currentChoices() const
     choices.showFirst = m_showFirst;
     choices.systemTray = m_trayShown;
     choices.reminders = m_remindersOn;
+    choices.alerts = m_alerts;
     choices.dayStartsAtSunset = m_today.dayStartsAtSunset();
     choices.monthStarts = m_calendar.announced();
     choices.crescentCriterion = m_crescentCriterion;
@@ -259,6 +262,7 @@ Options *frmqarnivo::optionsWindow()
         connect(m_options, &Options::prayerSettingsChanged, this, &frmqarnivo::setPrayerSettings);
         connect(m_options, &Options::trayShownChanged, this, &frmqarnivo::setTrayShown);
         connect(m_options, &Options::remindersChanged, this, &frmqarnivo::setRemindersOn);
+        connect(m_options, &Options::alertsChanged, this, &frmqarnivo::setAlerts);
         connect(m_options, &Options::dayStartsAtSunsetChanged, this,
                 &frmqarnivo::setDayStartsAtSunset);
         connect(m_options, &Options::monthStartsChanged, this, &frmqarnivo::setMonthStarts);

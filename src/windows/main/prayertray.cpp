@@ -42,6 +42,9 @@ PrayerTray::PrayerTray(const PrayerToday &today, QWidget *owner) : QObject(owner
             &PrayerTray::calendarWanted);
     connect(add(traynames::PrayerTimes, tr("&Prayer Times")), &QAction::triggered, this,
             &PrayerTray::prayerTimesWanted);
+    m_stopSound = add(traynames::StopSound, tr("&Stop the adhan"));
+    m_stopSound->setVisible(false);
+    connect(m_stopSound, &QAction::triggered, this, &PrayerTray::stopSoundWanted);
     m_menu->addSeparator();
     connect(add(traynames::Exit, tr("E&xit")), &QAction::triggered, this, &PrayerTray::exitWanted);
     m_icon = new QSystemTrayIcon(this);
@@ -53,6 +56,11 @@ PrayerTray::PrayerTray(const PrayerToday &today, QWidget *owner) : QObject(owner
             });
     connect(&m_today, &PrayerToday::timesChanged, this, &PrayerTray::showToolTip);
     connect(&m_today, &PrayerToday::ticked, this, &PrayerTray::showToolTip);
+}
+
+void PrayerTray::setSoundPlaying(bool playing)
+{
+    m_stopSound->setVisible(playing);
 }
 
 void PrayerTray::setShown(bool shown)

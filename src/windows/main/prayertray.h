@@ -19,6 +19,7 @@ class PrayerToday;
 namespace traynames {
 inline constexpr ControlName Calendar{"TrayCalendar", ""};
 inline constexpr ControlName PrayerTimes{"TrayPrayerTimes", ""};
+inline constexpr ControlName StopSound{"TrayStopSound", ""};
 inline constexpr ControlName Exit{"TrayExit", ""};
 } // namespace traynames
 
@@ -39,8 +40,11 @@ public:
     QString toolTip() const;
     QMenu *menu() const { return m_menu; }
     int day() const { return m_day; }
+    // The menu offers to stop the adhan while it plays.
+    void setSoundPlaying(bool playing);
 
 signals:
+    void stopSoundWanted();
     void calendarWanted();
     void prayerTimesWanted();
     void exitWanted();
@@ -52,6 +56,7 @@ private:
     QString m_dateLine;
     QSystemTrayIcon *m_icon = nullptr;
     QMenu *m_menu = nullptr;
+    QAction *m_stopSound = nullptr;
     bool m_shown = false;
     int m_day = 0;
 };

@@ -49,6 +49,7 @@ public slots:
     void PrayerSettings_Change();
     void SystemTray_Click();
     void PrayerReminders_Click();
+    void PrayerAlerts_Click();
     void DayStartsAtSunset_Click();
     void MonthStarts_Click();
     void CrescentCriterion_Click();
@@ -61,6 +62,7 @@ signals:
     void prayerSettingsChanged(const PrayerSettings &settings);
     void trayShownChanged(bool shown);
     void remindersChanged(bool on);
+    void alertsChanged(const qarnivo::AlertChoices &alerts);
     void dayStartsAtSunsetChanged(bool on);
     void monthStartsChanged(const MonthStarts &starts);
     void crescentCriterionChanged(crescent::Criterion criterion);

@@ -8,6 +8,7 @@
 #include "platform/platform.h"
 #include "platform/settingsstore.h"
 #include "windows/options/optionsnames.h"
+#include "windows/options/prayeralertsdialog.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -15,6 +16,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
+#include <QPushButton>
 #include <QSpinBox>
 
 namespace qarnivo {
@@ -77,6 +79,10 @@ int Options::createPrayerControls()
     m_reminders->setText(tr("Remind me at prayer times"));
     for (QCheckBox *check : {m_clock24, m_tray, m_reminders})
         form->addRow(check);
+    auto *alerts = Named<QPushButton>(m_prayerFrame, optionsnames::AlertsButton);
+    alerts->setText(tr("A&dhan and reminders..."));
+    connect(alerts, &QPushButton::clicked, this, &Options::PrayerAlerts_Click);
+    form->addRow(alerts);
 
     showPrayerSettings();
     for (QComboBox *list : {m_methodList, m_asrList, m_highLatitudeList})
@@ -127,6 +133,17 @@ void Options::SystemTray_Click()
     m_choices.systemTray = m_tray->isChecked();
     WriteBoolSetting(m_platform, SettingKey::SystemTray, m_choices.systemTray);
     emit trayShownChanged(m_choices.systemTray);
+}
+
+void Options::PrayerAlerts_Click()
+{
+    auto *dialog = new PrayerAlertsDialog(m_platform, m_choices.alerts, this);
+    connect(dialog, &PrayerAlertsDialog::alertsChanged, this, [this](const AlertChoices &alerts) {
+        m_choices.alerts = alerts;
+        emit alertsChanged(alerts);
+    });
+    dialog->setModal(true);
+    dialog->show();
 }
 
 void Options::PrayerReminders_Click()

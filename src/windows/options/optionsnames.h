@@ -48,6 +48,19 @@ inline constexpr ControlName TrayCheck{
 inline constexpr ControlName RemindersCheck{
     "PrayerReminders", QT_TRANSLATE_NOOP("AccessibleName", "Remind me at prayer times")};
 inline constexpr ControlName CloseButton{"Cloze", QT_TRANSLATE_NOOP("AccessibleName", "Close")};
+inline constexpr ControlName AlertsButton{
+    "PrayerAlertsButton", QT_TRANSLATE_NOOP("AccessibleName", "Adhan and reminders")};
+// The adhan and reminders dialog.
+inline constexpr ControlName AlertsDialog{
+    "PrayerAlerts", QT_TRANSLATE_NOOP("AccessibleName", "Adhan and reminders")};
+inline constexpr ControlName AlertList{"AlertList", ""};       // (0..4), the five prayers
+inline constexpr ControlName SoundFile{"SoundFile", ""};       // (0..1), the adhan, Fajr's
+inline constexpr ControlName SoundChoose{"SoundChoose", ""};   // (0..1)
+inline constexpr ControlName SoundDefault{"SoundDefault", ""}; // (0..1)
+inline constexpr ControlName VolumeSlider{"Volume", QT_TRANSLATE_NOOP("AccessibleName", "Volume")};
+inline constexpr ControlName TestSound{"TestSound",
+                                       QT_TRANSLATE_NOOP("AccessibleName", "Play the adhan now")};
+inline constexpr ControlName ReminderBox{"ReminderBox", ""}; // (0..5), in Prayer order
 inline constexpr ControlName MonthStartsButton{
     "MonthStarts", QT_TRANSLATE_NOOP("AccessibleName", "Announced month starts")};
 
