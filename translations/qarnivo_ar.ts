@@ -359,6 +359,26 @@
         <source>Sunrise, sunset and Zawal page</source>
         <translation>صفحة الشروق والغروب والزوال</translation>
     </message>
+    <message>
+        <source>Qibla from the default city</source>
+        <translation>القبلة من المدينة الافتراضية</translation>
+    </message>
+    <message>
+        <source>Middle of the night</source>
+        <translation>منتصف الليل</translation>
+    </message>
+    <message>
+        <source>Last third of the night</source>
+        <translation>الثلث الأخير من الليل</translation>
+    </message>
+    <message>
+        <source>Qibla compass</source>
+        <translation>بوصلة القبلة</translation>
+    </message>
+    <message>
+        <source>Qibla</source>
+        <translation>القبلة</translation>
+    </message>
 </context>
 <context>
     <name>CalendarNames</name>
@@ -886,10 +906,6 @@
         <translation>غُرر معلنة من ملف FILE، واحدة في كل سطر &quot;1447-09 2026-02-18&quot;.</translation>
     </message>
     <message>
-        <source>Prints each date, a month (one object, its week rows as arrays) or the prayer times or the crescent as a JSON object, one a line; &quot;source&quot; tells whether its Hijri month was announced.</source>
-        <translation>يطبع كل تاريخ، أو شهرًا (كائنًا واحدًا، صفوف أسابيعه مصفوفات)، أو مواقيت الصلاة، أو الهلال، كائن JSON في كل سطر؛ ويبيّن &quot;source&quot; ما إذا كان شهره الهجري معلنًا.</translation>
-    </message>
-    <message>
         <source>The language of the answer: en, ar or ur (default: the stored choice, else the system&apos;s).</source>
         <translation>لغة الإجابة: en أو ar أو ur (افتراضيًا: الاختيار المحفوظ، وإلا لغة النظام).</translation>
     </message>
@@ -906,20 +922,32 @@
         <translation>تاريخ مكتوب بالصيغة YYYY-MM-DD.</translation>
     </message>
     <message>
-        <source>No command: give one of --convert, --to-gregorian, --today, --month, --export-ics, --prayer-times, --crescent or --crescent-map.</source>
-        <translation>لا أمر: أعطِ أحد ‎--convert أو ‎--to-gregorian أو ‎--today أو ‎--month أو ‎--export-ics أو ‎--prayer-times أو ‎--crescent أو ‎--crescent-map.</translation>
-    </message>
-    <message>
-        <source>No command for %1: give one of --convert, --to-gregorian, --today, --month, --export-ics, --prayer-times, --crescent or --crescent-map.</source>
-        <translation>لا أمر لـ %1: أعطِ أحد ‎--convert أو ‎--to-gregorian أو ‎--today أو ‎--month أو ‎--export-ics أو ‎--prayer-times أو ‎--crescent أو ‎--crescent-map.</translation>
-    </message>
-    <message>
         <source>--%1 and --%2 do not go together.</source>
         <translation>لا يجتمع ‎--%1 و‎--%2.</translation>
     </message>
     <message>
         <source>--%1 does not take %2.</source>
         <translation>لا يأخذ ‎--%1 ‏%2.</translation>
+    </message>
+    <message>
+        <source>The default city cannot be read: give --latitude and --longitude.</source>
+        <translation>تتعذّر قراءة المدينة الافتراضية: أعطِ ‎--latitude و‎--longitude.</translation>
+    </message>
+    <message>
+        <source>Prints the direction of the Kaaba and the distance to it from the default city or the place given.</source>
+        <translation>يطبع اتجاه الكعبة والمسافة إليها من المدينة الافتراضية أو من المكان المعطى.</translation>
+    </message>
+    <message>
+        <source>Prints each date, a month (one object, its week rows as arrays) or the prayer times, the crescent or the Qibla as a JSON object, one a line; &quot;source&quot; tells whether its Hijri month was announced.</source>
+        <translation>يطبع كل تاريخ، أو شهرًا (كائنًا واحدًا، صفوف أسابيعه مصفوفات)، أو مواقيت الصلاة، أو الهلال، أو القبلة، كائن JSON في كل سطر؛ ويبيّن &quot;source&quot; ما إذا كان شهره الهجري معلنًا.</translation>
+    </message>
+    <message>
+        <source>No command: give one of --convert, --to-gregorian, --today, --month, --export-ics, --prayer-times, --crescent, --crescent-map or --qibla.</source>
+        <translation>لا أمر: أعطِ أحد ‎--convert أو ‎--to-gregorian أو ‎--today أو ‎--month أو ‎--export-ics أو ‎--prayer-times أو ‎--crescent أو ‎--crescent-map أو ‎--qibla.</translation>
+    </message>
+    <message>
+        <source>No command for %1: give one of --convert, --to-gregorian, --today, --month, --export-ics, --prayer-times, --crescent, --crescent-map or --qibla.</source>
+        <translation>لا أمر لـ %1: أعطِ أحد ‎--convert أو ‎--to-gregorian أو ‎--today أو ‎--month أو ‎--export-ics أو ‎--prayer-times أو ‎--crescent أو ‎--crescent-map أو ‎--qibla.</translation>
     </message>
 </context>
 <context>
@@ -1789,6 +1817,93 @@ Total found = (%1).</source>
     </message>
 </context>
 <context>
+    <name>Qibla</name>
+    <message>
+        <source>north</source>
+        <translation>الشمال</translation>
+    </message>
+    <message>
+        <source>north-northeast</source>
+        <translation>شمال الشمال الشرقي</translation>
+    </message>
+    <message>
+        <source>northeast</source>
+        <translation>الشمال الشرقي</translation>
+    </message>
+    <message>
+        <source>east-northeast</source>
+        <translation>شرق الشمال الشرقي</translation>
+    </message>
+    <message>
+        <source>east</source>
+        <translation>الشرق</translation>
+    </message>
+    <message>
+        <source>east-southeast</source>
+        <translation>شرق الجنوب الشرقي</translation>
+    </message>
+    <message>
+        <source>southeast</source>
+        <translation>الجنوب الشرقي</translation>
+    </message>
+    <message>
+        <source>south-southeast</source>
+        <translation>جنوب الجنوب الشرقي</translation>
+    </message>
+    <message>
+        <source>south</source>
+        <translation>الجنوب</translation>
+    </message>
+    <message>
+        <source>south-southwest</source>
+        <translation>جنوب الجنوب الغربي</translation>
+    </message>
+    <message>
+        <source>southwest</source>
+        <translation>الجنوب الغربي</translation>
+    </message>
+    <message>
+        <source>west-southwest</source>
+        <translation>غرب الجنوب الغربي</translation>
+    </message>
+    <message>
+        <source>west</source>
+        <translation>الغرب</translation>
+    </message>
+    <message>
+        <source>west-northwest</source>
+        <translation>غرب الشمال الغربي</translation>
+    </message>
+    <message>
+        <source>northwest</source>
+        <translation>الشمال الغربي</translation>
+    </message>
+    <message>
+        <source>north-northwest</source>
+        <translation>شمال الشمال الغربي</translation>
+    </message>
+    <message>
+        <source>at the Kaaba</source>
+        <translation>عند الكعبة</translation>
+    </message>
+    <message>
+        <source>at the antipode: every direction</source>
+        <translation>عند النقطة المقابلة للكعبة على الأرض: كل الاتجاهات</translation>
+    </message>
+    <message>
+        <source>%1°, %2</source>
+        <translation>%1°، %2</translation>
+    </message>
+    <message>
+        <source>Qibla from %1: %2 (%3 km)</source>
+        <translation>القبلة من %1: %2 (%3 كم)</translation>
+    </message>
+    <message>
+        <source>Qibla from %1: %2</source>
+        <translation>القبلة من %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>Readings</name>
     <message>
         <source>%1 could not be written: %2</source>
@@ -2392,6 +2507,14 @@ The Hijri Calendar is based on LUNAR year. There are about 354.53059 days in a L
         <source>%1 AH</source>
         <translation>%1 هـ</translation>
     </message>
+    <message>
+        <source>Middle of the night: %1</source>
+        <translation>منتصف الليل: %1</translation>
+    </message>
+    <message>
+        <source>Last third of the night: %1</source>
+        <translation>الثلث الأخير من الليل: %1</translation>
+    </message>
 </context>
 <context>
     <name>qarnivo::PrayerTray</name>
@@ -2406,6 +2529,14 @@ The Hijri Calendar is based on LUNAR year. There are about 354.53059 days in a L
     <message>
         <source>E&amp;xit</source>
         <translation>&amp;خروج</translation>
+    </message>
+</context>
+<context>
+    <name>qarnivo::QiblaCompass</name>
+    <message>
+        <source>N</source>
+        <comment>north on a compass</comment>
+        <translation>ش</translation>
     </message>
 </context>
 <context>
@@ -2784,6 +2915,10 @@ of your city of choice. Want to know?<byte value="xd"/>
         <translation>انقر عنصر القائمة «الشروق والغروب» لمعرفة أوقات الشروق والغروب<byte value="xd"/>
 في المدينة التي تختارها. أتريد أن تعرف؟<byte value="xd"/>
 </translation>
+    </message>
+    <message>
+        <source>Qibla: %1</source>
+        <translation>القبلة: %1</translation>
     </message>
 </context>
 </TS>

@@ -359,6 +359,26 @@
         <source>Sunrise, sunset and Zawal page</source>
         <translation>طلوع، غروب اور زوال کا صفحہ</translation>
     </message>
+    <message>
+        <source>Qibla from the default city</source>
+        <translation>طے شدہ شہر سے قبلہ</translation>
+    </message>
+    <message>
+        <source>Middle of the night</source>
+        <translation>آدھی رات</translation>
+    </message>
+    <message>
+        <source>Last third of the night</source>
+        <translation>رات کا آخری تہائی حصہ</translation>
+    </message>
+    <message>
+        <source>Qibla compass</source>
+        <translation>قبلہ نما</translation>
+    </message>
+    <message>
+        <source>Qibla</source>
+        <translation>قبلہ</translation>
+    </message>
 </context>
 <context>
     <name>CalendarNames</name>
@@ -886,10 +906,6 @@
         <translation>فائل FILE سے اعلان شدہ پہلی تاریخیں، ہر سطر میں ایک &quot;1447-09 2026-02-18&quot;۔</translation>
     </message>
     <message>
-        <source>Prints each date, a month (one object, its week rows as arrays) or the prayer times or the crescent as a JSON object, one a line; &quot;source&quot; tells whether its Hijri month was announced.</source>
-        <translation>ہر تاریخ، ایک مہینہ (ایک آبجیکٹ، اس کے ہفتوں کی قطاریں بطور arrays)، اوقاتِ نماز یا چاند کو JSON آبجیکٹ کی صورت میں، ہر سطر میں ایک، بتاتا ہے؛ &quot;source&quot; بتاتا ہے کہ اس کے ہجری مہینے کا اعلان ہوا تھا یا نہیں۔</translation>
-    </message>
-    <message>
         <source>The language of the answer: en, ar or ur (default: the stored choice, else the system&apos;s).</source>
         <translation>جواب کی زبان: en، ar یا ur (ورنہ محفوظ انتخاب، اور وہ نہ ہو تو سسٹم کی زبان)۔</translation>
     </message>
@@ -906,20 +922,32 @@
         <translation>YYYY-MM-DD کی صورت میں لکھی تاریخ۔</translation>
     </message>
     <message>
-        <source>No command: give one of --convert, --to-gregorian, --today, --month, --export-ics, --prayer-times, --crescent or --crescent-map.</source>
-        <translation>کوئی حکم نہیں: ‎--convert، ‎--to-gregorian، ‎--today، ‎--month، ‎--export-ics، ‎--prayer-times، ‎--crescent یا ‎--crescent-map میں سے ایک دیں۔</translation>
-    </message>
-    <message>
-        <source>No command for %1: give one of --convert, --to-gregorian, --today, --month, --export-ics, --prayer-times, --crescent or --crescent-map.</source>
-        <translation>%1 کے لیے کوئی حکم نہیں: ‎--convert، ‎--to-gregorian، ‎--today، ‎--month، ‎--export-ics، ‎--prayer-times، ‎--crescent یا ‎--crescent-map میں سے ایک دیں۔</translation>
-    </message>
-    <message>
         <source>--%1 and --%2 do not go together.</source>
         <translation>‎--%1 اور ‎--%2 ایک ساتھ نہیں چلتے۔</translation>
     </message>
     <message>
         <source>--%1 does not take %2.</source>
         <translation>‎--%1 میں %2 نہیں لیا جاتا۔</translation>
+    </message>
+    <message>
+        <source>The default city cannot be read: give --latitude and --longitude.</source>
+        <translation>پہلے سے طے شدہ شہر پڑھا نہیں جا سکتا: ‎--latitude اور ‎--longitude دیں۔</translation>
+    </message>
+    <message>
+        <source>Prints the direction of the Kaaba and the distance to it from the default city or the place given.</source>
+        <translation>طے شدہ شہر یا دی گئی جگہ سے کعبہ کی سمت اور اس تک فاصلہ بتاتا ہے۔</translation>
+    </message>
+    <message>
+        <source>Prints each date, a month (one object, its week rows as arrays) or the prayer times, the crescent or the Qibla as a JSON object, one a line; &quot;source&quot; tells whether its Hijri month was announced.</source>
+        <translation>ہر تاریخ، ایک مہینہ (ایک آبجیکٹ، اس کے ہفتوں کی قطاریں بطور arrays)، اوقاتِ نماز، چاند یا قبلہ کو JSON آبجیکٹ کی صورت میں، ہر سطر میں ایک، بتاتا ہے؛ &quot;source&quot; بتاتا ہے کہ اس کے ہجری مہینے کا اعلان ہوا تھا یا نہیں۔</translation>
+    </message>
+    <message>
+        <source>No command: give one of --convert, --to-gregorian, --today, --month, --export-ics, --prayer-times, --crescent, --crescent-map or --qibla.</source>
+        <translation>کوئی حکم نہیں: ‎--convert، ‎--to-gregorian، ‎--today، ‎--month، ‎--export-ics، ‎--prayer-times، ‎--crescent، ‎--crescent-map یا ‎--qibla میں سے ایک دیں۔</translation>
+    </message>
+    <message>
+        <source>No command for %1: give one of --convert, --to-gregorian, --today, --month, --export-ics, --prayer-times, --crescent, --crescent-map or --qibla.</source>
+        <translation>%1 کے لیے کوئی حکم نہیں: ‎--convert، ‎--to-gregorian، ‎--today، ‎--month، ‎--export-ics، ‎--prayer-times، ‎--crescent، ‎--crescent-map یا ‎--qibla میں سے ایک دیں۔</translation>
     </message>
 </context>
 <context>
@@ -1789,6 +1817,93 @@ Total found = (%1).</source>
     </message>
 </context>
 <context>
+    <name>Qibla</name>
+    <message>
+        <source>north</source>
+        <translation>شمال</translation>
+    </message>
+    <message>
+        <source>north-northeast</source>
+        <translation>شمال شمال مشرق</translation>
+    </message>
+    <message>
+        <source>northeast</source>
+        <translation>شمال مشرق</translation>
+    </message>
+    <message>
+        <source>east-northeast</source>
+        <translation>مشرق شمال مشرق</translation>
+    </message>
+    <message>
+        <source>east</source>
+        <translation>مشرق</translation>
+    </message>
+    <message>
+        <source>east-southeast</source>
+        <translation>مشرق جنوب مشرق</translation>
+    </message>
+    <message>
+        <source>southeast</source>
+        <translation>جنوب مشرق</translation>
+    </message>
+    <message>
+        <source>south-southeast</source>
+        <translation>جنوب جنوب مشرق</translation>
+    </message>
+    <message>
+        <source>south</source>
+        <translation>جنوب</translation>
+    </message>
+    <message>
+        <source>south-southwest</source>
+        <translation>جنوب جنوب مغرب</translation>
+    </message>
+    <message>
+        <source>southwest</source>
+        <translation>جنوب مغرب</translation>
+    </message>
+    <message>
+        <source>west-southwest</source>
+        <translation>مغرب جنوب مغرب</translation>
+    </message>
+    <message>
+        <source>west</source>
+        <translation>مغرب</translation>
+    </message>
+    <message>
+        <source>west-northwest</source>
+        <translation>مغرب شمال مغرب</translation>
+    </message>
+    <message>
+        <source>northwest</source>
+        <translation>شمال مغرب</translation>
+    </message>
+    <message>
+        <source>north-northwest</source>
+        <translation>شمال شمال مغرب</translation>
+    </message>
+    <message>
+        <source>at the Kaaba</source>
+        <translation>کعبہ کے مقام پر</translation>
+    </message>
+    <message>
+        <source>at the antipode: every direction</source>
+        <translation>زمین پر کعبہ کے عین مقابل مقام پر: ہر سمت</translation>
+    </message>
+    <message>
+        <source>%1°, %2</source>
+        <translation>%1°، %2</translation>
+    </message>
+    <message>
+        <source>Qibla from %1: %2 (%3 km)</source>
+        <translation>%1 سے قبلہ: %2 (%3 کلومیٹر)</translation>
+    </message>
+    <message>
+        <source>Qibla from %1: %2</source>
+        <translation>%1 سے قبلہ: %2</translation>
+    </message>
+</context>
+<context>
     <name>Readings</name>
     <message>
         <source>%1 could not be written: %2</source>
@@ -2392,6 +2507,14 @@ The Hijri Calendar is based on LUNAR year. There are about 354.53059 days in a L
         <source>%1 AH</source>
         <translation>%1 ہجری</translation>
     </message>
+    <message>
+        <source>Middle of the night: %1</source>
+        <translation>آدھی رات: %1</translation>
+    </message>
+    <message>
+        <source>Last third of the night: %1</source>
+        <translation>رات کا آخری تہائی حصہ: %1</translation>
+    </message>
 </context>
 <context>
     <name>qarnivo::PrayerTray</name>
@@ -2406,6 +2529,14 @@ The Hijri Calendar is based on LUNAR year. There are about 354.53059 days in a L
     <message>
         <source>E&amp;xit</source>
         <translation>&amp;باہر نکلیں</translation>
+    </message>
+</context>
+<context>
+    <name>qarnivo::QiblaCompass</name>
+    <message>
+        <source>N</source>
+        <comment>north on a compass</comment>
+        <translation>ش</translation>
     </message>
 </context>
 <context>
@@ -2784,6 +2915,10 @@ of your city of choice. Want to know?<byte value="xd"/>
         <translation>اپنے پسندیدہ شہر کے طلوع و غروبِ آفتاب کے اوقات جاننے کے لیے «طلوع و غروب»<byte value="xd"/>
 مینو پر کلک کریں۔ کیا آپ جاننا چاہتے ہیں؟<byte value="xd"/>
 </translation>
+    </message>
+    <message>
+        <source>Qibla: %1</source>
+        <translation>قبلہ: %1</translation>
     </message>
 </context>
 </TS>

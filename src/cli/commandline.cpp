@@ -2,6 +2,7 @@
 
 #include "cli/dayandplace.h"
 #include "cli/prayercommand.h"
+#include "cli/qiblacommand.h"
 #include "cli/todaymoment.h"
 #include "cli/usage.h"
 #include "core/calendar/checks.h"
@@ -492,6 +493,8 @@ int RunCommandLine(const QStringList &arguments, const CommandLineInput &input, 
         return PrintCrescent(parser, crescent, out, err);
     if (parser.isSet(QStringLiteral("crescent-map")))
         return WriteCrescentMap(parser, crescent, input.writeCrescentMap, err);
+    if (parser.isSet(QStringLiteral("qibla")))
+        return PrintQibla(parser, input.city, out, err);
     Printer printer(parser, calendar, input.today, out, err);
     const QStringList dates = parser.positionalArguments();
     if (parser.isSet(QStringLiteral("convert")))

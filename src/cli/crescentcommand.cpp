@@ -244,25 +244,10 @@ void printBlock(const Request &wanted, const Evening &evening, QTextStream &out)
 std::optional<MapMark> requestedMark(const QCommandLineParser &parser,
                                      const std::optional<CityInfo> &city, QString &problem)
 {
-    const QString latitude = parser.value(QStringLiteral("latitude"));
-    const QString longitude = parser.value(QStringLiteral("longitude"));
-    if (latitude.isNull() && longitude.isNull()) {
-        const std::optional<PrayerPlace> place = city ? PrayerPlaceOfCity(*city) : std::nullopt;
-        return place
-                   ? std::optional(MapMark{city->name.trimmed(), place->latitude, place->longitude})
-                   : std::nullopt;
-    }
-    const PlaceRead read =
-        ReadPlace({QString(), latitude, longitude, QStringLiteral("0")}, kCommandLineRules);
-    if (latitude.isNull() || longitude.isNull() || !read.ok()) {
-        problem = QCoreApplication::translate(
-            "CommandLine", "Give --latitude (-90 to 90, north positive) and --longitude (-180 to "
-                           "180, east positive) together.");
-        return std::nullopt;
-    }
-    const PrayerPlace place = PrayerPlaceOf(read.place);
-    return MapMark{QStringLiteral("%1, %2").arg(place.latitude).arg(place.longitude),
-                   place.latitude, place.longitude};
+    const std::optional<NamedPosition> position = RequestedPosition(parser, city, problem);
+    return position
+               ? std::optional(MapMark{position->name, position->latitude, position->longitude})
+               : std::nullopt;
 }
 
 std::optional<CrescentMapRequest> mapRequest(const QCommandLineParser &parser,

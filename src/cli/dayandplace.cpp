@@ -81,4 +81,29 @@ std::optional<PrayerPlace> RequestedPlace(const QCommandLineParser &parser,
     return place;
 }
 
+std::optional<NamedPosition> RequestedPosition(const QCommandLineParser &parser,
+                                               const std::optional<CityInfo> &city,
+                                               QString &problem)
+{
+    const QString latitude = parser.value(kLatitude);
+    const QString longitude = parser.value(kLongitude);
+    if (latitude.isNull() && longitude.isNull()) {
+        const std::optional<PrayerPlace> place = city ? PrayerPlaceOfCity(*city) : std::nullopt;
+        return place ? std::optional(
+                           NamedPosition{city->name.trimmed(), place->latitude, place->longitude})
+                     : std::nullopt;
+    }
+    const PlaceRead read =
+        ReadPlace({QString(), latitude, longitude, QStringLiteral("0")}, kCommandLineRules);
+    if (latitude.isNull() || longitude.isNull() || !read.ok()) {
+        problem = QCoreApplication::translate(
+            "CommandLine", "Give --latitude (-90 to 90, north positive) and --longitude (-180 to "
+                           "180, east positive) together.");
+        return std::nullopt;
+    }
+    const PrayerPlace place = PrayerPlaceOf(read.place);
+    return NamedPosition{QStringLiteral("%1, %2").arg(place.latitude).arg(place.longitude),
+                         place.latitude, place.longitude};
+}
+
 } // namespace qarnivo

@@ -32,6 +32,21 @@ std::optional<PrayerPlace> RequestedPlace(const QCommandLineParser &parser,
                                           const std::optional<CityInfo> &city, QString &name,
                                           QString &problem);
 
+// A place by its coordinates alone, east positive, named by the city's name
+// or the coordinates given.
+struct NamedPosition {
+    QString name;
+    double latitude = 0;
+    double longitude = 0;
+};
+
+// --latitude and --longitude given together, or else the default city; none
+// when neither can be had, with `problem` told only when the coordinates
+// given are refused.
+std::optional<NamedPosition> RequestedPosition(const QCommandLineParser &parser,
+                                               const std::optional<CityInfo> &city,
+                                               QString &problem);
+
 // Reads a request with `read` (which tells its problem) and answers it with
 // `answer`, which gives the status; 2, with the problem on `err`, when it is
 // refused.

@@ -2,6 +2,7 @@
 
 #include "cli/crescentcommand.h"
 #include "cli/prayercommand.h"
+#include "cli/qiblacommand.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -50,6 +51,9 @@ const std::vector<Command> &commands()
         {QStringLiteral("crescent-map"),
          {QStringLiteral("date"), QStringLiteral("output"), QStringLiteral("criterion"),
           QStringLiteral("latitude"), QStringLiteral("longitude")},
+         0},
+        {QStringLiteral("qibla"),
+         {QStringLiteral("latitude"), QStringLiteral("longitude"), QStringLiteral("json")},
          0},
     };
     return list;
@@ -167,10 +171,10 @@ void DescribeOptions(QCommandLineParser &parser)
          QStringLiteral("FILE")},
         {QStringLiteral("json"),
          QCoreApplication::translate(
-             "CommandLine",
-             "Prints each date, a month (one object, its week rows as arrays) or "
-             "the prayer times or the crescent as a JSON object, one a line; \"source\" tells "
-             "whether its Hijri month was announced.")},
+             "CommandLine", "Prints each date, a month (one object, its week rows as arrays) or "
+                            "the prayer times, the crescent or the Qibla as a JSON object, one a "
+                            "line; \"source\" tells "
+                            "whether its Hijri month was announced.")},
         {QStringLiteral("lang"),
          QCoreApplication::translate(
              "CommandLine", "The language of the answer: en, ar or ur (default: the stored choice, "
@@ -183,6 +187,7 @@ void DescribeOptions(QCommandLineParser &parser)
     });
     DescribePrayerOptions(parser);
     DescribeCrescentOptions(parser);
+    DescribeQiblaOptions(parser);
     parser.addPositionalArgument(
         QStringLiteral("DATE"),
         QCoreApplication::translate("CommandLine", "A date written YYYY-MM-DD."),
@@ -229,17 +234,18 @@ QString UsageError(const QCommandLineParser &parser, bool parsed, const QStringL
     }
     if (named.empty()) {
         const QString given = listed(options, positionals);
-        return seeHelp(given.isEmpty()
-                           ? QCoreApplication::translate(
-                                 "CommandLine", "No command: give one of --convert, "
-                                                "--to-gregorian, --today, --month, --export-ics, "
-                                                "--prayer-times, --crescent or --crescent-map.")
-                           : QCoreApplication::translate(
-                                 "CommandLine",
-                                 "No command for %1: give one of --convert, --to-gregorian, "
-                                 "--today, --month, --export-ics, --prayer-times, --crescent or "
-                                 "--crescent-map.")
-                                 .arg(given));
+        return seeHelp(
+            given.isEmpty()
+                ? QCoreApplication::translate("CommandLine",
+                                              "No command: give one of --convert, "
+                                              "--to-gregorian, --today, --month, --export-ics, "
+                                              "--prayer-times, --crescent, --crescent-map or "
+                                              "--qibla.")
+                : QCoreApplication::translate(
+                      "CommandLine", "No command for %1: give one of --convert, --to-gregorian, "
+                                     "--today, --month, --export-ics, --prayer-times, --crescent, "
+                                     "--crescent-map or --qibla.")
+                      .arg(given));
     }
     const Command &command = *named.front();
     if (named.size() > 1)

@@ -313,7 +313,8 @@ private slots:
         for (const char *language : {"ar", "ur"}) {
             for (const char *options :
                  {"--convert 2024-03-11", "--today", "--month 1445-09",
-                  "--prayer-times --date 2026-12-06", "--crescent", "--crescent --date 2026-02-16"})
+                  "--prayer-times --date 2026-12-06", "--crescent", "--crescent --date 2026-02-16",
+                  "--qibla", "--qibla --latitude 21.4225 --longitude 39.8262"})
                 QTest::addRow("%s %s", language, options) << QString(language) << QString(options);
         }
     }
@@ -335,6 +336,8 @@ private slots:
         const QString makkah = " --latitude 21.42 --longitude 39.83 --utc-offset 3";
         row("Urdu sunrise", QString("ur"), "--prayer-times --date 2026-12-06" + makkah, 2,
             QString("طلوع آفتاب  ۰۶:۴۵"));
+        row("Urdu Qibla", QString("ur"), QString("--qibla"), 0,
+            QString("India - Bhubaneswar سے قبلہ: ۲۸۰٫۰°، مغرب (۴۷۶۷ کلومیٹر)"));
         row("Arabic verdict", QString("ar"),
             "--crescent --date 2025-03-30 --criterion yallop" + makkah, 7,
             QString("يالوب q ٠٫٩٧٤: مرئي بسهولة (الفئة A)"));
@@ -586,6 +589,47 @@ private slots:
         }
         QCOMPARE(found.join(u' '), keys);
         QVERIFY(QJsonDocument::fromJson(result.out.toUtf8()).isObject());
+    }
+
+    // The Qibla from the default city (its longitude read west positive) or the place given,
+    // east positive; no bearing at the Kaaba and its antipode; every refusal status 2.
+    void qibla_data()
+    {
+        columns<QString, bool, int, QString>({"options", "city", "status", "out"});
+        row("default city, JSON", "--json", true, 0,
+            "{\"latitude\":20.267,\"longitude\":85.85,\"bearing\":280.0,\"distance_km\":4767,"
+            "\"compass\":\"west\"}");
+        row("default city, words", "", true, 0,
+            "Qibla from India - Bhubaneswar: 280.0°, west (4767 km)");
+        row("a place west of Makkah", "--json --latitude 51.5074 --longitude -0.1278", false, 0,
+            "{\"latitude\":51.5074,\"longitude\":-0.1278,\"bearing\":119.0,\"distance_km\":4794,"
+            "\"compass\":\"east-southeast\"}");
+        row("at the Kaaba", "--json --latitude 21.4225 --longitude 39.8262", true, 0,
+            "{\"latitude\":21.4225,\"longitude\":39.8262,\"bearing\":null,\"distance_km\":0,"
+            "\"compass\":null,\"note\":\"at the Kaaba\"}");
+        row("at the antipode", "--json --latitude -21.4225 --longitude -140.1738", true, 0,
+            "{\"latitude\":-21.4225,\"longitude\":-140.1738,\"bearing\":null,"
+            "\"distance_km\":20015,\"compass\":null,\"note\":\"at the antipode: every "
+            "direction\"}");
+        row("the Kaaba in words", "--latitude 21.4225 --longitude 39.8262", true, 0,
+            "Qibla from 21.4225, 39.8262: at the Kaaba");
+        row("no number", "--latitude north --longitude 0", true, 2, "");
+        row("latitude beyond 90", "--latitude 90.5 --longitude 0", true, 2, "");
+        row("longitude beyond 180", "--latitude 0 --longitude -181", true, 2, "");
+        row("a latitude alone", "--latitude 10", true, 2, "");
+        row("a longitude alone", "--longitude 10", true, 2, "");
+        row("no default city and no place", "", false, 2, "");
+        row("a time zone it does not take", "--utc-offset 3", true, 2, "");
+    }
+    void qibla()
+    {
+        const auto [options, city, status, out] =
+            fetch<QString, bool, int, QString>("options", "city", "status", "out");
+        const Run result =
+            run(("--qibla " + options).trimmed().split(u' '), 0, QString(), false, city);
+        QCOMPARE(result.status, status);
+        QCOMPARE(result.out, out.isEmpty() ? out : out + u'\n');
+        QCOMPARE(result.err.isEmpty(), status == 0);
     }
 
     // Every refusal is status 2 with a message and nothing printed.

@@ -3,6 +3,7 @@
 // settings, the clock texts, the minute adjustments and daylight saving time.
 
 #include "core/places/place.h"
+#include "core/prayer/nighttimes.h"
 #include "core/prayer/prayertimes.h"
 #include "core/prayer/timetabletext.h"
 #include "testsupport.h"
@@ -300,6 +301,38 @@ private slots:
     {
         auto [minutes, clock24, text] = fetch<int, bool, QString>("minutes", "clock24", "text");
         QCOMPARE(FormatPrayerTime(minutes, clock24), text);
+    }
+    // The night runs from Maghrib to the next day's Fajr, across midnight; without either
+    // bound, or without the next day, there is none.
+    void nightTimes_data()
+    {
+        columns<int, int, int, QString, QString>({"maghrib", "fajr", "days", "middle", "third"});
+        row("winter night across midnight", 17 * 60 + 6, 4 * 60 + 50, 1, QString("22:58"),
+            QString("00:55"));
+        row("short night, its middle at midnight", 21 * 60 + 30, 2 * 60 + 30, 1, QString("00:00"),
+            QString("00:50"));
+        row("polar night: no Maghrib", -1, 6 * 60, 1, QString(), QString());
+        row("white night: no Fajr", 22 * 60, -1, 1, QString(), QString());
+        row("not the next day", 18 * 60, 5 * 60, 2, QString(), QString());
+    }
+    void nightTimes()
+    {
+        const auto [maghrib, fajr, days, middle, third] =
+            fetch<int, int, int, QString, QString>("maghrib", "fajr", "days", "middle", "third");
+        const auto at = [](int minute) {
+            return minute < 0 ? std::nullopt : std::optional(minute);
+        };
+        PrayerDay evening{QDate(2026, 12, 31), {}, PolarState::None};
+        evening.minutes[static_cast<int>(Prayer::Maghrib)] = at(maghrib);
+        PrayerDay morning{evening.date.addDays(days), {}, PolarState::None};
+        morning.minutes[static_cast<int>(Prayer::Fajr)] = at(fajr);
+        const NightTimes night = NightTimesOf(evening, morning);
+        const auto text = [](std::optional<int> minutes) {
+            return minutes ? FormatPrayerTime(*minutes, true) : QString();
+        };
+        QCOMPARE(text(night.middle), middle);
+        QCOMPARE(text(night.lastThird), third);
+        QVERIFY(!night.middle || *night.lastThird > *night.middle);
     }
 };
 

@@ -74,11 +74,14 @@ private slots:
         w.tickAt(QDateTime(kDay.addDays(40), QTime(0, 0, 1)));
         QCOMPARE(w.time(Prayer::Maghrib),
                  FormatPrayerTime(*w.engine({}, kDay.addDays(40)).at(Prayer::Maghrib), true));
+        QCOMPARE(w.text(mainnames::CityQibla), "Qibla: 280.0°, west");
         w.main->setCurrentCity({"Tromso", "69.65", "-18.96", "-1"});
         QCOMPARE(w.time(Prayer::Sunrise), "--");
         QCOMPARE(w.text(prayernames::Countdown), "Polar night: the sun does not rise today");
+        QCOMPARE(w.text(mainnames::CityQibla), "Qibla: 154.3°, south-southeast");
         w.main->setCurrentCity({"Nowhere", "north", "0", "0"});
         QCOMPARE(w.text(prayernames::Countdown), "The default city's values cannot be read.");
+        QCOMPARE(w.text(mainnames::CityQibla), "Qibla: --");
     }
 
     // Stored choices are applied at startup (what an unreadable one reads as is the core's).

@@ -2,7 +2,10 @@
 // list, the polar days in words, and the timetable printed, saved as PDF and exported as CSV
 // through the platform. The times come from the engine; the window is checked against it.
 
+#include "core/prayer/nighttimes.h"
 #include "core/prayer/timetabletext.h"
+#include "core/qibla/qibla.h"
+#include "widgets/qiblacompass.h"
 #include "windows/prayertimes/prayerwindow.h"
 #include "windowsupport.h"
 
@@ -80,6 +83,7 @@ PrayerDay day(const QDate &date, std::array<std::optional<int>, kPrayerCount> mi
 
 Q_DECLARE_METATYPE(qarnivo::PrayerDay)
 Q_DECLARE_METATYPE(qarnivo::Language)
+Q_DECLARE_METATYPE(qarnivo::CityInfo)
 
 class TestPrayerWindow : public QObject {
     Q_OBJECT
@@ -260,6 +264,77 @@ private slots:
         QCOMPARE(p.places()->currentText(), "Sydney");
         QTest::keyClick(edit, Qt::Key_Return);
         QCOMPARE(p.places()->currentText(), afterEnter);
+    }
+
+    // The night from the day's Maghrib to the next day's Fajr, the next month's on a month's last
+    // day; none where the sun does not set.
+    void nightTimes_data()
+    {
+        columns<QDate, CityInfo, QString, QString>({"date", "city", "middle", "third"});
+        row("mid-month", QDate(2025, 11, 5), DefaultCity(), QString(), QString());
+        row("the month's last day", QDate(2025, 11, 30), DefaultCity(), QString(), QString());
+        row("polar night", QDate(2025, 12, 21), kTromso, QString("--"), QString("--"));
+    }
+    void nightTimes()
+    {
+        const auto [date, city, middle, third] =
+            fetch<QDate, CityInfo, QString, QString>("date", "city", "middle", "third");
+        Prayers p(date, city, QString());
+        const PrayerPlace place = *PrayerPlaceOfCity(city);
+        const NightTimes night = NightTimesOf(PrayerTimesFor(date, place, kSettings),
+                                              PrayerTimesFor(date.addDays(1), place, kSettings));
+        const auto text = [](std::optional<int> minutes, const QString &missing) {
+            return minutes ? FormatPrayerTime(*minutes, true) : missing;
+        };
+        QCOMPARE(p.label(prayerwindownames::NightMiddle),
+                 "Middle of the night: " + text(night.middle, middle));
+        QCOMPARE(p.label(prayerwindownames::NightLastThird),
+                 "Last third of the night: " + text(night.lastThird, third));
+        QCOMPARE(night.middle.has_value(), middle.isEmpty());
+    }
+
+    // The Qibla of the place chosen, in words and on the compass; none at the Kaaba or where
+    // the place's values cannot be read.
+    void qibla_data()
+    {
+        columns<CityInfo, QString, QString>({"city", "place", "line"});
+        row("the default city", DefaultCity(), QString(),
+            QString("Qibla from India - Bhubaneswar: 280.0°, west (4767 km)"));
+        row("a place of the list", DefaultCity(), QString("Sydney"),
+            QString("Qibla from Sydney: 277.5°, west (13236 km)"));
+        row("at the Kaaba", CityInfo{"Makkah", "21.4225", "-39.8262", "-3"}, QString(),
+            QString("Qibla from Makkah: at the Kaaba"));
+        row("values that cannot be read", CityInfo{"Nowhere", "north", "0", "0"}, QString(),
+            QString());
+    }
+    void qibla()
+    {
+        const auto [city, place, line] = fetch<CityInfo, QString, QString>("city", "place", "line");
+        Prayers p(QDate(2025, 11, 5), city, "bounds");
+        if (!place.isEmpty())
+            p.choosePlace(place);
+        QCOMPARE(p.label(prayerwindownames::QiblaLine), line);
+        const auto *compass = control<QiblaCompass>(p.window, prayerwindownames::QiblaCompass);
+        QCOMPARE(compass->bearing().has_value(), line.contains(u'°'));
+        QCOMPARE(compass->accessibleDescription(), line);
+    }
+
+    // The needle's tip on a screen whose y grows downwards, north up.
+    void needleEnd_data()
+    {
+        columns<double, QPointF>({"bearing", "tip"});
+        row("north is up", 0.0, QPointF(10, 0));
+        row("east is right", 90.0, QPointF(20, 10));
+        row("south is down", 180.0, QPointF(10, 20));
+        row("west is left", 270.0, QPointF(0, 10));
+        row("northeast", 45.0, QPointF(10 + 10 / std::sqrt(2.0), 10 - 10 / std::sqrt(2.0)));
+    }
+    void needleEnd()
+    {
+        const auto [bearing, tip] = fetch<double, QPointF>("bearing", "tip");
+        const QPointF end = NeedleEnd(QPointF(10, 10), 10, bearing);
+        QVERIFY2(QLineF(end, tip).length() < 1e-9,
+                 qPrintable(QString("%1, %2").arg(end.x()).arg(end.y())));
     }
 
     // Where the sun neither rises nor sets, the day says so and the table shows no time.

@@ -86,6 +86,8 @@ inline constexpr ControlName CityLongitude{
     "Label11", QT_TRANSLATE_NOOP("AccessibleName", "Longitude of the default city")};
 inline constexpr ControlName CityTimeZone{
     "Label4", QT_TRANSLATE_NOOP("AccessibleName", "Time zone of the default city")};
+inline constexpr ControlName CityQibla{
+    "CityQibla", QT_TRANSLATE_NOOP("AccessibleName", "Qibla from the default city")};
 inline constexpr ControlName ReadingBox{"Text3",
                                         QT_TRANSLATE_NOOP("AccessibleName", "Thought of the Day")};
 inline constexpr ControlName InfoPanel{"Text6",

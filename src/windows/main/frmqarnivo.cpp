@@ -322,6 +322,8 @@ void frmqarnivo::createSideControls()
         value->setGeometry(m_scale.rect(kSideLeft + 80, 30 + 20 * i, kSideWidth - 80, 20));
         *rows[i].label = value;
     }
+    m_cityQibla = cityLabel(area, mainnames::CityQibla, QString());
+    m_cityQibla->setGeometry(m_scale.rect(kSideLeft, 90, kSideWidth, 20));
 
     m_readingBox = Named<QTextEdit>(area, mainnames::ReadingBox);
     m_readingBox->setReadOnly(true);
@@ -329,7 +331,7 @@ void frmqarnivo::createSideControls()
     m_readingBox->setFont(HandFont(9.75 * m_scale.factor()));
     colourReadingBox(false);
     // Below the city and today's prayer times.
-    m_readingBox->setGeometry(m_scale.rect(kSideLeft, 180, kSideWidth, 186));
+    m_readingBox->setGeometry(m_scale.rect(kSideLeft, 198, kSideWidth, 168));
     m_readingBox->setToolTip(tr("Thought of the Day"));
 
     createPrayerControls();

@@ -183,6 +183,7 @@ private:
     void readStartupSettings(const StoredChoices &choices);
     bool loadCity();
     void showCity();
+    void showQibla();
     void applyStoredColourScheme();
     void setGridColours(const ColourScheme &scheme);
     // The choices in force, as the Options window starts from them.
@@ -353,6 +354,7 @@ private:
     QLabel *m_cityLatitude = nullptr;
     QLabel *m_cityLongitude = nullptr;
     QLabel *m_cityTimeZone = nullptr;
+    QLabel *m_cityQibla = nullptr;
     std::array<QLabel *, 3> m_cityCaptions{}; // "Latitude:", "Longitude:", "TIME ZONE"
     QPushButton *m_clockButton = nullptr;
     QPushButton *m_stopSoundButton = nullptr;

@@ -33,7 +33,7 @@ void frmqarnivo::createPrayerControls()
         m_today.setMaghrib(day.date, day.at(Prayer::Maghrib));
     });
     m_prayerPanel = new PrayerPanel(*m_prayerToday, m_contents);
-    m_prayerPanel->setGeometry(m_scale.rect(kSideLeft, 94, kSideWidth, 82));
+    m_prayerPanel->setGeometry(m_scale.rect(kSideLeft, 112, kSideWidth, 82));
     m_tray = new PrayerTray(*m_prayerToday, this);
     connect(m_tray, &PrayerTray::stopSoundWanted, this, &frmqarnivo::StopSound_Click);
     connect(m_tray, &PrayerTray::calendarWanted, this, [this] {
@@ -65,6 +65,7 @@ void frmqarnivo::setCurrentCity(const CityInfo &city)
 {
     m_city = city;
     m_prayerToday->setPlace(PrayerPlaceOfCity(m_city));
+    showQibla();
 }
 
 void frmqarnivo::setPrayerSettings(const PrayerSettings &settings)

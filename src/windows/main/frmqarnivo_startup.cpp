@@ -6,6 +6,7 @@
 #include "core/files/textfile.h"
 #include "core/language/digits.h"
 #include "core/placement/windowfit.h"
+#include "core/qibla/qibla.h"
 #include "core/settings/settingscatalogue.h"
 #include "core/sunpage/pagewriter.h"
 #include "platform/platform.h"
@@ -190,6 +191,21 @@ void frmqarnivo::showCity()
     m_cityLatitude->setText(ShownDigits(LatitudeDisplay(m_city.latitude)));
     m_cityLongitude->setText(ShownDigits(LongitudeDisplay(m_city.longitude)));
     m_cityTimeZone->setText(ShownDigits(OffsetDisplay(m_city.offsetGMT)));
+    showQibla();
+}
+
+// The Qibla follows a saved city at once, as its prayer times do. The
+// design leaves the line one row: a note too long for it is cut short, and
+// read whole in its tooltip.
+void frmqarnivo::showQibla()
+{
+    const std::optional<PrayerPlace> place = PrayerPlaceOfCity(m_city);
+    const QString line = tr("Qibla: %1")
+                             .arg(place ? QiblaLine(QiblaFrom(place->latitude, place->longitude))
+                                        : QStringLiteral("--"));
+    m_cityQibla->setToolTip(line);
+    m_cityQibla->setText(
+        m_cityQibla->fontMetrics().elidedText(line, Qt::ElideRight, m_cityQibla->width()));
 }
 
 // The stored scheme paints the grid and is stored again, one out of range

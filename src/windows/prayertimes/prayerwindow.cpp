@@ -1,8 +1,10 @@
 #include "windows/prayertimes/prayerwindow.h"
 
 #include "core/prayer/timetabletext.h"
+#include "core/qibla/qibla.h"
 #include "platform/platform.h"
 #include "platform/settingsstore.h"
+#include "widgets/qiblacompass.h"
 #include "widgets/screenfit.h"
 #include "windows/prayertimes/prayerwindownames.h"
 
@@ -58,7 +60,7 @@ PrayerTimesWindow::PrayerTimesWindow(Platform &platform, const PrayerSettings &s
     auto *layout = new QVBoxLayout(contents);
     layout->addLayout(top);
     layout->addWidget(createDayView());
-    layout->addWidget(m_methodCaption);
+    layout->addLayout(createQiblaRow());
     layout->addLayout(createMonthControls());
     layout->addWidget(m_timetable, 1);
     layout->addLayout(createButtons());
@@ -67,6 +69,7 @@ PrayerTimesWindow::PrayerTimesWindow(Platform &platform, const PrayerSettings &s
     connect(print, &QShortcut::activated, this, &PrayerTimesWindow::Print_Click);
 
     m_places->load(defaultCity, m_platform.applicationFolder());
+    showQibla();
     setDate(today.isValid() ? today : kFirstDay);
     const QSize least = m_scale.size(640, 560).expandedTo(contents->minimumSizeHint());
     contents->setMinimumSize(least);
@@ -148,7 +151,29 @@ QGroupBox *PrayerTimesWindow::createDayView()
         grid->addWidget(m_prayerTimes[i], 2, i);
         grid->setColumnStretch(i, 1);
     }
+    m_nightMiddle = namedLabel(box, names::NightMiddle, QString());
+    m_nightLastThird = namedLabel(box, names::NightLastThird, QString());
+    for (QLabel *night : {m_nightMiddle, m_nightLastThird})
+        night->setAlignment(Qt::AlignCenter);
+    grid->addWidget(m_nightMiddle, 3, 0, 1, kPrayerCount / 2);
+    grid->addWidget(m_nightLastThird, 3, kPrayerCount / 2, 1, kPrayerCount / 2);
     return box;
+}
+
+// The compass beside the Qibla's line and the method's.
+QLayout *PrayerTimesWindow::createQiblaRow()
+{
+    m_compass = Named<QiblaCompass>(this, names::QiblaCompass);
+    m_qiblaLine = namedLabel(this, names::QiblaLine, QString());
+    m_qiblaLine->setWordWrap(true);
+    auto *texts = new QVBoxLayout;
+    texts->addWidget(m_qiblaLine);
+    texts->addWidget(m_methodCaption);
+    texts->addStretch(1);
+    auto *row = new QHBoxLayout;
+    row->addWidget(m_compass);
+    row->addLayout(texts, 1);
+    return row;
 }
 
 QLayout *PrayerTimesWindow::createMonthControls()

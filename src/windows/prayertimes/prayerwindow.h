@@ -30,6 +30,7 @@ class QTextDocument;
 namespace qarnivo {
 
 class Platform;
+class QiblaCompass;
 
 // The Prayer Times window: one day's times for a place, and the timetable of
 // a whole Gregorian month beside the Hijri dates, to print, save as PDF or
@@ -80,12 +81,15 @@ private:
 
     void createPlaceControls(QGridLayout *grid);
     QGroupBox *createDayView();
+    QLayout *createQiblaRow();
     QTableWidget *createTimetable();
     QLayout *createMonthControls();
     QLayout *createButtons();
     void computeMonth();
     void fillTimetable();
     void showDay();
+    void showNight(int index);
+    void showQibla();
     void syncControls();
     const PlaceChooser::Entry &place() const { return m_places->place(); }
     std::unique_ptr<QTextDocument> timetableDocument() const;
@@ -104,6 +108,10 @@ private:
     QLabel *m_gregorianDate = nullptr;
     QLabel *m_hijriDate = nullptr;
     std::array<QLabel *, kPrayerCount> m_prayerTimes{};
+    QLabel *m_nightMiddle = nullptr;
+    QLabel *m_nightLastThird = nullptr;
+    QiblaCompass *m_compass = nullptr;
+    QLabel *m_qiblaLine = nullptr;
     QLabel *m_methodCaption = nullptr;
     QPushButton *m_previousMonth = nullptr;
     QComboBox *m_monthList = nullptr;

@@ -4,8 +4,12 @@
 
 #include "windows/prayertimes/prayerwindow.h"
 
+#include "core/language/digits.h"
+#include "core/prayer/nighttimes.h"
 #include "core/prayer/timetabletext.h"
+#include "core/qibla/qibla.h"
 #include "widgets/contrast.h"
+#include "widgets/qiblacompass.h"
 
 #include <QComboBox>
 #include <QDateEdit>
@@ -122,9 +126,40 @@ void PrayerTimesWindow::showDay()
                                       ? PolarText(day.polar)
                                       : PrayerTimeText(day, prayer, m_settings.clock24));
     }
+    showNight(index);
     syncControls();
     const QSignalBlocker blocker(m_timetable);
     m_timetable->selectRow(index);
+}
+
+// The night from the day's Maghrib to the next day's Fajr, which the next
+// month holds on the month's last day.
+void PrayerTimesWindow::showNight(int index)
+{
+    const PlaceChooser::Entry &shown = place();
+    const PrayerDay &evening = m_days.at(index);
+    const PrayerDay morning =
+        index + 1 < int(m_days.size()) ? m_days[index + 1]
+        : shown.where ? PrayerTimesFor(evening.date.addDays(1), *shown.where, m_settings)
+                      : PrayerDay{};
+    const NightTimes night = NightTimesOf(evening, morning);
+    const auto shownTime = [this](std::optional<int> minutes) {
+        return minutes ? ShownDigits(FormatPrayerTime(*minutes, m_settings.clock24))
+                       : QStringLiteral("--");
+    };
+    m_nightMiddle->setText(tr("Middle of the night: %1").arg(shownTime(night.middle)));
+    m_nightLastThird->setText(tr("Last third of the night: %1").arg(shownTime(night.lastThird)));
+}
+
+void PrayerTimesWindow::showQibla()
+{
+    const PlaceChooser::Entry &shown = place();
+    const std::optional<Qibla> qibla =
+        shown.where ? std::optional(QiblaFrom(shown.where->latitude, shown.where->longitude))
+                    : std::nullopt;
+    m_compass->setBearing(qibla ? qibla->bearing : std::nullopt);
+    m_qiblaLine->setText(qibla ? QiblaFromLine(shown.name, *qibla) : QString());
+    m_compass->setAccessibleDescription(m_qiblaLine->text());
 }
 
 void PrayerTimesWindow::syncControls()
@@ -140,6 +175,7 @@ void PrayerTimesWindow::syncControls()
 
 void PrayerTimesWindow::PlaceList_Click()
 {
+    showQibla();
     computeMonth();
 }
 

@@ -19,6 +19,13 @@ inline constexpr ControlName HijriDate{"HijriDate",
                                        QT_TRANSLATE_NOOP("AccessibleName", "Hijri date")};
 inline constexpr ControlName PrayerCaption{"PrayerCaption", ""}; // (0..5), in Prayer order
 inline constexpr ControlName PrayerTime{"PrayerTime", ""};       // (0..5), in Prayer order
+inline constexpr ControlName NightMiddle{
+    "NightMiddle", QT_TRANSLATE_NOOP("AccessibleName", "Middle of the night")};
+inline constexpr ControlName NightLastThird{
+    "NightLastThird", QT_TRANSLATE_NOOP("AccessibleName", "Last third of the night")};
+inline constexpr ControlName QiblaCompass{"QiblaCompass",
+                                          QT_TRANSLATE_NOOP("AccessibleName", "Qibla compass")};
+inline constexpr ControlName QiblaLine{"QiblaLine", QT_TRANSLATE_NOOP("AccessibleName", "Qibla")};
 inline constexpr ControlName MethodCaption{
     "MethodCaption", QT_TRANSLATE_NOOP("AccessibleName", "Calculation method")};
 inline constexpr ControlName PreviousMonth{"PreviousMonth",
