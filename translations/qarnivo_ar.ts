@@ -379,6 +379,22 @@
         <source>Qibla</source>
         <translation>القبلة</translation>
     </message>
+    <message>
+        <source>Stop the adhan</source>
+        <translation>إيقاف الأذان</translation>
+    </message>
+    <message>
+        <source>Adhan and reminders</source>
+        <translation>الأذان والتذكيرات</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>مستوى الصوت</translation>
+    </message>
+    <message>
+        <source>Play the adhan now</source>
+        <translation>تشغيل الأذان الآن</translation>
+    </message>
 </context>
 <context>
     <name>CalendarNames</name>
@@ -1217,6 +1233,10 @@
         <source>iCalendar files (*.ics)</source>
         <translation>ملفات التقويم (*.ics)</translation>
     </message>
+    <message>
+        <source>it cannot be played</source>
+        <translation>لا يمكن تشغيله</translation>
+    </message>
 </context>
 <context>
     <name>Help</name>
@@ -1815,6 +1835,42 @@ Total found = (%1).</source>
         <source>Method: %1</source>
         <translation>الطريقة: %1</translation>
     </message>
+    <message>
+        <source>%1 prayer</source>
+        <translation>صلاة %1</translation>
+    </message>
+    <message>
+        <source>Fajr ends soon</source>
+        <translation>وقت الفجر ينتهي قريبًا</translation>
+    </message>
+    <message>
+        <source>%1 soon</source>
+        <translation>%1 قريبًا</translation>
+    </message>
+    <message>
+        <source>Jumu&apos;ah</source>
+        <translation>الجمعة</translation>
+    </message>
+    <message>
+        <source>It is time for %1 (%2) in %3.</source>
+        <translation>حان وقت %1 (%2) في %3.</translation>
+    </message>
+    <message>
+        <source>The time of Fajr ends in %1 min, at sunrise (%2), in %3.</source>
+        <translation>ينتهي وقت الفجر بعد %1 دقيقة، عند الشروق (%2)، في %3.</translation>
+    </message>
+    <message>
+        <source>Jumu&apos;ah in %1 min (%2) in %3.</source>
+        <translation>الجمعة بعد %1 دقيقة (%2) في %3.</translation>
+    </message>
+    <message>
+        <source>%1 in %2 min (%3) in %4.</source>
+        <translation>%1 بعد %2 دقيقة (%3) في %4.</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>إيقاف</translation>
+    </message>
 </context>
 <context>
     <name>Qibla</name>
@@ -2394,6 +2450,10 @@ The Hijri Calendar is based on LUNAR year. There are about 354.53059 days in a L
         <source>Umm al-Qura follows the official month starts from 1300 to 1600 AH; outside them the arithmetical calendar applies.</source>
         <translation>يتبع تقويم أم القرى بدايات الشهور الرسمية من ١٣٠٠ إلى ١٦٠٠ هـ؛ وخارجها يُعمل بالتقويم الحسابي.</translation>
     </message>
+    <message>
+        <source>A&amp;dhan and reminders...</source>
+        <translation>الأ&amp;ذان والتذكيرات...</translation>
+    </message>
 </context>
 <context>
     <name>qarnivo::PlaceChooser</name>
@@ -2412,6 +2472,89 @@ The Hijri Calendar is based on LUNAR year. There are about 354.53059 days in a L
     <message>
         <source>The default city</source>
         <translation>المدينة الافتراضية</translation>
+    </message>
+</context>
+<context>
+    <name>qarnivo::PrayerAlertsDialog</name>
+    <message>
+        <source>&amp;Adhan:</source>
+        <translation>الأ&amp;ذان:</translation>
+    </message>
+    <message>
+        <source>&amp;Fajr&apos;s adhan:</source>
+        <translation>أذان ال&amp;فجر:</translation>
+    </message>
+    <message>
+        <source>Adhan and reminders</source>
+        <translation>الأذان والتذكيرات</translation>
+    </message>
+    <message>
+        <source>Silent</source>
+        <translation>صامت</translation>
+    </message>
+    <message>
+        <source>Notification</source>
+        <translation>إشعار</translation>
+    </message>
+    <message>
+        <source>Notification and adhan</source>
+        <translation>إشعار وأذان</translation>
+    </message>
+    <message>
+        <source>At %1</source>
+        <translation>عند %1</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>&amp;تشغيل</translation>
+    </message>
+    <message>
+        <source>&amp;Volume:</source>
+        <translation>مستوى ال&amp;صوت:</translation>
+    </message>
+    <message>
+        <source>Reminders, minutes before (0 is off):</source>
+        <translation>التذكيرات، بالدقائق قبل الوقت (٠ يعني إيقافها):</translation>
+    </message>
+    <message>
+        <source>Minutes before %1</source>
+        <translation>دقائق قبل %1</translation>
+    </message>
+    <message>
+        <source>Warns that the time of Fajr is ending</source>
+        <translation>ينبّه إلى أن وقت الفجر يوشك أن ينتهي</translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>اختيار...</translation>
+    </message>
+    <message>
+        <source>Chime</source>
+        <translation>النغمة</translation>
+    </message>
+    <message>
+        <source>Same</source>
+        <translation>نفسه</translation>
+    </message>
+    <message>
+        <source>The built-in chime</source>
+        <translation>النغمة المدمجة في البرنامج</translation>
+    </message>
+    <message>
+        <source>The same as the other prayers</source>
+        <translation>مثل الصلوات الأخرى</translation>
+    </message>
+    <message>
+        <source>Built-in chime</source>
+        <translation>النغمة المدمجة</translation>
+    </message>
+    <message>
+        <source>Same as the other prayers</source>
+        <translation>مثل الصلوات الأخرى</translation>
+    </message>
+    <message>
+        <source>%1 cannot be played: %2</source>
+        <translation>تعذّر تشغيل %1: %2</translation>
     </message>
 </context>
 <context>
@@ -2529,6 +2672,10 @@ The Hijri Calendar is based on LUNAR year. There are about 354.53059 days in a L
     <message>
         <source>E&amp;xit</source>
         <translation>&amp;خروج</translation>
+    </message>
+    <message>
+        <source>&amp;Stop the adhan</source>
+        <translation>إي&amp;قاف الأذان</translation>
     </message>
 </context>
 <context>
@@ -2817,14 +2964,6 @@ download and install it from the following website:<byte value="xd"/>
         <translation>* يمتد جدول أم القرى من %1 إلى %2 هـ؛ وهذه السنة تتبع التقويم الحسابي.</translation>
     </message>
     <message>
-        <source>It is time for %1 (%2) in %3.</source>
-        <translation>حان وقت %1 (%2) في %3.</translation>
-    </message>
-    <message>
-        <source>%1 prayer</source>
-        <translation>صلاة %1</translation>
-    </message>
-    <message>
         <source>Tips of the Days</source>
         <translation>نصائح الأيام</translation>
     </message>
@@ -2919,6 +3058,22 @@ of your city of choice. Want to know?<byte value="xd"/>
     <message>
         <source>Qibla: %1</source>
         <translation>القبلة: %1</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>إيقاف</translation>
+    </message>
+    <message>
+        <source>Stop the adhan</source>
+        <translation>إيقاف الأذان</translation>
+    </message>
+    <message>
+        <source>The adhan could not be played</source>
+        <translation>تعذّر تشغيل الأذان</translation>
+    </message>
+    <message>
+        <source>%1: %2. The chime plays instead.</source>
+        <translation>%1: %2. ستُشغَّل النغمة بدلًا منه.</translation>
     </message>
 </context>
 </TS>

@@ -379,6 +379,22 @@
         <source>Qibla</source>
         <translation>قبلہ</translation>
     </message>
+    <message>
+        <source>Stop the adhan</source>
+        <translation>اذان روکیں</translation>
+    </message>
+    <message>
+        <source>Adhan and reminders</source>
+        <translation>اذان اور یاد دہانیاں</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>آواز کی سطح</translation>
+    </message>
+    <message>
+        <source>Play the adhan now</source>
+        <translation>اذان ابھی چلائیں</translation>
+    </message>
 </context>
 <context>
     <name>CalendarNames</name>
@@ -1217,6 +1233,10 @@
         <source>iCalendar files (*.ics)</source>
         <translation>کیلنڈر فائلیں (*.ics)</translation>
     </message>
+    <message>
+        <source>it cannot be played</source>
+        <translation>اسے چلایا نہیں جا سکتا</translation>
+    </message>
 </context>
 <context>
     <name>Help</name>
@@ -1815,6 +1835,42 @@ Total found = (%1).</source>
         <source>Method: %1</source>
         <translation>طریقہ: %1</translation>
     </message>
+    <message>
+        <source>%1 prayer</source>
+        <translation>نمازِ %1</translation>
+    </message>
+    <message>
+        <source>Fajr ends soon</source>
+        <translation>فجر کا وقت جلد ختم ہو رہا ہے</translation>
+    </message>
+    <message>
+        <source>%1 soon</source>
+        <translation>%1 جلد</translation>
+    </message>
+    <message>
+        <source>Jumu&apos;ah</source>
+        <translation>جمعہ</translation>
+    </message>
+    <message>
+        <source>It is time for %1 (%2) in %3.</source>
+        <translation>%3 میں %1 (%2) کا وقت ہو گیا ہے۔</translation>
+    </message>
+    <message>
+        <source>The time of Fajr ends in %1 min, at sunrise (%2), in %3.</source>
+        <translation>%3 میں فجر کا وقت %1 منٹ میں، طلوعِ آفتاب (%2) پر، ختم ہو جائے گا۔</translation>
+    </message>
+    <message>
+        <source>Jumu&apos;ah in %1 min (%2) in %3.</source>
+        <translation>%3 میں جمعہ %1 منٹ میں (%2)۔</translation>
+    </message>
+    <message>
+        <source>%1 in %2 min (%3) in %4.</source>
+        <translation>%4 میں %1 %2 منٹ میں (%3)۔</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>روکیں</translation>
+    </message>
 </context>
 <context>
     <name>Qibla</name>
@@ -2394,6 +2450,10 @@ The Hijri Calendar is based on LUNAR year. There are about 354.53059 days in a L
         <source>Umm al-Qura follows the official month starts from 1300 to 1600 AH; outside them the arithmetical calendar applies.</source>
         <translation>اُمّ القریٰ ۱۳۰۰ سے ۱۶۰۰ ہجری تک سرکاری مہینوں کے آغاز پر چلتا ہے؛ ان سے باہر حسابی کیلنڈر لاگو ہوتا ہے۔</translation>
     </message>
+    <message>
+        <source>A&amp;dhan and reminders...</source>
+        <translation>&amp;اذان اور یاد دہانیاں...</translation>
+    </message>
 </context>
 <context>
     <name>qarnivo::PlaceChooser</name>
@@ -2412,6 +2472,89 @@ The Hijri Calendar is based on LUNAR year. There are about 354.53059 days in a L
     <message>
         <source>The default city</source>
         <translation>طے شدہ شہر</translation>
+    </message>
+</context>
+<context>
+    <name>qarnivo::PrayerAlertsDialog</name>
+    <message>
+        <source>&amp;Adhan:</source>
+        <translation>&amp;اذان:</translation>
+    </message>
+    <message>
+        <source>&amp;Fajr&apos;s adhan:</source>
+        <translation>&amp;فجر کی اذان:</translation>
+    </message>
+    <message>
+        <source>Adhan and reminders</source>
+        <translation>اذان اور یاد دہانیاں</translation>
+    </message>
+    <message>
+        <source>Silent</source>
+        <translation>خاموش</translation>
+    </message>
+    <message>
+        <source>Notification</source>
+        <translation>اطلاع</translation>
+    </message>
+    <message>
+        <source>Notification and adhan</source>
+        <translation>اطلاع اور اذان</translation>
+    </message>
+    <message>
+        <source>At %1</source>
+        <translation>%1 کے وقت</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>&amp;چلائیں</translation>
+    </message>
+    <message>
+        <source>&amp;Volume:</source>
+        <translation>&amp;آواز:</translation>
+    </message>
+    <message>
+        <source>Reminders, minutes before (0 is off):</source>
+        <translation>یاد دہانیاں، وقت سے اتنے منٹ پہلے (۰ یعنی بند):</translation>
+    </message>
+    <message>
+        <source>Minutes before %1</source>
+        <translation>%1 سے پہلے منٹ</translation>
+    </message>
+    <message>
+        <source>Warns that the time of Fajr is ending</source>
+        <translation>خبردار کرتا ہے کہ فجر کا وقت ختم ہو رہا ہے</translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>منتخب کریں...</translation>
+    </message>
+    <message>
+        <source>Chime</source>
+        <translation>گھنٹی</translation>
+    </message>
+    <message>
+        <source>Same</source>
+        <translation>وہی</translation>
+    </message>
+    <message>
+        <source>The built-in chime</source>
+        <translation>پروگرام کی اپنی گھنٹی</translation>
+    </message>
+    <message>
+        <source>The same as the other prayers</source>
+        <translation>باقی نمازوں جیسی</translation>
+    </message>
+    <message>
+        <source>Built-in chime</source>
+        <translation>اپنی گھنٹی</translation>
+    </message>
+    <message>
+        <source>Same as the other prayers</source>
+        <translation>باقی نمازوں جیسی</translation>
+    </message>
+    <message>
+        <source>%1 cannot be played: %2</source>
+        <translation>%1 چلائی نہیں جا سکی: %2</translation>
     </message>
 </context>
 <context>
@@ -2529,6 +2672,10 @@ The Hijri Calendar is based on LUNAR year. There are about 354.53059 days in a L
     <message>
         <source>E&amp;xit</source>
         <translation>&amp;باہر نکلیں</translation>
+    </message>
+    <message>
+        <source>&amp;Stop the adhan</source>
+        <translation>اذان &amp;روکیں</translation>
     </message>
 </context>
 <context>
@@ -2817,14 +2964,6 @@ download and install it from the following website:<byte value="xd"/>
         <translation>* ام القریٰ کا جدول %1 سے %2 ہجری تک ہے؛ یہ سال حسابی کیلنڈر کے مطابق ہے۔</translation>
     </message>
     <message>
-        <source>It is time for %1 (%2) in %3.</source>
-        <translation>%3 میں %1 (%2) کا وقت ہو گیا ہے۔</translation>
-    </message>
-    <message>
-        <source>%1 prayer</source>
-        <translation>نمازِ %1</translation>
-    </message>
-    <message>
         <source>Tips of the Days</source>
         <translation>دنوں کے نکات</translation>
     </message>
@@ -2919,6 +3058,22 @@ of your city of choice. Want to know?<byte value="xd"/>
     <message>
         <source>Qibla: %1</source>
         <translation>قبلہ: %1</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>روکیں</translation>
+    </message>
+    <message>
+        <source>Stop the adhan</source>
+        <translation>اذان روکیں</translation>
+    </message>
+    <message>
+        <source>The adhan could not be played</source>
+        <translation>اذان نہیں چل سکی</translation>
+    </message>
+    <message>
+        <source>%1: %2. The chime plays instead.</source>
+        <translation>%1: %2۔ اس کی جگہ گھنٹی بجے گی۔</translation>
     </message>
 </context>
 </TS>

@@ -6,6 +6,7 @@
 #include "windows/crescent/crescentwindow.h"
 #include "windows/options/monthstartseditor.h"
 #include "windows/options/options.h"
+#include "windows/options/prayeralertsdialog.h"
 #include "windows/prayertimes/prayerwindow.h"
 #include "windowsupport.h"
 
@@ -75,6 +76,7 @@ private slots:
         w.trigger(QStringLiteral("Option1"));
         w.trigger(QStringLiteral("CrescentMenu"));
         w.main->findChild<Options *>()->MonthStarts_Click();
+        w.main->findChild<Options *>()->PrayerAlerts_Click();
         const QMap<QString, const QObject *> windows = {
             {QStringLiteral("frmqarnivo"), w.main.get()},
             {QStringLiteral("Options"), w.main->findChild<Options *>()},
@@ -82,6 +84,7 @@ private slots:
             {QStringLiteral("MapGMT"), &w.main->mapWindow()},
             {QStringLiteral("MonthStartsEditor"), w.main->findChild<MonthStartsEditor *>()},
             {QStringLiteral("NewCrescent"), w.main->findChild<CrescentWindow *>()},
+            {QStringLiteral("PrayerAlerts"), w.main->findChild<PrayerAlertsDialog *>()},
             {QStringLiteral("PrayerTimes"), w.main->findChild<PrayerTimesWindow *>()}};
         const QMap<QString, QStringList> pinned = pinnedNames();
         QCOMPARE(pinned.keys(), windows.keys());
