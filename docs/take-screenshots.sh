@@ -115,6 +115,10 @@ convert "$work/main-panel.png" -crop 200x182+595+418 +repage "$work/conversion-p
 xdotool key alt+s && sleep 1
 place "Setting Options" 680 80
 grab "Setting Options" options.png
+xdotool key alt+d && sleep 1                                    # Adhan and reminders...
+place "^Adhan and reminders$" 300 120
+grab "^Adhan and reminders$" prayer-alerts.png
+xdotool windowactivate --sync "$(window "^Adhan and reminders$")" && xdotool key Escape && sleep 0.5
 xdotool windowactivate --sync "$(window "Setting Options")" && xdotool key alt+F4 && sleep 0.5
 
 # The Prayer Times window, its month printed to PDF, and the tray's tooltip.
@@ -153,7 +157,8 @@ grab "^Qarnivo$" refusal.png
 xdotool key Return
 
 for picture in calculator calculator-lists gmt-map main-short main-english main-full \
-               conversion-panel options refusal prayer-times-window printed-month tray-tooltip \
+               conversion-panel options prayer-alerts refusal prayer-times-window printed-month \
+               tray-tooltip \
                new-crescent crescent-map; do
   cp "$work/$picture.png" "$images/$picture.png"
 done

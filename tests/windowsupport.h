@@ -26,6 +26,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPointer>
@@ -64,6 +65,7 @@ inline const QByteArray kCountries("Japan (-9)\r\nArgentina (3)\r\nBelarus (-1)\
 // and its direction; the English program comes back after.
 struct ShownLanguage {
     QTranslator translator;
+    QTranslator qtTranslator; // Qt's own texts: the standard buttons
     const QLocale previous;
     explicit ShownLanguage(Language language)
     {
@@ -71,12 +73,20 @@ struct ShownLanguage {
         QApplication::setLayoutDirection(IsRightToLeft(language) ? Qt::RightToLeft
                                                                  : Qt::LeftToRight);
         const QString code = LanguageCode(language);
-        if (!code.isEmpty() && (!translator.load("qarnivo_" + code, ":/translations") ||
-                                !QApplication::installTranslator(&translator)))
+        if (code.isEmpty())
+            return;
+        if (!translator.load("qarnivo_" + code, ":/translations") ||
+            !QApplication::installTranslator(&translator))
             qFatal("no translations for %s", qPrintable(code));
+        if ((qtTranslator.load("qtbase_" + code,
+                               QLibraryInfo::path(QLibraryInfo::TranslationsPath)) ||
+             qtTranslator.load("qtbase_" + code, ":/translations")) &&
+            !QApplication::installTranslator(&qtTranslator))
+            qFatal("Qt's translations for %s cannot be installed", qPrintable(code));
     }
     ~ShownLanguage()
     {
+        QApplication::removeTranslator(&qtTranslator);
         QApplication::removeTranslator(&translator);
         QApplication::setLayoutDirection(Qt::LeftToRight);
         QLocale::setDefault(previous);

@@ -10,6 +10,7 @@
 #include "widgets/pictures.h"
 #include "windows/crescent/crescentwindow.h"
 #include "windows/options/options.h"
+#include "windows/options/prayeralertsdialog.h"
 #include "windows/prayertimes/prayerwindow.h"
 #include "windowsupport.h"
 
@@ -199,6 +200,10 @@ struct Scene : AppFolder {
         if (view == "options") {
             main->Option1_Click();
             top = root = main->findChild<Options *>();
+        } else if (view == "prayer alerts") {
+            main->Option1_Click();
+            main->findChild<Options *>()->PrayerAlerts_Click();
+            top = root = main->findChild<PrayerAlertsDialog *>();
         } else if (view == "calculator") {
             main->SunRiseSunSet_Click();
             auto *calculator = main->findChild<WwtimeCal *>();
@@ -567,8 +572,8 @@ void TestLayout::layoutRows()
         for (const bool dark : {false, true}) {
             for (const char *view :
                  {"short Urdu", "short English", "full Urdu", "full English",
-                  "full English conversion", "full Urdu 12-hour", "options", "calculator",
-                  "prayer times", "prayer times 12-hour", "new crescent"})
+                  "full English conversion", "full Urdu 12-hour", "options", "prayer alerts",
+                  "calculator", "prayer times", "prayer times 12-hour", "new crescent"})
                 QTest::addRow("%s %d %s %s", family, points, dark ? "dark" : "light", view)
                     << QString(family) << points << dark << QString(view) << 0 << QString("en");
         }
@@ -580,7 +585,7 @@ void TestLayout::layoutRows()
         for (const bool dark : {false, true}) {
             for (const char *view :
                  {"short Urdu", "full Urdu", "full English", "full English conversion", "options",
-                  "prayer times", "new crescent"})
+                  "prayer alerts", "prayer times", "new crescent"})
                 QTest::addRow("%s %s %s", language, dark ? "dark" : "light", view)
                     << QString(family) << 10 << dark << QString(view) << 0 << QString(language);
         }

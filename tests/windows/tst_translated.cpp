@@ -9,6 +9,7 @@
 #include "windows/crescent/crescentwindow.h"
 #include "windows/options/monthstartseditor.h"
 #include "windows/options/options.h"
+#include "windows/options/prayeralertsdialog.h"
 #include "windows/prayertimes/prayerwindow.h"
 #include "windows/prayertimes/prayerwindownames.h"
 #include "windowsupport.h"
@@ -210,7 +211,7 @@ private slots:
              {std::pair{Language::Arabic, "ar"}, std::pair{Language::Urdu, "ur"}}) {
             for (const char *window :
                  {"main full", "main short", "main conversion", "options", "month starts",
-                  "prayer times", "new crescent", "calculator"})
+                  "prayer alerts", "prayer times", "new crescent", "calculator"})
                 QTest::addRow("%s %s", code, window) << language << QString(window);
         }
     }
@@ -234,6 +235,10 @@ private slots:
             main.Option1_Click();
             main.findChild<Options *>()->MonthStarts_Click();
             top = main.findChild<MonthStartsEditor *>();
+        } else if (window == "prayer alerts") {
+            main.Option1_Click();
+            main.findChild<Options *>()->PrayerAlerts_Click();
+            top = main.findChild<PrayerAlertsDialog *>();
         } else if (window == "prayer times") {
             main.PrayerTimesMenu_Click();
             top = main.findChild<PrayerTimesWindow *>();

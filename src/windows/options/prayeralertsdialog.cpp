@@ -65,6 +65,7 @@ PrayerAlertsDialog::PrayerAlertsDialog(Platform &platform, const AlertChoices &c
     volumeRow->addWidget(m_volume, 1);
     volumeRow->addWidget(test);
     form->addRow(tr("&Volume:"), volumeRow);
+    qobject_cast<QLabel *>(form->labelForField(volumeRow))->setBuddy(m_volume);
 
     // One box of minutes per time, three to a row in the order the day runs.
     form->addRow(new QLabel(tr("Reminders, minutes before (0 is off):"), this));
