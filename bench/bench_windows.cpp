@@ -1,8 +1,10 @@
 // Figures of the windows, in a Release build, offscreen: a month step, the
-// page writer, the main window's start to its first shown frame, and the
-// calculator window's opening to the page's results being present.
+// page writer, the main window's start to its first shown frame, the
+// calculator window's opening to the page's results being present, and the
+// memory of a calendar left in the tray for a day.
 
 #include "benchsupport.h"
+#include "browser/webpageview.h"
 #include "core/sunpage/pagewriter.h"
 #include "windows/calculator/pagewriterplatform.h"
 #include "windows/calculator/wwtimecal.h"
@@ -10,6 +12,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QWebEnginePage>
 #include <QWebEngineView>
 
@@ -80,8 +83,9 @@ void benchWritePage()
 }
 
 // Asks the page whether it shows the day's sunrise yet.
-bool resultsPresent(QWebEngineView *browser)
+bool resultsPresent(PageView *view)
 {
+    auto *browser = qobject_cast<QWebEngineView *>(view->widget());
     bool answered = false;
     bool present = false;
     browser->page()->runJavaScript(
@@ -102,6 +106,7 @@ bool resultsPresent(QWebEngineView *browser)
 void benchCalculator()
 {
     AppFolder app;
+    app.platform.pageViews = MakeWebPageView;
     frmqarnivo window(app.platform);
     window.Form_Load();
     for (int run = 0; run < 3; ++run) {
@@ -123,6 +128,50 @@ void benchCalculator()
     }
 }
 
+long residentKilobytes()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLong();
+    }
+    return 0;
+}
+
+// The calendar in the tray with every alert on, its clock driven through a day (1,440 minutes,
+// a tick every 10 s, each adhan played to its end) after a first hour that fills the caches.
+void benchDayInTheTray()
+{
+    AppFolder app;
+    for (const auto &[key, value] :
+         {std::pair{"SystemTray", "True"}, std::pair{"PrayerReminders", "True"},
+          std::pair{"PrayerAlerts", "sound sound sound sound sound"},
+          std::pair{"PrayerReminderMinutes", "15 15 15 15 15 15"}})
+        app.platform.settings.insert(QStringLiteral("ViewWindow/") + key, value);
+    const QDateTime start(QDate(2026, 12, 6), QTime(0, 0));
+    app.platform.clock = start;
+    frmqarnivo window(app.platform);
+    window.Form_Load();
+    const auto runClock = [&](int fromSecond, int toSecond) {
+        for (int second = fromSecond; second < toSecond; second += 10) {
+            app.platform.clock = start.addSecs(second);
+            window.Timer1_Timer();
+            app.platform.endSound();
+            QCoreApplication::processEvents();
+        }
+    };
+    runClock(0, 3600);
+    const long before = residentKilobytes();
+    runClock(3600, 3600 + 1440 * 60);
+    report("a day in the tray: memory growth", double(residentKilobytes() - before), "kB",
+           "< 1024 kB");
+    std::printf("  (%lld notifications, %lld adhans)\n",
+                static_cast<long long>(app.platform.notifications.size()),
+                static_cast<long long>(app.platform.sounds.size()));
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -138,5 +187,6 @@ int main(int argc, char *argv[])
     benchMonthStep();
     benchWritePage();
     benchCalculator();
+    benchDayInTheTray();
     return 0;
 }

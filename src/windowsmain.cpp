@@ -24,8 +24,6 @@ extern "C" Q_DECL_EXPORT int qarnivo_run_windows(int argc, char *argv[])
     // shows is one the program writes itself.
     if (geteuid() == 0)
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-    // The embedded browser of the calculator window shares OpenGL contexts.
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Qarnivo"));
     QApplication::setOrganizationName(QStringLiteral("Qarnivo"));

@@ -4,6 +4,7 @@
 // temporary folder over a fake platform, the main and calculator windows over it, and the main()
 // of suites whose windows may open the embedded browser.
 
+#include "browser/webpageview.h"
 #include "core/files/textfile.h"
 #include "core/help/helptexts.h"
 #include "core/language/language.h"
@@ -104,6 +105,7 @@ struct AppFolder {
     explicit AppFolder(const QDate &today = QDate(2025, 11, 5), bool cityFile = true)
     {
         platform.appFolder = folder.path();
+        platform.pageViews = MakeWebPageView;
         platform.fonts = {QStringLiteral("DejaVu Sans"), QStringLiteral("tarvelonix")};
         platform.clock = QDateTime(today, QTime(9, 30));
         setSetting(SettingKey::ShowFirst, "0");

@@ -121,6 +121,11 @@ void FakePlatform::endSound()
         ended(QString());
 }
 
+PageView *FakePlatform::makePageView(QWidget *parent)
+{
+    return pageViews ? pageViews(parent) : nullptr;
+}
+
 QString FakePlatform::lastMessage() const
 {
     return messages.isEmpty() ? QString() : messages.constLast().text;

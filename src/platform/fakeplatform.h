@@ -43,6 +43,7 @@ public:
     QList<Sound> sounds;  // every playSound(), in order
     int soundStops = 0;   // every stopSound() while a sound played
     QString soundFailure; // when set, every file (never the chime) fails with it
+    std::function<PageView *(QWidget *)> pageViews; // what makePageView() makes; none when empty
 
     FakePlatform();
 
@@ -65,6 +66,7 @@ public:
     void notify(const QString &title, const QString &text) override;
     void playSound(const QString &path, int volume, const SoundEnded &ended) override;
     void stopSound() override;
+    PageView *makePageView(QWidget *parent) override;
 
     bool soundPlaying() const { return bool(m_soundEnded); }
     // The sound playing reaches its end.

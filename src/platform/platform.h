@@ -11,8 +11,11 @@
 #include <functional>
 
 class QTextDocument;
+class QWidget;
 
 namespace qarnivo {
+
+class PageView;
 
 // Every touch of the operating system goes through this class: message boxes,
 // the settings store, the clock, folders, fonts and the shell. The program
@@ -61,6 +64,9 @@ public:
         ended(QString());
     }
     virtual void stopSound() {}
+    // A page view in the browser engine, in `parent`; none where the engine
+    // cannot be loaded, and the window says so in its place.
+    virtual PageView *makePageView([[maybe_unused]] QWidget *parent) { return nullptr; }
 };
 
 } // namespace qarnivo

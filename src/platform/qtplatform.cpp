@@ -12,11 +12,13 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QEventLoop>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QLabel>
 #include <QMessageBox>
+#include <QOpenGLContext>
 #include <QMimeDatabase>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -24,6 +26,13 @@
 #include <QStandardPaths>
 #include <QTextDocument>
 #include <QTimer>
+
+#include <cstdio>
+#include <dlfcn.h>
+
+// Qt's own setter of the global shared context (exported by QtGui, declared in
+// its private headers).
+Q_GUI_EXPORT void qt_gl_set_global_share_context(QOpenGLContext *context);
 
 namespace qarnivo {
 
@@ -85,6 +94,22 @@ QString saveFilter(const QString &suggestedPath)
            all;
 }
 
+// The browser engine draws with OpenGL contexts shared through Qt's global
+// one. Qt makes that context at start-up when asked to, which loads the
+// whole OpenGL driver into every calendar that never shows a page; it is
+// made here instead, just before the engine is loaded.
+void shareOpenGLContexts()
+{
+    if (QOpenGLContext::globalShareContext())
+        return;
+    auto *shared = new QOpenGLContext(QCoreApplication::instance());
+    shared->create();
+    qt_gl_set_global_share_context(shared);
+}
+
+// A function of this module, whose address tells the module's file.
+void browserModuleFolderMarker() {}
+
 } // namespace
 
 QtPlatform::QtPlatform(SettingsFaultReporter::Report settingsFault)
@@ -128,7 +153,11 @@ QString QtPlatform::readSetting(const QString &section, const QString &key,
 
 void QtPlatform::writeSetting(const QString &section, const QString &key, const QString &value)
 {
-    m_settings.setValue(section + '/' + key, value);
+    const QString name = section + '/' + key;
+    // A value stored already costs no write: start-up stores several.
+    if (m_settings.contains(name) && SettingText(m_settings.value(name)) == value)
+        return;
+    m_settings.setValue(name, value);
     // The program may end at once after any write, so nothing is left buffered.
     m_settings.sync();
     m_settingsFault.check(m_settings);
@@ -241,6 +270,29 @@ void QtPlatform::playSound(const QString &path, int volume, const SoundEnded &en
     if (!m_sound)
         m_sound = std::make_unique<SoundPlayer>();
     m_sound->play(path, volume, ended);
+}
+
+// The browser module lies beside the code that loads it (the windows'
+// module, in the application folder or the installed library folder). It is
+// looked for once and never closed: its pages live until the program ends.
+PageView *QtPlatform::makePageView(QWidget *parent)
+{
+    if (!m_pageViews) {
+        m_pageViews = PageViewMaker(nullptr);
+        shareOpenGLContexts();
+        Dl_info self{};
+        if (dladdr(reinterpret_cast<void *>(&browserModuleFolderMarker), &self) && self.dli_fname) {
+            const QString module =
+                QFileInfo(QString::fromLocal8Bit(self.dli_fname)).absolutePath() +
+                QStringLiteral("/" QARNIVO_BROWSER_MODULE);
+            if (void *handle = dlopen(QFile::encodeName(module).constData(), RTLD_NOW | RTLD_LOCAL))
+                m_pageViews =
+                    reinterpret_cast<PageViewMaker>(dlsym(handle, "qarnivo_make_page_view"));
+            else
+                std::fprintf(stderr, "Qarnivo: cannot load its browser: %s\n", dlerror());
+        }
+    }
+    return *m_pageViews ? (*m_pageViews)(parent) : nullptr;
 }
 
 void QtPlatform::stopSound()

@@ -6,6 +6,7 @@
 #include <QSettings>
 
 #include <memory>
+#include <optional>
 
 namespace qarnivo {
 
@@ -38,6 +39,7 @@ public:
     void notify(const QString &title, const QString &text) override;
     void playSound(const QString &path, int volume, const SoundEnded &ended) override;
     void stopSound() override;
+    PageView *makePageView(QWidget *parent) override;
     void endProgram() override;
 
     // True once endProgram() was called; main() checks it before entering the
@@ -51,6 +53,8 @@ private:
     QString m_applicationFolder; // found on first use
     bool m_ended = false;
     std::unique_ptr<SoundPlayer> m_sound; // made at the first sound
+    using PageViewMaker = PageView *(*)(QWidget *);
+    std::optional<PageViewMaker> m_pageViews; // the browser module's entry, once looked for
 };
 
 } // namespace qarnivo

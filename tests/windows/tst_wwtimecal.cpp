@@ -39,8 +39,9 @@ QString summary(int count)
 }
 
 // Runs `script` in the page until it answers with a non-empty text, at most a minute.
-QString askPage(QWebEngineView *browser, const QString &script)
+QString askPage(PageView *view, const QString &script)
 {
+    auto *browser = qobject_cast<QWebEngineView *>(view->widget());
     // Shared with the callbacks, which may come after this function returns.
     const auto answer = std::make_shared<std::pair<QString, bool>>(); // text, pending
     QDeadlineTimer deadline(60000);
@@ -73,7 +74,7 @@ private slots:
                  "WwtimeCal| Worldwide Sunrise/ Sunset/ Zawal Time Calculator");
         QVERIFY(window->isVisible() && f.platform.messages.isEmpty());
         QCOMPARE(window->pageAddress(), QUrl::fromLocalFile(f.pagePath()));
-        QCOMPARE(window->browser()->objectName(), "WebBrowser1");
+        QCOMPARE(window->browser()->widget()->objectName(), "WebBrowser1");
         QCOMPARE(cityFields(f.boxes()), cityFields(DefaultCity()));
         QVERIFY(!boxesEditing(f));
         QTest::keyClicks(f.box(0), "xyz"); // locked boxes take no typing

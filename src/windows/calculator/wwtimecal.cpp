@@ -4,6 +4,7 @@
 #include "windows/calculator/wwtimecal.h"
 
 #include "core/help/maker.h"
+#include "platform/pageview.h"
 #include "platform/platform.h"
 #include "platform/settingsstore.h"
 #include "widgets/accessiblenames.h"
@@ -30,8 +31,6 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QVBoxLayout>
-#include <QWebEngineProfile>
-#include <QWebEngineView>
 
 namespace qarnivo {
 
@@ -162,9 +161,7 @@ WwtimeCal::~WwtimeCal()
     // A window that goes without being closed still takes its page along.
     if (m_loaded && !m_closed)
         deletePage();
-    // The page must go before the profile it was made with.
-    delete m_browser;
-    delete m_profile;
+    delete m_browser; // with its profile, before the window's other parts
 }
 
 void WwtimeCal::createMenus(QMenuBar *bar)

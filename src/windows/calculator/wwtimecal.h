@@ -41,10 +41,10 @@ class QListWidget;
 class QMenuBar;
 class QPushButton;
 class QTimer;
-class QWebEngineProfile;
-class QWebEngineView;
 
 namespace qarnivo {
+
+class PageView;
 
 class ClickablePicture;
 class MapGMT;
@@ -87,7 +87,7 @@ public:
     QUrl pageAddress() const { return m_pageAddress; }
 
     // The browser, created at the first navigation; null before.
-    QWebEngineView *browser() const { return m_browser; }
+    PageView *browser() const { return m_browser; }
 
 public slots:
     // City boxes.
@@ -135,7 +135,7 @@ private:
     void writeAndShowPage();
     void showPage();
     void showNote(const QString &html);
-    QWebEngineView *ensureBrowser();
+    PageView *ensureBrowser();
     void LoadCityList();
     void LoadCountryList();
     void runClosingSteps();
@@ -185,8 +185,8 @@ private:
 
     // The browser and its private, off-the-record profile.
     QWidget *m_browserArea = nullptr;
-    QWebEngineProfile *m_profile = nullptr;
-    QWebEngineView *m_browser = nullptr;
+    PageView *m_browser = nullptr; // made at its first use; its widget is the area's child
+    QLabel *m_noBrowser = nullptr; // in the page's place where the engine cannot be loaded
 
     // City boxes.
     QGroupBox *m_cityFrame = nullptr;

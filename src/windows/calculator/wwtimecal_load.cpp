@@ -9,6 +9,7 @@
 #include "core/places/place.h"
 #include "core/settings/settingscatalogue.h"
 #include "platform/documents.h"
+#include "platform/pageview.h"
 #include "platform/platform.h"
 #include "platform/settingsstore.h"
 #include "widgets/screenfit.h"
@@ -27,8 +28,6 @@
 #include <QLayout>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QWebEngineProfile>
-#include <QWebEngineView>
 
 namespace qarnivo {
 
@@ -117,7 +116,8 @@ void WwtimeCal::showPage()
 {
     if (m_pageProblem.isEmpty() && QFileInfo::exists(pagePath())) {
         m_pageAddress = QUrl::fromLocalFile(pagePath());
-        ensureBrowser()->load(m_pageAddress);
+        if (PageView *browser = ensureBrowser())
+            browser->load(m_pageAddress);
         return;
     }
     if (m_pageProblem.isEmpty()) {
@@ -132,25 +132,28 @@ void WwtimeCal::showPage()
 void WwtimeCal::showNote(const QString &html)
 {
     m_pageAddress = QUrl();
-    ensureBrowser()->setHtml(html);
+    if (PageView *browser = ensureBrowser())
+        browser->setHtml(html);
 }
 
-// The browser is made at its first use, with a profile of its own that keeps
-// nothing on disk.
-QWebEngineView *WwtimeCal::ensureBrowser()
+// The browser is made at its first use, through the platform, which loads
+// the browser engine only then; without it a note stands in the page's place.
+PageView *WwtimeCal::ensureBrowser()
 {
-    if (m_browser)
+    if (m_browser || m_noBrowser)
         return m_browser;
-    m_profile = new QWebEngineProfile(this); // no name: off the record
-    m_profile->setHttpCacheType(QWebEngineProfile::MemoryHttpCache);
-    m_profile->setPersistentCookiesPolicy(QWebEngineProfile::NoPersistentCookies);
-    m_browser = new QWebEngineView(m_profile, m_browserArea);
-    m_browser->setObjectName(QStringLiteral("WebBrowser1"));
-    m_browser->setAccessibleName(
-        QCoreApplication::translate("AccessibleName", "Sunrise, sunset and Zawal page"));
-    m_browser->setContextMenuPolicy(Qt::NoContextMenu);
-    m_browserArea->layout()->addWidget(m_browser);
-    return m_browser;
+    m_browser = m_platform.makePageView(m_browserArea);
+    if (m_browser) {
+        m_browserArea->layout()->addWidget(m_browser->widget());
+        return m_browser;
+    }
+    m_noBrowser = new QLabel(tr("The page cannot be shown: Qarnivo's browser engine could not "
+                                "be loaded. Reinstalling Qarnivo may mend it."),
+                             m_browserArea);
+    m_noBrowser->setWordWrap(true);
+    m_noBrowser->setAlignment(Qt::AlignCenter);
+    m_browserArea->layout()->addWidget(m_noBrowser);
+    return nullptr;
 }
 
 QString WwtimeCal::pagePath() const
