@@ -86,7 +86,7 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 include(CPack)
 
 # The manual page renders without a warning and names every option of
-# --help, which the bash completion completes too.
+# --help, which the bash completion completes too; its examples run.
 add_test(NAME man_page
          COMMAND bash ${QARNIVO_PACKAGING}/check_manpage.sh ${QARNIVO_PACKAGING_OUT}/qarnivo.1
                  $<TARGET_FILE:Qarnivo>)

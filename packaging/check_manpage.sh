@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # The manual page renders with groff and with man without a single warning,
-# and names every long option the program's --help prints.
+# names every long option the program's --help prints, and its examples run.
 # Usage: check_manpage.sh PAGE PROGRAM
 set -uo pipefail
 page="$1"
-program="$2"
+program="$(realpath "$2")"
 
 home="$(mktemp -d)"
 trap 'rm -rf "$home"' EXIT
@@ -36,5 +36,16 @@ for option in $options; do
   grep -qE -- "${roff}(\$|[^a-z\\])" "$page" || fail "$option is not in the manual page"
 done
 
-[ "$failed" -eq 0 ] && echo "manual page: renders cleanly, $(wc -l <<<"$options") options named"
+# Every example runs as printed, in an empty folder (one writes a file).
+mkdir "$home/examples"
+examples=0
+while read -r example; do
+  read -ra words <<<"$example"
+  answer="$(cd "$home/examples" && "$program" "${words[@]:1}" 2>&1)" ||
+    fail "the example \"$example\" fails: $answer"
+  examples=$((examples + 1))
+done < <(sed -n '/^\.EX$/,/^\.EE$/{/^\./d;p}' "$page" | sed -e ':a;/\\e$/{N;s/\\e\n */ /;ba}' -e 's/\\-/-/g')
+[ "$examples" -ge 5 ] || fail "only $examples examples found"
+
+[ "$failed" -eq 0 ] && echo "manual page: renders cleanly, $(wc -l <<<"$options") options named, $examples examples run"
 exit "$failed"
