@@ -12,6 +12,7 @@ QARNIVO_PACKAGES=(
   fonts-noto-core fonts-cantarell fonts-liberation2
   appstream desktop-file-utils python3-icalendar libicu-dev
   clang libclang-rt-14-dev
+  dpkg-dev file lintian man-db groff-base
 )
 
 qarnivo_install_deps() {
