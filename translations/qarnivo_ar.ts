@@ -2848,6 +2848,10 @@ in the given format ONLY. Erroneous entry may lead to Error.</source>
         <source>%1 is no longer there.</source>
         <translation>لم يعد %1 موجودًا.</translation>
     </message>
+    <message>
+        <source>The page cannot be shown: Qarnivo&apos;s browser engine could not be loaded. Reinstalling Qarnivo may mend it.</source>
+        <translation>لا يمكن عرض الصفحة: تعذّر تحميل محرّك المتصفح في Qarnivo. قد تُصلحه إعادة تثبيت Qarnivo.</translation>
+    </message>
 </context>
 <context>
     <name>qarnivo::frmqarnivo</name>

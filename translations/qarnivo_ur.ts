@@ -2848,6 +2848,10 @@ in the given format ONLY. Erroneous entry may lead to Error.</source>
         <source>%1 is no longer there.</source>
         <translation>%1 اب موجود نہیں۔</translation>
     </message>
+    <message>
+        <source>The page cannot be shown: Qarnivo&apos;s browser engine could not be loaded. Reinstalling Qarnivo may mend it.</source>
+        <translation>صفحہ نہیں دکھایا جا سکتا: Qarnivo کا براؤزر انجن لوڈ نہیں ہو سکا۔ Qarnivo دوبارہ انسٹال کرنے سے یہ ٹھیک ہو سکتا ہے۔</translation>
+    </message>
 </context>
 <context>
     <name>qarnivo::frmqarnivo</name>

@@ -62,6 +62,22 @@ QString askPage(PageView *view, const QString &script)
 class TestWwtimeCal : public QObject {
     Q_OBJECT
 private slots:
+    // Without the browser engine the window still opens, with the lists and the city, and says
+    // in the page's place why there is no page.
+    void opensWithoutTheBrowserEngine()
+    {
+        Calculator f;
+        f.platform.pageViews = nullptr;
+        WwtimeCal *window = f.open();
+        QVERIFY(window->isVisible() && !window->browser());
+        const QList<QLabel *> labels = window->findChildren<QLabel *>();
+        QVERIFY(std::any_of(labels.cbegin(), labels.cend(), [](const QLabel *label) {
+            return label->isVisible() &&
+                   label->text().contains("browser engine could not be loaded");
+        }));
+        QCOMPARE(cityFields(f.boxes()), cityFields(DefaultCity()));
+    }
+
     // Opening writes the page for the default city and shows it; the boxes are locked, the
     // panels hidden, the lists filled. Closing, or going without closing as when the program
     // ends, removes the page; the main window comes back.
