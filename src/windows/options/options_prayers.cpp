@@ -9,6 +9,7 @@
 #include "platform/settingsstore.h"
 #include "windows/options/optionsnames.h"
 #include "windows/options/prayeralertsdialog.h"
+#include "windows/options/prayerminuteboxes.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -53,20 +54,16 @@ int Options::createPrayerControls()
     form->addRow(tr("&Asr:"), m_asrList);
     form->addRow(tr("&High latitudes:"), m_highLatitudeList);
 
-    // One box of minutes per time, three to a row in the order the day runs.
     auto *adjustments = new QGridLayout;
+    m_adjustmentBoxes =
+        AddPrayerMinuteBoxes(m_prayerFrame, adjustments, optionsnames::AdjustmentBox,
+                             -kMaximumAdjustment, kMaximumAdjustment);
     for (int p = 0; p < kPrayerCount; ++p) {
-        const QString prayer = PrayerName(static_cast<Prayer>(p));
-        auto *box = Named<QSpinBox>(m_prayerFrame, optionsnames::AdjustmentBox, p);
-        box->setRange(-kMaximumAdjustment, kMaximumAdjustment);
-        box->setToolTip(tr("Minutes added to %1").arg(prayer));
-        box->setAccessibleName(tr("Minutes added to %1").arg(prayer));
-        auto *caption = new QLabel(prayer, m_prayerFrame);
-        caption->setBuddy(box);
-        adjustments->addWidget(caption, p / 3, p % 3 * 2);
-        adjustments->addWidget(box, p / 3, p % 3 * 2 + 1);
-        m_adjustmentBoxes[p] = box;
-        connect(box, &QSpinBox::valueChanged, this, &Options::PrayerSettings_Change);
+        const QString added = tr("Minutes added to %1").arg(PrayerName(static_cast<Prayer>(p)));
+        m_adjustmentBoxes[p]->setToolTip(added);
+        m_adjustmentBoxes[p]->setAccessibleName(added);
+        connect(m_adjustmentBoxes[p], &QSpinBox::valueChanged, this,
+                &Options::PrayerSettings_Change);
     }
     form->addRow(new QLabel(tr("Minutes added to each time:"), m_prayerFrame));
     form->addRow(adjustments);

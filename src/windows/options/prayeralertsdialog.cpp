@@ -5,6 +5,7 @@
 #include "platform/platform.h"
 #include "platform/settingsstore.h"
 #include "windows/options/optionsnames.h"
+#include "windows/options/prayerminuteboxes.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -67,24 +68,18 @@ PrayerAlertsDialog::PrayerAlertsDialog(Platform &platform, const AlertChoices &c
     form->addRow(tr("&Volume:"), volumeRow);
     qobject_cast<QLabel *>(form->labelForField(volumeRow))->setBuddy(m_volume);
 
-    // One box of minutes per time, three to a row in the order the day runs.
     form->addRow(new QLabel(tr("Reminders, minutes before (0 is off):"), this));
     auto *reminders = new QGridLayout;
+    m_reminderBoxes = AddPrayerMinuteBoxes(this, reminders, optionsnames::ReminderBox, 0,
+                                           kMaximumReminderMinutes);
     for (int p = 0; p < kPrayerCount; ++p) {
-        const auto prayer = static_cast<Prayer>(p);
-        auto *box = Named<QSpinBox>(this, optionsnames::ReminderBox, p);
-        box->setRange(0, kMaximumReminderMinutes);
+        QSpinBox *box = m_reminderBoxes[p];
         box->setValue(m_choices.reminderMinutes[p]);
-        box->setAccessibleName(tr("Minutes before %1").arg(PrayerName(prayer)));
-        if (prayer == Prayer::Sunrise)
-            box->setToolTip(tr("Warns that the time of Fajr is ending"));
-        auto *caption = new QLabel(PrayerName(prayer), this);
-        caption->setBuddy(box);
-        reminders->addWidget(caption, p / 3, p % 3 * 2);
-        reminders->addWidget(box, p / 3, p % 3 * 2 + 1);
-        m_reminderBoxes[p] = box;
+        box->setAccessibleName(tr("Minutes before %1").arg(PrayerName(static_cast<Prayer>(p))));
         connect(box, &QSpinBox::valueChanged, this, &PrayerAlertsDialog::ReminderBox_Change);
     }
+    m_reminderBoxes[static_cast<int>(Prayer::Sunrise)]->setToolTip(
+        tr("Warns that the time of Fajr is ending"));
     form->addRow(reminders);
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
