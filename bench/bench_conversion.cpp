@@ -4,6 +4,7 @@
 #include "core/calendar/conversion.h"
 
 #include <chrono>
+#include <cstdint>
 #include <cstdio>
 #include <vector>
 
@@ -11,10 +12,10 @@ using namespace qarnivo;
 
 namespace {
 
-template <typename Body> void measure(const char *name, qint64 calls, Body body)
+template <typename Body> void measure(const char *name, std::int64_t calls, Body body)
 {
     const auto start = std::chrono::steady_clock::now();
-    const qint64 sink = body();
+    const std::int64_t sink = body();
     const auto stop = std::chrono::steady_clock::now();
     const double ns = std::chrono::duration<double, std::nano>(stop - start).count();
     std::printf("%-22s %8.2f ns/call  (%lld calls, check %lld)\n", name, ns / double(calls),
@@ -25,35 +26,35 @@ template <typename Body> void measure(const char *name, qint64 calls, Body body)
 
 int main()
 {
-    const qint64 days = kLastJulianDay - kFirstJulianDay + 1;
+    const std::int64_t days = kLastJulianDay - kFirstJulianDay + 1;
     std::vector<Ymd> western(days);
     std::vector<Ymd> hijri(days);
-    for (qint64 i = 0; i < days; ++i) {
-        western[i] = JulianDayToGregorian(qint32(kFirstJulianDay + i));
-        hijri[i] = JulianDayToHijri(qint32(kFirstJulianDay + i));
+    for (std::int64_t i = 0; i < days; ++i) {
+        western[i] = JulianDayToGregorian(std::int32_t(kFirstJulianDay + i));
+        hijri[i] = JulianDayToHijri(std::int32_t(kFirstJulianDay + i));
     }
 
     measure("GregorianToJulianDay", days, [&] {
-        qint64 sum = 0;
+        std::int64_t sum = 0;
         for (const Ymd &d : western)
             sum += GregorianToJulianDay(d.year, d.month, d.day);
         return sum;
     });
     measure("JulianDayToGregorian", days, [&] {
-        qint64 sum = 0;
-        for (qint32 jd = kFirstJulianDay; jd <= kLastJulianDay; ++jd)
+        std::int64_t sum = 0;
+        for (std::int32_t jd = kFirstJulianDay; jd <= kLastJulianDay; ++jd)
             sum += JulianDayToGregorian(jd).day;
         return sum;
     });
     measure("HijriToJulianDay", days, [&] {
-        qint64 sum = 0;
+        std::int64_t sum = 0;
         for (const Ymd &d : hijri)
             sum += HijriToJulianDay(d.year, d.month, d.day);
         return sum;
     });
     measure("JulianDayToHijri", days, [&] {
-        qint64 sum = 0;
-        for (qint32 jd = kFirstJulianDay; jd <= kLastJulianDay; ++jd)
+        std::int64_t sum = 0;
+        for (std::int32_t jd = kFirstJulianDay; jd <= kLastJulianDay; ++jd)
             sum += JulianDayToHijri(jd).day;
         return sum;
     });

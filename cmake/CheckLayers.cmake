@@ -5,8 +5,11 @@
 #   platform/         every touch of the system, over the core
 #   widgets/          the controls and pictures that several windows share
 #   cli/              the command line, over the core and QtCore alone
+#   launch/           the entry's quick start, over the core's Qt-free
+#                     arithmetic, with no Qt header at all
 #   windows/<window>/ one window each, over everything below
-#   main.cpp, windowsmain.cpp: the two entries
+#   main.cpp, commandlinemain.cpp, windowsmain.cpp: the entry and the
+#                     entries of the command line's and the windows' modules
 #
 # A folder may include its own files and those of lower layers; folders of
 # one layer (two core concepts, two windows) may include each other in one
@@ -29,7 +32,7 @@ function(unit_of path out_unit out_rank)
     set(rank 0)
   elseif(unit STREQUAL "platform" OR unit STREQUAL "widgets")
     set(rank 1)
-  elseif(unit STREQUAL "cli")
+  elseif(unit STREQUAL "cli" OR unit STREQUAL "launch")
     set(rank 2)
   elseif(unit MATCHES "^windows/")
     set(rank 3)
@@ -70,12 +73,14 @@ foreach(file ${files})
       if(target STREQUAL unit)
         continue()
       endif()
-      if(unit STREQUAL "cli" AND NOT target MATCHES "^core/")
-        list(APPEND faults "${file}: the command line includes ${header}, outside the core")
+      if((unit STREQUAL "cli" OR unit STREQUAL "launch") AND NOT target MATCHES "^core/")
+        list(APPEND faults "${file}: ${unit}/ includes ${header}, outside the core")
       elseif(target_rank GREATER rank OR (target_rank EQUAL rank AND NOT unit MATCHES "^(core|windows)/"))
         list(APPEND faults "${file}: ${header} is not in a lower layer")
       endif()
       list(APPEND edges "${unit}>${target}")
+    elseif(line MATCHES "include[ \t]*<(Q[^>]*)>" AND (unit STREQUAL "launch" OR file STREQUAL "main.cpp"))
+      list(APPEND faults "${file}: <${CMAKE_MATCH_1}> in the entry that starts without Qt")
     elseif(line MATCHES "include[ \t]*<(Q[^>]*)>" AND (unit MATCHES "^core/" OR unit STREQUAL "cli"))
       is_qtcore_header(${CMAKE_MATCH_1} qtcore)
       if(NOT qtcore)

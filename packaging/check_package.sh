@@ -59,8 +59,10 @@ grep -iE '\.(ini|conf)$' <<<"$listing" | grep -v '/usr/share/qarnivo/system/sunc
 # --- the unpacked files ---
 root="$work/root"
 dpkg-deb -x "$deb" "$root"
-module="$(find "$root/usr/lib" -name 'libqarnivo-windows.so' -print -quit)"
-[ -n "$module" ] || fail "no windows' module under usr/lib"
+for name in windows commandline browser; do
+  [ -n "$(find "$root/usr/lib" -name "libqarnivo-$name.so" -print -quit)" ] ||
+    fail "no libqarnivo-$name.so under usr/lib"
+done
 [ "$(readlink "$root/usr/bin/qarnivo")" = Qarnivo ] || fail "usr/bin/qarnivo is not a link to Qarnivo"
 [ -x "$root/usr/bin/Qarnivo" ] || fail "usr/bin/Qarnivo is not a program"
 [ "$(readlink "$root/usr/share/man/man1/Qarnivo.1.gz")" = qarnivo.1.gz ] ||

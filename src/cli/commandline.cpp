@@ -32,18 +32,6 @@ constexpr int kDone = 0;
 constexpr int kFailed = 1;
 constexpr int kRefused = 2;
 
-// Qt's own options for the windows (one dash or two): the session manager
-// restarts the program with -session, and a user may choose a -style.
-const QStringList kWindowOptions = {
-    QStringLiteral("platform"),        QStringLiteral("platformpluginpath"),
-    QStringLiteral("platformtheme"),   QStringLiteral("plugin"),
-    QStringLiteral("qwindowgeometry"), QStringLiteral("qwindowicon"),
-    QStringLiteral("qwindowtitle"),    QStringLiteral("reverse"),
-    QStringLiteral("session"),         QStringLiteral("display"),
-    QStringLiteral("geometry"),        QStringLiteral("style"),
-    QStringLiteral("stylesheet"),      QStringLiteral("widgetcount"),
-    QStringLiteral("nograb"),          QStringLiteral("dograb")};
-
 // A date as typed: YYYY-MM-DD with a month and day that exist on some
 // calendar page. Whether the date itself is valid is the checks' to say.
 std::optional<Ymd> parseDate(const QString &text, int lastDay)
@@ -436,19 +424,6 @@ bool readMonthStarts(const QCommandLineParser &parser, StoredChoices &choices, Q
 }
 
 } // namespace
-
-bool WantsCommandLine(const QStringList &arguments)
-{
-    for (const QString &argument : arguments.mid(1)) {
-        if (!argument.startsWith(u'-'))
-            continue;
-        const QString name =
-            argument.mid(argument.startsWith(QLatin1String("--")) ? 2 : 1).section(u'=', 0, 0);
-        if (!kWindowOptions.contains(name))
-            return true;
-    }
-    return false;
-}
 
 int RunCommandLine(const QStringList &arguments, const CommandLineInput &input, QTextStream &out,
                    QTextStream &err)

@@ -34,9 +34,6 @@ struct CommandLineInput {
     std::function<void(Language)> useLanguage;
 };
 
-// True when the arguments (program name first) ask for a printed answer.
-bool WantsCommandLine(const QStringList &arguments);
-
 int RunCommandLine(const QStringList &arguments, const CommandLineInput &input, QTextStream &out,
                    QTextStream &err);
 

@@ -707,29 +707,6 @@ private slots:
         QCOMPARE(result.err.isEmpty(), status == 0);
     }
 
-    void wantsCommandLine_data()
-    {
-        columns<QString, bool>({"arguments", "wanted"});
-        row("no options: the windows", "", false);
-        row("a Qt option: the windows", "-style Fusion", false);
-        row("--today", "--today", true);
-        row("--month=1445-09", "--month=1445-09", true);
-        row("-h", "-h", true);
-        row("--json alone: refused in the shell", "--json", true);
-        row("an unknown option", "--frobnicate", true);
-        row("the session manager's restart", "-session 1a2b", false);
-        row("a Qt option with two dashes", "--style=Fusion", false);
-        row("a Qt option beside an unknown one", "-reverse -x", true);
-        row("a date alone: the windows", "2024-03-11", false);
-    }
-
-    void wantsCommandLine()
-    {
-        const auto [arguments, wanted] = fetch<QString, bool>("arguments", "wanted");
-        QCOMPARE(WantsCommandLine(("Qarnivo " + arguments).split(u' ', Qt::SkipEmptyParts)),
-                 wanted);
-    }
-
     void icsLines_data()
     {
         columns<QString, QByteArray>({"line", "written"});

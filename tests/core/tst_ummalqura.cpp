@@ -3,7 +3,6 @@
 // tst_conversion walks against Qt), the seams of the table, and the stored setting.
 
 #include "core/calendar/hijricalendar.h"
-#include "core/calendar/ummalqura.h"
 
 #include <QtTest>
 

@@ -44,9 +44,9 @@ int main()
                 "// calendar; do not edit by hand.\n\n"
                 "#include \"calendar/ummalqura.h\"\n\n"
                 "namespace qarnivo::ummalqura {\n\n"
-                "const qint32 kFirstDayOfTable = %d; // 1 Muharram %d AH\n\n"
+                "const std::int32_t kFirstDayOfTable = %d; // 1 Muharram %d AH\n\n"
                 "// Bit m - 1 of a year's entry is set when its month m has 30 days.\n"
-                "const std::array<quint16, kLastTableYear - kFirstTableYear + 1> kLongMonths = {\n",
+                "const std::array<std::uint16_t, kLastTableYear - kFirstTableYear + 1> kLongMonths = {\n",
                 julianDayOfFirst(calendar, kFirstYear, 1), kFirstYear);
     for (int year = kFirstYear; year <= kLastYear; ++year) {
         unsigned mask = 0;

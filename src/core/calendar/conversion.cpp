@@ -17,7 +17,7 @@ bool isJulianCalendarDate(int year, int month, int day)
 
 } // namespace
 
-qint32 GregorianToJulianDay(int year, int month, int day)
+std::int32_t GregorianToJulianDay(int year, int month, int day)
 {
     if (isJulianCalendarDate(year, month, day)) {
         // (M - 9) / 7 is -1 for January and February, 0 otherwise.
@@ -29,7 +29,7 @@ qint32 GregorianToJulianDay(int year, int month, int day)
            3 * ((year + 4900 + a) / 100) / 4 + day - 32075;
 }
 
-Ymd JulianDayToHijri(qint32 jd)
+Ymd JulianDayToHijri(std::int32_t jd)
 {
     int l = jd - 1937808;          // days since the start of the cycle before AH 1
     const int n = (l - 1) / 10631; // whole 30-year cycles
@@ -42,12 +42,12 @@ Ymd JulianDayToHijri(qint32 jd)
     return {year, month, day};
 }
 
-qint32 HijriToJulianDay(int year, int month, int day)
+std::int32_t HijriToJulianDay(int year, int month, int day)
 {
     return (11 * year + 3) / 30 + 354 * year + 30 * month - (month - 1) / 2 + day + 1948440 - 385;
 }
 
-Ymd JulianDayToGregorian(qint32 jd)
+Ymd JulianDayToGregorian(std::int32_t jd)
 {
     if (jd < kReformJulianDay) {
         const int j = jd + 1402;
@@ -71,7 +71,7 @@ Ymd JulianDayToGregorian(qint32 jd)
     return {100 * (n - 49) + i + carry, month5 + 2 - 12 * carry, day};
 }
 
-int WeekDayOf(qint32 jd)
+int WeekDayOf(std::int32_t jd)
 {
     const int remainder = ((jd + 2) % 7 + 7) % 7; // 0 .. 6 even for negative counts
     return remainder == 0 ? 7 : remainder;
@@ -84,7 +84,7 @@ bool IsLeapYear(int year)
     return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
 }
 
-int CorrectedWeekDay(qint32 jd, int dayCorrection)
+int CorrectedWeekDay(std::int32_t jd, int dayCorrection)
 {
     return WeekDayOf(jd + dayCorrection);
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QtGlobal>
+#include <cstdint>
 
 namespace qarnivo {
 
@@ -16,25 +16,25 @@ struct Ymd {
     int day;
 };
 
-qint32 GregorianToJulianDay(int year, int month, int day);
-Ymd JulianDayToHijri(qint32 jd);
-qint32 HijriToJulianDay(int year, int month, int day);
-Ymd JulianDayToGregorian(qint32 jd); // Julian calendar before 15 Oct 1582
-int WeekDayOf(qint32 jd);            // 1 = Sunday .. 7 = Saturday
+std::int32_t GregorianToJulianDay(int year, int month, int day);
+Ymd JulianDayToHijri(std::int32_t jd);
+std::int32_t HijriToJulianDay(int year, int month, int day);
+Ymd JulianDayToGregorian(std::int32_t jd); // Julian calendar before 15 Oct 1582
+int WeekDayOf(std::int32_t jd);            // 1 = Sunday .. 7 = Saturday
 
 // The range both directions accept: 16 July 622 (1 Muharram 1 AH) to
 // 30 May 20874 (30 Jumadil-Awwal 20874 AH).
-inline constexpr qint32 kFirstJulianDay = 1948440;
-inline constexpr qint32 kLastJulianDay = 9345282;
+inline constexpr std::int32_t kFirstJulianDay = 1948440;
+inline constexpr std::int32_t kLastJulianDay = 9345282;
 // The first day of the Gregorian reform, 15 October 1582.
-inline constexpr qint32 kReformJulianDay = 2299161;
+inline constexpr std::int32_t kReformJulianDay = 2299161;
 
 // Leap years of the calendar in force: every fourth year up to 1582, the
 // Gregorian rule from 1583 on.
 bool IsLeapYear(int year);
 
 // The weekday of a Hijri-to-Gregorian conversion, moved by the day correction.
-int CorrectedWeekDay(qint32 jd, int dayCorrection);
+int CorrectedWeekDay(std::int32_t jd, int dayCorrection);
 
 // The Western date that lies `daysBack` days before `date` (a negative count
 // moves forward), in the calendar in force on each side of the reform.

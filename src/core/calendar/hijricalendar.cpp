@@ -89,4 +89,19 @@ QString HijriSourceName(HijriSource source)
     }
 }
 
+QString CalendarSettingText(CalendarKind calendar)
+{
+    return calendar == CalendarKind::UmmAlQura ? QStringLiteral("UmmAlQura")
+                                               : QStringLiteral("Tabular");
+}
+
+std::optional<CalendarKind> CalendarFromSetting(const QString &text)
+{
+    if (text == QLatin1String("UmmAlQura"))
+        return CalendarKind::UmmAlQura;
+    if (text == QLatin1String("Tabular"))
+        return CalendarKind::Tabular;
+    return std::nullopt;
+}
+
 } // namespace qarnivo

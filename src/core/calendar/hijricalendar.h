@@ -11,6 +11,9 @@
 #include "core/calendar/ummalqura.h"
 
 #include <QDate>
+#include <QString>
+
+#include <optional>
 
 namespace qarnivo {
 
@@ -60,6 +63,11 @@ private:
     MonthStarts m_applied;
     std::vector<SetAsideStart> m_setAside;
 };
+
+// The stored setting: "Tabular" or "UmmAlQura"; anything else reads as
+// nothing, and the caller keeps the arithmetical calendar.
+QString CalendarSettingText(CalendarKind calendar);
+std::optional<CalendarKind> CalendarFromSetting(const QString &text);
 
 // "announced", "tabular" or "umm-al-qura", as the command line's JSON says it.
 QString HijriSourceName(HijriSource source);

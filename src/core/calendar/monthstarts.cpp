@@ -263,11 +263,6 @@ QString SharingFileText(const MonthStarts &starts)
            entriesText(starts, QStringLiteral(" "), QStringLiteral("\n"));
 }
 
-qint32 CalendarFirstDay(CalendarKind kind, int correction, int year, int month)
-{
-    return HijriToJulianDayIn(kind, year, month, 1) + correction;
-}
-
 CheckedStarts CheckMonthStarts(const MonthStarts &starts, CalendarKind kind, int correction,
                                const MonthStarts &checkedFirst)
 {

@@ -88,9 +88,6 @@ struct SetAsideStart {
     QString reason;
 };
 
-// The chosen calendar's 1st of a month, day correction applied.
-qint32 CalendarFirstDay(CalendarKind kind, int correction, int year, int month);
-
 // Splits `starts` into those the calendar can take and those it sets aside:
 // an announced 1st more than kMostDaysFromCalendar days from the calendar's,
 // or one that leaves a month (its own or the one before) shorter than 29 or

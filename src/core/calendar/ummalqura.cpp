@@ -13,13 +13,13 @@ constexpr int kTableMonths = (kLastTableYear - kFirstTableYear + 1) * 12;
 
 // The Julian Day of the 1st of every month of the table, and one more: the
 // day after its last month.
-const std::vector<qint32> &monthStarts()
+const std::vector<std::int32_t> &monthStarts()
 {
-    static const std::vector<qint32> starts = [] {
-        std::vector<qint32> days;
+    static const std::vector<std::int32_t> starts = [] {
+        std::vector<std::int32_t> days;
         days.reserve(kTableMonths + 1);
-        qint32 day = kFirstDayOfTable;
-        for (const quint16 longMonths : kLongMonths) {
+        std::int32_t day = kFirstDayOfTable;
+        for (const std::uint16_t longMonths : kLongMonths) {
             for (int month = 0; month < 12; ++month) {
                 days.push_back(day);
                 day += (longMonths >> month) & 1 ? 30 : 29;
@@ -38,16 +38,16 @@ bool inTable(int year)
 
 } // namespace
 
-qint32 HijriToJulianDayIn(CalendarKind calendar, int year, int month, int day)
+std::int32_t HijriToJulianDayIn(CalendarKind calendar, int year, int month, int day)
 {
     if (calendar == CalendarKind::Tabular || !inTable(year))
         return HijriToJulianDay(year, month, day);
     return monthStarts()[(year - kFirstTableYear) * 12 + month - 1] + day - 1;
 }
 
-Ymd JulianDayToHijriIn(CalendarKind calendar, qint32 julianDay)
+Ymd JulianDayToHijriIn(CalendarKind calendar, std::int32_t julianDay)
 {
-    const std::vector<qint32> &starts = monthStarts();
+    const std::vector<std::int32_t> &starts = monthStarts();
     if (calendar == CalendarKind::Tabular || julianDay < starts.front() ||
         julianDay >= starts.back()) {
         const Ymd tabular = JulianDayToHijri(julianDay);
@@ -68,19 +68,9 @@ bool OutsideUmmAlQuraTable(CalendarKind calendar, int hijriYear)
     return calendar == CalendarKind::UmmAlQura && !inTable(hijriYear);
 }
 
-QString CalendarSettingText(CalendarKind calendar)
+std::int32_t CalendarFirstDay(CalendarKind kind, int correction, int year, int month)
 {
-    return calendar == CalendarKind::UmmAlQura ? QStringLiteral("UmmAlQura")
-                                               : QStringLiteral("Tabular");
-}
-
-std::optional<CalendarKind> CalendarFromSetting(const QString &text)
-{
-    if (text == QLatin1String("UmmAlQura"))
-        return CalendarKind::UmmAlQura;
-    if (text == QLatin1String("Tabular"))
-        return CalendarKind::Tabular;
-    return std::nullopt;
+    return HijriToJulianDayIn(kind, year, month, 1) + correction;
 }
 
 } // namespace qarnivo

@@ -7,10 +7,8 @@
 
 #include "core/calendar/conversion.h"
 
-#include <QString>
-
 #include <array>
-#include <optional>
+#include <cstdint>
 
 namespace qarnivo {
 
@@ -19,23 +17,21 @@ enum class CalendarKind { Tabular, UmmAlQura };
 namespace ummalqura {
 inline constexpr int kFirstTableYear = 1300;
 inline constexpr int kLastTableYear = 1600;
-extern const qint32 kFirstDayOfTable;
-extern const std::array<quint16, kLastTableYear - kFirstTableYear + 1> kLongMonths;
+extern const std::int32_t kFirstDayOfTable;
+extern const std::array<std::uint16_t, kLastTableYear - kFirstTableYear + 1> kLongMonths;
 } // namespace ummalqura
 
 // The Julian Day of a Hijri date, and the Hijri date of a Julian Day, in the
 // chosen calendar. Day 30 of a 29-day month is the 1st of the next, as in
 // the arithmetical calendar.
-qint32 HijriToJulianDayIn(CalendarKind calendar, int year, int month, int day);
-Ymd JulianDayToHijriIn(CalendarKind calendar, qint32 julianDay);
+std::int32_t HijriToJulianDayIn(CalendarKind calendar, int year, int month, int day);
+Ymd JulianDayToHijriIn(CalendarKind calendar, std::int32_t julianDay);
 
 // True when the calendar is Umm al-Qura and the Hijri year lies outside its
 // table, so that the arithmetical calendar stands in.
 bool OutsideUmmAlQuraTable(CalendarKind calendar, int hijriYear);
 
-// The stored setting: "Tabular" or "UmmAlQura"; anything else reads as
-// nothing, and the caller keeps the arithmetical calendar.
-QString CalendarSettingText(CalendarKind calendar);
-std::optional<CalendarKind> CalendarFromSetting(const QString &text);
+// The chosen calendar's 1st of a month, day correction applied.
+std::int32_t CalendarFirstDay(CalendarKind kind, int correction, int year, int month);
 
 } // namespace qarnivo
