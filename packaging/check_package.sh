@@ -59,7 +59,7 @@ grep -iE '\.(ini|conf)$' <<<"$listing" | grep -v '/usr/share/qarnivo/system/sunc
 # --- the unpacked files ---
 root="$work/root"
 dpkg-deb -x "$deb" "$root"
-for name in windows commandline browser; do
+for name in windows commandline browser sound; do
   [ -n "$(find "$root/usr/lib" -name "libqarnivo-$name.so" -print -quit)" ] ||
     fail "no libqarnivo-$name.so under usr/lib"
 done

@@ -3,6 +3,7 @@
 #include "core/calendar/conversion.h"
 #include "core/calendar/englishnames.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cstdio>
@@ -375,6 +376,12 @@ std::optional<std::string> QuickConversion(const std::vector<std::string> &argum
 std::optional<std::string> QuickAnswer(const std::vector<std::string> &arguments,
                                        const Environment &environment)
 {
+    // The windows and every other command go on at once, the settings unread.
+    const auto isConversion = [](const std::string &argument) {
+        return argument == "--convert" || argument == "--to-gregorian";
+    };
+    if (std::none_of(arguments.begin(), arguments.end(), isConversion))
+        return std::nullopt;
     const std::optional<std::string> path = QuickSettingsPath(environment);
     if (!path)
         return std::nullopt;

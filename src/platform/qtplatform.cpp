@@ -1,6 +1,6 @@
 #include "platform/qtplatform.h"
 
-#include "platform/soundplayer.h"
+#include "platform/soundoutput.h"
 
 #include "core/files/appfolder.h"
 #include "core/help/links.h"
@@ -18,8 +18,8 @@
 #include <QFontDatabase>
 #include <QLabel>
 #include <QMessageBox>
-#include <QOpenGLContext>
 #include <QMimeDatabase>
+#include <QOpenGLContext>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QProcess>
@@ -108,7 +108,25 @@ void shareOpenGLContexts()
 }
 
 // A function of this module, whose address tells the module's file.
-void browserModuleFolderMarker() {}
+void moduleFolderMarker() {}
+
+// An entry of one of the program's modules, which lie beside the code that
+// loads them (the windows' module, in the application folder or the
+// installed library folder). Never closed: what they make lives until the
+// program ends. Nothing, told on standard error, when it cannot be loaded.
+void *moduleEntry(const char *module, const char *entry)
+{
+    Dl_info self{};
+    if (!dladdr(reinterpret_cast<void *>(&moduleFolderMarker), &self) || !self.dli_fname)
+        return nullptr;
+    const QString path = QFileInfo(QString::fromLocal8Bit(self.dli_fname)).absolutePath() + u'/' +
+                         QString::fromLatin1(module);
+    void *const handle = dlopen(QFile::encodeName(path).constData(), RTLD_NOW | RTLD_LOCAL);
+    void *const found = handle ? dlsym(handle, entry) : nullptr;
+    if (!found)
+        std::fprintf(stderr, "Qarnivo: cannot load its module %s: %s\n", module, dlerror());
+    return found;
+}
 
 } // namespace
 
@@ -267,30 +285,26 @@ void QtPlatform::notify(const QString &title, const QString &text)
 
 void QtPlatform::playSound(const QString &path, int volume, const SoundEnded &ended)
 {
-    if (!m_sound)
-        m_sound = std::make_unique<SoundPlayer>();
-    m_sound->play(path, volume, ended);
+    if (!m_soundLookedFor) {
+        m_soundLookedFor = true;
+        using SoundOutputMaker = SoundOutput *(*)();
+        if (const auto make = reinterpret_cast<SoundOutputMaker>(
+                moduleEntry(QARNIVO_SOUND_MODULE, "qarnivo_make_sound_output")))
+            m_sound.reset(make());
+    }
+    if (m_sound)
+        m_sound->play(path, volume, ended);
+    else if (ended)
+        ended(QCoreApplication::translate("Files", "it cannot be played"));
 }
 
-// The browser module lies beside the code that loads it (the windows'
-// module, in the application folder or the installed library folder). It is
-// looked for once and never closed: its pages live until the program ends.
+// The browser module is looked for once: its pages live until the program ends.
 PageView *QtPlatform::makePageView(QWidget *parent)
 {
     if (!m_pageViews) {
-        m_pageViews = PageViewMaker(nullptr);
         shareOpenGLContexts();
-        Dl_info self{};
-        if (dladdr(reinterpret_cast<void *>(&browserModuleFolderMarker), &self) && self.dli_fname) {
-            const QString module =
-                QFileInfo(QString::fromLocal8Bit(self.dli_fname)).absolutePath() +
-                QStringLiteral("/" QARNIVO_BROWSER_MODULE);
-            if (void *handle = dlopen(QFile::encodeName(module).constData(), RTLD_NOW | RTLD_LOCAL))
-                m_pageViews =
-                    reinterpret_cast<PageViewMaker>(dlsym(handle, "qarnivo_make_page_view"));
-            else
-                std::fprintf(stderr, "Qarnivo: cannot load its browser: %s\n", dlerror());
-        }
+        m_pageViews = reinterpret_cast<PageViewMaker>(
+            moduleEntry(QARNIVO_BROWSER_MODULE, "qarnivo_make_page_view"));
     }
     return *m_pageViews ? (*m_pageViews)(parent) : nullptr;
 }

@@ -10,7 +10,7 @@
 
 namespace qarnivo {
 
-class SoundPlayer;
+class SoundOutput;
 
 // The real platform: Qt's message boxes, settings store, clock, fonts and the
 // desktop's handlers for documents and web addresses.
@@ -52,7 +52,8 @@ private:
     SettingsFaultReporter m_settingsFault;
     QString m_applicationFolder; // found on first use
     bool m_ended = false;
-    std::unique_ptr<SoundPlayer> m_sound; // made at the first sound
+    std::unique_ptr<SoundOutput> m_sound; // made at the first sound
+    bool m_soundLookedFor = false;
     using PageViewMaker = PageView *(*)(QWidget *);
     std::optional<PageViewMaker> m_pageViews; // the browser module's entry, once looked for
 };

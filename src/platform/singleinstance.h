@@ -5,10 +5,11 @@
 // ends. Another HOME or XDG_CONFIG_HOME is another settings file, so another
 // program.
 
+#include <QByteArray>
+#include <QHash>
 #include <QObject>
 #include <QString>
 
-class QLocalServer;
 class QWidget;
 
 namespace qarnivo {
@@ -17,10 +18,13 @@ class SingleInstance : public QObject {
     Q_OBJECT
 public:
     explicit SingleInstance(const QString &settingsPath, QObject *parent = nullptr);
+    ~SingleInstance() override;
+    SingleInstance(const SingleInstance &) = delete;
+    SingleInstance &operator=(const SingleInstance &) = delete;
 
     // False when another program already runs with the same settings; it has
     // been asked to show itself.
-    bool isPrimary() const { return m_server != nullptr; }
+    bool isPrimary() const { return m_listener >= 0; }
 
     // The socket's path: the user's runtime folder and a hash of the settings
     // file's absolute path.
@@ -30,11 +34,17 @@ signals:
     void showRequested();
 
 private:
-    bool askRunningToShow(const QString &name);
-    bool listen(const QString &name);
-    void readRequests();
+    // A plain Unix socket over QtCore: Qt's local sockets would load QtNetwork,
+    // and with it Kerberos and the proxy library, into every start.
+    static bool askRunningToShow(const QByteArray &path);
+    bool listen(const QByteArray &path);
+    void acceptRequests();
+    bool readRequest(int client);
+    void closeClient(int client);
 
-    QLocalServer *m_server = nullptr;
+    int m_listener = -1;
+    QByteArray m_path;
+    QHash<int, QByteArray> m_clients; // each open connection and what it has sent
 };
 
 // Shows the program's open windows in front, restored from minimised; the

@@ -1,6 +1,8 @@
 #include "widgets/pictures.h"
 
 #include <QFontDatabase>
+#include <QGuiApplication>
+#include <QPixmapCache>
 
 namespace qarnivo {
 
@@ -13,18 +15,23 @@ constexpr double kMapTop = 18;
 constexpr double kNorthEdge = 84;
 constexpr double kPixelsPerDegree = pictures::kWorldGmtMapSize.width() / 360.0;
 
-// A compiled-in picture: its twin drawn at twice the size (name@2x.png)
-// where there is one, at the same logical size.
+// A compiled-in picture, decoded once. On a screen of more than one device
+// pixel to the point, its twin drawn at twice the size (name@2x.png) where
+// there is one, at the same logical size; elsewhere decoding the twins,
+// four times the pixels, was a sixth of the calendar's start.
 QPixmap Resource(const QString &path)
 {
+    QPixmap picture;
+    if (QPixmapCache::find(path, &picture))
+        return picture;
     QString twin = path;
     twin.insert(twin.lastIndexOf(QLatin1Char('.')), QStringLiteral("@2x"));
-    QPixmap large(twin);
-    if (!large.isNull()) {
-        large.setDevicePixelRatio(2.0);
-        return large;
-    }
-    return QPixmap(path);
+    if (qGuiApp && qGuiApp->devicePixelRatio() > 1.0 && picture.load(twin))
+        picture.setDevicePixelRatio(2.0);
+    else
+        picture.load(path);
+    QPixmapCache::insert(path, picture);
+    return picture;
 }
 
 qreal validRatio(qreal devicePixelRatio)

@@ -11,6 +11,8 @@
 #include <QTemporaryDir>
 #include <QWidget>
 
+#include <sys/socket.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 using namespace qarnivo;
@@ -51,6 +53,65 @@ private slots:
         const SingleInstance first(settings);
         QVERIFY(first.isPrimary());
         QVERIFY(!SingleInstance(settings).isPrimary());
+    }
+
+    // What reaches the running program's socket: the request whole or in
+    // pieces is heard once; a start that dies before asking, or asks for
+    // something else, is not.
+    void requestsOnTheSocket_data()
+    {
+        columns<QByteArrayList, int>({"pieces", "shows"});
+        row("the request", QByteArrayList{"show\n"}, 1);
+        row("in two pieces", QByteArrayList{"sh", "ow\n"}, 1);
+        row("cut short", QByteArrayList{"sho"}, 0);
+        row("nothing", QByteArrayList{}, 0);
+        row("something else", QByteArrayList{"hide\n"}, 0);
+    }
+    void requestsOnTheSocket()
+    {
+        const auto [pieces, shows] = fetch<QByteArrayList, int>("pieces", "shows");
+        const QString settings = inHome("raw/Qarnivo.ini");
+        const SingleInstance first(settings);
+        QVERIFY(first.isPrimary());
+        QSignalSpy heard(&first, &SingleInstance::showRequested);
+        const int client = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        const QByteArray path = QFile::encodeName(SingleInstance::ServerName(settings));
+        std::memcpy(address.sun_path, path.constData(), std::size_t(path.size()));
+        QCOMPARE(::connect(client, reinterpret_cast<sockaddr *>(&address), sizeof address), 0);
+        for (const QByteArray &piece : pieces) {
+            QCOMPARE(::write(client, piece.constData(), std::size_t(piece.size())), piece.size());
+            QTest::qWait(50);
+        }
+        ::close(client);
+        QTest::qWait(200);
+        QCOMPARE(heard.size(), shows);
+    }
+
+    // The running program takes its socket away when it ends: the next start
+    // is the program, without waiting for a refused connection.
+    void socketRemovedAtTheEnd()
+    {
+        const QString settings = inHome("ended/Qarnivo.ini");
+        {
+            const SingleInstance first(settings);
+            QVERIFY(first.isPrimary());
+            QVERIFY(QFileInfo::exists(SingleInstance::ServerName(settings)));
+        }
+        QVERIFY(!QFileInfo::exists(SingleInstance::ServerName(settings)));
+        QVERIFY(SingleInstance(settings).isPrimary());
+    }
+
+    // Without the sound module beside the program a sound ends at once, with
+    // the reason, and the caller's fallback runs.
+    void soundWithoutItsModule()
+    {
+        QtPlatform platform([](const QString &) {});
+        QStringList ended;
+        platform.playSound(QString(), 80, [&ended](const QString &failure) { ended << failure; });
+        QCOMPARE(ended, QStringList{"it cannot be played"});
+        platform.stopSound();
     }
 
     // The program comes forward from the tray and from minimised.

@@ -167,12 +167,20 @@ void frmqarnivo::createMonthLine()
         m_monthPictures[month] = Named<ClickablePicture>(area, mainnames::MonthPicture, month);
         m_monthPictures[month]->setGeometry(m_scale.rect(left + 200, 0, 140, kTopRowHeight));
         m_monthPictures[month]->setAlignment(Qt::AlignCenter);
-        m_monthPictures[month]->setPixmap(
-            designPicture(pictures::MonthNamePicture(month), QSize(140, kTopRowHeight)));
         m_monthPictures[month]->hide();
     }
     connect(m_previousButton, &QPushButton::clicked, this, &frmqarnivo::Backward_Click);
     connect(m_nextButton, &QPushButton::clicked, this, &frmqarnivo::Forward_Click);
+}
+
+// The month's picture, drawn the first time its month is shown.
+void frmqarnivo::showMonthPicture(int month)
+{
+    ClickablePicture *const picture = m_monthPictures[month];
+    if (picture->pixmap().isNull())
+        picture->setPixmap(
+            designPicture(pictures::MonthNamePicture(month), QSize(140, kTopRowHeight)));
+    picture->show();
 }
 
 // The year box beside its button, and the English view's copy over it.

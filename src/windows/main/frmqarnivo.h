@@ -165,6 +165,7 @@ private:
     void createMenus();
     void createCalendarControls();
     void createMonthLine();
+    void showMonthPicture(int month);
     void createYearRows();
     void createGrids();
     void createDetailControls();

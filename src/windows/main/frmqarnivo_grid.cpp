@@ -62,7 +62,7 @@ void frmqarnivo::StartFirst()
         m_month.days = LayOutMonth(m_month.firstWeekDay, m_month.monthDays);
     }
     HideMonthPictures();
-    m_monthPictures[m_state.CurrentHijriMonth]->show();
+    showMonthPicture(m_state.CurrentHijriMonth);
     showMonthCaption();
     FillMonthGrid();
     markToday();

@@ -29,6 +29,18 @@ QPixmap TrayDayPicture(int day, int side)
     return picture;
 }
 
+namespace {
+
+QIcon dayIcon(int hijriDay)
+{
+    QIcon icon;
+    for (const int side : {16, 22, 32, 48, 64})
+        icon.addPixmap(TrayDayPicture(hijriDay, side));
+    return icon;
+}
+
+} // namespace
+
 PrayerTray::PrayerTray(const PrayerToday &today, QWidget *owner) : QObject(owner), m_today(today)
 {
     m_menu = new QMenu(owner);
@@ -47,15 +59,20 @@ PrayerTray::PrayerTray(const PrayerToday &today, QWidget *owner) : QObject(owner
     connect(m_stopSound, &QAction::triggered, this, &PrayerTray::stopSoundWanted);
     m_menu->addSeparator();
     connect(add(traynames::Exit, tr("E&xit")), &QAction::triggered, this, &PrayerTray::exitWanted);
-    m_icon = new QSystemTrayIcon(this);
+    connect(&m_today, &PrayerToday::timesChanged, this, &PrayerTray::showToolTip);
+    connect(&m_today, &PrayerToday::ticked, this, &PrayerTray::showToolTip);
+}
+
+void PrayerTray::makeIcon()
+{
+    m_icon = new QSystemTrayIcon(m_day > 0 ? dayIcon(m_day) : QIcon(), this);
+    m_icon->setToolTip(m_toolTip);
     m_icon->setContextMenu(m_menu);
     connect(m_icon, &QSystemTrayIcon::activated, this,
             [this](QSystemTrayIcon::ActivationReason why) {
                 if (why == QSystemTrayIcon::Trigger)
                     emit calendarWanted();
             });
-    connect(&m_today, &PrayerToday::timesChanged, this, &PrayerTray::showToolTip);
-    connect(&m_today, &PrayerToday::ticked, this, &PrayerTray::showToolTip);
 }
 
 void PrayerTray::setSoundPlaying(bool playing)
@@ -66,7 +83,10 @@ void PrayerTray::setSoundPlaying(bool playing)
 void PrayerTray::setShown(bool shown)
 {
     m_shown = shown;
-    m_icon->setVisible(shown && QSystemTrayIcon::isSystemTrayAvailable());
+    if (shown && !m_icon)
+        makeIcon();
+    if (m_icon)
+        m_icon->setVisible(shown && QSystemTrayIcon::isSystemTrayAvailable());
 }
 
 void PrayerTray::showDay(int hijriDay, const QString &dateLine)
@@ -74,10 +94,8 @@ void PrayerTray::showDay(int hijriDay, const QString &dateLine)
     m_dateLine = dateLine;
     if (hijriDay != m_day) {
         m_day = hijriDay;
-        QIcon icon;
-        for (const int side : {16, 22, 32, 48, 64})
-            icon.addPixmap(TrayDayPicture(hijriDay, side));
-        m_icon->setIcon(icon);
+        if (m_icon)
+            m_icon->setIcon(dayIcon(m_day));
     }
     showToolTip();
 }
@@ -88,12 +106,9 @@ void PrayerTray::showToolTip()
     QString tip = m_today.day().date.isValid() ? m_dateLine : QStringLiteral("Qarnivo");
     if (const auto next = m_today.next())
         tip += u'\n' + ShownDigits(CountdownText(*next));
-    m_icon->setToolTip(tip);
-}
-
-QString PrayerTray::toolTip() const
-{
-    return m_icon->toolTip();
+    m_toolTip = tip;
+    if (m_icon)
+        m_icon->setToolTip(tip);
 }
 
 } // namespace qarnivo

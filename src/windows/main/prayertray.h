@@ -37,7 +37,7 @@ public:
     // Today's Hijri day and its date line; redraws the icon only when the
     // day changes.
     void showDay(int hijriDay, const QString &dateLine);
-    QString toolTip() const;
+    QString toolTip() const { return m_toolTip; }
     QMenu *menu() const { return m_menu; }
     int day() const { return m_day; }
     // The menu offers to stop the adhan while it plays.
@@ -51,9 +51,13 @@ signals:
 
 private:
     void showToolTip();
+    void makeIcon();
 
     const PrayerToday &m_today;
     QString m_dateLine;
+    QString m_toolTip;
+    // Made when first shown: making one asks the desktop's session bus for a
+    // tray, a cost the calendar's start need not pay while the tray is off.
     QSystemTrayIcon *m_icon = nullptr;
     QMenu *m_menu = nullptr;
     QAction *m_stopSound = nullptr;

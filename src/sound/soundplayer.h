@@ -4,7 +4,7 @@
 // backend, the built-in chime as a sound effect; one sound at a time, its end
 // told once, and a notification's "Stop" button heard.
 
-#include "platform/platform.h"
+#include "platform/soundoutput.h"
 
 #include <QObject>
 #include <QPointer>
@@ -14,15 +14,15 @@ class QSoundEffect;
 
 namespace qarnivo {
 
-class SoundPlayer : public QObject {
+class SoundPlayer : public QObject, public SoundOutput {
     Q_OBJECT
 public:
     explicit SoundPlayer(QObject *parent = nullptr);
     ~SoundPlayer() override;
 
-    void play(const QString &path, int volume, const Platform::SoundEnded &ended);
-    void stop();
-    bool playing() const { return bool(m_ended); }
+    void play(const QString &path, int volume, const Platform::SoundEnded &ended) override;
+    void stop() override;
+    bool playing() const override { return bool(m_ended); }
 
 public slots:
     // org.freedesktop.Notifications' ActionInvoked: the "stop" action.
