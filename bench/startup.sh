@@ -23,26 +23,37 @@ trap 'rm -rf "$work"' EXIT
 export XDG_RUNTIME_DIR="$work/runtime" QTWEBENGINE_DISABLE_SANDBOX=1
 mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 
-# "ms kB": milliseconds to the first visible window titled $1, resident kB 2 s later.
+# "ms kB": milliseconds to the first visible window titled $1, resident kB 2 s
+# later. A program that dies before its window shows is started again, twice
+# at most: the browser view's GPU thread sometimes aborts under Xvfb.
 launch() {
-  local title=$1 start end pid rss
+  local title=$1 start end pid rss attempt
   shift
-  start=$(date +%s%N)
-  "$@" >/dev/null 2>&1 &
-  pid=$!
-  until xdotool search --onlyvisible --name "$title" >/dev/null 2>&1; do
-    if ! kill -0 "$pid" 2>/dev/null || [ $(($(date +%s%N) - start)) -gt 60000000000 ]; then
-      echo "bench/startup.sh: no window \"$title\" from $*" >&2
-      exit 1
-    fi
-    sleep 0.005
+  for attempt in 1 2 3; do
+    start=$(date +%s%N)
+    "$@" >/dev/null 2>&1 &
+    pid=$!
+    until xdotool search --onlyvisible --name "$title" >/dev/null 2>&1; do
+      if ! kill -0 "$pid" 2>/dev/null; then
+        echo "bench/startup.sh: \"$title\" ended before its window showed (try $attempt)" >&2
+        continue 2
+      fi
+      if [ $(($(date +%s%N) - start)) -gt 60000000000 ]; then
+        echo "bench/startup.sh: no window \"$title\" from $*" >&2
+        exit 1
+      fi
+      sleep 0.005
+    done
+    end=$(date +%s%N)
+    sleep 2
+    rss=$(awk '/VmRSS/ {print $2}' "/proc/$pid/status")
+    kill "$pid" && wait "$pid" 2>/dev/null || true
+    sleep 0.3
+    echo "$(((end - start) / 1000000)) $rss"
+    return
   done
-  end=$(date +%s%N)
-  sleep 2
-  rss=$(awk '/VmRSS/ {print $2}' "/proc/$pid/status")
-  kill "$pid" && wait "$pid" 2>/dev/null || true
-  sleep 0.3
-  echo "$(((end - start) / 1000000)) $rss"
+  echo "bench/startup.sh: \"$title\" never showed a window from $*" >&2
+  exit 1
 }
 
 # The program with its own settings in a fresh home, "Show First" as $1.
