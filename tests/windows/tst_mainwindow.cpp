@@ -141,6 +141,14 @@ private slots:
         QCOMPARE(w.main->shownMonth().monthDays, 30);
         QVERIFY(!w.get(mainnames::MonthPicture, 5)->isHidden() &&
                 w.get(mainnames::MonthPicture, 4)->isHidden());
+        // Each month's picture is drawn when its month first shows.
+        const auto picture = [&w](int month) {
+            return qobject_cast<QLabel *>(w.get(mainnames::MonthPicture, month))->pixmap();
+        };
+        QVERIFY(!picture(5).isNull() && picture(6).isNull());
+        w.click(mainnames::NextButton);
+        QVERIFY(!picture(6).isNull() && !w.get(mainnames::MonthPicture, 6)->isHidden());
+        w.click(mainnames::PreviousButton);
         QVERIFY(w.get(panelnames::Panel)->isHidden() &&
                 w.get(mainnames::EnglishYearRow)->isHidden());
         QCOMPARE(w.text(mainnames::CityName) + '|' + w.text(mainnames::CityLatitude) + '|' +

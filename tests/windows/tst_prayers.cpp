@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QSlider>
 #include <QSpinBox>
+#include <QSystemTrayIcon>
 
 using namespace qarnivo;
 using namespace qarnivo::testing;
@@ -125,7 +126,12 @@ private slots:
         chosen.adjustments[3] = -2;
         QCOMPARE(w.time(Prayer::Asr), FormatPrayerTime(*w.engine(chosen).at(Prayer::Asr), false));
         QVERIFY(w.time(Prayer::Asr).endsWith(" PM"));
+        // The tray's icon is made only once the tray is wanted, with the tooltip so far.
+        QVERIFY(!w.main->findChild<QSystemTrayIcon *>());
         control<QCheckBox>(options, optionsnames::TrayCheck)->click();
+        const auto *trayIcon = w.main->findChild<QSystemTrayIcon *>();
+        QVERIFY(trayIcon && !trayIcon->icon().isNull());
+        QCOMPARE(trayIcon->toolTip(), w.main->findChild<PrayerTray *>()->toolTip());
         control<QCheckBox>(options, optionsnames::RemindersCheck)->click();
         control<QCheckBox>(options, optionsnames::SunsetCheck)->click();
         QCOMPARE(w.setting(SettingKey::SystemTray) + w.setting(SettingKey::PrayerReminders) +
@@ -133,6 +139,7 @@ private slots:
                  "TrueTrueTrue");
         w.tickAt(QDateTime(kDay, QTime(17, 30))); // after Maghrib, 25 Jumadil-Aakhir's
         QVERIFY(w.main->findChild<PrayerTray *>()->toolTip().startsWith("Eve of 26 "));
+        QCOMPARE(trayIcon->toolTip(), w.main->findChild<PrayerTray *>()->toolTip());
     }
 
     // A notification for each prayer whose minute the clock passes while the reminders are on;
