@@ -39,6 +39,11 @@ for name in Maintainer Section Priority Homepage Description; do
   [ -n "$(field "$name")" ] || fail "no $name in the control file"
 done
 [[ $(field Homepage) == https://* ]] || fail "homepage $(field Homepage)"
+# Nothing to run at installation: the modules are loaded by path, so no
+# ldconfig call either.
+for script in preinst postinst prerm postrm; do
+  dpkg-deb -I "$deb" "$script" >/dev/null 2>&1 && fail "the package has a $script script"
+done
 depends=", $(field Depends),"
 # What the program runs or loads by name (the browser engine's process, the
 # faces, Qt's translations, the link opener, the adhan's GStreamer plugins),
