@@ -20,8 +20,6 @@ namespace {
 // from its seams, where the full calendar's arithmetic is exactly the table's.
 constexpr int kFirstQuickTableYear = ummalqura::kFirstTableYear + 1;
 constexpr int kLastQuickTableYear = ummalqura::kLastTableYear - 1;
-// The last Hijri date a user may type, 30 Jumadil-Awwal 20874.
-constexpr Ymd kLastHijriDate{20874, 5, 30};
 // The store's folder for every user's settings.
 constexpr const char *kSystemSettingsFolder = "/etc/xdg";
 

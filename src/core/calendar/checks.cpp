@@ -67,7 +67,7 @@ CheckedDate CheckHijriInput(const QString &yearText, int month, int day)
     if (!(yearValue >= 1.0 && yearValue <= 20874.0))
         return refuse(HijriYearRangeMessage(), MsgIcon::None, true);
     const int year = RoundHalfEven(yearValue);
-    if (year == 20874 && month >= 6)
+    if (year == kLastHijriDate.year && month > kLastHijriDate.month)
         return refuse(QCoreApplication::translate(
                           "Messages", "Invalid Date. Dates beyond to 30th Jumadil-Awwal 20874 "
                                       "AH\r\nmight yield erroneous by this program."),

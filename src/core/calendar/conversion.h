@@ -26,6 +26,8 @@ int WeekDayOf(std::int32_t jd);            // 1 = Sunday .. 7 = Saturday
 // 30 May 20874 (30 Jumadil-Awwal 20874 AH).
 inline constexpr std::int32_t kFirstJulianDay = 1948440;
 inline constexpr std::int32_t kLastJulianDay = 9345282;
+// The last Hijri date either direction accepts, 30 Jumadil-Awwal 20874 AH.
+inline constexpr Ymd kLastHijriDate{20874, 5, 30};
 // The first day of the Gregorian reform, 15 October 1582.
 inline constexpr std::int32_t kReformJulianDay = 2299161;
 
